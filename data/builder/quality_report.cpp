@@ -1,0 +1,28 @@
+#include "quality_report.hpp"
+
+#include <sstream>
+
+namespace quorvel::data {
+
+void QualityReport::note(const std::string& file, int line, const std::string& text)
+{
+    notes_.push_back(file + ":" + std::to_string(line) + ": " + text);
+}
+
+std::string QualityReport::text() const
+{
+    std::ostringstream out;
+    out << "Data-quality report of the coefficient database\n\nRecords per table:\n";
+    for (const auto& [table, records] : counts_)
+        out << "  " << table << ": " << records << "\n";
+    out << "\nRejected source values (stored as Null): " << rejected_.size() << "\n";
+    for (const auto& r : rejected_)
+        out << "  " << r.file << ":" << r.line << ": " << r.what << " '" << r.text << "': " << r.reason
+            << "\n";
+    out << "\nNotes: " << notes_.size() << "\n";
+    for (const auto& n : notes_)
+        out << "  " << n << "\n";
+    return out.str();
+}
+
+}  // namespace quorvel::data

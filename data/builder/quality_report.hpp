@@ -1,0 +1,37 @@
+#pragma once
+// What the build left out and why, and how much each table holds.
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace quorvel::data {
+
+struct RejectedValue {
+    std::string file;    // path relative to the sources directory
+    int line = 0;
+    std::string what;    // which value of the line (nuclide and column)
+    std::string text;    // the value as written
+    std::string reason;
+};
+
+class QualityReport {
+public:
+    void reject(RejectedValue value) { rejected_.push_back(std::move(value)); }
+    // A remark on a source line that is not a rejected value (a line without values, a
+    // half-life that disagrees with the decay data, ...).
+    void note(const std::string& file, int line, const std::string& text);
+    void countTable(const std::string& table, long records) { counts_.emplace_back(table, records); }
+
+    const std::vector<RejectedValue>& rejected() const { return rejected_; }
+    const std::vector<std::string>& notes() const { return notes_; }
+    const std::vector<std::pair<std::string, long>>& tableCounts() const { return counts_; }
+
+    std::string text() const;
+
+private:
+    std::vector<RejectedValue> rejected_;
+    std::vector<std::string> notes_;
+    std::vector<std::pair<std::string, long>> counts_;
+};
+
+}  // namespace quorvel::data

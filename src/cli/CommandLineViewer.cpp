@@ -1,0 +1,160 @@
+#include "CommandLineViewer.h"
+
+#include <CLI/CLI.hpp>
+#include <map>
+#include <ostream>
+
+#include "CoefficientRequest.h"
+#include "Database.h"
+#include "DatabaseError.h"
+#include "GridText.h"
+#include "NuclideList.h"
+#include "StartUpReaders.h"
+#include "TerminalTable.h"
+
+namespace quorvel {
+
+namespace {
+
+enum class OutputFormat { Text, Csv, Tsv };
+
+struct Options {
+    std::string DatabasePath;
+    std::string Nuclide;
+    int Type = RiskCoefficients;
+    int PathwayCode = IngestionPathway;
+    int Geometry = SubmersionGeometry;
+    int UnitPosition = 1;
+    OutputFormat Format = OutputFormat::Text;
+    bool ListNuclides = false;
+    bool ListUnits = false;
+};
+
+// A request the database can answer but the arguments cannot make.
+class UsageError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+const char* const CategoryNames[] = {"", "internal exposure", "Submersion", "Ground Plane", "Soil Volume"};
+
+int UnitCategoryOf(const Options& options) {
+    return options.PathwayCode == ExternalPathway ? 2 + options.Geometry : 1;
+}
+
+void AddOptions(CLI::App& app, Options& options) {
+    app.add_option("--database", options.DatabasePath, "Coefficient database (default: DoseAndRisk.mdb beside the program)");
+    app.add_option("--nuclide", options.Nuclide, "Nuclide name as listed, e.g. Co-60 (default: the first of the list)");
+    app.add_option("--type", options.Type, "dose or risk (default: risk)")
+        ->transform(CLI::CheckedTransformer(std::map<std::string, int>{{"dose", DoseCoefficients}, {"risk", RiskCoefficients}},
+                                            CLI::ignore_case));
+    app.add_option("--pathway", options.PathwayCode, "ingestion, inhalation or external (default: ingestion)")
+        ->transform(CLI::CheckedTransformer(
+            std::map<std::string, int>{{"ingestion", IngestionPathway}, {"inhalation", InhalationPathway}, {"external", ExternalPathway}},
+            CLI::ignore_case));
+    app.add_option("--geometry", options.Geometry, "External geometry: submersion, ground-plane or soil-volume (default: submersion)")
+        ->transform(CLI::CheckedTransformer(std::map<std::string, int>{{"submersion", SubmersionGeometry},
+                                                                       {"ground-plane", GroundPlaneGeometry},
+                                                                       {"soil-volume", SoilVolumeGeometry}},
+                                            CLI::ignore_case));
+    app.add_option("--unit", options.UnitPosition, "Position of the unit in --list-units (default: 1)")
+        ->check(CLI::PositiveNumber);
+    app.add_option("--format", options.Format, "text (aligned columns), csv (as the text export writes) or tsv (as the clipboard copy)")
+        ->transform(CLI::CheckedTransformer(
+            std::map<std::string, OutputFormat>{{"text", OutputFormat::Text}, {"csv", OutputFormat::Csv}, {"tsv", OutputFormat::Tsv}},
+            CLI::ignore_case));
+    auto* listNuclides = app.add_flag("--list-nuclides", options.ListNuclides, "Print the nuclide list, one entry a line");
+    auto* listUnits = app.add_flag("--list-units", options.ListUnits, "Print the units of the chosen type, pathway and geometry");
+    listNuclides->excludes(listUnits);
+}
+
+std::vector<std::string> ReadNuclideEntries(Database& database) {
+    Recordset nuclides = database.OpenTable("Nuke2");
+    return ReadNuclideListEntries(nuclides);
+}
+
+void PrintUnits(const UnitTable& units, int category, std::ostream& out) {
+    for (int position = 1; position <= units.UnitCount(category); ++position)
+        out << position << "  " << units.Labels[static_cast<std::size_t>(category)][static_cast<std::size_t>(position)] << '\n';
+}
+
+void PrintGrid(const FlexGrid& grid, OutputFormat format, std::ostream& out) {
+    switch (format) {
+        case OutputFormat::Csv: out << FormatGridAsCommaSeparatedText(grid); break;
+        case OutputFormat::Tsv:
+            if (grid.Rows() > 0 && grid.Cols() > 0)
+                out << FormatBlockAsClipboardText(grid, 0, grid.Rows() - 1, 0, grid.Cols() - 1);
+            out << '\n';
+            break;
+        case OutputFormat::Text: out << FormatGridAsAlignedText(grid); break;
+    }
+}
+
+int Run(const Options& options, std::ostream& out) {
+    AgeGroups ages;
+    std::vector<std::string> entries;
+    {
+        auto database = OpenDatabase(options.DatabasePath);
+        ages = ReadAgeUnits(*database);
+        entries = ReadNuclideEntries(*database);
+    }
+    const UnitTables units = ReadUnitTables(options.DatabasePath, "Risk Units", "Dose Units");
+
+    if (options.ListNuclides) {
+        for (const auto& entry : entries) out << entry << '\n';
+        return ExitTable;
+    }
+    const int category = UnitCategoryOf(options);
+    const UnitTable& table = options.Type == DoseCoefficients ? units.DoseUnits : units.RiskUnits;
+    const char* typeName = options.Type == DoseCoefficients ? "dose" : "risk";
+    if (options.ListUnits) {
+        PrintUnits(table, category, out);
+        return ExitTable;
+    }
+    if (table.UnitCount(category) == 0)
+        throw DatabaseError(std::string("The database holds no ") + typeName + " units for " + CategoryNames[category] + ".");
+    if (options.UnitPosition > table.UnitCount(category))
+        throw UsageError("--unit " + std::to_string(options.UnitPosition) + ": there are " +
+                         std::to_string(table.UnitCount(category)) + " " + typeName + " units for " +
+                         CategoryNames[category] + " (see --list-units).");
+
+    const std::string nuclide = options.Nuclide.empty() ? EntryNuclide(entries.front()) : options.Nuclide;
+    const auto category_ = static_cast<std::size_t>(category);
+    const auto position = static_cast<std::size_t>(options.UnitPosition);
+    FlexGrid grid;
+    NoBusyPointer pointer;
+    DispatchCoefficientRequest(options.DatabasePath, nuclide, grid, options.Type, options.PathwayCode, options.Geometry,
+                               table.Factors[category_][position], table.Labels[category_][position], ages, 1, pointer);
+    PrintGrid(grid, options.Format, out);
+    return ExitTable;
+}
+
+}  // namespace
+
+int RunCommandLineViewer(int argc, const char* const* argv, const std::string& applicationDirectory, std::ostream& out,
+                         std::ostream& err) {
+    CLI::App app{"Prints published dose and risk coefficient tables of one radionuclide.", "quorvel-cli"};
+    Options options;
+    options.DatabasePath = applicationDirectory + "/DoseAndRisk.mdb";
+    AddOptions(app, options);
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::CallForHelp&) {
+        out << app.help();
+        return ExitTable;
+    } catch (const CLI::ParseError& e) {
+        err << "quorvel-cli: " << e.what() << '\n';
+        return ExitBadUsage;
+    }
+    try {
+        return Run(options, out);
+    } catch (const UsageError& e) {
+        err << "quorvel-cli: " << e.what() << '\n';
+        return ExitBadUsage;
+    } catch (const std::exception& e) {
+        err << "quorvel-cli: " << e.what() << '\n';
+        return ExitDatabaseError;
+    }
+}
+
+}  // namespace quorvel

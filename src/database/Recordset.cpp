@@ -1,0 +1,67 @@
+#include "Recordset.h"
+
+#include <algorithm>
+#include <cctype>
+
+#include "DatabaseError.h"
+
+namespace quorvel {
+
+namespace {
+
+bool SameNameIgnoringCase(std::string_view a, std::string_view b) {
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+        return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
+    });
+}
+
+}  // namespace
+
+Recordset::Recordset(std::vector<std::string> fieldNames, std::vector<std::vector<FieldValue>> records)
+    : fieldNames_(std::move(fieldNames)), records_(std::move(records)) {}
+
+void Recordset::MoveFirst() {
+    if (records_.empty()) throw DatabaseError("No current record.");
+    current_ = 0;
+}
+
+void Recordset::MoveLast() {
+    if (records_.empty()) throw DatabaseError("No current record.");
+    current_ = records_.size() - 1;
+}
+
+void Recordset::MoveNext() {
+    if (IsEOF()) throw DatabaseError("No current record.");
+    ++current_;
+}
+
+const std::string& Recordset::FieldName(int position) const {
+    if (position < 0 || position >= FieldCount())
+        throw DatabaseError("Item not found in this collection (field " + std::to_string(position) + ").");
+    return fieldNames_[static_cast<std::size_t>(position)];
+}
+
+const FieldValue& Recordset::Field(int position) const {
+    const auto& record = CurrentRecord();
+    if (position < 0 || position >= FieldCount())
+        throw DatabaseError("Item not found in this collection (field " + std::to_string(position) + ").");
+    return record[static_cast<std::size_t>(position)];
+}
+
+const FieldValue& Recordset::Field(std::string_view name) const {
+    const int position = FieldPosition(name);
+    return CurrentRecord()[static_cast<std::size_t>(position)];
+}
+
+int Recordset::FieldPosition(std::string_view name) const {
+    for (std::size_t i = 0; i < fieldNames_.size(); ++i)
+        if (SameNameIgnoringCase(fieldNames_[i], name)) return static_cast<int>(i);
+    throw DatabaseError("Item not found in this collection (field " + std::string(name) + ").");
+}
+
+const std::vector<FieldValue>& Recordset::CurrentRecord() const {
+    if (IsEOF()) throw DatabaseError("No current record.");
+    return records_[current_];
+}
+
+}  // namespace quorvel

@@ -1,0 +1,27 @@
+#pragma once
+// The build shared by the ingestion and inhalation dose tables: one value column per age
+// group that has records, blocks of 32 rows stacked from row 0.
+
+#include <string>
+
+#include "AgeDependentDoseCoefs.h"
+#include "Database.h"
+#include "FlexGrid.h"
+#include "StartUpReaders.h"
+
+namespace quorvel {
+
+struct AgeDependentDoseTable {
+    std::string TableName;
+    // The ingestion table looks for any record of the nuclide before shaping the grid.
+    bool LooksForNuclideFirst;
+};
+
+inline constexpr int DoseBlockRows = 32;
+
+void ReportAgeDependentDoseCoefficients(const AgeDependentDoseTable& table, AgeDependentDoseCoefs& coefs,
+                                        const std::string& nuclide, FlexGrid& grid, Database& database,
+                                        double unitFactor, const std::string& unitLabel, const AgeGroups& ages,
+                                        int descriptorColumns);
+
+}  // namespace quorvel

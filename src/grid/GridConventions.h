@@ -1,0 +1,17 @@
+#pragma once
+// Grid conventions that every coefficient table shares.
+
+#include "FlexGrid.h"
+
+namespace quorvel {
+
+inline constexpr int DescriptorColumnWidth = 3000;
+inline constexpr const char* NoneAvailableText = "(None Available)";
+
+// Makes one cell bold and leaves the current cell where it was.
+void BoldTheCell(FlexGrid& grid, int row, int col);
+
+// The grid of a lookup that found nothing: 2 rows, 1 column, "(None Available)" in row 1.
+void SetEmptyResultGrid(FlexGrid& grid);
+
+}  // namespace quorvel

@@ -1,0 +1,49 @@
+#include "GridConventions.h"
+#include "RiskCoefficientReports.h"
+#include "RiskTableLayout.h"
+
+namespace quorvel {
+
+namespace {
+constexpr int SectionsPerGroup = 2;
+constexpr int RowsPerGroup = 42;
+constexpr int FirstDisplayedPosition = 5;
+}  // namespace
+
+void ReportIngestionRiskCoefficients(const std::string& nuclide, Database& database, FlexGrid& grid,
+                                     double unitFactor, const std::string& unitName, int descriptorColumns) {
+    Recordset records =
+        database.OpenQuery("SELECT * From FGR13INGRBS Where (Nuclide = ? COLLATE NOCASE) ORDER BY ID;", {nuclide});
+    if (records.RecordCount() < 1) {
+        SetEmptyResultGrid(grid);
+        return;
+    }
+    records.MoveLast();
+    records.MoveFirst();
+    grid.Clear();
+    const int groups = RiskGroupCount(records.RecordCount(), SectionsPerGroup * RiskSectionRecords);
+    ShapeRiskGrid(grid, RowsPerGroup * groups + 1, descriptorColumns);
+
+    int r = 0;
+    grid.SetTextMatrix(r, 0, "Ingestion Risk Coefficients");
+    grid.SetTextMatrix(r + 1, 0, records.Field("Nuclide").TextOrEmpty());
+    grid.SetTextMatrix(r + 2, 0, "Units = " + unitName);
+    for (int row = r; row < r + 3; ++row) BoldTheCell(grid, row, 0);
+    r += 3;
+
+    for (int section = 0; section < groups * SectionsPerGroup && !records.IsEOF(); ++section) {
+        grid.SetTextMatrix(r, 0, "Pathway = " + records.Field("Intake").TextOrEmpty());
+        BoldTheCell(grid, r, 0);
+        if (const FieldValue& form = records.Field("Form"); !form.IsNull()) {
+            grid.SetTextMatrix(r + 1, 0, form.Text());
+            BoldTheCell(grid, r + 1, 0);
+            ++r;
+        }
+        WriteMortalityMorbidityRow(grid, r + 1, "f1 = " + records.Field("f_1").TextOrEmpty());
+        WriteRiskColumnHeadings(grid, r + 2, records, FirstDisplayedPosition);
+        r = WriteRiskValueRows(grid, r + 3, records, FirstDisplayedPosition, unitFactor) + 2;
+    }
+    AlignRiskValueColumns(grid);
+}
+
+}  // namespace quorvel

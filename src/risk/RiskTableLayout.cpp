@@ -1,0 +1,60 @@
+#include "RiskTableLayout.h"
+
+#include "GridConventions.h"
+#include "NumberText.h"
+#include "ScientificFormat.h"
+
+namespace quorvel {
+
+int RiskGroupCount(int recordCount, int groupSize) { return (recordCount + groupSize - 1) / groupSize; }
+
+std::string RiskColumnHeading(const std::string& fieldName) {
+    if (fieldName.rfind("Mor", 0) != 0) return fieldName;
+    return fieldName.size() <= 9 ? std::string() : TrimBlanks(std::string_view(fieldName).substr(9));
+}
+
+void ShapeRiskGrid(FlexGrid& grid, int rows, int descriptorColumns) {
+    grid.SetRows(rows);
+    grid.SetCols(descriptorColumns + RiskDisplayedColumns);
+    grid.SetFixedCols(0);
+    grid.SetFixedRows(1);
+    grid.SetColWidth(0, DescriptorColumnWidth);
+}
+
+void WriteMortalityMorbidityRow(FlexGrid& grid, int row, const std::string& firstCell) {
+    grid.SetTextMatrix(row, 0, firstCell);
+    grid.SetTextMatrix(row, MortalityColumn, "Mortality");
+    grid.SetTextMatrix(row, MorbidityColumn, "Morbidity");
+    BoldTheCell(grid, row, 0);
+    BoldTheCell(grid, row, MortalityColumn);
+    BoldTheCell(grid, row, MorbidityColumn);
+}
+
+void WriteRiskColumnHeadings(FlexGrid& grid, int row, const Recordset& records, int firstPosition) {
+    for (int j = 0; j < RiskDisplayedColumns; ++j)
+        grid.SetTextMatrix(row, j, RiskColumnHeading(records.FieldName(j + firstPosition)));
+}
+
+int WriteRiskValueRows(FlexGrid& grid, int row, Recordset& records, int firstPosition, double unitFactor) {
+    int last = row - 1;
+    for (int n = 0; n < RiskSectionRecords && !records.IsEOF(); ++n) {
+        last = row + n;
+        for (int j = 0; j < RiskDisplayedColumns; ++j) {
+            const FieldValue& value = records.Field(j + firstPosition);
+            std::string text;
+            if (value.IsNumeric())
+                text = FormatScientific(value.Number() * unitFactor);
+            else
+                text = value.TextOrEmpty();
+            grid.SetTextMatrix(last, j, std::move(text));
+        }
+        records.MoveNext();
+    }
+    return last;
+}
+
+void AlignRiskValueColumns(FlexGrid& grid) {
+    for (int c = 1; c < grid.Cols(); ++c) grid.SetColAlignment(c, AlignLeftCentre);
+}
+
+}  // namespace quorvel

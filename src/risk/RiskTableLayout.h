@@ -1,0 +1,39 @@
+#pragma once
+// What the three risk tables share: the grid shape, the column headings, the value rows
+// and the number of record groups.
+
+#include <string>
+
+#include "FlexGrid.h"
+#include "Recordset.h"
+
+namespace quorvel {
+
+inline constexpr int RiskDisplayedColumns = 11;
+inline constexpr int RiskSectionRecords = 15;
+inline constexpr int MortalityColumn = 3;
+inline constexpr int MorbidityColumn = 8;
+
+// Groups of records, the last one possibly short: every record is shown.
+int RiskGroupCount(int recordCount, int groupSize);
+
+// A field name beginning with "Mor" ("Mortality Male") is shown from its tenth
+// character on, trimmed ("Male"); any other name is shown whole.
+std::string RiskColumnHeading(const std::string& fieldName);
+
+void ShapeRiskGrid(FlexGrid& grid, int rows, int descriptorColumns);
+
+// The bold "f1 = " or "Units = " row with the "Mortality" and "Morbidity" headings.
+void WriteMortalityMorbidityRow(FlexGrid& grid, int row, const std::string& firstCell);
+
+// The headings of the eleven displayed fields, from the field at the first position on.
+void WriteRiskColumnHeadings(FlexGrid& grid, int row, const Recordset& records, int firstPosition);
+
+// Up to one section of records from the current one, a row each; returns the last row
+// written (row - 1 when no record remained).
+int WriteRiskValueRows(FlexGrid& grid, int row, Recordset& records, int firstPosition, double unitFactor);
+
+// Every column but the first: left, vertically centred.
+void AlignRiskValueColumns(FlexGrid& grid);
+
+}  // namespace quorvel
