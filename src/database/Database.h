@@ -10,8 +10,8 @@
 
 namespace quorvel {
 
-// A value bound to a "?" of an SQL text.
-using QueryParameter = std::variant<std::string, double, std::int64_t>;
+// A value bound to a "?" of an SQL text; std::monostate binds Null.
+using QueryParameter = std::variant<std::monostate, std::string, double, std::int64_t>;
 
 class Database {
 public:

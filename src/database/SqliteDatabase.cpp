@@ -23,13 +23,21 @@ private:
 
 void Bind(sqlite3* db, sqlite3_stmt* stmt, int index, const QueryParameter& parameter) {
     int rc = SQLITE_OK;
-    if (const auto* text = std::get_if<std::string>(&parameter))
+    if (std::holds_alternative<std::monostate>(parameter))
+        rc = sqlite3_bind_null(stmt, index);
+    else if (const auto* text = std::get_if<std::string>(&parameter))
         rc = sqlite3_bind_text(stmt, index, text->data(), static_cast<int>(text->size()), SQLITE_TRANSIENT);
     else if (const auto* real = std::get_if<double>(&parameter))
         rc = sqlite3_bind_double(stmt, index, *real);
     else
         rc = sqlite3_bind_int64(stmt, index, std::get<std::int64_t>(parameter));
     if (rc != SQLITE_OK) throw DatabaseError(sqlite3_errmsg(db));
+}
+
+void BindAll(sqlite3* db, sqlite3_stmt* stmt, const std::string& sql, const std::vector<QueryParameter>& parameters) {
+    if (sqlite3_bind_parameter_count(stmt) != static_cast<int>(parameters.size()))
+        throw DatabaseError("Wrong number of parameters for: " + sql);
+    for (std::size_t i = 0; i < parameters.size(); ++i) Bind(db, stmt, static_cast<int>(i + 1), parameters[i]);
 }
 
 FieldValue ColumnValue(sqlite3_stmt* stmt, int column) {
@@ -59,7 +67,9 @@ std::string QuoteIdentifier(const std::string& name) {
 }
 
 SqliteDatabase::SqliteDatabase(const std::string& path, Mode mode) {
-    const int flags = mode == Mode::ReadOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE;
+    const int flags = mode == Mode::ReadOnly    ? SQLITE_OPEN_READONLY
+                      : mode == Mode::ReadWrite ? SQLITE_OPEN_READWRITE
+                                                : SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE;
     const int rc = sqlite3_open_v2(path.c_str(), &db_, flags, nullptr);
     if (rc != SQLITE_OK) {
         const std::string cause = db_ ? sqlite3_errmsg(db_) : sqlite3_errstr(rc);
@@ -86,9 +96,7 @@ Recordset SqliteDatabase::OpenTable(const std::string& tableName) {
 Recordset SqliteDatabase::OpenQuery(const std::string& sql, const std::vector<QueryParameter>& parameters) {
     Statement statement(db_, sql);
     sqlite3_stmt* stmt = statement.get();
-    if (sqlite3_bind_parameter_count(stmt) != static_cast<int>(parameters.size()))
-        throw DatabaseError("Wrong number of parameters for: " + sql);
-    for (std::size_t i = 0; i < parameters.size(); ++i) Bind(db_, stmt, static_cast<int>(i + 1), parameters[i]);
+    BindAll(db_, stmt, sql, parameters);
 
     const int columns = sqlite3_column_count(stmt);
     std::vector<std::string> names;
@@ -114,6 +122,12 @@ void SqliteDatabase::Execute(const std::string& sql) {
         sqlite3_free(message);
         throw DatabaseError(cause);
     }
+}
+
+void SqliteDatabase::Execute(const std::string& sql, const std::vector<QueryParameter>& parameters) {
+    Statement statement(db_, sql);
+    BindAll(db_, statement.get(), sql, parameters);
+    if (sqlite3_step(statement.get()) != SQLITE_DONE) throw DatabaseError(sqlite3_errmsg(db_));
 }
 
 std::unique_ptr<Database> OpenDatabase(const std::string& path) {

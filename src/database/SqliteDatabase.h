@@ -7,7 +7,8 @@ namespace quorvel {
 
 class SqliteDatabase : public Database {
 public:
-    enum class Mode { ReadOnly, ReadWrite };
+    // Create makes the file when it does not exist yet.
+    enum class Mode { ReadOnly, ReadWrite, Create };
 
     SqliteDatabase(const std::string& path, Mode mode);
     ~SqliteDatabase() override;
@@ -19,6 +20,8 @@ public:
 
     // Runs statements that return no records.
     void Execute(const std::string& sql);
+    // Runs one statement that returns no records, with its parameters bound in order.
+    void Execute(const std::string& sql, const std::vector<QueryParameter>& parameters);
 
     sqlite3* Handle() const { return db_; }
 
