@@ -6,8 +6,7 @@ namespace quorvel::data {
 
 namespace {
 constexpr std::size_t nameWidth = 7;
-constexpr std::size_t halfLifeWidth = 10;  // number and unit, e.g. "    0.10ms"
-constexpr std::size_t modesWidth = 5;       // follows at once: "0.10msA", "233msECB+"
+constexpr std::size_t halfLifeWidth = 10;  // number and unit; the decay modes follow at once ("0.10msA")
 }  // namespace
 
 std::map<std::string, CofIndexEntry> parseCofIndexFile(const std::filesystem::path& file,
@@ -21,16 +20,13 @@ std::map<std::string, CofIndexEntry> parseCofIndexFile(const std::filesystem::pa
             continue;
         const std::string name = trimmed(line.text.substr(0, nameWidth));
         const std::string halfLifeText = line.text.substr(nameWidth, halfLifeWidth);
-        const std::size_t end = nameWidth + halfLifeWidth;
         auto halfLife = parseHalfLife(halfLifeText);
         if (!halfLife) {
             report.note(displayName, line.number, name + ": half-life '" + trimmed(halfLifeText) +
                         "' not readable: nuclide left out of the index");
             continue;
         }
-        CofIndexEntry entry{line.number, *halfLife,
-                            end < line.text.size() ? trimmed(line.text.substr(end, modesWidth)) : ""};
-        entries.emplace(name, entry);
+        entries.emplace(name, CofIndexEntry{line.number, *halfLife});
     }
     return entries;
 }

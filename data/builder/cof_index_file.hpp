@@ -13,7 +13,6 @@ namespace quorvel::data {
 struct CofIndexEntry {
     int line = 0;
     HalfLife halfLife;
-    std::string decayModes;
 };
 
 std::map<std::string, CofIndexEntry> parseCofIndexFile(const std::filesystem::path& file,

@@ -12,8 +12,10 @@ const std::array<std::string, icrpAgeGroupCount> ageColumns = {"e(3 months)", "e
                                                                 "e(10 years)", "e(15 years)", "e(adult)"};
 
 // The values of a row from the field where its "f1 (< 1 year)" stands.
-void readValues(const std::vector<std::string>& fields, std::size_t f1Field, EffectiveDoseRow& row,
-                QualityReport& report)
+// Annex F writes every coefficient with an exponent, so one without has lost it; the
+// spreadsheet conversions of Annexes G and H write large values as plain decimals (0.0017).
+void readValues(const std::vector<std::string>& fields, std::size_t f1Field, ExponentRule doseRule,
+                EffectiveDoseRow& row, QualityReport& report)
 {
     auto read = [&](std::size_t index, const std::string& column, ExponentRule rule) {
         const std::string text = trimmed(fields[index]);
@@ -24,10 +26,10 @@ void readValues(const std::vector<std::string>& fields, std::size_t f1Field, Eff
         return number.value;
     };
     row.f1Infant = read(f1Field, "f1 (3 months)", ExponentRule::Optional);
-    row.dose[0] = read(f1Field + 1, ageColumns[0], ExponentRule::Required);
+    row.dose[0] = read(f1Field + 1, ageColumns[0], doseRule);
     row.f1Older = read(f1Field + 2, "f1 (1 year on)", ExponentRule::Optional);
     for (int a = 1; a < icrpAgeGroupCount; ++a)
-        row.dose[a] = read(f1Field + 2 + a, ageColumns[a], ExponentRule::Required);
+        row.dose[a] = read(f1Field + 2 + a, ageColumns[a], doseRule);
 }
 
 std::optional<HalfLife> readHalfLife(const std::string& text, const EffectiveDoseRow& row,
@@ -72,7 +74,7 @@ std::vector<EffectiveDoseRow> parseIcrpIngestionCsv(const std::filesystem::path&
             row.writtenName = name;
             row.halfLife = readHalfLife(fields[1], row, report);
         }
-        readValues(fields, 2, row, report);
+        readValues(fields, 2, ExponentRule::Required, row, report);
         rows.push_back(std::move(row));
     }
     return rows;
@@ -110,7 +112,7 @@ std::vector<EffectiveDoseRow> parseIcrpInhalationCsv(const std::filesystem::path
             row.halfLife = readHalfLife(fields[1], row, report);
         else if (sameAsAbove)
             row.halfLife = rows.back().halfLife;  // further absorption types of the nuclide above
-        readValues(fields, 3, row, report);
+        readValues(fields, 3, ExponentRule::Optional, row, report);
         rows.push_back(std::move(row));
     }
     return rows;
@@ -139,7 +141,7 @@ std::vector<EffectiveDoseRow> parseIcrpGasCsv(const std::filesystem::path& file,
         row.halfLife = readHalfLife(fields[2], row, report);
         if (fields.size() == 13)
             row.formNote = trimmed(fields[12]);
-        readValues(fields, 4, row, report);
+        readValues(fields, 4, ExponentRule::Optional, row, report);
         rows.push_back(std::move(row));
     }
     return rows;

@@ -1,0 +1,75 @@
+#include "external_dose_table.hpp"
+
+#include <map>
+#include <stdexcept>
+
+namespace quorvel::data {
+
+namespace {
+
+// Field names for the FGR-12 column headings, in file order.
+const std::pair<const char*, const char*> columnNames[fgr12ColumnCount] = {
+    {"Adrenals", "Adrenals"},
+    {"Bld Wall", "Bladder Wall"},
+    {"BSurface", "Bone Surface"},
+    {"Brain", "Brain"},
+    {"Breasts", "Breasts"},
+    {"Esophagu", "Esophagus"},
+    {"St Wall", "Stomach Wall"},
+    {"SI Wall", "Small Intestine Wall"},
+    {"ULI Wall", "Upper Large Intestine Wall"},
+    {"LLI Wall", "Lower Large Intestine Wall"},
+    {"Kidneys", "Kidneys"},
+    {"Liver", "Liver"},
+    {"Lungs", "Lungs"},
+    {"Muscle", "Muscle"},
+    {"Ovaries", "Ovaries"},
+    {"Pancreas", "Pancreas"},
+    {"R Marrow", "Red Marrow"},
+    {"Skin", "Skin"},
+    {"Spleen", "Spleen"},
+    {"Testes", "Testes"},
+    {"Thymus", "Thymus"},
+    {"Thyroid", "Thyroid"},
+    {"Uterus", "Uterus"},
+    {"H subE", "Effective Dose Equivalent (H subE)"},
+    {"E", "Effective Dose (E)"},
+};
+
+}  // namespace
+
+Table externalDoseTable(const std::string& tableName, const Fgr12Table& source, const std::string& sourceName,
+                        const NuclideCatalogue& catalogue)
+{
+    Table table{tableName, {{"Nuclide", FieldType::Text}, {"Nuclide and Half-life", FieldType::Text}}, {}};
+    for (int k = 0; k < fgr12ColumnCount; ++k) {
+        if (source.columnLabels[k] != columnNames[k].first)
+            throw std::runtime_error(sourceName + ": column " + std::to_string(k + 1) + " is '" +
+                                     source.columnLabels[k] + "', expected '" + columnNames[k].first + "'");
+        table.fields.push_back({columnNames[k].second, FieldType::Real});
+    }
+    table.fields.push_back({"Not Tabulated in FGR-12 (1)", FieldType::Real});
+    table.fields.push_back({"Not Tabulated in FGR-12 (2)", FieldType::Real});
+    table.fields.push_back({"ID", FieldType::Integer});
+
+    std::map<std::string, const Fgr12Row*> rows;
+    for (const auto& row : source.rows)
+        if (!rows.emplace(row.nuclide, &row).second)
+            throw std::runtime_error(sourceName + ": " + row.nuclide + " listed twice");
+    std::int64_t id = 0;
+    for (const auto& entry : catalogue.entries()) {
+        const auto row = rows.find(entry.nuclide);
+        if (row == rows.end())
+            continue;
+        std::vector<Value> record{entry.nuclide, entry.headerText() + " (" + sourceName + ")"};
+        for (const auto& value : row->second->values)
+            record.push_back(nullable(value));
+        record.emplace_back();
+        record.emplace_back();
+        record.emplace_back(++id);
+        table.records.push_back(std::move(record));
+    }
+    return table;
+}
+
+}  // namespace quorvel::data
