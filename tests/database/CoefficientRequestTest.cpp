@@ -1,0 +1,136 @@
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+
+#include "CoefficientRequest.h"
+#include "FixtureDatabase.h"
+
+namespace quorvel {
+namespace {
+
+using test::FixtureDatabase;
+
+class RecordingPointer : public BusyPointer {
+public:
+    void ShowBusy() override { Events += "busy "; }
+    void ShowNormal() override { Events += "normal "; }
+    std::string Events;
+};
+
+std::string FileBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+std::vector<FieldValue> RiskRow(double value) {
+    std::vector<FieldValue> row = {"Total"};
+    for (int j = 1; j < 11; ++j) row.emplace_back(value);
+    return row;
+}
+
+class CoefficientRequest : public ::testing::Test {
+protected:
+    CoefficientRequest() {
+        fixture.CreateStartUpTables();
+        test::DoseRecord dose;
+        dose.Nuclide = "Co-60";
+        dose.Header = "ingestion";
+        dose.Coefficients[2] = 1e-9;
+        fixture.AddDoseRecord("Fgr13ingGDB", dose);
+        dose.Header = "inhalation";
+        fixture.AddDoseRecord("Fgr13inhHDB", dose);
+        for (const char* table : {"F12TIII1", "F12TIII3", "F12TIII7"})
+            fixture.AddExternalDoseRecord(table, "Co-60", table, {{2, 1e-15}}, 1);
+        for (int i = 0; i < 30; ++i) fixture.AddIngestionRiskRecord("Co-60", "Food", FieldValue(), 0.1, RiskRow(1e-10), i);
+        for (int i = 0; i < 15; ++i) fixture.AddInhalationRiskRecord("Co-60", "Type M", 0.1, RiskRow(1e-10), i);
+        for (int i = 0; i < 15; ++i) fixture.AddExternalRiskRecord("Co-60", "Ground Plane", RiskRow(1e-10), i);
+    }
+
+    FlexGrid Request(const std::string& nuclide, int type, int pathway, int geometry) {
+        FlexGrid grid;
+        DispatchCoefficientRequest(fixture.Path(), nuclide, grid, type, pathway, geometry, 1, "unit", ages, 1, pointer);
+        return grid;
+    }
+
+    FixtureDatabase fixture;
+    AgeGroups ages{{"Adult"}, {7300}};
+    RecordingPointer pointer;
+};
+
+TEST_F(CoefficientRequest, EachTypeAndPathwayReachesItsOwnTable) {
+    struct Route {
+        int Type, Pathway, Geometry;
+        int Row;
+        const char* Text;
+    };
+    for (const Route& route : {Route{DoseCoefficients, IngestionPathway, 2, 1, "ingestion"},
+                               Route{DoseCoefficients, InhalationPathway, 2, 1, "inhalation"},
+                               Route{DoseCoefficients, ExternalPathway, 0, 1, "F12TIII1"},
+                               Route{DoseCoefficients, ExternalPathway, 1, 1, "F12TIII3"},
+                               Route{DoseCoefficients, ExternalPathway, 2, 1, "F12TIII7"},
+                               Route{RiskCoefficients, IngestionPathway, 1, 0, "Ingestion Risk Coefficients"},
+                               Route{RiskCoefficients, InhalationPathway, 1, 0, "Inhalation Risk Coefficients"},
+                               Route{RiskCoefficients, ExternalPathway, 1, 0, "Ground Plane Risk Coefficients"}}) {
+        const FlexGrid grid = Request("Co-60", route.Type, route.Pathway, route.Geometry);
+        EXPECT_EQ(grid.TextMatrix(route.Row, 0), route.Text) << route.Type << route.Pathway << route.Geometry;
+    }
+    EXPECT_EQ(Request("Co-60", RiskCoefficients, ExternalPathway, 0).TextMatrix(1, 0), "(None Available)");
+}
+
+TEST_F(CoefficientRequest, TheBusyPointerIsRestoredAfterSuccessAndFailure) {
+    Request("Co-60", DoseCoefficients, IngestionPathway, 0);
+    EXPECT_EQ(pointer.Events, "busy normal ");
+
+    pointer.Events.clear();
+    std::filesystem::remove(fixture.Path());
+    try {
+        Request("Co-60", DoseCoefficients, ExternalPathway, 1);
+        FAIL() << "a missing database was not reported";
+    } catch (const RequestError& e) {
+        const std::string message = e.what();
+        EXPECT_NE(message.find("F12TIII3"), std::string::npos) << message;
+        EXPECT_NE(message.find("Co-60"), std::string::npos) << message;
+        EXPECT_NE(message.find("DoseAndRisk.mdb"), std::string::npos) << message;
+    }
+    EXPECT_EQ(pointer.Events, "busy normal ");
+    EXPECT_FALSE(std::filesystem::exists(fixture.Path())) << "a request never creates the database";
+}
+
+TEST_F(CoefficientRequest, AMalformedTableIsReportedWithTableNuclideAndCause) {
+    fixture.Execute("DROP TABLE FGR13INHRBS");
+    fixture.Execute("CREATE TABLE FGR13INHRBS (Nuclide, ID)");
+    fixture.Insert("FGR13INHRBS", {"Co-60", std::int64_t{1}});
+    try {
+        Request("Co-60", RiskCoefficients, InhalationPathway, 0);
+        FAIL() << "a table without its fields was not reported";
+    } catch (const RequestError& e) {
+        const std::string message = e.what();
+        EXPECT_NE(message.find("FGR13INHRBS"), std::string::npos) << message;
+        EXPECT_NE(message.find("\"Co-60\""), std::string::npos) << message;
+        EXPECT_NE(message.find("Form"), std::string::npos) << message;
+    }
+}
+
+TEST_F(CoefficientRequest, UnknownCodesAreRefusedBeforeTheDatabaseIsOpened) {
+    EXPECT_THROW(Request("Co-60", 2, IngestionPathway, 0), RequestError);
+    EXPECT_THROW(Request("Co-60", DoseCoefficients, 3, 0), RequestError);
+    EXPECT_THROW(Request("Co-60", RiskCoefficients, ExternalPathway, -1), RequestError);
+    EXPECT_EQ(pointer.Events, "");
+}
+
+TEST_F(CoefficientRequest, HostileNamesFindNothingAndLeaveTheFileAsItWas) {
+    const std::string before = FileBytes(fixture.Path());
+    const std::string longName(10000, 'A');
+    for (const std::string& name : {std::string("Co-60'"), std::string("'; DROP TABLE Nuke2; --"),
+                                    std::string("Co-60' OR '1'='1"), std::string("%"), std::string("_o-60"),
+                                    std::string("Co-60\0x", 7), std::string("\xff\xfe"), longName, std::string()}) {
+        for (int type : {DoseCoefficients, RiskCoefficients})
+            for (int pathway : {IngestionPathway, InhalationPathway, ExternalPathway})
+                EXPECT_EQ(Request(name, type, pathway, 1).TextMatrix(1, 0), "(None Available)") << name.substr(0, 40);
+    }
+    EXPECT_EQ(FileBytes(fixture.Path()), before);
+}
+
+}  // namespace
+}  // namespace quorvel

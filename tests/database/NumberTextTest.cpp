@@ -1,0 +1,60 @@
+#include <gtest/gtest.h>
+
+#include "DatabaseError.h"
+#include "FieldValue.h"
+#include "NumberText.h"
+
+namespace quorvel {
+namespace {
+
+TEST(ReadNumber, ReadsDecimalNumbersWithBlanksAround) {
+    EXPECT_EQ(ReadNumber("1.356E-08"), 1.356E-08);
+    EXPECT_EQ(ReadNumber("  42 "), 42.0);
+    EXPECT_EQ(ReadNumber("-.5"), -0.5);
+    EXPECT_EQ(ReadNumber("+3e2"), 300.0);
+    EXPECT_EQ(ReadNumber("5."), 5.0);
+    EXPECT_EQ(ReadNumber("1e-400"), 0.0) << "underflow reads as zero";
+}
+
+TEST(ReadNumber, RefusesTextsThatAreNotNumbers) {
+    for (const char* text : {"", " ", "abc", "1.2.3", "1e", "e5", "0x10", "inf", "nan", "1,5", "1 2", "--1", "1e400",
+                             "1\xe2\x80\x93" "05", "."}) {
+        EXPECT_FALSE(ReadNumber(text).has_value()) << text;
+    }
+    EXPECT_THROW(ConvertTextToNumber("4.3 Sv"), DatabaseError);
+}
+
+TEST(FormatGeneralNumber, WritesTheShortestGeneralForm) {
+    EXPECT_EQ(FormatGeneralNumber(365), "365");
+    EXPECT_EQ(FormatGeneralNumber(0.01), "0.01");
+    EXPECT_EQ(FormatGeneralNumber(1.356E-08), "1.356E-08");
+    EXPECT_EQ(FormatGeneralNumber(0), "0");
+    EXPECT_EQ(FormatGeneralNumber(0.1 + 0.2), "0.3");
+}
+
+TEST(FieldValue, NullIsNoTextAndNoNumber) {
+    const FieldValue null;
+    EXPECT_TRUE(null.IsNull());
+    EXPECT_EQ(null.TextOrEmpty(), "");
+    EXPECT_FALSE(null.IsNumeric());
+    EXPECT_THROW(null.Text(), DatabaseError);
+    EXPECT_THROW(null.Number(), DatabaseError);
+}
+
+TEST(FieldValue, TextsThatReadAsNumbersAreNumeric) {
+    EXPECT_TRUE(FieldValue("2.0E-10").IsNumeric());
+    EXPECT_DOUBLE_EQ(FieldValue("2.0E-10").Number(), 2.0E-10);
+    EXPECT_FALSE(FieldValue("Leukemia").IsNumeric());
+    EXPECT_THROW(FieldValue("Leukemia").Number(), DatabaseError);
+    EXPECT_EQ(FieldValue(std::int64_t{27}).Text(), "27");
+    EXPECT_EQ(FieldValue(7300.0).Text(), "7300");
+}
+
+TEST(TrimBlanks, RemovesBlanksAtBothEndsOnly) {
+    EXPECT_EQ(TrimBlanks("  Co-60  "), "Co-60");
+    EXPECT_EQ(TrimBlanks("   "), "");
+    EXPECT_EQ(TrimBlanks(" a b "), "a b");
+}
+
+}  // namespace
+}  // namespace quorvel

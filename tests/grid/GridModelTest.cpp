@@ -1,0 +1,124 @@
+#include <gtest/gtest.h>
+
+#include "FlexGrid.h"
+#include "GridConventions.h"
+
+namespace quorvel {
+namespace {
+
+TEST(FlexGrid, ResizingKeepsTheCellsThatRemain) {
+    FlexGrid grid(3, 3);
+    grid.SetTextMatrix(0, 0, "kept");
+    grid.SetTextMatrix(2, 2, "dropped");
+    grid.SetRow(1);
+    grid.SetCol(1);
+    grid.SetCellFontBold(true);
+
+    grid.SetRows(2);
+    grid.SetCols(2);
+    grid.SetRows(4);
+    grid.SetCols(4);
+
+    EXPECT_EQ(grid.TextMatrix(0, 0), "kept");
+    EXPECT_TRUE(grid.CellFormatAt(1, 1).Bold);
+    EXPECT_EQ(grid.TextMatrix(2, 2), "") << "a cell that was cut away comes back empty";
+    EXPECT_EQ(grid.TextMatrix(3, 3), "");
+}
+
+TEST(FlexGrid, ClearEmptiesTextsAndFormatsButKeepsTheShape) {
+    FlexGrid grid(4, 5);
+    grid.SetTextMatrix(3, 4, "x");
+    grid.SetRow(3);
+    grid.SetCol(4);
+    grid.SetCellFontBold(true);
+    grid.SetCellFontItalic(true);
+    grid.SetCellFontSize(12);
+    grid.SetColWidth(2, 3000);
+
+    grid.Clear();
+
+    EXPECT_EQ(grid.Rows(), 4);
+    EXPECT_EQ(grid.Cols(), 5);
+    EXPECT_EQ(grid.TextMatrix(3, 4), "");
+    EXPECT_EQ(grid.CellFormatAt(3, 4), CellFormat{});
+    EXPECT_EQ(grid.ColWidth(2), 3000) << "widths are not cell formatting";
+}
+
+TEST(FlexGrid, CellsOutsideTheGridCannotBeReadOrWritten) {
+    FlexGrid grid(2, 1);
+    EXPECT_THROW(grid.TextMatrix(2, 0), std::out_of_range);
+    EXPECT_THROW(grid.SetTextMatrix(0, 1, "x"), std::out_of_range);
+    EXPECT_THROW(grid.TextMatrix(-1, 0), std::out_of_range);
+    EXPECT_THROW(grid.SetRow(2), std::out_of_range);
+    EXPECT_THROW(grid.SetFixedRows(3), std::out_of_range);
+    EXPECT_THROW(grid.SetRows(-1), std::out_of_range);
+}
+
+TEST(FlexGrid, SettingTheCurrentCellCollapsesTheSelection) {
+    FlexGrid grid(10, 10);
+    grid.SetRow(2);
+    grid.SetCol(3);
+    grid.SetRowSel(7);
+    grid.SetColSel(5);
+    EXPECT_EQ(grid.RowSel(), 7);
+    EXPECT_EQ(grid.ColSel(), 5);
+
+    grid.SetRow(4);
+    EXPECT_EQ(grid.RowSel(), 4);
+    EXPECT_EQ(grid.ColSel(), 5) << "setting the row leaves the column selection";
+}
+
+TEST(FlexGrid, ShrinkingPullsTheCurrentCellAndFixedRowsInside) {
+    FlexGrid grid(10, 10);
+    grid.SetFixedRows(5);
+    grid.SetRow(9);
+    grid.SetCol(9);
+    grid.SetRows(2);
+    grid.SetCols(1);
+    EXPECT_EQ(grid.Row(), 1);
+    EXPECT_EQ(grid.Col(), 0);
+    EXPECT_EQ(grid.FixedRows(), 2);
+    EXPECT_NO_THROW(grid.SetCellFontBold(true));
+}
+
+TEST(FlexGrid, PositionsAddUpTheSizesBefore) {
+    FlexGrid grid(3, 3);
+    grid.SetColWidth(0, 3000);
+    grid.SetColWidth(1, 500);
+    grid.SetRowHeight(0, 300);
+    EXPECT_EQ(grid.ColPos(0), 0);
+    EXPECT_EQ(grid.ColPos(2), 3500);
+    EXPECT_EQ(grid.RowPos(1), 300);
+    EXPECT_EQ(grid.RowPos(2), 300 + FlexGrid::DefaultRowHeight);
+}
+
+TEST(GridConventions, BoldTheCellLeavesTheCurrentCellWhereItWas) {
+    FlexGrid grid(5, 5);
+    grid.SetRow(1);
+    grid.SetCol(2);
+    BoldTheCell(grid, 4, 3);
+    EXPECT_EQ(grid.Row(), 1);
+    EXPECT_EQ(grid.Col(), 2);
+    EXPECT_TRUE(grid.CellFormatAt(4, 3).Bold);
+    EXPECT_FALSE(grid.CellFormatAt(1, 2).Bold);
+}
+
+TEST(GridConventions, EmptyResultGridReplacesAnEarlierTable) {
+    FlexGrid grid(63, 7);
+    grid.SetTextMatrix(0, 0, "Ingestion Dose Coefficients");
+    BoldTheCell(grid, 0, 0);
+    BoldTheCell(grid, 1, 0);
+
+    SetEmptyResultGrid(grid);
+
+    EXPECT_EQ(grid.Rows(), 2);
+    EXPECT_EQ(grid.Cols(), 1);
+    EXPECT_EQ(grid.ColWidth(0), 3000);
+    EXPECT_EQ(grid.TextMatrix(0, 0), "");
+    EXPECT_EQ(grid.TextMatrix(1, 0), "(None Available)");
+    EXPECT_FALSE(grid.CellFormatAt(0, 0).Bold);
+    EXPECT_FALSE(grid.CellFormatAt(1, 0).Bold);
+}
+
+}  // namespace
+}  // namespace quorvel
