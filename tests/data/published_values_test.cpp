@@ -1,0 +1,119 @@
+// Published coefficients read back from the built database, where the viewer reads them.
+#include "built_database.hpp"
+
+#include <gtest/gtest.h>
+
+namespace quorvel::data {
+namespace {
+
+const test::BuiltDatabase& db() { return test::BuiltDatabase::instance(); }
+
+double value(const std::string& sql)
+{
+    const auto v = db().real(sql);
+    if (!v)
+        throw std::runtime_error("Null from " + sql);
+    return *v;
+}
+
+// Field by position, as the viewer reads it: SELECT * in table order.
+std::string fieldAt(const std::string& table, std::size_t position)
+{
+    return "\"" + db().fieldNames(table).at(position) + "\"";
+}
+
+TEST(PublishedValues, ExternalDoseCoefficientsOfFgr12)
+{
+    EXPECT_DOUBLE_EQ(value("SELECT " + fieldAt("F12TIII1", 26) + " FROM F12TIII1 WHERE Nuclide = 'Co-60'"), 1.19e-13);
+    EXPECT_DOUBLE_EQ(value("SELECT " + fieldAt("F12TIII1", 25) + " FROM F12TIII1 WHERE Nuclide = 'Co-60'"), 1.26e-13);
+    EXPECT_DOUBLE_EQ(value("SELECT " + fieldAt("F12TIII3", 25) + " FROM F12TIII3 WHERE Nuclide = 'Co-60'"), 2.35e-15);
+    EXPECT_DOUBLE_EQ(value("SELECT " + fieldAt("F12TIII7", 25) + " FROM F12TIII7 WHERE Nuclide = 'Cs-137'"), 4.02e-21);
+    // ".0" is a tabulated zero, stored as 0 and not as Null.
+    EXPECT_EQ(db().text("SELECT typeof(" + fieldAt("F12TIII1", 2) + ") FROM F12TIII1 WHERE Nuclide = 'H-3'"), "real");
+    EXPECT_EQ(value("SELECT " + fieldAt("F12TIII1", 2) + " FROM F12TIII1 WHERE Nuclide = 'H-3'"), 0.0);
+}
+
+TEST(PublishedValues, Fgr13OrganSetEffectiveDoses)
+{
+    EXPECT_DOUBLE_EQ(value("SELECT \"Effective Dose (e50)\" FROM Fgr13ingGDB WHERE Nuclide = 'Cs-137' AND Age = 7300"),
+                     1.356e-8);
+    EXPECT_DOUBLE_EQ(value("SELECT \"Effective Dose (e50)\" FROM Fgr13ingGDB WHERE Nuclide = 'Sr-90' AND Age = 7300"),
+                     2.767e-8);
+    EXPECT_DOUBLE_EQ(value("SELECT " + fieldAt("Fgr13ingGDB", 39) +
+                           " FROM Fgr13ingGDB WHERE Nuclide = 'Pu-239' AND Age = 7300 AND \"LET Type\" = 'L'"),
+                     2.507e-7);
+}
+
+TEST(PublishedValues, AlphaEmitterHasLowAndHighLetRecords)
+{
+    const std::string bone = fieldAt("Fgr13ingGDB", 9);
+    const auto types = db().texts("SELECT \"LET Type\" FROM Fgr13ingGDB WHERE Nuclide = 'Pu-239' AND Age = 7300 ORDER BY ID");
+    ASSERT_EQ(types.size(), 2u);
+    EXPECT_EQ(types[0], "L");
+    EXPECT_EQ(types[1], "H");
+    const double low = value("SELECT " + bone + " FROM Fgr13ingGDB WHERE Nuclide = 'Pu-239' AND Age = 7300 AND \"LET Type\" = 'L'");
+    const double high = value("SELECT " + bone + " FROM Fgr13ingGDB WHERE Nuclide = 'Pu-239' AND Age = 7300 AND \"LET Type\" = 'H'");
+    EXPECT_DOUBLE_EQ(low, 5.505e-10);
+    EXPECT_DOUBLE_EQ(high, 4.115e-7);
+    EXPECT_NEAR(low + 20 * high, 8.23e-6, 0.005e-6) << "weighted bone surface dose, Sv/Bq";
+    EXPECT_EQ(db().count("SELECT count(*) FROM Fgr13ingGDB WHERE Nuclide = 'Pu-239' AND Age = 7300 AND Nlet = 2"), 2);
+    // The continuation holds no remainder, effective dose or f1.
+    EXPECT_FALSE(db().real("SELECT " + fieldAt("Fgr13ingGDB", 37) + " FROM Fgr13ingGDB WHERE Nuclide = 'Pu-239' AND Age = 7300 AND \"LET Type\" = 'H'"));
+    EXPECT_FALSE(db().real("SELECT " + fieldAt("Fgr13ingGDB", 39) + " FROM Fgr13ingGDB WHERE Nuclide = 'Pu-239' AND Age = 7300 AND \"LET Type\" = 'H'"));
+}
+
+TEST(PublishedValues, IcrpEffectiveOnlyNuclideHasF1AndEffectiveAndNullOrgans)
+{
+    // Cs-137 has FGR-13 organ doses; Cs-129 only ICRP-72 effective doses.
+    const std::string where = " FROM Fgr13ingGDB WHERE Nuclide = 'Cs-129' AND Age = ";
+    EXPECT_DOUBLE_EQ(value("SELECT " + fieldAt("Fgr13ingGDB", 39) + where + "7300"), 6.0e-11);
+    EXPECT_DOUBLE_EQ(value("SELECT " + fieldAt("Fgr13ingGDB", 4) + where + "7300"), 1.0);
+    for (std::size_t position = 7; position <= 38; ++position)
+        EXPECT_FALSE(db().real("SELECT " + fieldAt("Fgr13ingGDB", position) + where + "7300")) << position;
+    EXPECT_EQ(db().count("SELECT Nlet" + where + "100"), 1);
+}
+
+TEST(PublishedValues, IcrpEffectiveDosesPerAgeUseTheInfantF1)
+{
+    // Mg-28: f1 1.0 for the 3-month-old, 0.5 from 1 year on.
+    const std::string where = " FROM Fgr13ingGDB WHERE Nuclide = 'Mg-28' AND Age = ";
+    EXPECT_DOUBLE_EQ(value("SELECT " + fieldAt("Fgr13ingGDB", 4) + where + "100"), 1.0);
+    EXPECT_DOUBLE_EQ(value("SELECT " + fieldAt("Fgr13ingGDB", 4) + where + "365"), 0.5);
+    EXPECT_DOUBLE_EQ(value("SELECT " + fieldAt("Fgr13ingGDB", 39) + where + "100"), 1.2e-8);
+    EXPECT_DOUBLE_EQ(value("SELECT " + fieldAt("Fgr13ingGDB", 39) + where + "365"), 1.4e-8);
+    EXPECT_DOUBLE_EQ(value("SELECT " + fieldAt("Fgr13ingGDB", 39) + where + "7300"), 2.2e-9);
+}
+
+TEST(PublishedValues, Fgr13CaesiumValuesAgreeWithIcrp72)
+{
+    // The database holds the FGR-13 computation for Cs-137; ICRP-72 publishes values within a
+    // few per cent of it (1.3e-08 adult and 2.1e-08 at 3 months by ingestion, 4.6e-09 type F
+    // and 9.7e-09 type M by inhalation).
+    const auto near = [](double stored, double published) { EXPECT_NEAR(stored / published, 1.0, 0.05) << stored; };
+    near(value("SELECT \"Effective Dose (e50)\" FROM Fgr13ingGDB WHERE Nuclide = 'Cs-137' AND Age = 7300"), 1.3e-8);
+    near(value("SELECT \"Effective Dose (e50)\" FROM Fgr13ingGDB WHERE Nuclide = 'Cs-137' AND Age = 100"), 2.1e-8);
+    const auto inhaled = [](const char* type) {
+        return value(std::string("SELECT \"Effective Dose (e50)\" FROM Fgr13inhHDB WHERE Nuclide = 'Cs-137' AND Age = 7300 "
+                                 "AND \"Absorption Type\" = '") + type + "'");
+    };
+    near(inhaled("F"), 4.6e-9);
+    near(inhaled("M"), 9.7e-9);
+}
+
+TEST(PublishedValues, IcrpInhalationTypesAndGases)
+{
+    // Be-7 has no organ doses: its ICRP-72 values for types M and S, in file order.
+    const auto values = db().texts("SELECT \"Effective Dose (e50)\" FROM Fgr13inhHDB WHERE Nuclide = 'Be-7' AND Age = 7300 ORDER BY ID");
+    ASSERT_EQ(values.size(), 2u);
+    EXPECT_DOUBLE_EQ(std::stod(values[0].value()), 5e-11);
+    EXPECT_DOUBLE_EQ(std::stod(values[1].value()), 5.5e-11);
+    // Ni-56 as particulate types from Annex G, then as nickel carbonyl vapour from Annex H.
+    const auto forms = db().texts("SELECT Form FROM Fgr13inhHDB WHERE Nuclide = 'Ni-56' AND Age = 7300 ORDER BY ID");
+    ASSERT_FALSE(forms.empty());
+    EXPECT_NE(forms.back()->find("Gas or vapour"), std::string::npos);
+    EXPECT_DOUBLE_EQ(value("SELECT \"Effective Dose (e50)\" FROM Fgr13inhHDB WHERE Nuclide = 'Ni-56' AND Age = 7300 "
+                           "AND Form LIKE 'Gas%'"), 1.2e-9);
+}
+
+}  // namespace
+}  // namespace quorvel::data

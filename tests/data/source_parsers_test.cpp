@@ -1,0 +1,154 @@
+// Every source file parses, with the record counts its documentation states, and the number
+// reader keeps the published text's meaning exactly.
+#include "built_database.hpp"
+#include "cof_index_file.hpp"
+#include "decay_data_csv.hpp"
+#include "fgr12_file.hpp"
+#include "fgr13_organ_file.hpp"
+#include "icrp_effective_dose.hpp"
+#include "nomenclature_csv.hpp"
+#include "number_text.hpp"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <map>
+
+namespace quorvel::data {
+namespace {
+
+using test::sourcesDirectory;
+
+TEST(NumberText, ReadsPublishedNotationsAndRejectsDamagedOnes)
+{
+    EXPECT_EQ(parseNumber("1.26E-13", ExponentRule::Required).value, 1.26e-13);
+    EXPECT_EQ(parseNumber("  2E-011 ", ExponentRule::Optional).value, 2e-11);
+    EXPECT_EQ(parseNumber(".0", ExponentRule::RequiredUnlessZero).value, 0.0);
+    EXPECT_EQ(parseNumber("0.0017", ExponentRule::Optional).value, 0.0017);
+
+    const auto enDash = parseNumber("4.3e\u201311", ExponentRule::Required);
+    EXPECT_FALSE(enDash.value);
+    EXPECT_NE(enDash.reason.find("en dash"), std::string::npos);
+    const auto noExponent = parseNumber("0.95", ExponentRule::Required);
+    EXPECT_FALSE(noExponent.value);
+    EXPECT_NE(noExponent.reason.find("no exponent"), std::string::npos);
+    EXPECT_FALSE(parseNumber("0.95", ExponentRule::RequiredUnlessZero).value);
+    EXPECT_FALSE(parseNumber("1.2E-0x", ExponentRule::Optional).value);
+    EXPECT_FALSE(parseNumber("", ExponentRule::Optional).value);
+}
+
+TEST(SourceFiles, Fgr12TablesHold825NuclidesWith25Columns)
+{
+    for (const char* file : {"fgr12/FGR12F31.DAT", "fgr12/FGR12F33.DAT", "fgr12/FGR12F37.DAT"}) {
+        QualityReport report;
+        const auto table = parseFgr12File(sourcesDirectory() / file, file, report);
+        EXPECT_EQ(table.rows.size(), 825u) << file;
+        ASSERT_EQ(table.columnLabels.size(), 25u);
+        EXPECT_EQ(table.columnLabels.front(), "Adrenals");
+        EXPECT_EQ(table.columnLabels[8], "ULI Wall");
+        EXPECT_EQ(table.columnLabels[9], "LLI Wall");
+        EXPECT_EQ(table.columnLabels.back(), "E");
+        EXPECT_EQ(table.rows.front().nuclide, "H-3");
+        EXPECT_EQ(table.rows.front().values[0], 0.0) << "'.0' is a tabulated zero";
+        EXPECT_TRUE(report.rejected().empty()) << file;
+        EXPECT_EQ(table.title.find('\xff'), std::string::npos) << "padding left in the title";
+    }
+}
+
+TEST(SourceFiles, Fgr13OrganFilesHold100NuclidesWithHighLetContinuations)
+{
+    QualityReport report;
+    const auto ingestion = parseFgr13OrganFile(sourcesDirectory() / "fgr13-organ/FGR13ING.DAT", "ING",
+                                               IntakeRoute::Ingestion, report);
+    const auto inhalation = parseFgr13OrganFile(sourcesDirectory() / "fgr13-organ/FGR13INH.DAT", "INH",
+                                                IntakeRoute::Inhalation, report);
+    EXPECT_TRUE(report.rejected().empty());
+    EXPECT_TRUE(report.notes().empty());
+    EXPECT_EQ(ingestion.lines.size(), 612u);
+    EXPECT_EQ(inhalation.lines.size(), 1794u);
+    EXPECT_EQ(std::count_if(ingestion.lines.begin(), ingestion.lines.end(), [](auto& l) { return l.highLet.has_value(); }), 246);
+    EXPECT_EQ(std::count_if(inhalation.lines.begin(), inhalation.lines.end(), [](auto& l) { return l.highLet.has_value(); }), 702);
+    for (const auto* file : {&ingestion, &inhalation}) {
+        std::vector<std::string> nuclides;
+        for (const auto& line : file->lines) {
+            nuclides.push_back(line.nuclide);
+            EXPECT_TRUE(line.ageDays == 100 || line.ageDays == 365 || line.ageDays == 1825 || line.ageDays == 3650 ||
+                        line.ageDays == 5475 || line.ageDays == 7300) << line.line;
+        }
+        std::sort(nuclides.begin(), nuclides.end());
+        nuclides.erase(std::unique(nuclides.begin(), nuclides.end()), nuclides.end());
+        EXPECT_EQ(nuclides.size(), 100u);
+        EXPECT_EQ(file->organLabels.size(), 33u);
+    }
+    const auto& first = inhalation.lines.front();
+    EXPECT_EQ(first.nuclide, "H-3");
+    EXPECT_EQ(first.absorptionClass, "V");
+    EXPECT_EQ(first.f1, 1.0);
+    EXPECT_EQ(first.modelFile, "H_H2O.def");
+}
+
+TEST(SourceFiles, IcrpCsvTranscriptionsParse)
+{
+    QualityReport report;
+    const auto ingestion = parseIcrpIngestionCsv(
+        sourcesDirectory() / "icrp72-effective/AnnexF_ICRP119_dcf_ingestion_public.csv", "F", report);
+    const auto inhalation = parseIcrpInhalationCsv(
+        sourcesDirectory() / "icrp72-effective/pydoseia_Annex_G_ICRP119_inh_public.csv", "G", report);
+    const auto gases = parseIcrpGasCsv(
+        sourcesDirectory() / "icrp72-effective/Annex_H_ICRP119_dcf_inhal_reactive_soluble_gases_public.csv", "H",
+        report);
+    EXPECT_EQ(ingestion.size(), 762u);
+    EXPECT_EQ(inhalation.size(), 1686u);
+    EXPECT_EQ(gases.size(), 72u);
+
+    // Rows without a name are further forms of the nuclide above; they inherit its half-life.
+    const auto cr48 = std::find_if(ingestion.begin(), ingestion.end(), [](auto& r) { return r.writtenName == "Cr-48"; });
+    ASSERT_NE(cr48, ingestion.end());
+    ASSERT_NE(cr48 + 1, ingestion.end());
+    EXPECT_EQ((cr48 + 1)->writtenName, "Cr-48");
+    EXPECT_EQ((cr48 + 1)->f1Infant, 0.02);
+    ASSERT_TRUE((cr48 + 1)->halfLife);
+    EXPECT_EQ((cr48 + 1)->halfLife->text(), "23.0 h");
+
+    const auto organic = std::find_if(ingestion.begin(), ingestion.end(), [](auto& r) { return r.formNote == "organic"; });
+    ASSERT_NE(organic, ingestion.end());
+    EXPECT_EQ(organic->writtenName, "Hg-197m");
+
+    const auto cs137 = std::find_if(ingestion.begin(), ingestion.end(), [](auto& r) { return r.writtenName == "Cs-137"; });
+    ASSERT_NE(cs137, ingestion.end());
+    EXPECT_EQ(cs137->dose[0], 2.1e-8);
+    EXPECT_EQ(cs137->dose[5], 1.3e-8);
+    std::map<std::string, double> inhaled;
+    for (const auto& row : inhalation)
+        if (row.writtenName == "Cs-137")
+            inhaled[row.absorptionType] = row.dose[5].value();
+    EXPECT_EQ(inhaled, (std::map<std::string, double>{{"F", 4.6e-9}, {"M", 9.7e-9}, {"S", 3.9e-8}}));
+
+    const auto iodide = std::find_if(gases.begin(), gases.end(),
+                                     [](auto& r) { return r.writtenName == "I-131" && r.formNote == "CH3I"; });
+    ASSERT_NE(iodide, gases.end());
+    EXPECT_EQ(iodide->dose[5], 1.5e-8);
+}
+
+TEST(SourceFiles, NuclideDataFilesParse)
+{
+    QualityReport report;
+    const auto index = parseCofIndexFile(sourcesDirectory() / "nuclides/FGR13COF.NDX", "NDX", report);
+    EXPECT_EQ(index.size(), 838u);
+    ASSERT_TRUE(index.contains("At-215"));
+    EXPECT_EQ(index.at("At-215").halfLife.text(), "0.10 ms");
+    EXPECT_EQ(index.at("Np-236a").halfLife.text(), "115E3 y");
+
+    const auto decay = parseDecayDataCsv(sourcesDirectory() / "nuclides/radionuclides_halflife_complete.csv", "107", report);
+    EXPECT_EQ(decay.size(), 1247u);
+    ASSERT_TRUE(decay.at("Cs-137").halfLife);
+    EXPECT_EQ(decay.at("Cs-137").halfLife->text(), "30.1671 y");
+    EXPECT_TRUE(report.notes().empty());
+
+    const auto spellings = parseNomenclatureCsv(sourcesDirectory() / "nuclides/formatted_nuclide_nomenclature.csv");
+    EXPECT_EQ(spellings.at("Eu-150a"), "Eu-150m");
+    EXPECT_EQ(spellings.at("Ta-180"), "");
+}
+
+}  // namespace
+}  // namespace quorvel::data
