@@ -105,6 +105,7 @@ void addEffectiveDoseForms(InternalDoses& doses, const std::vector<EffectiveDose
                            IntakeRoute route, const std::string& kind, QualityReport& report)
 {
     const std::string amad = route == IntakeRoute::Inhalation && kind.empty() ? "1" : "";
+    int superseded = 0;
     for (const auto& row : rows) {
         const auto name = namer.resolve(row.writtenName, row.halfLife);
         if (!name) {
@@ -113,8 +114,10 @@ void addEffectiveDoseForms(InternalDoses& doses, const std::vector<EffectiveDose
         }
         if (!name->remark.empty())
             report.note(row.file, row.line, name->remark);
-        if (covered.contains(name->nuclide))
+        if (covered.contains(name->nuclide)) {
+            ++superseded;
             continue;
+        }
         std::string form = name->form;
         if (!row.formNote.empty())
             form += (form.empty() ? "" : " ") + row.formNote;
@@ -136,6 +139,9 @@ void addEffectiveDoseForms(InternalDoses& doses, const std::vector<EffectiveDose
                         "; ICRP-72 effective dose only";
         doses[name->nuclide].push_back(dose);
     }
+    if (superseded > 0 && !rows.empty())
+        report.note(rows.front().file, 0, std::to_string(superseded) + " rows not used: their nuclides have "
+                    "FGR-13 organ doses, which take their place");
 }
 
 }  // namespace quorvel::data

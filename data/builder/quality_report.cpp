@@ -6,7 +6,7 @@ namespace quorvel::data {
 
 void QualityReport::note(const std::string& file, int line, const std::string& text)
 {
-    notes_.push_back(file + ":" + std::to_string(line) + ": " + text);
+    notes_.push_back(file + (line > 0 ? ":" + std::to_string(line) : std::string()) + ": " + text);
 }
 
 std::string QualityReport::text() const

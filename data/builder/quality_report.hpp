@@ -18,7 +18,7 @@ class QualityReport {
 public:
     void reject(RejectedValue value) { rejected_.push_back(std::move(value)); }
     // A remark on a source line that is not a rejected value (a line without values, a
-    // half-life that disagrees with the decay data, ...).
+    // half-life that disagrees with the decay data, ...); line 0 for the file as a whole.
     void note(const std::string& file, int line, const std::string& text);
     void countTable(const std::string& table, long records) { counts_.emplace_back(table, records); }
 
