@@ -9,6 +9,7 @@
 #include "DatabaseError.h"
 #include "GridText.h"
 #include "NuclideList.h"
+#include "NumberText.h"
 #include "StartUpReaders.h"
 #include "TerminalTable.h"
 
@@ -21,7 +22,7 @@ enum class OutputFormat { Text, Csv, Tsv };
 struct Options {
     std::string DatabasePath;
     std::string Nuclide;
-    int Type = RiskCoefficients;
+    int Type = DoseCoefficients;
     int PathwayCode = IngestionPathway;
     int Geometry = SubmersionGeometry;
     int UnitPosition = 1;
@@ -45,7 +46,7 @@ int UnitCategoryOf(const Options& options) {
 void AddOptions(CLI::App& app, Options& options) {
     app.add_option("--database", options.DatabasePath, "Coefficient database (default: DoseAndRisk.mdb beside the program)");
     app.add_option("--nuclide", options.Nuclide, "Nuclide name as listed, e.g. Co-60 (default: the first of the list)");
-    app.add_option("--type", options.Type, "dose or risk (default: risk)")
+    app.add_option("--type", options.Type, "dose or risk (default: dose)")
         ->transform(CLI::CheckedTransformer(std::map<std::string, int>{{"dose", DoseCoefficients}, {"risk", RiskCoefficients}},
                                             CLI::ignore_case));
     app.add_option("--pathway", options.PathwayCode, "ingestion, inhalation or external (default: ingestion)")
@@ -58,7 +59,13 @@ void AddOptions(CLI::App& app, Options& options) {
                                                                        {"soil-volume", SoilVolumeGeometry}},
                                             CLI::ignore_case));
     app.add_option("--unit", options.UnitPosition, "Position of the unit in --list-units (default: 1)")
-        ->check(CLI::PositiveNumber);
+        ->check(CLI::Validator(
+            [](std::string& text) {
+                const auto value = ReadNumber(text);
+                return value && *value >= 1 && *value == static_cast<int>(*value) ? std::string()
+                                                                                  : "must be a whole number from 1 on";
+            },
+            "POSITION"));
     app.add_option("--format", options.Format, "text (aligned columns), csv (as the text export writes) or tsv (as the clipboard copy)")
         ->transform(CLI::CheckedTransformer(
             std::map<std::string, OutputFormat>{{"text", OutputFormat::Text}, {"csv", OutputFormat::Csv}, {"tsv", OutputFormat::Tsv}},

@@ -24,12 +24,8 @@ void ReportIngestionRiskCoefficients(const std::string& nuclide, Database& datab
     const int groups = RiskGroupCount(records.RecordCount(), SectionsPerGroup * RiskSectionRecords);
     ShapeRiskGrid(grid, RowsPerGroup * groups + 1, descriptorColumns);
 
-    int r = 0;
-    grid.SetTextMatrix(r, 0, "Ingestion Risk Coefficients");
-    grid.SetTextMatrix(r + 1, 0, records.Field("Nuclide").TextOrEmpty());
-    grid.SetTextMatrix(r + 2, 0, "Units = " + unitName);
-    for (int row = r; row < r + 3; ++row) BoldTheCell(grid, row, 0);
-    r += 3;
+    WriteRiskTitleBlock(grid, "Ingestion Risk Coefficients", records.Field("Nuclide").TextOrEmpty(), unitName);
+    int r = 3;
 
     for (int section = 0; section < groups * SectionsPerGroup && !records.IsEOF(); ++section) {
         grid.SetTextMatrix(r, 0, "Pathway = " + records.Field("Intake").TextOrEmpty());

@@ -23,12 +23,8 @@ void ReportInhalationRiskCoefficients(const std::string& nuclide, Database& data
     const int groups = RiskGroupCount(records.RecordCount(), RiskSectionRecords);
     ShapeRiskGrid(grid, RowsPerGroup * groups + 1, descriptorColumns);
 
-    int r = 0;
-    grid.SetTextMatrix(r, 0, "Inhalation Risk Coefficients");
-    grid.SetTextMatrix(r + 1, 0, records.Field("Nuclide").TextOrEmpty());
-    grid.SetTextMatrix(r + 2, 0, "Units = " + unitName);
-    for (int row = r; row < r + 3; ++row) BoldTheCell(grid, row, 0);
-    r += 3;
+    WriteRiskTitleBlock(grid, "Inhalation Risk Coefficients", records.Field("Nuclide").TextOrEmpty(), unitName);
+    int r = 3;
 
     // Each group starts one row below the cursor, leaving an empty row above it.
     for (int group = 0; group < groups && !records.IsEOF(); ++group) {

@@ -21,6 +21,14 @@ void ShapeRiskGrid(FlexGrid& grid, int rows, int descriptorColumns) {
     grid.SetColWidth(0, DescriptorColumnWidth);
 }
 
+void WriteRiskTitleBlock(FlexGrid& grid, const std::string& title, const std::string& nuclide,
+                         const std::string& unitName) {
+    grid.SetTextMatrix(0, 0, title);
+    grid.SetTextMatrix(1, 0, nuclide);
+    grid.SetTextMatrix(2, 0, "Units = " + unitName);
+    for (int row = 0; row < 3; ++row) BoldTheCell(grid, row, 0);
+}
+
 void WriteMortalityMorbidityRow(FlexGrid& grid, int row, const std::string& firstCell) {
     grid.SetTextMatrix(row, 0, firstCell);
     grid.SetTextMatrix(row, MortalityColumn, "Mortality");

@@ -23,6 +23,10 @@ std::string RiskColumnHeading(const std::string& fieldName);
 
 void ShapeRiskGrid(FlexGrid& grid, int rows, int descriptorColumns);
 
+// The bold title block of the internal tables: title, stored nuclide name, "Units = " row.
+void WriteRiskTitleBlock(FlexGrid& grid, const std::string& title, const std::string& nuclide,
+                         const std::string& unitName);
+
 // The bold "f1 = " or "Units = " row with the "Mortality" and "Morbidity" headings.
 void WriteMortalityMorbidityRow(FlexGrid& grid, int row, const std::string& firstCell);
 
