@@ -64,6 +64,11 @@ private:
     sqlite3* db_ = nullptr;
 };
 
+bool isLookupKey(const std::string& field)
+{
+    return field == "Nuclide" || field == "Age" || field == "Mode";
+}
+
 void bind(Connection& db, sqlite3_stmt* statement, int index, const Value& value)
 {
     int code = SQLITE_OK;
@@ -82,11 +87,21 @@ void writeTable(Connection& db, const Table& table)
 {
     std::string create = "CREATE TABLE " + quoted(table.name) + " (";
     std::string insert = "INSERT INTO " + quoted(table.name) + " VALUES (";
+    std::string indexed;
     for (std::size_t k = 0; k < table.fields.size(); ++k) {
-        create += (k ? ", " : "") + quoted(table.fields[k].name) + " " + sqlType(table.fields[k].type);
+        const std::string& name = table.fields[k].name;
+        create += (k ? ", " : "") + quoted(name) + " " + sqlType(table.fields[k].type);
         insert += k ? ", ?" : "?";
+        // The viewer matches names and modes without regard to case and looks records up by
+        // nuclide (and age or mode): the index must use the same collation to serve it.
+        if (isLookupKey(name)) {
+            create += " COLLATE NOCASE";
+            indexed += (indexed.empty() ? "" : ", ") + quoted(name);
+        }
     }
     db.execute(create + ")");
+    if (!indexed.empty())
+        db.execute("CREATE INDEX " + quoted(table.name + " lookup") + " ON " + quoted(table.name) + " (" + indexed + ")");
     sqlite3_stmt* raw = nullptr;
     db.check(sqlite3_prepare_v2(db.handle(), (insert + ")").c_str(), -1, &raw, nullptr), "preparing " + insert);
     std::unique_ptr<sqlite3_stmt, int (*)(sqlite3_stmt*)> statement(raw, sqlite3_finalize);
