@@ -100,7 +100,8 @@ void writeTable(Connection& db, const Table& table)
         }
     }
     db.execute(create + ")");
-    if (!indexed.empty())
+    // The nuclide list is only ever read whole, in stored order.
+    if (!indexed.empty() && table.name != "Nuke2")
         db.execute("CREATE INDEX " + quoted(table.name + " lookup") + " ON " + quoted(table.name) + " (" + indexed + ")");
     sqlite3_stmt* raw = nullptr;
     db.check(sqlite3_prepare_v2(db.handle(), (insert + ")").c_str(), -1, &raw, nullptr), "preparing " + insert);

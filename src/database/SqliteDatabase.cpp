@@ -90,7 +90,12 @@ SqliteDatabase::SqliteDatabase(const std::string& path, Mode mode) {
 SqliteDatabase::~SqliteDatabase() { sqlite3_close(db_); }
 
 Recordset SqliteDatabase::OpenTable(const std::string& tableName) {
-    return OpenQuery("SELECT * FROM " + QuoteIdentifier(tableName));
+    // Without an order SQLite may answer from an index; the row id is the order of storing.
+    const std::string select = "SELECT * FROM " + QuoteIdentifier(tableName);
+    sqlite3_stmt* probe = nullptr;
+    const bool hasRowId = sqlite3_prepare_v2(db_, (select + " ORDER BY _rowid_").c_str(), -1, &probe, nullptr) == SQLITE_OK;
+    sqlite3_finalize(probe);
+    return OpenQuery(hasRowId ? select + " ORDER BY _rowid_" : select);
 }
 
 Recordset SqliteDatabase::OpenQuery(const std::string& sql, const std::vector<QueryParameter>& parameters) {

@@ -69,6 +69,17 @@ TEST(SqliteDatabase, TablesComeInStoredOrderAndQueriesBindTheirParameters) {
     EXPECT_THROW(database->OpenQuery("SELECT * FROM T WHERE Nuclide = ?", {}), DatabaseError);
 }
 
+TEST(SqliteDatabase, AnIndexDoesNotChangeTheStoredOrder) {
+    FixtureDatabase fixture;
+    fixture.Execute("CREATE TABLE Nuke2 (Nuclide TEXT); CREATE INDEX ByName ON Nuke2 (Nuclide)");
+    for (const char* name : {"H-3", "Be-7", "Co-60", "Am-241"}) fixture.Insert("Nuke2", {name});
+    auto database = OpenDatabase(fixture.Path());
+    Recordset records = database->OpenTable("Nuke2");
+    std::string order;
+    for (; !records.IsEOF(); records.MoveNext()) order += records.Field(0).Text() + " ";
+    EXPECT_EQ(order, "H-3 Be-7 Co-60 Am-241 ");
+}
+
 TEST(SqliteDatabase, NamesWithBlanksAndSlashesAreReadAsTables) {
     FixtureDatabase fixture;
     fixture.Execute(R"(CREATE TABLE "Age Units" ("T1/2" TEXT))");
