@@ -1,0 +1,42 @@
+#pragma once
+// Printing the result grid as a ruled table: the grid's column widths and row heights
+// scaled to the page between fixed margins, the header rows in bold on the first page and
+// 30 data rows a page.
+
+#include <string>
+
+#include "FlexGrid.h"
+#include "PrinterSurface.h"
+#include "UserPrompt.h"
+
+namespace quorvel {
+
+inline constexpr int RowsPerPrintedPage = 30;
+inline constexpr const char* IllegalFontSizeMessage = "Illegal FontSize! try another one";
+
+// Prints the whole grid as one document in the given paper style (1 portrait,
+// 2 landscape). Printer failures pass to the caller as exceptions.
+void WriteGridResultsToPrinter(const FlexGrid& grid, int paperStyle, PrinterSurface& printer, UserPrompt& prompt);
+
+// The page's coordinate system: the grid's width and rowsPerPage + 2 row heights fill the
+// middle 10/12 of the printable area on each axis.
+void SetUpThePrinterScale(const FlexGrid& grid, int rowsPerPage, PrinterSurface& printer);
+
+// The header rows in bold with their rules (first page only).
+void PrintTheFixedRows(const FlexGrid& grid, PrinterSurface& printer, UserPrompt& prompt);
+
+// Rules and texts of grid rows firstRow to lastRow, placed in the slots below the header.
+void PrintTheRowsOfAPage(const FlexGrid& grid, int firstRow, int lastRow, PrinterSurface& printer,
+                         UserPrompt& prompt);
+
+// Fit a text into a cell box, set the printer's current position for it and return the
+// fitted text for the caller to print. Left: cut at the right, indented by cellMargin; a
+// text taller than the box is reported and cancels the document. Centred: characters go
+// alternately at the right and the left, the margin is 0.05 of the box width whatever
+// cellMargin says, and a text still too wide at two characters leaves the cell blank.
+std::string PositionTextLeftInCell(double cellMargin, const std::string& text, double left, double right,
+                                   double top, double bottom, PrinterSurface& printer, UserPrompt& prompt);
+std::string PositionTextCenteredInCell(double cellMargin, const std::string& text, double left, double right,
+                                       double top, double bottom, PrinterSurface& printer, UserPrompt& prompt);
+
+}  // namespace quorvel
