@@ -1,0 +1,152 @@
+// Names a user can type and database files a user can have: every one gives a table, the
+// empty result or a clear message, never a crash, and nothing is written to the database.
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <random>
+#include <sstream>
+
+#include "CoefficientRequest.h"
+#include "CommandLineViewer.h"
+#include "FixtureDatabase.h"
+
+namespace quorvel {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string ReadBytes(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+void WriteBytes(const fs::path& path, const std::string& bytes) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out << bytes;
+}
+
+fs::path ShippedDatabase() { return fs::path(QUORVEL_APPLICATION_DIRECTORY) / "DoseAndRisk.mdb"; }
+
+// Quotes, SQL fragments, wildcards, control characters, invalid UTF-8, very long names and
+// near-misses of real names, drawn from a fixed seed so that a failure can be repeated.
+std::vector<std::string> GeneratedNames(std::size_t count) {
+    const std::vector<std::string> pieces = {
+        "'", "''", "\"", "Co-60", "Cs-137", "cs-137 ", " Pu-239", "%", "_", "%60", "C_-60", "*", "?", "[", "]",
+        "' OR '1'='1", "'); DROP TABLE Nuke2; --", ") Or (1=1", "; VACUUM;", "\\", "\t", "\r\n",
+        std::string(1, '\0'), "\x01", "\x7f", "\xff", "\xc3\x28", "\xe2\x80\x93", "\xf0\x9f\x98\x80", "Nlet", "ID"};
+    std::mt19937 random(20261206);
+    std::vector<std::string> names;
+    names.reserve(count);
+    for (std::size_t i = 0; i < count; ++i) {
+        std::string name;
+        const int parts = 1 + static_cast<int>(random() % 4);
+        for (int p = 0; p < parts; ++p) name += pieces[random() % pieces.size()];
+        if (i % 100 == 7) name = std::string(10 * 1024, 'A') + name;
+        names.push_back(std::move(name));
+    }
+    return names;
+}
+
+TEST(HostileInput, AThousandTypedNamesGiveTablesOrTheEmptyResultAndLeaveTheDatabaseAsItWas) {
+    ASSERT_TRUE(fs::exists(ShippedDatabase()));
+    test::TemporaryFolder folder;
+    const fs::path database = folder.Path() / "DoseAndRisk.mdb";
+    fs::copy_file(ShippedDatabase(), database);
+    const std::string before = ReadBytes(database);
+
+    const AgeGroups ages{{"3 Months", "1 Year", "5 Years", "10 Years", "15 Years", "Adult"}, {100, 365, 1825, 3650, 5475, 7300}};
+    NoBusyPointer pointer;
+    int tables = 0;
+    for (const std::string& name : GeneratedNames(1000)) {
+        for (int type : {DoseCoefficients, RiskCoefficients}) {
+            for (int pathway : {IngestionPathway, InhalationPathway, ExternalPathway}) {
+                FlexGrid grid;
+                ASSERT_NO_THROW(DispatchCoefficientRequest(database.string(), name, grid, type, pathway, 1, 1, "u", ages, 1, pointer))
+                    << name.substr(0, 60);
+                const bool empty = grid.TextMatrix(1, 0) == "(None Available)";
+                // A name that differs from a real one only in case or in nothing finds that nuclide.
+                tables += !empty;
+            }
+        }
+    }
+    EXPECT_GT(tables, 0) << "plain real names among the generated ones find their tables";
+    EXPECT_EQ(ReadBytes(database), before);
+}
+
+struct Outcome {
+    int Code;
+    std::string Out, Err;
+};
+
+Outcome RunViewerOn(const fs::path& database) {
+    const std::string option = "--database=" + database.string();
+    const char* argv[] = {"quorvel-cli", option.c_str()};
+    std::ostringstream out, err;
+    const int code = RunCommandLineViewer(2, argv, "/nonexistent", out, err);
+    return {code, out.str(), err.str()};
+}
+
+void ExpectRefused(const fs::path& database, const std::string& what) {
+    const bool existed = fs::exists(database);
+    const std::string before = existed && fs::is_regular_file(database) ? ReadBytes(database) : "";
+    const Outcome outcome = RunViewerOn(database);
+    EXPECT_EQ(outcome.Code, ExitDatabaseError) << what;
+    EXPECT_EQ(outcome.Out, "") << what;
+    EXPECT_EQ(std::count(outcome.Err.begin(), outcome.Err.end(), '\n'), 1) << what << ": " << outcome.Err;
+    EXPECT_EQ(fs::exists(database), existed) << what;
+    if (existed && fs::is_regular_file(database)) {
+        EXPECT_EQ(ReadBytes(database), before) << what;
+    }
+}
+
+TEST(DamagedDatabase, EveryDamagedFileIsRefusedWithAMessageAndLeftAsItWas) {
+    ASSERT_TRUE(fs::exists(ShippedDatabase()));
+    const std::string shipped = ReadBytes(ShippedDatabase());
+    test::TemporaryFolder folder;
+
+    WriteBytes(folder.Path() / "empty.mdb", "");
+    ExpectRefused(folder.Path() / "empty.mdb", "zero length");
+
+    for (std::size_t length : {std::size_t{50}, std::size_t{100}, std::size_t{4096}, std::size_t{8192}, shipped.size() / 3,
+                               shipped.size() / 2, shipped.size() - 4096}) {
+        const fs::path truncated = folder.Path() / ("truncated-" + std::to_string(length) + ".mdb");
+        WriteBytes(truncated, shipped.substr(0, length));
+        ExpectRefused(truncated, "truncated at " + std::to_string(length));
+    }
+
+    std::mt19937 random(7);
+    std::string noise(64 * 1024, '\0');
+    for (char& c : noise) c = static_cast<char>(random());
+    WriteBytes(folder.Path() / "noise.mdb", noise);
+    ExpectRefused(folder.Path() / "noise.mdb", "random bytes");
+
+    std::string scrambled = shipped;
+    for (std::size_t i = 100; i < scrambled.size(); i += 997) scrambled[i] = static_cast<char>(scrambled[i] ^ 0x5a);
+    WriteBytes(folder.Path() / "scrambled.mdb", scrambled);
+    const Outcome scrambledOutcome = RunViewerOn(folder.Path() / "scrambled.mdb");
+    EXPECT_TRUE(scrambledOutcome.Code == ExitTable || scrambledOutcome.Code == ExitDatabaseError) << "never a crash";
+
+    fs::create_directory(folder.Path() / "folder.mdb");
+    ExpectRefused(folder.Path() / "folder.mdb", "a directory");
+    ExpectRefused(folder.Path() / "missing.mdb", "a missing file");
+
+    test::FixtureDatabase withoutTables;
+    withoutTables.Execute("CREATE TABLE Other (A)");
+    ExpectRefused(withoutTables.Path(), "an SQLite file without the tables");
+}
+
+TEST(DamagedDatabase, AnUnreadableFileIsRefused) {
+    if (geteuid() == 0) GTEST_SKIP() << "running as root: no file permission keeps root from reading";
+    test::TemporaryFolder folder;
+    const fs::path database = folder.Path() / "DoseAndRisk.mdb";
+    fs::copy_file(ShippedDatabase(), database);
+    fs::permissions(database, fs::perms::none);
+    ExpectRefused(database, "no read permission");
+}
+
+}  // namespace
+}  // namespace quorvel
