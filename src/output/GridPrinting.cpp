@@ -1,0 +1,182 @@
+#include "GridPrinting.h"
+
+namespace quorvel {
+
+namespace {
+
+constexpr RgbColour LineColour{0, 0, 0};
+constexpr double CellMarginShare = 0.05;
+constexpr double OuterMarginShare = 0.1;
+
+double RightEdgeOfLastColumn(const FlexGrid& grid) {
+    const int last = grid.Cols() - 1;
+    return grid.ColPos(last) + grid.ColWidth(last);
+}
+
+void Rule(PrinterSurface& printer, double x1, double y1, double x2, double y2) {
+    printer.DrawLine(x1, y1, x2, y2, LineColour);
+}
+
+void PrintFitted(PrinterSurface& printer, const std::string& fitted) {
+    if (!fitted.empty()) printer.PrintText(fitted);
+}
+
+// Texts are UTF-8: a character is a lead byte with its continuation bytes.
+bool IsContinuationByte(char byte) { return (static_cast<unsigned char>(byte) & 0xC0U) == 0x80U; }
+
+void DropLastCharacter(std::string& text) {
+    while (!text.empty() && IsContinuationByte(text.back())) text.pop_back();
+    if (!text.empty()) text.pop_back();
+}
+
+void DropFirstCharacter(std::string& text) {
+    std::size_t length = text.empty() ? 0 : 1;
+    while (length < text.size() && IsContinuationByte(text[length])) ++length;
+    text.erase(0, length);
+}
+
+std::size_t CharacterCount(const std::string& text) {
+    std::size_t count = 0;
+    for (const char byte : text)
+        if (!IsContinuationByte(byte)) ++count;
+    return count;
+}
+
+}  // namespace
+
+void WriteGridResultsToPrinter(const FlexGrid& grid, int paperStyle, PrinterSurface& printer, UserPrompt& prompt) {
+    printer.SetOrientation(paperStyle);
+    // Counted from the grid's own fixed rows (one in every result grid), so that the
+    // page ranges never run past the last row.
+    const int fixedRows = grid.FixedRows();
+    const int dataRows = grid.Cols() > 0 ? grid.Rows() - fixedRows : 0;
+    const int fullPages = dataRows / RowsPerPrintedPage;
+    const int remainder = dataRows % RowsPerPrintedPage;
+    for (int page = 1; page <= fullPages; ++page) {
+        SetUpThePrinterScale(grid, RowsPerPrintedPage, printer);
+        if (page == 1) PrintTheFixedRows(grid, printer, prompt);
+        PrintTheRowsOfAPage(grid, fixedRows + RowsPerPrintedPage * (page - 1),
+                            fixedRows + RowsPerPrintedPage * page - 1, printer, prompt);
+        printer.NewPage();
+    }
+    if (remainder > 0) {
+        SetUpThePrinterScale(grid, RowsPerPrintedPage, printer);
+        if (fullPages == 0) PrintTheFixedRows(grid, printer, prompt);
+        PrintTheRowsOfAPage(grid, fixedRows + RowsPerPrintedPage * fullPages, grid.Rows() - 1, printer, prompt);
+    }
+    printer.EndDoc();
+}
+
+void SetUpThePrinterScale(const FlexGrid& grid, int rowsPerPage, PrinterSurface& printer) {
+    const double width = RightEdgeOfLastColumn(grid) - grid.ColPos(0);
+    const double height = static_cast<double>(grid.RowHeight(0)) * (rowsPerPage + 2);
+    printer.SetScale(grid.ColPos(0), grid.RowPos(0), width, height);
+    printer.SetScale(printer.ScaleLeft() - OuterMarginShare * width, printer.ScaleTop() - OuterMarginShare * height,
+                     (1 + 2 * OuterMarginShare) * width, (1 + 2 * OuterMarginShare) * height);
+}
+
+void PrintTheFixedRows(const FlexGrid& grid, PrinterSurface& printer, UserPrompt& prompt) {
+    printer.SetFontBold(true);
+    const int fixedRows = grid.FixedRows();
+    const int lastCol = grid.Cols() - 1;
+    const double gridLeft = grid.ColPos(0);
+    const double gridRight = RightEdgeOfLastColumn(grid);
+    const double rowHeight0 = grid.RowHeight(0);
+    for (int r = 0; r < fixedRows; ++r) {
+        for (int c = 0; c <= lastCol; ++c) {
+            const std::string& text = grid.TextMatrix(r, c);
+            if (text.empty()) continue;
+            const double left = grid.ColPos(c);
+            double right = left + grid.ColWidth(c);
+            const double top = grid.RowPos(r);
+            const double bottom = top + grid.RowHeight(r);
+            const double cellMargin = CellMarginShare * (right - left);
+            std::string fitted;
+            if (c == 0 || (r == 0 && fixedRows >= 3)) {
+                // A title in row 0 spreads over the empty cells that follow it.
+                if (r == 0)
+                    for (int next = c + 1; next <= lastCol && grid.TextMatrix(0, next).empty(); ++next)
+                        right += grid.ColWidth(next);
+                fitted = PositionTextLeftInCell(cellMargin, text, left, right, top, bottom, printer, prompt);
+            } else {
+                fitted = PositionTextCenteredInCell(cellMargin, text, left, right, top, bottom, printer, prompt);
+            }
+            PrintFitted(printer, fitted);
+            Rule(printer, left, top, left, bottom);
+        }
+        Rule(printer, gridLeft, r * rowHeight0, gridRight, r * rowHeight0);
+    }
+    if (fixedRows >= 1) {
+        const double gridTop = grid.RowPos(0);
+        Rule(printer, gridLeft, gridTop, gridLeft, grid.RowPos(fixedRows - 1));
+        const double firstDataRowTop = grid.RowPos(fixedRows - 1) + grid.RowHeight(fixedRows - 1);
+        Rule(printer, gridRight, gridTop, gridRight, firstDataRowTop);
+        Rule(printer, gridLeft, gridTop, gridRight, gridTop);
+    }
+}
+
+void PrintTheRowsOfAPage(const FlexGrid& grid, int firstRow, int lastRow, PrinterSurface& printer,
+                         UserPrompt& prompt) {
+    printer.SetFontBold(false);
+    const int fixedRows = grid.FixedRows();
+    const int slots = lastRow - firstRow + 1;
+    const double rowHeight0 = grid.RowHeight(0);
+    const double gridLeft = grid.ColPos(0);
+    const double gridRight = RightEdgeOfLastColumn(grid);
+    const double dataTop = rowHeight0 * fixedRows;
+    const double dataBottom = rowHeight0 * (fixedRows + slots);
+    for (int c = 0; c < grid.Cols(); ++c) Rule(printer, grid.ColPos(c), dataTop, grid.ColPos(c), dataBottom);
+    Rule(printer, gridRight, dataTop, gridRight, dataBottom);
+    for (int i = 0; i <= slots; ++i)
+        Rule(printer, gridLeft, rowHeight0 * (fixedRows + i), gridRight, rowHeight0 * (fixedRows + i));
+
+    for (int r = firstRow; r <= lastRow; ++r) {
+        const int slotRow = fixedRows + (r - firstRow);
+        const double top = grid.RowPos(slotRow);
+        const double bottom = top + grid.RowHeight(slotRow);
+        for (int c = 0; c < grid.Cols(); ++c) {
+            const std::string& text = grid.TextMatrix(r, c);
+            if (text.empty()) continue;
+            const double left = grid.ColPos(c);
+            const double right = left + grid.ColWidth(c);
+            const CellFormat& format = grid.CellFormatAt(r, c);
+            printer.SetFontBold(format.Bold);
+            printer.SetFontItalic(format.Italic);
+            printer.SetFontSize(format.Size);
+            PrintFitted(printer, PositionTextLeftInCell(CellMarginShare * (right - left), text, left, right, top,
+                                                        bottom, printer, prompt));
+        }
+    }
+}
+
+std::string PositionTextLeftInCell(double cellMargin, const std::string& text, double left, double right,
+                                   double top, double bottom, PrinterSurface& printer, UserPrompt& prompt) {
+    const bool tooTall = printer.TextHeight(text) > bottom - top;
+    if (tooTall) prompt.ShowMessage(IllegalFontSizeMessage);
+    std::string fitted = text;
+    while (!fitted.empty() && printer.TextWidth(fitted) > (right - left) - cellMargin) DropLastCharacter(fitted);
+    printer.SetCurrentPosition(left + cellMargin, (top + bottom) / 2 - printer.TextHeight(fitted) / 2);
+    if (tooTall) printer.KillDoc();
+    return fitted;
+}
+
+std::string PositionTextCenteredInCell(double /*cellMargin*/, const std::string& text, double left, double right,
+                                       double top, double bottom, PrinterSurface& printer, UserPrompt& prompt) {
+    const double cellMargin = CellMarginShare * (right - left);
+    if (printer.TextHeight(text) > bottom - top) prompt.ShowMessage(IllegalFontSizeMessage);
+    std::string fitted = text;
+    bool dropLast = true;
+    while (printer.TextWidth(fitted) > (right - left) - cellMargin) {
+        if (CharacterCount(fitted) <= 2) return {};
+        if (dropLast)
+            DropLastCharacter(fitted);
+        else
+            DropFirstCharacter(fitted);
+        dropLast = !dropLast;
+    }
+    printer.SetCurrentPosition((left + right) / 2 - printer.TextWidth(fitted) / 2,
+                               (top + bottom) / 2 - printer.TextHeight(fitted) / 2);
+    return fitted;
+}
+
+}  // namespace quorvel

@@ -1,0 +1,145 @@
+#pragma once
+// A printer surface that records every call, and keeps the pages of the document as a
+// printer would send them: a page starts with its first drawing, so a page break right
+// before the end adds no page, and a cancel throws away what the document held so far.
+// Texts measure 10 units per character and point of size, and 24 units per point high.
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "PrinterSurface.h"
+#include "UserPrompt.h"
+
+namespace quorvel::testing {
+
+struct PrintedText {
+    std::string Text;
+    double X = 0;
+    double Y = 0;
+    bool Bold = false;
+    bool Italic = false;
+    float Size = 0;
+};
+
+struct DrawnLine {
+    double X1 = 0;
+    double Y1 = 0;
+    double X2 = 0;
+    double Y2 = 0;
+};
+
+struct RecordedPage {
+    std::vector<PrintedText> Texts;
+    std::vector<DrawnLine> Lines;
+};
+
+class RecordingPrinterSurface : public PrinterSurface {
+public:
+    std::vector<std::string> Log;          // every call, in order
+    std::vector<RecordedPage> Pages;       // the document as it stands
+    std::vector<std::vector<RecordedPage>> SentDocuments;  // each ended document
+    int Orientation = 0;
+    int KilledDocuments = 0;
+
+    void SetOrientation(int paperStyle) override {
+        Orientation = paperStyle;
+        Log.push_back("orientation " + std::to_string(paperStyle));
+    }
+    void SetScale(double left, double top, double width, double height) override {
+        left_ = left;
+        top_ = top;
+        width_ = width;
+        height_ = height;
+        Log.push_back("scale " + Numbers({left, top, width, height}));
+    }
+    double ScaleLeft() const override { return left_; }
+    double ScaleTop() const override { return top_; }
+    double ScaleWidth() const override { return width_; }
+    double ScaleHeight() const override { return height_; }
+    void SetFontBold(bool bold) override { bold_ = bold; }
+    void SetFontItalic(bool italic) override { italic_ = italic; }
+    void SetFontSize(float points) override { size_ = points; }
+    double TextWidth(const std::string& text) const override {
+        return static_cast<double>(text.size()) * size_ * 10;
+    }
+    double TextHeight(const std::string& /*text*/) const override { return size_ * 24.0; }
+    void SetCurrentPosition(double x, double y) override {
+        x_ = x;
+        y_ = y;
+    }
+    void PrintText(const std::string& text) override {
+        Page().Texts.push_back({text, x_, y_, bold_, italic_, size_});
+        Log.push_back("text " + text + " at " + Numbers({x_, y_}));
+    }
+    void DrawLine(double x1, double y1, double x2, double y2, RgbColour colour) override {
+        Page().Lines.push_back({x1, y1, x2, y2});
+        Log.push_back("line " + Numbers({x1, y1, x2, y2}) + " colour " +
+                      Numbers({double(colour.Red), double(colour.Green), double(colour.Blue)}));
+    }
+    void NewPage() override {
+        pageBreakPending_ = true;
+        Log.push_back("new page");
+    }
+    void EndDoc() override {
+        SentDocuments.push_back(Pages);
+        Pages.clear();
+        pageBreakPending_ = false;
+        Log.push_back("end document");
+    }
+    void KillDoc() override {
+        ++KilledDocuments;
+        Pages.clear();
+        pageBreakPending_ = false;
+        Log.push_back("cancel document");
+    }
+
+    // Column 0 texts of the data slots of one page, top to bottom.
+    static std::vector<std::string> FirstColumnTexts(const RecordedPage& page, double dataTop) {
+        std::vector<std::string> texts;
+        for (const PrintedText& text : page.Texts)
+            if (text.X < 100 && text.Y >= dataTop) texts.push_back(text.Text);
+        return texts;
+    }
+
+private:
+    RecordedPage& Page() {
+        if (Pages.empty() || pageBreakPending_) Pages.emplace_back();
+        pageBreakPending_ = false;
+        return Pages.back();
+    }
+    static std::string Numbers(std::initializer_list<double> values) {
+        std::ostringstream out;
+        bool first = true;
+        for (const double value : values) {
+            if (!first) out << ' ';
+            out << value;
+            first = false;
+        }
+        return out.str();
+    }
+
+    double left_ = 0;
+    double top_ = 0;
+    double width_ = 1;
+    double height_ = 1;
+    bool bold_ = false;
+    bool italic_ = false;
+    float size_ = 8.25F;
+    double x_ = 0;
+    double y_ = 0;
+    bool pageBreakPending_ = false;
+};
+
+// Remembers every message and answers every question with a fixed reply.
+class RecordingPrompt : public UserPrompt {
+public:
+    std::vector<std::string> Messages;
+    void ShowMessage(const std::string& text) override { Messages.push_back(text); }
+    bool AskYesNo(const std::string& question) override {
+        Messages.push_back(question);
+        return false;
+    }
+};
+
+}  // namespace quorvel::testing
