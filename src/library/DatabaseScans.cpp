@@ -1,0 +1,58 @@
+// The names of the tables of a database file and of a table's fields.
+
+#include <algorithm>
+#include <cctype>
+
+#include "TalvorLibrary.h"
+
+namespace quorvel {
+
+namespace {
+
+bool StartsWithIgnoringCase(const std::string& text, std::string_view start) {
+    return text.size() >= start.size() &&
+           std::equal(start.begin(), start.end(), text.begin(), [](char a, char b) {
+               return std::tolower(static_cast<unsigned char>(a)) == std::tolower(static_cast<unsigned char>(b));
+           });
+}
+
+}  // namespace
+
+bool clsTalvorLibrary::IsSystemTable(const std::string& tableName) {
+    // Jet's own tables, and SQLite's, whose prefix SQLite reserves in any case.
+    return tableName.starts_with("MSys") || StartsWithIgnoringCase(tableName, "sqlite_");
+}
+
+bool clsTalvorLibrary::ScanClosedDatabaseAndReportTableNames(const std::string& databasePath,
+                                                             std::vector<std::string>& tableNames) {
+    try {
+        auto database = OpenDatabase(databasePath);
+        Recordset tables = database->OpenQuery("SELECT name FROM sqlite_master WHERE type = 'table' ORDER BY rowid");
+        std::vector<std::string> names;
+        for (; !tables.IsEOF(); tables.MoveNext()) {
+            std::string name = tables.Field(0).Text();
+            if (!IsSystemTable(name)) names.push_back(std::move(name));
+        }
+        tableNames = std::move(names);
+        return true;
+    } catch (const std::exception&) {
+        return false;
+    }
+}
+
+bool clsTalvorLibrary::ScanClosedDatabaseTableAndReportFieldNames(const std::string& databasePath,
+                                                                  const std::string& tableName,
+                                                                  std::vector<std::string>& fieldNames) {
+    try {
+        auto database = OpenDatabase(databasePath);
+        Recordset shape = database->OpenQuery("SELECT * FROM " + QuoteIdentifier(tableName) + " LIMIT 0");
+        std::vector<std::string> names;
+        for (int field = 0; field < shape.FieldCount(); ++field) names.push_back(shape.FieldName(field));
+        fieldNames = std::move(names);
+        return true;
+    } catch (const std::exception&) {
+        return false;
+    }
+}
+
+}  // namespace quorvel

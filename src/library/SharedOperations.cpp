@@ -1,0 +1,47 @@
+// The status bar, the file dialog, the text export and the window centring: the same
+// operations the rest of the program uses.
+
+#include <algorithm>
+
+#include "TalvorLibrary.h"
+#include "TextExport.h"
+
+namespace quorvel {
+
+void clsTalvorLibrary::UpdateStatusBar(StatusBarText* statusBar, int panel, const std::string& text) {
+    if (statusBar == nullptr || panel < 1 || panel > statusBar->PanelCount()) return;
+    statusBar->SetPanelText(panel, text);
+    statusBar->Refresh();
+}
+
+bool clsTalvorLibrary::BrowseDialogBox(FileDialog& dialog, bool openMode, const std::string& initialFileName,
+                                       std::string& chosenFileName, const std::string& filter) {
+    // An initial name that is a folder would show as a file name: the dialog starts empty.
+    const std::string shown = initialFileName.ends_with('\\') || initialFileName.ends_with('/') ? "" : initialFileName;
+    try {
+        const auto chosen = openMode ? dialog.ShowOpen(shown, filter, 1) : dialog.ShowSave(shown, filter, 1);
+        if (!chosen) return false;
+        chosenFileName = *chosen;
+        return true;
+    } catch (const std::exception&) {
+        return false;
+    }
+}
+
+bool clsTalvorLibrary::WriteTheContentOfMSFlexGridToAsciiFile(const FlexGrid& grid, const std::string& fileName,
+                                                              UserPrompt& prompt) {
+    return quorvel::WriteTheContentOfMSFlexGridToAsciiFile(grid, fileName, prompt);
+}
+
+FormPosition CenterTheForm(const FormSize& screen, const FormSize& window) {
+    FormPosition position;
+    position.Top = std::max((screen.Height - window.Height) / 2, 0.0);
+    position.Left = std::max((screen.Width - window.Width) / 2, 0.0);
+    return position;
+}
+
+FormPosition clsTalvorLibrary::CenterTheForm(const FormSize& screen, const FormSize& window) {
+    return quorvel::CenterTheForm(screen, window);
+}
+
+}  // namespace quorvel

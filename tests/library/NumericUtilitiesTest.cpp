@@ -1,0 +1,73 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+#include "TalvorLibrary.h"
+
+namespace quorvel {
+namespace {
+
+double Rounded(double value) {
+    clsTalvorLibrary::Round(value);
+    return value;
+}
+
+TEST(Round, KeepsThreeSignificantFigures) {
+    EXPECT_DOUBLE_EQ(Rounded(0.0123456), 0.0123);
+    EXPECT_DOUBLE_EQ(Rounded(456.7), 457.0);
+    EXPECT_DOUBLE_EQ(Rounded(-4.5678), -4.57);
+    EXPECT_DOUBLE_EQ(Rounded(9.996), 10.0);
+    EXPECT_DOUBLE_EQ(Rounded(1.2349), 1.23);
+    EXPECT_DOUBLE_EQ(Rounded(1.235), 1.24);
+    EXPECT_DOUBLE_EQ(Rounded(1.2), 1.2);
+    EXPECT_DOUBLE_EQ(Rounded(3.0), 3.0);
+    EXPECT_DOUBLE_EQ(Rounded(123456.0), 123000.0);
+    EXPECT_DOUBLE_EQ(Rounded(-0.000098765), -0.0000988);
+    EXPECT_EQ(Rounded(0.0), 0.0);
+}
+
+TEST(DistributionTransforms, GiveTheLogarithmsMomentsAndBack) {
+    double logMean = 0;
+    double logVariance = 0;
+    clsTalvorLibrary::LogDistributionToNormalDistributionTransformation(2, 1, logMean, logVariance);
+    EXPECT_NEAR(logVariance, 0.22314355131420976, 1e-15);
+    EXPECT_NEAR(logMean, 0.5815754049028404, 1e-15);
+
+    double mean = 0;
+    double variance = 0;
+    clsTalvorLibrary::NormalDistributionToLogDistributionTransformation(mean, variance, logMean, logVariance);
+    EXPECT_NEAR(mean, 2, 1e-12);
+    EXPECT_NEAR(variance, 1, 1e-12);
+
+    clsTalvorLibrary::NormalDistributionToLogDistributionTransformation(mean, variance, 0, 1);
+    EXPECT_NEAR(mean, 1.6487212707001282, 1e-15);
+    EXPECT_NEAR(variance, 4.670774270471604, 1e-14);
+}
+
+TEST(MaxAndMin, AnswerTheLargerAndTheSmallerOrNothing) {
+    EXPECT_EQ(clsTalvorLibrary::Max(3, 7), 7);
+    EXPECT_EQ(clsTalvorLibrary::Max(7, 3), 7);
+    EXPECT_EQ(clsTalvorLibrary::Min(3, 7), 3);
+    EXPECT_EQ(clsTalvorLibrary::Min(7.5, -1.0), -1.0);
+    EXPECT_EQ(clsTalvorLibrary::Max(std::string("abc"), std::string("abd")), "abd");
+    EXPECT_EQ(clsTalvorLibrary::Min(std::string("b"), std::string("B")), "B");
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    EXPECT_FALSE(clsTalvorLibrary::Max(nan, 1.0).has_value());
+    EXPECT_FALSE(clsTalvorLibrary::Min(1.0, nan).has_value());
+}
+
+TEST(UniqueElements, KeepFirstOccurrencesAndCase) {
+    const std::vector<std::string> source = {"b", "a", "b", "A"};
+    EXPECT_EQ(clsTalvorLibrary::AcceptAnArrayAndExtractSubsetOfUniqueElements(source, 0, 3),
+              (std::vector<std::string>{"b", "a", "A"}));
+    EXPECT_EQ(clsTalvorLibrary::AcceptAnArrayAndExtractSubsetOfUniqueElements(source, 1, 2),
+              (std::vector<std::string>{"a", "b"}));
+    EXPECT_EQ(clsTalvorLibrary::AcceptAnArrayAndExtractSubsetOfUniqueElements(source, 2, 2),
+              (std::vector<std::string>{"b"}));
+    EXPECT_THROW(clsTalvorLibrary::AcceptAnArrayAndExtractSubsetOfUniqueElements(source, 0, 4), std::out_of_range);
+    EXPECT_THROW(clsTalvorLibrary::AcceptAnArrayAndExtractSubsetOfUniqueElements(source, 3, 2), std::out_of_range);
+}
+
+}  // namespace
+}  // namespace quorvel
