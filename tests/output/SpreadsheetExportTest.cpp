@@ -1,0 +1,227 @@
+// Handing the grid to a spreadsheet program: the sequence of calls, the .xlsx file read
+// back, and the message when anything fails.
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <map>
+#include <memory>
+#include <regex>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "FlexGrid.h"
+#include "RecordingPrinterSurface.h"
+#include "SpreadsheetExport.h"
+
+namespace {
+
+using quorvel::ExportToExcel;
+using quorvel::FlexGrid;
+using quorvel::XlsxSpreadsheetApplication;
+using quorvel::testing::RecordingPrompt;
+namespace fs = std::filesystem;
+
+FlexGrid GridOf(const std::vector<std::vector<std::string>>& rows) {
+    FlexGrid grid(static_cast<int>(rows.size()), rows.empty() ? 0 : static_cast<int>(rows.front().size()));
+    for (std::size_t r = 0; r < rows.size(); ++r)
+        for (std::size_t c = 0; c < rows[r].size(); ++c)
+            grid.SetTextMatrix(static_cast<int>(r), static_cast<int>(c), rows[r][c]);
+    return grid;
+}
+
+// ---------------------------------------------------------------------------------------
+// The sequence of calls
+
+class RecordingApplication : public quorvel::SpreadsheetApplication {
+public:
+    std::vector<std::string> Calls;
+    std::string FailAt;  // a call that throws
+    void StartHidden() override { Record("start hidden"); }
+    void SetCellValue(int row, int col, const std::string& text) override {
+        Record("cell " + std::to_string(row) + " " + std::to_string(col) + " " + text);
+    }
+    void MakeVisible() override { Record("make visible"); }
+    void Release() override { Calls.push_back("release"); }
+
+private:
+    void Record(const std::string& call) {
+        Calls.push_back(call);
+        if (call == FailAt) throw std::runtime_error("refused: " + call);
+    }
+};
+
+TEST(ExportToExcelTest, CellsGoRowByRowFromA1AsTheyStandThenTheWorkbookIsShown) {
+    RecordingApplication application;
+    RecordingPrompt prompt;
+    ExportToExcel(GridOf({{"Organ", "Adult"}, {"Lung", "1.23E-05"}, {"", "x"}}), application, prompt);
+    EXPECT_EQ(application.Calls, (std::vector<std::string>{"start hidden", "cell 1 1 Organ", "cell 1 2 Adult",
+                                                           "cell 2 1 Lung", "cell 2 2 1.23E-05", "cell 3 1 ",
+                                                           "cell 3 2 x", "make visible", "release"}));
+    EXPECT_TRUE(prompt.Messages.empty());
+}
+
+TEST(ExportToExcelTest, FailureShowsItsCauseAndTheWorkbookIsNeverShown) {
+    RecordingApplication application;
+    application.FailAt = "cell 1 2 b";
+    RecordingPrompt prompt;
+    ExportToExcel(GridOf({{"a", "b"}, {"c", "d"}}), application, prompt);
+    EXPECT_EQ(application.Calls,
+              (std::vector<std::string>{"start hidden", "cell 1 1 a", "cell 1 2 b", "release"}));
+    EXPECT_EQ(prompt.Messages,
+              std::vector<std::string>{"An error (refused: cell 1 2 b) has occured while attempting to export to "
+                                       "Excel. Terminating."});
+}
+
+TEST(ExportToExcelTest, NoProgramToStartIsReported) {
+    RecordingApplication application;
+    application.FailAt = "start hidden";
+    RecordingPrompt prompt;
+    ExportToExcel(GridOf({{"a"}}), application, prompt);
+    EXPECT_EQ(application.Calls, (std::vector<std::string>{"start hidden", "release"}));
+    EXPECT_EQ(prompt.Messages.size(), 1U);
+}
+
+// ---------------------------------------------------------------------------------------
+// The .xlsx workbook
+
+class RecordingOpener : public quorvel::DocumentOpener {
+public:
+    std::vector<std::string> Opened;
+    bool Fail = false;
+    void Open(const std::string& path) override {
+        if (Fail) throw std::runtime_error("no spreadsheet program found");
+        Opened.push_back(path);
+    }
+};
+
+std::string Run(const std::string& command) {
+    std::string output;
+    std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);
+    if (!pipe) return output;
+    char buffer[4096];
+    for (std::size_t n; (n = fread(buffer, 1, sizeof buffer, pipe.get())) > 0;) output.append(buffer, n);
+    return output;
+}
+
+std::string Unescape(std::string text) {
+    const std::vector<std::pair<std::string, std::string>> entities = {
+        {"&lt;", "<"}, {"&gt;", ">"}, {"&quot;", "\""}, {"&apos;", "'"}, {"&amp;", "&"}};
+    for (const auto& [entity, character] : entities)
+        for (std::size_t at; (at = text.find(entity)) != std::string::npos;) text.replace(at, entity.size(), character);
+    return text;
+}
+
+// Cell reference ("A1") to its text, from the first sheet and the shared strings.
+std::map<std::string, std::string> ReadCells(const std::string& xlsx, std::string& dimension) {
+    const std::string strings = Run("unzip -p '" + xlsx + "' xl/sharedStrings.xml");
+    const std::string sheet = Run("unzip -p '" + xlsx + "' xl/worksheets/sheet1.xml");
+    std::vector<std::string> shared;
+    const std::regex stringItem("<si><t(?: [^>]*)?>([^<]*)</t></si>");
+    for (auto it = std::sregex_iterator(strings.begin(), strings.end(), stringItem); it != std::sregex_iterator(); ++it)
+        shared.push_back(Unescape((*it)[1]));
+    std::smatch match;
+    if (std::regex_search(sheet, match, std::regex("<dimension ref=\"([^\"]*)\"/>"))) dimension = match[1];
+    std::map<std::string, std::string> cells;
+    const std::regex cell("<c r=\"([A-Z]+[0-9]+)\"([^>]*)>(?:<v>([0-9]+)</v>)?</c>|<c r=\"([A-Z]+[0-9]+)\"[^>]*/>");
+    for (auto it = std::sregex_iterator(sheet.begin(), sheet.end(), cell); it != std::sregex_iterator(); ++it) {
+        const auto& m = *it;
+        if (m[4].matched) {
+            cells[m[4]] = "(no value)";
+        } else if (m[2].str().find("t=\"s\"") != std::string::npos && m[3].matched) {
+            cells[m[1]] = shared.at(std::stoul(m[3]));
+        } else {
+            cells[m[1]] = "(not text)";
+        }
+    }
+    return cells;
+}
+
+class XlsxExportTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        if (std::system("unzip -v >/dev/null 2>&1") != 0) GTEST_SKIP() << "unzip is not installed";
+    }
+    void TearDown() override {
+        for (const auto& path : opener_.Opened) fs::remove_all(fs::path(path).parent_path());
+    }
+    RecordingOpener opener_;
+    RecordingPrompt prompt_;
+};
+
+TEST_F(XlsxExportTest, ThreeByFourGridFillsA1ToD3WithItsTextsAndNothingElse) {
+    const FlexGrid grid = GridOf({{"Organ", "Adult", "15-year", "Units = Sv/Bq"},
+                                  {"Lung", "1.23E-05", "9.88E02", "a,b"},
+                                  {"<Bone & \"marrow\">", " spaced ", "0.00E00", "\xC2\xB5Sv"}});
+    XlsxSpreadsheetApplication application(opener_);
+    ExportToExcel(grid, application, prompt_);
+    EXPECT_TRUE(prompt_.Messages.empty());
+    ASSERT_EQ(opener_.Opened.size(), 1U);
+    const fs::path file = opener_.Opened[0];
+    EXPECT_EQ(file.extension(), ".xlsx");
+    EXPECT_TRUE(fs::exists(file));
+    EXPECT_EQ(file.parent_path().parent_path(), fs::temp_directory_path());
+    EXPECT_EQ(application.SavedPath(), file.string());
+    std::string dimension;
+    const auto cells = ReadCells(file.string(), dimension);
+    EXPECT_EQ(dimension, "A1:D3");
+    const std::map<std::string, std::string> expected = {
+        {"A1", "Organ"}, {"B1", "Adult"}, {"C1", "15-year"}, {"D1", "Units = Sv/Bq"},
+        {"A2", "Lung"}, {"B2", "1.23E-05"}, {"C2", "9.88E02"}, {"D2", "a,b"},
+        {"A3", "<Bone & \"marrow\">"}, {"B3", " spaced "}, {"C3", "0.00E00"}, {"D3", "\xC2\xB5Sv"}};
+    EXPECT_EQ(cells, expected);
+}
+
+TEST_F(XlsxExportTest, EmptyGridCellsLeaveEmptySheetCells) {
+    XlsxSpreadsheetApplication application(opener_);
+    ExportToExcel(GridOf({{"a", ""}, {"", "d"}}), application, prompt_);
+    ASSERT_EQ(opener_.Opened.size(), 1U);
+    std::string dimension;
+    const auto cells = ReadCells(opener_.Opened[0], dimension);
+    EXPECT_EQ(cells, (std::map<std::string, std::string>{{"A1", "a"}, {"B2", "d"}}));
+}
+
+TEST_F(XlsxExportTest, EachExportIsANewFile) {
+    XlsxSpreadsheetApplication application(opener_);
+    ExportToExcel(GridOf({{"first"}}), application, prompt_);
+    ExportToExcel(GridOf({{"second"}}), application, prompt_);
+    ASSERT_EQ(opener_.Opened.size(), 2U);
+    EXPECT_NE(opener_.Opened[0], opener_.Opened[1]);
+    std::string dimension;
+    EXPECT_EQ(ReadCells(opener_.Opened[0], dimension).at("A1"), "first");
+    EXPECT_EQ(ReadCells(opener_.Opened[1], dimension).at("A1"), "second");
+}
+
+TEST_F(XlsxExportTest, OpenerFailureShowsTheCause) {
+    opener_.Fail = true;
+    XlsxSpreadsheetApplication application(opener_);
+    ExportToExcel(GridOf({{"a", "b"}}), application, prompt_);
+    EXPECT_EQ(prompt_.Messages,
+              std::vector<std::string>{"An error (no spreadsheet program found) has occured while attempting to "
+                                       "export to Excel. Terminating."});
+    EXPECT_TRUE(application.SavedPath().empty());
+}
+
+TEST_F(XlsxExportTest, UnsavedWorkbookLeavesNoFolderBehind) {
+    const auto exportFolders = [] {
+        int count = 0;
+        for (const auto& entry : fs::directory_iterator(fs::temp_directory_path()))
+            if (entry.path().filename().string().rfind("quorvel-export-", 0) == 0) ++count;
+        return count;
+    };
+    const int before = exportFolders();
+    {
+        XlsxSpreadsheetApplication application(opener_);
+        application.StartHidden();
+        application.SetCellValue(1, 1, "never shown");
+        EXPECT_EQ(exportFolders(), before + 1);
+        EXPECT_THROW(application.SetCellValue(0, 1, "x"), std::out_of_range);
+        application.Release();
+    }
+    EXPECT_EQ(exportFolders(), before);
+    EXPECT_TRUE(opener_.Opened.empty());
+}
+
+}  // namespace
