@@ -1,0 +1,156 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "FixtureDatabase.h"
+#include "LibraryRecorders.h"
+#include "TalvorLibrary.h"
+
+namespace quorvel {
+namespace {
+
+using test::RecordingPrompt;
+using test::TemporaryFolder;
+using Records = clsTalvorLibrary::Records;
+
+// Every record of a table as texts, in stored order.
+Records ReadAll(const std::string& path, const std::string& table) {
+    auto database = OpenDatabase(path);
+    Recordset records = database->OpenTable(table);
+    Records all;
+    for (; !records.IsEOF(); records.MoveNext()) {
+        std::vector<std::string> record;
+        for (int field = 0; field < records.FieldCount(); ++field) record.push_back(records.Field(field).Text());
+        all.push_back(record);
+    }
+    return all;
+}
+
+std::vector<std::string> FieldNames(const std::string& path, const std::string& table) {
+    std::vector<std::string> names;
+    EXPECT_TRUE(clsTalvorLibrary::ScanClosedDatabaseTableAndReportFieldNames(path, table, names));
+    return names;
+}
+
+TEST(NewDatabase, ReplacesAnyFileWithOneTableOfTextFields) {
+    TemporaryFolder folder;
+    const std::string path = (folder.Path() / "new.db").string();
+    std::ofstream(path) << "not a database";
+    ASSERT_TRUE(clsTalvorLibrary::CreateANewDatabaseWithANewTable(path, "Dose Table", {"Nuclide", "T1/2", "Age"}));
+    std::vector<std::string> tables;
+    ASSERT_TRUE(clsTalvorLibrary::ScanClosedDatabaseAndReportTableNames(path, tables));
+    EXPECT_EQ(tables, std::vector<std::string>{"Dose Table"});
+    EXPECT_EQ(FieldNames(path, "Dose Table"), (std::vector<std::string>{"Nuclide", "T1/2", "Age"}));
+
+    // Again over the database just made: the old table is gone with the file.
+    ASSERT_TRUE(clsTalvorLibrary::CreateANewDatabaseWithANewTable(path, "Other", {"A"}));
+    ASSERT_TRUE(clsTalvorLibrary::ScanClosedDatabaseAndReportTableNames(path, tables));
+    EXPECT_EQ(tables, std::vector<std::string>{"Other"});
+}
+
+TEST(NewDatabase, FailsInAMissingFolderOrWithoutFields) {
+    TemporaryFolder folder;
+    EXPECT_FALSE(clsTalvorLibrary::CreateANewDatabaseWithANewTable((folder.Path() / "no/such/new.db").string(),
+                                                                   "T", {"A"}));
+    EXPECT_FALSE(clsTalvorLibrary::CreateANewDatabaseWithANewTable((folder.Path() / "empty.db").string(), "T", {}));
+}
+
+TEST(AddedTable, GoesIntoAnExistingDatabaseOnly) {
+    TemporaryFolder folder;
+    const std::string path = (folder.Path() / "d.db").string();
+    ASSERT_TRUE(clsTalvorLibrary::CreateANewDatabaseWithANewTable(path, "First", {"A"}));
+    EXPECT_TRUE(clsTalvorLibrary::AddATableToACurrentlyClosedDatabase(path, "Second", {"B", "C"}));
+    EXPECT_FALSE(clsTalvorLibrary::AddATableToACurrentlyClosedDatabase(path, "Second", {"D"})) << "exists already";
+    const std::string missing = (folder.Path() / "missing.db").string();
+    EXPECT_FALSE(clsTalvorLibrary::AddATableToACurrentlyClosedDatabase(missing, "T", {"A"}));
+    EXPECT_FALSE(std::filesystem::exists(missing)) << "adding a table never creates a database";
+    std::vector<std::string> tables;
+    ASSERT_TRUE(clsTalvorLibrary::ScanClosedDatabaseAndReportTableNames(path, tables));
+    EXPECT_EQ(tables, (std::vector<std::string>{"First", "Second"}));
+    EXPECT_EQ(FieldNames(path, "Second"), (std::vector<std::string>{"B", "C"}));
+}
+
+TEST(AddedRecords, SetTheNamedFieldsOfEveryRow) {
+    TemporaryFolder folder;
+    const std::string path = (folder.Path() / "d.db").string();
+    ASSERT_TRUE(clsTalvorLibrary::CreateANewDatabaseWithANewTable(path, "T", {"Nuclide", "Value"}));
+    RecordingPrompt prompt;
+    EXPECT_TRUE(clsTalvorLibrary::AddRecordsToAnExistingTableInAClosedDatabase(
+        path, "T", {"Value", "Nuclide"}, {{"1.23E-04", "O'Brien-1"}, {"", "Co-60"}}, prompt));
+    EXPECT_TRUE(prompt.Messages.empty());
+    EXPECT_EQ(ReadAll(path, "T"), (Records{{"O'Brien-1", "1.23E-04"}, {"Co-60", ""}}));
+}
+
+TEST(AddedRecords, NeedAsManyNamesAsTheTableHasFields) {
+    TemporaryFolder folder;
+    const std::string path = (folder.Path() / "d.db").string();
+    ASSERT_TRUE(clsTalvorLibrary::CreateANewDatabaseWithANewTable(path, "T", {"Nuclide", "Value"}));
+    RecordingPrompt prompt;
+    EXPECT_FALSE(clsTalvorLibrary::AddRecordsToAnExistingTableInAClosedDatabase(path, "T", {"Nuclide"},
+                                                                                {{"Co-60"}}, prompt));
+    EXPECT_EQ(prompt.Messages, std::vector<std::string>{"The number of fields in the update information does not "
+                                                        "match the number of fields in the table."});
+    EXPECT_TRUE(ReadAll(path, "T").empty());
+}
+
+TEST(AddedRecords, AreAllOrNoneAndFailQuietlyOnOtherErrors) {
+    TemporaryFolder folder;
+    const std::string path = (folder.Path() / "d.db").string();
+    ASSERT_TRUE(clsTalvorLibrary::CreateANewDatabaseWithANewTable(path, "T", {"Nuclide", "Value"}));
+    RecordingPrompt prompt;
+    EXPECT_FALSE(clsTalvorLibrary::AddRecordsToAnExistingTableInAClosedDatabase(
+        path, "T", {"Nuclide", "Value"}, {{"Co-60", "1"}, {"Cs-137"}}, prompt))
+        << "the second row is one value short";
+    EXPECT_TRUE(ReadAll(path, "T").empty()) << "the first row is not kept";
+    EXPECT_FALSE(clsTalvorLibrary::AddRecordsToAnExistingTableInAClosedDatabase(path, "Nope", {"A"}, {{"x"}}, prompt));
+    EXPECT_FALSE(clsTalvorLibrary::AddRecordsToAnExistingTableInAClosedDatabase(
+        (folder.Path() / "missing.db").string(), "T", {"A"}, {{"x"}}, prompt));
+    EXPECT_TRUE(prompt.Messages.empty());
+}
+
+FlexGrid ResultGrid() {
+    FlexGrid grid(3, 4);
+    const Records texts = {{"", "Nuclide", "Adult", "Notes"}, {"1", "Co-60", "1.23E-04", "x"}, {"2", "Cs-137", "4.56E-05", "y"}};
+    for (int r = 0; r < 3; ++r)
+        for (int c = 0; c < 4; ++c) grid.SetTextMatrix(r, c, texts[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)]);
+    return grid;
+}
+
+TEST(GridConversion, WritesTheCellsOfTheKeptColumnsWithTheHeaderAsNames) {
+    TemporaryFolder folder;
+    const std::string path = (folder.Path() / "d.db").string();
+    ASSERT_TRUE(clsTalvorLibrary::CreateANewDatabaseWithANewTable(path, "Existing", {"A"}));
+    RecordingPrompt prompt;
+    EXPECT_TRUE(clsTalvorLibrary::ConvertMSFlexGridResultsToAccessDatabase(ResultGrid(), path, "Grid", true, 1, prompt));
+    EXPECT_EQ(FieldNames(path, "Grid"), (std::vector<std::string>{"Nuclide", "Adult"}));
+    EXPECT_EQ(ReadAll(path, "Grid"), (Records{{"Co-60", "1.23E-04"}, {"Cs-137", "4.56E-05"}}));
+    EXPECT_TRUE(prompt.Messages.empty());
+}
+
+TEST(GridConversion, NumbersTheFieldsWithoutAHeaderAndKeepsEveryRow) {
+    TemporaryFolder folder;
+    const std::string path = (folder.Path() / "d.db").string();
+    ASSERT_TRUE(clsTalvorLibrary::CreateANewDatabaseWithANewTable(path, "Existing", {"A"}));
+    RecordingPrompt prompt;
+    EXPECT_TRUE(clsTalvorLibrary::ConvertMSFlexGridResultsToAccessDatabase(ResultGrid(), path, "Grid", false, 0, prompt));
+    EXPECT_EQ(FieldNames(path, "Grid"), (std::vector<std::string>{"Field 1", "Field 2", "Field 3"}));
+    EXPECT_EQ(ReadAll(path, "Grid"), (Records{{"Nuclide", "Adult", "Notes"},
+                                               {"Co-60", "1.23E-04", "x"},
+                                               {"Cs-137", "4.56E-05", "y"}}));
+}
+
+TEST(GridConversion, NeedsAnExistingDatabaseAndAColumnToKeep) {
+    TemporaryFolder folder;
+    RecordingPrompt prompt;
+    const std::string missing = (folder.Path() / "missing.db").string();
+    EXPECT_FALSE(clsTalvorLibrary::ConvertMSFlexGridResultsToAccessDatabase(ResultGrid(), missing, "Grid", true, 0, prompt));
+    EXPECT_FALSE(std::filesystem::exists(missing));
+    const std::string path = (folder.Path() / "d.db").string();
+    ASSERT_TRUE(clsTalvorLibrary::CreateANewDatabaseWithANewTable(path, "Existing", {"A"}));
+    EXPECT_FALSE(clsTalvorLibrary::ConvertMSFlexGridResultsToAccessDatabase(ResultGrid(), path, "Grid", true, 3, prompt));
+    EXPECT_TRUE(prompt.Messages.empty());
+}
+
+}  // namespace
+}  // namespace quorvel
