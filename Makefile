@@ -2,7 +2,7 @@
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps configure build run test bench clean
+.PHONY: all deps configure build run test bench fuzz clean
 
 all: build
 
@@ -24,5 +24,18 @@ test: build
 bench: build
 	$(BUILD_DIR)/bench/quorvel-bench
 
+# Each fuzzer runs FUZZ_SECONDS; new inputs go to build-fuzz/corpus, the seeds stay in tests/fuzz/corpus.
+FUZZ_SECONDS ?= 60
+FUZZ_TARGETS = number_text source_parsers nuclide_request
+fuzz: deps
+	@CC=clang CXX=clang++ cmake -S . -B build-fuzz -DQUORVEL_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+	@cmake --build build-fuzz --target fuzz_targets -j $(JOBS)
+	@for target in $(FUZZ_TARGETS); do \
+	  mkdir -p build-fuzz/corpus/$$target; \
+	  echo "fuzzing $$target for $(FUZZ_SECONDS) s"; \
+	  build-fuzz/fuzz/$$target -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
+	    build-fuzz/corpus/$$target tests/fuzz/corpus/$$target || exit 1; \
+	done
+
 clean:
-	rm -rf $(BUILD_DIR)
+	rm -rf $(BUILD_DIR) build-fuzz

@@ -1,0 +1,22 @@
+// The text-to-number conversion and the scientific format on any bytes.
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+
+#include "FieldValue.h"
+#include "NumberText.h"
+#include "ScientificFormat.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string text(reinterpret_cast<const char*>(data), size);
+    const auto number = quorvel::ReadNumber(text);
+    if (quorvel::FieldValue(text).IsNumeric() != number.has_value()) std::abort();
+    if (number) {
+        // Every number that reads must print, in the shape d.ddE[-]dd.
+        const std::string shown = quorvel::FormatScientific(*number);
+        const auto e = shown.find('E');
+        if (e == std::string::npos || shown.find('.') != e - 3) std::abort();
+        if (quorvel::ReadNumber(quorvel::FormatGeneralNumber(*number)) != number) std::abort();
+    }
+    return 0;
+}
