@@ -1,0 +1,225 @@
+#include <gtest/gtest.h>
+
+#include "FixtureDatabase.h"
+#include "LibraryRecorders.h"
+#include "TalvorLibrary.h"
+
+namespace quorvel {
+namespace {
+
+using test::FixtureDatabase;
+using test::RecordingPrompt;
+using test::RecordingStatusBar;
+using Records = clsTalvorLibrary::Records;
+using Strings = std::vector<std::string>;
+
+// A nuclide table with a primary key, a named index and a Null, a system table holding the
+// same values, and a table with an AUTOINCREMENT key (which makes sqlite_sequence).
+class NuclideDatabase : public ::testing::Test {
+protected:
+    void SetUp() override {
+        fixture.Execute("CREATE TABLE Nuclides (ID INTEGER PRIMARY KEY, Nuclide TEXT, HalfLife TEXT)");
+        fixture.Execute("CREATE INDEX NuclideIndex ON Nuclides (Nuclide)");
+        fixture.Insert("Nuclides", {std::int64_t{1}, "Co-60", "5.27 y"});
+        fixture.Insert("Nuclides", {std::int64_t{2}, "Cs-137", FieldValue()});
+        fixture.Insert("Nuclides", {std::int64_t{3}, "Co-58", "70.9 d"});
+        fixture.Insert("Nuclides", {std::int64_t{4}, "Co-60", "again"});
+        fixture.Execute("CREATE TABLE MSysObjects (Name TEXT)");
+        fixture.Insert("MSysObjects", {"Co-60"});
+        fixture.Execute("CREATE TABLE Ages (ID INTEGER PRIMARY KEY AUTOINCREMENT, Age TEXT)");
+        fixture.Insert("Ages", {std::int64_t{1}, "Adult"});
+        fixture.Insert("Ages", {std::int64_t{2}, "Co-60 child"});
+    }
+
+    Strings NuclideColumn() {
+        Strings values;
+        EXPECT_TRUE(clsTalvorLibrary::OpenAClosedDatabaseAndRetrieveAllTheElementsInAField(fixture.Path(), "Nuclides",
+                                                                                           "Nuclide", values, nullptr));
+        return values;
+    }
+
+    FixtureDatabase fixture;
+    RecordingPrompt prompt;
+    RecordingStatusBar statusBar;
+};
+
+TEST_F(NuclideDatabase, ScansSkipTheSystemTables) {
+    Strings tables;
+    ASSERT_TRUE(clsTalvorLibrary::ScanClosedDatabaseAndReportTableNames(fixture.Path(), tables));
+    EXPECT_EQ(tables, (Strings{"Nuclides", "Ages"}));
+    Strings fields;
+    ASSERT_TRUE(clsTalvorLibrary::ScanClosedDatabaseTableAndReportFieldNames(fixture.Path(), "Nuclides", fields));
+    EXPECT_EQ(fields, (Strings{"ID", "Nuclide", "HalfLife"}));
+    EXPECT_FALSE(clsTalvorLibrary::ScanClosedDatabaseTableAndReportFieldNames(fixture.Path(), "Nope", fields));
+    EXPECT_FALSE(clsTalvorLibrary::ScanClosedDatabaseAndReportTableNames(fixture.Path() + ".missing", tables));
+    EXPECT_TRUE(clsTalvorLibrary::IsSystemTable("MSysACEs"));
+    EXPECT_TRUE(clsTalvorLibrary::IsSystemTable("SQLITE_sequence"));
+    EXPECT_FALSE(clsTalvorLibrary::IsSystemTable("msys"));
+}
+
+TEST_F(NuclideDatabase, AFieldIsReadWholeWithItsProgress) {
+    Strings values = {"stale"};
+    ASSERT_TRUE(clsTalvorLibrary::OpenAClosedDatabaseAndRetrieveAllTheElementsInAField(fixture.Path(), "Nuclides",
+                                                                                       "HalfLife", values, &statusBar));
+    EXPECT_EQ(values, (Strings{"5.27 y", "", "70.9 d", "again"}));
+    EXPECT_EQ(statusBar.PanelOneTexts(), (Strings{"Opening Database", "1 records of 4.", "2 records of 4.",
+                                                  "3 records of 4.", "4 records of 4.", "Finished."}));
+    EXPECT_EQ(statusBar.Refreshes, 6);
+
+    ASSERT_TRUE(clsTalvorLibrary::OpenAClosedDatabaseAndRetrieveAllTheElementsInAField(
+        fixture.Path(), "SELECT Nuclide FROM Nuclides WHERE Nuclide LIKE 'Co%' ORDER BY ID DESC", "Nuclide", values,
+        nullptr));
+    EXPECT_EQ(values, (Strings{"Co-60", "Co-58", "Co-60"}));
+    EXPECT_FALSE(clsTalvorLibrary::OpenAClosedDatabaseAndRetrieveAllTheElementsInAField(fixture.Path(), "Nuclides",
+                                                                                        "Nlet", values, nullptr));
+}
+
+TEST_F(NuclideDatabase, AFieldIsReadFromAnOpenDatabase) {
+    auto database = OpenDatabase(fixture.Path());
+    Strings values;
+    ASSERT_TRUE(clsTalvorLibrary::RetrieveAllTheElementsInAField(*database, "Nuclides", "Nuclide", values));
+    EXPECT_EQ(values, (Strings{"Co-60", "Cs-137", "Co-58", "Co-60"}));
+    EXPECT_FALSE(clsTalvorLibrary::RetrieveAllTheElementsInAField(*database, "Nope", "Nuclide", values));
+    EXPECT_EQ(values, (Strings{"Co-60", "Cs-137", "Co-58", "Co-60"})) << "a failure leaves the values";
+}
+
+TEST_F(NuclideDatabase, OneRecordQueriesBindTheValue) {
+    Records values;
+    ASSERT_TRUE(clsTalvorLibrary::QueryTableForASpecificRecordAndReturnCertainFields(
+        fixture.Path(), "Nuclides", "Nuclide", "Co-60", {"HalfLife", "ID"}, values));
+    EXPECT_EQ(values, (Records{{"5.27 y", "1"}, {"again", "4"}}));
+    EXPECT_FALSE(clsTalvorLibrary::QueryTableForASpecificRecordAndReturnCertainFields(
+        fixture.Path(), "Nuclides", "Nuclide", "x' OR '1'='1", {"ID"}, values));
+    EXPECT_TRUE(values.empty());
+    EXPECT_FALSE(clsTalvorLibrary::QueryTableForASpecificRecordAndReturnCertainFields(
+        fixture.Path(), "Nuclides", "Nuclide", "Co-60", {"Nlet"}, values));
+
+    auto database = OpenDatabase(fixture.Path());
+    Strings names;
+    ASSERT_TRUE(clsTalvorLibrary::QueryTableForASpecificRecordAndReturnAllFields(*database, "Nuclides", "ID", "2",
+                                                                                 values, names));
+    EXPECT_EQ(names, (Strings{"ID", "Nuclide", "HalfLife"}));
+    EXPECT_EQ(values, (Records{{"2", "Cs-137", ""}}));
+    ASSERT_TRUE(clsTalvorLibrary::QueryTableForASpecificRecordAndReturnAllFields(*database, "Nuclides", "Nuclide",
+                                                                                 "Sr-90", values, names));
+    EXPECT_TRUE(values.empty());
+    EXPECT_FALSE(clsTalvorLibrary::QueryTableForASpecificRecordAndReturnAllFields(*database, "Nope", "Nuclide",
+                                                                                  "Sr-90", values, names));
+}
+
+TEST_F(NuclideDatabase, DeletingByIndexRemovesTheFirstRecordWithTheKey) {
+    {
+        SqliteDatabase database(fixture.Path(), SqliteDatabase::Mode::ReadWrite);
+        EXPECT_TRUE(clsTalvorLibrary::QueryTableForASpecificRecordAndDeleteIt(database, "Nuclides", "NuclideIndex",
+                                                                              "Co-60", prompt));
+        EXPECT_TRUE(clsTalvorLibrary::QueryTableForASpecificRecordAndDeleteIt(database, "Nuclides", "PrimaryKey", "3",
+                                                                              prompt));
+        EXPECT_TRUE(prompt.Messages.empty());
+    }
+    EXPECT_EQ(NuclideColumn(), (Strings{"Cs-137", "Co-60"}));
+}
+
+TEST_F(NuclideDatabase, DeletingAMissingKeySaysSo) {
+    SqliteDatabase database(fixture.Path(), SqliteDatabase::Mode::ReadWrite);
+    EXPECT_FALSE(clsTalvorLibrary::QueryTableForASpecificRecordAndDeleteIt(database, "Nuclides", "NuclideIndex",
+                                                                           "Sr-90", prompt));
+    EXPECT_EQ(prompt.Messages, Strings{"Sr-90 not found in primary key field NuclideIndex."});
+    prompt.Messages.clear();
+    EXPECT_FALSE(clsTalvorLibrary::QueryTableForASpecificRecordAndDeleteIt(database, "Nuclides", "NoSuchIndex",
+                                                                           "Co-60", prompt));
+    EXPECT_FALSE(clsTalvorLibrary::QueryTableForASpecificRecordAndDeleteIt(database, "Ages", "NuclideIndex", "Co-60",
+                                                                           prompt))
+        << "an index of another table";
+    EXPECT_TRUE(prompt.Messages.empty());
+    EXPECT_EQ(NuclideColumn(), (Strings{"Co-60", "Cs-137", "Co-58", "Co-60"}));
+}
+
+TEST_F(NuclideDatabase, DeletingThroughAReadOnlyOpeningFails) {
+    SqliteDatabase database(fixture.Path(), SqliteDatabase::Mode::ReadOnly);
+    EXPECT_FALSE(clsTalvorLibrary::QueryTableForASpecificRecordAndDeleteIt(database, "Nuclides", "PrimaryKey", "1",
+                                                                           prompt));
+    EXPECT_EQ(NuclideColumn().size(), 4U);
+}
+
+TEST_F(NuclideDatabase, TheWholeDatabaseIsSearchedOutsideTheSystemTables) {
+    std::vector<SearchMatch> matches;
+    ASSERT_TRUE(clsTalvorLibrary::LookThroughAClosedDatabaseForARecord(fixture.Path(), "Co-60", {}, nullptr, matches));
+    EXPECT_EQ(matches, (std::vector<SearchMatch>{{"Nuclides", "Nuclide", 1, "Co-60"},
+                                                 {"Nuclides", "Nuclide", 4, "Co-60"}}));
+
+    matches.clear();
+    ASSERT_TRUE(clsTalvorLibrary::LookThroughAClosedDatabaseForARecord(
+        fixture.Path(), "co-", {SearchMode::Beginning, true}, nullptr, matches));
+    EXPECT_EQ(matches, (std::vector<SearchMatch>{{"Nuclides", "Nuclide", 1, "Co-60"},
+                                                 {"Nuclides", "Nuclide", 3, "Co-58"},
+                                                 {"Nuclides", "Nuclide", 4, "Co-60"},
+                                                 {"Ages", "Age", 2, "Co-60 child"}}));
+
+    matches.clear();
+    ASSERT_TRUE(clsTalvorLibrary::LookThroughAClosedDatabaseForARecord(fixture.Path(), " d", {SearchMode::End},
+                                                                       nullptr, matches));
+    EXPECT_EQ(matches, (std::vector<SearchMatch>{{"Nuclides", "HalfLife", 3, "70.9 d"}}));
+
+    matches.clear();
+    EXPECT_TRUE(clsTalvorLibrary::LookThroughAClosedDatabaseForARecord(fixture.Path(), "co-60", {}, nullptr, matches));
+    EXPECT_TRUE(matches.empty()) << "case counts unless the settings say otherwise";
+    EXPECT_FALSE(clsTalvorLibrary::LookThroughAClosedDatabaseForARecord(fixture.Path() + ".missing", "Co-60", {},
+                                                                        nullptr, matches));
+}
+
+TEST(DatabaseSearch, ShowsItsProgressTableByTableOnPanelOne) {
+    FixtureDatabase fixture;
+    fixture.Execute("CREATE TABLE T (A TEXT, B TEXT)");
+    fixture.Insert("T", {"x", "y"});
+    fixture.Insert("T", {"y", FieldValue()});
+    RecordingStatusBar statusBar;
+    std::vector<SearchMatch> matches;
+    ASSERT_TRUE(clsTalvorLibrary::LookThroughAClosedDatabaseForARecord(fixture.Path(), "y", {}, &statusBar, matches));
+    EXPECT_EQ(statusBar.PanelOneTexts(),
+              (Strings{"Table:  T", "Field:  A", "Record: 1", "Record: 2", "Records Finished.", "Field:  B",
+                       "Record: 1", "Record: 2", "Records Finished.", "Fields Finished.", "Tables Finished."}));
+    EXPECT_EQ(matches, (std::vector<SearchMatch>{{"T", "A", 2, "y"}, {"T", "B", 1, "y"}}));
+}
+
+TEST(DatabaseSearch, OneFieldSearchSkipsSystemTablesAndNulls) {
+    Recordset records({"Name"}, {{FieldValue("abc")}, {FieldValue()}, {FieldValue("")}});
+    bool found = true;
+    std::vector<SearchMatch> matches;
+    clsTalvorLibrary::DetermineIfTheValueIsPresentInTheField("MSysObjects", records, "Name", "abc", {}, nullptr, found,
+                                                             matches);
+    EXPECT_FALSE(found);
+    EXPECT_TRUE(matches.empty());
+    clsTalvorLibrary::DetermineIfTheValueIsPresentInTheField("Names", records, "name", "", {}, nullptr, found, matches);
+    EXPECT_TRUE(found);
+    EXPECT_EQ(matches, (std::vector<SearchMatch>{{"Names", "Name", 3, ""}}));
+}
+
+TEST(FieldComparison, ListsTheFirstFieldsValuesMissingFromTheSecond) {
+    FixtureDatabase first;
+    first.Execute("CREATE TABLE A (Nuclide TEXT)");
+    for (const char* nuclide : {"Co-60", "Sr-90", "Cs-137"}) first.Insert("A", {nuclide});
+    FixtureDatabase second;
+    second.Execute("CREATE TABLE B (Name TEXT)");
+    for (const char* nuclide : {"Cs-137", "co-60"}) second.Insert("B", {nuclide});
+    auto firstDatabase = OpenDatabase(first.Path());
+    auto secondDatabase = OpenDatabase(second.Path());
+    RecordingStatusBar statusBar;
+    RecordingPrompt prompt;
+    Strings missing;
+    ASSERT_TRUE(clsTalvorLibrary::CompareTwoDatabaseFieldsAndIdentifyWhichElementsInTheFirstAreNotInTheSecond(
+        {*firstDatabase, "A", "Nuclide"}, {*secondDatabase, "B", "Name"}, &statusBar, missing, prompt));
+    EXPECT_EQ(missing, (Strings{"Co-60", "Sr-90"}));
+    EXPECT_EQ(statusBar.PanelOneTexts(),
+              (Strings{"Checking record 1 out of 3.", "Record: 1", "Record: 2", "Checking record 2 out of 3.",
+                       "Record: 1", "Record: 2", "Checking record 3 out of 3.", "Record: 1", "Record: 2",
+                       "Finished."}));
+    EXPECT_TRUE(prompt.Messages.empty());
+
+    EXPECT_FALSE(clsTalvorLibrary::CompareTwoDatabaseFieldsAndIdentifyWhichElementsInTheFirstAreNotInTheSecond(
+        {*firstDatabase, "A", "Nuclide"}, {*secondDatabase, "Nope", "Name"}, nullptr, missing, prompt));
+    EXPECT_EQ(prompt.Messages,
+              Strings{"An error has occured while trying to compare the fields.  The error is no such table: Nope"});
+}
+
+}  // namespace
+}  // namespace quorvel
