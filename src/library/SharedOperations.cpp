@@ -1,7 +1,5 @@
 // The status bar, the file dialog, the text export and the window centring: the same
-// operations the rest of the program uses.
-
-#include <algorithm>
+// operations as the rest of the program's.
 
 #include "TalvorLibrary.h"
 #include "TextExport.h"
@@ -33,15 +31,8 @@ bool clsTalvorLibrary::WriteTheContentOfMSFlexGridToAsciiFile(const FlexGrid& gr
     return quorvel::WriteTheContentOfMSFlexGridToAsciiFile(grid, fileName, prompt);
 }
 
-FormPosition CenterTheForm(const FormSize& screen, const FormSize& window) {
-    FormPosition position;
-    position.Top = std::max((screen.Height - window.Height) / 2, 0.0);
-    position.Left = std::max((screen.Width - window.Width) / 2, 0.0);
-    return position;
-}
-
-FormPosition clsTalvorLibrary::CenterTheForm(const FormSize& screen, const FormSize& window) {
-    return quorvel::CenterTheForm(screen, window);
+FormPlacement clsTalvorLibrary::CenterTheForm(const FormSize& screen, const FormSize& window) {
+    return CentredFormPlacement(screen, window);
 }
 
 }  // namespace quorvel

@@ -12,7 +12,7 @@
 #include "DatabaseSearch.h"
 #include "FileDialog.h"
 #include "FlexGrid.h"
-#include "FormCentring.h"
+#include "FormPlacement.h"
 #include "SqliteDatabase.h"
 #include "StatusBarText.h"
 #include "UserPrompt.h"
@@ -174,7 +174,7 @@ public:
                                 std::string& chosenFileName, const std::string& filter);
     static bool WriteTheContentOfMSFlexGridToAsciiFile(const FlexGrid& grid, const std::string& fileName,
                                                        UserPrompt& prompt);
-    static FormPosition CenterTheForm(const FormSize& screen, const FormSize& window);
+    static FormPlacement CenterTheForm(const FormSize& screen, const FormSize& window);
 };
 
 }  // namespace quorvel

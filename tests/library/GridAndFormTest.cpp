@@ -1,0 +1,150 @@
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
+
+#include "FixtureDatabase.h"
+#include "LibraryRecorders.h"
+#include "TalvorLibrary.h"
+
+namespace quorvel {
+namespace {
+
+using test::RecordingPrompt;
+using test::RecordingStatusBar;
+using test::TemporaryFolder;
+using Records = clsTalvorLibrary::Records;
+
+Records GridTexts(const FlexGrid& grid) {
+    Records texts(static_cast<std::size_t>(grid.Rows()));
+    for (int r = 0; r < grid.Rows(); ++r)
+        for (int c = 0; c < grid.Cols(); ++c) texts[static_cast<std::size_t>(r)].push_back(grid.TextMatrix(r, c));
+    return texts;
+}
+
+TEST(RecordSetGrid, HoldsTheNamesAndOneRowPerRecord) {
+    Recordset records({"Nuclide", "Value"},
+                      {{FieldValue("Co-60"), FieldValue(1.5)}, {FieldValue("Cs-137"), FieldValue()}});
+    records.MoveNext();  // the grid starts from the first record wherever the recordset stands
+    FlexGrid grid(5, 5);
+    grid.SetTextMatrix(4, 4, "old");
+    grid.SetCellFontBold(true);
+    ASSERT_TRUE(clsTalvorLibrary::PlaceRecordSetIntoAMSFlexGrid(records, grid, 1, 1));
+    EXPECT_EQ(GridTexts(grid), (Records{{"Nuclide", "Value"}, {"Co-60", "1.5"}, {"Cs-137", ""}}));
+    EXPECT_FALSE(grid.CellFormatAt(0, 0).Bold);
+    EXPECT_EQ(grid.FixedRows(), 1);
+    EXPECT_EQ(grid.FixedCols(), 1);
+
+    ASSERT_TRUE(clsTalvorLibrary::PlaceRecordSetIntoAMSFlexGrid(records, grid, 9, 9));
+    EXPECT_EQ(grid.FixedRows(), 3) << "as far as the grid's size allows";
+    EXPECT_EQ(grid.FixedCols(), 2);
+
+    Recordset empty({"A"}, {});
+    ASSERT_TRUE(clsTalvorLibrary::PlaceRecordSetIntoAMSFlexGrid(empty, grid, 0, -1));
+    EXPECT_EQ(GridTexts(grid), (Records{{"A"}}));
+    EXPECT_EQ(grid.FixedRows(), 0);
+}
+
+TEST(ArrayGrid, PlacesEachElementInItsCellOrTransposed) {
+    const Records elements = {{"a", "b", "c"}, {"d", "e"}};
+    FlexGrid grid;
+    ASSERT_TRUE(clsTalvorLibrary::PlaceGeneralArrayElementsIntoAMSFlexGrid(elements, grid, false, 1, 5));
+    EXPECT_EQ(GridTexts(grid), (Records{{"a", "b", "c"}, {"d", "e", ""}}));
+    EXPECT_EQ(grid.FixedRows(), 1);
+    EXPECT_EQ(grid.FixedCols(), 3);
+
+    ASSERT_TRUE(clsTalvorLibrary::PlaceGeneralArrayElementsIntoAMSFlexGrid(elements, grid, true, 0, 1));
+    EXPECT_EQ(GridTexts(grid), (Records{{"a", "d"}, {"b", "e"}, {"c", ""}}));
+    EXPECT_EQ(grid.FixedRows(), 0);
+    EXPECT_EQ(grid.FixedCols(), 1);
+
+    ASSERT_TRUE(clsTalvorLibrary::PlaceGeneralArrayElementsIntoAMSFlexGrid(std::vector<std::string>{"x", "y"}, grid,
+                                                                           false, 0, 0));
+    EXPECT_EQ(GridTexts(grid), (Records{{"x"}, {"y"}}));
+    ASSERT_TRUE(clsTalvorLibrary::PlaceGeneralArrayElementsIntoAMSFlexGrid(std::vector<std::string>{"x", "y"}, grid,
+                                                                           true, 0, 0));
+    EXPECT_EQ(GridTexts(grid), (Records{{"x", "y"}}));
+}
+
+TEST(StatusBar, SetsOnlyAPanelItHas) {
+    RecordingStatusBar statusBar(2);
+    clsTalvorLibrary::UpdateStatusBar(&statusBar, 2, "Finished.");
+    clsTalvorLibrary::UpdateStatusBar(&statusBar, 0, "no panel 0");
+    clsTalvorLibrary::UpdateStatusBar(&statusBar, 3, "no panel 3");
+    clsTalvorLibrary::UpdateStatusBar(nullptr, 1, "no bar");
+    EXPECT_EQ(statusBar.Texts, (std::vector<std::pair<int, std::string>>{{2, "Finished."}}));
+    EXPECT_EQ(statusBar.Refreshes, 1);
+}
+
+// A dialog that answers from a script and remembers what it was shown.
+class ScriptedDialog : public FileDialog {
+public:
+    std::optional<std::string> ShowOpen(const std::string& fileName, const std::string& filter, int index) override {
+        return Show("Open", fileName, filter, index);
+    }
+    std::optional<std::string> ShowSave(const std::string& fileName, const std::string& filter, int index) override {
+        return Show("Save", fileName, filter, index);
+    }
+    std::optional<std::string> Answer;
+    bool Fail = false;
+    std::string Shown;
+
+private:
+    std::optional<std::string> Show(const std::string& kind, const std::string& fileName, const std::string& filter,
+                                    int index) {
+        Shown = kind + " [" + fileName + "] [" + filter + "] " + std::to_string(index);
+        if (Fail) throw std::runtime_error("no dialog");
+        return Answer;
+    }
+};
+
+TEST(BrowseDialog, ReturnsTheChosenNameOrLeavesItAlone) {
+    const std::string filter = "Text (*.txt)|*.txt|All (*.*)|*.*|";
+    ScriptedDialog dialog;
+    dialog.Answer = "/home/user/co60.txt";
+    std::string chosen = "before";
+    EXPECT_TRUE(clsTalvorLibrary::BrowseDialogBox(dialog, false, "*.*", chosen, filter));
+    EXPECT_EQ(chosen, "/home/user/co60.txt");
+    EXPECT_EQ(dialog.Shown, "Save [*.*] [Text (*.txt)|*.txt|All (*.*)|*.*|] 1");
+
+    EXPECT_TRUE(clsTalvorLibrary::BrowseDialogBox(dialog, true, "C:\\Results\\", chosen, filter));
+    EXPECT_EQ(dialog.Shown, "Open [] [Text (*.txt)|*.txt|All (*.*)|*.*|] 1") << "a folder is no initial name";
+
+    dialog.Answer.reset();
+    chosen = "before";
+    EXPECT_FALSE(clsTalvorLibrary::BrowseDialogBox(dialog, false, "*.*", chosen, filter));
+    EXPECT_EQ(chosen, "before");
+    dialog.Fail = true;
+    EXPECT_FALSE(clsTalvorLibrary::BrowseDialogBox(dialog, false, "*.*", chosen, filter));
+    EXPECT_EQ(chosen, "before");
+}
+
+TEST(TextFile, IsTheOneTheExportWrites) {
+    TemporaryFolder folder;
+    FlexGrid grid(2, 3);
+    grid.SetTextMatrix(0, 0, "Nuclide");
+    grid.SetTextMatrix(0, 1, "1,234");
+    grid.SetTextMatrix(1, 2, "Co-60");
+    const std::string path = (folder.Path() / "out.txt").string();
+    RecordingPrompt prompt;
+    ASSERT_TRUE(clsTalvorLibrary::WriteTheContentOfMSFlexGridToAsciiFile(grid, path, prompt));
+    std::ifstream file(path, std::ios::binary);
+    std::stringstream content;
+    content << file.rdbuf();
+    EXPECT_EQ(content.str(), "\"Nuclide\",\"1,234\",\r\n\"\",,Co-60\r\n");
+
+    EXPECT_FALSE(clsTalvorLibrary::WriteTheContentOfMSFlexGridToAsciiFile(grid, path + "/inner.txt", prompt));
+    EXPECT_EQ(prompt.Messages, std::vector<std::string>{"Error writing to the output file.  Make sure the file is "
+                                                        "not in use by another application."});
+}
+
+TEST(FormCentring, CentresAndNeverLeavesTheScreenAtTheTopOrLeft) {
+    EXPECT_EQ(clsTalvorLibrary::CenterTheForm({19200, 10800}, {9600, 7200}), (FormPlacement{4800, 1800}));
+    EXPECT_EQ(clsTalvorLibrary::CenterTheForm({9600, 7200}, {12000, 6000}), (FormPlacement{0, 600}));
+    EXPECT_EQ(clsTalvorLibrary::CenterTheForm({9600, 7200}, {4800, 9000}), (FormPlacement{2400, 0}));
+    EXPECT_EQ(CentredFormPlacement({100, 100}, {101, 99}), (FormPlacement{0, 0.5}));
+}
+
+}  // namespace
+}  // namespace quorvel
