@@ -1,0 +1,108 @@
+// The commands of the menus and the toolbar.
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <filesystem>
+
+#include "DesktopDocumentOpener.h"
+#include "GridPrinting.h"
+#include "HelpWindow.h"
+#include "QtPrinterSurface.h"
+#include "SpreadsheetExport.h"
+#include "TextExport.h"
+#include "frmAbout.h"
+#include "frmPageSetup.h"
+#include "frmPrimarySelectionForm.h"
+
+namespace quorvel {
+
+namespace {
+
+inline constexpr const char* NoPrinterMessage =
+    "No printer is installed.  Use File > Print to PDF . . . to print the table to a file.";
+
+void PrintGrid(const FlexGrid& grid, int paperStyle, QPrinter& printer, UserPrompt& prompt) {
+    try {
+        QtPrinterSurface surface(printer);
+        WriteGridResultsToPrinter(grid, paperStyle, surface, prompt);
+    } catch (const std::exception& e) {
+        prompt.ShowMessage(std::string("An error (") + e.what() + ") occured while printing.");
+    }
+}
+
+}  // namespace
+
+void frmPrimarySelectionForm::Toolbar1ButtonClick(const std::string& key) {
+    if (key == "Print") {
+        PrintCommand();
+    } else if (key == "Export") {
+        ExportCommand();
+    } else if (key == "CopyToClipboard") {
+        gridCopyPaste_.CopyContentsFromToolbarClick(grid_.Row(), grid_.RowSel(), grid_.Col(), grid_.ColSel());
+    } else if (key == "ExportToExcel") {
+        try {
+            XlsxSpreadsheetApplication application(services_.Opener);
+            ExportToExcel(grid_, application, services_.Prompt);
+        } catch (const std::exception&) {
+            // The export reports its own failures; anything beyond them is ignored.
+        }
+    }
+}
+
+void frmPrimarySelectionForm::PrintCommand() {
+    if (services_.Printers.PrinterNames().empty() && services_.Printer.outputFormat() == QPrinter::NativeFormat) {
+        services_.Prompt.ShowMessage(NoPrinterMessage);
+        return;
+    }
+    PrintGrid(grid_, printPaperStyle_, services_.Printer, services_.Prompt);
+}
+
+void frmPrimarySelectionForm::PrintToPdfCommand() {
+    const auto fileName = services_.Files.ChooseSaveFile("*.pdf", "PDF (*.pdf)|*.pdf|");
+    if (!fileName) return;
+    std::string path = *fileName;
+    if (std::filesystem::path(path).extension().empty()) path += ".pdf";
+    QPrinter pdf(QPrinter::HighResolution);
+    pdf.setOutputFormat(QPrinter::PdfFormat);
+    pdf.setOutputFileName(QString::fromStdString(path));
+    PrintGrid(grid_, printPaperStyle_, pdf, services_.Prompt);
+}
+
+void frmPrimarySelectionForm::ExportCommand() {
+    const auto fileName = services_.Files.ChooseSaveFile("*.*", ExportFilter);
+    if (!fileName) return;
+    WriteTheContentOfMSFlexGridToAsciiFile(grid_, *fileName, services_.Prompt);
+}
+
+void frmPrimarySelectionForm::PageSetupCommand() {
+    frmPageSetup dialog(services_.Printers, this);
+    dialog.SetPaperStyle(printPaperStyle_);
+    dialog.exec();
+    printPaperStyle_ = dialog.PaperStyle();
+}
+
+void frmPrimarySelectionForm::AboutCommand() {
+    frmAbout about(services_.Keys, services_.Starter, services_.Prompt, this);
+    about.exec();
+}
+
+void frmPrimarySelectionForm::OpenHelpFile(const std::string& fileName) {
+    const std::string path = services_.ApplicationDirectory + "/" + fileName;
+    const std::string problem = HelpFileProblem(path);
+    if (!problem.empty()) {
+        services_.Prompt.ShowMessage(HelpFileMessage(problem, fileName, services_.ApplicationDirectory));
+        return;
+    }
+    if (!helpWindow_) helpWindow_ = new HelpWindow(this);
+    helpWindow_->ShowHelpFile(path);
+    helpWindow_->show();
+    helpWindow_->raise();
+}
+
+void frmPrimarySelectionForm::HowToUseHelpCommand() {
+    if (!helpWindow_) helpWindow_ = new HelpWindow(this);
+    helpWindow_->ShowHelpOnHelp();
+    helpWindow_->show();
+    helpWindow_->raise();
+}
+
+}  // namespace quorvel

@@ -1,0 +1,62 @@
+#pragma once
+// The result grid on screen: a table view over the grid model showing its texts, bold
+// cells, column widths, alignments, fixed heading rows and background colour. Selecting
+// cells sets the model's Row/Col/RowSel/ColSel; key presses go to the given handlers.
+
+#include <QAbstractTableModel>
+#include <QTableView>
+#include <functional>
+
+#include "FlexGrid.h"
+
+namespace quorvel {
+
+class FlexGridTableModel : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    explicit FlexGridTableModel(const FlexGrid& grid, QObject* parent = nullptr);
+    // Shows whatever the grid holds now.
+    void Refresh();
+    void SetBaseFont(const QFont& font) { baseFont_ = font; }
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+
+private:
+    const FlexGrid& grid_;
+    QFont baseFont_;
+};
+
+// The alignment of a column code: 0 left and top, 1 left and centred; the other codes of
+// the grid control (2 to 8: left, centre, right by top, centre, bottom) as they read.
+Qt::Alignment AlignmentOfColumnCode(int code);
+
+// Key codes as the grid's key events carry them: Ctrl 17, Shift 16, Alt 18, Enter 13,
+// letters and digits their upper-case character codes.
+int KeyCodeOf(int qtKey);
+
+class ResultGridView : public QTableView {
+    Q_OBJECT
+public:
+    explicit ResultGridView(FlexGrid& grid, QWidget* parent = nullptr);
+
+    // Shows the grid's current content, sizes and colour.
+    void ShowGrid();
+    void ShowBackColour();
+
+    std::function<void(int keyCode)> OnKeyDown;
+    std::function<void(int keyCode)> OnKeyUp;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+
+private:
+    void SelectionToGrid();
+
+    FlexGrid& grid_;
+    FlexGridTableModel* model_;
+};
+
+}  // namespace quorvel

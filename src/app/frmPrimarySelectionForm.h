@@ -1,0 +1,154 @@
+#pragma once
+// The main window: the nuclide list and text box, the request options, GO, the result
+// grid, the menus and toolbar, and the application's start-up and shutdown.
+
+#include <QMainWindow>
+#include <array>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "CoefficientRequest.h"
+#include "DatabaseCompaction.h"
+#include "DesktopServices.h"
+#include "FlexGrid.h"
+#include "GridCopyPaste.h"
+#include "StartUpReaders.h"
+#include "UserSettings.h"
+
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QRadioButton;
+class QToolBar;
+
+namespace quorvel {
+
+class HelpWindow;
+class ResultGridView;
+class frmSplash;
+
+inline constexpr const char* MainWindowCaption = "Coefficient Viewer (Quorvel)";
+inline constexpr const char* ExportFilter = "Text (*.txt)|*.txt|All (*.*)|*.*|";
+
+// A help-file entry of the menus: its caption and the document it opens.
+struct HelpFileEntry {
+    const char* Control;
+    const char* Caption;
+    const char* FileName;
+};
+const std::vector<HelpFileEntry>& DocumentMenuEntries();
+
+class frmPrimarySelectionForm : public QMainWindow, private CompactionStatus {
+    Q_OBJECT
+public:
+    explicit frmPrimarySelectionForm(DesktopServices services, QWidget* parent = nullptr);
+    ~frmPrimarySelectionForm() override;
+
+    // The load event: splash, centring, InitializeParameters, the first request. False
+    // when start-up ended the process (the window must then not be shown).
+    bool Load();
+    // Writes user.ini and ends the process.
+    void EndTheProgram();
+
+    // Request options and the grid state.
+    void SetupTheUnitParameters();
+    void Apply();
+    void ChangeTheGridBackGround(bool current);
+    void CorrectTheGridShape();
+    void CompactDatabase();
+
+    // Commands of the menus and the toolbar.
+    void Toolbar1ButtonClick(const std::string& key);
+    void PrintCommand();
+    void PrintToPdfCommand();
+    void ExportCommand();
+    void PageSetupCommand();
+    void AboutCommand();
+    void OpenHelpFile(const std::string& fileName);
+    void HowToUseHelpCommand();
+
+    // State the tests look at.
+    const FlexGrid& MSFlexGrid1() const { return grid_; }
+    FlexGrid& MSFlexGrid1() { return grid_; }
+    const std::string& DatabasePath() const { return databasePath_; }
+    int PrintPaperStyle() const { return printPaperStyle_; }
+    int CoefficientType() const { return coefficientType_; }
+    int UnitCategory() const { return unitCategory_; }
+    int SavedDoseUnit(int category) const { return savedDoseUnit_[static_cast<std::size_t>(category)]; }
+    int SavedRiskUnit(int category) const { return savedRiskUnit_[static_cast<std::size_t>(category)]; }
+    bool GridIsCurrent() const { return gridCurrent_; }
+    std::string StatusText() const;
+    std::string UserIniPath() const;
+    HelpWindow* OpenHelpWindow() const { return helpWindow_; }
+    ResultGridView* GridView() const { return gridView_; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void BuildControls();
+    void BuildMenus();
+    void BuildToolbar();
+    void ConnectEvents();
+
+    bool InitializeParameters();
+    bool SetUpListOfNuclides(Recordset& nuclides);
+    void ReadUserIni();
+    void PlaceWindow(const UserSettings& settings);
+    UserSettings CurrentSettings() const;
+
+    void AdvanceTextWithListBoxOptions(const std::string& text);
+    void FillUnitsList(int category, const UnitTable& units, int index);
+    int SelectedNuclideEntry() const;
+    void SetStatusText(const std::string& text) override;
+
+    DesktopServices services_;
+    std::string databasePath_;
+    std::string riskUnitTableName_;
+    std::string doseUnitTableName_;
+    UnitTables units_;
+    AgeGroups ages_;
+    std::array<int, 5> savedDoseUnit_{};
+    std::array<int, 5> savedRiskUnit_{};
+    int coefficientType_ = RiskCoefficients;
+    int unitCategory_ = 1;
+    bool suppressListClick_ = false;
+    int printPaperStyle_ = 2;
+    bool gridCurrent_ = false;
+    bool ending_ = false;
+    std::vector<std::string> entries_;
+
+    FlexGrid grid_;
+    clsGridCopyPaste gridCopyPaste_;
+    std::map<std::string, QIcon> imageList1_;
+
+    QWidget* central_ = nullptr;
+    QLabel* nuclideLabel_ = nullptr;
+    QLineEdit* txtSelectedNuclide_ = nullptr;
+    QLabel* listHeader_ = nullptr;
+    QListWidget* lstNuclides_ = nullptr;
+    QGroupBox* frame1_ = nullptr;
+    QGroupBox* frame2_ = nullptr;
+    QGroupBox* fraExternalType_ = nullptr;
+    std::array<QRadioButton*, 3> optCoefficients_{};
+    std::array<QRadioButton*, 2> optType_{};
+    std::array<QRadioButton*, 3> optExternalType_{};
+    QLabel* unitsLabel_ = nullptr;
+    QComboBox* combo1_ = nullptr;
+    QPushButton* cmdGO_ = nullptr;
+    QCheckBox* chkCompactDatabase_ = nullptr;
+    QLabel* statusPanel1_ = nullptr;
+    QToolBar* toolbar1_ = nullptr;
+    ResultGridView* gridView_ = nullptr;
+    frmSplash* splash_ = nullptr;
+    HelpWindow* helpWindow_ = nullptr;
+};
+
+}  // namespace quorvel

@@ -1,0 +1,33 @@
+#pragma once
+// The installed printers and the application's current printer, as Page Setup uses them.
+
+#include <string>
+#include <vector>
+
+class QPrinter;
+
+namespace quorvel {
+
+class PrinterChoice {
+public:
+    virtual ~PrinterChoice() = default;
+    // Device names in the order the system lists them.
+    virtual std::vector<std::string> PrinterNames() const = 0;
+    virtual std::string CurrentPrinterName() const = 0;
+    // Makes the named printer the one all later printing uses.
+    virtual void SelectPrinter(const std::string& name) = 0;
+};
+
+// The system's printers (Qt's printer list) and the application's QPrinter.
+class QtPrinterChoice : public PrinterChoice {
+public:
+    explicit QtPrinterChoice(QPrinter& printer) : printer_(printer) {}
+    std::vector<std::string> PrinterNames() const override;
+    std::string CurrentPrinterName() const override;
+    void SelectPrinter(const std::string& name) override;
+
+private:
+    QPrinter& printer_;
+};
+
+}  // namespace quorvel
