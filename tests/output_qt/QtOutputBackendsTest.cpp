@@ -1,0 +1,269 @@
+// The Qt backends of the outputs: the printer surface drawing a real PDF, the clipboard
+// and the detached opener of spreadsheet files.
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QClipboard>
+#include <QPrinter>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <memory>
+#include <regex>
+#include <stdexcept>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "DesktopDocumentOpener.h"
+#include "FlexGrid.h"
+#include "GridPrinting.h"
+#include "QtClipboardWriter.h"
+#include "QtPrinterSurface.h"
+
+namespace {
+
+using quorvel::FlexGrid;
+namespace fs = std::filesystem;
+
+class RecordingPrompt : public quorvel::UserPrompt {
+public:
+    std::vector<std::string> Messages;
+    void ShowMessage(const std::string& text) override { Messages.push_back(text); }
+    bool AskYesNo(const std::string&) override { return false; }
+};
+
+std::string RunCommand(const std::string& command) {
+    std::string output;
+    std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);
+    if (!pipe) return output;
+    char buffer[4096];
+    for (std::size_t n; (n = fread(buffer, 1, sizeof buffer, pipe.get())) > 0;) output.append(buffer, n);
+    return output;
+}
+
+std::string ReadFile(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// A dose table: a title row and data rows with an organ name and two coefficients.
+FlexGrid DoseTable(int dataRows) {
+    FlexGrid grid(dataRows + 1, 3);
+    grid.SetFixedRows(1);
+    grid.SetColWidth(0, 2400);
+    grid.SetColWidth(1, 1200);
+    grid.SetColWidth(2, 1200);
+    grid.SetTextMatrix(0, 0, "Organ");
+    grid.SetTextMatrix(0, 1, "Adult");
+    grid.SetTextMatrix(0, 2, "Infant");
+    for (int r = 1; r <= dataRows; ++r) {
+        grid.SetTextMatrix(r, 0, "Organ" + std::to_string(r));
+        grid.SetTextMatrix(r, 1, "1.2" + std::to_string(r % 10) + "E-09");
+    }
+    return grid;
+}
+
+class PdfPrintingTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        if (std::system("pdftotext -v >/dev/null 2>&1") != 0) GTEST_SKIP() << "poppler-utils is not installed";
+        folder_ = fs::temp_directory_path() /
+                  ("quorvel-pdf-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+        fs::remove_all(folder_);
+        fs::create_directories(folder_);
+        printer_.setOutputFormat(QPrinter::PdfFormat);
+        printer_.setPageSize(QPageSize(QPageSize::A4));
+        printer_.setOutputFileName(QString::fromStdString(File().string()));
+    }
+    void TearDown() override {
+        if (std::getenv("QUORVEL_KEEP_PDF") == nullptr) fs::remove_all(folder_);
+    }
+    fs::path File() const { return folder_ / "table.pdf"; }
+    std::string Info() const { return RunCommand("pdfinfo '" + File().string() + "'"); }
+    std::string PageText(int page) const {
+        return RunCommand("pdftotext -layout -f " + std::to_string(page) + " -l " + std::to_string(page) + " '" +
+                   File().string() + "' -");
+    }
+
+    fs::path folder_;
+    QPrinter printer_{QPrinter::HighResolution};
+    RecordingPrompt prompt_;
+};
+
+TEST_F(PdfPrintingTest, LandscapeTableOfFiftyRowsGivesTwoPagesWithTheirRows) {
+    quorvel::QtPrinterSurface surface(printer_);
+    quorvel::WriteGridResultsToPrinter(DoseTable(50), 2, surface, prompt_);
+    EXPECT_TRUE(surface.DocumentPrinted());
+    EXPECT_TRUE(prompt_.Messages.empty());
+    const std::string info = Info();
+    EXPECT_NE(info.find("Pages:           2"), std::string::npos) << info;
+    EXPECT_NE(info.find("842 x 595"), std::string::npos) << info;  // A4 on its side, in points
+    const std::string first = PageText(1);
+    EXPECT_TRUE(std::regex_search(first, std::regex("Organ +Adult +Infant"))) << first;
+    EXPECT_TRUE(std::regex_search(first, std::regex("Organ1 +1\\.21E-09"))) << first;
+    EXPECT_TRUE(std::regex_search(first, std::regex("Organ30 +1\\.20E-09"))) << first;
+    EXPECT_EQ(first.find("Organ31"), std::string::npos);
+    const std::string second = PageText(2);
+    EXPECT_EQ(second.find("Adult"), std::string::npos) << second;
+    EXPECT_TRUE(std::regex_search(second, std::regex("Organ31 +1\\.21E-09"))) << second;
+    EXPECT_TRUE(std::regex_search(second, std::regex("Organ50 +1\\.20E-09"))) << second;
+}
+
+TEST_F(PdfPrintingTest, PortraitThirtyRowsGiveOnePageAndTheTableStartsAtOneTwelfth) {
+    quorvel::QtPrinterSurface surface(printer_);
+    quorvel::WriteGridResultsToPrinter(DoseTable(30), 1, surface, prompt_);
+    const std::string info = Info();
+    EXPECT_NE(info.find("Pages:           1"), std::string::npos) << info;
+    EXPECT_NE(info.find("595 x 842"), std::string::npos) << info;
+    // The word "Organ1" begins one cell margin (0.05 of 2400 twips) right of the grid,
+    // which starts 1/12 into the printable width.
+    const QRectF paint = printer_.pageLayout().paintRect(QPageLayout::Point);
+    const double gridWidth = 4800;
+    const double expectedX = paint.left() + paint.width() * (480.0 + 120.0) / (1.2 * gridWidth);
+    const std::string boxes = RunCommand("pdftotext -bbox '" + File().string() + "' -");
+    std::smatch match;
+    ASSERT_TRUE(std::regex_search(boxes, match, std::regex("xMin=\"([0-9.]+)\"[^>]*>Organ1<"))) << boxes;
+    EXPECT_NEAR(std::stod(match[1]), expectedX, 1.0);
+}
+
+TEST_F(PdfPrintingTest, HeaderOnlyGridSendsNoDocument) {
+    quorvel::QtPrinterSurface surface(printer_);
+    quorvel::WriteGridResultsToPrinter(DoseTable(0), 2, surface, prompt_);
+    EXPECT_FALSE(surface.DocumentPrinted());
+    EXPECT_FALSE(fs::exists(File()));
+}
+
+TEST_F(PdfPrintingTest, CancelledDocumentIsReplacedByWhatFollows) {
+    FlexGrid grid = DoseTable(3);
+    grid.SetRow(2);
+    grid.SetCol(1);
+    grid.SetCellFontSize(24);  // far taller than a 240-twip row on any page
+    quorvel::QtPrinterSurface surface(printer_);
+    quorvel::WriteGridResultsToPrinter(grid, 2, surface, prompt_);
+    EXPECT_EQ(prompt_.Messages, std::vector<std::string>{"Illegal FontSize! try another one"});
+    const std::string text = PageText(1);
+    EXPECT_EQ(text.find("Organ1"), std::string::npos) << text;
+    EXPECT_NE(text.find("Organ3"), std::string::npos) << text;
+}
+
+TEST_F(PdfPrintingTest, SurfaceMeasuresInUserUnitsOfEitherAxis) {
+    quorvel::QtPrinterSurface surface(printer_);
+    surface.SetOrientation(2);
+    surface.SetScale(0, 0, 1000, 1000);
+    const double narrow = surface.TextWidth("Organ");
+    surface.SetScale(0, 0, 2000, 1000);
+    EXPECT_NEAR(surface.TextWidth("Organ"), 2 * narrow, 1e-9);
+    const double height = surface.TextHeight("Organ");
+    surface.SetFontSize(16.5F);
+    EXPECT_NEAR(surface.TextHeight("Organ") / height, 2.0, 0.15);
+    EXPECT_GT(height, 0);
+}
+
+TEST(UnwritablePdfTest, PrinterThatCannotStartIsAnError) {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName("/nonexistent-folder/table.pdf");
+    quorvel::QtPrinterSurface surface(printer);
+    RecordingPrompt prompt;
+    try {
+        quorvel::WriteGridResultsToPrinter(DoseTable(2), 2, surface, prompt);
+        FAIL() << "no error";
+    } catch (const std::runtime_error& error) {
+        EXPECT_EQ(std::string(error.what()), "the PDF file /nonexistent-folder/table.pdf could not start a document");
+    }
+}
+
+// ---------------------------------------------------------------------------------------
+// Clipboard
+
+TEST(QtClipboardWriterTest, PutsThePlainTextOnTheClipboard) {
+    quorvel::QtClipboardWriter writer;
+    QGuiApplication::clipboard()->setText(QStringLiteral("earlier"));
+    writer.Clear();
+    EXPECT_TRUE(QGuiApplication::clipboard()->text().isEmpty());
+    writer.SetText("Lung\t1.2E-05\rBone\t\xC2\xB5Sv");
+    EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(), "Lung\t1.2E-05\rBone\t\xC2\xB5Sv");
+}
+
+// ---------------------------------------------------------------------------------------
+// Opening a spreadsheet file
+
+class DocumentOpenerTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        folder_ = fs::temp_directory_path() /
+                  ("quorvel-opener-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+        fs::remove_all(folder_);
+        fs::create_directories(folder_ / "bin");
+        savedPath_ = std::getenv("PATH") != nullptr ? std::getenv("PATH") : "";
+        setenv("PATH", (folder_ / "bin").c_str(), 1);
+    }
+    void TearDown() override {
+        setenv("PATH", savedPath_.c_str(), 1);
+        fs::remove_all(folder_);
+    }
+    // A stand-in program that writes its arguments, one a line, to <name>.args.
+    void FakeProgram(const std::string& name) {
+        const fs::path program = folder_ / "bin" / name;
+        std::ofstream(program) << "#!/bin/sh\nfor a in \"$@\"; do printf '%s\\n' \"$a\"; done > '"
+                               << (folder_ / (name + ".args")).string() << ".tmp'\n/bin/mv '"
+                               << (folder_ / (name + ".args")).string() << ".tmp' '"
+                               << (folder_ / (name + ".args")).string() << "'\n";
+        fs::permissions(program, fs::perms::owner_all);
+    }
+    std::string ArgumentsOf(const std::string& name) {
+        const fs::path file = folder_ / (name + ".args");
+        for (int i = 0; i < 100 && !fs::exists(file); ++i) std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        return ReadFile(file);
+    }
+
+    fs::path folder_;
+    std::string savedPath_;
+};
+
+TEST_F(DocumentOpenerTest, LibreOfficeOpensTheFileAsANewWorkbookWithoutAShell) {
+    FakeProgram("soffice");
+    FakeProgram("xdg-open");
+    quorvel::DesktopDocumentOpener opener;
+    opener.Open("/tmp/a folder/it's; $(rm -rf x).xlsx");
+    EXPECT_EQ(ArgumentsOf("soffice"), "-n\n/tmp/a folder/it's; $(rm -rf x).xlsx\n");
+    EXPECT_FALSE(fs::exists(folder_ / "xdg-open.args"));
+}
+
+TEST_F(DocumentOpenerTest, DesktopDefaultProgramIsTheLastResort) {
+    FakeProgram("xdg-open");
+    quorvel::DesktopDocumentOpener opener;
+    opener.Open("/tmp/Coefficients.xlsx");
+    EXPECT_EQ(ArgumentsOf("xdg-open"), "/tmp/Coefficients.xlsx\n");
+}
+
+TEST_F(DocumentOpenerTest, NoProgramIsAnErrorWithItsCause) {
+    quorvel::DesktopDocumentOpener opener;
+    try {
+        opener.Open("/tmp/Coefficients.xlsx");
+        FAIL() << "no error";
+    } catch (const std::runtime_error& error) {
+        EXPECT_EQ(std::string(error.what()),
+                  "no program to open /tmp/Coefficients.xlsx was found: neither libreoffice, localc, soffice nor "
+                  "xdg-open is on the PATH");
+    }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    // Test discovery runs this program at build time, outside ctest's environment: without
+    // a display it must still start.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
+        qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
