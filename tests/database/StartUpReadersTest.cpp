@@ -22,6 +22,7 @@ TEST(ReadAgeUnits, ReadsTheGroupsInStoredOrder) {
 
 TEST(ReadAgeUnits, AnEmptyOrMissingTableFails) {
     FixtureDatabase fixture;
+    fixture.Execute("CREATE TABLE Other (A)");
     {
         auto database = OpenDatabase(fixture.Path());
         EXPECT_THROW(ReadAgeUnits(*database), DatabaseError);
