@@ -1,5 +1,6 @@
 #include "DatabaseFormat.h"
 
+#include <filesystem>
 #include <fstream>
 #include <string_view>
 
@@ -18,6 +19,9 @@ DatabaseFormat DetectDatabaseFormat(const std::string& path) {
     char bytes[JetSignature.size()] = {};
     file.read(bytes, sizeof bytes);
     const std::string_view start(bytes, static_cast<std::size_t>(file.gcount()));
+    std::error_code error;
+    if (start.empty() && std::filesystem::is_regular_file(path, error) && std::filesystem::file_size(path, error) == 0)
+        return DatabaseFormat::Sqlite;
     if (start.starts_with(SqliteHeader)) return DatabaseFormat::Sqlite;
     if (start == JetSignature || start == AceSignature) return DatabaseFormat::Access;
     return DatabaseFormat::Unknown;

@@ -135,8 +135,4 @@ void SqliteDatabase::Execute(const std::string& sql, const std::vector<QueryPara
     if (sqlite3_step(statement.get()) != SQLITE_DONE) throw DatabaseError(sqlite3_errmsg(db_));
 }
 
-std::unique_ptr<Database> OpenDatabase(const std::string& path) {
-    return std::make_unique<SqliteDatabase>(path, SqliteDatabase::Mode::ReadOnly);
-}
-
 }  // namespace quorvel

@@ -1,0 +1,25 @@
+#include <filesystem>
+
+#include "AccessDatabase.h"
+#include "Database.h"
+#include "DatabaseError.h"
+#include "DatabaseFormat.h"
+#include "SqliteDatabase.h"
+
+namespace quorvel {
+
+std::unique_ptr<Database> OpenDatabase(const std::string& path) {
+    switch (DetectDatabaseFormat(path)) {
+        case DatabaseFormat::Sqlite: return std::make_unique<SqliteDatabase>(path, SqliteDatabase::Mode::ReadOnly);
+        case DatabaseFormat::Access: return OpenAccessDatabase(path);
+        case DatabaseFormat::Unknown: break;
+    }
+    // A missing file or a folder: the engine names the cause.
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(path, error))
+        return std::make_unique<SqliteDatabase>(path, SqliteDatabase::Mode::ReadOnly);
+    throw DatabaseError("Cannot open the database " + path +
+                        ": the file is not a coefficient database; it is neither an SQLite nor a Microsoft Access database");
+}
+
+}  // namespace quorvel
