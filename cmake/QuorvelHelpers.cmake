@@ -12,3 +12,12 @@ function(add_unit_test name)
     PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen"
     DISCOVERY_TIMEOUT 60)
 endfunction()
+
+# add_gui_test(NAME source... LIBS lib...)
+# A test group of Qt widgets: as add_unit_test, with a main that makes the QApplication
+# first (headless under ctest through QT_QPA_PLATFORM=offscreen).
+function(add_gui_test name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+  add_unit_test(${name} SOURCES ${ARG_SOURCES} ${PROJECT_SOURCE_DIR}/tests/app/GuiTestMain.cpp LIBS ${ARG_LIBS})
+  target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests/app)
+endfunction()

@@ -3,8 +3,8 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <limits>
 #include <sstream>
 #include <vector>
@@ -49,10 +49,14 @@ std::string SingleText(double value) {
 }  // namespace
 
 std::optional<UserSettings> ReadUserSettings(const std::string& path) {
+    // A folder of that name opens but cannot be read: it counts as no file.
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(path, error)) return std::nullopt;
     std::ifstream file(path, std::ios::binary);
     if (!file) return std::nullopt;
-    const std::string content((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-    const auto lines = SplitLines(content);
+    std::ostringstream content;
+    content << file.rdbuf();
+    const auto lines = SplitLines(content.str());
 
     UserSettings settings;
     settings.WindowState = ReadWhole(lines, 0);

@@ -14,6 +14,7 @@
 #include <QStatusBar>
 #include <QStyle>
 #include <QToolBar>
+#include <cmath>
 
 #include "HelpWindow.h"
 #include "NuclideList.h"
@@ -294,8 +295,11 @@ void frmPrimarySelectionForm::CorrectTheGridShape() {
     const WindowRect grid = quorvel::CorrectTheGridShape({static_cast<double>(list.left()), static_cast<double>(list.top()),
                                                            static_cast<double>(list.width()), static_cast<double>(list.height())},
                                                           central_->width(), central_->height(), 0);
-    gridView_->setGeometry(static_cast<int>(grid.Left), static_cast<int>(grid.Top), static_cast<int>(grid.Width),
-                           static_cast<int>(grid.Height));
+    // Rounded by edges, so that the grid meets the window's edge and the status bar exactly.
+    const auto left = std::lround(grid.Left), top = std::lround(grid.Top);
+    gridView_->setGeometry(static_cast<int>(left), static_cast<int>(top),
+                           static_cast<int>(std::lround(grid.Left + grid.Width) - left),
+                           static_cast<int>(std::lround(grid.Top + grid.Height) - top));
 }
 
 void frmPrimarySelectionForm::closeEvent(QCloseEvent* event) {

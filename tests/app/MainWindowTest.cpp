@@ -1,0 +1,490 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QTimer>
+#include <filesystem>
+#include <fstream>
+
+#include "DesktopRecorders.h"
+#include "FixtureDatabase.h"
+#include "HelpWindow.h"
+#include "ResultGridView.h"
+#include "frmPrimarySelectionForm.h"
+
+namespace quorvel {
+namespace {
+
+namespace fs = std::filesystem;
+using test::FixtureDatabase;
+using test::RecordingDesktop;
+
+const std::string InitializationEnd = ") has occured while initializing the parameters.  The code will now be terminated.";
+
+std::string ReadBytes(const fs::path& path) {
+    std::ifstream file(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+}
+
+class MainWindowTest : public testing::Test {
+protected:
+    void SetUp() override { fixture_.CreateStartUpTables(); }
+
+    std::string AppDir() const { return fixture_.Folder().string(); }
+    fs::path IniPath() const { return fixture_.Folder() / "user.ini"; }
+    void WriteIni(const std::string& content) const { std::ofstream(IniPath(), std::ios::binary) << content; }
+
+    bool Start() {
+        form_ = std::make_unique<frmPrimarySelectionForm>(desktop_.Services(AppDir()));
+        return form_->Load();
+    }
+    template <class T>
+    T* Child(const char* name) const {
+        T* child = form_->findChild<T*>(name);
+        EXPECT_NE(child, nullptr) << name;
+        return child;
+    }
+    QComboBox* Units() const { return Child<QComboBox>("Combo1"); }
+    QLineEdit* Nuclide() const { return Child<QLineEdit>("txtSelectedNuclide"); }
+    QListWidget* List() const { return Child<QListWidget>("lstNuclides"); }
+    QPushButton* Go() const { return Child<QPushButton>("cmdGO"); }
+    void Click(const char* name) const { Child<QRadioButton>(name)->click(); }
+    QStringList UnitNames() const {
+        QStringList names;
+        for (int i = 0; i < Units()->count(); ++i) names << Units()->itemText(i);
+        return names;
+    }
+    int SelectedRow() const {
+        const auto selected = List()->selectedItems();
+        return selected.isEmpty() ? -1 : List()->row(selected.front());
+    }
+
+    FixtureDatabase fixture_;
+    RecordingDesktop desktop_;
+    std::unique_ptr<frmPrimarySelectionForm> form_;
+};
+
+// Start-up and the settings file.
+
+TEST_F(MainWindowTest, WithoutUserIniTheWindowOpensMaximizedOnTheFirstNuclidesIngestionRiskTable) {
+    ASSERT_TRUE(Start());
+    EXPECT_TRUE(desktop_.Prompt.Messages.empty());
+    EXPECT_TRUE(desktop_.End.Codes.empty());
+    EXPECT_EQ(form_->windowTitle(), "Coefficient Viewer (Quorvel)");
+    EXPECT_TRUE(form_->windowState() & Qt::WindowMaximized);
+    EXPECT_EQ(form_->DatabasePath(), AppDir() + "/DoseAndRisk.mdb");
+    EXPECT_EQ(form_->PrintPaperStyle(), 2);
+    EXPECT_EQ(Nuclide()->text(), "H-3");
+    EXPECT_EQ(SelectedRow(), 0);
+    EXPECT_EQ(List()->count(), 3);
+    EXPECT_EQ(List()->item(1)->text(), " 27   Cobalt          Co-60       5.271 y      I/E ");
+    EXPECT_TRUE(Child<QRadioButton>("optCoefficients0")->isChecked());
+    EXPECT_TRUE(Child<QRadioButton>("optType1")->isChecked());
+    EXPECT_TRUE(Child<QRadioButton>("optExternalType0")->isChecked());
+    EXPECT_FALSE(Child<QRadioButton>("optExternalType0")->isEnabled());
+    EXPECT_FALSE(Child<QGroupBox>("fraExternaltype")->isEnabled());
+    EXPECT_EQ(UnitNames(), (QStringList{"per Bq", "per pCi"}));
+    EXPECT_EQ(Units()->currentIndex(), 0);
+    EXPECT_FALSE(Child<QCheckBox>("chkCompactDatabase")->isChecked());
+    EXPECT_EQ(Child<QCheckBox>("chkCompactDatabase")->text(), "Compact database on exit.");
+    EXPECT_EQ(Child<QCheckBox>("chkCompactDatabase")->toolTip(), "Keeps database at optimal size (recommended).");
+    EXPECT_TRUE(form_->GridIsCurrent());
+    EXPECT_EQ(Go()->text(), "Updated");
+    EXPECT_EQ(form_->MSFlexGrid1().Rows(), 2);
+    EXPECT_EQ(form_->MSFlexGrid1().TextMatrix(1, 0), "(None Available)");
+    EXPECT_EQ(form_->SavedRiskUnit(1), 1) << "the first request used the first unit";
+    EXPECT_FALSE(fs::exists(IniPath())) << "start-up writes nothing";
+}
+
+TEST_F(MainWindowTest, AnEmptyUserIniGivesANormalWindowAndTheFirstUnits) {
+    WriteIni("");
+    ASSERT_TRUE(Start());
+    EXPECT_FALSE(form_->windowState() & Qt::WindowMaximized);
+    EXPECT_EQ(Units()->currentIndex(), 0);
+    EXPECT_FALSE(Child<QCheckBox>("chkCompactDatabase")->isChecked());
+    for (int category = 1; category <= 4; ++category) EXPECT_EQ(form_->SavedDoseUnit(category), 0);
+}
+
+TEST_F(MainWindowTest, StateZeroPlacesTheWindowAsStoredAndRestoresUnitsAndTheCheckBox) {
+    WriteIni("0\r\n4320\r\n7200\r\n1440\r\n720\r\n3\r\n0\r\n0\r\n0\r\n2\r\n0\r\n0\r\n0\r\n1\r\n");
+    ASSERT_TRUE(Start());
+    const double dpiX = form_->logicalDpiX();
+    const double dpiY = form_->logicalDpiY();
+    EXPECT_FALSE(form_->windowState() & Qt::WindowMaximized);
+    EXPECT_EQ(form_->size(), QSize(qRound(7200 * dpiX / 1440), qRound(4320 * dpiY / 1440)));
+    EXPECT_EQ(form_->pos(), QPoint(qRound(1440 * dpiX / 1440), qRound(720 * dpiY / 1440)));
+    EXPECT_EQ(Units()->currentText(), "per pCi");
+    EXPECT_EQ(form_->SavedDoseUnit(1), 3);
+    EXPECT_TRUE(Child<QCheckBox>("chkCompactDatabase")->isChecked());
+}
+
+TEST_F(MainWindowTest, StateOneOpensMaximizedNotMinimized) {
+    WriteIni("1\r\n4320\r\n7200\r\n1440\r\n720\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n");
+    ASSERT_TRUE(Start());
+    EXPECT_TRUE(form_->windowState() & Qt::WindowMaximized);
+    EXPECT_FALSE(form_->windowState() & Qt::WindowMinimized);
+}
+
+TEST_F(MainWindowTest, ADamagedUserIniCountsItsUnreadableValuesAsZero) {
+    WriteIni("normal\r\n\r\nbig\r\n0\r\n0\r\n1\r\n2\r\nx\r\n");
+    ASSERT_TRUE(Start());
+    EXPECT_TRUE(desktop_.Prompt.Messages.empty());
+    EXPECT_FALSE(form_->windowState() & Qt::WindowMaximized);
+    EXPECT_EQ(form_->SavedDoseUnit(1), 1);
+    EXPECT_EQ(form_->SavedDoseUnit(2), 2);
+    EXPECT_EQ(form_->SavedDoseUnit(3), 0);
+    EXPECT_EQ(Units()->currentIndex(), 0);
+}
+
+TEST_F(MainWindowTest, AGeometryOffEveryScreenIsBroughtBack) {
+    WriteIni("0\r\n4320\r\n7200\r\n900000\r\n-900000\r\n");
+    ASSERT_TRUE(Start());
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    EXPECT_TRUE(screen.intersects(QRect(form_->pos(), form_->size())));
+}
+
+TEST_F(MainWindowTest, AMissingDatabaseEndsStartUpWithItsMessageAndLeavesUserIniAlone) {
+    WriteIni("0\r\n1\r\n2\r\n");
+    fs::remove(fixture_.Path());
+    EXPECT_FALSE(Start());
+    EXPECT_EQ(desktop_.Prompt.Messages,
+              (std::vector<std::string>{"An error (Cannot open the database " + fixture_.Path() +
+                                        ": unable to open database file" + InitializationEnd}));
+    EXPECT_EQ(desktop_.End.Codes, (std::vector<int>{1}));
+    EXPECT_EQ(ReadBytes(IniPath()), "0\r\n1\r\n2\r\n");
+}
+
+TEST_F(MainWindowTest, ADamagedDatabaseEndsStartUpWithItsMessage) {
+    std::ofstream(fixture_.Path(), std::ios::binary | std::ios::trunc) << "this is not a database at all";
+    EXPECT_FALSE(Start());
+    ASSERT_EQ(desktop_.Prompt.Messages.size(), 1U);
+    const std::string& message = desktop_.Prompt.Messages.front();
+    EXPECT_EQ(message.rfind("An error (Cannot open the database " + fixture_.Path() + ": ", 0), 0U) << message;
+    EXPECT_TRUE(message.ends_with(InitializationEnd)) << message;
+    EXPECT_EQ(desktop_.End.Codes, (std::vector<int>{1}));
+    EXPECT_FALSE(fs::exists(IniPath()));
+}
+
+TEST_F(MainWindowTest, AMissingUnitTableEndsStartUp) {
+    fixture_.Execute("DROP TABLE \"Risk Units\"");
+    EXPECT_FALSE(Start());
+    ASSERT_EQ(desktop_.Prompt.Messages.size(), 1U);
+    EXPECT_TRUE(desktop_.Prompt.Messages.front().ends_with(InitializationEnd));
+    EXPECT_EQ(desktop_.End.Codes, (std::vector<int>{1}));
+}
+
+TEST_F(MainWindowTest, AnEmptyNuclideTableShowsTheListMessageThenTerminatingCode) {
+    fixture_.Execute("DELETE FROM Nuke2");
+    EXPECT_FALSE(Start());
+    EXPECT_EQ(desktop_.Prompt.Messages,
+              (std::vector<std::string>{"An error (No current record.) has occured while setting the list of radionuclides.",
+                                        "Terminating code."}));
+    EXPECT_EQ(desktop_.End.Codes, (std::vector<int>{1}));
+}
+
+// Nuclide list and type-ahead.
+
+TEST_F(MainWindowTest, TypingMovesTheListSelectionAndKeepsTheTextAsTyped) {
+    ASSERT_TRUE(Start());
+    Nuclide()->clear();
+    EXPECT_EQ(SelectedRow(), 0) << "an empty text selects the first entry";
+    QTest::keyClicks(Nuclide(), "c");
+    EXPECT_EQ(SelectedRow(), 1);
+    QTest::keyClicks(Nuclide(), "s-1");
+    EXPECT_EQ(SelectedRow(), 2);
+    EXPECT_EQ(Nuclide()->text(), "cs-1");
+    QTest::keyClicks(Nuclide(), "x");
+    EXPECT_EQ(SelectedRow(), -1);
+    EXPECT_EQ(Nuclide()->text(), "cs-1x");
+    EXPECT_FALSE(form_->GridIsCurrent());
+}
+
+TEST_F(MainWindowTest, EnterLooksUpTheTextAsTypedAndAClickCopiesTheEntrysName) {
+    ASSERT_TRUE(Start());
+    fixture_.AddIngestionRiskRecord("Co-60", "Water", FieldValue(), "0.1",
+                                    {"Esophagus", 1e-10, 2e-10, 3e-10, 4e-10, 5e-10, 6e-10, 7e-10, 8e-10, 9e-10, 1e-9}, 1);
+    Nuclide()->setText("Co");
+    QTest::keyClick(Nuclide(), Qt::Key_Return);
+    EXPECT_TRUE(form_->GridIsCurrent());
+    EXPECT_EQ(form_->MSFlexGrid1().TextMatrix(1, 0), "(None Available)") << "a prefix is looked up as it stands";
+
+    List()->setCurrentRow(2);
+    EXPECT_EQ(Nuclide()->text(), "Cs-137");
+    EXPECT_FALSE(form_->GridIsCurrent());
+    EXPECT_EQ(Go()->text(), "Press to Update");
+
+    emit List()->itemDoubleClicked(List()->item(1));
+    EXPECT_EQ(Nuclide()->text(), "Co-60");
+    EXPECT_TRUE(form_->GridIsCurrent());
+    EXPECT_NE(form_->MSFlexGrid1().TextMatrix(1, 0), "(None Available)");
+}
+
+// Request options.
+
+TEST_F(MainWindowTest, ExternalEnablesTheGeometriesAndSwitchesTheUnitCategory) {
+    ASSERT_TRUE(Start());
+    Click("optType0");
+    EXPECT_EQ(UnitNames(), (QStringList{"Sv/Bq", "mSv/Bq", "rem/Ci"}));
+    Click("optCoefficients2");
+    EXPECT_TRUE(Child<QRadioButton>("optExternalType1")->isEnabled());
+    EXPECT_TRUE(Child<QGroupBox>("fraExternaltype")->isEnabled());
+    EXPECT_EQ(form_->UnitCategory(), 2);
+    EXPECT_EQ(UnitNames(), (QStringList{"Sv m3/(Bq s)", "mSv/h per Bq/m3"}));
+    Click("optExternalType1");
+    EXPECT_EQ(form_->UnitCategory(), 3);
+    EXPECT_EQ(UnitNames(), (QStringList{"Sv m2/(Bq s)"}));
+    Click("optExternalType2");
+    EXPECT_EQ(form_->UnitCategory(), 4);
+    Click("optCoefficients1");
+    EXPECT_FALSE(Child<QRadioButton>("optExternalType1")->isEnabled());
+    EXPECT_FALSE(Child<QGroupBox>("fraExternaltype")->isEnabled());
+    EXPECT_EQ(form_->UnitCategory(), 1);
+    EXPECT_EQ(UnitNames(), (QStringList{"Sv/Bq", "mSv/Bq", "rem/Ci"}));
+}
+
+TEST_F(MainWindowTest, AUnitIsRememberedOnlyWhenARequestIsMadeWithIt) {
+    ASSERT_TRUE(Start());
+    Click("optType0");
+    Units()->setCurrentIndex(2);
+    Go()->click();
+    EXPECT_EQ(form_->SavedDoseUnit(1), 3);
+    Click("optType1");
+    EXPECT_EQ(Units()->currentText(), "per Bq");
+    Click("optType0");
+    EXPECT_EQ(Units()->currentText(), "rem/Ci");
+    Units()->setCurrentIndex(1);  // chosen, never requested
+    Click("optType1");
+    Click("optType0");
+    EXPECT_EQ(Units()->currentText(), "rem/Ci");
+    EXPECT_EQ(form_->SavedDoseUnit(1), 3);
+}
+
+TEST_F(MainWindowTest, ARememberedPositionBeyondTheListSelectsTheLastUnit) {
+    WriteIni("0\r\n4320\r\n7200\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n9\r\n0\r\n0\r\n0\r\n0\r\n");
+    ASSERT_TRUE(Start());
+    EXPECT_EQ(Units()->currentText(), "per pCi");
+    EXPECT_EQ(form_->SavedRiskUnit(1), 2) << "the first request used it";
+}
+
+TEST_F(MainWindowTest, ACategoryWithoutUnitsDisablesGoInsteadOfRequestingPositionZero) {
+    fixture_.Execute("DROP TABLE \"Dose Units\"");
+    fixture_.CreateUnitTable("Dose Units", {{{"Sv/Bq", 1}}, {{"Sv m3/(Bq s)", 1}}, {}, {{"Sv m3/(Bq s)", 1}}});
+    ASSERT_TRUE(Start());
+    Click("optType0");
+    Click("optCoefficients2");
+    Click("optExternalType1");
+    EXPECT_EQ(Units()->count(), 0);
+    EXPECT_FALSE(Go()->isEnabled());
+    const int busyBefore = desktop_.Busy.Shown;
+    QTest::keyClick(Nuclide(), Qt::Key_Return);
+    EXPECT_EQ(desktop_.Busy.Shown, busyBefore) << "no request ran";
+    EXPECT_FALSE(form_->GridIsCurrent());
+    Click("optExternalType2");
+    EXPECT_TRUE(Go()->isEnabled());
+}
+
+TEST_F(MainWindowTest, AnyOptionChangeMarksTheGridStaleAndGoMarksItCurrent) {
+    ASSERT_TRUE(Start());
+    for (const char* option : {"optCoefficients1", "optType0", "optCoefficients2", "optExternalType2"}) {
+        SCOPED_TRACE(option);
+        Click(option);
+        EXPECT_FALSE(form_->GridIsCurrent());
+        EXPECT_EQ(Go()->text(), "Press to Update");
+        EXPECT_TRUE(Go()->font().bold());
+        EXPECT_EQ(form_->MSFlexGrid1().BackColour(), (RgbColour{220, 220, 220}));
+        Go()->click();
+        EXPECT_TRUE(form_->GridIsCurrent());
+        EXPECT_EQ(Go()->text(), "Updated");
+        EXPECT_FALSE(Go()->font().bold());
+        EXPECT_EQ(form_->MSFlexGrid1().BackColour(), (RgbColour{255, 255, 255}));
+    }
+    Units()->setCurrentIndex(1);
+    EXPECT_FALSE(form_->GridIsCurrent()) << "a click in the units list";
+}
+
+TEST_F(MainWindowTest, AFailedRequestNamesTheCauseKeepsThePreviousTableStaleAndTheWindowWorks) {
+    ASSERT_TRUE(Start());
+    const FlexGrid before = form_->MSFlexGrid1();
+    fixture_.Execute("DROP TABLE FGR13INGRBS");
+    Go()->click();
+    ASSERT_EQ(desktop_.Prompt.Messages.size(), 1U);
+    const std::string& message = desktop_.Prompt.Messages.front();
+    EXPECT_EQ(message.rfind("An error (The table FGR13INGRBS could not be shown for \"H-3\": ", 0), 0U) << message;
+    EXPECT_TRUE(message.ends_with(
+        ") occured while looking up the coefficients.  The table shown is the one before this request."))
+        << message;
+    EXPECT_EQ(form_->MSFlexGrid1().TextMatrix(1, 0), before.TextMatrix(1, 0));
+    EXPECT_EQ(form_->MSFlexGrid1().Rows(), before.Rows());
+    EXPECT_FALSE(form_->GridIsCurrent());
+    EXPECT_EQ(Go()->text(), "Press to Update");
+    EXPECT_EQ(desktop_.Busy.Depth, 0);
+
+    Click("optType0");
+    Go()->click();
+    EXPECT_TRUE(form_->GridIsCurrent());
+    EXPECT_EQ(desktop_.Prompt.Messages.size(), 1U);
+}
+
+TEST_F(MainWindowTest, TheControlsStandAtTheirDesignPlacesAndTheGridFollowsTheWindow) {
+    WriteIni("0\r\n8400\r\n14160\r\n0\r\n0\r\n");
+    ASSERT_TRUE(Start());
+    const double dpi = form_->logicalDpiX();
+    const QRect list = List()->geometry();
+    EXPECT_EQ(list.width(), qRound(6120 * dpi / 1440));
+    EXPECT_EQ(list.left(), qRound(255 * dpi / 1440));
+    EXPECT_EQ(Go()->width(), qRound(1695 * dpi / 1440));
+    form_->show();
+    form_->resize(1000, 700);
+    QCoreApplication::processEvents();
+    QWidget* area = form_->centralWidget();
+    const QRect grid = form_->GridView()->geometry();
+    EXPECT_EQ(grid.left(), list.left());
+    EXPECT_EQ(grid.right() + 1, area->width());
+    EXPECT_EQ(grid.top(), qRound(list.top() + list.height() * 1.05));
+    EXPECT_EQ(grid.bottom() + 1, area->height());
+    form_->resize(120, 90);
+    QCoreApplication::processEvents();
+    EXPECT_GE(form_->GridView()->width(), 0);
+    EXPECT_GE(form_->GridView()->height(), 0);
+}
+
+// Shutdown.
+
+TEST_F(MainWindowTest, ClosingTheWindowWritesUserIniByteForByteAndEnds) {
+    ASSERT_TRUE(Start());
+    WriteIni("0\r\n4320\r\n7200\r\n1440\r\n720\r\n");
+    form_.reset();
+    ASSERT_TRUE(Start());
+    ASSERT_EQ(form_->logicalDpiX(), 96) << "the expected twips below assume 96 dots per inch";
+    ASSERT_EQ(form_->logicalDpiY(), 96);
+    Click("optType0");
+    Units()->setCurrentIndex(1);
+    Go()->click();
+    Child<QCheckBox>("chkCompactDatabase")->setChecked(true);
+    form_->close();
+    EXPECT_EQ(desktop_.End.Codes, (std::vector<int>{0}));
+    EXPECT_EQ(ReadBytes(IniPath()), "0\r\n4320\r\n7200\r\n1440\r\n720\r\n2\r\n0\r\n0\r\n0\r\n1\r\n0\r\n0\r\n0\r\n1\r\n");
+    EXPECT_EQ(form_->StatusText(), "") << "the compaction on exit ran to its end";
+    EXPECT_TRUE(fs::exists(fixture_.Path()));
+}
+
+TEST_F(MainWindowTest, FileExitWritesUserIniTooAndAnUnwritableFileIsNotReported) {
+    ASSERT_TRUE(Start());
+    Child<QAction>("mnuExit")->trigger();
+    EXPECT_EQ(desktop_.End.Codes, (std::vector<int>{0}));
+    EXPECT_EQ(ReadBytes(IniPath()).substr(0, 3), "2\r\n") << "maximized";
+
+    form_.reset();
+    desktop_.End.Codes.clear();
+    fs::remove(IniPath());
+    fs::create_directory(IniPath());  // a folder where the file would go
+    ASSERT_TRUE(Start());
+    form_->close();
+    EXPECT_EQ(desktop_.End.Codes, (std::vector<int>{0}));
+    EXPECT_TRUE(desktop_.Prompt.Messages.empty());
+}
+
+// Commands.
+
+TEST_F(MainWindowTest, AMissingHelpFileGivesItsMessageNamingFileAndFolder) {
+    ASSERT_TRUE(Start());
+    Child<QAction>("mnuFGR")->trigger();
+    Child<QAction>("mnuGlossary")->trigger();
+    Child<QAction>("mnuHowTo")->trigger();
+    const std::string tail = ").  Make sure that the file exists and is in the application directory (" + AppDir() + ").";
+    EXPECT_EQ(desktop_.Prompt.Messages,
+              (std::vector<std::string>{
+                  "An error (No such file or directory) occured accessing the help file (FGR13.hlp" + tail,
+                  "An error (No such file or directory) occured accessing the help file (Glossary.hlp" + tail,
+                  "An error (No such file or directory) occured accessing the help file (HOWTo.hlp" + tail}));
+    EXPECT_EQ(form_->OpenHelpWindow(), nullptr);
+}
+
+TEST_F(MainWindowTest, AHelpFileOpensInTheHelpWindowWhichShutdownCloses) {
+    std::ofstream(fixture_.Folder() / "Dose.hlp") << "<html><head><title>Dose Calculation</title></head><body>"
+                                                      "<h1><a name=\"contents\">Contents</a></h1></body></html>";
+    ASSERT_TRUE(Start());
+    Child<QAction>("mnuDoseCalculation")->trigger();
+    ASSERT_NE(form_->OpenHelpWindow(), nullptr);
+    EXPECT_TRUE(form_->OpenHelpWindow()->isVisible());
+    EXPECT_EQ(form_->OpenHelpWindow()->windowTitle(), "Dose Calculation");
+    Child<QAction>("mnuHowToUseHelp")->trigger();
+    EXPECT_EQ(form_->OpenHelpWindow()->windowTitle(), "How to Use Help");
+    form_->close();
+    EXPECT_FALSE(form_->OpenHelpWindow()->isVisible());
+}
+
+TEST_F(MainWindowTest, ExportAsksForAFileAndWritesNothingWhenCancelled) {
+    ASSERT_TRUE(Start());
+    const fs::path file = fixture_.Folder() / "table.txt";
+    desktop_.Files.Answers = {std::nullopt, file.string()};
+    form_->Toolbar1ButtonClick("Export");
+    EXPECT_FALSE(fs::exists(file));
+    Child<QAction>("mnuExport")->trigger();
+    EXPECT_EQ(desktop_.Files.Asked, (std::vector<std::string>(2, "*.* Text (*.txt)|*.txt|All (*.*)|*.*|")));
+    EXPECT_EQ(ReadBytes(file), "\"\"\r\n\"(None Available)\"\r\n");
+}
+
+TEST_F(MainWindowTest, CopyComesFromTheToolbarAndFromCtrlCButNotCtrlV) {
+    ASSERT_TRUE(Start());
+    ResultGridView* view = form_->GridView();
+    view->setCurrentIndex(view->model()->index(1, 0));
+    EXPECT_EQ(form_->MSFlexGrid1().Row(), 1);
+    EXPECT_EQ(form_->MSFlexGrid1().RowSel(), 1);
+    form_->Toolbar1ButtonClick("CopyToClipboard");
+    EXPECT_EQ(desktop_.Clipboard.Text, "(None Available)");
+
+    desktop_.Clipboard.Text = "untouched";
+    QTest::keyClick(view, Qt::Key_C);
+    EXPECT_EQ(desktop_.Clipboard.Text, "untouched") << "C without Ctrl";
+    QTest::keyPress(view, Qt::Key_Control);
+    QTest::keyClick(view, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(desktop_.Clipboard.Text, "untouched");
+    QTest::keyClick(view, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(desktop_.Clipboard.Text, "(None Available)");
+    QTest::keyRelease(view, Qt::Key_Control);
+    form_->Toolbar1ButtonClick("Unknown");
+}
+
+TEST_F(MainWindowTest, PageSetupOkKeepsTheChosenPaperStyleAndCancelKeepsTheOldOne) {
+    desktop_.Printers.Names = {"Office", "Lab"};
+    desktop_.Printers.Current = "Office";
+    ASSERT_TRUE(Start());
+    const auto answer = [](const char* button, bool portrait) {
+        QTimer::singleShot(0, [button, portrait] {
+            QWidget* dialog = QApplication::activeModalWidget();
+            ASSERT_NE(dialog, nullptr);
+            if (portrait) dialog->findChild<QRadioButton*>("PaperStyleOptionButton1")->click();
+            dialog->findChild<QComboBox*>("PrinterComboDropDown")->setCurrentIndex(1);
+            dialog->findChild<QPushButton*>(button)->click();
+        });
+    };
+    answer("CancelButton", true);
+    form_->PageSetupCommand();
+    EXPECT_EQ(form_->PrintPaperStyle(), 2);
+    EXPECT_EQ(desktop_.Printers.Current, "Office");
+    answer("OKButton", true);
+    form_->PageSetupCommand();
+    EXPECT_EQ(form_->PrintPaperStyle(), 1);
+    EXPECT_EQ(desktop_.Printers.Current, "Lab");
+}
+
+TEST_F(MainWindowTest, CompactDatabaseShowsItsStatusTextsAndKeepsAUsableDatabase) {
+    ASSERT_TRUE(Start());
+    Child<QAction>("Tools_CompactDatabase")->trigger();
+    EXPECT_EQ(form_->StatusText(), "");
+    Go()->click();
+    EXPECT_TRUE(form_->GridIsCurrent());
+    EXPECT_TRUE(desktop_.Prompt.Messages.empty());
+}
+
+}  // namespace
+}  // namespace quorvel

@@ -1,0 +1,208 @@
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QTest>
+#include <filesystem>
+#include <fstream>
+
+#include "ApplicationVersion.h"
+#include "DesktopRecorders.h"
+#include "FixtureDatabase.h"
+#include "FormCentring.h"
+#include "SystemInformation.h"
+#include "frmAbout.h"
+#include "frmPageSetup.h"
+#include "frmSplash.h"
+
+namespace quorvel {
+namespace {
+
+namespace fs = std::filesystem;
+using test::FakeKeys;
+using test::FakePrinters;
+using test::RecordingPrompt;
+using test::RecordingStarter;
+using test::TemporaryFolder;
+
+// Centring.
+
+TEST(CenterTheForm, AWindowGoesToTheMiddleOfTheScreen) {
+    EXPECT_EQ(CentredFormPosition(1600, 1000, 800, 600), (FormPosition{400, 200}));
+}
+
+TEST(CenterTheForm, AWindowLargerThanTheScreenStandsAtItsTopAndLeftEdges) {
+    EXPECT_EQ(CentredFormPosition(1600, 1000, 800, 1400), (FormPosition{400, 0}));
+    EXPECT_EQ(CentredFormPosition(1600, 1000, 2000, 600), (FormPosition{0, 200}));
+    EXPECT_EQ(CentredFormPosition(1600, 1000, 2000, 1400), (FormPosition{0, 0}));
+}
+
+TEST(CenterTheForm, MovesAWidgetTallerThanItsScreenToTheTopEdge) {
+    QWidget widget;
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    widget.resize(screen.width() / 2, screen.height() * 2);
+    CenterTheForm(widget);
+    EXPECT_EQ(widget.pos(), QPoint(screen.left() + screen.width() / 4, screen.top()));
+}
+
+// Page Setup.
+
+class PageSetupTest : public testing::Test {
+protected:
+    void SetUp() override {
+        printers_.Names = {"Office", "Lab", "Lab"};
+        printers_.Current = "Lab";
+    }
+    FakePrinters printers_;
+};
+
+TEST_F(PageSetupTest, OpensWithTheCurrentPrinterAndThePaperStyleItWasGiven) {
+    frmPageSetup dialog(printers_);
+    dialog.SetPaperStyle(2);
+    dialog.Load();
+    EXPECT_EQ(dialog.windowTitle(), "Page Setup");
+    ASSERT_EQ(dialog.PrinterComboDropDown()->count(), 3);
+    EXPECT_EQ(dialog.PrinterComboDropDown()->currentIndex(), 2) << "with duplicate names the last stays selected";
+    EXPECT_TRUE(dialog.PaperStyleOptionButton(2)->isChecked());
+    EXPECT_EQ(dialog.PaperStyleOptionButton(1)->text(), "Portrait");
+    EXPECT_EQ(dialog.PaperStyleOptionButton(2)->text(), "Landscape");
+}
+
+TEST_F(PageSetupTest, OkAppliesPrinterAndPaperStyle) {
+    frmPageSetup dialog(printers_);
+    dialog.SetPaperStyle(2);
+    dialog.Load();
+    dialog.PrinterComboDropDown()->setCurrentIndex(0);
+    dialog.PaperStyleOptionButton(1)->click();
+    dialog.findChild<QPushButton*>("OKButton")->click();
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(dialog.PaperStyle(), 1);
+    EXPECT_EQ(printers_.Current, "Office");
+}
+
+TEST_F(PageSetupTest, CancelChangesNothing) {
+    frmPageSetup dialog(printers_);
+    dialog.SetPaperStyle(2);
+    dialog.Load();
+    dialog.PrinterComboDropDown()->setCurrentIndex(0);
+    dialog.PaperStyleOptionButton(1)->click();
+    dialog.findChild<QPushButton*>("CancelButton")->click();
+    EXPECT_EQ(dialog.result(), QDialog::Rejected);
+    EXPECT_EQ(dialog.PaperStyle(), 2);
+    EXPECT_EQ(printers_.Current, "Lab");
+}
+
+TEST_F(PageSetupTest, WithNoPrinterInstalledOkKeepsThePreviousPrinter) {
+    printers_.Names.clear();
+    frmPageSetup dialog(printers_);
+    dialog.SetPaperStyle(1);
+    dialog.Load();
+    EXPECT_TRUE(dialog.PaperStyleOptionButton(1)->isChecked());
+    dialog.findChild<QPushButton*>("OKButton")->click();
+    EXPECT_EQ(printers_.Current, "Lab");
+    EXPECT_EQ(dialog.PaperStyle(), 1);
+
+    printers_.Names = {"Office"};  // the current printer is not among them
+    dialog.Load();
+    EXPECT_EQ(dialog.PrinterComboDropDown()->currentIndex(), -1);
+    dialog.findChild<QPushButton*>("OKButton")->click();
+    EXPECT_EQ(printers_.Current, "Lab");
+}
+
+// Splash and About.
+
+TEST(Splash, ShowsVersionAndPlatformsAndClosesOnAKey) {
+    frmSplash splash;
+    EXPECT_EQ(splash.findChild<QLabel*>("lblVersion")->text(), "Version 2.1.13");
+    EXPECT_EQ(splash.findChild<QLabel*>("lblPlatform")->text(), "Linux (X11, Wayland)");
+    EXPECT_EQ(splash.findChild<QLabel*>("lblVersion")->font().pointSize(), 12);
+    splash.show();
+    QTest::keyClick(&splash, Qt::Key_Space);
+    EXPECT_FALSE(splash.isVisible());
+}
+
+TEST(About, ShowsTitleVersionAndStartsSystemInformation) {
+    FakeKeys keys;
+    keys.Values["SOFTWARE\\Microsoft\\Shared Tools\\MSINFO|PATH"] = "/usr/bin/hardinfo";
+    RecordingStarter starter;
+    RecordingPrompt prompt;
+    frmAbout about(keys, starter, prompt);
+    EXPECT_EQ(about.windowTitle(), "About Quorvel");
+    EXPECT_EQ(about.findChild<QLabel*>("lblTitle")->text(), "Quorvel");
+    EXPECT_EQ(about.findChild<QLabel*>("lblVersion")->text(), "Version 2.1.13");
+    EXPECT_EQ(about.findChild<QPushButton*>("cmdSysInfo")->text(), "&System Info...");
+    about.findChild<QPushButton*>("cmdSysInfo")->click();
+    EXPECT_EQ(starter.Started, (std::vector<std::string>{"/usr/bin/hardinfo"}));
+    EXPECT_TRUE(prompt.Messages.empty());
+}
+
+// System information.
+
+TEST(SystemInformation, TheMsinfoPathComesFirstEvenWhenTheSharedToolsLocationIsThere) {
+    TemporaryFolder folder;
+    std::ofstream(folder.Path() / "MSINFO32.EXE") << "";
+    FakeKeys keys;
+    keys.Values["SOFTWARE\\Microsoft\\Shared Tools\\MSINFO|PATH"] = "/opt/info/sysinfo";
+    keys.Values["SOFTWARE\\Microsoft\\Shared Tools Location|MSINFO"] = folder.Path().string();
+    RecordingStarter starter;
+    RecordingPrompt prompt;
+    StartSysInfo(keys, starter, prompt);
+    EXPECT_EQ(starter.Started, (std::vector<std::string>{"/opt/info/sysinfo"}));
+    EXPECT_EQ(keys.Asked, (std::vector<std::string>{"HKEY_LOCAL_MACHINE|SOFTWARE\\Microsoft\\Shared Tools\\MSINFO|PATH"}));
+}
+
+TEST(SystemInformation, TheSharedToolsLocationNeedsItsMsinfo32File) {
+    TemporaryFolder folder;
+    FakeKeys keys;
+    keys.Values["SOFTWARE\\Microsoft\\Shared Tools Location|MSINFO"] = folder.Path().string();
+    RecordingStarter starter;
+    RecordingPrompt prompt;
+    StartSysInfo(keys, starter, prompt);
+    EXPECT_TRUE(starter.Started.empty());
+    EXPECT_EQ(prompt.Messages, (std::vector<std::string>{"System Information Is Unavailable At This Time"}));
+
+    std::ofstream(folder.Path() / "MSINFO32.EXE") << "";
+    prompt.Messages.clear();
+    StartSysInfo(keys, starter, prompt);
+    EXPECT_EQ(starter.Started, (std::vector<std::string>{(folder.Path() / "MSINFO32.EXE").string()}));
+    EXPECT_TRUE(prompt.Messages.empty());
+}
+
+TEST(SystemInformation, NoKeyOrAProgramThatDoesNotStartGivesTheMessage) {
+    FakeKeys keys;
+    RecordingStarter starter;
+    RecordingPrompt prompt;
+    StartSysInfo(keys, starter, prompt);
+    keys.Values["SOFTWARE\\Microsoft\\Shared Tools\\MSINFO|PATH"] = "/opt/info/sysinfo";
+    starter.Starts = false;
+    StartSysInfo(keys, starter, prompt);
+    EXPECT_EQ(prompt.Messages, (std::vector<std::string>(2, "System Information Is Unavailable At This Time")));
+}
+
+TEST(SystemInformation, ThePathAnswersTheKeysFromTheProgramsItHolds) {
+    TemporaryFolder first, second;
+    const fs::path kinfo = second.Path() / "kinfocenter";
+    std::ofstream(kinfo) << "#!/bin/sh\n";
+    fs::permissions(kinfo, fs::perms::owner_all);
+    std::ofstream(first.Path() / "hardinfo") << "not executable";
+    fs::permissions(first.Path() / "hardinfo", fs::perms::owner_read);
+    std::ofstream(second.Path() / "MSINFO32.EXE") << "";
+    fs::permissions(second.Path() / "MSINFO32.EXE", fs::perms::owner_all);
+    const PathKeyValueSource keys(first.Path().string() + ":" + second.Path().string());
+    std::string value = "stale";
+    EXPECT_TRUE(keys.GetKeyValue(HkeyLocalMachine, MsinfoKey, MsinfoValue, value));
+    EXPECT_EQ(value, kinfo.string());
+    EXPECT_TRUE(keys.GetKeyValue(HkeyLocalMachine, SharedToolsLocationKey, SharedToolsLocationValue, value));
+    EXPECT_EQ(value, second.Path().string());
+    EXPECT_FALSE(keys.GetKeyValue(HkeyLocalMachine, "SOFTWARE\\Other", "PATH", value));
+    EXPECT_EQ(value, "");
+    const PathKeyValueSource empty("");
+    EXPECT_FALSE(empty.GetKeyValue(HkeyLocalMachine, MsinfoKey, MsinfoValue, value));
+}
+
+}  // namespace
+}  // namespace quorvel
