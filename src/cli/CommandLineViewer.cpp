@@ -1,9 +1,11 @@
 #include "CommandLineViewer.h"
 
 #include <CLI/CLI.hpp>
+#include <filesystem>
 #include <map>
 #include <ostream>
 
+#include "AccessDatabase.h"
 #include "CoefficientRequest.h"
 #include "Database.h"
 #include "DatabaseError.h"
@@ -29,6 +31,7 @@ struct Options {
     OutputFormat Format = OutputFormat::Text;
     bool ListNuclides = false;
     bool ListUnits = false;
+    std::vector<std::string> Convert;
 };
 
 // A request the database can answer but the arguments cannot make.
@@ -73,6 +76,23 @@ void AddOptions(CLI::App& app, Options& options) {
     auto* listNuclides = app.add_flag("--list-nuclides", options.ListNuclides, "Print the nuclide list, one entry a line");
     auto* listUnits = app.add_flag("--list-units", options.ListUnits, "Print the units of the chosen type, pathway and geometry");
     listNuclides->excludes(listUnits);
+    auto* convert = app.add_option("--convert", options.Convert,
+                                   "Write an SQLite copy of a Microsoft Access coefficient database that the viewer can "
+                                   "open; OUT.sqlite must not exist yet (an existing file is never replaced)")
+                        ->expected(2)
+                        ->type_name("FILE.mdb OUT.sqlite");
+    convert->excludes(listNuclides);
+    convert->excludes(listUnits);
+}
+
+int ConvertDatabase(const Options& options, std::ostream& out) {
+    const std::string& target = options.Convert[1];
+    std::error_code error;
+    if (std::filesystem::exists(target, error))
+        throw UsageError("--convert: " + target + " already exists; remove it first or name another file.");
+    const AccessConversion conversion = ConvertAccessDatabase(options.Convert[0], target);
+    out << "Wrote " << conversion.Tables << " tables with " << conversion.Records << " records to " << target << ".\n";
+    return ExitTable;
 }
 
 std::vector<std::string> ReadNuclideEntries(Database& database) {
@@ -98,6 +118,7 @@ void PrintGrid(const FlexGrid& grid, OutputFormat format, std::ostream& out) {
 }
 
 int Run(const Options& options, std::ostream& out) {
+    if (!options.Convert.empty()) return ConvertDatabase(options, out);
     AgeGroups ages;
     std::vector<std::string> entries;
     {
