@@ -1,5 +1,5 @@
-// The status bar, the file dialog, the text export and the window centring: the same
-// operations as the rest of the program's.
+// The status bar, the file dialog, the text export, the window centring and printing:
+// the same operations as the rest of the program's.
 
 #include "TalvorLibrary.h"
 #include "TextExport.h"
@@ -33,6 +33,15 @@ bool clsTalvorLibrary::WriteTheContentOfMSFlexGridToAsciiFile(const FlexGrid& gr
 
 FormPlacement clsTalvorLibrary::CenterTheForm(const FormSize& screen, const FormSize& window) {
     return CentredFormPlacement(screen, window);
+}
+
+void clsTalvorLibrary::WriteGridResultsToPrinter(const FlexGrid& grid, PrinterSurface& printer, UserPrompt& prompt) {
+    GridPrintingOptions options;
+    options.KeepOrientation = true;
+    options.HeaderOnEveryPage = true;
+    options.FixedDataRowFonts = true;
+    // The paper style is not applied: the printer keeps its orientation.
+    quorvel::WriteGridResultsToPrinter(grid, LandscapePaperStyle, printer, prompt, options);
 }
 
 }  // namespace quorvel

@@ -13,6 +13,7 @@
 #include "FileDialog.h"
 #include "FlexGrid.h"
 #include "FormPlacement.h"
+#include "GridPrinting.h"
 #include "SqliteDatabase.h"
 #include "StatusBarText.h"
 #include "UserPrompt.h"
@@ -175,6 +176,10 @@ public:
     static bool WriteTheContentOfMSFlexGridToAsciiFile(const FlexGrid& grid, const std::string& fileName,
                                                        UserPrompt& prompt);
     static FormPlacement CenterTheForm(const FormSize& screen, const FormSize& window);
+    // Prints like the program's printing, in the printer's orientation as it stands, with
+    // the header on every page and, in the data rows, column 0 bold and placed left and the
+    // other columns plain and centred; the grid's cell fonts are not read.
+    static void WriteGridResultsToPrinter(const FlexGrid& grid, PrinterSurface& printer, UserPrompt& prompt);
 };
 
 }  // namespace quorvel

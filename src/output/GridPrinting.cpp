@@ -44,8 +44,9 @@ std::size_t CharacterCount(const std::string& text) {
 
 }  // namespace
 
-void WriteGridResultsToPrinter(const FlexGrid& grid, int paperStyle, PrinterSurface& printer, UserPrompt& prompt) {
-    printer.SetOrientation(paperStyle);
+void WriteGridResultsToPrinter(const FlexGrid& grid, int paperStyle, PrinterSurface& printer, UserPrompt& prompt,
+                               const GridPrintingOptions& options) {
+    if (!options.KeepOrientation) printer.SetOrientation(paperStyle);
     // Counted from the grid's own fixed rows (one in every result grid), so that the
     // page ranges never run past the last row.
     const int fixedRows = grid.FixedRows();
@@ -54,15 +55,16 @@ void WriteGridResultsToPrinter(const FlexGrid& grid, int paperStyle, PrinterSurf
     const int remainder = dataRows % RowsPerPrintedPage;
     for (int page = 1; page <= fullPages; ++page) {
         SetUpThePrinterScale(grid, RowsPerPrintedPage, printer);
-        if (page == 1) PrintTheFixedRows(grid, printer, prompt);
+        if (page == 1 || options.HeaderOnEveryPage) PrintTheFixedRows(grid, printer, prompt);
         PrintTheRowsOfAPage(grid, fixedRows + RowsPerPrintedPage * (page - 1),
-                            fixedRows + RowsPerPrintedPage * page - 1, printer, prompt);
+                            fixedRows + RowsPerPrintedPage * page - 1, printer, prompt, options);
         printer.NewPage();
     }
     if (remainder > 0) {
         SetUpThePrinterScale(grid, RowsPerPrintedPage, printer);
-        if (fullPages == 0) PrintTheFixedRows(grid, printer, prompt);
-        PrintTheRowsOfAPage(grid, fixedRows + RowsPerPrintedPage * fullPages, grid.Rows() - 1, printer, prompt);
+        if (fullPages == 0 || options.HeaderOnEveryPage) PrintTheFixedRows(grid, printer, prompt);
+        PrintTheRowsOfAPage(grid, fixedRows + RowsPerPrintedPage * fullPages, grid.Rows() - 1, printer, prompt,
+                            options);
     }
     printer.EndDoc();
 }
@@ -116,7 +118,7 @@ void PrintTheFixedRows(const FlexGrid& grid, PrinterSurface& printer, UserPrompt
 }
 
 void PrintTheRowsOfAPage(const FlexGrid& grid, int firstRow, int lastRow, PrinterSurface& printer,
-                         UserPrompt& prompt) {
+                         UserPrompt& prompt, const GridPrintingOptions& options) {
     printer.SetFontBold(false);
     const int fixedRows = grid.FixedRows();
     const int slots = lastRow - firstRow + 1;
@@ -139,12 +141,20 @@ void PrintTheRowsOfAPage(const FlexGrid& grid, int firstRow, int lastRow, Printe
             if (text.empty()) continue;
             const double left = grid.ColPos(c);
             const double right = left + grid.ColWidth(c);
+            const double cellMargin = CellMarginShare * (right - left);
+            if (options.FixedDataRowFonts) {
+                printer.SetFontBold(c == 0);
+                PrintFitted(printer, c == 0 ? PositionTextLeftInCell(cellMargin, text, left, right, top, bottom,
+                                                                     printer, prompt)
+                                            : PositionTextCenteredInCell(cellMargin, text, left, right, top,
+                                                                         bottom, printer, prompt));
+                continue;
+            }
             const CellFormat& format = grid.CellFormatAt(r, c);
             printer.SetFontBold(format.Bold);
             printer.SetFontItalic(format.Italic);
             printer.SetFontSize(format.Size);
-            PrintFitted(printer, PositionTextLeftInCell(CellMarginShare * (right - left), text, left, right, top,
-                                                        bottom, printer, prompt));
+            PrintFitted(printer, PositionTextLeftInCell(cellMargin, text, left, right, top, bottom, printer, prompt));
         }
     }
 }

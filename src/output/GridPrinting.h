@@ -14,9 +14,19 @@ namespace quorvel {
 inline constexpr int RowsPerPrintedPage = 30;
 inline constexpr const char* IllegalFontSizeMessage = "Illegal FontSize! try another one";
 
+// The defaults are the program's own printing; the utility library's variant keeps the
+// printer's orientation, repeats the header on every page and, in the data rows, prints
+// column 0 bold and left and the other columns plain and centred, whatever the cell fonts.
+struct GridPrintingOptions {
+    bool KeepOrientation = false;
+    bool HeaderOnEveryPage = false;
+    bool FixedDataRowFonts = false;
+};
+
 // Prints the whole grid as one document in the given paper style (1 portrait,
 // 2 landscape). Printer failures pass to the caller as exceptions.
-void WriteGridResultsToPrinter(const FlexGrid& grid, int paperStyle, PrinterSurface& printer, UserPrompt& prompt);
+void WriteGridResultsToPrinter(const FlexGrid& grid, int paperStyle, PrinterSurface& printer, UserPrompt& prompt,
+                               const GridPrintingOptions& options = {});
 
 // The page's coordinate system: the grid's width and rowsPerPage + 2 row heights fill the
 // middle 10/12 of the printable area on each axis.
@@ -27,7 +37,7 @@ void PrintTheFixedRows(const FlexGrid& grid, PrinterSurface& printer, UserPrompt
 
 // Rules and texts of grid rows firstRow to lastRow, placed in the slots below the header.
 void PrintTheRowsOfAPage(const FlexGrid& grid, int firstRow, int lastRow, PrinterSurface& printer,
-                         UserPrompt& prompt);
+                         UserPrompt& prompt, const GridPrintingOptions& options = {});
 
 // Fit a text into a cell box, set the printer's current position for it and return the
 // fitted text for the caller to print. Left: cut at the right, indented by cellMargin; a
