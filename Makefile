@@ -15,8 +15,15 @@ configure: deps
 build: configure
 	@cmake --build $(BUILD_DIR) -j $(JOBS)
 
+# The desktop viewer. Without any display it still starts, headless (Qt's offscreen platform),
+# its messages going to the terminal.
 run: build
-	$(BUILD_DIR)/bin/quorvel-cli
+	@if [ -z "$$DISPLAY$$WAYLAND_DISPLAY$$QT_QPA_PLATFORM" ]; then \
+	  echo "No display: starting headless (QT_QPA_PLATFORM=offscreen)."; \
+	  QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/bin/quorvel; \
+	else \
+	  $(BUILD_DIR)/bin/quorvel; \
+	fi
 
 test: build
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)

@@ -3,16 +3,28 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <iostream>
 
 #include "ApplicationVersion.h"
 
 namespace quorvel {
 
+namespace {
+
+// Without a screen (the offscreen platform) nobody could answer a box: the terminal gets the text.
+bool Headless() { return QGuiApplication::platformName() == "offscreen"; }
+
+}  // namespace
+
 void QtUserPrompt::ShowMessage(const std::string& text) {
+    std::cerr << ApplicationTitle << ": " << text << '\n';
+    if (Headless()) return;
     QMessageBox::information(QApplication::activeWindow(), ApplicationTitle, QString::fromStdString(text), QMessageBox::Ok);
 }
 
 bool QtUserPrompt::AskYesNo(const std::string& question) {
+    std::cerr << ApplicationTitle << ": " << question << '\n';
+    if (Headless()) return false;
     return QMessageBox::question(QApplication::activeWindow(), ApplicationTitle, QString::fromStdString(question),
                                  QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }

@@ -90,6 +90,7 @@ ResultGridView::ResultGridView(FlexGrid& grid, QWidget* parent)
     setSelectionMode(QAbstractItemView::ContiguousSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setWordWrap(false);
+    setTextElideMode(Qt::ElideNone);  // a long text is cut at the cell edge, as the grid control does
     connect(selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] { SelectionToGrid(); });
     connect(selectionModel(), &QItemSelectionModel::currentChanged, this, [this] { SelectionToGrid(); });
 }

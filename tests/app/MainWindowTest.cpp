@@ -486,5 +486,42 @@ TEST_F(MainWindowTest, CompactDatabaseShowsItsStatusTextsAndKeepsAUsableDatabase
     EXPECT_TRUE(desktop_.Prompt.Messages.empty());
 }
 
+TEST_F(MainWindowTest, PrintToPdfWritesTheTableToTheChosenFile) {
+    ASSERT_TRUE(Start());
+    const fs::path pdf = fixture_.Folder() / "table";
+    desktop_.Files.Answers = {std::nullopt, pdf.string()};
+    Child<QAction>("mnuPrintToPdf")->trigger();
+    EXPECT_FALSE(fs::exists(pdf.string() + ".pdf"));
+    Child<QAction>("mnuPrintToPdf")->trigger();
+    EXPECT_EQ(ReadBytes(pdf.string() + ".pdf").substr(0, 5), "%PDF-");
+    EXPECT_TRUE(desktop_.Prompt.Messages.empty());
+}
+
+// The window on the shipped database, saved as a picture to look at.
+TEST(MainWindowPicture, TheShippedDatabaseShowsItsFirstNuclideAndADoseTable) {
+    const fs::path shipped = fs::current_path() / ".." / "bin" / "DoseAndRisk.mdb";
+    if (!fs::exists(shipped)) GTEST_SKIP() << "the shipped database is not built";
+    test::TemporaryFolder folder;
+    fs::copy_file(shipped, folder.Path() / "DoseAndRisk.mdb");
+    std::ofstream(folder.Path() / "user.ini", std::ios::binary) << "0\r\n10800\r\n17400\r\n0\r\n0\r\n";
+    RecordingDesktop desktop;
+    frmPrimarySelectionForm form(desktop.Services(folder.Path().string()));
+    ASSERT_TRUE(form.Load());
+    form.show();
+    QCoreApplication::processEvents();
+    form.grab().save("/tmp/quorvel-start.png");
+    EXPECT_EQ(form.MSFlexGrid1().TextMatrix(1, 0), "(None Available)") << "no risk records are shipped";
+
+    auto* text = form.findChild<QLineEdit*>("txtSelectedNuclide");
+    text->setText("Co-60");
+    form.findChild<QRadioButton*>("optType0")->click();
+    form.findChild<QPushButton*>("cmdGO")->click();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(form.GridIsCurrent());
+    EXPECT_GT(form.MSFlexGrid1().Rows(), 10);
+    EXPECT_TRUE(desktop.Prompt.Messages.empty());
+    EXPECT_TRUE(form.grab().save("/tmp/quorvel-main-window.png"));
+}
+
 }  // namespace
 }  // namespace quorvel
