@@ -1,6 +1,5 @@
 // The commands of the menus and the toolbar.
 #include <QPrinter>
-#include <QPrinterInfo>
 #include <filesystem>
 
 #include "DesktopDocumentOpener.h"
@@ -49,7 +48,7 @@ void frmPrimarySelectionForm::Toolbar1ButtonClick(const std::string& key) {
 }
 
 void frmPrimarySelectionForm::PrintCommand() {
-    if (services_.Printers.PrinterNames().empty() && services_.Printer.outputFormat() == QPrinter::NativeFormat) {
+    if (services_.Printers.PrinterNames().empty()) {
         services_.Prompt.ShowMessage(NoPrinterMessage);
         return;
     }

@@ -486,6 +486,14 @@ TEST_F(MainWindowTest, CompactDatabaseShowsItsStatusTextsAndKeepsAUsableDatabase
     EXPECT_TRUE(desktop_.Prompt.Messages.empty());
 }
 
+TEST_F(MainWindowTest, PrintWithoutAnyPrinterSaysSoAndPointsToPdf) {
+    ASSERT_TRUE(Start());
+    form_->Toolbar1ButtonClick("Print");
+    Child<QAction>("mnuPrint")->trigger();
+    EXPECT_EQ(desktop_.Prompt.Messages,
+              (std::vector<std::string>(2, "No printer is installed.  Use File > Print to PDF . . . to print the table to a file.")));
+}
+
 TEST_F(MainWindowTest, PrintToPdfWritesTheTableToTheChosenFile) {
     ASSERT_TRUE(Start());
     const fs::path pdf = fixture_.Folder() / "table";
