@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <filesystem>
 
+#include "DatabaseFormat.h"
 #include "TalvorLibrary.h"
 
 namespace quorvel {
@@ -26,7 +27,19 @@ std::string InsertStatement(const std::string& tableName, const std::vector<std:
     return "INSERT INTO " + QuoteIdentifier(tableName) + " (" + names + ") VALUES (" + marks + ")";
 }
 
+// Access files are only read: the program has no writer for them.
+bool RefusedAsAccessFile(const std::string& databasePath, UserPrompt& prompt) {
+    if (DetectDatabaseFormat(databasePath) != DatabaseFormat::Access) return false;
+    prompt.ShowMessage(AccessFileIsReadOnlyMessage(databasePath));
+    return true;
+}
+
 }  // namespace
+
+std::string AccessFileIsReadOnlyMessage(const std::string& databasePath) {
+    return "The database " + databasePath +
+           " is a Microsoft Access file, which this program reads but does not change.";
+}
 
 bool clsTalvorLibrary::CreateANewDatabaseWithANewTable(const std::string& databasePath, const std::string& tableName,
                                                        const std::vector<std::string>& fieldNames) {
@@ -43,8 +56,10 @@ bool clsTalvorLibrary::CreateANewDatabaseWithANewTable(const std::string& databa
 
 bool clsTalvorLibrary::AddATableToACurrentlyClosedDatabase(const std::string& databasePath,
                                                            const std::string& tableName,
-                                                           const std::vector<std::string>& fieldNames) {
+                                                           const std::vector<std::string>& fieldNames,
+                                                           UserPrompt& prompt) {
     try {
+        if (RefusedAsAccessFile(databasePath, prompt)) return false;
         SqliteDatabase database(databasePath, SqliteDatabase::Mode::ReadWrite);
         CreateTextTable(database, tableName, fieldNames);
         return true;
@@ -58,6 +73,7 @@ bool clsTalvorLibrary::AddRecordsToAnExistingTableInAClosedDatabase(const std::s
                                                                     const std::vector<std::string>& fieldNames,
                                                                     const Records& values, UserPrompt& prompt) {
     try {
+        if (RefusedAsAccessFile(databasePath, prompt)) return false;
         SqliteDatabase database(databasePath, SqliteDatabase::Mode::ReadWrite);
         const Recordset shape = database.OpenQuery("SELECT * FROM " + QuoteIdentifier(tableName) + " LIMIT 0");
         if (shape.FieldCount() != static_cast<int>(fieldNames.size())) {
@@ -97,11 +113,12 @@ bool clsTalvorLibrary::ConvertMSFlexGridResultsToAccessDatabase(const FlexGrid& 
         values.push_back(std::move(record));
     }
     try {
+        if (RefusedAsAccessFile(databasePath, prompt)) return false;
         SqliteDatabase probe(databasePath, SqliteDatabase::Mode::ReadWrite);
     } catch (const std::exception&) {
         return false;
     }
-    return AddATableToACurrentlyClosedDatabase(databasePath, tableName, fieldNames) &&
+    return AddATableToACurrentlyClosedDatabase(databasePath, tableName, fieldNames, prompt) &&
            AddRecordsToAnExistingTableInAClosedDatabase(databasePath, tableName, fieldNames, values, prompt);
 }
 

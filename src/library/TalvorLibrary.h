@@ -28,6 +28,9 @@ inline constexpr const char* CompareFieldsErrorMessage =
 inline constexpr const char* ReplacePloverFileQuestion =
     "A Plover file with this name already exists.  Do you want to replace it?";
 
+// What the writing operations say of a Microsoft Access file, which they do not change.
+std::string AccessFileIsReadOnlyMessage(const std::string& databasePath);
+
 // A field of a table in an open database.
 struct FieldReference {
     Database& Db;
@@ -44,9 +47,10 @@ public:
     // Replaces any file at the path with a new database holding one table of text fields.
     static bool CreateANewDatabaseWithANewTable(const std::string& databasePath, const std::string& tableName,
                                                 const std::vector<std::string>& fieldNames);
-    // Adds a table of text fields to an existing database.
+    // Adds a table of text fields to an existing database. The writing operations refuse
+    // an Access file with AccessFileIsReadOnlyMessage.
     static bool AddATableToACurrentlyClosedDatabase(const std::string& databasePath, const std::string& tableName,
-                                                    const std::vector<std::string>& fieldNames);
+                                                    const std::vector<std::string>& fieldNames, UserPrompt& prompt);
     // Adds one record per row of values, each value going to the field of the same
     // position in fieldNames; all records or none. A table whose field count differs from
     // the number of names gets FieldCountMismatchMessage.

@@ -221,5 +221,16 @@ TEST(FieldComparison, ListsTheFirstFieldsValuesMissingFromTheSecond) {
               Strings{"An error has occured while trying to compare the fields.  The error is no such table: Nope"});
 }
 
+TEST(AccessFile, IsReadLikeAnSqliteFile) {
+    const std::string path = std::string(QUORVEL_ACCESS_FIXTURES) + "/fruit_V2000.mdb";
+    Strings tables;
+    ASSERT_TRUE(clsTalvorLibrary::ScanClosedDatabaseAndReportTableNames(path, tables));
+    EXPECT_EQ(tables, (Strings{"Fruit", "Fruit Salad", "Veggie Salad", "Muffin/Bread", "Dried"}));
+    Strings fields;
+    ASSERT_TRUE(clsTalvorLibrary::ScanClosedDatabaseTableAndReportFieldNames(path, "Fruit", fields));
+    ASSERT_GE(fields.size(), 4U);
+    EXPECT_EQ(Strings(fields.begin(), fields.begin() + 4), (Strings{"Fruit", "Fiber", "Fat", "Protien"}));
+}
+
 }  // namespace
 }  // namespace quorvel

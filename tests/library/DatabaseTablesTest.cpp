@@ -58,13 +58,15 @@ TEST(NewDatabase, FailsInAMissingFolderOrWithoutFields) {
 
 TEST(AddedTable, GoesIntoAnExistingDatabaseOnly) {
     TemporaryFolder folder;
+    RecordingPrompt prompt;
     const std::string path = (folder.Path() / "d.db").string();
     ASSERT_TRUE(clsTalvorLibrary::CreateANewDatabaseWithANewTable(path, "First", {"A"}));
-    EXPECT_TRUE(clsTalvorLibrary::AddATableToACurrentlyClosedDatabase(path, "Second", {"B", "C"}));
-    EXPECT_FALSE(clsTalvorLibrary::AddATableToACurrentlyClosedDatabase(path, "Second", {"D"})) << "exists already";
+    EXPECT_TRUE(clsTalvorLibrary::AddATableToACurrentlyClosedDatabase(path, "Second", {"B", "C"}, prompt));
+    EXPECT_FALSE(clsTalvorLibrary::AddATableToACurrentlyClosedDatabase(path, "Second", {"D"}, prompt)) << "exists already";
     const std::string missing = (folder.Path() / "missing.db").string();
-    EXPECT_FALSE(clsTalvorLibrary::AddATableToACurrentlyClosedDatabase(missing, "T", {"A"}));
+    EXPECT_FALSE(clsTalvorLibrary::AddATableToACurrentlyClosedDatabase(missing, "T", {"A"}, prompt));
     EXPECT_FALSE(std::filesystem::exists(missing)) << "adding a table never creates a database";
+    EXPECT_TRUE(prompt.Messages.empty());
     std::vector<std::string> tables;
     ASSERT_TRUE(clsTalvorLibrary::ScanClosedDatabaseAndReportTableNames(path, tables));
     EXPECT_EQ(tables, (std::vector<std::string>{"First", "Second"}));
@@ -150,6 +152,23 @@ TEST(GridConversion, NeedsAnExistingDatabaseAndAColumnToKeep) {
     ASSERT_TRUE(clsTalvorLibrary::CreateANewDatabaseWithANewTable(path, "Existing", {"A"}));
     EXPECT_FALSE(clsTalvorLibrary::ConvertMSFlexGridResultsToAccessDatabase(ResultGrid(), path, "Grid", true, 3, prompt));
     EXPECT_TRUE(prompt.Messages.empty());
+}
+
+TEST(AccessFile, IsNeverWritten) {
+    TemporaryFolder folder;
+    const std::string path = (folder.Path() / "DoseAndRisk.mdb").string();
+    const std::string jet = std::string("\0\1\0\0Standard Jet DB\0", 20) + std::string(2000, '\0');
+    std::ofstream(path, std::ios::binary) << jet;
+    const std::string message =
+        "The database " + path + " is a Microsoft Access file, which this program reads but does not change.";
+    RecordingPrompt prompt;
+    EXPECT_FALSE(clsTalvorLibrary::AddATableToACurrentlyClosedDatabase(path, "T", {"A"}, prompt));
+    EXPECT_FALSE(clsTalvorLibrary::AddRecordsToAnExistingTableInAClosedDatabase(path, "T", {"A"}, {{"x"}}, prompt));
+    EXPECT_FALSE(clsTalvorLibrary::ConvertMSFlexGridResultsToAccessDatabase(ResultGrid(), path, "Grid", true, 0, prompt));
+    EXPECT_EQ(prompt.Messages, (std::vector<std::string>{message, message, message}));
+    std::ifstream file(path, std::ios::binary);
+    const std::string content((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    EXPECT_EQ(content, jet);
 }
 
 }  // namespace
