@@ -10,8 +10,7 @@ namespace quorvel {
 namespace {
 
 bool StartsWithIgnoringCase(const std::string& text, std::string_view start) {
-    return text.size() >= start.size() &&
-           std::equal(start.begin(), start.end(), text.begin(), [](char a, char b) {
+    return text.size() >= start.size() && std::equal(start.begin(), start.end(), text.begin(), [](char a, char b) {
                return std::tolower(static_cast<unsigned char>(a)) == std::tolower(static_cast<unsigned char>(b));
            });
 }

@@ -17,7 +17,9 @@ std::string Lower(std::string text) {
     return text;
 }
 
-void ShowStatus(StatusBarText* statusBar, const std::string& text) { clsTalvorLibrary::UpdateStatusBar(statusBar, 1, text); }
+void ShowStatus(StatusBarText* statusBar, const std::string& text) {
+    clsTalvorLibrary::UpdateStatusBar(statusBar, 1, text);
+}
 
 }  // namespace
 
@@ -37,9 +39,8 @@ bool MatchesSearch(const std::string& fieldText, const std::string& value, const
 
 void clsTalvorLibrary::DetermineIfTheValueIsPresentInTheField(const std::string& table, Recordset& records,
                                                               const std::string& field, const std::string& value,
-                                                              const SearchSettings& settings,
-                                                              StatusBarText* statusBar, bool& found,
-                                                              std::vector<SearchMatch>& matches) {
+                                                              const SearchSettings& settings, StatusBarText* statusBar,
+                                                              bool& found, std::vector<SearchMatch>& matches) {
     found = false;
     if (IsSystemTable(table)) return;
     const int position = records.FieldPosition(field);
@@ -56,10 +57,8 @@ void clsTalvorLibrary::DetermineIfTheValueIsPresentInTheField(const std::string&
     }
 }
 
-bool clsTalvorLibrary::LookThroughAClosedDatabaseForARecord(const std::string& databasePath,
-                                                            const std::string& value,
-                                                            const SearchSettings& settings,
-                                                            StatusBarText* statusBar,
+bool clsTalvorLibrary::LookThroughAClosedDatabaseForARecord(const std::string& databasePath, const std::string& value,
+                                                            const SearchSettings& settings, StatusBarText* statusBar,
                                                             std::vector<SearchMatch>& matches) {
     try {
         std::vector<std::string> tables;

@@ -10,7 +10,8 @@ namespace quorvel {
 
 namespace {
 
-void CreateTextTable(SqliteDatabase& database, const std::string& tableName, const std::vector<std::string>& fieldNames) {
+void CreateTextTable(SqliteDatabase& database, const std::string& tableName,
+                     const std::vector<std::string>& fieldNames) {
     std::string sql = "CREATE TABLE " + QuoteIdentifier(tableName) + " (";
     for (std::size_t i = 0; i < fieldNames.size(); ++i)
         sql += (i == 0 ? "" : ", ") + QuoteIdentifier(fieldNames[i]) + " TEXT";
@@ -104,8 +105,7 @@ bool clsTalvorLibrary::ConvertMSFlexGridResultsToAccessDatabase(const FlexGrid& 
     const int lastColumn = grid.Cols() - 1 - std::max(lastColumnsLeftOut, 0);
     std::vector<std::string> fieldNames;
     for (int col = 1; col <= lastColumn; ++col)
-        fieldNames.push_back(headerRow && grid.Rows() > 0 ? grid.TextMatrix(0, col)
-                                                         : "Field " + std::to_string(col));
+        fieldNames.push_back(headerRow && grid.Rows() > 0 ? grid.TextMatrix(0, col) : "Field " + std::to_string(col));
     Records values;
     for (int row = headerRow ? 1 : 0; row < grid.Rows(); ++row) {
         std::vector<std::string> record;

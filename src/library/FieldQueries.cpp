@@ -34,8 +34,7 @@ Recordset OpenMatchingRecords(Database& database, const std::string& tableName, 
 // The column an index of the table orders by first; "PrimaryKey" is the primary key.
 std::string KeyColumn(Database& database, const std::string& tableName, const std::string& indexName) {
     if (indexName == "PrimaryKey") {
-        Recordset columns =
-            database.OpenQuery("SELECT name FROM pragma_table_info(?) WHERE pk = 1", {tableName});
+        Recordset columns = database.OpenQuery("SELECT name FROM pragma_table_info(?) WHERE pk = 1", {tableName});
         if (columns.RecordCount() == 1) return columns.Field(0).Text();
         // A table without a declared key is keyed by its row id, as SQLite keys it.
         if (columns.RecordCount() == 0) return "_rowid_";
@@ -76,8 +75,7 @@ bool clsTalvorLibrary::OpenAClosedDatabaseAndRetrieveAllTheElementsInAField(cons
 }
 
 bool clsTalvorLibrary::RetrieveAllTheElementsInAField(Database& database, const std::string& tableName,
-                                                      const std::string& fieldName,
-                                                      std::vector<std::string>& values) {
+                                                      const std::string& fieldName, std::vector<std::string>& values) {
     try {
         Recordset records = database.OpenTable(tableName);
         const int position = records.FieldPosition(fieldName);
@@ -110,12 +108,9 @@ bool clsTalvorLibrary::QueryTableForASpecificRecordAndDeleteIt(SqliteDatabase& d
     }
 }
 
-bool clsTalvorLibrary::QueryTableForASpecificRecordAndReturnCertainFields(const std::string& databasePath,
-                                                                          const std::string& tableName,
-                                                                          const std::string& fieldName,
-                                                                          const std::string& value,
-                                                                          const std::vector<std::string>& wantedFields,
-                                                                          Records& values) {
+bool clsTalvorLibrary::QueryTableForASpecificRecordAndReturnCertainFields(
+    const std::string& databasePath, const std::string& tableName, const std::string& fieldName,
+    const std::string& value, const std::vector<std::string>& wantedFields, Records& values) {
     try {
         auto database = OpenDatabase(databasePath);
         Recordset records = OpenMatchingRecords(*database, tableName, fieldName, value);

@@ -12,15 +12,15 @@ int Within(int requested, int available) { return std::clamp(requested, 0, avail
 
 }  // namespace
 
-bool clsTalvorLibrary::PlaceRecordSetIntoAMSFlexGrid(Recordset& records, FlexGrid& grid, int fixedCols,
-                                                     int fixedRows) {
+bool clsTalvorLibrary::PlaceRecordSetIntoAMSFlexGrid(Recordset& records, FlexGrid& grid, int fixedCols, int fixedRows) {
     try {
         grid.Clear();
         grid.SetFixedRows(0);
         grid.SetFixedCols(0);
         grid.SetRows(records.RecordCount() + 1);
         grid.SetCols(records.FieldCount());
-        for (int field = 0; field < records.FieldCount(); ++field) grid.SetTextMatrix(0, field, records.FieldName(field));
+        for (int field = 0; field < records.FieldCount(); ++field)
+            grid.SetTextMatrix(0, field, records.FieldName(field));
         if (records.RecordCount() > 0) records.MoveFirst();
         for (int row = 1; !records.IsEOF(); ++row, records.MoveNext())
             for (int field = 0; field < records.FieldCount(); ++field)
@@ -33,8 +33,8 @@ bool clsTalvorLibrary::PlaceRecordSetIntoAMSFlexGrid(Recordset& records, FlexGri
     }
 }
 
-bool clsTalvorLibrary::PlaceGeneralArrayElementsIntoAMSFlexGrid(const Records& elements, FlexGrid& grid,
-                                                                bool transpose, int fixedRows, int fixedCols) {
+bool clsTalvorLibrary::PlaceGeneralArrayElementsIntoAMSFlexGrid(const Records& elements, FlexGrid& grid, bool transpose,
+                                                                int fixedRows, int fixedCols) {
     try {
         const int first = static_cast<int>(elements.size());
         int second = 0;

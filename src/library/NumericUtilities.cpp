@@ -20,15 +20,15 @@ std::string DecimalText(double x) {
 
 }  // namespace
 
-void clsTalvorLibrary::LogDistributionToNormalDistributionTransformation(double mean, double variance,
-                                                                         double& logMean, double& logVariance) {
+void clsTalvorLibrary::LogDistributionToNormalDistributionTransformation(double mean, double variance, double& logMean,
+                                                                         double& logVariance) {
     const double ratio = 1 + variance / (mean * mean);
     logVariance = std::log(ratio);
     logMean = std::log(mean / std::sqrt(ratio));
 }
 
-void clsTalvorLibrary::NormalDistributionToLogDistributionTransformation(double& mean, double& variance,
-                                                                         double logMean, double logVariance) {
+void clsTalvorLibrary::NormalDistributionToLogDistributionTransformation(double& mean, double& variance, double logMean,
+                                                                         double logVariance) {
     mean = std::exp(logMean + logVariance / 2);
     variance = std::exp(2 * logMean + logVariance) * (std::exp(logVariance) - 1);
 }

@@ -103,17 +103,13 @@ public:
                                                         UserPrompt& prompt);
     // The wanted fields of every record whose field equals the value; true when at least
     // one record matched.
-    static bool QueryTableForASpecificRecordAndReturnCertainFields(const std::string& databasePath,
-                                                                   const std::string& tableName,
-                                                                   const std::string& fieldName,
-                                                                   const std::string& value,
-                                                                   const std::vector<std::string>& wantedFields,
-                                                                   Records& values);
+    static bool QueryTableForASpecificRecordAndReturnCertainFields(
+        const std::string& databasePath, const std::string& tableName, const std::string& fieldName,
+        const std::string& value, const std::vector<std::string>& wantedFields, Records& values);
     // All fields of every record whose field equals the value, and the field names.
     static bool QueryTableForASpecificRecordAndReturnAllFields(Database& database, const std::string& tableName,
-                                                               const std::string& fieldName,
-                                                               const std::string& value, Records& values,
-                                                               std::vector<std::string>& fieldNames);
+                                                               const std::string& fieldName, const std::string& value,
+                                                               Records& values, std::vector<std::string>& fieldNames);
 
     // --- Names ---
 

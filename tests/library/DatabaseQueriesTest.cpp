@@ -103,8 +103,8 @@ TEST_F(NuclideDatabase, OneRecordQueriesBindTheValue) {
     ASSERT_TRUE(clsTalvorLibrary::QueryTableForASpecificRecordAndReturnAllFields(*database, "Nuclides", "Nuclide",
                                                                                  "Sr-90", values, names));
     EXPECT_TRUE(values.empty());
-    EXPECT_FALSE(clsTalvorLibrary::QueryTableForASpecificRecordAndReturnAllFields(*database, "Nope", "Nuclide",
-                                                                                  "Sr-90", values, names));
+    EXPECT_FALSE(clsTalvorLibrary::QueryTableForASpecificRecordAndReturnAllFields(*database, "Nope", "Nuclide", "Sr-90",
+                                                                                  values, names));
 }
 
 TEST_F(NuclideDatabase, DeletingByIndexRemovesTheFirstRecordWithTheKey) {
@@ -112,8 +112,8 @@ TEST_F(NuclideDatabase, DeletingByIndexRemovesTheFirstRecordWithTheKey) {
         SqliteDatabase database(fixture.Path(), SqliteDatabase::Mode::ReadWrite);
         EXPECT_TRUE(clsTalvorLibrary::QueryTableForASpecificRecordAndDeleteIt(database, "Nuclides", "NuclideIndex",
                                                                               "Co-60", prompt));
-        EXPECT_TRUE(clsTalvorLibrary::QueryTableForASpecificRecordAndDeleteIt(database, "Nuclides", "PrimaryKey", "3",
-                                                                              prompt));
+        EXPECT_TRUE(
+            clsTalvorLibrary::QueryTableForASpecificRecordAndDeleteIt(database, "Nuclides", "PrimaryKey", "3", prompt));
         EXPECT_TRUE(prompt.Messages.empty());
     }
     EXPECT_EQ(NuclideColumn(), (Strings{"Cs-137", "Co-60"}));
@@ -125,10 +125,10 @@ TEST_F(NuclideDatabase, DeletingAMissingKeySaysSo) {
                                                                            "Sr-90", prompt));
     EXPECT_EQ(prompt.Messages, Strings{"Sr-90 not found in primary key field NuclideIndex."});
     prompt.Messages.clear();
-    EXPECT_FALSE(clsTalvorLibrary::QueryTableForASpecificRecordAndDeleteIt(database, "Nuclides", "NoSuchIndex",
-                                                                           "Co-60", prompt));
-    EXPECT_FALSE(clsTalvorLibrary::QueryTableForASpecificRecordAndDeleteIt(database, "Ages", "NuclideIndex", "Co-60",
-                                                                           prompt))
+    EXPECT_FALSE(clsTalvorLibrary::QueryTableForASpecificRecordAndDeleteIt(database, "Nuclides", "NoSuchIndex", "Co-60",
+                                                                           prompt));
+    EXPECT_FALSE(
+        clsTalvorLibrary::QueryTableForASpecificRecordAndDeleteIt(database, "Ages", "NuclideIndex", "Co-60", prompt))
         << "an index of another table";
     EXPECT_TRUE(prompt.Messages.empty());
     EXPECT_EQ(NuclideColumn(), (Strings{"Co-60", "Cs-137", "Co-58", "Co-60"}));
@@ -136,16 +136,16 @@ TEST_F(NuclideDatabase, DeletingAMissingKeySaysSo) {
 
 TEST_F(NuclideDatabase, DeletingThroughAReadOnlyOpeningFails) {
     SqliteDatabase database(fixture.Path(), SqliteDatabase::Mode::ReadOnly);
-    EXPECT_FALSE(clsTalvorLibrary::QueryTableForASpecificRecordAndDeleteIt(database, "Nuclides", "PrimaryKey", "1",
-                                                                           prompt));
+    EXPECT_FALSE(
+        clsTalvorLibrary::QueryTableForASpecificRecordAndDeleteIt(database, "Nuclides", "PrimaryKey", "1", prompt));
     EXPECT_EQ(NuclideColumn().size(), 4U);
 }
 
 TEST_F(NuclideDatabase, TheWholeDatabaseIsSearchedOutsideTheSystemTables) {
     std::vector<SearchMatch> matches;
     ASSERT_TRUE(clsTalvorLibrary::LookThroughAClosedDatabaseForARecord(fixture.Path(), "Co-60", {}, nullptr, matches));
-    EXPECT_EQ(matches, (std::vector<SearchMatch>{{"Nuclides", "Nuclide", 1, "Co-60"},
-                                                 {"Nuclides", "Nuclide", 4, "Co-60"}}));
+    EXPECT_EQ(matches,
+              (std::vector<SearchMatch>{{"Nuclides", "Nuclide", 1, "Co-60"}, {"Nuclides", "Nuclide", 4, "Co-60"}}));
 
     matches.clear();
     ASSERT_TRUE(clsTalvorLibrary::LookThroughAClosedDatabaseForARecord(
@@ -156,8 +156,8 @@ TEST_F(NuclideDatabase, TheWholeDatabaseIsSearchedOutsideTheSystemTables) {
                                                  {"Ages", "Age", 2, "Co-60 child"}}));
 
     matches.clear();
-    ASSERT_TRUE(clsTalvorLibrary::LookThroughAClosedDatabaseForARecord(fixture.Path(), " d", {SearchMode::End},
-                                                                       nullptr, matches));
+    ASSERT_TRUE(clsTalvorLibrary::LookThroughAClosedDatabaseForARecord(fixture.Path(), " d", {SearchMode::End}, nullptr,
+                                                                       matches));
     EXPECT_EQ(matches, (std::vector<SearchMatch>{{"Nuclides", "HalfLife", 3, "70.9 d"}}));
 
     matches.clear();
@@ -209,10 +209,10 @@ TEST(FieldComparison, ListsTheFirstFieldsValuesMissingFromTheSecond) {
     ASSERT_TRUE(clsTalvorLibrary::CompareTwoDatabaseFieldsAndIdentifyWhichElementsInTheFirstAreNotInTheSecond(
         {*firstDatabase, "A", "Nuclide"}, {*secondDatabase, "B", "Name"}, &statusBar, missing, prompt));
     EXPECT_EQ(missing, (Strings{"Co-60", "Sr-90"}));
-    EXPECT_EQ(statusBar.PanelOneTexts(),
-              (Strings{"Checking record 1 out of 3.", "Record: 1", "Record: 2", "Checking record 2 out of 3.",
-                       "Record: 1", "Record: 2", "Checking record 3 out of 3.", "Record: 1", "Record: 2",
-                       "Finished."}));
+    EXPECT_EQ(
+        statusBar.PanelOneTexts(),
+        (Strings{"Checking record 1 out of 3.", "Record: 1", "Record: 2", "Checking record 2 out of 3.", "Record: 1",
+                 "Record: 2", "Checking record 3 out of 3.", "Record: 1", "Record: 2", "Finished."}));
     EXPECT_TRUE(prompt.Messages.empty());
 
     EXPECT_FALSE(clsTalvorLibrary::CompareTwoDatabaseFieldsAndIdentifyWhichElementsInTheFirstAreNotInTheSecond(

@@ -51,8 +51,8 @@ TEST(NewDatabase, ReplacesAnyFileWithOneTableOfTextFields) {
 
 TEST(NewDatabase, FailsInAMissingFolderOrWithoutFields) {
     TemporaryFolder folder;
-    EXPECT_FALSE(clsTalvorLibrary::CreateANewDatabaseWithANewTable((folder.Path() / "no/such/new.db").string(),
-                                                                   "T", {"A"}));
+    EXPECT_FALSE(
+        clsTalvorLibrary::CreateANewDatabaseWithANewTable((folder.Path() / "no/such/new.db").string(), "T", {"A"}));
     EXPECT_FALSE(clsTalvorLibrary::CreateANewDatabaseWithANewTable((folder.Path() / "empty.db").string(), "T", {}));
 }
 
@@ -62,7 +62,8 @@ TEST(AddedTable, GoesIntoAnExistingDatabaseOnly) {
     const std::string path = (folder.Path() / "d.db").string();
     ASSERT_TRUE(clsTalvorLibrary::CreateANewDatabaseWithANewTable(path, "First", {"A"}));
     EXPECT_TRUE(clsTalvorLibrary::AddATableToACurrentlyClosedDatabase(path, "Second", {"B", "C"}, prompt));
-    EXPECT_FALSE(clsTalvorLibrary::AddATableToACurrentlyClosedDatabase(path, "Second", {"D"}, prompt)) << "exists already";
+    EXPECT_FALSE(clsTalvorLibrary::AddATableToACurrentlyClosedDatabase(path, "Second", {"D"}, prompt))
+        << "exists already";
     const std::string missing = (folder.Path() / "missing.db").string();
     EXPECT_FALSE(clsTalvorLibrary::AddATableToACurrentlyClosedDatabase(missing, "T", {"A"}, prompt));
     EXPECT_FALSE(std::filesystem::exists(missing)) << "adding a table never creates a database";
@@ -89,8 +90,8 @@ TEST(AddedRecords, NeedAsManyNamesAsTheTableHasFields) {
     const std::string path = (folder.Path() / "d.db").string();
     ASSERT_TRUE(clsTalvorLibrary::CreateANewDatabaseWithANewTable(path, "T", {"Nuclide", "Value"}));
     RecordingPrompt prompt;
-    EXPECT_FALSE(clsTalvorLibrary::AddRecordsToAnExistingTableInAClosedDatabase(path, "T", {"Nuclide"},
-                                                                                {{"Co-60"}}, prompt));
+    EXPECT_FALSE(
+        clsTalvorLibrary::AddRecordsToAnExistingTableInAClosedDatabase(path, "T", {"Nuclide"}, {{"Co-60"}}, prompt));
     EXPECT_EQ(prompt.Messages, std::vector<std::string>{"The number of fields in the update information does not "
                                                         "match the number of fields in the table."});
     EXPECT_TRUE(ReadAll(path, "T").empty());
@@ -101,21 +102,23 @@ TEST(AddedRecords, AreAllOrNoneAndFailQuietlyOnOtherErrors) {
     const std::string path = (folder.Path() / "d.db").string();
     ASSERT_TRUE(clsTalvorLibrary::CreateANewDatabaseWithANewTable(path, "T", {"Nuclide", "Value"}));
     RecordingPrompt prompt;
-    EXPECT_FALSE(clsTalvorLibrary::AddRecordsToAnExistingTableInAClosedDatabase(
-        path, "T", {"Nuclide", "Value"}, {{"Co-60", "1"}, {"Cs-137"}}, prompt))
+    EXPECT_FALSE(clsTalvorLibrary::AddRecordsToAnExistingTableInAClosedDatabase(path, "T", {"Nuclide", "Value"},
+                                                                                {{"Co-60", "1"}, {"Cs-137"}}, prompt))
         << "the second row is one value short";
     EXPECT_TRUE(ReadAll(path, "T").empty()) << "the first row is not kept";
     EXPECT_FALSE(clsTalvorLibrary::AddRecordsToAnExistingTableInAClosedDatabase(path, "Nope", {"A"}, {{"x"}}, prompt));
-    EXPECT_FALSE(clsTalvorLibrary::AddRecordsToAnExistingTableInAClosedDatabase(
-        (folder.Path() / "missing.db").string(), "T", {"A"}, {{"x"}}, prompt));
+    EXPECT_FALSE(clsTalvorLibrary::AddRecordsToAnExistingTableInAClosedDatabase((folder.Path() / "missing.db").string(),
+                                                                                "T", {"A"}, {{"x"}}, prompt));
     EXPECT_TRUE(prompt.Messages.empty());
 }
 
 FlexGrid ResultGrid() {
     FlexGrid grid(3, 4);
-    const Records texts = {{"", "Nuclide", "Adult", "Notes"}, {"1", "Co-60", "1.23E-04", "x"}, {"2", "Cs-137", "4.56E-05", "y"}};
+    const Records texts = {
+        {"", "Nuclide", "Adult", "Notes"}, {"1", "Co-60", "1.23E-04", "x"}, {"2", "Cs-137", "4.56E-05", "y"}};
     for (int r = 0; r < 3; ++r)
-        for (int c = 0; c < 4; ++c) grid.SetTextMatrix(r, c, texts[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)]);
+        for (int c = 0; c < 4; ++c)
+            grid.SetTextMatrix(r, c, texts[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)]);
     return grid;
 }
 
@@ -124,7 +127,8 @@ TEST(GridConversion, WritesTheCellsOfTheKeptColumnsWithTheHeaderAsNames) {
     const std::string path = (folder.Path() / "d.db").string();
     ASSERT_TRUE(clsTalvorLibrary::CreateANewDatabaseWithANewTable(path, "Existing", {"A"}));
     RecordingPrompt prompt;
-    EXPECT_TRUE(clsTalvorLibrary::ConvertMSFlexGridResultsToAccessDatabase(ResultGrid(), path, "Grid", true, 1, prompt));
+    EXPECT_TRUE(
+        clsTalvorLibrary::ConvertMSFlexGridResultsToAccessDatabase(ResultGrid(), path, "Grid", true, 1, prompt));
     EXPECT_EQ(FieldNames(path, "Grid"), (std::vector<std::string>{"Nuclide", "Adult"}));
     EXPECT_EQ(ReadAll(path, "Grid"), (Records{{"Co-60", "1.23E-04"}, {"Cs-137", "4.56E-05"}}));
     EXPECT_TRUE(prompt.Messages.empty());
@@ -135,22 +139,24 @@ TEST(GridConversion, NumbersTheFieldsWithoutAHeaderAndKeepsEveryRow) {
     const std::string path = (folder.Path() / "d.db").string();
     ASSERT_TRUE(clsTalvorLibrary::CreateANewDatabaseWithANewTable(path, "Existing", {"A"}));
     RecordingPrompt prompt;
-    EXPECT_TRUE(clsTalvorLibrary::ConvertMSFlexGridResultsToAccessDatabase(ResultGrid(), path, "Grid", false, 0, prompt));
+    EXPECT_TRUE(
+        clsTalvorLibrary::ConvertMSFlexGridResultsToAccessDatabase(ResultGrid(), path, "Grid", false, 0, prompt));
     EXPECT_EQ(FieldNames(path, "Grid"), (std::vector<std::string>{"Field 1", "Field 2", "Field 3"}));
-    EXPECT_EQ(ReadAll(path, "Grid"), (Records{{"Nuclide", "Adult", "Notes"},
-                                               {"Co-60", "1.23E-04", "x"},
-                                               {"Cs-137", "4.56E-05", "y"}}));
+    EXPECT_EQ(ReadAll(path, "Grid"),
+              (Records{{"Nuclide", "Adult", "Notes"}, {"Co-60", "1.23E-04", "x"}, {"Cs-137", "4.56E-05", "y"}}));
 }
 
 TEST(GridConversion, NeedsAnExistingDatabaseAndAColumnToKeep) {
     TemporaryFolder folder;
     RecordingPrompt prompt;
     const std::string missing = (folder.Path() / "missing.db").string();
-    EXPECT_FALSE(clsTalvorLibrary::ConvertMSFlexGridResultsToAccessDatabase(ResultGrid(), missing, "Grid", true, 0, prompt));
+    EXPECT_FALSE(
+        clsTalvorLibrary::ConvertMSFlexGridResultsToAccessDatabase(ResultGrid(), missing, "Grid", true, 0, prompt));
     EXPECT_FALSE(std::filesystem::exists(missing));
     const std::string path = (folder.Path() / "d.db").string();
     ASSERT_TRUE(clsTalvorLibrary::CreateANewDatabaseWithANewTable(path, "Existing", {"A"}));
-    EXPECT_FALSE(clsTalvorLibrary::ConvertMSFlexGridResultsToAccessDatabase(ResultGrid(), path, "Grid", true, 3, prompt));
+    EXPECT_FALSE(
+        clsTalvorLibrary::ConvertMSFlexGridResultsToAccessDatabase(ResultGrid(), path, "Grid", true, 3, prompt));
     EXPECT_TRUE(prompt.Messages.empty());
 }
 
@@ -164,7 +170,8 @@ TEST(AccessFile, IsNeverWritten) {
     RecordingPrompt prompt;
     EXPECT_FALSE(clsTalvorLibrary::AddATableToACurrentlyClosedDatabase(path, "T", {"A"}, prompt));
     EXPECT_FALSE(clsTalvorLibrary::AddRecordsToAnExistingTableInAClosedDatabase(path, "T", {"A"}, {{"x"}}, prompt));
-    EXPECT_FALSE(clsTalvorLibrary::ConvertMSFlexGridResultsToAccessDatabase(ResultGrid(), path, "Grid", true, 0, prompt));
+    EXPECT_FALSE(
+        clsTalvorLibrary::ConvertMSFlexGridResultsToAccessDatabase(ResultGrid(), path, "Grid", true, 0, prompt));
     EXPECT_EQ(prompt.Messages, (std::vector<std::string>{message, message, message}));
     std::ifstream file(path, std::ios::binary);
     const std::string content((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
