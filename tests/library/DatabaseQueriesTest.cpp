@@ -119,6 +119,23 @@ TEST_F(NuclideDatabase, DeletingByIndexRemovesTheFirstRecordWithTheKey) {
     EXPECT_EQ(NuclideColumn(), (Strings{"Cs-137", "Co-60"}));
 }
 
+TEST(KeyDelete, ATableWithoutADeclaredKeyIsKeyedByRowId) {
+    FixtureDatabase fixture;
+    fixture.Execute("CREATE TABLE Plain (Name TEXT)");
+    for (const char* name : {"first", "second", "third"}) fixture.Insert("Plain", {name});
+    RecordingPrompt prompt;
+    {
+        SqliteDatabase database(fixture.Path(), SqliteDatabase::Mode::ReadWrite);
+        EXPECT_TRUE(clsTalvorLibrary::QueryTableForASpecificRecordAndDeleteIt(database, "Plain", "PrimaryKey", "2",
+                                                                              prompt));
+    }
+    auto database = OpenDatabase(fixture.Path());
+    Strings names;
+    ASSERT_TRUE(clsTalvorLibrary::RetrieveAllTheElementsInAField(*database, "Plain", "Name", names));
+    EXPECT_EQ(names, (Strings{"first", "third"}));
+    EXPECT_TRUE(prompt.Messages.empty());
+}
+
 TEST_F(NuclideDatabase, DeletingAMissingKeySaysSo) {
     SqliteDatabase database(fixture.Path(), SqliteDatabase::Mode::ReadWrite);
     EXPECT_FALSE(clsTalvorLibrary::QueryTableForASpecificRecordAndDeleteIt(database, "Nuclides", "NuclideIndex",
