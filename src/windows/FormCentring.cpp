@@ -3,23 +3,18 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
-#include <algorithm>
+
+#include "FormPlacement.h"
 
 namespace quorvel {
-
-FormPosition CentredFormPosition(double screenWidth, double screenHeight, double formWidth, double formHeight) {
-    FormPosition position;
-    position.Top = std::max((screenHeight - formHeight) / 2, 0.0);
-    position.Left = std::max((screenWidth - formWidth) / 2, 0.0);
-    return position;
-}
 
 void CenterTheForm(QWidget& form) {
     const QScreen* screen = form.screen() ? form.screen() : QGuiApplication::primaryScreen();
     if (!screen) return;
     const QRect area = screen->geometry();
     const QSize size = form.frameGeometry().size();
-    const FormPosition position = CentredFormPosition(area.width(), area.height(), size.width(), size.height());
+    const FormPlacement position = CentredFormPlacement({static_cast<double>(area.width()), static_cast<double>(area.height())},
+                                                        {static_cast<double>(size.width()), static_cast<double>(size.height())});
     form.move(area.left() + static_cast<int>(position.Left), area.top() + static_cast<int>(position.Top));
 }
 

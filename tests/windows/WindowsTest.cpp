@@ -31,15 +31,7 @@ using test::TemporaryFolder;
 
 // Centring.
 
-TEST(CenterTheForm, AWindowGoesToTheMiddleOfTheScreen) {
-    EXPECT_EQ(CentredFormPosition(1600, 1000, 800, 600), (FormPosition{400, 200}));
-}
-
-TEST(CenterTheForm, AWindowLargerThanTheScreenStandsAtItsTopAndLeftEdges) {
-    EXPECT_EQ(CentredFormPosition(1600, 1000, 800, 1400), (FormPosition{400, 0}));
-    EXPECT_EQ(CentredFormPosition(1600, 1000, 2000, 600), (FormPosition{0, 200}));
-    EXPECT_EQ(CentredFormPosition(1600, 1000, 2000, 1400), (FormPosition{0, 0}));
-}
+// The placement rule itself is tested with the utility library, which the window uses.
 
 TEST(CenterTheForm, MovesAWidgetTallerThanItsScreenToTheTopEdge) {
     QWidget widget;
