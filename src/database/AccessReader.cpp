@@ -3,6 +3,8 @@
 #include <mdbtools.h>
 
 #include <charconv>
+#include <cstdio>
+#include <cstdlib>
 #include <cstdint>
 #include <filesystem>
 #include <strings.h>
@@ -163,8 +165,15 @@ QueryParameter FieldValueOf(MdbHandle* mdb, const MdbColumn& column, const MdbFi
             g_free(text);
             return ReadDecimal(digits);
         }
-        case MDB_TEXT:
-        case MDB_MEMO: return field.siz == 0 ? std::string() : LibraryText(mdb, field, column.col_type);
+        case MDB_TEXT: return field.siz == 0 ? std::string() : LibraryText(mdb, field, column.col_type);
+        case MDB_MEMO: {
+            if (field.siz < MDB_MEMO_OVERHEAD) return std::string();
+            // The library gives an empty text for a memo whose pages it cannot read.
+            const bool announced = (mdb_get_int32(mdb->pg_buf, field.start) & 0x3fffffff) != 0;
+            std::string text = LibraryText(mdb, field, column.col_type);
+            if (announced && text.empty()) throw ReadFailure("a memo of " + std::string(column.name) + " cannot be read");
+            return text;
+        }
         case MDB_REPID: need(16); return LibraryText(mdb, field, column.col_type);
         default: return std::monostate{};
     }
@@ -191,6 +200,9 @@ void CopyTable(MdbHandle* mdb, MdbCatalogEntry* entry, SqliteDatabase& target) {
     unsigned int records = 0;
     mdb_rewind_table(table);
     while (mdb_fetch_row(table)) {
+        // A damaged page map can lead the scan round in circles.
+        if (records == table->num_rows)
+            throw ReadFailure("the table " + name + " holds more records than it announces");
         // The library hands out Null and an empty text alike; the row itself tells them apart.
         int start = 0;
         std::size_t size = 0;
@@ -211,6 +223,41 @@ void CopyTable(MdbHandle* mdb, MdbCatalogEntry* entry, SqliteDatabase& target) {
                           " records of " + name + " could be read");
 }
 
+// The tables listed in the catalog table MSysObjects. The library's own catalog reader also
+// reads every object's properties, and on a damaged file it can loop there without end.
+std::vector<MdbCatalogEntry> ReadTableCatalog(MdbHandle* mdb) {
+    MdbCatalogEntry catalogTable{};
+    catalogTable.mdb = mdb;
+    catalogTable.object_type = MDB_TABLE;
+    catalogTable.table_pg = 2;
+    std::snprintf(catalogTable.object_name, sizeof catalogTable.object_name, "MSysObjects");
+    const TableDefinition definition(&catalogTable);
+    MdbTableDef* table = definition.get();
+
+    std::vector<char> id(TextBufferSize), name(TextBufferSize), type(TextBufferSize), flags(TextBufferSize);
+    const std::pair<const char*, char*> columns[] = {{"Id", id.data()}, {"Name", name.data()}, {"Type", type.data()}, {"Flags", flags.data()}};
+    for (const auto& [column, buffer] : columns)
+        if (mdb_bind_column_by_name(table, const_cast<gchar*>(column), buffer, nullptr) < 0)
+            throw ReadFailure("its table catalog is damaged");
+
+    std::vector<MdbCatalogEntry> entries;
+    unsigned int records = 0;
+    mdb_rewind_table(table);
+    while (mdb_fetch_row(table)) {
+        if (records++ == table->num_rows) throw ReadFailure("its table catalog holds more objects than it announces");
+        if ((std::atoi(type.data()) & 0x7f) != MDB_TABLE) continue;
+        MdbCatalogEntry entry{};
+        entry.mdb = mdb;
+        entry.object_type = MDB_TABLE;
+        entry.table_pg = static_cast<unsigned long>(std::atol(id.data())) & 0x00ffffff;
+        entry.flags = static_cast<int>(std::strtoul(flags.data(), nullptr, 10));
+        std::snprintf(entry.object_name, sizeof entry.object_name, "%s", name.data());
+        entries.push_back(entry);
+    }
+    if (records != table->num_rows) throw ReadFailure("its table catalog is incomplete");
+    return entries;
+}
+
 void CopyTables(const std::string& path, SqliteDatabase& target) {
     const AccessFile file(path);
     MdbHandle* mdb = file.get();
@@ -218,12 +265,8 @@ void CopyTables(const std::string& path, SqliteDatabase& target) {
     const auto size = std::filesystem::file_size(path, error);
     if (error || mdb->fmt->pg_size <= 0 || size % static_cast<std::uintmax_t>(mdb->fmt->pg_size) != 0)
         throw ReadFailure("the file is truncated");
-    GPtrArray* catalog = mdb_read_catalog(mdb, MDB_TABLE);
-    if (!catalog) throw ReadFailure("its table catalog is damaged");
-    for (guint i = 0; i < catalog->len; ++i) {
-        auto* entry = static_cast<MdbCatalogEntry*>(g_ptr_array_index(catalog, i));
-        if (IsUserTable(entry)) CopyTable(mdb, entry, target);
-    }
+    for (MdbCatalogEntry& entry : ReadTableCatalog(mdb))
+        if (IsUserTable(&entry)) CopyTable(mdb, &entry, target);
 }
 
 }  // namespace
