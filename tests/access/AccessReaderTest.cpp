@@ -1,0 +1,246 @@
+// Access files read through OpenDatabase: tables, fields, records and values of every
+// fixture, format detection, damaged files, and the cache of loaded files.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "AccessDateText.h"
+#include "AccessReader.h"
+#include "AccessTestFiles.h"
+#include "Database.h"
+#include "DatabaseError.h"
+#include "DatabaseFormat.h"
+#include "FixtureDatabase.h"
+#include "StartUpReaders.h"
+
+namespace quorvel {
+namespace {
+
+using test::AccessFixture;
+using test::ReadFileBytes;
+using test::WriteFileBytes;
+
+std::vector<std::string> UserTables(Database& database) {
+    Recordset names = database.OpenQuery("SELECT name FROM sqlite_master WHERE type = 'table' ORDER BY rowid");
+    std::vector<std::string> tables;
+    for (; !names.IsEOF(); names.MoveNext()) tables.push_back(names.Field(0).Text());
+    return tables;
+}
+
+std::vector<std::string> FieldNames(const Recordset& records) {
+    std::vector<std::string> names;
+    for (int i = 0; i < records.FieldCount(); ++i) names.push_back(records.FieldName(i));
+    return names;
+}
+
+// A record as "text|12|0.5|<Null>" with texts in quotes, so that types show.
+std::string RecordText(const Recordset& records) {
+    std::string text;
+    for (int i = 0; i < records.FieldCount(); ++i) {
+        const FieldValue& value = records.Field(i);
+        if (i > 0) text += "|";
+        text += value.IsNull() ? "<Null>" : value.IsText() ? "'" + value.Text() + "'" : value.Text();
+    }
+    return text;
+}
+
+TEST(DatabaseFormat, IsToldByContentNotByName) {
+    test::TemporaryFolder folder;
+    EXPECT_EQ(DetectDatabaseFormat(AccessFixture("data_V1997_test.mdb")), DatabaseFormat::Access);
+    EXPECT_EQ(DetectDatabaseFormat(AccessFixture("fruit_V2000.mdb")), DatabaseFormat::Access);
+    EXPECT_EQ(DetectDatabaseFormat(AccessFixture("data_V2010_numeric.accdb")), DatabaseFormat::Access);
+
+    test::FixtureDatabase sqlite;
+    sqlite.CreateStandardAgeUnits();
+    EXPECT_EQ(DetectDatabaseFormat(sqlite.Path()), DatabaseFormat::Sqlite) << "named DoseAndRisk.mdb, holds SQLite";
+
+    WriteFileBytes(folder.Path() / "empty.mdb", "");
+    EXPECT_EQ(DetectDatabaseFormat((folder.Path() / "empty.mdb").string()), DatabaseFormat::Sqlite);
+    WriteFileBytes(folder.Path() / "text.mdb", "Standard Jet DB, but not at the start");
+    EXPECT_EQ(DetectDatabaseFormat((folder.Path() / "text.mdb").string()), DatabaseFormat::Unknown);
+    WriteFileBytes(folder.Path() / "short.mdb", std::string("\0\1\0\0Standard Jet", 17));
+    EXPECT_EQ(DetectDatabaseFormat((folder.Path() / "short.mdb").string()), DatabaseFormat::Unknown);
+    EXPECT_EQ(DetectDatabaseFormat((folder.Path() / "missing.mdb").string()), DatabaseFormat::Unknown);
+    EXPECT_EQ(DetectDatabaseFormat(folder.Path().string()), DatabaseFormat::Unknown);
+}
+
+TEST(OpenDatabase, AFileThatIsNeitherSqliteNorAccessIsNotACoefficientDatabase) {
+    test::TemporaryFolder folder;
+    const auto path = (folder.Path() / "notes.mdb").string();
+    WriteFileBytes(path, "These are my notes, not a database.\n");
+    try {
+        OpenDatabase(path);
+        FAIL() << "a text file opened";
+    } catch (const DatabaseError& e) {
+        EXPECT_EQ(std::string(e.what()), "Cannot open the database " + path +
+                                             ": the file is not a coefficient database; it is neither an SQLite nor a "
+                                             "Microsoft Access database");
+    }
+}
+
+TEST(AccessDatabase, Jet3TablesFieldsAndValuesOfEveryType) {
+    auto database = OpenDatabase(AccessFixture("data_V1997_test.mdb"));
+    EXPECT_EQ(UserTables(*database), (std::vector<std::string>{"Table1", "Table2", "Table3", "Table4"}));
+    Recordset table1 = database->OpenTable("Table1");
+    EXPECT_EQ(FieldNames(table1), (std::vector<std::string>{"A", "B", "C", "D", "E", "F", "G", "H", "I"}));
+    ASSERT_EQ(table1.RecordCount(), 2);
+    // Text, text, byte, integer, long, double, date, currency, Yes/No.
+    EXPECT_EQ(RecordText(table1), "'a'|'b'|0|0|0|0|'12/12/1981'|0|'False'");
+    table1.MoveNext();
+    EXPECT_EQ(RecordText(table1), "'abcdefg'|'hijklmnop'|2|222|333333333|444.555|'9/21/1974'|3.5|'True'");
+    EXPECT_FALSE(table1.Field("C").IsText());
+    EXPECT_DOUBLE_EQ(table1.Field("H").Number(), 3.5);
+
+    Recordset table2 = database->OpenTable("Table2");
+    ASSERT_EQ(table2.FieldCount(), 89);
+    EXPECT_EQ(table2.FieldName(0), "column1");
+    EXPECT_EQ(table2.FieldName(88), "column89");
+    EXPECT_EQ(table2.RecordCount(), 0);
+    EXPECT_EQ(FieldNames(database->OpenTable("Table3")), (std::vector<std::string>{"a", "b"}));
+    EXPECT_EQ(FieldNames(database->OpenTable("Table4")), (std::vector<std::string>{"name", "data"}));
+}
+
+TEST(AccessDatabase, Jet4AndAceDecimalsAreNumbers) {
+    for (const char* name : {"data_V2000_numeric.mdb", "data_V2003_numeric.mdb", "data_V2010_numeric.accdb"}) {
+        SCOPED_TRACE(name);
+        auto database = OpenDatabase(AccessFixture(name));
+        EXPECT_EQ(UserTables(*database), (std::vector<std::string>{"test"}));
+        Recordset test = database->OpenTable("test");
+        EXPECT_EQ(FieldNames(test), (std::vector<std::string>{"col1", "col2", "col3", "col4", "col5", "col6", "col7"}));
+        ASSERT_EQ(test.RecordCount(), 1);
+        EXPECT_EQ(RecordText(test), "'some data'|1|0|0|4|-1|1");
+        EXPECT_DOUBLE_EQ(test.Field("col6").Number(), -1);
+    }
+}
+
+TEST(AccessDatabase, Jet4TablesInStoredOrderWithNullsApartFromZero) {
+    auto database = OpenDatabase(AccessFixture("fruit_V2000.mdb"));
+    EXPECT_EQ(UserTables(*database),
+              (std::vector<std::string>{"Fruit", "Fruit Salad", "Veggie Salad", "Muffin/Bread", "Dried"}));
+    Recordset fruit = database->OpenTable("Fruit");
+    EXPECT_EQ(FieldNames(fruit), (std::vector<std::string>{"Fruit", "Fiber", "Fat", "Protien", "Sugar", "Vit A", "Vit C",
+                                                           "Vit B1", "Vit B2", "Vit B6", "Vit E"}));
+    EXPECT_EQ(fruit.RecordCount(), 37);
+    EXPECT_EQ(RecordText(fruit), "'Apple'|2|0|0|12|2|15|0|0|0|0");
+    for (int i = 0; i < 10; ++i) fruit.MoveNext();
+    EXPECT_EQ(fruit.Field("Vit B6").Text(), "0");
+    EXPECT_TRUE(fruit.Field("Vit E").IsNull()) << RecordText(fruit);
+    EXPECT_EQ(database->OpenTable("Fruit Salad").RecordCount(), 18);
+    EXPECT_EQ(database->OpenTable("Veggie Salad").RecordCount(), 4);
+    EXPECT_EQ(database->OpenTable("Muffin/Bread").RecordCount(), 13);
+    EXPECT_EQ(database->OpenTable("Dried").RecordCount(), 12);
+    Recordset veggies = database->OpenTable("Veggie Salad");
+    std::string order;
+    for (; !veggies.IsEOF(); veggies.MoveNext()) order += veggies.Field(0).Text() + ";";
+    EXPECT_EQ(order, "Avocado;Carrots;Pepper, Red Bell;Tomato;");
+
+    // The same SQL as on SQLite, with texts compared without regard to case as the engine does.
+    Recordset apple = database->OpenQuery("SELECT * FROM Fruit WHERE Fruit = ?", {std::string("aPPLE")});
+    ASSERT_EQ(apple.RecordCount(), 1);
+    EXPECT_EQ(apple.Field("Sugar").Text(), "12");
+
+    Recordset created = OpenDatabase(AccessFixture("creation-date_data_V2000.mdb"))->OpenTable("Table1");
+    EXPECT_EQ(FieldNames(created), (std::vector<std::string>{"ID", "Data"}));
+    EXPECT_EQ(RecordText(created), "1|'One'");
+}
+
+TEST(AccessDatabase, DatabasesWithoutUserTablesHaveNone) {
+    for (const char* name : {"data_V2000_empty.mdb", "data_V2003_empty.mdb"}) {
+        auto database = OpenDatabase(AccessFixture(name));
+        EXPECT_TRUE(UserTables(*database).empty()) << name;
+        EXPECT_THROW(database->OpenTable("MSysObjects"), DatabaseError) << "system tables are not read";
+    }
+}
+
+TEST(AccessDatabase, StartUpReadersNameTheMissingTable) {
+    try {
+        ReadUnitTables(AccessFixture("fruit_V2000.mdb"), "Risk Units", "Dose Units");
+        FAIL();
+    } catch (const DatabaseError& e) {
+        EXPECT_EQ(std::string(e.what()), "no such table: Risk Units");
+    }
+}
+
+TEST(AccessDatabase, ReadingLeavesEveryFileByteForByteAsItWas) {
+    for (const auto& entry : std::filesystem::directory_iterator(QUORVEL_ACCESS_FIXTURES)) {
+        if (entry.path().extension() == ".md") continue;
+        const std::string before = ReadFileBytes(entry.path().string());
+        const auto modified = std::filesystem::last_write_time(entry.path());
+        auto database = OpenDatabase(entry.path().string());
+        EXPECT_EQ(ReadFileBytes(entry.path().string()), before) << entry.path();
+        EXPECT_EQ(std::filesystem::last_write_time(entry.path()), modified) << entry.path();
+    }
+}
+
+TEST(AccessDatabase, TruncatedAndDamagedFilesAreClearErrors) {
+    test::TemporaryFolder folder;
+    const std::string fruit = ReadFileBytes(AccessFixture("fruit_V2000.mdb"));
+    const auto expectFailure = [&](const std::string& bytes, const std::string& cause) {
+        const auto path = (folder.Path() / "damaged.mdb").string();
+        WriteFileBytes(path, bytes);
+        try {
+            ReadAccessDatabase(path);
+            ADD_FAILURE() << "read without error: " << cause;
+        } catch (const DatabaseError& e) {
+            EXPECT_EQ(std::string(e.what()), "Cannot open the database " + path + ": " + cause);
+        }
+    };
+    expectFailure(fruit.substr(0, 10000), "the file is truncated");
+    expectFailure(fruit.substr(0, 32768), "its table catalog is incomplete");
+    expectFailure(fruit.substr(0, 204800), "only 0 of the 4 records of Veggie Salad could be read");
+    std::string zeroed = fruit;
+    std::fill(zeroed.begin() + 53 * 4096, zeroed.begin() + 54 * 4096, '\0');
+    expectFailure(zeroed, "the definition of the table Muffin/Bread is damaged");
+
+    // Every page cut off or overwritten: an error or a whole reading, never a crash or a hang.
+    for (std::size_t page = 1; page < fruit.size() / 4096; ++page) {
+        std::string damaged = fruit;
+        for (std::size_t i = page * 4096; i < (page + 1) * 4096; ++i) damaged[i] = static_cast<char>(i * 7919 % 251);
+        for (const std::string& bytes : {fruit.substr(0, page * 4096), damaged}) {
+            const auto path = (folder.Path() / "sweep.mdb").string();
+            WriteFileBytes(path, bytes);
+            try {
+                ReadAccessDatabase(path);
+            } catch (const DatabaseError& e) {
+                EXPECT_NE(std::string(e.what()).find(path), std::string::npos);
+            }
+        }
+    }
+}
+
+TEST(AccessDatabase, TheCacheServesAFileUntilItChanges) {
+    test::TemporaryFolder folder;
+    const auto path = folder.Path() / "DoseAndRisk.mdb";
+    std::filesystem::copy_file(AccessFixture("data_V2003_numeric.mdb"), path);
+    EXPECT_EQ(UserTables(*OpenDatabase(path.string())), (std::vector<std::string>{"test"}));
+
+    // Same size and time: the loaded tables answer, the damaged bytes are not read.
+    const auto modified = std::filesystem::last_write_time(path);
+    std::string bytes = ReadFileBytes(path.string());
+    std::fill(bytes.begin() + 4096, bytes.end(), '\0');
+    WriteFileBytes(path, bytes);
+    std::filesystem::last_write_time(path, modified);
+    EXPECT_EQ(UserTables(*OpenDatabase(path.string())), (std::vector<std::string>{"test"}));
+
+    // Replaced by another file: read again.
+    std::filesystem::remove(path);
+    std::filesystem::copy_file(AccessFixture("fruit_V2000.mdb"), path);
+    EXPECT_EQ(UserTables(*OpenDatabase(path.string())),
+              (std::vector<std::string>{"Fruit", "Fruit Salad", "Veggie Salad", "Muffin/Bread", "Dried"}));
+}
+
+TEST(FormatAccessDate, GeneralDateWithUsSettings) {
+    EXPECT_EQ(FormatAccessDate(0), "12:00:00 AM");
+    EXPECT_EQ(FormatAccessDate(29932), "12/12/1981");
+    EXPECT_EQ(FormatAccessDate(38061.5451388889), "3/15/2004 1:05:00 PM");
+    EXPECT_EQ(FormatAccessDate(0.75), "6:00:00 PM");
+    EXPECT_EQ(FormatAccessDate(-1.25), "12/29/1899 6:00:00 AM");
+    EXPECT_EQ(FormatAccessDate(36526.999999), "1/2/2000");
+    EXPECT_EQ(FormatAccessDate(2958465), "12/31/9999");
+}
+
+}  // namespace
+}  // namespace quorvel
