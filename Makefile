@@ -2,7 +2,7 @@
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps configure build run test bench fuzz clean
+.PHONY: all deps configure build run test package bench fuzz clean
 
 all: build
 
@@ -27,6 +27,10 @@ run: build
 
 test: build
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+# The Debian package of the installed program (/opt/quorvel), in $(BUILD_DIR).
+package: build
+	@cmake --build $(BUILD_DIR) --target package
 
 bench: build
 	$(BUILD_DIR)/bench/quorvel-bench

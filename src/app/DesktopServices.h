@@ -10,6 +10,7 @@
 #include "PrinterChoice.h"
 #include "SpreadsheetExport.h"
 #include "SystemInformation.h"
+#include "UserIniLocation.h"
 #include "UserPrompt.h"
 
 class QPrinter;
@@ -43,6 +44,9 @@ struct DesktopServices {
     QPrinter& Printer;  // the application's current printer
     const KeyValueSource& Keys;
     ProgramStarter& Starter;
+    // Whether user.ini and the compacted database can be written in a folder; tests make
+    // folders read-only through it.
+    FolderWritableCheck FolderWritable = CanCreateFileIn;
 };
 
 }  // namespace quorvel

@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QScreen>
+#include <filesystem>
 
 #include "Database.h"
 #include "FormCentring.h"
@@ -83,7 +84,9 @@ bool frmPrimarySelectionForm::SetUpListOfNuclides(Recordset& nuclides) {
     }
 }
 
-std::string frmPrimarySelectionForm::UserIniPath() const { return services_.ApplicationDirectory + "/user.ini"; }
+std::string frmPrimarySelectionForm::UserIniPath() const {
+    return ChooseUserIniPath(services_.ApplicationDirectory, services_.FolderWritable);
+}
 
 void frmPrimarySelectionForm::ReadUserIni() {
     const auto settings = ReadUserSettings(UserIniPath());
@@ -152,6 +155,14 @@ void frmPrimarySelectionForm::EndTheProgram() {
     services_.End.EndProcess(0);
 }
 
-void frmPrimarySelectionForm::CompactDatabase() { quorvel::CompactDatabase(databasePath_, *this, services_.Busy); }
+void frmPrimarySelectionForm::CompactDatabase() {
+    // The compacted copy is written beside the database and renamed over it.
+    const std::string folder = std::filesystem::path(databasePath_).parent_path().string();
+    if (!services_.FolderWritable(folder)) {
+        SetStatusText("Cannot compact the database: its folder " + folder + " is read-only.");
+        return;
+    }
+    quorvel::CompactDatabase(databasePath_, *this, services_.Busy);
+}
 
 }  // namespace quorvel

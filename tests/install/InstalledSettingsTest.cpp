@@ -1,0 +1,94 @@
+// The main window of an installed program, whose application directory is read-only.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+
+#include "DesktopRecorders.h"
+#include "FixtureDatabase.h"
+#include "frmPrimarySelectionForm.h"
+
+namespace quorvel {
+namespace {
+
+namespace fs = std::filesystem;
+using test::FixtureDatabase;
+using test::RecordingDesktop;
+using test::TemporaryFolder;
+
+std::string ReadBytes(const fs::path& path) {
+    std::ifstream file(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+}
+
+class InstalledSettingsTest : public testing::Test {
+protected:
+    void SetUp() override {
+        fixture_.CreateStartUpTables();
+        ::setenv("XDG_CONFIG_HOME", config_.Path().c_str(), 1);
+    }
+    void TearDown() override { ::unsetenv("XDG_CONFIG_HOME"); }
+
+    bool Start(bool applicationDirectoryWritable) {
+        DesktopServices services = desktop_.Services(fixture_.Folder().string());
+        const std::string applicationDirectory = fixture_.Folder().string();
+        services.FolderWritable = [applicationDirectory, applicationDirectoryWritable](const std::string& folder) {
+            return folder == applicationDirectory ? applicationDirectoryWritable : CanCreateFileIn(folder);
+        };
+        form_ = std::make_unique<frmPrimarySelectionForm>(services);
+        return form_->Load();
+    }
+    fs::path BesideProgram() const { return fixture_.Folder() / "user.ini"; }
+    fs::path InConfig() const { return config_.Path() / "quorvel" / "user.ini"; }
+
+    FixtureDatabase fixture_;
+    TemporaryFolder config_;
+    RecordingDesktop desktop_;
+    std::unique_ptr<frmPrimarySelectionForm> form_;
+};
+
+TEST_F(InstalledSettingsTest, AReadOnlyApplicationDirectoryKeepsTheSettingsInTheConfigurationFolder) {
+    ASSERT_TRUE(Start(false));
+    EXPECT_TRUE(form_->isMaximized()) << "first run: no settings yet";
+    form_->close();
+    EXPECT_FALSE(fs::exists(BesideProgram()));
+    EXPECT_EQ(ReadBytes(InConfig()).substr(0, 3), "2\r\n") << "maximized";
+
+    // The next start reads what the last one wrote there.
+    std::ofstream(InConfig(), std::ios::binary) << "0\r\n4320\r\n7200\r\n1440\r\n720\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n1\r\n";
+    form_.reset();
+    ASSERT_TRUE(Start(false));
+    EXPECT_FALSE(form_->isMaximized());
+    EXPECT_TRUE(form_->findChild<QCheckBox*>("chkCompactDatabase")->isChecked());
+    form_->findChild<QCheckBox*>("chkCompactDatabase")->setChecked(false);
+    form_->close();
+    // The first request (ingestion risk) remembered its unit; the check box is off now.
+    EXPECT_EQ(ReadBytes(InConfig()), "0\r\n4320\r\n7200\r\n1440\r\n720\r\n0\r\n0\r\n0\r\n0\r\n1\r\n0\r\n0\r\n0\r\n0\r\n");
+    EXPECT_TRUE(desktop_.Prompt.Messages.empty());
+}
+
+TEST_F(InstalledSettingsTest, AWritableApplicationDirectoryKeepsTheSettingsBesideTheProgram) {
+    ASSERT_TRUE(Start(true));
+    form_->close();
+    EXPECT_EQ(ReadBytes(BesideProgram()).substr(0, 3), "2\r\n");
+    EXPECT_FALSE(fs::exists(config_.Path() / "quorvel")) << "the configuration folder stays unmade";
+}
+
+TEST_F(InstalledSettingsTest, CompactingInAReadOnlyFolderSaysItCannotAndLeavesTheDatabase) {
+    ASSERT_TRUE(Start(false));
+    const std::string before = ReadBytes(fixture_.Path());
+    form_->findChild<QAction*>("Tools_CompactDatabase")->trigger();
+    EXPECT_EQ(form_->StatusText(),
+              "Cannot compact the database: its folder " + fixture_.Folder().string() + " is read-only.");
+    EXPECT_EQ(ReadBytes(fixture_.Path()), before);
+    EXPECT_FALSE(fs::exists(fixture_.Folder() / "temp.001"));
+    EXPECT_TRUE(desktop_.Prompt.Messages.empty());
+}
+
+}  // namespace
+}  // namespace quorvel
