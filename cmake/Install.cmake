@@ -14,7 +14,6 @@ if(CMAKE_INSTALL_PREFIX_INITIALIZED_TO_DEFAULT OR
 endif()
 set(QUORVEL_SYSTEM_PREFIX /usr CACHE PATH "Where launchers, menu entry, icon and manual pages go")
 file(RELATIVE_PATH quorvel_system_dir ${CMAKE_INSTALL_PREFIX} ${QUORVEL_SYSTEM_PREFIX})
-file(RELATIVE_PATH quorvel_launcher_target ${QUORVEL_SYSTEM_PREFIX}/bin ${CMAKE_INSTALL_PREFIX})
 
 find_package(Qt6 REQUIRED COMPONENTS Svg)
 find_program(QUORVEL_GZIP gzip REQUIRED)
@@ -28,11 +27,11 @@ install(FILES ${CMAKE_BINARY_DIR}/bin/DoseAndRisk.mdb DESTINATION .)
 file(GLOB quorvel_installed_help CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/data/help/*.hlp)
 install(FILES ${quorvel_installed_help} DESTINATION .)
 
-# Launchers: relative symbolic links, so that the programs still find their directory
-# through /proc/self/exe and an unpacked tree runs where it lies.
+# Launchers: symbolic links (absolute, as Debian wants them between top-level folders);
+# the programs still find their directory, since /proc/self/exe names the real file.
 file(MAKE_DIRECTORY ${quorvel_packaging_build}/bin)
 foreach(program quorvel quorvel-cli)
-  file(CREATE_LINK ${quorvel_launcher_target}/${program} ${quorvel_packaging_build}/bin/${program} SYMBOLIC)
+  file(CREATE_LINK ${CMAKE_INSTALL_PREFIX}/${program} ${quorvel_packaging_build}/bin/${program} SYMBOLIC)
   install(FILES ${quorvel_packaging_build}/bin/${program} DESTINATION ${quorvel_system_dir}/bin)
 endforeach()
 
@@ -71,6 +70,9 @@ endforeach()
 quorvel_compressed(${quorvel_packaging_source}/changelog ${quorvel_packaging_build}/changelog.gz)
 install(FILES ${quorvel_packaging_build}/changelog.gz ${quorvel_packaging_source}/copyright
         DESTINATION ${quorvel_system_dir}/share/doc/quorvel)
+# The application directory in /opt is this program's layout, so lintian is told so.
+install(FILES ${quorvel_packaging_source}/lintian-overrides DESTINATION ${quorvel_system_dir}/share/lintian/overrides
+        RENAME quorvel)
 add_custom_target(quorvel_packaging_files ALL DEPENDS ${quorvel_packaging_outputs})
 
 # The Debian package (make package).
@@ -81,7 +83,6 @@ set(CPACK_PACKAGE_VENDOR "Quorvel maintainers")
 set(CPACK_PACKAGE_CONTACT "Quorvel maintainers <maintainers@users.noreply.c-seed-69a044c2.example>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "viewer of radiation dose and risk coefficient tables")
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-    "viewer of radiation dose and risk coefficient tables\n"
     "Coefficient Viewer (Quorvel) shows the published dose and cancer risk\n"
     "coefficients of Federal Guidance Reports No. 12 and 13 for one radionuclide\n"
     "at a time, and prints or exports the table. The package holds the desktop\n"
@@ -93,5 +94,9 @@ set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_STRIP_FILES ON)
+configure_file(${quorvel_packaging_source}/postrm.in ${quorvel_packaging_build}/postrm @ONLY
+               FILE_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
+set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA ${quorvel_packaging_build}/postrm)
+set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION TRUE)
 set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
 include(CPack)

@@ -31,6 +31,7 @@ set(quorvel_expected_files
   usr/share/icons/hicolor/48x48/apps/quorvel.png
   usr/share/icons/hicolor/64x64/apps/quorvel.png
   usr/share/icons/hicolor/scalable/apps/quorvel.svg
+  usr/share/lintian/overrides/quorvel
   usr/share/man/man1/quorvel-cli.1.gz
   usr/share/man/man1/quorvel.1.gz)
 
@@ -61,7 +62,7 @@ function(quorvel_check_tree root)
       quorvel_fail("usr/bin/${program} is not a symbolic link")
     endif()
     file(READ_SYMLINK ${link} target)
-    if(NOT target STREQUAL "../../opt/quorvel/${program}")
+    if(NOT target STREQUAL "/opt/quorvel/${program}")
       quorvel_fail("usr/bin/${program} points to ${target}")
     endif()
   endforeach()

@@ -12,6 +12,8 @@ endif()
 quorvel_check_tree(${WORK_DIR})
 quorvel_check_icons(${WORK_DIR})
 quorvel_check_desktop_entry(${WORK_DIR})
-# Through the launcher: the program finds its database beside the real file.
-quorvel_check_list_nuclides(${WORK_DIR}/usr/bin/quorvel-cli)
+# Called through a symbolic link, as the launcher calls it, the program still finds the
+# database beside its real file.
+file(CREATE_LINK ${WORK_DIR}/opt/quorvel/quorvel-cli ${WORK_DIR}/launcher SYMBOLIC)
+quorvel_check_list_nuclides(${WORK_DIR}/launcher)
 file(REMOVE_RECURSE ${WORK_DIR})
