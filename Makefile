@@ -25,8 +25,15 @@ run: build
 	  $(BUILD_DIR)/bin/quorvel; \
 	fi
 
+# Every test, then every test again in a second build under AddressSanitizer and
+# UndefinedBehaviorSanitizer; any sanitizer report fails the run.
+SANITIZE_DIR ?= build-sanitize
 test: build
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+	@cmake -S . -B $(SANITIZE_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUORVEL_SANITIZE=ON >/dev/null
+	@cmake --build $(SANITIZE_DIR) -j $(JOBS)
+	cd $(SANITIZE_DIR) && QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
+	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --output-on-failure -j $(JOBS)
 
 # The Debian package of the installed program (/opt/quorvel), in $(BUILD_DIR).
 package: build
@@ -49,4 +56,4 @@ fuzz: deps
 	done
 
 clean:
-	rm -rf $(BUILD_DIR) build-fuzz
+	rm -rf $(BUILD_DIR) $(SANITIZE_DIR) build-fuzz
