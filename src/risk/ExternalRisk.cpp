@@ -22,15 +22,8 @@ void ReportExternalRiskCoefficients(const std::string& nuclide, Database& databa
     Recordset records = database.OpenQuery(
         "SELECT * From FGR13extRBS Where ((Nuclide = ? COLLATE NOCASE) AND (Mode = ? COLLATE NOCASE)) ORDER BY ID;",
         {nuclide, mode});
-    if (records.RecordCount() < 1) {
-        SetEmptyResultGrid(grid);
-        return;
-    }
-    records.MoveLast();
-    records.MoveFirst();
-    grid.Clear();
-    const int groups = RiskGroupCount(records.RecordCount(), RiskSectionRecords);
-    ShapeRiskGrid(grid, RowsPerGroup * groups, descriptorColumns);
+    const int groups = PrepareRiskGrid(grid, records, RiskSectionRecords, RowsPerGroup, 0, descriptorColumns);
+    if (groups == 0) return;
 
     // Every group carries its own title block.
     int r = 0;

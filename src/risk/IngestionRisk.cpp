@@ -14,15 +14,9 @@ void ReportIngestionRiskCoefficients(const std::string& nuclide, Database& datab
                                      double unitFactor, const std::string& unitName, int descriptorColumns) {
     Recordset records =
         database.OpenQuery("SELECT * From FGR13INGRBS Where (Nuclide = ? COLLATE NOCASE) ORDER BY ID;", {nuclide});
-    if (records.RecordCount() < 1) {
-        SetEmptyResultGrid(grid);
-        return;
-    }
-    records.MoveLast();
-    records.MoveFirst();
-    grid.Clear();
-    const int groups = RiskGroupCount(records.RecordCount(), SectionsPerGroup * RiskSectionRecords);
-    ShapeRiskGrid(grid, RowsPerGroup * groups + 1, descriptorColumns);
+    const int groups =
+        PrepareRiskGrid(grid, records, SectionsPerGroup * RiskSectionRecords, RowsPerGroup, 1, descriptorColumns);
+    if (groups == 0) return;
 
     WriteRiskTitleBlock(grid, "Ingestion Risk Coefficients", records.Field("Nuclide").TextOrEmpty(), unitName);
     int r = 3;

@@ -13,15 +13,8 @@ void ReportInhalationRiskCoefficients(const std::string& nuclide, Database& data
                                       double unitFactor, const std::string& unitName, int descriptorColumns) {
     Recordset records =
         database.OpenQuery("SELECT * From FGR13INHRBS Where (Nuclide = ? COLLATE NOCASE) ORDER BY ID;", {nuclide});
-    if (records.RecordCount() < 1) {
-        SetEmptyResultGrid(grid);
-        return;
-    }
-    records.MoveLast();
-    records.MoveFirst();
-    grid.Clear();
-    const int groups = RiskGroupCount(records.RecordCount(), RiskSectionRecords);
-    ShapeRiskGrid(grid, RowsPerGroup * groups + 1, descriptorColumns);
+    const int groups = PrepareRiskGrid(grid, records, RiskSectionRecords, RowsPerGroup, 1, descriptorColumns);
+    if (groups == 0) return;
 
     WriteRiskTitleBlock(grid, "Inhalation Risk Coefficients", records.Field("Nuclide").TextOrEmpty(), unitName);
     int r = 3;

@@ -13,12 +13,22 @@ std::string RiskColumnHeading(const std::string& fieldName) {
     return fieldName.size() <= 9 ? std::string() : TrimBlanks(std::string_view(fieldName).substr(9));
 }
 
-void ShapeRiskGrid(FlexGrid& grid, int rows, int descriptorColumns) {
-    grid.SetRows(rows);
+int PrepareRiskGrid(FlexGrid& grid, Recordset& records, int groupSize, int rowsPerGroup, int extraRows,
+                    int descriptorColumns) {
+    if (records.RecordCount() < 1) {
+        SetEmptyResultGrid(grid);
+        return 0;
+    }
+    records.MoveLast();
+    records.MoveFirst();
+    grid.Clear();
+    const int groups = RiskGroupCount(records.RecordCount(), groupSize);
+    grid.SetRows(rowsPerGroup * groups + extraRows);
     grid.SetCols(descriptorColumns + RiskDisplayedColumns);
     grid.SetFixedCols(0);
     grid.SetFixedRows(1);
     grid.SetColWidth(0, DescriptorColumnWidth);
+    return groups;
 }
 
 void WriteRiskTitleBlock(FlexGrid& grid, const std::string& title, const std::string& nuclide,

@@ -21,7 +21,11 @@ int RiskGroupCount(int recordCount, int groupSize);
 // character on, trimmed ("Male"); any other name is shown whole.
 std::string RiskColumnHeading(const std::string& fieldName);
 
-void ShapeRiskGrid(FlexGrid& grid, int rows, int descriptorColumns);
+// The start every risk table makes: the empty result when the nuclide has no records
+// (returning 0); otherwise the grid cleared and shaped for rowsPerGroup rows a group plus
+// extraRows, returning the number of groups.
+int PrepareRiskGrid(FlexGrid& grid, Recordset& records, int groupSize, int rowsPerGroup, int extraRows,
+                    int descriptorColumns);
 
 // The bold title block of the internal tables: title, stored nuclide name, "Units = " row.
 void WriteRiskTitleBlock(FlexGrid& grid, const std::string& title, const std::string& nuclide,
