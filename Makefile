@@ -44,15 +44,16 @@ bench: build
 
 # Each fuzzer runs FUZZ_SECONDS; new inputs go to build-fuzz/corpus, the seeds stay in tests/fuzz/corpus.
 FUZZ_SECONDS ?= 60
-FUZZ_TARGETS = number_text source_parsers nuclide_request
+FUZZ_TARGETS = number_text source_parsers nuclide_request user_settings access_reader
 fuzz: deps
 	@CC=clang CXX=clang++ cmake -S . -B build-fuzz -DQUORVEL_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 	@cmake --build build-fuzz --target fuzz_targets -j $(JOBS)
 	@for target in $(FUZZ_TARGETS); do \
 	  mkdir -p build-fuzz/corpus/$$target; \
 	  echo "fuzzing $$target for $(FUZZ_SECONDS) s"; \
+	  seeds=tests/fuzz/corpus/$$target; [ $$target = access_reader ] && seeds=tests/fixtures/access; \
 	  build-fuzz/fuzz/$$target -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
-	    build-fuzz/corpus/$$target tests/fuzz/corpus/$$target || exit 1; \
+	    build-fuzz/corpus/$$target $$seeds || exit 1; \
 	done
 
 clean:

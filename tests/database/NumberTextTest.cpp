@@ -30,6 +30,9 @@ TEST(FormatGeneralNumber, WritesTheShortestGeneralForm) {
     EXPECT_EQ(FormatGeneralNumber(1.356E-08), "1.356E-08");
     EXPECT_EQ(FormatGeneralNumber(0), "0");
     EXPECT_EQ(FormatGeneralNumber(0.1 + 0.2), "0.3");
+    // Fifteen significant digits, found by fuzzing a sixteen-digit text.
+    EXPECT_EQ(FormatGeneralNumber(*ReadNumber("2222222222222225")), "2.22222222222222E+15");
+    EXPECT_EQ(FormatGeneralNumber(123456789012345678.0), "1.23456789012346E+17");
 }
 
 TEST(FieldValue, NullIsNoTextAndNoNumber) {

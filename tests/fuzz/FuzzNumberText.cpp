@@ -16,7 +16,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const std::string shown = quorvel::FormatScientific(*number);
         const auto e = shown.find('E');
         if (e == std::string::npos || shown.find('.') != e - 3) std::abort();
-        if (quorvel::ReadNumber(quorvel::FormatGeneralNumber(*number)) != number) std::abort();
+        // The general text keeps 15 significant digits: reading it back and writing it again
+        // gives the same text.
+        const std::string general = quorvel::FormatGeneralNumber(*number);
+        const auto reread = quorvel::ReadNumber(general);
+        if (!reread || quorvel::FormatGeneralNumber(*reread) != general) std::abort();
     }
     return 0;
 }
