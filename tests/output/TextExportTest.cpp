@@ -102,6 +102,13 @@ TEST_F(TextExportTest, FolderInPlaceOfTheFileIsReportedAndLeftAlone) {
     EXPECT_TRUE(fs::is_directory(folder));
 }
 
+TEST_F(TextExportTest, AFolderNobodyCanWriteIntoIsReported) {
+    // Root may write anywhere on an ordinary disk, but not into /proc.
+    if (!fs::is_directory("/proc/self")) GTEST_SKIP() << "/proc is not mounted here";
+    EXPECT_FALSE(WriteTheContentOfMSFlexGridToAsciiFile(GridOf({{"abc"}}), "/proc/self/table.txt", prompt_));
+    EXPECT_EQ(prompt_.Messages, std::vector<std::string>{ErrorMessage});
+}
+
 TEST_F(TextExportTest, FullDiskIsReported) {
     if (!fs::exists("/dev/full")) GTEST_SKIP() << "/dev/full is not available here";
     FlexGrid grid(2000, 10);
