@@ -433,6 +433,20 @@ TEST_F(MainWindowTest, ExportAsksForAFileAndWritesNothingWhenCancelled) {
     EXPECT_EQ(ReadBytes(file), "\"\"\r\n\"(None Available)\"\r\n");
 }
 
+TEST_F(MainWindowTest, AnExportThatCannotBeWrittenIsReportedAndTheTableStays) {
+    ASSERT_TRUE(Start());
+    const FlexGrid before = form_->MSFlexGrid1();
+    desktop_.Files.Answers = {"/dev/full", (fixture_.Folder() / "no such folder" / "t.txt").string(),
+                              "/proc/self/t.txt"};
+    for (int i = 0; i < 3; ++i) form_->Toolbar1ButtonClick("Export");
+    EXPECT_EQ(desktop_.Prompt.Messages,
+              std::vector<std::string>(3, "Error writing to the output file.  Make sure the file is not in use by another "
+                                          "application."));
+    EXPECT_EQ(form_->MSFlexGrid1().Rows(), before.Rows());
+    EXPECT_EQ(form_->MSFlexGrid1().TextMatrix(1, 0), before.TextMatrix(1, 0));
+    EXPECT_TRUE(form_->GridIsCurrent());
+}
+
 TEST_F(MainWindowTest, CopyComesFromTheToolbarAndFromCtrlCButNotCtrlV) {
     ASSERT_TRUE(Start());
     ResultGridView* view = form_->GridView();
