@@ -92,7 +92,8 @@ Fgr13OrganFile parseFgr13OrganFile(const std::filesystem::path& file, const std:
         entry.nuclide = w[0];
         LineReader reader(displayName, line.number, entry.nuclide, report);
         const auto age = reader.value(w[1], "Age", ExponentRule::Optional);
-        if (!age) {
+        // An age is a whole number of days of a human life; anything else is no age.
+        if (!age || *age < 0 || *age > 100000 || *age != static_cast<double>(static_cast<int>(*age))) {
             report.note(displayName, line.number, "line without a readable age: left out");
             continue;
         }

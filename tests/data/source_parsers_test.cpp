@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <fstream>
 #include <map>
 
 namespace quorvel::data {
@@ -85,6 +86,32 @@ TEST(SourceFiles, Fgr13OrganFilesHold100NuclidesWithHighLetContinuations)
     EXPECT_EQ(first.absorptionClass, "V");
     EXPECT_EQ(first.f1, 1.0);
     EXPECT_EQ(first.modelFile, "H_H2O.def");
+}
+
+// Found by fuzzing: an age far beyond any whole number of days was cast to an int.
+TEST(SourceFiles, AnAgeThatIsNoWholeNumberOfDaysLeavesItsLineOut)
+{
+    std::ifstream in(sourcesDirectory() / "fgr13-organ/FGR13ING.DAT", std::ios::binary);
+    std::string header, heading, line;
+    std::getline(in, header);
+    std::getline(in, heading);
+    std::getline(in, line);
+    test::TemporaryDirectory folder;
+    const auto file = folder.path() / "ages.dat";
+    {
+        std::ofstream out(file, std::ios::binary);
+        out << header << '\n' << heading << '\n' << line << '\n';
+        for (const char* age : {"7.30044E+11", "-365", "365.5"}) {
+            std::string damaged = line;
+            damaged.replace(damaged.find(" 100 "), 5, std::string(" ") + age + " ");
+            out << damaged << '\n';
+        }
+    }
+    QualityReport report;
+    const auto parsed = parseFgr13OrganFile(file, "ages", IntakeRoute::Ingestion, report);
+    ASSERT_EQ(parsed.lines.size(), 1u);
+    EXPECT_EQ(parsed.lines.front().ageDays, 100);
+    EXPECT_EQ(report.notes().size(), 3u);
 }
 
 TEST(SourceFiles, IcrpCsvTranscriptionsParse)
