@@ -45,8 +45,11 @@ private:
 class TableDefinition {
 public:
     explicit TableDefinition(MdbCatalogEntry* entry) : table_(mdb_read_table(entry)) {
-        if (!table_ || !mdb_read_columns(table_))
+        if (!table_ || !mdb_read_columns(table_)) {
+            // A constructor that throws runs no destructor: free the definition here.
+            if (table_) mdb_free_tabledef(table_);
             throw ReadFailure(std::string("the definition of the table ") + entry->object_name + " is damaged");
+        }
     }
     ~TableDefinition() { mdb_free_tabledef(table_); }
     TableDefinition(const TableDefinition&) = delete;

@@ -81,6 +81,12 @@ TEST(OpenDatabase, AFileThatIsNeitherSqliteNorAccessIsNotACoefficientDatabase) {
     }
 }
 
+// Found by fuzzing (the sanitizer run reports the leak): a table whose column definitions
+// cannot be read is an error, and its definition is freed.
+TEST(AccessDatabase, DamagedColumnDefinitionsAreAnErrorWithoutALeak) {
+    EXPECT_THROW(ReadAccessDatabase(AccessFixture("../access-damaged/damaged-column-definitions.mdb")), DatabaseError);
+}
+
 TEST(AccessDatabase, Jet3TablesFieldsAndValuesOfEveryType) {
     auto database = OpenDatabase(AccessFixture("data_V1997_test.mdb"));
     EXPECT_EQ(UserTables(*database), (std::vector<std::string>{"Table1", "Table2", "Table3", "Table4"}));
