@@ -121,23 +121,19 @@ void frmPrimarySelectionForm::BuildControls() {
             buttons[i]->setGeometry(TwipsToPixels(120, dpiX), TwipsToPixels(300 + 300 * static_cast<double>(i), dpiY),
                                     width - TwipsToPixels(180, dpiX), TwipsToPixels(285, dpiY));
     };
-    const char* pathways[] = {"Ingestion", "Inhalation", "External"};
-    for (int i = 0; i < 3; ++i) {
-        optCoefficients_[static_cast<std::size_t>(i)] = new QRadioButton(pathways[i], frame1_);
-        optCoefficients_[static_cast<std::size_t>(i)]->setObjectName(QStringLiteral("optCoefficients%1").arg(i));
-    }
+    // One control array: the button of index i carries captions[i] and is named name + i.
+    const auto makeOptions = [](auto& buttons, const std::vector<const char*>& captions, const char* name,
+                                QGroupBox* frame) {
+        for (std::size_t i = 0; i < buttons.size(); ++i) {
+            buttons[i] = new QRadioButton(captions[i], frame);
+            buttons[i]->setObjectName(QString(name) + QString::number(i));
+        }
+    };
+    makeOptions(optCoefficients_, {"Ingestion", "Inhalation", "External"}, "optCoefficients", frame1_);
     stack(frame1_, {optCoefficients_[2], optCoefficients_[0], optCoefficients_[1]});
-    const char* types[] = {"Dose", "Risk"};
-    for (int i = 0; i < 2; ++i) {
-        optType_[static_cast<std::size_t>(i)] = new QRadioButton(types[i], frame2_);
-        optType_[static_cast<std::size_t>(i)]->setObjectName(QStringLiteral("optType%1").arg(i));
-    }
+    makeOptions(optType_, {"Dose", "Risk"}, "optType", frame2_);
     stack(frame2_, {optType_[0], optType_[1]});
-    const char* geometries[] = {"Submersion", "Ground Plane", "Soil Volume"};
-    for (int i = 0; i < 3; ++i) {
-        optExternalType_[static_cast<std::size_t>(i)] = new QRadioButton(geometries[i], fraExternalType_);
-        optExternalType_[static_cast<std::size_t>(i)]->setObjectName(QStringLiteral("optExternalType%1").arg(i));
-    }
+    makeOptions(optExternalType_, {"Submersion", "Ground Plane", "Soil Volume"}, "optExternalType", fraExternalType_);
     stack(fraExternalType_, {optExternalType_[0], optExternalType_[1], optExternalType_[2]});
     optCoefficients_[0]->setChecked(true);
     optType_[1]->setChecked(true);
