@@ -41,6 +41,7 @@ package: build
 
 bench: build
 	$(BUILD_DIR)/bench/quorvel-bench
+	$(BUILD_DIR)/bench/quorvel-bench-desktop
 
 # Each fuzzer runs FUZZ_SECONDS; new inputs go to build-fuzz/corpus, the seeds stay in tests/fuzz/corpus.
 FUZZ_SECONDS ?= 60
@@ -51,7 +52,7 @@ fuzz: deps
 	@for target in $(FUZZ_TARGETS); do \
 	  mkdir -p build-fuzz/corpus/$$target; \
 	  echo "fuzzing $$target for $(FUZZ_SECONDS) s"; \
-	  seeds=tests/fuzz/corpus/$$target; [ $$target = access_reader ] && seeds=tests/fixtures/access; \
+	  seeds=tests/fuzz/corpus/$$target; [ $$target = access_reader ] && seeds="tests/fixtures/access tests/fixtures/access-damaged"; \
 	  build-fuzz/fuzz/$$target -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
 	    build-fuzz/corpus/$$target $$seeds || exit 1; \
 	done
