@@ -24,14 +24,7 @@ void ReportIngestionRiskCoefficients(const std::string& nuclide, Database& datab
     for (int section = 0; section < groups * SectionsPerGroup && !records.IsEOF(); ++section) {
         grid.SetTextMatrix(r, 0, "Pathway = " + records.Field("Intake").TextOrEmpty());
         BoldTheCell(grid, r, 0);
-        if (const FieldValue& form = records.Field("Form"); !form.IsNull()) {
-            grid.SetTextMatrix(r + 1, 0, form.Text());
-            BoldTheCell(grid, r + 1, 0);
-            ++r;
-        }
-        WriteMortalityMorbidityRow(grid, r + 1, "f1 = " + records.Field("f_1").TextOrEmpty());
-        WriteRiskColumnHeadings(grid, r + 2, records, FirstDisplayedPosition);
-        r = WriteRiskValueRows(grid, r + 3, records, FirstDisplayedPosition, unitFactor) + 2;
+        r = WriteInternalRiskSection(grid, r, records, FirstDisplayedPosition, unitFactor);
     }
     AlignRiskValueColumns(grid);
 }

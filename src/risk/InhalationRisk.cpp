@@ -1,4 +1,3 @@
-#include "GridConventions.h"
 #include "RiskCoefficientReports.h"
 #include "RiskTableLayout.h"
 
@@ -21,14 +20,7 @@ void ReportInhalationRiskCoefficients(const std::string& nuclide, Database& data
 
     // Each group starts one row below the cursor, leaving an empty row above it.
     for (int group = 0; group < groups && !records.IsEOF(); ++group) {
-        if (const FieldValue& form = records.Field("Form"); !form.IsNull()) {
-            grid.SetTextMatrix(r + 1, 0, form.Text());
-            BoldTheCell(grid, r + 1, 0);
-            ++r;
-        }
-        WriteMortalityMorbidityRow(grid, r + 1, "f1 = " + records.Field("f_1").TextOrEmpty());
-        WriteRiskColumnHeadings(grid, r + 2, records, FirstDisplayedPosition);
-        r = WriteRiskValueRows(grid, r + 3, records, FirstDisplayedPosition, unitFactor) + 2;
+        r = WriteInternalRiskSection(grid, r, records, FirstDisplayedPosition, unitFactor);
     }
     AlignRiskValueColumns(grid);
 }

@@ -71,6 +71,17 @@ int WriteRiskValueRows(FlexGrid& grid, int row, Recordset& records, int firstPos
     return last;
 }
 
+int WriteInternalRiskSection(FlexGrid& grid, int r, Recordset& records, int firstPosition, double unitFactor) {
+    if (const FieldValue& form = records.Field("Form"); !form.IsNull()) {
+        grid.SetTextMatrix(r + 1, 0, form.Text());
+        BoldTheCell(grid, r + 1, 0);
+        ++r;
+    }
+    WriteMortalityMorbidityRow(grid, r + 1, "f1 = " + records.Field("f_1").TextOrEmpty());
+    WriteRiskColumnHeadings(grid, r + 2, records, firstPosition);
+    return WriteRiskValueRows(grid, r + 3, records, firstPosition, unitFactor) + 2;
+}
+
 void AlignRiskValueColumns(FlexGrid& grid) {
     for (int c = 1; c < grid.Cols(); ++c) grid.SetColAlignment(c, AlignLeftCentre);
 }

@@ -41,6 +41,11 @@ void WriteRiskColumnHeadings(FlexGrid& grid, int row, const Recordset& records, 
 // written (row - 1 when no record remained).
 int WriteRiskValueRows(FlexGrid& grid, int row, Recordset& records, int firstPosition, double unitFactor);
 
+// One section of an internal table below the cursor row r: the bold form row when the
+// first record names a form, the "f1 = " row, the headings and up to one section of
+// records. Returns the cursor for the next section (one empty row after the values).
+int WriteInternalRiskSection(FlexGrid& grid, int r, Recordset& records, int firstPosition, double unitFactor);
+
 // Every column but the first: left, vertically centred.
 void AlignRiskValueColumns(FlexGrid& grid);
 
