@@ -2,11 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
 #include "FlexGrid.h"
 #include "GridPrinting.h"
+#include "OutputTestSupport.h"
 #include "RecordingPrinterSurface.h"
 
 namespace {
@@ -16,44 +18,55 @@ using quorvel::WriteGridResultsToPrinter;
 using quorvel::testing::RecordedPage;
 using quorvel::testing::RecordingPrinterSurface;
 using quorvel::testing::RecordingPrompt;
+using Texts = std::vector<std::string>;
 
 const std::string Illegal = "Illegal FontSize! try another one";
 
 // One header row ("Nuclide", "Adult", "Child") and data rows "rN" in column 0.
 FlexGrid TableWithDataRows(int dataRows) {
-    FlexGrid grid(dataRows + 1, 3);
-    grid.SetFixedRows(1);
-    grid.SetTextMatrix(0, 0, "Nuclide");
-    grid.SetTextMatrix(0, 1, "Adult");
-    grid.SetTextMatrix(0, 2, "Child");
-    for (int r = 1; r <= dataRows; ++r) {
-        grid.SetTextMatrix(r, 0, "r" + std::to_string(r));
-        grid.SetTextMatrix(r, 1, "1.00E-09");
-    }
-    return grid;
+    return quorvel::testing::TableWithDataRows(dataRows, {"Nuclide", "Adult", "Child"});
 }
 
-std::vector<std::string> RowNames(int first, int last) {
-    std::vector<std::string> names;
+Texts RowNames(int first, int last) {
+    Texts names;
     for (int r = first; r <= last; ++r) names.push_back("r" + std::to_string(r));
     return names;
 }
 
 // Column 0 texts of the data slots (below the 240-twip header row).
-std::vector<std::string> DataRowsOf(const RecordedPage& page) {
-    return RecordingPrinterSurface::FirstColumnTexts(page, 240);
+Texts DataRowsOf(const RecordedPage& page) {
+    Texts texts;
+    for (const auto& text : page.Texts)
+        if (text.X < 100 && text.Y >= 240) texts.push_back(text.Text);
+    return texts;
 }
 
-bool HasBoldText(const RecordedPage& page) {
+Texts BoldTextsOf(const RecordedPage& page) {
+    Texts texts;
     for (const auto& text : page.Texts)
-        if (text.Bold) return true;
-    return false;
+        if (text.Bold) texts.push_back(text.Text);
+    return texts;
 }
+
+// Prints on a fresh recorder.
+class PrintingTest : public ::testing::Test {
+protected:
+    void Print(const FlexGrid& grid, int paperStyle = 2) { WriteGridResultsToPrinter(grid, paperStyle, printer_, prompt_); }
+    const RecordedPage& FirstPage() const { return printer_.SentDocuments.at(0).at(0); }
+
+    RecordingPrinterSurface printer_;
+    RecordingPrompt prompt_;
+};
+using GridPrintingTest = PrintingTest;
+using PrinterScaleTest = PrintingTest;
+using PrintedHeaderTest = PrintingTest;
+using PrintedDataTest = PrintingTest;
+using IllegalFontSizeTest = PrintingTest;
 
 // ---------------------------------------------------------------------------------------
 // Whole run of a small table
 
-TEST(GridPrintingTest, SmallTableGivesTheseCallsExactly) {
+TEST_F(GridPrintingTest, SmallTableGivesTheseCallsExactly) {
     FlexGrid grid(3, 2);
     grid.SetFixedRows(1);
     grid.SetTextMatrix(0, 0, "Nuclide");
@@ -61,10 +74,8 @@ TEST(GridPrintingTest, SmallTableGivesTheseCallsExactly) {
     grid.SetTextMatrix(1, 0, "Cs-137");
     grid.SetTextMatrix(1, 1, "1.00E-09");
     grid.SetTextMatrix(2, 0, "Sr-90");
-    RecordingPrinterSurface printer;
-    RecordingPrompt prompt;
-    WriteGridResultsToPrinter(grid, 2, printer, prompt);
-    const std::vector<std::string> expected = {
+    Print(grid);
+    const Texts expected = {
         "orientation 2",
         "scale 0 0 1920 7680",
         "scale -192 -768 2304 9216",
@@ -87,16 +98,11 @@ TEST(GridPrintingTest, SmallTableGivesTheseCallsExactly) {
         "text Sr-90 at 48 501",
         "end document",
     };
-    EXPECT_EQ(printer.Log, expected);
-    EXPECT_TRUE(prompt.Messages.empty());
-    ASSERT_EQ(printer.SentDocuments.size(), 1U);
-    ASSERT_EQ(printer.SentDocuments[0].size(), 1U);
-    const auto& texts = printer.SentDocuments[0][0].Texts;
-    ASSERT_EQ(texts.size(), 5U);
-    EXPECT_TRUE(texts[0].Bold);
-    EXPECT_TRUE(texts[1].Bold);
-    EXPECT_FALSE(texts[2].Bold);
-    EXPECT_FALSE(texts[4].Bold);
+    EXPECT_EQ(printer_.Log, expected);
+    EXPECT_TRUE(prompt_.Messages.empty());
+    ASSERT_EQ(printer_.SentDocuments.size(), 1U);
+    ASSERT_EQ(printer_.SentDocuments[0].size(), 1U);
+    EXPECT_EQ(BoldTextsOf(FirstPage()), (Texts{"Nuclide", "Value"}));
 }
 
 // ---------------------------------------------------------------------------------------
@@ -104,39 +110,32 @@ TEST(GridPrintingTest, SmallTableGivesTheseCallsExactly) {
 
 struct PageCase {
     int DataRows;
-    std::vector<std::vector<std::string>> Pages;
+    std::vector<Texts> Pages;
 };
 
-class PageSplitTest : public ::testing::TestWithParam<PageCase> {};
+class PageSplitTest : public PrintingTest, public ::testing::WithParamInterface<PageCase> {};
 
 TEST_P(PageSplitTest, RowsGoThirtyToAPageWithTheHeaderOnPageOne) {
     const PageCase& expected = GetParam();
-    RecordingPrinterSurface printer;
-    RecordingPrompt prompt;
-    WriteGridResultsToPrinter(TableWithDataRows(expected.DataRows), 1, printer, prompt);
-    ASSERT_EQ(printer.SentDocuments.size(), 1U);
-    const auto& pages = printer.SentDocuments[0];
+    Print(TableWithDataRows(expected.DataRows), 1);
+    ASSERT_EQ(printer_.SentDocuments.size(), 1U);
+    const auto& pages = printer_.SentDocuments[0];
     ASSERT_EQ(pages.size(), expected.Pages.size());
     for (std::size_t p = 0; p < pages.size(); ++p) {
         EXPECT_EQ(DataRowsOf(pages[p]), expected.Pages[p]) << "page " << p + 1;
-        EXPECT_EQ(HasBoldText(pages[p]), p == 0) << "page " << p + 1;
+        EXPECT_EQ(BoldTextsOf(pages[p]).empty(), p != 0) << "page " << p + 1;
     }
-    EXPECT_EQ(printer.Log.back(), "end document");
-    EXPECT_TRUE(prompt.Messages.empty());
+    EXPECT_TRUE(prompt_.Messages.empty());
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    DataRowCounts, PageSplitTest,
-    ::testing::Values(PageCase{7, {RowNames(1, 7)}}, PageCase{30, {RowNames(1, 30)}},
-                      PageCase{31, {RowNames(1, 30), RowNames(31, 31)}},
-                      PageCase{50, {RowNames(1, 30), RowNames(31, 50)}},
-                      PageCase{65, {RowNames(1, 30), RowNames(31, 60), RowNames(61, 65)}}, PageCase{0, {}}));
+INSTANTIATE_TEST_SUITE_P(DataRowCounts, PageSplitTest,
+                         ::testing::Values(PageCase{30, {RowNames(1, 30)}},
+                                           PageCase{31, {RowNames(1, 30), RowNames(31, 31)}},
+                                           PageCase{65, {RowNames(1, 30), RowNames(31, 60), RowNames(61, 65)}}));
 
-TEST(GridPrintingTest, EveryPageSlotsItsRowsBelowTheHeaderWithItsOwnRules) {
-    RecordingPrinterSurface printer;
-    RecordingPrompt prompt;
-    WriteGridResultsToPrinter(TableWithDataRows(31), 2, printer, prompt);
-    const auto& second = printer.SentDocuments.at(0).at(1);
+TEST_F(GridPrintingTest, EveryPageSlotsItsRowsBelowTheHeaderWithItsOwnRules) {
+    Print(TableWithDataRows(31));
+    const auto& second = printer_.SentDocuments.at(0).at(1);
     ASSERT_EQ(second.Texts.size(), 2U);
     EXPECT_EQ(second.Texts[0].Text, "r31");
     EXPECT_DOUBLE_EQ(second.Texts[0].Y, 261);
@@ -149,34 +148,28 @@ TEST(GridPrintingTest, EveryPageSlotsItsRowsBelowTheHeaderWithItsOwnRules) {
     EXPECT_DOUBLE_EQ(second.Lines[3].Y2, 480);
     EXPECT_DOUBLE_EQ(second.Lines[5].Y1, 480);
     // Page one: 30 slots, so 31 horizontal and 4 vertical rules besides the header's 7.
-    EXPECT_EQ(printer.SentDocuments[0][0].Lines.size(), 7U + 4U + 31U);
+    EXPECT_EQ(FirstPage().Lines.size(), 7U + 4U + 31U);
 }
 
-TEST(GridPrintingTest, ThirtyRowsEndRightAfterTheirPageBreak) {
-    RecordingPrinterSurface printer;
-    RecordingPrompt prompt;
-    WriteGridResultsToPrinter(TableWithDataRows(30), 2, printer, prompt);
-    ASSERT_GE(printer.Log.size(), 2U);
-    EXPECT_EQ(printer.Log[printer.Log.size() - 2], "new page");
-    EXPECT_EQ(printer.Log.back(), "end document");
-    EXPECT_EQ(printer.SentDocuments.at(0).size(), 1U);
+TEST_F(GridPrintingTest, ThirtyRowsEndRightAfterTheirPageBreak) {
+    Print(TableWithDataRows(30));
+    ASSERT_GE(printer_.Log.size(), 2U);
+    EXPECT_EQ(printer_.Log[printer_.Log.size() - 2], "new page");
+    EXPECT_EQ(printer_.Log.back(), "end document");
 }
 
-TEST(GridPrintingTest, HeaderOnlyGridPrintsNothing) {
-    RecordingPrinterSurface printer;
-    RecordingPrompt prompt;
-    WriteGridResultsToPrinter(TableWithDataRows(0), 2, printer, prompt);
-    EXPECT_EQ(printer.Log, (std::vector<std::string>{"orientation 2", "end document"}));
-    FlexGrid empty(0, 0);
+TEST_F(GridPrintingTest, HeaderOnlyGridPrintsNothing) {
+    Print(TableWithDataRows(0));
+    EXPECT_EQ(printer_.Log, (Texts{"orientation 2", "end document"}));
     RecordingPrinterSurface other;
-    WriteGridResultsToPrinter(empty, 1, other, prompt);
-    EXPECT_EQ(other.Log, (std::vector<std::string>{"orientation 1", "end document"}));
+    WriteGridResultsToPrinter(FlexGrid(0, 0), 1, other, prompt_);
+    EXPECT_EQ(other.Log, (Texts{"orientation 1", "end document"}));
 }
 
 // ---------------------------------------------------------------------------------------
 // Scale and margins
 
-TEST(PrinterScaleTest, GridWidthAndThirtyTwoRowsFillTheMiddleTenTwelfthsInBothOrientations) {
+TEST_F(PrinterScaleTest, GridWidthAndThirtyTwoRowsFillTheMiddleTenTwelfthsInBothOrientations) {
     FlexGrid grid = TableWithDataRows(3);
     grid.SetColWidth(0, 2000);
     grid.SetColWidth(2, 1240);
@@ -185,31 +178,24 @@ TEST(PrinterScaleTest, GridWidthAndThirtyTwoRowsFillTheMiddleTenTwelfthsInBothOr
         RecordingPrinterSurface printer;
         RecordingPrompt prompt;
         WriteGridResultsToPrinter(grid, paperStyle, printer, prompt);
-        EXPECT_EQ(printer.Orientation, paperStyle);
         ASSERT_GE(printer.Log.size(), 3U);
+        EXPECT_EQ(printer.Log[0], "orientation " + std::to_string(paperStyle));
         EXPECT_EQ(printer.Log[1], "scale 0 0 4200 9600");
         EXPECT_EQ(printer.Log[2], "scale -420 -960 5040 11520");
-        EXPECT_DOUBLE_EQ(printer.ScaleLeft(), -420);
-        EXPECT_DOUBLE_EQ(printer.ScaleTop(), -960);
-        EXPECT_DOUBLE_EQ(printer.ScaleWidth(), 5040);
-        EXPECT_DOUBLE_EQ(printer.ScaleHeight(), 11520);
     }
 }
 
-TEST(PrinterScaleTest, EveryPageSetsTheScaleAgain) {
-    RecordingPrinterSurface printer;
-    RecordingPrompt prompt;
-    WriteGridResultsToPrinter(TableWithDataRows(65), 2, printer, prompt);
-    int scales = 0;
-    for (const auto& call : printer.Log)
-        if (call.rfind("scale ", 0) == 0) ++scales;
-    EXPECT_EQ(scales, 6);
+TEST_F(PrinterScaleTest, EveryPageSetsTheScaleAgain) {
+    Print(TableWithDataRows(65));
+    EXPECT_EQ(std::count_if(printer_.Log.begin(), printer_.Log.end(),
+                            [](const std::string& call) { return call.starts_with("scale "); }),
+              6);
 }
 
 // ---------------------------------------------------------------------------------------
 // Header: spreading titles, centred texts
 
-TEST(PrintedHeaderTest, TitleInRowZeroOfThreeFixedRowsSpreadsOverEmptyCellsPlacedLeft) {
+TEST_F(PrintedHeaderTest, TitleInRowZeroOfThreeFixedRowsSpreadsOverEmptyCellsPlacedLeft) {
     FlexGrid grid(4, 4);
     grid.SetFixedRows(3);
     grid.SetTextMatrix(0, 0, "Ingestion risk of Cs-137");  // 24 characters: 1980 units
@@ -218,10 +204,8 @@ TEST(PrintedHeaderTest, TitleInRowZeroOfThreeFixedRowsSpreadsOverEmptyCellsPlace
     grid.SetTextMatrix(1, 1, "Mortality");
     grid.SetTextMatrix(2, 2, "Male");
     grid.SetTextMatrix(3, 0, "Lung");
-    RecordingPrinterSurface printer;
-    RecordingPrompt prompt;
-    WriteGridResultsToPrinter(grid, 2, printer, prompt);
-    const auto& texts = printer.SentDocuments.at(0).at(0).Texts;
+    Print(grid);
+    const auto& texts = FirstPage().Texts;
     ASSERT_EQ(texts.size(), 6U);
     EXPECT_EQ(texts[0].Text, "Ingestion risk of Cs-137");  // whole: the box spans three columns
     EXPECT_DOUBLE_EQ(texts[0].X, 48);
@@ -238,23 +222,19 @@ TEST(PrintedHeaderTest, TitleInRowZeroOfThreeFixedRowsSpreadsOverEmptyCellsPlace
     EXPECT_EQ(texts[5].Text, "Lung");
     EXPECT_DOUBLE_EQ(texts[5].Y, 741);
     // Left rules only where a header cell holds text, so the spread title reads as one cell.
-    const auto& lines = printer.SentDocuments[0][0].Lines;
-    const std::vector<double> headerVerticals = {0, 2880, 0, 960, 1920};
     std::vector<double> verticals;
-    for (std::size_t i = 0; i < lines.size() && verticals.size() < 5; ++i)
-        if (lines[i].X1 == lines[i].X2 && lines[i].Y2 - lines[i].Y1 == 240) verticals.push_back(lines[i].X1);
-    EXPECT_EQ(verticals, headerVerticals);
+    for (const auto& line : FirstPage().Lines)
+        if (verticals.size() < 5 && line.X1 == line.X2 && line.Y2 - line.Y1 == 240) verticals.push_back(line.X1);
+    EXPECT_EQ(verticals, (std::vector<double>{0, 2880, 0, 960, 1920}));
 }
 
-TEST(PrintedHeaderTest, WithOneFixedRowOnlyColumnZeroSpreads) {
+TEST_F(PrintedHeaderTest, WithOneFixedRowOnlyColumnZeroSpreads) {
     FlexGrid grid = TableWithDataRows(1);
     grid.SetTextMatrix(0, 0, "Dose coefficients of Cs-137");  // 27 characters: 2227.5 units
     grid.SetTextMatrix(0, 1, "");
     grid.SetTextMatrix(0, 2, "Adult");
-    RecordingPrinterSurface printer;
-    RecordingPrompt prompt;
-    WriteGridResultsToPrinter(grid, 2, printer, prompt);
-    const auto& texts = printer.SentDocuments.at(0).at(0).Texts;
+    Print(grid);
+    const auto& texts = FirstPage().Texts;
     ASSERT_GE(texts.size(), 2U);
     // Spread over column 1 only (1920 wide, 1872 free): cut to 22 characters.
     EXPECT_EQ(texts[0].Text, "Dose coefficients of C");
@@ -262,62 +242,49 @@ TEST(PrintedHeaderTest, WithOneFixedRowOnlyColumnZeroSpreads) {
     EXPECT_DOUBLE_EQ(texts[1].X, 2400 - 206.25);
 }
 
-TEST(PrintedHeaderTest, CentredTextLosesCharactersAlternatelyAtTheRightAndTheLeft) {
+TEST_F(PrintedHeaderTest, CentredTextLosesCharactersAlternatelyAtTheRightAndTheLeft) {
     FlexGrid grid = TableWithDataRows(1);
     grid.SetTextMatrix(0, 1, "ABCDEFGHIJKLMN");  // 14 characters, 11 fit in 912
-    RecordingPrinterSurface printer;
-    RecordingPrompt prompt;
-    WriteGridResultsToPrinter(grid, 2, printer, prompt);
-    const auto& texts = printer.SentDocuments.at(0).at(0).Texts;
+    Print(grid);
+    const auto& texts = FirstPage().Texts;
     ASSERT_GE(texts.size(), 2U);
     EXPECT_EQ(texts[1].Text, "BCDEFGHIJKL");
     EXPECT_DOUBLE_EQ(texts[1].X, 1440 - 453.75);
 }
 
-TEST(PrintedHeaderTest, TwoCharactersThatDoNotFitLeaveTheCellBlank) {
+TEST_F(PrintedHeaderTest, TwoCharactersThatDoNotFitLeaveTheCellBlank) {
     FlexGrid grid = TableWithDataRows(1);
     grid.SetColWidth(1, 150);  // 142.5 free: one character (82.5) fits, two (165) do not
     grid.SetColWidth(2, 200);  // 190 free
     grid.SetTextMatrix(0, 1, "AB");
     grid.SetTextMatrix(0, 2, "ABC");
-    RecordingPrinterSurface printer;
-    RecordingPrompt prompt;
-    WriteGridResultsToPrinter(grid, 2, printer, prompt);
-    std::vector<std::string> header;
-    for (const auto& text : printer.SentDocuments.at(0).at(0).Texts)
-        if (text.Bold) header.push_back(text.Text);
-    EXPECT_EQ(header, (std::vector<std::string>{"Nuclide", "AB"}));  // "AB" is column 2's fitted "ABC"
+    Print(grid);
+    EXPECT_EQ(BoldTextsOf(FirstPage()), (Texts{"Nuclide", "AB"}));  // "AB" is column 2's fitted "ABC"
     FlexGrid four = TableWithDataRows(1);
     four.SetColWidth(1, 150);
     four.SetTextMatrix(0, 1, "ABCD");
     RecordingPrinterSurface other;
-    WriteGridResultsToPrinter(four, 2, other, prompt);
-    header.clear();
-    for (const auto& text : other.SentDocuments.at(0).at(0).Texts)
-        if (text.Bold) header.push_back(text.Text);
-    EXPECT_EQ(header, (std::vector<std::string>{"Nuclide", "Child"}));
-    EXPECT_TRUE(prompt.Messages.empty());
+    WriteGridResultsToPrinter(four, 2, other, prompt_);
+    EXPECT_EQ(BoldTextsOf(other.SentDocuments.at(0).at(0)), (Texts{"Nuclide", "Child"}));
+    EXPECT_TRUE(prompt_.Messages.empty());
 }
 
 // ---------------------------------------------------------------------------------------
 // Data cells: cut at the right, fonts of the cell
 
-TEST(PrintedDataTest, LongTextIsCutAtTheRightAndTheCellFontIsUsed) {
+TEST_F(PrintedDataTest, LongTextIsCutAtTheRightAndTheCellFontIsUsed) {
     FlexGrid grid = TableWithDataRows(2);
     grid.SetTextMatrix(1, 1, "1.234567890123456");
-    grid.SetRow(1);
-    grid.SetCol(2);
     grid.SetTextMatrix(2, 2, "bold italic 6");
     grid.SetRow(2);
+    grid.SetCol(2);
     grid.SetCellFontBold(true);
     grid.SetCellFontItalic(true);
     grid.SetCellFontSize(6);
     grid.SetRow(1);
     grid.SetCol(0);
-    RecordingPrinterSurface printer;
-    RecordingPrompt prompt;
-    WriteGridResultsToPrinter(grid, 2, printer, prompt);
-    const auto& texts = printer.SentDocuments.at(0).at(0).Texts;
+    Print(grid);
+    const auto& texts = FirstPage().Texts;
     ASSERT_EQ(texts.size(), 3U + 5U);
     EXPECT_EQ(texts[4].Text, "1.234567890");
     EXPECT_DOUBLE_EQ(texts[4].X, 1008);
@@ -332,14 +299,12 @@ TEST(PrintedDataTest, LongTextIsCutAtTheRightAndTheCellFontIsUsed) {
     EXPECT_EQ(grid.Col(), 0);
 }
 
-TEST(PrintedDataTest, MultibyteCharactersAreCutWhole) {
+TEST_F(PrintedDataTest, MultibyteCharactersAreCutWhole) {
     FlexGrid grid = TableWithDataRows(1);
     grid.SetColWidth(1, 400);  // 380 free: 4 characters of 82.5
     grid.SetTextMatrix(1, 1, "\xC2\xB5Sv/Bq");
-    RecordingPrinterSurface printer;
-    RecordingPrompt prompt;
-    WriteGridResultsToPrinter(grid, 2, printer, prompt);
-    const auto& texts = printer.SentDocuments.at(0).at(0).Texts;
+    Print(grid);
+    const auto& texts = FirstPage().Texts;
     ASSERT_EQ(texts.size(), 5U);
     // The recorder counts bytes: the two bytes of the micro sign go or stay together.
     EXPECT_EQ(texts[4].Text, "\xC2\xB5Sv");
@@ -348,54 +313,45 @@ TEST(PrintedDataTest, MultibyteCharactersAreCutWhole) {
 // ---------------------------------------------------------------------------------------
 // Text taller than its row
 
-TEST(IllegalFontSizeTest, TallDataTextIsReportedAndCancelsTheDocumentSoFar) {
+TEST_F(IllegalFontSizeTest, TallDataTextIsReportedAndCancelsTheDocumentSoFar) {
     FlexGrid grid = TableWithDataRows(3);
     grid.SetRow(2);
     grid.SetCol(1);
     grid.SetCellFontSize(12);  // 288 high in a 240 row
-    RecordingPrinterSurface printer;
-    RecordingPrompt prompt;
-    WriteGridResultsToPrinter(grid, 2, printer, prompt);
-    EXPECT_EQ(prompt.Messages, (std::vector<std::string>{Illegal}));
-    EXPECT_EQ(printer.KilledDocuments, 1);
+    Print(grid);
+    EXPECT_EQ(prompt_.Messages, Texts{Illegal});
+    EXPECT_EQ(printer_.KilledDocuments, 1);
     // What followed the cancel forms the document that is sent: the tall cell and row 3.
-    ASSERT_EQ(printer.SentDocuments.size(), 1U);
-    ASSERT_EQ(printer.SentDocuments[0].size(), 1U);
-    const auto& texts = printer.SentDocuments[0][0].Texts;
+    ASSERT_EQ(printer_.SentDocuments.size(), 1U);
+    ASSERT_EQ(printer_.SentDocuments[0].size(), 1U);
+    const auto& texts = FirstPage().Texts;
     ASSERT_EQ(texts.size(), 3U);
     EXPECT_EQ(texts[0].Text, "1.00E-0");  // 12 points: 120 a character, 7 fit
     EXPECT_FLOAT_EQ(texts[0].Size, 12);
     EXPECT_EQ(texts[1].Text, "r3");
     EXPECT_EQ(texts[2].Text, "1.00E-09");
-    EXPECT_TRUE(printer.SentDocuments[0][0].Lines.empty());
+    EXPECT_TRUE(FirstPage().Lines.empty());
 }
 
-TEST(IllegalFontSizeTest, TallHeaderTextsAreReportedEachButOnlyColumnZeroCancels) {
-    FlexGrid grid = TableWithDataRows(1);
-    RecordingPrinterSurface printer;
-    RecordingPrompt prompt;
-    printer.SetFontSize(14);  // the printer's font as an earlier run left it
-    quorvel::PrintTheFixedRows(grid, printer, prompt);
-    EXPECT_EQ(prompt.Messages, (std::vector<std::string>{Illegal, Illegal, Illegal}));
-    EXPECT_EQ(printer.KilledDocuments, 1);
-    ASSERT_EQ(printer.Pages.size(), 1U);
-    const auto& texts = printer.Pages[0].Texts;
-    ASSERT_EQ(texts.size(), 3U);
-    EXPECT_EQ(texts[0].Text, "Nuclid");  // 14 points: 140 a character, 6 fit
-    EXPECT_EQ(texts[1].Text, "Adult");
-    EXPECT_EQ(texts[2].Text, "Child");
+TEST_F(IllegalFontSizeTest, TallHeaderTextsAreReportedEachButOnlyColumnZeroCancels) {
+    printer_.SetFontSize(14);  // the printer's font as an earlier run left it
+    quorvel::PrintTheFixedRows(TableWithDataRows(1), printer_, prompt_);
+    EXPECT_EQ(prompt_.Messages, (Texts{Illegal, Illegal, Illegal}));
+    EXPECT_EQ(printer_.KilledDocuments, 1);
+    ASSERT_EQ(printer_.Pages.size(), 1U);
+    Texts texts;
+    for (const auto& text : printer_.Pages[0].Texts) texts.push_back(text.Text);
+    EXPECT_EQ(texts, (Texts{"Nuclid", "Adult", "Child"}));  // 14 points: 140 a character, 6 fit
 }
 
-TEST(IllegalFontSizeTest, TextExactlyAsTallAsItsRowFits) {
+TEST_F(IllegalFontSizeTest, TextExactlyAsTallAsItsRowFits) {
     FlexGrid grid = TableWithDataRows(1);
     grid.SetRow(1);
     grid.SetCol(1);
     grid.SetCellFontSize(10);  // 240 high in a 240 row
-    RecordingPrinterSurface printer;
-    RecordingPrompt prompt;
-    WriteGridResultsToPrinter(grid, 2, printer, prompt);
-    EXPECT_TRUE(prompt.Messages.empty());
-    EXPECT_EQ(printer.KilledDocuments, 0);
+    Print(grid);
+    EXPECT_TRUE(prompt_.Messages.empty());
+    EXPECT_EQ(printer_.KilledDocuments, 0);
 }
 
 }  // namespace

@@ -7,28 +7,18 @@
 
 #include "FlexGrid.h"
 #include "GridText.h"
+#include "OutputTestSupport.h"
 
 namespace {
 
 using quorvel::FlexGrid;
 using quorvel::FormatBlockAsClipboardText;
 using quorvel::FormatGridAsCommaSeparatedText;
-
-// A grid holding the given rows of texts; every row has the same number of cells.
-FlexGrid GridOf(const std::vector<std::vector<std::string>>& rows) {
-    FlexGrid grid(static_cast<int>(rows.size()), rows.empty() ? 0 : static_cast<int>(rows.front().size()));
-    for (std::size_t r = 0; r < rows.size(); ++r)
-        for (std::size_t c = 0; c < rows[r].size(); ++c)
-            grid.SetTextMatrix(static_cast<int>(r), static_cast<int>(c), rows[r][c]);
-    return grid;
-}
+using quorvel::testing::GridOf;
+using quorvel::testing::NamedCells;
 
 // ---------------------------------------------------------------------------------------
 // Comma-separated text
-
-TEST(CommaSeparatedTextTest, SingleCellIsQuotedAndEndsWithCrLf) {
-    EXPECT_EQ(FormatGridAsCommaSeparatedText(GridOf({{"abc"}})), "\"abc\"\r\n");
-}
 
 TEST(CommaSeparatedTextTest, FirstColumnIsAlwaysQuotedAndNeverEscaped) {
     const FlexGrid grid = GridOf({{""}, {"1,234"}, {"say \"hi\""}, {"a,\"b\""}, {" padded "}});
@@ -70,21 +60,8 @@ TEST(CommaSeparatedTextTest, GridWithoutRowsGivesNoText) {
     EXPECT_EQ(FormatGridAsCommaSeparatedText(FlexGrid(0, 0)), "");
 }
 
-TEST(CommaSeparatedTextTest, EmptyResultGridGivesTwoLines) {
-    FlexGrid grid(2, 1);
-    grid.SetTextMatrix(1, 0, "(None Available)");
-    EXPECT_EQ(FormatGridAsCommaSeparatedText(grid), "\"\"\r\n\"(None Available)\"\r\n");
-}
-
 // ---------------------------------------------------------------------------------------
 // Clipboard text
-
-FlexGrid NamedCells(int rows, int cols) {
-    FlexGrid grid(rows, cols);
-    for (int r = 0; r < rows; ++r)
-        for (int c = 0; c < cols; ++c) grid.SetTextMatrix(r, c, "r" + std::to_string(r) + "c" + std::to_string(c));
-    return grid;
-}
 
 TEST(ClipboardTextTest, SingleCellHasNoSeparators) {
     FlexGrid grid = NamedCells(3, 3);

@@ -9,7 +9,6 @@
 #include <vector>
 
 #include "PrinterSurface.h"
-#include "UserPrompt.h"
 
 namespace quorvel::testing {
 
@@ -94,14 +93,6 @@ public:
         Log.push_back("cancel document");
     }
 
-    // Column 0 texts of the data slots of one page, top to bottom.
-    static std::vector<std::string> FirstColumnTexts(const RecordedPage& page, double dataTop) {
-        std::vector<std::string> texts;
-        for (const PrintedText& text : page.Texts)
-            if (text.X < 100 && text.Y >= dataTop) texts.push_back(text.Text);
-        return texts;
-    }
-
 private:
     RecordedPage& Page() {
         if (Pages.empty() || pageBreakPending_) Pages.emplace_back();
@@ -129,17 +120,6 @@ private:
     double x_ = 0;
     double y_ = 0;
     bool pageBreakPending_ = false;
-};
-
-// Remembers every message and answers every question with a fixed reply.
-class RecordingPrompt : public UserPrompt {
-public:
-    std::vector<std::string> Messages;
-    void ShowMessage(const std::string& text) override { Messages.push_back(text); }
-    bool AskYesNo(const std::string& question) override {
-        Messages.push_back(question);
-        return false;
-    }
 };
 
 }  // namespace quorvel::testing

@@ -4,109 +4,66 @@
 
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
+#include "FixtureDatabase.h"
 #include "FlexGrid.h"
-#include "RecordingPrinterSurface.h"
+#include "OutputTestSupport.h"
 #include "TextExport.h"
 
 namespace {
 
 using quorvel::FlexGrid;
 using quorvel::WriteTheContentOfMSFlexGridToAsciiFile;
+using quorvel::testing::GridOf;
+using quorvel::testing::ReadFile;
 using quorvel::testing::RecordingPrompt;
 namespace fs = std::filesystem;
+using Messages = std::vector<std::string>;
 
 const std::string ErrorMessage =
     "Error writing to the output file.  Make sure the file is not in use by another application.";
 
-FlexGrid GridOf(const std::vector<std::vector<std::string>>& rows) {
-    FlexGrid grid(static_cast<int>(rows.size()), rows.empty() ? 0 : static_cast<int>(rows.front().size()));
-    for (std::size_t r = 0; r < rows.size(); ++r)
-        for (std::size_t c = 0; c < rows[r].size(); ++c)
-            grid.SetTextMatrix(static_cast<int>(r), static_cast<int>(c), rows[r][c]);
-    return grid;
-}
-
-std::string ReadFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
 class TextExportTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        folder_ = fs::temp_directory_path() /
-                  ("quorvel-text-export-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::remove_all(folder_);
-        fs::create_directories(folder_);
-    }
-    void TearDown() override { fs::remove_all(folder_); }
-
-    fs::path folder_;
+    quorvel::test::TemporaryFolder folder_;
     RecordingPrompt prompt_;
 };
 
-TEST_F(TextExportTest, EdgeCasesAreWrittenByteForByte) {
-    const fs::path file = folder_ / "table";  // no extension is added
-    const FlexGrid grid = GridOf({{"abc", "", "", ""},
-                                  {"", "1,234", "", "x"},
-                                  {"1,234", "q\"uote", "", ""},
-                                  {"Lung", "1.20E-09", "", "2.00E-10"}});
-    EXPECT_TRUE(WriteTheContentOfMSFlexGridToAsciiFile(grid, file.string(), prompt_));
-    EXPECT_EQ(ReadFile(file),
-              "\"abc\",,,\r\n"
-              "\"\",\"1,234\",,x\r\n"
-              "\"1,234\",q\"uote,,\r\n"
-              "\"Lung\",1.20E-09,,2.00E-10\r\n");
+TEST_F(TextExportTest, TheTextIsWrittenByteForByteUnderTheNameAsGiven) {
+    const fs::path file = folder_.Path() / "table";  // no extension is added
+    EXPECT_TRUE(WriteTheContentOfMSFlexGridToAsciiFile(GridOf({{"abc", "", "1,234"}, {"1,2", "q\"uote", ""}}),
+                                                       file.string(), prompt_));
+    EXPECT_EQ(ReadFile(file), "\"abc\",,\"1,234\"\r\n\"1,2\",q\"uote,\r\n");
     EXPECT_TRUE(prompt_.Messages.empty());
-    EXPECT_EQ(fs::directory_iterator(folder_)->path().filename(), "table");
+    EXPECT_EQ(fs::directory_iterator(folder_.Path())->path().filename(), "table");
 }
 
-TEST_F(TextExportTest, OneCellGivesFiveCharactersAndCrLf) {
-    const fs::path file = folder_ / "one.txt";
-    EXPECT_TRUE(WriteTheContentOfMSFlexGridToAsciiFile(GridOf({{"abc"}}), file.string(), prompt_));
-    EXPECT_EQ(ReadFile(file), "\"abc\"\r\n");
-}
-
-TEST_F(TextExportTest, GridWithoutRowsReplacesTheFileWithAnEmptyOne) {
-    const fs::path file = folder_ / "old.txt";
-    std::ofstream(file) << "earlier content\n";
+TEST_F(TextExportTest, AnExistingFileIsReplacedWhole) {
+    const fs::path file = folder_.Path() / "old.txt";
+    std::ofstream(file) << std::string(500, 'x');
+    EXPECT_TRUE(WriteTheContentOfMSFlexGridToAsciiFile(GridOf({{"a", "b"}}), file.string(), prompt_));
+    EXPECT_EQ(ReadFile(file), "\"a\",b\r\n");
+    // A grid without rows leaves an empty file.
     EXPECT_TRUE(WriteTheContentOfMSFlexGridToAsciiFile(FlexGrid(0, 3), file.string(), prompt_));
     EXPECT_TRUE(fs::exists(file));
     EXPECT_EQ(fs::file_size(file), 0U);
     EXPECT_TRUE(prompt_.Messages.empty());
 }
 
-TEST_F(TextExportTest, ExistingLongerFileIsTruncated) {
-    const fs::path file = folder_ / "old.txt";
-    std::ofstream(file) << std::string(500, 'x');
-    EXPECT_TRUE(WriteTheContentOfMSFlexGridToAsciiFile(GridOf({{"a", "b"}}), file.string(), prompt_));
-    EXPECT_EQ(ReadFile(file), "\"a\",b\r\n");
-}
-
-TEST_F(TextExportTest, MissingFolderIsReported) {
-    const fs::path file = folder_ / "no such folder" / "table.txt";
-    EXPECT_FALSE(WriteTheContentOfMSFlexGridToAsciiFile(GridOf({{"abc"}}), file.string(), prompt_));
-    EXPECT_EQ(prompt_.Messages, std::vector<std::string>{ErrorMessage});
-    EXPECT_FALSE(fs::exists(file));
-}
-
-TEST_F(TextExportTest, FolderInPlaceOfTheFileIsReportedAndLeftAlone) {
-    const fs::path folder = folder_ / "a folder";
+TEST_F(TextExportTest, AFileThatCannotBeMadeIsReported) {
+    const fs::path folder = folder_.Path() / "a folder";
     fs::create_directory(folder);
-    EXPECT_FALSE(WriteTheContentOfMSFlexGridToAsciiFile(GridOf({{"abc"}}), folder.string(), prompt_));
-    EXPECT_EQ(prompt_.Messages, std::vector<std::string>{ErrorMessage});
-    EXPECT_TRUE(fs::is_directory(folder));
-}
-
-TEST_F(TextExportTest, AFolderNobodyCanWriteIntoIsReported) {
     // Root may write anywhere on an ordinary disk, but not into /proc.
-    if (!fs::is_directory("/proc/self")) GTEST_SKIP() << "/proc is not mounted here";
-    EXPECT_FALSE(WriteTheContentOfMSFlexGridToAsciiFile(GridOf({{"abc"}}), "/proc/self/table.txt", prompt_));
-    EXPECT_EQ(prompt_.Messages, std::vector<std::string>{ErrorMessage});
+    for (const fs::path& file : {folder_.Path() / "no such folder" / "table.txt", folder, fs::path("/proc/self/t.txt")}) {
+        SCOPED_TRACE(file);
+        RecordingPrompt prompt;
+        EXPECT_FALSE(WriteTheContentOfMSFlexGridToAsciiFile(GridOf({{"abc"}}), file.string(), prompt));
+        EXPECT_EQ(prompt.Messages, Messages{ErrorMessage});
+    }
+    EXPECT_FALSE(fs::exists(folder_.Path() / "no such folder"));
+    EXPECT_TRUE(fs::is_directory(folder)) << "a folder in place of the file is left alone";
 }
 
 TEST_F(TextExportTest, FullDiskIsReported) {
@@ -115,11 +72,9 @@ TEST_F(TextExportTest, FullDiskIsReported) {
     for (int r = 0; r < grid.Rows(); ++r)
         for (int c = 0; c < grid.Cols(); ++c) grid.SetTextMatrix(r, c, "1.23E-04");
     EXPECT_FALSE(WriteTheContentOfMSFlexGridToAsciiFile(grid, "/dev/full", prompt_));
-    EXPECT_EQ(prompt_.Messages, std::vector<std::string>{ErrorMessage});
     // A small text that only fails when it is flushed at the close is reported too.
-    RecordingPrompt small;
-    EXPECT_FALSE(WriteTheContentOfMSFlexGridToAsciiFile(GridOf({{"abc"}}), "/dev/full", small));
-    EXPECT_EQ(small.Messages, std::vector<std::string>{ErrorMessage});
+    EXPECT_FALSE(WriteTheContentOfMSFlexGridToAsciiFile(GridOf({{"abc"}}), "/dev/full", prompt_));
+    EXPECT_EQ(prompt_.Messages, (Messages{ErrorMessage, ErrorMessage}));
 }
 
 }  // namespace

@@ -1,0 +1,72 @@
+#pragma once
+// Grids, files, commands and the recording prompt that the output tests share.
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "FlexGrid.h"
+#include "UserPrompt.h"
+
+namespace quorvel::testing {
+
+// A grid holding the given rows of texts; every row has as many cells as the first.
+inline FlexGrid GridOf(const std::vector<std::vector<std::string>>& rows) {
+    FlexGrid grid(static_cast<int>(rows.size()), rows.empty() ? 0 : static_cast<int>(rows.front().size()));
+    for (std::size_t r = 0; r < rows.size(); ++r)
+        for (std::size_t c = 0; c < rows[r].size(); ++c)
+            grid.SetTextMatrix(static_cast<int>(r), static_cast<int>(c), rows[r][c]);
+    return grid;
+}
+
+// Every cell holds its own name, "r<row>c<col>".
+inline FlexGrid NamedCells(int rows, int cols) {
+    FlexGrid grid(rows, cols);
+    for (int r = 0; r < rows; ++r)
+        for (int c = 0; c < cols; ++c) grid.SetTextMatrix(r, c, "r" + std::to_string(r) + "c" + std::to_string(c));
+    return grid;
+}
+
+// One fixed row of titles, then data rows "rN" | "1.00E-09" with any further cells empty.
+inline FlexGrid TableWithDataRows(int dataRows, const std::vector<std::string>& titles) {
+    FlexGrid grid(dataRows + 1, static_cast<int>(titles.size()));
+    grid.SetFixedRows(1);
+    for (std::size_t c = 0; c < titles.size(); ++c) grid.SetTextMatrix(0, static_cast<int>(c), titles[c]);
+    for (int r = 1; r <= dataRows; ++r) {
+        grid.SetTextMatrix(r, 0, "r" + std::to_string(r));
+        grid.SetTextMatrix(r, 1, "1.00E-09");
+    }
+    return grid;
+}
+
+inline std::string ReadFile(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// What a shell command writes to its standard output.
+inline std::string RunCommand(const std::string& command) {
+    std::string output;
+    std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);
+    if (!pipe) return output;
+    char buffer[4096];
+    for (std::size_t n; (n = fread(buffer, 1, sizeof buffer, pipe.get())) > 0;) output.append(buffer, n);
+    return output;
+}
+
+// Remembers every message and question, and answers every question No.
+class RecordingPrompt : public UserPrompt {
+public:
+    std::vector<std::string> Messages;
+    void ShowMessage(const std::string& text) override { Messages.push_back(text); }
+    bool AskYesNo(const std::string& question) override {
+        Messages.push_back(question);
+        return false;
+    }
+};
+
+}  // namespace quorvel::testing
