@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "OutputTestSupport.h"
 #include "RecordingPrinterSurface.h"
 #include "TalvorLibrary.h"
 
@@ -12,17 +13,7 @@ using testing::PrintedText;
 using testing::RecordedPage;
 using testing::RecordingPrinterSurface;
 
-FlexGrid TableWithDataRows(int dataRows) {
-    FlexGrid grid(dataRows + 1, 2);
-    grid.SetFixedRows(1);
-    grid.SetTextMatrix(0, 0, "Nuclide");
-    grid.SetTextMatrix(0, 1, "Adult");
-    for (int r = 1; r <= dataRows; ++r) {
-        grid.SetTextMatrix(r, 0, "r" + std::to_string(r));
-        grid.SetTextMatrix(r, 1, "1.00E-09");
-    }
-    return grid;
-}
+FlexGrid TableWithDataRows(int dataRows) { return testing::TableWithDataRows(dataRows, {"Nuclide", "Adult"}); }
 
 std::vector<std::string> Texts(const RecordedPage& page) {
     std::vector<std::string> texts;
@@ -30,25 +21,27 @@ std::vector<std::string> Texts(const RecordedPage& page) {
     return texts;
 }
 
-TEST(LibraryPrinting, RepeatsTheHeaderOnEveryPageAndKeepsTheOrientation) {
-    const FlexGrid grid = TableWithDataRows(31);
-    RecordingPrinterSurface printer;
-    printer.Orientation = 1;
-    testing::RecordingPrompt prompt;
-    clsTalvorLibrary::WriteGridResultsToPrinter(grid, printer, prompt);
-    EXPECT_EQ(printer.Orientation, 1);
-    for (const auto& call : printer.Log) EXPECT_FALSE(call.starts_with("orientation")) << call;
-    ASSERT_EQ(printer.SentDocuments.size(), 1U);
-    const auto& pages = printer.SentDocuments[0];
+class LibraryPrinting : public ::testing::Test {
+protected:
+    void Print(const FlexGrid& grid) { clsTalvorLibrary::WriteGridResultsToPrinter(grid, printer_, prompt_); }
+    RecordingPrinterSurface printer_;
+    testing::RecordingPrompt prompt_;
+};
+
+TEST_F(LibraryPrinting, RepeatsTheHeaderOnEveryPageAndKeepsTheOrientation) {
+    Print(TableWithDataRows(31));
+    for (const auto& call : printer_.Log) EXPECT_FALSE(call.starts_with("orientation")) << call;
+    ASSERT_EQ(printer_.SentDocuments.size(), 1U);
+    const auto& pages = printer_.SentDocuments[0];
     ASSERT_EQ(pages.size(), 2U);
     EXPECT_EQ(pages[0].Texts.size(), 2U + 60U);
     EXPECT_EQ(Texts(pages[1]), (std::vector<std::string>{"Nuclide", "Adult", "r31", "1.00E-09"}));
     EXPECT_TRUE(pages[1].Texts[0].Bold);
     EXPECT_TRUE(pages[1].Texts[1].Bold);
-    EXPECT_TRUE(prompt.Messages.empty());
+    EXPECT_TRUE(prompt_.Messages.empty());
 }
 
-TEST(LibraryPrinting, PrintsColumnZeroBoldAndLeftAndTheOthersPlainAndCentred) {
+TEST_F(LibraryPrinting, PrintsColumnZeroBoldAndLeftAndTheOthersPlainAndCentred) {
     FlexGrid grid = TableWithDataRows(1);
     // Cell fonts that the program's printing would copy; this variant does not read them.
     grid.SetRow(1);
@@ -56,11 +49,8 @@ TEST(LibraryPrinting, PrintsColumnZeroBoldAndLeftAndTheOthersPlainAndCentred) {
     grid.SetCellFontBold(true);
     grid.SetCellFontItalic(true);
     grid.SetCellFontSize(20);
-    RecordingPrinterSurface printer;
-    testing::RecordingPrompt prompt;
-    clsTalvorLibrary::WriteGridResultsToPrinter(grid, printer, prompt);
-    ASSERT_EQ(printer.SentDocuments.size(), 1U);
-    const auto& texts = printer.SentDocuments[0].at(0).Texts;
+    Print(grid);
+    const auto& texts = printer_.SentDocuments.at(0).at(0).Texts;
     ASSERT_EQ(texts.size(), 4U);
     // Column 0 from 0 to 960 twips: indented by 48. Column 1 from 960 to 1920: the 660
     // units of "1.00E-09" centred at 1440. Rows 240 high, texts 198 high.
@@ -78,18 +68,14 @@ TEST(LibraryPrinting, PrintsColumnZeroBoldAndLeftAndTheOthersPlainAndCentred) {
     EXPECT_FLOAT_EQ(value.Size, 8.25F);
 }
 
-TEST(LibraryPrinting, CutsWideValuesAtBothEndsAndPrintsNothingWithoutDataRows) {
+TEST_F(LibraryPrinting, CutsWideValuesAtBothEndsAndPrintsNothingWithoutDataRows) {
     FlexGrid grid = TableWithDataRows(1);
     grid.SetTextMatrix(1, 1, "1234567890123");  // 1072.5 units; 912 are free in the column
-    RecordingPrinterSurface printer;
-    testing::RecordingPrompt prompt;
-    clsTalvorLibrary::WriteGridResultsToPrinter(grid, printer, prompt);
-    EXPECT_EQ(printer.SentDocuments.at(0).at(0).Texts.at(3).Text, "23456789012");
-
-    RecordingPrinterSurface empty;
-    clsTalvorLibrary::WriteGridResultsToPrinter(TableWithDataRows(0), empty, prompt);
-    ASSERT_EQ(empty.SentDocuments.size(), 1U);
-    EXPECT_TRUE(empty.SentDocuments[0].empty());
+    Print(grid);
+    EXPECT_EQ(printer_.SentDocuments.at(0).at(0).Texts.at(3).Text, "23456789012");
+    Print(TableWithDataRows(0));
+    ASSERT_EQ(printer_.SentDocuments.size(), 2U);
+    EXPECT_TRUE(printer_.SentDocuments[1].empty());
 }
 
 }  // namespace
