@@ -1,3 +1,6 @@
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 #include <filesystem>
 
 #include "AccessDatabase.h"
@@ -18,6 +21,11 @@ std::unique_ptr<Database> OpenDatabase(const std::string& path) {
     std::error_code error;
     if (!std::filesystem::is_regular_file(path, error))
         return std::make_unique<SqliteDatabase>(path, SqliteDatabase::Mode::ReadOnly);
+    // A file that cannot be read is not reported as a foreign one: the system names the cause.
+    if (std::FILE* file = std::fopen(path.c_str(), "rb"))
+        std::fclose(file);
+    else
+        throw DatabaseError("Cannot open the database " + path + ": " + std::strerror(errno));
     throw DatabaseError("Cannot open the database " + path +
                         ": the file is not a coefficient database; it is neither an SQLite nor a Microsoft Access database");
 }

@@ -15,6 +15,7 @@
 #include <fstream>
 
 #include "DesktopRecorders.h"
+#include "FilePermissionsApply.h"
 #include "FixtureDatabase.h"
 #include "HelpWindow.h"
 #include "ResultGridView.h"
@@ -171,6 +172,20 @@ TEST_F(MainWindowTest, ADamagedDatabaseEndsStartUpWithItsMessage) {
     EXPECT_TRUE(message.ends_with(InitializationEnd)) << message;
     EXPECT_EQ(desktop_.End.Codes, (std::vector<int>{1}));
     EXPECT_FALSE(fs::exists(IniPath()));
+}
+
+TEST_F(MainWindowTest, AnUnreadableDatabaseEndsStartUpWithItsMessageAndIsLeftAsItWas) {
+    const std::string stored = ReadBytes(fixture_.Path());
+    fs::permissions(fixture_.Path(), fs::perms::none);
+    {
+        const test::FilePermissionsApply asAnyUser;
+        EXPECT_FALSE(Start());
+    }
+    EXPECT_EQ(desktop_.Prompt.Messages,
+              (std::vector<std::string>{"An error (Cannot open the database " + fixture_.Path() +
+                                        ": Permission denied" + InitializationEnd}));
+    EXPECT_EQ(desktop_.End.Codes, (std::vector<int>{1}));
+    EXPECT_EQ(ReadBytes(fixture_.Path()), stored);
 }
 
 TEST_F(MainWindowTest, AMissingUnitTableEndsStartUp) {
