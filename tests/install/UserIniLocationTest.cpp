@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "FilePermissionsApply.h"
 #include "FixtureDatabase.h"
 
 namespace quorvel {
@@ -81,6 +82,20 @@ TEST(CanCreateFileInTest, TriesAFileAndLeavesTheFolderAsItWas) {
     EXPECT_FALSE(CanCreateFileIn((folder.Path() / "missing").string()));
     // Not even root can create files in /proc: a folder that is really not writable.
     EXPECT_FALSE(CanCreateFileIn("/proc"));
+}
+
+TEST(CanCreateFileInTest, AReadOnlyFolderIsNotWritable) {
+    TemporaryFolder folder;
+    const fs::path installed = folder.Path() / "installed";
+    fs::create_directory(installed);
+    fs::permissions(installed, fs::perms::owner_read | fs::perms::owner_exec | fs::perms::group_read |
+                                   fs::perms::group_exec | fs::perms::others_read | fs::perms::others_exec);
+    {
+        const test::FilePermissionsApply asAnyUser;
+        EXPECT_FALSE(CanCreateFileIn(installed.string()));
+    }
+    EXPECT_TRUE(fs::is_empty(installed));
+    EXPECT_TRUE(CanCreateFileIn(folder.Path().string()));
 }
 
 }  // namespace
