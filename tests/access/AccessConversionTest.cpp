@@ -50,10 +50,7 @@ std::string TableText(Database& database, const std::string& table) {
     for (int i = 0; i < records.FieldCount(); ++i) text += records.FieldName(i) + ",";
     for (; !records.IsEOF(); records.MoveNext()) {
         text += "\n";
-        for (int i = 0; i < records.FieldCount(); ++i) {
-            const FieldValue& value = records.Field(i);
-            text += (value.IsNull() ? "<Null>" : value.IsText() ? "'" + value.Text() + "'" : value.Text()) + ",";
-        }
+        for (int i = 0; i < records.FieldCount(); ++i) text += test::ValueText(records.Field(i)) + ",";
     }
     return text;
 }

@@ -1,10 +1,12 @@
 #pragma once
-// The Access fixtures and the file operations the Access tests share.
+// The Access fixtures, the file operations and the value texts the Access tests share.
 
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
+
+#include "Database.h"
 
 namespace quorvel::test {
 
@@ -18,6 +20,11 @@ inline std::string ReadFileBytes(const std::string& path) {
 inline void WriteFileBytes(const std::filesystem::path& path, const std::string& bytes) {
     std::ofstream file(path, std::ios::binary | std::ios::trunc);
     file << bytes;
+}
+
+// A value as the tests write it: texts in quotes, so that types show, and "<Null>".
+inline std::string ValueText(const FieldValue& value) {
+    return value.IsNull() ? "<Null>" : value.IsText() ? "'" + value.Text() + "'" : value.Text();
 }
 
 }  // namespace quorvel::test

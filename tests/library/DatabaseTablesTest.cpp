@@ -56,40 +56,43 @@ TEST(NewDatabase, FailsInAMissingFolderOrWithoutFields) {
     EXPECT_FALSE(clsTalvorLibrary::CreateANewDatabaseWithANewTable((folder.Path() / "empty.db").string(), "T", {}));
 }
 
-TEST(AddedTable, GoesIntoAnExistingDatabaseOnly) {
+// A database d.db holding the table T (Nuclide, Value), in a folder of its own.
+class ExistingDatabase : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(clsTalvorLibrary::CreateANewDatabaseWithANewTable(path, "T", {"Nuclide", "Value"}));
+    }
+    std::string In(const std::string& name) const { return (folder.Path() / name).string(); }
+
     TemporaryFolder folder;
+    const std::string path = In("d.db");
     RecordingPrompt prompt;
-    const std::string path = (folder.Path() / "d.db").string();
-    ASSERT_TRUE(clsTalvorLibrary::CreateANewDatabaseWithANewTable(path, "First", {"A"}));
+};
+using AddedTable = ExistingDatabase;
+using AddedRecords = ExistingDatabase;
+using GridConversion = ExistingDatabase;
+
+TEST_F(AddedTable, GoesIntoAnExistingDatabaseOnly) {
     EXPECT_TRUE(clsTalvorLibrary::AddATableToACurrentlyClosedDatabase(path, "Second", {"B", "C"}, prompt));
     EXPECT_FALSE(clsTalvorLibrary::AddATableToACurrentlyClosedDatabase(path, "Second", {"D"}, prompt))
         << "exists already";
-    const std::string missing = (folder.Path() / "missing.db").string();
-    EXPECT_FALSE(clsTalvorLibrary::AddATableToACurrentlyClosedDatabase(missing, "T", {"A"}, prompt));
-    EXPECT_FALSE(std::filesystem::exists(missing)) << "adding a table never creates a database";
+    EXPECT_FALSE(clsTalvorLibrary::AddATableToACurrentlyClosedDatabase(In("missing.db"), "T", {"A"}, prompt));
+    EXPECT_FALSE(std::filesystem::exists(In("missing.db"))) << "adding a table never creates a database";
     EXPECT_TRUE(prompt.Messages.empty());
     std::vector<std::string> tables;
     ASSERT_TRUE(clsTalvorLibrary::ScanClosedDatabaseAndReportTableNames(path, tables));
-    EXPECT_EQ(tables, (std::vector<std::string>{"First", "Second"}));
+    EXPECT_EQ(tables, (std::vector<std::string>{"T", "Second"}));
     EXPECT_EQ(FieldNames(path, "Second"), (std::vector<std::string>{"B", "C"}));
 }
 
-TEST(AddedRecords, SetTheNamedFieldsOfEveryRow) {
-    TemporaryFolder folder;
-    const std::string path = (folder.Path() / "d.db").string();
-    ASSERT_TRUE(clsTalvorLibrary::CreateANewDatabaseWithANewTable(path, "T", {"Nuclide", "Value"}));
-    RecordingPrompt prompt;
+TEST_F(AddedRecords, SetTheNamedFieldsOfEveryRow) {
     EXPECT_TRUE(clsTalvorLibrary::AddRecordsToAnExistingTableInAClosedDatabase(
         path, "T", {"Value", "Nuclide"}, {{"1.23E-04", "O'Brien-1"}, {"", "Co-60"}}, prompt));
     EXPECT_TRUE(prompt.Messages.empty());
     EXPECT_EQ(ReadAll(path, "T"), (Records{{"O'Brien-1", "1.23E-04"}, {"Co-60", ""}}));
 }
 
-TEST(AddedRecords, NeedAsManyNamesAsTheTableHasFields) {
-    TemporaryFolder folder;
-    const std::string path = (folder.Path() / "d.db").string();
-    ASSERT_TRUE(clsTalvorLibrary::CreateANewDatabaseWithANewTable(path, "T", {"Nuclide", "Value"}));
-    RecordingPrompt prompt;
+TEST_F(AddedRecords, NeedAsManyNamesAsTheTableHasFields) {
     EXPECT_FALSE(
         clsTalvorLibrary::AddRecordsToAnExistingTableInAClosedDatabase(path, "T", {"Nuclide"}, {{"Co-60"}}, prompt));
     EXPECT_EQ(prompt.Messages, std::vector<std::string>{"The number of fields in the update information does not "
@@ -97,18 +100,14 @@ TEST(AddedRecords, NeedAsManyNamesAsTheTableHasFields) {
     EXPECT_TRUE(ReadAll(path, "T").empty());
 }
 
-TEST(AddedRecords, AreAllOrNoneAndFailQuietlyOnOtherErrors) {
-    TemporaryFolder folder;
-    const std::string path = (folder.Path() / "d.db").string();
-    ASSERT_TRUE(clsTalvorLibrary::CreateANewDatabaseWithANewTable(path, "T", {"Nuclide", "Value"}));
-    RecordingPrompt prompt;
+TEST_F(AddedRecords, AreAllOrNoneAndFailQuietlyOnOtherErrors) {
     EXPECT_FALSE(clsTalvorLibrary::AddRecordsToAnExistingTableInAClosedDatabase(path, "T", {"Nuclide", "Value"},
                                                                                 {{"Co-60", "1"}, {"Cs-137"}}, prompt))
         << "the second row is one value short";
     EXPECT_TRUE(ReadAll(path, "T").empty()) << "the first row is not kept";
     EXPECT_FALSE(clsTalvorLibrary::AddRecordsToAnExistingTableInAClosedDatabase(path, "Nope", {"A"}, {{"x"}}, prompt));
-    EXPECT_FALSE(clsTalvorLibrary::AddRecordsToAnExistingTableInAClosedDatabase((folder.Path() / "missing.db").string(),
-                                                                                "T", {"A"}, {{"x"}}, prompt));
+    EXPECT_FALSE(
+        clsTalvorLibrary::AddRecordsToAnExistingTableInAClosedDatabase(In("missing.db"), "T", {"A"}, {{"x"}}, prompt));
     EXPECT_TRUE(prompt.Messages.empty());
 }
 
@@ -122,11 +121,7 @@ FlexGrid ResultGrid() {
     return grid;
 }
 
-TEST(GridConversion, WritesTheCellsOfTheKeptColumnsWithTheHeaderAsNames) {
-    TemporaryFolder folder;
-    const std::string path = (folder.Path() / "d.db").string();
-    ASSERT_TRUE(clsTalvorLibrary::CreateANewDatabaseWithANewTable(path, "Existing", {"A"}));
-    RecordingPrompt prompt;
+TEST_F(GridConversion, WritesTheCellsOfTheKeptColumnsWithTheHeaderAsNames) {
     EXPECT_TRUE(
         clsTalvorLibrary::ConvertMSFlexGridResultsToAccessDatabase(ResultGrid(), path, "Grid", true, 1, prompt));
     EXPECT_EQ(FieldNames(path, "Grid"), (std::vector<std::string>{"Nuclide", "Adult"}));
@@ -134,11 +129,7 @@ TEST(GridConversion, WritesTheCellsOfTheKeptColumnsWithTheHeaderAsNames) {
     EXPECT_TRUE(prompt.Messages.empty());
 }
 
-TEST(GridConversion, NumbersTheFieldsWithoutAHeaderAndKeepsEveryRow) {
-    TemporaryFolder folder;
-    const std::string path = (folder.Path() / "d.db").string();
-    ASSERT_TRUE(clsTalvorLibrary::CreateANewDatabaseWithANewTable(path, "Existing", {"A"}));
-    RecordingPrompt prompt;
+TEST_F(GridConversion, NumbersTheFieldsWithoutAHeaderAndKeepsEveryRow) {
     EXPECT_TRUE(
         clsTalvorLibrary::ConvertMSFlexGridResultsToAccessDatabase(ResultGrid(), path, "Grid", false, 0, prompt));
     EXPECT_EQ(FieldNames(path, "Grid"), (std::vector<std::string>{"Field 1", "Field 2", "Field 3"}));
@@ -146,15 +137,10 @@ TEST(GridConversion, NumbersTheFieldsWithoutAHeaderAndKeepsEveryRow) {
               (Records{{"Nuclide", "Adult", "Notes"}, {"Co-60", "1.23E-04", "x"}, {"Cs-137", "4.56E-05", "y"}}));
 }
 
-TEST(GridConversion, NeedsAnExistingDatabaseAndAColumnToKeep) {
-    TemporaryFolder folder;
-    RecordingPrompt prompt;
-    const std::string missing = (folder.Path() / "missing.db").string();
+TEST_F(GridConversion, NeedsAnExistingDatabaseAndAColumnToKeep) {
     EXPECT_FALSE(
-        clsTalvorLibrary::ConvertMSFlexGridResultsToAccessDatabase(ResultGrid(), missing, "Grid", true, 0, prompt));
-    EXPECT_FALSE(std::filesystem::exists(missing));
-    const std::string path = (folder.Path() / "d.db").string();
-    ASSERT_TRUE(clsTalvorLibrary::CreateANewDatabaseWithANewTable(path, "Existing", {"A"}));
+        clsTalvorLibrary::ConvertMSFlexGridResultsToAccessDatabase(ResultGrid(), In("missing.db"), "Grid", true, 0, prompt));
+    EXPECT_FALSE(std::filesystem::exists(In("missing.db")));
     EXPECT_FALSE(
         clsTalvorLibrary::ConvertMSFlexGridResultsToAccessDatabase(ResultGrid(), path, "Grid", true, 3, prompt));
     EXPECT_TRUE(prompt.Messages.empty());

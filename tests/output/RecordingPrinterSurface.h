@@ -38,13 +38,9 @@ public:
     std::vector<std::string> Log;          // every call, in order
     std::vector<RecordedPage> Pages;       // the document as it stands
     std::vector<std::vector<RecordedPage>> SentDocuments;  // each ended document
-    int Orientation = 0;
     int KilledDocuments = 0;
 
-    void SetOrientation(int paperStyle) override {
-        Orientation = paperStyle;
-        Log.push_back("orientation " + std::to_string(paperStyle));
-    }
+    void SetOrientation(int paperStyle) override { Log.push_back("orientation " + std::to_string(paperStyle)); }
     void SetScale(double left, double top, double width, double height) override {
         left_ = left;
         top_ = top;

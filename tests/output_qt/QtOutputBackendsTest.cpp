@@ -3,17 +3,14 @@
 
 #include <gtest/gtest.h>
 
-#include <QApplication>
+#include <QGuiApplication>
 #include <QClipboard>
 #include <QPrinter>
 
 #include <chrono>
-#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
-#include <memory>
 #include <regex>
 #include <stdexcept>
 #include <string>
@@ -21,36 +18,21 @@
 #include <vector>
 
 #include "DesktopDocumentOpener.h"
+#include "FixtureDatabase.h"
 #include "FlexGrid.h"
 #include "GridPrinting.h"
+#include "OutputTestSupport.h"
 #include "QtClipboardWriter.h"
 #include "QtPrinterSurface.h"
 
 namespace {
 
 using quorvel::FlexGrid;
+using quorvel::test::TemporaryFolder;
+using quorvel::testing::ReadFile;
+using quorvel::testing::RecordingPrompt;
+using quorvel::testing::RunCommand;
 namespace fs = std::filesystem;
-
-class RecordingPrompt : public quorvel::UserPrompt {
-public:
-    std::vector<std::string> Messages;
-    void ShowMessage(const std::string& text) override { Messages.push_back(text); }
-    bool AskYesNo(const std::string&) override { return false; }
-};
-
-std::string RunCommand(const std::string& command) {
-    std::string output;
-    std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);
-    if (!pipe) return output;
-    char buffer[4096];
-    for (std::size_t n; (n = fread(buffer, 1, sizeof buffer, pipe.get())) > 0;) output.append(buffer, n);
-    return output;
-}
-
-std::string ReadFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
 
 // A dose table: a title row and data rows with an organ name and two coefficients.
 FlexGrid DoseTable(int dataRows) {
@@ -73,25 +55,18 @@ class PdfPrintingTest : public ::testing::Test {
 protected:
     void SetUp() override {
         if (std::system("pdftotext -v >/dev/null 2>&1") != 0) GTEST_SKIP() << "poppler-utils is not installed";
-        folder_ = fs::temp_directory_path() /
-                  ("quorvel-pdf-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::remove_all(folder_);
-        fs::create_directories(folder_);
         printer_.setOutputFormat(QPrinter::PdfFormat);
         printer_.setPageSize(QPageSize(QPageSize::A4));
         printer_.setOutputFileName(QString::fromStdString(File().string()));
     }
-    void TearDown() override {
-        if (std::getenv("QUORVEL_KEEP_PDF") == nullptr) fs::remove_all(folder_);
-    }
-    fs::path File() const { return folder_ / "table.pdf"; }
+    fs::path File() const { return folder_.Path() / "table.pdf"; }
     std::string Info() const { return RunCommand("pdfinfo '" + File().string() + "'"); }
     std::string PageText(int page) const {
         return RunCommand("pdftotext -layout -f " + std::to_string(page) + " -l " + std::to_string(page) + " '" +
                    File().string() + "' -");
     }
 
-    fs::path folder_;
+    TemporaryFolder folder_;
     QPrinter printer_{QPrinter::HighResolution};
     RecordingPrompt prompt_;
 };
@@ -197,33 +172,26 @@ TEST(QtClipboardWriterTest, PutsThePlainTextOnTheClipboard) {
 class DocumentOpenerTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        folder_ = fs::temp_directory_path() /
-                  ("quorvel-opener-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::remove_all(folder_);
-        fs::create_directories(folder_ / "bin");
+        fs::create_directories(folder_.Path() / "bin");
         savedPath_ = std::getenv("PATH") != nullptr ? std::getenv("PATH") : "";
-        setenv("PATH", (folder_ / "bin").c_str(), 1);
+        setenv("PATH", (folder_.Path() / "bin").c_str(), 1);
     }
-    void TearDown() override {
-        setenv("PATH", savedPath_.c_str(), 1);
-        fs::remove_all(folder_);
-    }
+    void TearDown() override { setenv("PATH", savedPath_.c_str(), 1); }
     // A stand-in program that writes its arguments, one a line, to <name>.args.
     void FakeProgram(const std::string& name) {
-        const fs::path program = folder_ / "bin" / name;
-        std::ofstream(program) << "#!/bin/sh\nfor a in \"$@\"; do printf '%s\\n' \"$a\"; done > '"
-                               << (folder_ / (name + ".args")).string() << ".tmp'\n/bin/mv '"
-                               << (folder_ / (name + ".args")).string() << ".tmp' '"
-                               << (folder_ / (name + ".args")).string() << "'\n";
+        const fs::path program = folder_.Path() / "bin" / name;
+        const std::string args = (folder_.Path() / (name + ".args")).string();
+        std::ofstream(program) << "#!/bin/sh\nfor a in \"$@\"; do printf '%s\\n' \"$a\"; done > '" << args
+                               << ".tmp'\n/bin/mv '" << args << ".tmp' '" << args << "'\n";
         fs::permissions(program, fs::perms::owner_all);
     }
     std::string ArgumentsOf(const std::string& name) {
-        const fs::path file = folder_ / (name + ".args");
+        const fs::path file = folder_.Path() / (name + ".args");
         for (int i = 0; i < 100 && !fs::exists(file); ++i) std::this_thread::sleep_for(std::chrono::milliseconds(50));
         return ReadFile(file);
     }
 
-    fs::path folder_;
+    TemporaryFolder folder_;
     std::string savedPath_;
 };
 
@@ -233,7 +201,7 @@ TEST_F(DocumentOpenerTest, LibreOfficeOpensTheFileAsANewWorkbookWithoutAShell) {
     quorvel::DesktopDocumentOpener opener;
     opener.Open("/tmp/a folder/it's; $(rm -rf x).xlsx");
     EXPECT_EQ(ArgumentsOf("soffice"), "-n\n/tmp/a folder/it's; $(rm -rf x).xlsx\n");
-    EXPECT_FALSE(fs::exists(folder_ / "xdg-open.args"));
+    EXPECT_FALSE(fs::exists(folder_.Path() / "xdg-open.args"));
 }
 
 TEST_F(DocumentOpenerTest, DesktopDefaultProgramIsTheLastResort) {
@@ -256,14 +224,3 @@ TEST_F(DocumentOpenerTest, NoProgramIsAnErrorWithItsCause) {
 }
 
 }  // namespace
-
-int main(int argc, char** argv) {
-    // Test discovery runs this program at build time, outside ctest's environment: without
-    // a display it must still start.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
-        qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}
