@@ -6,23 +6,17 @@
 
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <random>
-#include <sstream>
 
 #include "CoefficientRequest.h"
-#include "CommandLineViewer.h"
 #include "FixtureDatabase.h"
+#include "ViewerRun.h"
 
 namespace quorvel {
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string ReadBytes(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
+using test::ReadBytes;
 
 void WriteBytes(const fs::path& path, const std::string& bytes) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
@@ -67,9 +61,7 @@ TEST(HostileInput, AThousandTypedNamesGiveTablesOrTheEmptyResultAndLeaveTheDatab
                 FlexGrid grid;
                 ASSERT_NO_THROW(DispatchCoefficientRequest(database.string(), name, grid, type, pathway, 1, 1, "u", ages, 1, pointer))
                     << name.substr(0, 60);
-                const bool empty = grid.TextMatrix(1, 0) == "(None Available)";
-                // A name that differs from a real one only in case or in nothing finds that nuclide.
-                tables += !empty;
+                tables += grid.TextMatrix(1, 0) != "(None Available)";
             }
         }
     }
@@ -77,29 +69,16 @@ TEST(HostileInput, AThousandTypedNamesGiveTablesOrTheEmptyResultAndLeaveTheDatab
     EXPECT_EQ(ReadBytes(database), before);
 }
 
-struct Outcome {
-    int Code;
-    std::string Out, Err;
-};
-
-Outcome RunViewerOn(const fs::path& database) {
-    const std::string option = "--database=" + database.string();
-    const char* argv[] = {"quorvel-cli", option.c_str()};
-    std::ostringstream out, err;
-    const int code = RunCommandLineViewer(2, argv, "/nonexistent", out, err);
-    return {code, out.str(), err.str()};
-}
-
+// The viewer on a file it must refuse: exit code 1, one line of message, the file as it was.
 void ExpectRefused(const fs::path& database, const std::string& what) {
+    SCOPED_TRACE(what);
     const bool existed = fs::exists(database);
-    const std::string before = existed && fs::is_regular_file(database) ? ReadBytes(database) : "";
-    const Outcome outcome = RunViewerOn(database);
-    EXPECT_EQ(outcome.Code, ExitDatabaseError) << what;
-    EXPECT_EQ(outcome.Out, "") << what;
-    EXPECT_EQ(std::count(outcome.Err.begin(), outcome.Err.end(), '\n'), 1) << what << ": " << outcome.Err;
-    EXPECT_EQ(fs::exists(database), existed) << what;
-    if (existed && fs::is_regular_file(database)) {
-        EXPECT_EQ(ReadBytes(database), before) << what;
+    const bool file = existed && fs::is_regular_file(database);
+    const std::string before = file ? ReadBytes(database) : "";
+    test::ExpectOneLineFailure(test::RunViewer({"--database=" + database.string()}), ExitDatabaseError);
+    EXPECT_EQ(fs::exists(database), existed);
+    if (file) {
+        EXPECT_EQ(ReadBytes(database), before);
     }
 }
 
@@ -127,8 +106,8 @@ TEST(DamagedDatabase, EveryDamagedFileIsRefusedWithAMessageAndLeftAsItWas) {
     std::string scrambled = shipped;
     for (std::size_t i = 100; i < scrambled.size(); i += 997) scrambled[i] = static_cast<char>(scrambled[i] ^ 0x5a);
     WriteBytes(folder.Path() / "scrambled.mdb", scrambled);
-    const Outcome scrambledOutcome = RunViewerOn(folder.Path() / "scrambled.mdb");
-    EXPECT_TRUE(scrambledOutcome.Code == ExitTable || scrambledOutcome.Code == ExitDatabaseError) << "never a crash";
+    const int scrambledCode = test::RunViewer({"--database=" + (folder.Path() / "scrambled.mdb").string()}).Code;
+    EXPECT_TRUE(scrambledCode == ExitTable || scrambledCode == ExitDatabaseError) << "never a crash";
 
     fs::create_directory(folder.Path() / "folder.mdb");
     ExpectRefused(folder.Path() / "folder.mdb", "a directory");
