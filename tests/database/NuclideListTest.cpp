@@ -40,28 +40,15 @@ TEST(NuclideList, ReadsEveryRecordTrimmed) {
 }
 
 TEST(NuclideList, EmptyTablesNullValuesAndMissingFieldsFail) {
-    {
+    const std::string nuke2 = R"(CREATE TABLE Nuke2 (Z, Element, Nuclide, "T1/2", "Int/Ext"))";
+    for (const std::string& setup : {nuke2, nuke2 + "; INSERT INTO Nuke2 VALUES ('27', 'Cobalt', 'Co-60', NULL, 'I')",
+                                     std::string("CREATE TABLE Nuke2 (Z, Element, Nuclide); "
+                                                 "INSERT INTO Nuke2 VALUES ('27', 'Cobalt', 'Co-60')")}) {
         test::FixtureDatabase fixture;
-        fixture.CreateNuclideTable();
+        fixture.Execute(setup);
         auto database = OpenDatabase(fixture.Path());
         Recordset nuclides = database->OpenTable("Nuke2");
-        EXPECT_THROW(ReadNuclideListEntries(nuclides), DatabaseError);
-    }
-    {
-        test::FixtureDatabase fixture;
-        fixture.CreateNuclideTable();
-        fixture.Insert("Nuke2", {"27", "Cobalt", "Co-60", FieldValue(), "I"});
-        auto database = OpenDatabase(fixture.Path());
-        Recordset nuclides = database->OpenTable("Nuke2");
-        EXPECT_THROW(ReadNuclideListEntries(nuclides), DatabaseError);
-    }
-    {
-        test::FixtureDatabase fixture;
-        fixture.Execute("CREATE TABLE Nuke2 (Z, Element, Nuclide)");
-        fixture.Insert("Nuke2", {"27", "Cobalt", "Co-60"});
-        auto database = OpenDatabase(fixture.Path());
-        Recordset nuclides = database->OpenTable("Nuke2");
-        EXPECT_THROW(ReadNuclideListEntries(nuclides), DatabaseError);
+        EXPECT_THROW(ReadNuclideListEntries(nuclides), DatabaseError) << setup;
     }
 }
 

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <map>
+#include <string>
+
 #include "Database.h"
 #include "DoseCoefficientReports.h"
 #include "FixtureDatabase.h"
@@ -15,6 +18,17 @@ std::map<int, FieldValue> OrganValues() {
     std::map<int, FieldValue> values;
     for (int p = 2; p <= 26; ++p) values[p] = p * 1e-15;
     return values;
+}
+
+// The grid lines of OrganValues() spelled out: "p.00E-15" below 10, "a.b0E-14" for p = ab.
+std::string OrganRows() {
+    std::string rows;
+    for (int p = 2; p <= 26; ++p) {
+        const std::string digits = std::to_string(p);
+        const std::string value = p < 10 ? digits + ".00E-15" : digits.substr(0, 1) + "." + digits.substr(1) + "0E-14";
+        rows += "Organ " + digits + "|" + value + "|\n";
+    }
+    return rows;
 }
 
 class ExternalDose : public ::testing::Test {
@@ -40,32 +54,7 @@ TEST_F(ExternalDose, OneRecordGivesTheAdultTableWithTheColonDose) {
 *Co-60  T1/2 = 5.271 y||
 *Units = Sv m3/(Bq s)|*Adult|
 *Description|*h_T|
-Organ 2|2.00E-15|
-Organ 3|3.00E-15|
-Organ 4|4.00E-15|
-Organ 5|5.00E-15|
-Organ 6|6.00E-15|
-Organ 7|7.00E-15|
-Organ 8|8.00E-15|
-Organ 9|9.00E-15|
-Organ 10|1.00E-14|
-Organ 11|1.10E-14|
-Organ 12|1.20E-14|
-Organ 13|1.30E-14|
-Organ 14|1.40E-14|
-Organ 15|1.50E-14|
-Organ 16|1.60E-14|
-Organ 17|1.70E-14|
-Organ 18|1.80E-14|
-Organ 19|1.90E-14|
-Organ 20|2.00E-14|
-Organ 21|2.10E-14|
-Organ 22|2.20E-14|
-Organ 23|2.30E-14|
-Organ 24|2.40E-14|
-Organ 25|2.50E-14|
-Organ 26|2.60E-14|
-Organ 27||
+)" + OrganRows() + R"(Organ 27||
 Organ 28||
 Colon Dose|1.04E-14|
 )");

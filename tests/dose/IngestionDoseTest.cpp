@@ -91,15 +91,6 @@ Effective|5.00E-06|2.50E-06
     EXPECT_EQ(grid.ColAlignment(0), AlignLeftTop);
 }
 
-TEST_F(IngestionDose, SixAgesGiveThirtyOneRowsAndSevenColumns) {
-    for (int a = 0; a < 6; ++a) fixture.AddDoseRecord("Fgr13ingGDB", Block("Sr-90", SixAges.AgeGroupDays[a], a + 1, 0.3, a + 1));
-    const FlexGrid grid = Build("Sr-90", SixAges);
-    EXPECT_EQ(grid.Rows(), 31);
-    EXPECT_EQ(grid.Cols(), 7);
-    for (int c = 1; c <= 6; ++c) EXPECT_EQ(grid.TextMatrix(5, c), SixAges.AgeGroupNames[c - 1]);
-    EXPECT_EQ(grid.TextMatrix(30, 6), "1.50E-08");
-}
-
 TEST_F(IngestionDose, AgesWithoutRecordsLeaveTheRightmostColumnsEmpty) {
     for (int a : {0, 1, 3, 4, 5}) fixture.AddDoseRecord("Fgr13ingGDB", Block("Sr-90", SixAges.AgeGroupDays[a], a + 1, 0.3, a + 1));
     const FlexGrid grid = Build("Sr-90", SixAges);
@@ -148,31 +139,27 @@ TEST_F(IngestionDose, TwoBlocksPerAgeStackThirtyTwoRowsApartInIdOrder) {
 }
 
 TEST_F(IngestionDose, HighLetRecordsAreWeightedByTwenty) {
-    // a(i) in the first record, b(i) in the second.
-    auto alpha = [](const std::string& nuclide, const std::string& firstType, std::int64_t id) {
-        DoseRecord low;
-        low.Nuclide = nuclide;
-        low.Nlet = std::int64_t{2};
-        low.Type = firstType;
-        low.Id = id;
-        DoseRecord high = low;
-        high.Type = "H";
-        high.Id = id + 1;
-        for (int i = 1; i <= 25; ++i) {
-            low.Coefficients[i] = 1e-9;
-            high.Coefficients[i] = 2e-10;
-        }
-        high.Coefficients[13] = FieldValue();  // the high-LET line has no remainder
-        return std::pair{low, high};
+    // A block of nlet records: a(i) = 1E-9 in the first, of the type given; b(i) = 2E-10 in the
+    // high-LET second one, which has no remainder.
+    const auto addBlock = [this](const std::string& nuclide, const std::string& firstType, std::int64_t nlet,
+                                 std::int64_t id) {
+        DoseRecord record;
+        record.Nuclide = nuclide;
+        record.Nlet = nlet;
+        record.Type = firstType;
+        record.Id = id;
+        for (int i = 1; i <= 25; ++i) record.Coefficients[i] = 1e-9;
+        fixture.AddDoseRecord("Fgr13ingGDB", record);
+        record.Type = "H";
+        record.Id = id + 1;
+        for (int i = 1; i <= 25; ++i) record.Coefficients[i] = 2e-10;
+        record.Coefficients[13] = FieldValue();
+        if (nlet == 2) fixture.AddDoseRecord("Fgr13ingGDB", record);
     };
-    for (const auto& [nuclide, type, id] : {std::tuple{"Am-241", "L", 1}, std::tuple{"Cm-244", "H", 3}, std::tuple{"Th-232", "h", 5}}) {
-        const auto [low, high] = alpha(nuclide, type, id);
-        fixture.AddDoseRecord("Fgr13ingGDB", low);
-        fixture.AddDoseRecord("Fgr13ingGDB", high);
-    }
-    DoseRecord single = alpha("Po-210", "H", 7).first;
-    single.Nlet = std::int64_t{1};
-    fixture.AddDoseRecord("Fgr13ingGDB", single);
+    addBlock("Am-241", "L", 2, 1);
+    addBlock("Cm-244", "H", 2, 3);
+    addBlock("Th-232", "h", 2, 5);
+    addBlock("Po-210", "H", 1, 7);
 
     const AgeGroups adult{{"Adult"}, {7300}};
     struct Expected {
