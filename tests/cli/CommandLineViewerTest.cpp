@@ -137,41 +137,17 @@ INSTANTIATE_TEST_SUITE_P(
     [](const ::testing::TestParamInfo<OutputCase>& info) { return std::string(info.param.Name); });
 
 // One external risk record, with a text holding a comma and a Null among its values.
-class SmallTableTest : public ::testing::Test {
-protected:
-    SmallTableTest() {
-        db.CreateStartUpTables();
-        db.AddExternalRiskRecord("Kr-85", "Submersion",
-                                 {"Skin", 1.5e-12, "n/a, see note", FieldValue(), 2e-12, 2.5e-12, 3e-12, 3.5e-12, 4e-12,
-                                  4.5e-12, 5e-12},
-                                 1);
-    }
-    ViewerRun Run(const std::string& format) {
-        std::vector<std::string> arguments = {"--database", db.Path(), "--type", "risk", "--nuclide", "Kr-85", "--pathway",
-                                              "external"};
-        if (!format.empty()) arguments.insert(arguments.end(), {"--format", format});
-        return RunViewer(arguments);
-    }
+TEST(CommandLineTextTest, TextIsTheDefaultAndAlignsColumnsToTheirWidestCell) {
     FixtureDatabase db;
-};
-
-TEST_F(SmallTableTest, CsvQuotesColumnZeroAndCellsWithCommas) {
-    const ViewerRun result = Run("csv");
-    EXPECT_EQ(result.Code, 0) << result.Err;
-    std::string empty;
-    for (int r = 0; r < 15; ++r) empty += "\"\",,,,,,,,,,,\r\n";
-    EXPECT_EQ(result.Out,
-              "\"Submersion Risk Coefficients\",,,,,,,,,,,\r\n"
-              "\"Kr-85\",,,,,,,,,,,\r\n"
-              "\"Units = per Bq s/m3\",,,Mortality,,,,,Morbidity,,,\r\n"
-              "\"Cancer Site\",Male,Female,Average,Lower,Upper,Male,Female,Average,Lower,Upper,\r\n"
-              "\"Skin\",1.50E-12,\"n/a, see note\",,2.00E-12,2.50E-12,3.00E-12,3.50E-12,4.00E-12,4.50E-12,5.00E-12,\r\n" +
-                  empty);
-}
-
-TEST_F(SmallTableTest, TextIsTheDefaultAndAlignsColumnsToTheirWidestCell) {
+    db.CreateStartUpTables();
+    db.AddExternalRiskRecord(
+        "Kr-85", "Submersion",
+        {"Skin", 1.5e-12, "n/a, see note", FieldValue(), 2e-12, 2.5e-12, 3e-12, 3.5e-12, 4e-12, 4.5e-12, 5e-12}, 1);
     for (const char* format : {"", "text"}) {
-        const ViewerRun result = Run(format);
+        std::vector<std::string> arguments = {"--database", db.Path(), "--type",    "risk",
+                                              "--nuclide",  "Kr-85",   "--pathway", "external"};
+        if (*format) arguments.insert(arguments.end(), {"--format", format});
+        const ViewerRun result = RunViewer(arguments);
         EXPECT_EQ(result.Code, 0) << result.Err;
         EXPECT_EQ(result.Out,
                   "Submersion Risk Coefficients\n"

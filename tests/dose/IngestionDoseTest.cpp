@@ -218,13 +218,11 @@ TEST_F(IngestionDose, ANuclideWithoutRecordsGivesTheEmptyResult) {
     EXPECT_EQ(grid.ColWidth(0), 3000);
 }
 
-TEST_F(IngestionDose, NamesAreMatchedAsTextNeverAsSql) {
+TEST_F(IngestionDose, NamesWithQuotesAreFoundAndMatchInAnyCase) {
     fixture.AddDoseRecord("Fgr13ingGDB", Block("O'Brien-1", 7300, 1, 1, 1));
     fixture.AddDoseRecord("Fgr13ingGDB", Block("Cs-137", 7300, 1, 1, 2));
     const AgeGroups adult{{"Adult"}, {7300}};
     EXPECT_EQ(Build("O'Brien-1", adult).TextMatrix(1, 0), "O'Brien-1  T1/2 = 30.0 y");
-    EXPECT_EQ(Build("x') Or (1=1", adult).TextMatrix(1, 0), "(None Available)");
-    EXPECT_EQ(Build("%", adult).TextMatrix(1, 0), "(None Available)");
     EXPECT_EQ(Build("cs-137", adult).TextMatrix(1, 0), "Cs-137  T1/2 = 30.0 y") << "names match in any case";
 }
 

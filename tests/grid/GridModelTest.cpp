@@ -103,22 +103,5 @@ TEST(GridConventions, BoldTheCellLeavesTheCurrentCellWhereItWas) {
     EXPECT_FALSE(grid.CellFormatAt(1, 2).Bold);
 }
 
-TEST(GridConventions, EmptyResultGridReplacesAnEarlierTable) {
-    FlexGrid grid(63, 7);
-    grid.SetTextMatrix(0, 0, "Ingestion Dose Coefficients");
-    BoldTheCell(grid, 0, 0);
-    BoldTheCell(grid, 1, 0);
-
-    SetEmptyResultGrid(grid);
-
-    EXPECT_EQ(grid.Rows(), 2);
-    EXPECT_EQ(grid.Cols(), 1);
-    EXPECT_EQ(grid.ColWidth(0), 3000);
-    EXPECT_EQ(grid.TextMatrix(0, 0), "");
-    EXPECT_EQ(grid.TextMatrix(1, 0), "(None Available)");
-    EXPECT_FALSE(grid.CellFormatAt(0, 0).Bold);
-    EXPECT_FALSE(grid.CellFormatAt(1, 0).Bold);
-}
-
 }  // namespace
 }  // namespace quorvel

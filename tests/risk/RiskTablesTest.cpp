@@ -243,13 +243,10 @@ TEST_P(RiskTableGrowthTest, EveryRecordIsShownOnceInOrderInAGridSizedForItsGroup
 
 INSTANTIATE_TEST_SUITE_P(
     Groups, RiskTableGrowthTest,
-    ::testing::Values(GrowthCase{"Ingestion15NoForm", RiskTable::Ingestion, 15, false, 43, 20, 1, {0}},
-                      GrowthCase{"Ingestion31Partial", RiskTable::Ingestion, 31, true, 85, 47, 3, {0}},
-                      GrowthCase{"Ingestion60Forms", RiskTable::Ingestion, 60, true, 85, 81, 4, {0}},
+    ::testing::Values(GrowthCase{"Ingestion31Partial", RiskTable::Ingestion, 31, true, 85, 47, 3, {0}},
                       GrowthCase{"Ingestion90NoForms", RiskTable::Ingestion, 90, false, 127, 115, 6, {0}},
                       GrowthCase{"Inhalation1", RiskTable::Inhalation, 1, false, 22, 6, 1, {0}},
                       GrowthCase{"Inhalation20Partial", RiskTable::Inhalation, 20, true, 43, 31, 2, {0}},
-                      GrowthCase{"Inhalation30Forms", RiskTable::Inhalation, 30, true, 43, 41, 2, {0}},
                       GrowthCase{"Inhalation45NoForms", RiskTable::Inhalation, 45, false, 64, 58, 3, {0}},
                       GrowthCase{"External1", RiskTable::External, 1, false, 20, 4, 1, {0}},
                       GrowthCase{"External17Partial", RiskTable::External, 17, false, 40, 25, 2, {0, 20}},
