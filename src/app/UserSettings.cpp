@@ -9,6 +9,7 @@
 #include <sstream>
 #include <vector>
 
+#include "FileReplacement.h"
 #include "NumberText.h"
 
 namespace quorvel {
@@ -87,11 +88,7 @@ std::string FormatUserSettings(const UserSettings& settings) {
 }
 
 bool WriteUserSettings(const std::string& path, const UserSettings& settings) {
-    std::ofstream file(path, std::ios::binary | std::ios::trunc);
-    if (!file) return false;
-    file << FormatUserSettings(settings);
-    file.close();
-    return !file.fail();
+    return ReplaceFileContent(path, FormatUserSettings(settings));
 }
 
 }  // namespace quorvel

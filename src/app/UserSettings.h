@@ -28,7 +28,8 @@ std::optional<UserSettings> ReadUserSettings(const std::string& path);
 // as single-precision numbers, the unit positions as 32-bit integers.
 std::string FormatUserSettings(const UserSettings& settings);
 
-// Creates or overwrites the file; false when it cannot be written (nothing is reported).
+// Creates or replaces the file (an old one stays whole when the new text cannot be
+// written); false when it cannot be written (nothing is reported).
 bool WriteUserSettings(const std::string& path, const UserSettings& settings);
 
 }  // namespace quorvel

@@ -1,20 +1,12 @@
 #include "TextExport.h"
 
-#include <fstream>
-
+#include "FileReplacement.h"
 #include "GridText.h"
 
 namespace quorvel {
 
 bool WriteTheContentOfMSFlexGridToAsciiFile(const FlexGrid& grid, const std::string& fileName, UserPrompt& prompt) {
-    std::ofstream file(fileName, std::ios::binary | std::ios::trunc);
-    if (file) {
-        const std::string text = FormatGridAsCommaSeparatedText(grid);
-        file.write(text.data(), static_cast<std::streamsize>(text.size()));
-        // Closing flushes the buffer: a full disk shows up only here.
-        file.close();
-        if (!file.fail()) return true;
-    }
+    if (ReplaceFileContent(fileName, FormatGridAsCommaSeparatedText(grid))) return true;
     prompt.ShowMessage(TextExportErrorMessage);
     return false;
 }

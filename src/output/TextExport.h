@@ -13,7 +13,7 @@ inline constexpr const char* TextExportErrorMessage =
 
 // Replaces the file with the grid's comma-separated text. True only when every line was
 // written and the file closed; otherwise shows TextExportErrorMessage and returns false,
-// keeping whatever was already written.
+// an existing file left as it was.
 bool WriteTheContentOfMSFlexGridToAsciiFile(const FlexGrid& grid, const std::string& fileName, UserPrompt& prompt);
 
 }  // namespace quorvel

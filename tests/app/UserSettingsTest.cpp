@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "FileSizeLimit.h"
 #include "FixtureDatabase.h"
 #include "UserSettings.h"
 
@@ -94,6 +95,19 @@ TEST(UserSettingsFile, TheGeometryIsWrittenAsASingleAndAFolderIsNotAFile) {
     EXPECT_EQ(FormatUserSettings(settings).substr(0, 14), "0\r\n0.3333333\r\n");
     EXPECT_FALSE(WriteUserSettings(folder.Path().string(), settings));
     EXPECT_FALSE(WriteUserSettings((folder.Path() / "no-such-folder" / "user.ini").string(), settings));
+}
+
+TEST(UserSettingsFile, AWriteThatCannotFinishLeavesTheOldFileWhole) {
+    TemporaryFolder folder;
+    const std::string path = WriteFile(folder, "0\r\n1\r\n");
+    UserSettings settings;
+    settings.WindowWidth = 14160.25;
+    {
+        const test::FileSizeLimit fullDisk(8);
+        EXPECT_FALSE(WriteUserSettings(path, settings));
+    }
+    EXPECT_EQ(ReadFile(path), "0\r\n1\r\n");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path()), {}), 1);
 }
 
 }  // namespace

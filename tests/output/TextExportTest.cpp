@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "FilePermissionsApply.h"
+#include "FileSizeLimit.h"
 #include "FixtureDatabase.h"
 #include "FlexGrid.h"
 #include "OutputTestSupport.h"
@@ -66,15 +68,75 @@ TEST_F(TextExportTest, AFileThatCannotBeMadeIsReported) {
     EXPECT_TRUE(fs::is_directory(folder)) << "a folder in place of the file is left alone";
 }
 
-TEST_F(TextExportTest, FullDiskIsReported) {
-    if (!fs::exists("/dev/full")) GTEST_SKIP() << "/dev/full is not available here";
+FlexGrid LargeGrid() {
     FlexGrid grid(2000, 10);
     for (int r = 0; r < grid.Rows(); ++r)
         for (int c = 0; c < grid.Cols(); ++c) grid.SetTextMatrix(r, c, "1.23E-04");
-    EXPECT_FALSE(WriteTheContentOfMSFlexGridToAsciiFile(grid, "/dev/full", prompt_));
+    return grid;
+}
+
+std::vector<std::string> FileNames(const fs::path& folder) {
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(folder)) names.push_back(entry.path().filename().string());
+    return names;
+}
+
+TEST_F(TextExportTest, FullDiskIsReported) {
+    if (!fs::exists("/dev/full")) GTEST_SKIP() << "/dev/full is not available here";
+    EXPECT_FALSE(WriteTheContentOfMSFlexGridToAsciiFile(LargeGrid(), "/dev/full", prompt_));
     // A small text that only fails when it is flushed at the close is reported too.
     EXPECT_FALSE(WriteTheContentOfMSFlexGridToAsciiFile(GridOf({{"abc"}}), "/dev/full", prompt_));
     EXPECT_EQ(prompt_.Messages, (Messages{ErrorMessage, ErrorMessage}));
+    EXPECT_TRUE(fs::is_character_file("/dev/full")) << "a device is written, never replaced";
+}
+
+TEST_F(TextExportTest, AWriteThatFailsHalfWayLeavesTheFileItWasToReplace) {
+    const fs::path file = folder_.Path() / "table.txt";
+    std::ofstream(file) << "the table saved yesterday\r\n";
+    {
+        const quorvel::test::FileSizeLimit fullDisk(4096);
+        EXPECT_FALSE(WriteTheContentOfMSFlexGridToAsciiFile(LargeGrid(), file.string(), prompt_));
+    }
+    EXPECT_EQ(prompt_.Messages, Messages{ErrorMessage});
+    EXPECT_EQ(ReadFile(file), "the table saved yesterday\r\n");
+    EXPECT_EQ(FileNames(folder_.Path()), std::vector<std::string>{"table.txt"}) << "nothing is left behind";
+}
+
+TEST_F(TextExportTest, AReplacedFileKeepsItsPermissionsAndALinkStaysALink) {
+    const fs::path real = folder_.Path() / "real.txt";
+    const fs::path link = folder_.Path() / "link.txt";
+    std::ofstream(real) << "old";
+    const auto mode = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;
+    fs::permissions(real, mode);
+    fs::create_symlink(real.filename(), link);
+    EXPECT_TRUE(WriteTheContentOfMSFlexGridToAsciiFile(GridOf({{"a", "b"}}), link.string(), prompt_));
+    EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_EQ(ReadFile(real), "\"a\",b\r\n");
+    EXPECT_EQ(fs::status(real).permissions(), mode);
+
+    const fs::path dangling = folder_.Path() / "dangling.txt";
+    fs::create_symlink("made-through-the-link.txt", dangling);
+    EXPECT_TRUE(WriteTheContentOfMSFlexGridToAsciiFile(GridOf({{"c"}}), dangling.string(), prompt_));
+    EXPECT_TRUE(fs::is_symlink(dangling));
+    EXPECT_EQ(ReadFile(folder_.Path() / "made-through-the-link.txt"), "\"c\"\r\n");
+    EXPECT_TRUE(prompt_.Messages.empty());
+}
+
+TEST_F(TextExportTest, InAReadOnlyFolderOnlyAWritableFileThereCanBeWritten) {
+    const fs::path folder = folder_.Path() / "read-only";
+    fs::create_directory(folder);
+    std::ofstream(folder / "writable.txt") << "old";
+    fs::permissions(folder, fs::perms::owner_read | fs::perms::owner_exec);
+    {
+        const quorvel::test::FilePermissionsApply asAnyUser;
+        EXPECT_TRUE(WriteTheContentOfMSFlexGridToAsciiFile(GridOf({{"a"}}), (folder / "writable.txt").string(), prompt_));
+        EXPECT_TRUE(prompt_.Messages.empty());
+        EXPECT_FALSE(WriteTheContentOfMSFlexGridToAsciiFile(GridOf({{"a"}}), (folder / "new.txt").string(), prompt_));
+        EXPECT_EQ(prompt_.Messages, Messages{ErrorMessage});
+    }
+    EXPECT_EQ(ReadFile(folder / "writable.txt"), "\"a\"\r\n");
+    EXPECT_EQ(FileNames(folder), std::vector<std::string>{"writable.txt"});
+    fs::permissions(folder, fs::perms::owner_all);
 }
 
 }  // namespace

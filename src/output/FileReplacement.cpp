@@ -1,0 +1,65 @@
+#include "FileReplacement.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <filesystem>
+
+namespace quorvel {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+bool WriteAll(int descriptor, const std::string& text) {
+    std::size_t written = 0;
+    while (written < text.size()) {
+        const ssize_t n = ::write(descriptor, text.data() + written, text.size() - written);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return false;
+        written += static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
+bool WriteInPlace(const std::string& fileName, const std::string& text) {
+    const int descriptor = ::open(fileName.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    if (descriptor < 0) return false;
+    const bool written = WriteAll(descriptor, text);
+    // A full disk may show only when the file is closed.
+    return ::close(descriptor) == 0 && written;
+}
+
+mode_t NewFileMode() {
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return 0666 & ~mask;
+}
+
+}  // namespace
+
+bool ReplaceFileContent(const std::string& fileName, const std::string& text) {
+    std::error_code error;
+    const fs::file_status status = fs::status(fileName, error);
+    const bool exists = fs::exists(status);
+    if (exists && !fs::is_regular_file(status)) return WriteInPlace(fileName, text);
+    // A link to a file yet to be made makes that file.
+    if (!exists && fs::is_symlink(fs::symlink_status(fileName, error))) return WriteInPlace(fileName, text);
+
+    const fs::path target = exists ? fs::canonical(fileName, error) : fs::path(fileName);
+    if (error) return WriteInPlace(fileName, text);
+    std::string temporary = (target.parent_path() / ("." + target.filename().string() + ".XXXXXX")).string();
+    const int descriptor = ::mkstemp(temporary.data());
+    if (descriptor < 0) return WriteInPlace(fileName, text);
+
+    struct stat old {};
+    const mode_t mode = exists && ::stat(target.c_str(), &old) == 0 ? (old.st_mode & 07777) : NewFileMode();
+    const bool written = WriteAll(descriptor, text) && ::fchmod(descriptor, mode) == 0;
+    if (::close(descriptor) == 0 && written && ::rename(temporary.c_str(), target.c_str()) == 0) return true;
+    ::unlink(temporary.c_str());
+    return false;
+}
+
+}  // namespace quorvel

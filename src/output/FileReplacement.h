@@ -1,0 +1,17 @@
+#pragma once
+// Writing a whole file so that a failed write never costs the user the file it was to
+// replace.
+
+#include <string>
+
+namespace quorvel {
+
+// Puts text into the file. A regular file (or a new one) is written beside itself under
+// a temporary name and renamed over the old one only once every byte is written, keeping
+// the old file's permissions; a link is followed (also to a file yet to be made) and
+// stays a link. Where no file can be made beside it, and for anything that is not a
+// regular file (a device), the file is written in place. True when the whole text was
+// written.
+bool ReplaceFileContent(const std::string& fileName, const std::string& text);
+
+}  // namespace quorvel
