@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <utility>
+#include <vector>
+
 #include "DatabaseError.h"
 #include "FieldValue.h"
 #include "NumberText.h"
@@ -8,12 +11,10 @@ namespace quorvel {
 namespace {
 
 TEST(ReadNumber, ReadsDecimalNumbersWithBlanksAround) {
-    EXPECT_EQ(ReadNumber("1.356E-08"), 1.356E-08);
-    EXPECT_EQ(ReadNumber("  42 "), 42.0);
-    EXPECT_EQ(ReadNumber("-.5"), -0.5);
-    EXPECT_EQ(ReadNumber("+3e2"), 300.0);
-    EXPECT_EQ(ReadNumber("5."), 5.0);
-    EXPECT_EQ(ReadNumber("1e-400"), 0.0) << "underflow reads as zero";
+    // "1e-400" underflows: it reads as zero.
+    for (const auto& [text, value] : std::vector<std::pair<const char*, double>>{
+             {"1.356E-08", 1.356E-08}, {"  42 ", 42}, {"-.5", -0.5}, {"+3e2", 300}, {"5.", 5}, {"1e-400", 0}})
+        EXPECT_EQ(ReadNumber(text), value) << text;
 }
 
 TEST(ReadNumber, RefusesTextsThatAreNotNumbers) {
@@ -25,14 +26,11 @@ TEST(ReadNumber, RefusesTextsThatAreNotNumbers) {
 }
 
 TEST(FormatGeneralNumber, WritesTheShortestGeneralForm) {
-    EXPECT_EQ(FormatGeneralNumber(365), "365");
-    EXPECT_EQ(FormatGeneralNumber(0.01), "0.01");
-    EXPECT_EQ(FormatGeneralNumber(1.356E-08), "1.356E-08");
-    EXPECT_EQ(FormatGeneralNumber(0), "0");
-    EXPECT_EQ(FormatGeneralNumber(0.1 + 0.2), "0.3");
-    // Fifteen significant digits, found by fuzzing a sixteen-digit text.
-    EXPECT_EQ(FormatGeneralNumber(*ReadNumber("2222222222222225")), "2.22222222222222E+15");
-    EXPECT_EQ(FormatGeneralNumber(123456789012345678.0), "1.23456789012346E+17");
+    // Fifteen significant digits at most, found by fuzzing a sixteen-digit text.
+    for (const auto& [value, text] : std::vector<std::pair<double, const char*>>{
+             {365, "365"}, {0.01, "0.01"}, {1.356E-08, "1.356E-08"}, {0, "0"}, {0.1 + 0.2, "0.3"},
+             {*ReadNumber("2222222222222225"), "2.22222222222222E+15"}, {123456789012345678.0, "1.23456789012346E+17"}})
+        EXPECT_EQ(FormatGeneralNumber(value), text) << text;
 }
 
 TEST(FieldValue, NullIsNoTextAndNoNumber) {

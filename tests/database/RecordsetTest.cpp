@@ -49,7 +49,7 @@ TEST(Recordset, UnknownFieldsFail) {
     EXPECT_EQ(records.FieldCount(), 2);
 }
 
-TEST(SqliteDatabase, TablesComeInStoredOrderAndQueriesBindTheirParameters) {
+TEST(SqliteDatabase, QueriesBindTheirParameters) {
     FixtureDatabase fixture;
     fixture.Execute("CREATE TABLE T (Nuclide TEXT, ID INTEGER)");
     fixture.Insert("T", {"O'Brien-1", std::int64_t{3}});
@@ -57,9 +57,6 @@ TEST(SqliteDatabase, TablesComeInStoredOrderAndQueriesBindTheirParameters) {
     fixture.Insert("T", {"x' OR '1'='1", std::int64_t{2}});
 
     auto database = OpenDatabase(fixture.Path());
-    Recordset stored = database->OpenTable("T");
-    EXPECT_EQ(stored.Field("Nuclide").Text(), "O'Brien-1");
-
     Recordset quoted = database->OpenQuery("SELECT * FROM T WHERE Nuclide = ? ORDER BY ID", {std::string("O'Brien-1")});
     ASSERT_EQ(quoted.RecordCount(), 1);
     EXPECT_EQ(quoted.Field("ID").Text(), "3");

@@ -17,6 +17,7 @@ using test::FixtureDatabase;
 const AgeGroups TwoAges{{"Infant", "Adult"}, {365, 7300}};
 const AgeGroups SixAges{{"3 Months", "1 Year", "5 Years", "10 Years", "15 Years", "Adult"},
                         {100, 365, 1825, 3650, 5475, 7300}};
+const AgeGroups AdultOnly{{"Adult"}, {7300}};
 
 // Coefficients 2 to 25 hold scale x coefficient number x 1E-10; coefficient 1 is f1.
 DoseRecord Block(const std::string& nuclide, double age, double scale, double f1, std::int64_t id) {
@@ -161,7 +162,6 @@ TEST_F(IngestionDose, HighLetRecordsAreWeightedByTwenty) {
     addBlock("Th-232", "h", 2, 5);
     addBlock("Po-210", "H", 1, 7);
 
-    const AgeGroups adult{{"Adult"}, {7300}};
     struct Expected {
         const char* Nuclide;
         const char* First;     // coefficient 1: never weighted or converted
@@ -174,7 +174,7 @@ TEST_F(IngestionDose, HighLetRecordsAreWeightedByTwenty) {
                               Expected{"Cm-244", "1.00E-09", "2.40E-07", "2.00E-07", "1.00E-08"},
                               Expected{"Th-232", "1.00E-09", "5.00E-08", "1.00E-08", "1.00E-08"},
                               Expected{"Po-210", "1.00E-09", "2.00E-07", "2.00E-07", "1.00E-08"}}) {
-        const FlexGrid grid = Build(e.Nuclide, adult, 10);
+        const FlexGrid grid = Build(e.Nuclide, AdultOnly, 10);
         EXPECT_EQ(grid.TextMatrix(6, 1), e.First) << e.Nuclide;
         EXPECT_EQ(grid.TextMatrix(7, 1), e.Organ) << e.Nuclide;
         EXPECT_EQ(grid.TextMatrix(29, 1), e.Organ) << e.Nuclide << " bladder wall";
@@ -196,7 +196,7 @@ TEST_F(IngestionDose, AFieldHeldByOnlyOneRecordOfTheBlockStillShows) {
     low.Coefficients[3] = 4e-9;
     fixture.AddDoseRecord("Fgr13ingGDB", low);
     fixture.AddDoseRecord("Fgr13ingGDB", high);
-    const FlexGrid grid = Build("U-238", {{"Adult"}, {7300}});
+    const FlexGrid grid = Build("U-238", AdultOnly);
     EXPECT_EQ(grid.TextMatrix(7, 1), "2.00E-08");
     EXPECT_EQ(grid.TextMatrix(8, 1), "4.00E-09");
     EXPECT_EQ(grid.TextMatrix(9, 1), "") << "Null in both records";
@@ -206,7 +206,7 @@ TEST_F(IngestionDose, ABlockCountingMoreRecordsThanRemainShowsWhatThereIs) {
     DoseRecord last = Block("Ra-226", 7300, 1, 0.2, 1);
     last.Nlet = std::int64_t{3};
     fixture.AddDoseRecord("Fgr13ingGDB", last);
-    const FlexGrid grid = Build("Ra-226", {{"Adult"}, {7300}});
+    const FlexGrid grid = Build("Ra-226", AdultOnly);
     EXPECT_EQ(grid.Rows(), 31);
     EXPECT_EQ(grid.TextMatrix(7, 1), "2.00E-10");
 }
@@ -221,9 +221,8 @@ TEST_F(IngestionDose, ANuclideWithoutRecordsGivesTheEmptyResult) {
 TEST_F(IngestionDose, NamesWithQuotesAreFoundAndMatchInAnyCase) {
     fixture.AddDoseRecord("Fgr13ingGDB", Block("O'Brien-1", 7300, 1, 1, 1));
     fixture.AddDoseRecord("Fgr13ingGDB", Block("Cs-137", 7300, 1, 1, 2));
-    const AgeGroups adult{{"Adult"}, {7300}};
-    EXPECT_EQ(Build("O'Brien-1", adult).TextMatrix(1, 0), "O'Brien-1  T1/2 = 30.0 y");
-    EXPECT_EQ(Build("cs-137", adult).TextMatrix(1, 0), "Cs-137  T1/2 = 30.0 y") << "names match in any case";
+    EXPECT_EQ(Build("O'Brien-1", AdultOnly).TextMatrix(1, 0), "O'Brien-1  T1/2 = 30.0 y");
+    EXPECT_EQ(Build("cs-137", AdultOnly).TextMatrix(1, 0), "Cs-137  T1/2 = 30.0 y") << "names match in any case";
 }
 
 TEST_F(IngestionDose, MalformedBlocksEndTheBuildWithAnError) {
@@ -236,22 +235,14 @@ TEST_F(IngestionDose, MalformedBlocksEndTheBuildWithAnError) {
     DoseRecord numberAsText = Block("Ok-4", 7300, 1, 1, 4);
     numberAsText.Coefficients[5] = " 7.5E-10 ";
     for (const auto& record : {noCount, zeroCount, textValue, numberAsText}) fixture.AddDoseRecord("Fgr13ingGDB", record);
-
-    const AgeGroups adult{{"Adult"}, {7300}};
-    EXPECT_THROW(Build("Bad-1", adult), DatabaseError);
-    EXPECT_THROW(Build("Bad-2", adult), DatabaseError);
-    EXPECT_THROW(Build("Bad-3", adult), DatabaseError);
-    EXPECT_EQ(Build("Ok-4", adult).TextMatrix(10, 1), "7.50E-10");
+    for (const char* nuclide : {"Bad-1", "Bad-2", "Bad-3"}) EXPECT_THROW(Build(nuclide, AdultOnly), DatabaseError) << nuclide;
+    EXPECT_EQ(Build("Ok-4", AdultOnly).TextMatrix(10, 1), "7.50E-10");
 }
 
 TEST_F(IngestionDose, ATableWithoutTheExpectedFieldsFails) {
-    FixtureDatabase narrow;
-    narrow.Execute("CREATE TABLE Fgr13ingGDB (Nuclide, Age, Nlet, ID)");
-    narrow.Insert("Fgr13ingGDB", {"Cs-137", 7300.0, std::int64_t{1}, std::int64_t{1}});
-    auto database = OpenDatabase(narrow.Path());
-    FlexGrid grid;
-    EXPECT_THROW(ReportIngestionDoseCoefficients("Cs-137", grid, *database, 1, "Sv/Bq", {{"Adult"}, {7300}}, 1),
-                 DatabaseError);
+    fixture.Execute("DROP TABLE Fgr13ingGDB; CREATE TABLE Fgr13ingGDB (Nuclide, Age, Nlet, ID)");
+    fixture.Insert("Fgr13ingGDB", {"Cs-137", 7300.0, std::int64_t{1}, std::int64_t{1}});
+    EXPECT_THROW(Build("Cs-137", AdultOnly), DatabaseError);
 }
 
 }  // namespace
