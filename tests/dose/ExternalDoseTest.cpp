@@ -60,7 +60,6 @@ Colon Dose|1.04E-14|
 )");
     EXPECT_EQ(grid.ColWidth(0), 3000);
     EXPECT_EQ(grid.ColAlignment(0), AlignLeftTop);
-    EXPECT_EQ(grid.ColAlignment(1), AlignLeftCentre);
 }
 
 TEST_F(ExternalDose, ColonDoseTakesWhatTheTwoIntestineWallsHold) {
