@@ -23,12 +23,6 @@ std::string FileBytes(const std::string& path) {
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-std::vector<FieldValue> RiskRow(double value) {
-    std::vector<FieldValue> row = {"Total"};
-    for (int j = 1; j < 11; ++j) row.emplace_back(value);
-    return row;
-}
-
 class CoefficientRequest : public ::testing::Test {
 protected:
     CoefficientRequest() {
@@ -42,9 +36,11 @@ protected:
         fixture.AddDoseRecord("Fgr13inhHDB", dose);
         for (const char* table : {"F12TIII1", "F12TIII3", "F12TIII7"})
             fixture.AddExternalDoseRecord(table, "Co-60", table, {{2, 1e-15}}, 1);
-        for (int i = 0; i < 30; ++i) fixture.AddIngestionRiskRecord("Co-60", "Food", FieldValue(), 0.1, RiskRow(1e-10), i);
-        for (int i = 0; i < 15; ++i) fixture.AddInhalationRiskRecord("Co-60", "Type M", 0.1, RiskRow(1e-10), i);
-        for (int i = 0; i < 15; ++i) fixture.AddExternalRiskRecord("Co-60", "Ground Plane", RiskRow(1e-10), i);
+        std::vector<FieldValue> risks(11, FieldValue(1e-10));
+        risks[0] = "Total";
+        for (int i = 0; i < 30; ++i) fixture.AddIngestionRiskRecord("Co-60", "Food", FieldValue(), 0.1, risks, i);
+        for (int i = 0; i < 15; ++i) fixture.AddInhalationRiskRecord("Co-60", "Type M", 0.1, risks, i);
+        for (int i = 0; i < 15; ++i) fixture.AddExternalRiskRecord("Co-60", "Ground Plane", risks, i);
     }
 
     FlexGrid Request(const std::string& nuclide, int type, int pathway, int geometry) {

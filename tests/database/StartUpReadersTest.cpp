@@ -88,10 +88,5 @@ TEST(ReadUnitTables, MalformedTablesFail) {
     }
 }
 
-TEST(ReadUnitTables, AMissingDatabaseFails) {
-    test::TemporaryFolder folder;
-    EXPECT_THROW(ReadUnitTables((folder.Path() / "none.mdb").string(), "Risk Units", "Dose Units"), DatabaseError);
-}
-
 }  // namespace
 }  // namespace quorvel
