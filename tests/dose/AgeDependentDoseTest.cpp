@@ -1,4 +1,8 @@
+// The ingestion and inhalation dose tables, which share their builder.
+
 #include <gtest/gtest.h>
+
+#include <utility>
 
 #include "Database.h"
 #include "DatabaseError.h"
@@ -32,19 +36,30 @@ DoseRecord Block(const std::string& nuclide, double age, double scale, double f1
     return record;
 }
 
-class IngestionDose : public ::testing::Test {
+class AgeDependentDose : public ::testing::Test {
 protected:
-    IngestionDose() { fixture.CreateAgeDependentDoseTable("Fgr13ingGDB"); }
+    AgeDependentDose() {
+        fixture.CreateAgeDependentDoseTable("Fgr13ingGDB");
+        fixture.CreateAgeDependentDoseTable("Fgr13inhHDB");
+    }
 
+    // The ingestion table.
     FlexGrid Build(const std::string& nuclide, const AgeGroups& ages, double factor = 1, const std::string& unit = "Sv/Bq") {
         auto database = OpenDatabase(fixture.Path());
         FlexGrid grid;
         ReportIngestionDoseCoefficients(nuclide, grid, *database, factor, unit, ages, 1);
         return grid;
     }
+    // The inhalation table for the six ages, into a grid that may hold an earlier table.
+    void BuildInhalation(const std::string& nuclide, FlexGrid& grid, double factor = 1) {
+        auto database = OpenDatabase(fixture.Path());
+        ReportInhalationDoseCoefficients(nuclide, grid, *database, factor, "Sv/Bq", SixAges, 1);
+    }
 
     FixtureDatabase fixture;
 };
+using IngestionDose = AgeDependentDose;
+using InhalationDose = AgeDependentDose;
 
 TEST_F(IngestionDose, OneBlockPerAgeFillsOneColumnPerAgeInTheChosenUnits) {
     DoseRecord infant = Block("Cs-137", 365, 2, 0.3, 1);
@@ -243,6 +258,43 @@ TEST_F(IngestionDose, ATableWithoutTheExpectedFieldsFails) {
     fixture.Execute("DROP TABLE Fgr13ingGDB; CREATE TABLE Fgr13ingGDB (Nuclide, Age, Nlet, ID)");
     fixture.Insert("Fgr13ingGDB", {"Cs-137", 7300.0, std::int64_t{1}, std::int64_t{1}});
     EXPECT_THROW(Build("Cs-137", AdultOnly), DatabaseError);
+}
+
+TEST_F(InhalationDose, ANuclideWithoutRecordsKeepsOneColumnPerAge) {
+    FlexGrid grid;
+    BuildInhalation("Xx-1", grid);
+    EXPECT_EQ(DescribeGrid(grid), "||||||\n(None Available)||||||\n");
+}
+
+TEST_F(InhalationDose, AbsorptionTypesStackAsBlocksUnderEveryAge) {
+    std::int64_t id = 1;
+    for (double age : SixAges.AgeGroupDays)
+        for (const auto& [type, scale] : {std::pair{"Type F", 1}, std::pair{"Type M", 2}}) {
+            DoseRecord record = Block("Cs-137", age, scale, 0.1, id++);
+            record.Subtitle = type;
+            fixture.AddDoseRecord("Fgr13inhHDB", record);
+        }
+    FlexGrid grid;
+    BuildInhalation("Cs-137", grid, 1000);
+    EXPECT_EQ(grid.Rows(), 63);
+    EXPECT_EQ(grid.Cols(), 7);
+    EXPECT_EQ(grid.TextMatrix(0, 0), "Inhalation Dose Coefficients");
+    EXPECT_EQ(grid.TextMatrix(3, 0), "Type F");
+    EXPECT_EQ(grid.TextMatrix(35, 0), "Type M");
+    EXPECT_EQ(grid.TextMatrix(7, 1), "2.00E-07") << "coefficient 2 of type F: 1 x 2 x 1E-10 x 1000";
+    EXPECT_EQ(grid.TextMatrix(39, 6), "4.00E-07") << "coefficient 2 of type M: 2 x 2 x 1E-10 x 1000";
+}
+
+TEST_F(InhalationDose, AnEarlierLargerTableLeavesNothingBehind) {
+    FlexGrid grid(85, 12);
+    for (int r = 0; r < 85; ++r)
+        for (int c = 0; c < 12; ++c) grid.SetTextMatrix(r, c, "old");
+    fixture.AddDoseRecord("Fgr13inhHDB", Block("Cs-137", 100, 1, 0.1, 1));
+    BuildInhalation("Cs-137", grid);
+    EXPECT_EQ(grid.Rows(), 31);
+    EXPECT_EQ(grid.Cols(), 7);
+    for (int r = 0; r < grid.Rows(); ++r)
+        for (int c = 0; c < grid.Cols(); ++c) EXPECT_NE(grid.TextMatrix(r, c), "old") << r << "," << c;
 }
 
 }  // namespace
