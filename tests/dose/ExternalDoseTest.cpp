@@ -67,13 +67,17 @@ TEST_F(ExternalDose, ColonDoseTakesWhatTheTwoIntestineWallsHold) {
     upperOnly[11] = FieldValue();
     auto neither = upperOnly;
     neither[10] = FieldValue();
+    auto lowerOnly = OrganValues();
+    lowerOnly[10] = FieldValue();
     auto zeros = OrganValues();
     zeros[10] = 0.0;
     zeros[11] = 0.0;
     fixture.AddExternalDoseRecord("F12TIII3", "A-1", "A-1", upperOnly, 1);
     fixture.AddExternalDoseRecord("F12TIII3", "B-2", "B-2", neither, 2);
     fixture.AddExternalDoseRecord("F12TIII3", "C-3", "C-3", zeros, 3);
+    fixture.AddExternalDoseRecord("F12TIII3", "D-4", "D-4", lowerOnly, 4);
     EXPECT_EQ(Build("A-1", 1, 100).TextMatrix(31, 1), "5.70E-13") << "0.57 x 1E-14 x 100";
+    EXPECT_EQ(Build("D-4", 1).TextMatrix(31, 1), "4.73E-15") << "0.43 x 1.1E-14";
     EXPECT_EQ(Build("B-2", 1).TextMatrix(31, 1), "") << "neither wall is tabulated";
     EXPECT_EQ(Build("C-3", 1).TextMatrix(31, 1), "0.00E00") << "stored zeros are a zero dose";
     EXPECT_EQ(Build("A-1", 1).TextMatrix(0, 0), "Ground Plane Dose Coefficients");

@@ -2,13 +2,13 @@
 // empty result or a clear message, never a crash, and nothing is written to the database.
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
 #include <random>
 
 #include "CoefficientRequest.h"
+#include "FilePermissionsApply.h"
 #include "FixtureDatabase.h"
 #include "ViewerRun.h"
 
@@ -118,13 +118,21 @@ TEST(DamagedDatabase, EveryDamagedFileIsRefusedWithAMessageAndLeftAsItWas) {
     ExpectRefused(withoutTables.Path(), "an SQLite file without the tables");
 }
 
-TEST(DamagedDatabase, AnUnreadableFileIsRefused) {
-    if (geteuid() == 0) GTEST_SKIP() << "running as root: no file permission keeps root from reading";
+TEST(DamagedDatabase, AnUnreadableFileIsRefusedWithItsCause) {
     test::TemporaryFolder folder;
     const fs::path database = folder.Path() / "DoseAndRisk.mdb";
     fs::copy_file(ShippedDatabase(), database);
+    const std::string before = ReadBytes(database);
     fs::permissions(database, fs::perms::none);
-    ExpectRefused(database, "no read permission");
+    test::ViewerRun run;
+    {
+        const test::FilePermissionsApply asAnyUser;
+        run = test::RunViewer({"--database=" + database.string()});
+    }
+    test::ExpectOneLineFailure(run, ExitDatabaseError);
+    EXPECT_NE(run.Err.find("Cannot open the database " + database.string() + ": Permission denied"), std::string::npos)
+        << run.Err;
+    EXPECT_EQ(ReadBytes(database), before);
 }
 
 }  // namespace
