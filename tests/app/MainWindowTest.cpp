@@ -451,9 +451,17 @@ TEST_F(MainWindowTest, ExportAsksForAFileAndWritesNothingWhenCancelled) {
 TEST_F(MainWindowTest, AnExportThatCannotBeWrittenIsReportedAndTheTableStays) {
     ASSERT_TRUE(Start());
     const FlexGrid before = form_->MSFlexGrid1();
+    const fs::path readOnly = fixture_.Folder() / "read-only";
+    fs::create_directory(readOnly);
+    fs::permissions(readOnly, fs::perms::owner_read | fs::perms::owner_exec);
     desktop_.Files.Answers = {"/dev/full", (fixture_.Folder() / "no such folder" / "t.txt").string(),
-                              "/proc/self/t.txt"};
-    for (int i = 0; i < 3; ++i) form_->Toolbar1ButtonClick("Export");
+                              (readOnly / "t.txt").string()};
+    {
+        const test::FilePermissionsApply asAnyUser;
+        for (int i = 0; i < 3; ++i) form_->Toolbar1ButtonClick("Export");
+    }
+    EXPECT_TRUE(fs::is_empty(readOnly));
+    fs::permissions(readOnly, fs::perms::owner_all);
     EXPECT_EQ(desktop_.Prompt.Messages,
               std::vector<std::string>(3, "Error writing to the output file.  Make sure the file is not in use by another "
                                           "application."));
