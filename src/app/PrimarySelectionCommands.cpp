@@ -1,8 +1,11 @@
 // The commands of the menus and the toolbar.
 #include <QPrinter>
+#include <algorithm>
 #include <filesystem>
+#include <fstream>
 
 #include "DesktopDocumentOpener.h"
+#include "FileReplacement.h"
 #include "GridPrinting.h"
 #include "HelpWindow.h"
 #include "QtPrinterSurface.h"
@@ -19,13 +22,28 @@ namespace {
 inline constexpr const char* NoPrinterMessage =
     "No printer is installed.  Use File > Print to PDF . . . to print the table to a file.";
 
-void PrintGrid(const FlexGrid& grid, int paperStyle, QPrinter& printer, UserPrompt& prompt) {
+// True when a whole document was printed; every failure has been shown.
+bool PrintGrid(const FlexGrid& grid, int paperStyle, QPrinter& printer, UserPrompt& prompt) {
     try {
         QtPrinterSurface surface(printer);
         WriteGridResultsToPrinter(grid, paperStyle, surface, prompt);
+        return surface.DocumentPrinted();
     } catch (const std::exception& e) {
         prompt.ShowMessage(std::string("An error (") + e.what() + ") occured while printing.");
+        return false;
     }
+}
+
+// Qt's PDF writer does not report a full disk; a whole PDF file ends with its "%%EOF" mark.
+bool PdfFileIsComplete(const std::string& path) {
+    std::ifstream file(path, std::ios::binary | std::ios::ate);
+    const std::streamoff size = file.tellg();
+    if (!file || size <= 0) return false;
+    const std::streamoff tail = std::min<std::streamoff>(size, 16);
+    std::string end(static_cast<std::size_t>(tail), '\0');
+    file.seekg(size - tail);
+    file.read(end.data(), tail);
+    return file && end.find("%%EOF") != std::string::npos;
 }
 
 }  // namespace
@@ -60,10 +78,18 @@ void frmPrimarySelectionForm::PrintToPdfCommand() {
     if (!fileName) return;
     std::string path = *fileName;
     if (std::filesystem::path(path).extension().empty()) path += ".pdf";
-    QPrinter pdf(QPrinter::HighResolution);
-    pdf.setOutputFormat(QPrinter::PdfFormat);
-    pdf.setOutputFileName(QString::fromStdString(path));
-    PrintGrid(grid_, printPaperStyle_, pdf, services_.Prompt);
+    // The document goes into place only once complete: a failed print leaves an older
+    // file of that name as it was.
+    bool printed = false;
+    const bool replaced = ReplaceFile(path, [&](const std::string& output) {
+        QPrinter pdf(QPrinter::HighResolution);
+        pdf.setOutputFormat(QPrinter::PdfFormat);
+        pdf.setOutputFileName(QString::fromStdString(output));
+        printed = PrintGrid(grid_, printPaperStyle_, pdf, services_.Prompt);
+        return printed && PdfFileIsComplete(output);
+    });
+    if (printed && !replaced)
+        services_.Prompt.ShowMessage("An error (the file " + path + " could not be written) occured while printing.");
 }
 
 void frmPrimarySelectionForm::ExportCommand() {

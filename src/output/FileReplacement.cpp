@@ -40,26 +40,31 @@ mode_t NewFileMode() {
 
 }  // namespace
 
-bool ReplaceFileContent(const std::string& fileName, const std::string& text) {
+bool ReplaceFile(const std::string& fileName, const std::function<bool(const std::string& path)>& write) {
     std::error_code error;
     const fs::file_status status = fs::status(fileName, error);
     const bool exists = fs::exists(status);
-    if (exists && !fs::is_regular_file(status)) return WriteInPlace(fileName, text);
+    if (exists && !fs::is_regular_file(status)) return write(fileName);
     // A link to a file yet to be made makes that file.
-    if (!exists && fs::is_symlink(fs::symlink_status(fileName, error))) return WriteInPlace(fileName, text);
+    if (!exists && fs::is_symlink(fs::symlink_status(fileName, error))) return write(fileName);
 
     const fs::path target = exists ? fs::canonical(fileName, error) : fs::path(fileName);
-    if (error) return WriteInPlace(fileName, text);
+    if (error) return write(fileName);
     std::string temporary = (target.parent_path() / ("." + target.filename().string() + ".XXXXXX")).string();
     const int descriptor = ::mkstemp(temporary.data());
-    if (descriptor < 0) return WriteInPlace(fileName, text);
+    if (descriptor < 0) return write(fileName);
+    ::close(descriptor);
 
     struct stat old {};
     const mode_t mode = exists && ::stat(target.c_str(), &old) == 0 ? (old.st_mode & 07777) : NewFileMode();
-    const bool written = WriteAll(descriptor, text) && ::fchmod(descriptor, mode) == 0;
-    if (::close(descriptor) == 0 && written && ::rename(temporary.c_str(), target.c_str()) == 0) return true;
+    if (write(temporary) && ::chmod(temporary.c_str(), mode) == 0 && ::rename(temporary.c_str(), target.c_str()) == 0)
+        return true;
     ::unlink(temporary.c_str());
     return false;
+}
+
+bool ReplaceFileContent(const std::string& fileName, const std::string& text) {
+    return ReplaceFile(fileName, [&text](const std::string& path) { return WriteInPlace(path, text); });
 }
 
 }  // namespace quorvel

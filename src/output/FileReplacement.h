@@ -2,6 +2,7 @@
 // Writing a whole file so that a failed write never costs the user the file it was to
 // replace.
 
+#include <functional>
 #include <string>
 
 namespace quorvel {
@@ -13,5 +14,11 @@ namespace quorvel {
 // regular file (a device), the file is written in place. True when the whole text was
 // written.
 bool ReplaceFileContent(const std::string& fileName, const std::string& text);
+
+// The same for a file that another writer makes: write is given the path to write (the
+// temporary file, or the file itself where it is written in place) and says whether it
+// made the whole file. Only then is the temporary file put in the file's place; otherwise
+// it is removed and an old file stays as it was.
+bool ReplaceFile(const std::string& fileName, const std::function<bool(const std::string& path)>& write);
 
 }  // namespace quorvel

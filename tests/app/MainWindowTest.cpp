@@ -16,6 +16,7 @@
 
 #include "DesktopRecorders.h"
 #include "FilePermissionsApply.h"
+#include "FileSizeLimit.h"
 #include "FixtureDatabase.h"
 #include "HelpWindow.h"
 #include "ResultGridView.h"
@@ -540,6 +541,22 @@ TEST_F(MainWindowTest, PrintToPdfWritesTheTableToTheChosenFile) {
     Child<QAction>("mnuPrintToPdf")->trigger();
     EXPECT_EQ(ReadBytes(pdf.string() + ".pdf").substr(0, 5), "%PDF-");
     EXPECT_TRUE(desktop_.Prompt.Messages.empty());
+}
+
+TEST_F(MainWindowTest, APdfThatCannotBeWrittenWhollyLeavesTheOlderFileOfThatName) {
+    ASSERT_TRUE(Start());
+    const fs::path pdf = fixture_.Folder() / "table.pdf";
+    std::ofstream(pdf, std::ios::binary) << "%PDF- printed last week";
+    const auto filesBefore = std::distance(fs::directory_iterator(fixture_.Folder()), {});
+    desktop_.Files.Answers = {pdf.string()};
+    {
+        const test::FileSizeLimit fullDisk(2048);
+        Child<QAction>("mnuPrintToPdf")->trigger();
+    }
+    ASSERT_EQ(desktop_.Prompt.Messages.size(), 1U);
+    EXPECT_TRUE(desktop_.Prompt.Messages.front().ends_with(") occured while printing.")) << desktop_.Prompt.Messages.front();
+    EXPECT_EQ(ReadBytes(pdf), "%PDF- printed last week");
+    EXPECT_EQ(std::distance(fs::directory_iterator(fixture_.Folder()), {}), filesBefore) << "nothing is left behind";
 }
 
 // The window on the shipped database, saved as a picture to look at.
