@@ -48,8 +48,11 @@ bool ReplaceFile(const std::string& fileName, const std::function<bool(const std
     // A link to a file yet to be made makes that file.
     if (!exists && fs::is_symlink(fs::symlink_status(fileName, error))) return write(fileName);
 
-    const fs::path target = exists ? fs::canonical(fileName, error) : fs::path(fileName);
-    if (error) return write(fileName);
+    fs::path target = fileName;
+    if (exists) {
+        target = fs::canonical(fileName, error);
+        if (error) return write(fileName);
+    }
     std::string temporary = (target.parent_path() / ("." + target.filename().string() + ".XXXXXX")).string();
     const int descriptor = ::mkstemp(temporary.data());
     if (descriptor < 0) return write(fileName);

@@ -1,6 +1,7 @@
 // Writing the grid to a comma-separated text file, byte for byte, and failing visibly.
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <filesystem>
 #include <fstream>
@@ -100,6 +101,22 @@ TEST_F(TextExportTest, AWriteThatFailsHalfWayLeavesTheFileItWasToReplace) {
     EXPECT_EQ(prompt_.Messages, Messages{ErrorMessage});
     EXPECT_EQ(ReadFile(file), "the table saved yesterday\r\n");
     EXPECT_EQ(FileNames(folder_.Path()), std::vector<std::string>{"table.txt"}) << "nothing is left behind";
+
+    // Nor is a new file left half written.
+    {
+        const quorvel::test::FileSizeLimit fullDisk(4096);
+        EXPECT_FALSE(WriteTheContentOfMSFlexGridToAsciiFile(LargeGrid(), (folder_.Path() / "new.txt").string(), prompt_));
+    }
+    EXPECT_EQ(FileNames(folder_.Path()), std::vector<std::string>{"table.txt"});
+}
+
+TEST_F(TextExportTest, ANewFileGetsThePermissionsTheUserMaskAllows) {
+    const mode_t saved = ::umask(027);
+    const bool written = WriteTheContentOfMSFlexGridToAsciiFile(GridOf({{"a"}}), (folder_.Path() / "new.txt").string(), prompt_);
+    ::umask(saved);
+    EXPECT_TRUE(written);
+    EXPECT_EQ(fs::status(folder_.Path() / "new.txt").permissions(),
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
 }
 
 TEST_F(TextExportTest, AReplacedFileKeepsItsPermissionsAndALinkStaysALink) {
