@@ -3,7 +3,6 @@
 // fonts and styles still to load) and then repeated; with the peak resident memory.
 #include <benchmark/benchmark.h>
 #include <sys/resource.h>
-#include <unistd.h>
 
 #include <QApplication>
 #include <cstdio>
@@ -11,6 +10,7 @@
 #include <stdexcept>
 
 #include "DesktopRecorders.h"
+#include "FixtureDatabase.h"
 #include "frmPrimarySelectionForm.h"
 
 namespace quorvel {
@@ -18,29 +18,18 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// A folder of its own, so that a user.ini left beside the build's database plays no part.
-class ApplicationFolder {
-public:
-    ApplicationFolder() : path_(fs::temp_directory_path() / ("quorvel-bench-" + std::to_string(::getpid()))) {
-        const fs::path shipped = fs::path(QUORVEL_APPLICATION_DIRECTORY) / "DoseAndRisk.mdb";
-        if (!fs::exists(shipped)) throw std::runtime_error("build the shipped database first: " + shipped.string());
-        fs::create_directories(path_);
-        fs::copy_file(shipped, path_ / "DoseAndRisk.mdb", fs::copy_options::overwrite_existing);
-    }
-    ~ApplicationFolder() {
-        std::error_code ignored;
-        fs::remove_all(path_, ignored);
-    }
-    std::string Path() const { return path_.string(); }
+// The shipped database in a folder of its own, so that a user.ini left beside the build's
+// database plays no part.
+void CopyShippedDatabaseInto(const test::TemporaryFolder& folder) {
+    const fs::path shipped = fs::path(QUORVEL_APPLICATION_DIRECTORY) / "DoseAndRisk.mdb";
+    if (!fs::exists(shipped)) throw std::runtime_error("build the shipped database first: " + shipped.string());
+    fs::copy_file(shipped, folder.Path() / "DoseAndRisk.mdb");
+}
 
-private:
-    fs::path path_;
-};
-
-void LoadTheWindow(benchmark::State& state, const ApplicationFolder* folder) {
+void LoadTheWindow(benchmark::State& state, const test::TemporaryFolder* folder) {
     test::RecordingDesktop desktop;
     for (auto _ : state) {
-        frmPrimarySelectionForm form(desktop.Services(folder->Path()));
+        frmPrimarySelectionForm form(desktop.Services(folder->Path().string()));
         if (!form.Load()) {
             state.SkipWithError("start-up failed");
             return;
@@ -67,7 +56,8 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     qInstallMessageHandler(quorvel::DropSizeHintNotices);
     QApplication application(argc, argv);
-    const quorvel::ApplicationFolder folder;
+    const quorvel::test::TemporaryFolder folder;
+    quorvel::CopyShippedDatabaseInto(folder);
     benchmark::RegisterBenchmark("DesktopStartUp/first-window", quorvel::LoadTheWindow, &folder)
         ->Unit(benchmark::kMillisecond)
         ->Iterations(1);
