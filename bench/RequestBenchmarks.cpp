@@ -8,7 +8,7 @@
 #include <memory>
 #include <stdexcept>
 
-#include "CoefficientRequest.h"
+#include "CoefficientDispatcher.h"
 #include "Database.h"
 #include "FixtureDatabase.h"
 #include "NuclideList.h"
@@ -77,7 +77,8 @@ void Request(benchmark::State& state, const Kind& kind) {
     NoBusyPointer pointer;
     FlexGrid grid;
     for (auto _ : state) {
-        DispatchCoefficientRequest(path, nuclide, grid, kind.Type, kind.Pathway, kind.Geometry, 1, "Sv/Bq", SixAges, 1, pointer);
+        DispatchCoefficientRequest(path, {nuclide, kind.Type, kind.Pathway, kind.Geometry}, grid, {1, "Sv/Bq"}, SixAges, 1,
+                                   pointer);
         benchmark::DoNotOptimize(grid.Rows());
     }
     if (grid.Rows() < 20) state.SkipWithError("the request found no table");
@@ -116,8 +117,8 @@ void StartUpToFirstTable(benchmark::State& state) {
         database.reset();
         const UnitTables units = ReadUnitTables(path, "Risk Units", "Dose Units");
         FlexGrid grid;
-        DispatchCoefficientRequest(path, EntryNuclide(entries.front()), grid, RiskCoefficients, IngestionPathway, 0,
-                                   units.RiskUnits.Factors[1][1], units.RiskUnits.Labels[1][1], ages, 1, pointer);
+        const CoefficientRequest first{EntryNuclide(entries.front()), RiskCoefficients, IngestionPathway};
+        DispatchCoefficientRequest(path, first, grid, ChooseUnit(units, first), ages, 1, pointer);
         benchmark::DoNotOptimize(grid.Rows());
     }
 }
@@ -137,7 +138,8 @@ void SweepEveryNuclideAndTableKind(benchmark::State& state) {
             for (int type : {DoseCoefficients, RiskCoefficients})
                 for (int pathway : {IngestionPathway, InhalationPathway, ExternalPathway})
                     for (int geometry = 0; geometry < (pathway == ExternalPathway ? 3 : 1); ++geometry)
-                        DispatchCoefficientRequest(path, nuclide, grid, type, pathway, geometry, 1, "unit", SixAges, 1, pointer);
+                        DispatchCoefficientRequest(path, {nuclide, type, pathway, geometry}, grid, {1, "unit"}, SixAges, 1,
+                                                   pointer);
     }
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);

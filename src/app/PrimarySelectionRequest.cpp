@@ -35,26 +35,11 @@ void frmPrimarySelectionForm::AdvanceTextWithListBoxOptions(const std::string& t
 }
 
 void frmPrimarySelectionForm::SetupTheUnitParameters() {
-    for (int i = 0; i < 2; ++i)
-        if (optType_[static_cast<std::size_t>(i)]->isChecked()) {
-            coefficientType_ = i;
-            break;
-        }
-    for (int i = 0; i < 3; ++i) {
-        if (!optCoefficients_[static_cast<std::size_t>(i)]->isChecked()) continue;
-        if (i != ExternalPathway) {
-            unitCategory_ = 1;
-        } else {
-            for (int g = 0; g < 3; ++g)
-                if (optExternalType_[static_cast<std::size_t>(g)]->isChecked()) {
-                    unitCategory_ = g + 2;
-                    break;
-                }
-        }
-        break;
-    }
+    const CoefficientRequest options = RequestFromOptions();
+    coefficientType_ = options.Type;
+    unitCategory_ = options.UnitCategory();
     const bool dose = coefficientType_ == DoseCoefficients;
-    const UnitTable& units = dose ? units_.DoseUnits : units_.RiskUnits;
+    const UnitTable& units = UnitListOf(units_, coefficientType_);
     const int saved = (dose ? savedDoseUnit_ : savedRiskUnit_)[static_cast<std::size_t>(unitCategory_)];
     FillUnitsList(unitCategory_, units, 0);
     // A remembered position beyond the list selects its last unit.
@@ -71,34 +56,32 @@ void frmPrimarySelectionForm::FillUnitsList(int category, const UnitTable& units
     if (index < combo1_->count()) combo1_->setCurrentIndex(index);
 }
 
+CoefficientRequest frmPrimarySelectionForm::RequestFromOptions() const {
+    CoefficientRequest request;
+    request.Nuclide = txtSelectedNuclide_->text().toStdString();
+    request.Type = optType_[0]->isChecked() ? DoseCoefficients : RiskCoefficients;
+    for (int i = 2; i >= 0; --i)
+        if (optCoefficients_[static_cast<std::size_t>(i)]->isChecked()) request.PathwayCode = i;
+    for (int i = 2; i >= 0; --i)
+        if (optExternalType_[static_cast<std::size_t>(i)]->isChecked()) request.Geometry = i;
+    request.UnitPosition = combo1_->currentIndex() + 1;
+    return request;
+}
+
 void frmPrimarySelectionForm::Apply() {
-    const std::string nuclide = txtSelectedNuclide_->text().toStdString();
-    const int type = optType_[0]->isChecked() ? DoseCoefficients : RiskCoefficients;
-    int pathway = 0;
-    for (int i = 2; i >= 0; --i)
-        if (optCoefficients_[static_cast<std::size_t>(i)]->isChecked()) pathway = i;
-    int geometry = 0;
-    for (int i = 2; i >= 0; --i)
-        if (optExternalType_[static_cast<std::size_t>(i)]->isChecked()) geometry = i;
-    const int position = combo1_->currentIndex() + 1;
-    // Position 0 holds the unit count, not a unit.
-    if (position < 1) {
+    const CoefficientRequest request = RequestFromOptions();
+    // An empty units list leaves no unit to request in (position 0 holds the unit count).
+    if (request.UnitPosition < 1) {
         ChangeTheGridBackGround(false);
         return;
     }
-
-    const auto category = static_cast<std::size_t>(unitCategory_);
-    const auto slot = static_cast<std::size_t>(position);
-    const UnitTable& units = type == RiskCoefficients ? units_.RiskUnits : units_.DoseUnits;
-    const double unitFactor = units.Factors[category][slot];
-    const std::string unitName = units.Labels[category][slot];
-    (type == RiskCoefficients ? savedRiskUnit_ : savedDoseUnit_)[category] = position;
-
     // The table is built aside, so that a failure leaves the previous one on screen.
     FlexGrid result = grid_;
     try {
-        DispatchCoefficientRequest(databasePath_, nuclide, result, type, pathway, geometry, unitFactor, unitName, ages_, 1,
-                                   services_.Busy);
+        const UnitChoice unit = ChooseUnit(units_, request);
+        const auto category = static_cast<std::size_t>(request.UnitCategory());
+        (request.Type == RiskCoefficients ? savedRiskUnit_ : savedDoseUnit_)[category] = request.UnitPosition;
+        DispatchCoefficientRequest(databasePath_, request, result, unit, ages_, 1, services_.Busy);
     } catch (const RequestError& e) {
         ChangeTheGridBackGround(false);
         services_.Prompt.ShowMessage(std::string("An error (") + e.what() +

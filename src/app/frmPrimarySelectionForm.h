@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "CoefficientRequest.h"
+#include "CoefficientDispatcher.h"
 #include "DatabaseCompaction.h"
 #include "DesktopServices.h"
 #include "FlexGrid.h"
@@ -104,6 +104,7 @@ private:
     void PlaceWindow(const UserSettings& settings);
     UserSettings CurrentSettings() const;
 
+    CoefficientRequest RequestFromOptions() const;
     void AdvanceTextWithListBoxOptions(const std::string& text);
     void FillUnitsList(int category, const UnitTable& units, int index);
     int SelectedNuclideEntry() const;

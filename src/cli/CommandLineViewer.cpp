@@ -6,7 +6,7 @@
 #include <ostream>
 
 #include "AccessDatabase.h"
-#include "CoefficientRequest.h"
+#include "CoefficientDispatcher.h"
 #include "Database.h"
 #include "DatabaseError.h"
 #include "GridText.h"
@@ -23,11 +23,7 @@ enum class OutputFormat { Text, Csv, Tsv };
 
 struct Options {
     std::string DatabasePath;
-    std::string Nuclide;
-    int Type = DoseCoefficients;
-    int PathwayCode = IngestionPathway;
-    int Geometry = SubmersionGeometry;
-    int UnitPosition = 1;
+    CoefficientRequest Request;
     OutputFormat Format = OutputFormat::Text;
     bool ListNuclides = false;
     bool ListUnits = false;
@@ -40,28 +36,22 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-const char* const CategoryNames[] = {"", "internal exposure", "Submersion", "Ground Plane", "Soil Volume"};
-
-int UnitCategoryOf(const Options& options) {
-    return options.PathwayCode == ExternalPathway ? 2 + options.Geometry : 1;
+// CLI11's transformer of a word list of the request model.
+CLI::CheckedTransformer WordsOf(const std::vector<std::pair<std::string, int>>& words) {
+    return CLI::CheckedTransformer(std::map<std::string, int>(words.begin(), words.end()), CLI::ignore_case);
 }
 
 void AddOptions(CLI::App& app, Options& options) {
     app.add_option("--database", options.DatabasePath, "Coefficient database (default: DoseAndRisk.mdb beside the program)");
-    app.add_option("--nuclide", options.Nuclide, "Nuclide name as listed, e.g. Co-60 (default: the first of the list)");
-    app.add_option("--type", options.Type, "dose or risk (default: dose)")
-        ->transform(CLI::CheckedTransformer(std::map<std::string, int>{{"dose", DoseCoefficients}, {"risk", RiskCoefficients}},
-                                            CLI::ignore_case));
-    app.add_option("--pathway", options.PathwayCode, "ingestion, inhalation or external (default: ingestion)")
-        ->transform(CLI::CheckedTransformer(
-            std::map<std::string, int>{{"ingestion", IngestionPathway}, {"inhalation", InhalationPathway}, {"external", ExternalPathway}},
-            CLI::ignore_case));
-    app.add_option("--geometry", options.Geometry, "External geometry: submersion, ground-plane or soil-volume (default: submersion)")
-        ->transform(CLI::CheckedTransformer(std::map<std::string, int>{{"submersion", SubmersionGeometry},
-                                                                       {"ground-plane", GroundPlaneGeometry},
-                                                                       {"soil-volume", SoilVolumeGeometry}},
-                                            CLI::ignore_case));
-    app.add_option("--unit", options.UnitPosition, "Position of the unit in --list-units (default: 1)")
+    app.add_option("--nuclide", options.Request.Nuclide,
+                   "Nuclide name as listed, e.g. Co-60 (default: the first of the list)");
+    app.add_option("--type", options.Request.Type, "dose or risk (default: dose)")->transform(WordsOf(CoefficientTypeWords()));
+    app.add_option("--pathway", options.Request.PathwayCode, "ingestion, inhalation or external (default: ingestion)")
+        ->transform(WordsOf(PathwayWords()));
+    app.add_option("--geometry", options.Request.Geometry,
+                   "External geometry: submersion, ground-plane or soil-volume (default: submersion)")
+        ->transform(WordsOf(GeometryWords()));
+    app.add_option("--unit", options.Request.UnitPosition, "Position of the unit in --list-units (default: 1)")
         ->check(CLI::Validator(
             [](std::string& text) {
                 const auto value = ReadNumber(text);
@@ -132,27 +122,21 @@ int Run(const Options& options, std::ostream& out) {
         for (const auto& entry : entries) out << entry << '\n';
         return ExitTable;
     }
-    const int category = UnitCategoryOf(options);
-    const UnitTable& table = options.Type == DoseCoefficients ? units.DoseUnits : units.RiskUnits;
-    const char* typeName = options.Type == DoseCoefficients ? "dose" : "risk";
+    CoefficientRequest request = options.Request;
     if (options.ListUnits) {
-        PrintUnits(table, category, out);
+        PrintUnits(UnitListOf(units, request.Type), request.UnitCategory(), out);
         return ExitTable;
     }
-    if (table.UnitCount(category) == 0)
-        throw DatabaseError(std::string("The database holds no ") + typeName + " units for " + CategoryNames[category] + ".");
-    if (options.UnitPosition > table.UnitCount(category))
-        throw UsageError("--unit " + std::to_string(options.UnitPosition) + ": there are " +
-                         std::to_string(table.UnitCount(category)) + " " + typeName + " units for " +
-                         CategoryNames[category] + " (see --list-units).");
-
-    const std::string nuclide = options.Nuclide.empty() ? EntryNuclide(entries.front()) : options.Nuclide;
-    const auto category_ = static_cast<std::size_t>(category);
-    const auto position = static_cast<std::size_t>(options.UnitPosition);
+    UnitChoice unit;
+    try {
+        unit = ChooseUnit(units, request);
+    } catch (const UnitPositionError& e) {
+        throw UsageError("--unit " + std::to_string(request.UnitPosition) + ": " + e.what() + " (see --list-units).");
+    }
+    if (request.Nuclide.empty()) request.Nuclide = EntryNuclide(entries.front());
     FlexGrid grid;
     NoBusyPointer pointer;
-    DispatchCoefficientRequest(options.DatabasePath, nuclide, grid, options.Type, options.PathwayCode, options.Geometry,
-                               table.Factors[category_][position], table.Labels[category_][position], ages, 1, pointer);
+    DispatchCoefficientRequest(options.DatabasePath, request, grid, unit, ages, 1, pointer);
     PrintGrid(grid, options.Format, out);
     return ExitTable;
 }

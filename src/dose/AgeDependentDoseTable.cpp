@@ -36,7 +36,7 @@ BlockTable ReadBlock(Recordset& records) {
 }  // namespace
 
 void ReportAgeDependentDoseCoefficients(const AgeDependentDoseTable& table, AgeDependentDoseCoefs& coefs,
-                                        const std::string& nuclide, FlexGrid& grid, Database& database,
+                                        const std::string& nuclide, Database& database, FlexGrid& grid,
                                         double unitFactor, const std::string& unitLabel, const AgeGroups& ages,
                                         int descriptorColumns) {
     SetEmptyResultGrid(grid);

@@ -20,7 +20,7 @@ struct AgeDependentDoseTable {
 inline constexpr int DoseBlockRows = 32;
 
 void ReportAgeDependentDoseCoefficients(const AgeDependentDoseTable& table, AgeDependentDoseCoefs& coefs,
-                                        const std::string& nuclide, FlexGrid& grid, Database& database,
+                                        const std::string& nuclide, Database& database, FlexGrid& grid,
                                         double unitFactor, const std::string& unitLabel, const AgeGroups& ages,
                                         int descriptorColumns);
 

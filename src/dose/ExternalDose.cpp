@@ -27,7 +27,7 @@ const ExternalGeometry& GeometryAt(int geometry) {
 
 std::string ExternalDoseTableName(int geometry) { return GeometryAt(geometry).TableName; }
 
-void ReportExternalDoseCoefficients(const std::string& nuclide, FlexGrid& grid, Database& database, int geometry,
+void ReportExternalDoseCoefficients(const std::string& nuclide, Database& database, FlexGrid& grid, int geometry,
                                     double unitFactor, const std::string& unitLabel, int descriptorColumns) {
     const ExternalGeometry& chosen = GeometryAt(geometry);
     Recordset records = database.OpenQuery(

@@ -3,10 +3,10 @@
 
 namespace quorvel {
 
-void ReportIngestionDoseCoefficients(const std::string& nuclide, FlexGrid& grid, Database& database, double unitFactor,
+void ReportIngestionDoseCoefficients(const std::string& nuclide, Database& database, FlexGrid& grid, double unitFactor,
                                      const std::string& unitLabel, const AgeGroups& ages, int descriptorColumns) {
     clsIngestionCoefs coefs;
-    ReportAgeDependentDoseCoefficients({"Fgr13ingGDB", true}, coefs, nuclide, grid, database, unitFactor, unitLabel,
+    ReportAgeDependentDoseCoefficients({"Fgr13ingGDB", true}, coefs, nuclide, database, grid, unitFactor, unitLabel,
                                        ages, descriptorColumns);
 }
 

@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "AccessTestFiles.h"
-#include "CoefficientRequest.h"
+#include "CoefficientDispatcher.h"
 #include "CommandLineViewer.h"
 #include "Database.h"
 #include "FixtureDatabase.h"
@@ -137,8 +137,8 @@ TEST(ConvertAccessDatabase, TheBuildersAnswerOnAConvertedFileAsOnTheShippedLayou
         const AgeGroups ages = ReadAgeUnits(*OpenDatabase(path));
         FlexGrid grid;
         NoBusyPointer pointer;
-        DispatchCoefficientRequest(path, "Co-60", grid, DoseCoefficients, IngestionPathway, SubmersionGeometry, 1, "Sv/Bq",
-                                   ages, 1, pointer);
+        DispatchCoefficientRequest(path, {"Co-60", DoseCoefficients, IngestionPathway, SubmersionGeometry, 1}, grid,
+                                   {1, "Sv/Bq"}, ages, 1, pointer);
         return FormatGridAsCommaSeparatedText(grid);
     };
     const std::string expected = buildIngestion(fixture.Path());

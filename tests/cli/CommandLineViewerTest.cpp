@@ -8,7 +8,7 @@
 #include <utility>
 #include <vector>
 
-#include "CoefficientRequest.h"
+#include "CoefficientDispatcher.h"
 #include "Database.h"
 #include "FixtureDatabase.h"
 #include "FlexGrid.h"
@@ -93,8 +93,8 @@ protected:
         const quorvel::AgeGroups ages = quorvel::ReadAgeUnits(*quorvel::OpenDatabase(db.Path()));
         FlexGrid grid;
         quorvel::NoBusyPointer pointer;
-        quorvel::DispatchCoefficientRequest(db.Path(), "Co-60", grid, c.Type, c.Pathway, c.Geometry, c.UnitFactor,
-                                            c.UnitName, ages, 1, pointer);
+        quorvel::DispatchCoefficientRequest(db.Path(), {"Co-60", c.Type, c.Pathway, c.Geometry, 1}, grid,
+                                            {c.UnitFactor, c.UnitName}, ages, 1, pointer);
         return grid;
     }
     std::vector<std::string> Arguments(const std::string& format) {
@@ -134,7 +134,7 @@ INSTANTIATE_TEST_SUITE_P(
                    quorvel::InhalationPathway, 0, 1, "Sv/Bq"},
         OutputCase{"DoseExternalGroundPlane", {"--type", "dose", "--pathway", "external", "--geometry", "ground-plane"},
                    quorvel::DoseCoefficients, quorvel::ExternalPathway, 1, 1, "Sv m2/(Bq s)"}),
-    [](const ::testing::TestParamInfo<OutputCase>& info) { return std::string(info.param.Name); });
+    [](const ::testing::TestParamInfo<OutputCase>& testCase) { return std::string(testCase.param.Name); });
 
 // One external risk record, with a text holding a comma and a Null among its values.
 TEST(CommandLineTextTest, TextIsTheDefaultAndAlignsColumnsToTheirWidestCell) {

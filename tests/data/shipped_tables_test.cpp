@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "CoefficientRequest.h"
+#include "CoefficientDispatcher.h"
 #include "Database.h"
 #include "NuclideList.h"
 #include "StartUpReaders.h"
@@ -39,8 +39,8 @@ FlexGrid request(const std::string& nuclide, int type, int pathway, int geometry
     const UnitTable& units = type == DoseCoefficients ? startUp().Units.DoseUnits : startUp().Units.RiskUnits;
     FlexGrid grid;
     NoBusyPointer pointer;
-    DispatchCoefficientRequest(shippedPath(), nuclide, grid, type, pathway, geometry,
-                               units.Factors.at(category).at(unitPosition), units.Labels.at(category).at(unitPosition),
+    DispatchCoefficientRequest(shippedPath(), {nuclide, type, pathway, geometry, unitPosition}, grid,
+                               {units.Factors.at(category).at(unitPosition), units.Labels.at(category).at(unitPosition)},
                                startUp().Ages, 1, pointer);
     return grid;
 }

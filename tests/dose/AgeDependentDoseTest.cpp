@@ -47,13 +47,13 @@ protected:
     FlexGrid Build(const std::string& nuclide, const AgeGroups& ages, double factor = 1, const std::string& unit = "Sv/Bq") {
         auto database = OpenDatabase(fixture.Path());
         FlexGrid grid;
-        ReportIngestionDoseCoefficients(nuclide, grid, *database, factor, unit, ages, 1);
+        ReportIngestionDoseCoefficients(nuclide, *database, grid, factor, unit, ages, 1);
         return grid;
     }
     // The inhalation table for the six ages, into a grid that may hold an earlier table.
     void BuildInhalation(const std::string& nuclide, FlexGrid& grid, double factor = 1) {
         auto database = OpenDatabase(fixture.Path());
-        ReportInhalationDoseCoefficients(nuclide, grid, *database, factor, "Sv/Bq", SixAges, 1);
+        ReportInhalationDoseCoefficients(nuclide, *database, grid, factor, "Sv/Bq", SixAges, 1);
     }
 
     FixtureDatabase fixture;

@@ -40,7 +40,7 @@ protected:
     FlexGrid Build(const std::string& nuclide, int geometry, double factor = 1, const std::string& unit = "Sv m3/(Bq s)") {
         auto database = OpenDatabase(fixture.Path());
         FlexGrid grid;
-        ReportExternalDoseCoefficients(nuclide, grid, *database, geometry, factor, unit, 1);
+        ReportExternalDoseCoefficients(nuclide, *database, grid, geometry, factor, unit, 1);
         return grid;
     }
 

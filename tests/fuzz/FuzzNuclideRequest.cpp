@@ -5,7 +5,7 @@
 #include <memory>
 #include <string>
 
-#include "CoefficientRequest.h"
+#include "CoefficientDispatcher.h"
 #include "FixtureDatabase.h"
 
 namespace {
@@ -40,7 +40,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         for (int pathway : {quorvel::IngestionPathway, quorvel::InhalationPathway, quorvel::ExternalPathway}) {
             quorvel::FlexGrid grid;
             try {
-                quorvel::DispatchCoefficientRequest(Database().Path(), name, grid, type, pathway, 0, 1, "u", ages, 1, pointer);
+                quorvel::DispatchCoefficientRequest(Database().Path(), {name, type, pathway, 0, 1}, grid, {1, "u"}, ages, 1,
+                                                    pointer);
             } catch (...) {
                 std::abort();
             }

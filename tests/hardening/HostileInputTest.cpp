@@ -7,7 +7,7 @@
 #include <fstream>
 #include <random>
 
-#include "CoefficientRequest.h"
+#include "CoefficientDispatcher.h"
 #include "FilePermissionsApply.h"
 #include "FixtureDatabase.h"
 #include "ViewerRun.h"
@@ -59,7 +59,8 @@ TEST(HostileInput, AThousandTypedNamesGiveTablesOrTheEmptyResultAndLeaveTheDatab
         for (int type : {DoseCoefficients, RiskCoefficients}) {
             for (int pathway : {IngestionPathway, InhalationPathway, ExternalPathway}) {
                 FlexGrid grid;
-                ASSERT_NO_THROW(DispatchCoefficientRequest(database.string(), name, grid, type, pathway, 1, 1, "u", ages, 1, pointer))
+                ASSERT_NO_THROW(DispatchCoefficientRequest(database.string(), {name, type, pathway, 1, 1}, grid, {1, "u"}, ages, 1,
+                                                           pointer))
                     << name.substr(0, 60);
                 tables += grid.TextMatrix(1, 0) != "(None Available)";
             }

@@ -256,7 +256,7 @@ INSTANTIATE_TEST_SUITE_P(
                       GrowthCase{"External1", RiskTable::External, 1, false, 20, 4, 1, {0}},
                       GrowthCase{"External17Partial", RiskTable::External, 17, false, 40, 25, 2, {0, 20}},
                       GrowthCase{"External45", RiskTable::External, 45, false, 60, 58, 3, {0, 20, 40}}),
-    [](const ::testing::TestParamInfo<GrowthCase>& info) { return std::string(info.param.Name); });
+    [](const ::testing::TestParamInfo<GrowthCase>& testCase) { return std::string(testCase.param.Name); });
 
 // ---------------------------------------------------------------------------------------
 // What every table shares
@@ -337,7 +337,7 @@ TEST_P(EachRiskTableTest, MorHeadingsDropTheirFirstNineCharacters) {
 
 INSTANTIATE_TEST_SUITE_P(Tables, EachRiskTableTest,
                          ::testing::Values(RiskTable::Ingestion, RiskTable::Inhalation, RiskTable::External),
-                         [](const ::testing::TestParamInfo<RiskTable>& info) { return TableName(info.param); });
+                         [](const ::testing::TestParamInfo<RiskTable>& testCase) { return TableName(testCase.param); });
 
 // ---------------------------------------------------------------------------------------
 // Null headings and external geometries

@@ -3,7 +3,7 @@
 #include <fstream>
 #include <iterator>
 
-#include "CoefficientRequest.h"
+#include "CoefficientDispatcher.h"
 #include "FixtureDatabase.h"
 
 namespace quorvel {
@@ -23,9 +23,9 @@ std::string FileBytes(const std::string& path) {
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-class CoefficientRequest : public ::testing::Test {
+class Dispatcher : public ::testing::Test {
 protected:
-    CoefficientRequest() {
+    Dispatcher() {
         fixture.CreateStartUpTables();
         test::DoseRecord dose;
         dose.Nuclide = "Co-60";
@@ -45,7 +45,8 @@ protected:
 
     FlexGrid Request(const std::string& nuclide, int type, int pathway, int geometry) {
         FlexGrid grid;
-        DispatchCoefficientRequest(fixture.Path(), nuclide, grid, type, pathway, geometry, 1, "unit", ages, 1, pointer);
+        DispatchCoefficientRequest(fixture.Path(), {nuclide, type, pathway, geometry, 1}, grid, {1, "unit"}, ages, 1,
+                                   pointer);
         return grid;
     }
 
@@ -65,7 +66,7 @@ protected:
     RecordingPointer pointer;
 };
 
-TEST_F(CoefficientRequest, EachTypeAndPathwayReachesItsOwnTable) {
+TEST_F(Dispatcher, EachTypeAndPathwayReachesItsOwnTable) {
     struct Route {
         int Type, Pathway, Geometry;
         int Row;
@@ -85,7 +86,7 @@ TEST_F(CoefficientRequest, EachTypeAndPathwayReachesItsOwnTable) {
     EXPECT_EQ(Request("Co-60", RiskCoefficients, ExternalPathway, 0).TextMatrix(1, 0), "(None Available)");
 }
 
-TEST_F(CoefficientRequest, TheBusyPointerIsRestoredAfterSuccessAndFailure) {
+TEST_F(Dispatcher, TheBusyPointerIsRestoredAfterSuccessAndFailure) {
     Request("Co-60", DoseCoefficients, IngestionPathway, 0);
     EXPECT_EQ(pointer.Events, "busy normal ");
 
@@ -98,7 +99,7 @@ TEST_F(CoefficientRequest, TheBusyPointerIsRestoredAfterSuccessAndFailure) {
     EXPECT_FALSE(std::filesystem::exists(fixture.Path())) << "a request never creates the database";
 }
 
-TEST_F(CoefficientRequest, AMalformedTableIsReportedWithTableNuclideAndCause) {
+TEST_F(Dispatcher, AMalformedTableIsReportedWithTableNuclideAndCause) {
     fixture.Execute("DROP TABLE FGR13INHRBS");
     fixture.Execute("CREATE TABLE FGR13INHRBS (Nuclide, ID)");
     fixture.Insert("FGR13INHRBS", {"Co-60", std::int64_t{1}});
@@ -107,14 +108,14 @@ TEST_F(CoefficientRequest, AMalformedTableIsReportedWithTableNuclideAndCause) {
         EXPECT_NE(message.find(part), std::string::npos) << message;
 }
 
-TEST_F(CoefficientRequest, UnknownCodesAreRefusedBeforeTheDatabaseIsOpened) {
+TEST_F(Dispatcher, UnknownCodesAreRefusedBeforeTheDatabaseIsOpened) {
     EXPECT_THROW(Request("Co-60", 2, IngestionPathway, 0), RequestError);
     EXPECT_THROW(Request("Co-60", DoseCoefficients, 3, 0), RequestError);
     EXPECT_THROW(Request("Co-60", RiskCoefficients, ExternalPathway, -1), RequestError);
     EXPECT_EQ(pointer.Events, "");
 }
 
-TEST_F(CoefficientRequest, HostileNamesFindNothingAndLeaveTheFileAsItWas) {
+TEST_F(Dispatcher, HostileNamesFindNothingAndLeaveTheFileAsItWas) {
     const std::string before = FileBytes(fixture.Path());
     const std::string longName(10000, 'A');
     for (const std::string& name : {std::string("Co-60'"), std::string("'; DROP TABLE Nuke2; --"),
