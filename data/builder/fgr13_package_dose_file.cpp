@@ -1,5 +1,6 @@
 #include "fgr13_package_dose_file.hpp"
 
+#include "nuclide_names.hpp"
 #include "number_text.hpp"
 #include "source_lines.hpp"
 
@@ -107,6 +108,11 @@ Fgr13OrganFile parseFgr13PackageDoseFile(const std::filesystem::path& file, cons
             if (used != records.size())
                 statedRecords = 0;
         } catch (const std::exception&) {
+        }
+        if (!parseNuclideKey(nuclide)) {
+            report.note(displayName, number, "'" + nuclide + "' is no nuclide name: line left out");
+            statedRecords = 0;
+            continue;
         }
         if (days <= 0 || (statedRecords != 1 && statedRecords != 2) || (type != "L" && type != "H") ||
             (type == "H" && statedRecords != 1)) {

@@ -1,5 +1,6 @@
 #include "fgr13_risk_file.hpp"
 
+#include "nuclide_names.hpp"
 #include "number_text.hpp"
 #include "source_lines.hpp"
 
@@ -40,6 +41,11 @@ Fgr13RiskFile parseFgr13RiskFile(const std::filesystem::path& file, const std::s
         if (text.starts_with("Record length"))
             continue;  // the closing note on the record format
         const std::string nuclide = column(text, 0, 7);
+        if (!nuclide.empty() && !parseNuclideKey(nuclide)) {
+            report.note(displayName, line.number, "'" + nuclide + "' is no nuclide name: run left out");
+            run = nullptr;
+            continue;
+        }
         if (!nuclide.empty()) {
             const std::string intake = column(text, 8, 7);
             const ParsedNumber f1 = parseNumber(column(text, 15, 8), ExponentRule::Optional);
