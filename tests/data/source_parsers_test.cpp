@@ -141,6 +141,38 @@ TEST(SourceFiles, Fgr13PackageFilesParseWhole)
     EXPECT_EQ(forms.at("H-3"), 2);
 }
 
+// A damaged value is Null and reported with its line; the rest of the line stands.
+TEST(SourceFiles, Fgr13PackageFilesRejectDamagedValues)
+{
+    test::TemporaryDirectory folder;
+    const auto copyDamaged = [&](const char* name, std::size_t keep, std::size_t damagedLine, std::size_t column) {
+        const auto lines = readSourceLines(sourcesDirectory() / "fgr13pak" / name);
+        std::ofstream out(folder.path() / name, std::ios::binary);
+        for (std::size_t k = 0; k < keep; ++k) {
+            std::string text = lines[k].text;
+            if (k + 1 == damagedLine)
+                text[column] = 'x';
+            out << text << '\n';
+        }
+    };
+    // The first value of the third site line of the first run; the Adrenals of the first adult line.
+    copyDamaged("FGR13ING.RBS", 3 + 30, 6, 36);
+    copyDamaged("FGR13ING.GDB", 2 + 6, 8, 29);
+    QualityReport report;
+    const auto risks = parseFgr13RiskFile(folder.path() / "FGR13ING.RBS", "RBS", report);
+    const auto doses = parseFgr13PackageDoseFile(folder.path() / "FGR13ING.GDB", "GDB", report);
+    ASSERT_EQ(report.rejected().size(), 2u);
+    EXPECT_EQ(report.rejected()[0].line, 6);
+    EXPECT_EQ(report.rejected()[1].line, 8);
+    EXPECT_TRUE(report.notes().empty());
+    ASSERT_EQ(risks.forms.size(), 1u);
+    EXPECT_FALSE(risks.forms[0].runs[0].sites[2].values[0]);
+    EXPECT_TRUE(risks.forms[0].runs[0].sites[2].values[1]);
+    ASSERT_EQ(doses.lines.size(), 6u);
+    EXPECT_FALSE(doses.lines[5].organs[0]);
+    EXPECT_TRUE(doses.lines[5].organs[1]);
+}
+
 // Found by fuzzing: an age far beyond any whole number of days was cast to an int.
 TEST(SourceFiles, AnAgeThatIsNoWholeNumberOfDaysLeavesItsLineOut)
 {
