@@ -58,12 +58,13 @@ private:
     int panels_;
 };
 
-// "busy normal " for one busy spell; Depth is what is still shown.
+// Events reads "busy normal " for one busy spell; Depth is how many are still shown.
 class RecordingBusyPointer : public BusyPointer {
 public:
     void ShowBusy() override {
         Events += "busy ";
         ++Depth;
+        ++Shown;
     }
     void ShowNormal() override {
         Events += "normal ";
@@ -71,23 +72,34 @@ public:
     }
     std::string Events;
     int Depth = 0;
+    int Shown = 0;
 };
 
+// Text is what the clipboard holds; Calls reads "clear", "text ..." in order.
 class RecordingClipboard : public ClipboardWriter {
 public:
-    void Clear() override { Text.clear(); }
-    void SetText(const std::string& text) override { Text = text; }
+    void Clear() override {
+        Text.clear();
+        Calls.push_back("clear");
+    }
+    void SetText(const std::string& text) override {
+        if (RefuseText) throw std::runtime_error("the clipboard is held by another program");
+        Text = text;
+        Calls.push_back("text " + text);
+    }
     std::string Text;
+    std::vector<std::string> Calls;
+    bool RefuseText = false;
 };
 
 class RecordingOpener : public DocumentOpener {
 public:
     void Open(const std::string& path) override {
-        if (Failure) throw std::runtime_error(*Failure);
+        if (Fail) throw std::runtime_error("no spreadsheet program found");
         Opened.push_back(path);
     }
     std::vector<std::string> Opened;
-    std::optional<std::string> Failure;
+    bool Fail = false;
 };
 
 // Answers Open and Save with Answer (no value: the user cancelled), or fails when told to;
