@@ -135,7 +135,13 @@ TEST_F(IngestionDose, DamagedBlocksEndTheBuildWithAnErrorAndShortOnesShowWhatThe
     numberAsText.Coefficients[5] = " 7.5E-10 ";
     numberAsText.Nlet = std::int64_t{3};  // more records than remain
     for (const auto& record : {noCount, zeroCount, textValue, numberAsText}) Add(record);
-    for (const char* nuclide : {"Bad-1", "Bad-2", "Bad-3"}) EXPECT_THROW(Build(nuclide, AdultOnly), DatabaseError) << nuclide;
+    for (const char* nuclide : {"Bad-1", "Bad-3"}) EXPECT_THROW(Build(nuclide, AdultOnly), DatabaseError) << nuclide;
+    try {
+        Build("Bad-2", AdultOnly);
+        ADD_FAILURE() << "a block of no records was read";
+    } catch (const DatabaseError& e) {
+        EXPECT_NE(std::string(e.what()).find("Nlet is 0"), std::string::npos) << e.what();
+    }
     const FlexGrid shortBlock = Build("Ok-4", AdultOnly);
     EXPECT_EQ(shortBlock.TextMatrix(10, 1), "7.50E-10");
     EXPECT_EQ(shortBlock.Rows(), 31);
