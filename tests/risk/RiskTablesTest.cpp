@@ -21,8 +21,10 @@ protected:
 
     // One record: no form, f1 0.1, the external one for submersion.
     void AddRecord(const std::vector<FieldValue>& displayed) {
-        if (GetParam() == RiskTable::Ingestion) db.AddIngestionRiskRecord("Sr-90", "Water", FieldValue(), "0.1", displayed, 1);
-        if (GetParam() == RiskTable::Inhalation) db.AddInhalationRiskRecord("Sr-90", FieldValue(), "0.1", displayed, 1);
+        if (GetParam() == RiskTable::Ingestion)
+            db.AddIngestionRiskRecord("Sr-90", "Water", FieldValue(), "0.1", displayed, 1);
+        if (GetParam() == RiskTable::Inhalation)
+            db.AddInhalationRiskRecord("Sr-90", FieldValue(), "0.1", displayed, 1);
         if (GetParam() == RiskTable::External) db.AddExternalRiskRecord("Sr-90", "Submersion", displayed, 1);
     }
 
@@ -30,9 +32,12 @@ protected:
     std::string FirstRecordLine(double unitFactor, int offset = 0) {
         auto database = OpenDatabase(db.Path());
         FlexGrid grid;
-        if (GetParam() == RiskTable::Ingestion) ReportIngestionRiskCoefficients("Sr-90", *database, grid, unitFactor, "u", 1);
-        if (GetParam() == RiskTable::Inhalation) ReportInhalationRiskCoefficients("Sr-90", *database, grid, unitFactor, "u", 1);
-        if (GetParam() == RiskTable::External) ReportExternalRiskCoefficients("Sr-90", *database, grid, 0, unitFactor, "u", 1);
+        if (GetParam() == RiskTable::Ingestion)
+            ReportIngestionRiskCoefficients("Sr-90", *database, grid, unitFactor, "u", 1);
+        if (GetParam() == RiskTable::Inhalation)
+            ReportInhalationRiskCoefficients("Sr-90", *database, grid, unitFactor, "u", 1);
+        if (GetParam() == RiskTable::External)
+            ReportExternalRiskCoefficients("Sr-90", *database, grid, 0, unitFactor, "u", 1);
         std::istringstream text(test::DescribeGrid(grid));
         std::string line;
         const int row = (GetParam() == RiskTable::External ? 4 : 6) + offset;
@@ -60,15 +65,18 @@ TEST_P(EachRiskTable, MorHeadingsDropTheirFirstNineCharacters) {
     db.Execute("CREATE TABLE FGR13INHRBS (Nuclide, Form, f_1, ID" + columns + ")");
     db.Execute("CREATE TABLE FGR13extRBS (Nuclide, Mode, ID" + columns + ")");
     AddRecord(std::vector<FieldValue>(11, FieldValue("x")));
-    EXPECT_EQ(FirstRecordLine(1, -1), "Cancer Site|||mortality male|Spaced|Female|X|tar Value|MORTALITY Upper|Male Adult||");
+    EXPECT_EQ(FirstRecordLine(1, -1),
+              "Cancer Site|||mortality male|Spaced|Female|X|tar Value|MORTALITY Upper|Male Adult||");
 }
 
-INSTANTIATE_TEST_SUITE_P(Tables, EachRiskTable, ::testing::Values(RiskTable::Ingestion, RiskTable::Inhalation, RiskTable::External));
+INSTANTIATE_TEST_SUITE_P(Tables, EachRiskTable,
+                         ::testing::Values(RiskTable::Ingestion, RiskTable::Inhalation, RiskTable::External));
 
 TEST(IngestionRisk, NullIntakeAndF1LeaveTheirLabelsAlone) {
     test::FixtureDatabase db;
     db.CreateRiskTables();
-    db.AddIngestionRiskRecord("Tc-99", FieldValue(), FieldValue(), FieldValue(), std::vector<FieldValue>(11, FieldValue("x")), 1);
+    const std::vector<FieldValue> displayed(11, FieldValue("x"));
+    db.AddIngestionRiskRecord("Tc-99", FieldValue(), FieldValue(), FieldValue(), displayed, 1);
     auto database = OpenDatabase(db.Path());
     FlexGrid grid;
     ReportIngestionRiskCoefficients("Tc-99", *database, grid, 1, "per Bq", 1);

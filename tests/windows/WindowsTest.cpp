@@ -59,28 +59,19 @@ TEST_F(PageSetupTest, OpensWithTheCurrentPrinterAndThePaperStyleItWasGiven) {
     EXPECT_TRUE(dialog.PaperStyleOptionButton(2)->isChecked());
 }
 
-TEST_F(PageSetupTest, OkAppliesPrinterAndPaperStyle) {
-    frmPageSetup dialog(printers_);
-    dialog.SetPaperStyle(2);
-    dialog.Load();
-    dialog.PrinterComboDropDown()->setCurrentIndex(0);
-    dialog.PaperStyleOptionButton(1)->click();
-    dialog.findChild<QPushButton*>("OKButton")->click();
-    EXPECT_EQ(dialog.result(), QDialog::Accepted);
-    EXPECT_EQ(dialog.PaperStyle(), 1);
-    EXPECT_EQ(printers_.Current, "Office");
-}
-
-TEST_F(PageSetupTest, CancelChangesNothing) {
-    frmPageSetup dialog(printers_);
-    dialog.SetPaperStyle(2);
-    dialog.Load();
-    dialog.PrinterComboDropDown()->setCurrentIndex(0);
-    dialog.PaperStyleOptionButton(1)->click();
-    dialog.findChild<QPushButton*>("CancelButton")->click();
-    EXPECT_EQ(dialog.result(), QDialog::Rejected);
-    EXPECT_EQ(dialog.PaperStyle(), 2);
-    EXPECT_EQ(printers_.Current, "Lab");
+TEST_F(PageSetupTest, OkAppliesPrinterAndPaperStyleAndCancelChangesNothing) {
+    for (const char* button : {"CancelButton", "OKButton"}) {
+        frmPageSetup dialog(printers_);
+        dialog.SetPaperStyle(2);
+        dialog.Load();
+        dialog.PrinterComboDropDown()->setCurrentIndex(0);
+        dialog.PaperStyleOptionButton(1)->click();
+        dialog.findChild<QPushButton*>(button)->click();
+        const bool ok = std::string(button) == "OKButton";
+        EXPECT_EQ(dialog.result(), ok ? QDialog::Accepted : QDialog::Rejected);
+        EXPECT_EQ(dialog.PaperStyle(), ok ? 1 : 2);
+        EXPECT_EQ(printers_.Current, ok ? "Office" : "Lab");
+    }
 }
 
 TEST_F(PageSetupTest, WithNoPrinterInstalledOkKeepsThePreviousPrinter) {
