@@ -2,7 +2,7 @@
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps configure build run test package bench fuzz clean
+.PHONY: all deps configure build run test package bench fuzz mutation clean
 
 all: build
 
@@ -65,6 +65,11 @@ fuzz: deps
 	  build-fuzz/fuzz/$$target -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
 	    build-fuzz/corpus/$$target $$seeds || exit 1; \
 	done
+
+# Deliberate faults from tests/mutations.txt, one at a time on a copy of the tree: which
+# of them the tests catch (not part of CI; see tests/README.md).
+mutation: deps
+	@JOBS=$(JOBS) scripts/mutation-check
 
 clean:
 	rm -rf $(BUILD_DIR) $(SANITIZE_DIR) $(NOQT_DIR) build-fuzz

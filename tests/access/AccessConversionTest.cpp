@@ -6,43 +6,25 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "AccessTestFiles.h"
 #include "CoefficientDispatcher.h"
-#include "CommandLineViewer.h"
 #include "Database.h"
 #include "FixtureDatabase.h"
 #include "FlexGrid.h"
 #include "GridText.h"
 #include "SqliteDatabase.h"
 #include "StartUpReaders.h"
+#include "ViewerRun.h"
 
 namespace quorvel {
 namespace {
 
 using test::AccessFixture;
 using test::ReadFileBytes;
-
-struct RunResult {
-    int Code = -1;
-    std::string Out;
-    std::string Err;
-};
-
-RunResult RunViewer(const std::vector<std::string>& arguments) {
-    std::vector<const char*> argv = {"quorvel-cli"};
-    for (const auto& argument : arguments) argv.push_back(argument.c_str());
-    std::ostringstream out;
-    std::ostringstream err;
-    RunResult result;
-    result.Code = RunCommandLineViewer(static_cast<int>(argv.size()), argv.data(), "/nonexistent", out, err);
-    result.Out = out.str();
-    result.Err = err.str();
-    return result;
-}
+using test::RunViewer;
 
 std::string TableText(Database& database, const std::string& table) {
     Recordset records = database.OpenTable(table);
@@ -58,7 +40,7 @@ std::string TableText(Database& database, const std::string& table) {
 TEST(ConvertAccessDatabase, TheSqliteCopyHoldsTheSameTablesAndValues) {
     test::TemporaryFolder folder;
     const std::string out = (folder.Path() / "fruit.sqlite").string();
-    const RunResult result = RunViewer({"--convert", AccessFixture("fruit_V2000.mdb"), out});
+    const test::ViewerRun result = RunViewer({"--convert", AccessFixture("fruit_V2000.mdb"), out});
     EXPECT_EQ(result.Code, ExitTable) << result.Err;
     EXPECT_EQ(result.Out, "Wrote 5 tables with 84 records to " + out + ".\n");
     EXPECT_EQ(result.Err, "");
@@ -80,7 +62,7 @@ TEST(ConvertAccessDatabase, AnExistingTargetOrAFileThatIsNotAccessIsRefused) {
     test::TemporaryFolder folder;
     const std::string out = (folder.Path() / "out.sqlite").string();
     test::WriteFileBytes(out, "keep me");
-    const RunResult existing = RunViewer({"--convert", AccessFixture("fruit_V2000.mdb"), out});
+    const test::ViewerRun existing = RunViewer({"--convert", AccessFixture("fruit_V2000.mdb"), out});
     EXPECT_EQ(existing.Code, ExitBadUsage);
     EXPECT_EQ(existing.Out, "");
     EXPECT_EQ(existing.Err, "quorvel-cli: --convert: " + out + " already exists; remove it first or name another file.\n");
@@ -89,7 +71,7 @@ TEST(ConvertAccessDatabase, AnExistingTargetOrAFileThatIsNotAccessIsRefused) {
     test::FixtureDatabase sqlite;
     sqlite.CreateStandardAgeUnits();
     const std::string target = (folder.Path() / "new.sqlite").string();
-    const RunResult notAccess = RunViewer({"--convert", sqlite.Path(), target});
+    const test::ViewerRun notAccess = RunViewer({"--convert", sqlite.Path(), target});
     EXPECT_EQ(notAccess.Code, ExitDatabaseError);
     EXPECT_EQ(notAccess.Err, "quorvel-cli: " + sqlite.Path() + " is not a Microsoft Access database.\n");
     EXPECT_FALSE(std::filesystem::exists(target));
@@ -99,7 +81,7 @@ TEST(CommandLineViewer, AFileThatIsNoDatabaseIsReportedAsSuch) {
     test::TemporaryFolder folder;
     const std::string path = (folder.Path() / "DoseAndRisk.mdb").string();
     test::WriteFileBytes(path, "PK\3\4 a zip archive, not a database");
-    const RunResult result = RunViewer({"--database", path});
+    const test::ViewerRun result = RunViewer({"--database", path});
     EXPECT_EQ(result.Code, ExitDatabaseError);
     EXPECT_EQ(result.Out, "");
     EXPECT_EQ(result.Err, "quorvel-cli: Cannot open the database " + path +

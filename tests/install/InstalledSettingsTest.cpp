@@ -9,7 +9,7 @@
 #include <fstream>
 #include <memory>
 
-#include "DesktopRecorders.h"
+#include "DesktopFakes.h"
 #include "FixtureDatabase.h"
 #include "frmPrimarySelectionForm.h"
 
@@ -69,7 +69,7 @@ TEST_F(InstalledSettingsTest, AReadOnlyApplicationDirectoryKeepsTheSettingsInThe
     form_->close();
     // The first request (ingestion risk) remembered its unit; the check box is off now.
     EXPECT_EQ(ReadBytes(InConfig()), "0\r\n4320\r\n7200\r\n1440\r\n720\r\n0\r\n0\r\n0\r\n0\r\n1\r\n0\r\n0\r\n0\r\n0\r\n");
-    EXPECT_TRUE(desktop_.Prompt.Messages.empty());
+    EXPECT_TRUE(desktop_.Prompt.Messages.empty() && desktop_.Prompt.Questions.empty());
 }
 
 TEST_F(InstalledSettingsTest, AWritableApplicationDirectoryKeepsTheSettingsBesideTheProgram) {
@@ -87,7 +87,7 @@ TEST_F(InstalledSettingsTest, CompactingInAReadOnlyFolderSaysItCannotAndLeavesTh
               "Cannot compact the database: its folder " + fixture_.Folder().string() + " is read-only.");
     EXPECT_EQ(ReadBytes(fixture_.Path()), before);
     EXPECT_FALSE(fs::exists(fixture_.Folder() / "temp.001"));
-    EXPECT_TRUE(desktop_.Prompt.Messages.empty());
+    EXPECT_TRUE(desktop_.Prompt.Messages.empty() && desktop_.Prompt.Questions.empty());
 }
 
 }  // namespace

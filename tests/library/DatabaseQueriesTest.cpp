@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "FixtureDatabase.h"
-#include "LibraryRecorders.h"
+#include "Recorders.h"
 #include "TalvorLibrary.h"
 
 namespace quorvel {

@@ -4,7 +4,7 @@
 #include <fstream>
 
 #include "FixtureDatabase.h"
-#include "LibraryRecorders.h"
+#include "Recorders.h"
 #include "TalvorLibrary.h"
 
 namespace quorvel {

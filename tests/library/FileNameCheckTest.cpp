@@ -9,7 +9,7 @@
 #include <fstream>
 
 #include "FixtureDatabase.h"
-#include "LibraryRecorders.h"
+#include "Recorders.h"
 #include "TalvorLibrary.h"
 
 namespace quorvel {

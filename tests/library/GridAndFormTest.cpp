@@ -5,7 +5,7 @@
 #include <stdexcept>
 
 #include "FixtureDatabase.h"
-#include "LibraryRecorders.h"
+#include "Recorders.h"
 #include "TalvorLibrary.h"
 
 namespace quorvel {
@@ -77,31 +77,9 @@ TEST(StatusBar, SetsOnlyAPanelItHas) {
     EXPECT_EQ(statusBar.Refreshes, 1);
 }
 
-// A dialog that answers from a script and remembers what it was shown.
-class ScriptedDialog : public FileDialog {
-public:
-    std::optional<std::string> ShowOpen(const std::string& fileName, const std::string& filter, int index) override {
-        return Show("Open", fileName, filter, index);
-    }
-    std::optional<std::string> ShowSave(const std::string& fileName, const std::string& filter, int index) override {
-        return Show("Save", fileName, filter, index);
-    }
-    std::optional<std::string> Answer;
-    bool Fail = false;
-    std::string Shown;
-
-private:
-    std::optional<std::string> Show(const std::string& kind, const std::string& fileName, const std::string& filter,
-                                    int index) {
-        Shown = kind + " [" + fileName + "] [" + filter + "] " + std::to_string(index);
-        if (Fail) throw std::runtime_error("no dialog");
-        return Answer;
-    }
-};
-
 TEST(BrowseDialog, ReturnsTheChosenNameOrLeavesItAlone) {
     const std::string filter = "Text (*.txt)|*.txt|All (*.*)|*.*|";
-    ScriptedDialog dialog;
+    test::ScriptedFileDialog dialog;
     dialog.Answer = "/home/user/co60.txt";
     std::string chosen = "before";
     EXPECT_TRUE(clsTalvorLibrary::BrowseDialogBox(dialog, false, "*.*", chosen, filter));

@@ -1,0 +1,128 @@
+#pragma once
+// Stand-ins for the user and the desktop that every test folder shares: each records what
+// the program asks of it and answers as the test says.
+
+#include <deque>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "BusyPointer.h"
+#include "FileDialog.h"
+#include "GridCopyPaste.h"
+#include "SpreadsheetExport.h"
+#include "StatusBarText.h"
+#include "YesNoCancelPrompt.h"
+
+namespace quorvel::test {
+
+// Messages and questions apart; questions take the queued answers, then DefaultAnswer.
+class RecordingPrompt : public YesNoCancelPrompt {
+public:
+    void ShowMessage(const std::string& text) override { Messages.push_back(text); }
+    bool AskYesNo(const std::string& question) override { return AskYesNoCancel(question) == PromptAnswer::Yes; }
+    PromptAnswer AskYesNoCancel(const std::string& question) override {
+        Questions.push_back(question);
+        if (Answers.empty()) return DefaultAnswer;
+        const PromptAnswer answer = Answers.front();
+        Answers.pop_front();
+        return answer;
+    }
+
+    std::vector<std::string> Messages;
+    std::vector<std::string> Questions;
+    std::deque<PromptAnswer> Answers;
+    PromptAnswer DefaultAnswer = PromptAnswer::Cancel;
+};
+
+class RecordingStatusBar : public StatusBarText {
+public:
+    explicit RecordingStatusBar(int panels = 2) : panels_(panels) {}
+    int PanelCount() const override { return panels_; }
+    void SetPanelText(int panel, const std::string& text) override { Texts.emplace_back(panel, text); }
+    void Refresh() override { ++Refreshes; }
+
+    std::vector<std::string> PanelOneTexts() const {
+        std::vector<std::string> texts;
+        for (const auto& [panel, text] : Texts)
+            if (panel == 1) texts.push_back(text);
+        return texts;
+    }
+
+    std::vector<std::pair<int, std::string>> Texts;
+    int Refreshes = 0;
+
+private:
+    int panels_;
+};
+
+// Events reads "busy normal " for one busy spell; Depth is how many are still shown.
+class RecordingBusyPointer : public BusyPointer {
+public:
+    void ShowBusy() override {
+        Events += "busy ";
+        ++Depth;
+        ++Shown;
+    }
+    void ShowNormal() override {
+        Events += "normal ";
+        --Depth;
+    }
+    std::string Events;
+    int Depth = 0;
+    int Shown = 0;
+};
+
+// Text is what the clipboard holds; Calls reads "clear", "text ..." in order.
+class RecordingClipboard : public ClipboardWriter {
+public:
+    void Clear() override {
+        Text.clear();
+        Calls.push_back("clear");
+    }
+    void SetText(const std::string& text) override {
+        if (RefuseText) throw std::runtime_error("the clipboard is held by another program");
+        Text = text;
+        Calls.push_back("text " + text);
+    }
+    std::string Text;
+    std::vector<std::string> Calls;
+    bool RefuseText = false;
+};
+
+class RecordingOpener : public DocumentOpener {
+public:
+    void Open(const std::string& path) override {
+        if (Fail) throw std::runtime_error("no spreadsheet program found");
+        Opened.push_back(path);
+    }
+    std::vector<std::string> Opened;
+    bool Fail = false;
+};
+
+// Answers Open and Save with Answer (no value: the user cancelled), or fails when told to;
+// Shown is "Open|Save [name] [filter] index" of the last call.
+class ScriptedFileDialog : public FileDialog {
+public:
+    std::optional<std::string> ShowOpen(const std::string& fileName, const std::string& filter, int index) override {
+        return Show("Open", fileName, filter, index);
+    }
+    std::optional<std::string> ShowSave(const std::string& fileName, const std::string& filter, int index) override {
+        return Show("Save", fileName, filter, index);
+    }
+    std::optional<std::string> Answer;
+    bool Fail = false;
+    std::string Shown;
+
+private:
+    std::optional<std::string> Show(const std::string& kind, const std::string& fileName, const std::string& filter,
+                                    int index) {
+        Shown = kind + " [" + fileName + "] [" + filter + "] " + std::to_string(index);
+        if (Fail) throw std::runtime_error("no dialog");
+        return Answer;
+    }
+};
+
+}  // namespace quorvel::test
