@@ -45,9 +45,9 @@ CoefficientCatalogue::CoefficientCatalogue(const std::string& databasePath) : da
 }
 
 const NuclideInfo* CoefficientCatalogue::FindNuclide(std::string_view name) const {
-    const std::string key = NuclideKey(name);
+    const std::string key = FoldCase(name);
     for (const auto& nuclide : nuclides_)
-        if (NuclideKey(nuclide.Nuclide) == key) return &nuclide;
+        if (FoldCase(nuclide.Nuclide) == key) return &nuclide;
     return nullptr;
 }
 
@@ -63,11 +63,11 @@ std::vector<Coefficient> CoefficientCatalogue::Cells(const TableKind& kind, int 
 std::vector<CatalogueRow> CoefficientCatalogue::Rows(const Quantity& quantity) {
     std::vector<Coefficient> cells = Cells(quantity.Kind, quantity.UnitPosition, SelectionOf(quantity));
     std::unordered_map<std::string, std::vector<std::size_t>> byNuclide;
-    for (std::size_t i = 0; i < cells.size(); ++i) byNuclide[NuclideKey(cells[i].Nuclide)].push_back(i);
+    for (std::size_t i = 0; i < cells.size(); ++i) byNuclide[FoldCase(cells[i].Nuclide)].push_back(i);
     std::vector<CatalogueRow> rows;
     rows.reserve(cells.size());
     for (const NuclideInfo& nuclide : nuclides_) {
-        const auto found = byNuclide.find(NuclideKey(nuclide.Nuclide));
+        const auto found = byNuclide.find(FoldCase(nuclide.Nuclide));
         if (found == byNuclide.end()) continue;
         for (std::size_t i : found->second) {
             Coefficient& cell = cells[i];
@@ -77,6 +77,11 @@ std::vector<CatalogueRow> CoefficientCatalogue::Rows(const Quantity& quantity) {
         byNuclide.erase(found);
     }
     return rows;
+}
+
+void CoefficientCatalogue::EachCell(const TableKind& kind, int unitPosition, const ScanSelection& selection,
+                                    const CoefficientSink& sink) {
+    ScanTable(*database_, kind, UnitOf(kind, unitPosition).Factor, ages_, selection, sink);
 }
 
 QuantityChoices CoefficientCatalogue::Choices(const TableKind& kind) {

@@ -59,6 +59,8 @@ public:
 
     // Every cell of a kind in the unit at the position, optionally of some nuclides only.
     std::vector<Coefficient> Cells(const TableKind& kind, int unitPosition, const ScanSelection& selection = {});
+    // The same, handed over one by one (the whole database needs no memory of its own).
+    void EachCell(const TableKind& kind, int unitPosition, const ScanSelection& selection, const CoefficientSink& sink);
 
     QuantityChoices Choices(const TableKind& kind);
 

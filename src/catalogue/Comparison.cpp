@@ -34,9 +34,9 @@ Comparison CompareNuclides(CoefficientCatalogue& catalogue, const Quantity& quan
     comparison.Unit = catalogue.UnitOf(quantity.Kind, quantity.UnitPosition).Name;
     std::map<std::pair<std::size_t, std::string>, std::size_t> columnOf;  // (nuclide, form) -> column
     for (std::size_t n = 0; n < listed.size(); ++n) {
-        const std::string key = NuclideKey(listed[n]);
+        const std::string key = FoldCase(listed[n]);
         for (const Coefficient& cell : cells) {
-            if (NuclideKey(cell.Nuclide) != key) continue;
+            if (FoldCase(cell.Nuclide) != key) continue;
             if (columnOf.emplace(std::pair(n, cell.Form), comparison.Columns.size()).second)
                 comparison.Columns.push_back({listed[n], cell.Form});
             if (std::find(comparison.Descriptors.begin(), comparison.Descriptors.end(), cell.Descriptor) ==
@@ -46,9 +46,9 @@ Comparison CompareNuclides(CoefficientCatalogue& catalogue, const Quantity& quan
     }
     comparison.Cells.assign(comparison.Descriptors.size(), std::vector<ComparisonCell>(comparison.Columns.size()));
     for (std::size_t n = 0; n < listed.size(); ++n) {
-        const std::string key = NuclideKey(listed[n]);
+        const std::string key = FoldCase(listed[n]);
         for (const Coefficient& cell : cells) {
-            if (NuclideKey(cell.Nuclide) != key) continue;
+            if (FoldCase(cell.Nuclide) != key) continue;
             const auto row = static_cast<std::size_t>(
                 std::find(comparison.Descriptors.begin(), comparison.Descriptors.end(), cell.Descriptor) -
                 comparison.Descriptors.begin());

@@ -24,10 +24,10 @@ std::string SymbolOf(const std::string& nuclide) { return nuclide.substr(0, nucl
 
 bool Keeps(const CatalogueRow& row, const RowFilter& filter, const std::string& text, const std::string& element) {
     const NuclideInfo& n = row.Nuclide;
-    if (!text.empty() && NuclideKey(n.Nuclide).find(text) == std::string::npos &&
-        NuclideKey(n.Element).find(text) == std::string::npos)
+    if (!text.empty() && FoldCase(n.Nuclide).find(text) == std::string::npos &&
+        FoldCase(n.Element).find(text) == std::string::npos)
         return false;
-    if (!element.empty() && NuclideKey(n.Element) != element && NuclideKey(SymbolOf(n.Nuclide)) != element) return false;
+    if (!element.empty() && FoldCase(n.Element) != element && FoldCase(SymbolOf(n.Nuclide)) != element) return false;
     return InRange(n.AtomicNumber, filter.ZMin, filter.ZMax) &&
            InRange(n.HalfLifeSeconds, filter.HalfLifeMin, filter.HalfLifeMax) &&
            InRange(row.Value, filter.ValueMin, filter.ValueMax);
@@ -53,8 +53,8 @@ void CheckFilter(const RowFilter& filter) {
 
 std::vector<CatalogueRow> FilterRows(const std::vector<CatalogueRow>& rows, const RowFilter& filter) {
     CheckFilter(filter);
-    const std::string text = NuclideKey(filter.Text);
-    const std::string element = NuclideKey(filter.Element);
+    const std::string text = FoldCase(filter.Text);
+    const std::string element = FoldCase(filter.Element);
     std::vector<CatalogueRow> kept;
     for (const CatalogueRow& row : rows)
         if (Keeps(row, filter, text, element)) kept.push_back(row);
@@ -69,10 +69,10 @@ void SortRows(std::vector<CatalogueRow>& rows, RowColumn column, bool ascending)
             break;
         case RowColumn::Value: SortBy(rows, ascending, [](const CatalogueRow& r) { return r.Value; }); break;
         case RowColumn::Element:
-            SortBy(rows, ascending, [](const CatalogueRow& r) { return std::optional(NuclideKey(r.Nuclide.Element)); });
+            SortBy(rows, ascending, [](const CatalogueRow& r) { return std::optional(FoldCase(r.Nuclide.Element)); });
             break;
         case RowColumn::Nuclide:
-            SortBy(rows, ascending, [](const CatalogueRow& r) { return std::optional(NuclideKey(r.Nuclide.Nuclide)); });
+            SortBy(rows, ascending, [](const CatalogueRow& r) { return std::optional(FoldCase(r.Nuclide.Nuclide)); });
             break;
         case RowColumn::Form: SortBy(rows, ascending, [](const CatalogueRow& r) { return std::optional(r.Form); }); break;
         case RowColumn::Source: SortBy(rows, ascending, [](const CatalogueRow& r) { return std::optional(r.Source); }); break;

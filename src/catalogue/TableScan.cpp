@@ -30,7 +30,7 @@ std::vector<NuclideRecords> GroupByNuclide(const Recordset& records, int nuclide
     std::vector<NuclideRecords> groups;
     std::unordered_map<std::string, std::size_t> index;
     for (const Record& record : records.Records()) {
-        std::string key = NuclideKey(record[static_cast<std::size_t>(nuclidePosition)].TextOrEmpty());
+        std::string key = FoldCase(record[static_cast<std::size_t>(nuclidePosition)].TextOrEmpty());
         auto [it, added] = index.emplace(key, groups.size());
         if (added) groups.push_back({std::move(key), {}});
         groups[it->second].Records.push_back(&record);
@@ -68,7 +68,7 @@ Recordset OpenTableRecords(Database& database, const std::string& table, std::st
 }
 
 void ScanAgeDependentDose(Database& database, const TableKind& kind, double unitFactor, const AgeGroups& ages,
-                          const ScanSelection& selection, std::vector<Coefficient>& cells) {
+                          const ScanSelection& selection, const CoefficientSink& sink) {
     std::string condition;
     std::vector<QueryParameter> parameters;
     if (selection.Age) {
@@ -129,7 +129,7 @@ void ScanAgeDependentDose(Database& database, const TableKind& kind, double unit
                     cell.Source = SourceOf(lead, sourcePosition);
                     cell.Row = blockStartRow + DoseBlockHeadRows + i;
                     cell.Column = selection.Age ? -1 : column;
-                    cells.push_back(std::move(cell));
+                    sink(std::move(cell));
                 }
             }
         }
@@ -137,7 +137,7 @@ void ScanAgeDependentDose(Database& database, const TableKind& kind, double unit
 }
 
 void ScanExternalDose(Database& database, const TableKind& kind, double unitFactor, const ScanSelection& selection,
-                      std::vector<Coefficient>& cells) {
+                      const CoefficientSink& sink) {
     if (!Keeps(selection.Age, ExternalDoseAge)) return;
     const Recordset records = OpenTableRecords(database, ExternalDoseTableName(kind.Geometry), "", {}, selection);
     const int sourcePosition = records.FindField("Source");
@@ -162,13 +162,13 @@ void ScanExternalDose(Database& database, const TableKind& kind, double unitFact
             cell.Source = SourceOf(record, sourcePosition);
             cell.Row = clsExternalCoefs::HeadRows + i;
             cell.Column = 1;
-            cells.push_back(std::move(cell));
+            sink(std::move(cell));
         }
     }
 }
 
 void ScanRisk(Database& database, const TableKind& kind, double unitFactor, const ScanSelection& selection,
-              std::vector<Coefficient>& cells) {
+              const CoefficientSink& sink) {
     const bool ingestion = kind.PathwayCode == IngestionPathway;
     const bool external = kind.IsExternal();
     const int firstPosition = ingestion ? IngestionRiskFirstPosition
@@ -225,7 +225,7 @@ void ScanRisk(Database& database, const TableKind& kind, double unitFactor, cons
                     cell.Source = SourceOf(record, sourcePosition);
                     cell.Row = valueRow;
                     cell.Column = j;
-                    cells.push_back(std::move(cell));
+                    sink(std::move(cell));
                 }
             }
             r = valueRow - 1 + RiskSectionGap;
@@ -235,8 +235,8 @@ void ScanRisk(Database& database, const TableKind& kind, double unitFactor, cons
 
 }  // namespace
 
-std::string NuclideKey(std::string_view name) {
-    std::string key(name);
+std::string FoldCase(std::string_view text) {
+    std::string key(text);
     for (char& c : key) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     return key;
 }
@@ -252,15 +252,20 @@ ScanSelection SelectionOf(const Quantity& quantity) {
     return selection;
 }
 
+void ScanTable(Database& database, const TableKind& kind, double unitFactor, const AgeGroups& ages,
+               const ScanSelection& selection, const CoefficientSink& sink) {
+    if (!kind.IsDose())
+        ScanRisk(database, kind, unitFactor, selection, sink);
+    else if (kind.IsExternal())
+        ScanExternalDose(database, kind, unitFactor, selection, sink);
+    else
+        ScanAgeDependentDose(database, kind, unitFactor, ages, selection, sink);
+}
+
 std::vector<Coefficient> ScanTable(Database& database, const TableKind& kind, double unitFactor, const AgeGroups& ages,
                                    const ScanSelection& selection) {
     std::vector<Coefficient> cells;
-    if (!kind.IsDose())
-        ScanRisk(database, kind, unitFactor, selection, cells);
-    else if (kind.IsExternal())
-        ScanExternalDose(database, kind, unitFactor, selection, cells);
-    else
-        ScanAgeDependentDose(database, kind, unitFactor, ages, selection, cells);
+    ScanTable(database, kind, unitFactor, ages, selection, [&](Coefficient&& cell) { cells.push_back(std::move(cell)); });
     return cells;
 }
 

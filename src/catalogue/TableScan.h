@@ -2,6 +2,7 @@
 // One pass over one coefficient table: every cell it shows for every nuclide, computed
 // by the same value rules as the table builders.
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -41,12 +42,17 @@ struct ScanSelection {
 // The selection of exactly the quantity's cells (its unit apart).
 ScanSelection SelectionOf(const Quantity& quantity);
 
+using CoefficientSink = std::function<void(Coefficient&&)>;
+
 // The cells of one table kind in the unit given, nuclide by nuclide in the table's ID
-// order. A damaged table is a DatabaseError.
+// order, handed to the sink one by one. A damaged table is a DatabaseError.
+void ScanTable(Database& database, const TableKind& kind, double unitFactor, const AgeGroups& ages,
+               const ScanSelection& selection, const CoefficientSink& sink);
 std::vector<Coefficient> ScanTable(Database& database, const TableKind& kind, double unitFactor, const AgeGroups& ages,
                                    const ScanSelection& selection);
 
-// The key nuclide names are compared by, as the builders' queries compare them.
-std::string NuclideKey(std::string_view name);
+// The text in lower case (ASCII letters only), as the builders' queries compare nuclide
+// names and as user words are compared.
+std::string FoldCase(std::string_view text);
 
 }  // namespace quorvel

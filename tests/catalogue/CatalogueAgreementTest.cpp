@@ -81,7 +81,7 @@ TEST_P(CatalogueAgreesWithBuilders, ForEveryNuclide) {
     std::map<std::string, std::map<std::pair<int, int>, Coefficient>> byNuclide;
     for (Coefficient& cell : catalogue.Cells(c.Kind, unitPosition)) {
         const auto place = std::pair(cell.Row, cell.Column);
-        EXPECT_TRUE(byNuclide[NuclideKey(cell.Nuclide)].emplace(place, std::move(cell)).second) << "two cells in one place";
+        EXPECT_TRUE(byNuclide[FoldCase(cell.Nuclide)].emplace(place, std::move(cell)).second) << "two cells in one place";
     }
 
     int failures = 0;
@@ -95,7 +95,7 @@ TEST_P(CatalogueAgreesWithBuilders, ForEveryNuclide) {
         CoefficientRequest request = c.Kind.Request(unitPosition);
         request.Nuclide = nuclide.Nuclide;
         DispatchCoefficientRequest(path, request, grid, unit, catalogue.Ages(), 1, pointer);
-        const auto& cells = byNuclide[NuclideKey(nuclide.Nuclide)];
+        const auto& cells = byNuclide[FoldCase(nuclide.Nuclide)];
         for (const auto& [place, cell] : cells) {
             const auto [row, col] = place;
             const std::string where = nuclide.Nuclide + " " + cell.Descriptor + " / " + cell.Age + " (" +

@@ -1,0 +1,172 @@
+#include "CatalogueOutput.h"
+
+#include <fstream>
+#include <nlohmann/json.hpp>
+#include <ostream>
+
+#include "FileReplacement.h"
+#include "TerminalTable.h"
+
+namespace quorvel {
+
+namespace {
+
+std::vector<std::string> HeadingsOf(const std::vector<OutputColumn>& columns) {
+    std::vector<std::string> headings;
+    for (const auto& column : columns) headings.push_back(column.Heading);
+    return headings;
+}
+
+class SeparatedWriter : public RowWriter {
+public:
+    SeparatedWriter(std::ostream& out, bool tabs) : out_(out), tabs_(tabs) {}
+    void Begin(const std::vector<OutputColumn>& columns, const std::string&) override {
+        TidyTable heading{HeadingsOf(columns), {}};
+        out_ << Format(heading);
+    }
+    void Row(const std::vector<TidyCell>& cells) override {
+        TidyTable row{{}, {cells}};
+        const std::string text = Format(row);
+        out_ << text.substr(1);  // the empty heading line
+    }
+    void End() override {}
+
+private:
+    std::string Format(const TidyTable& table) const {
+        return tabs_ ? FormatTidyTableAsTsv(table) : FormatTidyTableAsCsv(table);
+    }
+    std::ostream& out_;
+    bool tabs_;
+};
+
+class AlignedWriter : public RowWriter {
+public:
+    explicit AlignedWriter(std::ostream& out) : out_(out) {}
+    void Begin(const std::vector<OutputColumn>& columns, const std::string& unit) override {
+        table_.Headings = HeadingsOf(columns);
+        unit_ = unit;
+    }
+    void Row(const std::vector<TidyCell>& cells) override { table_.Rows.push_back(cells); }
+    void End() override {
+        if (!unit_.empty()) out_ << "Units = " << unit_ << '\n';
+        out_ << FormatGridAsAlignedText(TidyTableGrid(table_));
+    }
+
+private:
+    std::ostream& out_;
+    TidyTable table_;
+    std::string unit_;
+};
+
+class JsonWriter : public RowWriter {
+public:
+    explicit JsonWriter(std::ostream& out) : out_(out) {}
+    void Begin(const std::vector<OutputColumn>& columns, const std::string& unit) override {
+        columns_ = columns;
+        out_ << "{\"unit\":" << (unit.empty() ? nlohmann::json(nullptr) : nlohmann::json(unit)).dump() << ",\"rows\":[";
+    }
+    void Row(const std::vector<TidyCell>& cells) override {
+        nlohmann::ordered_json row;
+        for (std::size_t i = 0; i < columns_.size() && i < cells.size(); ++i) {
+            const OutputColumn& column = columns_[i];
+            if (!column.Numeric) {
+                row[column.Key] = cells[i].Text;
+                continue;
+            }
+            row[column.Key] = cells[i].Number ? nlohmann::ordered_json(*cells[i].Number) : nlohmann::ordered_json(nullptr);
+            row["text"] = cells[i].Text;
+        }
+        out_ << (first_ ? "\n" : ",\n") << row.dump();
+        first_ = false;
+    }
+    void End() override { out_ << "\n]}\n"; }
+
+private:
+    std::ostream& out_;
+    std::vector<OutputColumn> columns_;
+    bool first_ = true;
+};
+
+class WorkbookWriter : public RowWriter {
+public:
+    explicit WorkbookWriter(const std::string& path) : workbook_(path) {}
+    void Begin(const std::vector<OutputColumn>& columns, const std::string&) override {
+        workbook_.AddHeadings(HeadingsOf(columns));
+    }
+    void Row(const std::vector<TidyCell>& cells) override { workbook_.AddRow(cells); }
+    void End() override {}
+    bool Close() { return workbook_.Close(); }
+
+private:
+    TidyWorkbook workbook_;
+};
+
+void Produce(RowWriter& writer, const RowProducer& produce) { produce(writer); }
+
+void ProduceText(CatalogueFormat format, std::ostream& out, const RowProducer& produce) {
+    switch (format) {
+        case CatalogueFormat::Csv: {
+            SeparatedWriter writer(out, false);
+            return Produce(writer, produce);
+        }
+        case CatalogueFormat::Tsv: {
+            SeparatedWriter writer(out, true);
+            return Produce(writer, produce);
+        }
+        case CatalogueFormat::Json: {
+            JsonWriter writer(out);
+            return Produce(writer, produce);
+        }
+        default: {
+            AlignedWriter writer(out);
+            return Produce(writer, produce);
+        }
+    }
+}
+
+void CannotWrite(const std::string& file) {
+    throw OutputError("Cannot write " + file + ": check that its folder exists and may be written to.");
+}
+
+}  // namespace
+
+const std::vector<std::pair<std::string, CatalogueFormat>>& CatalogueFormatWords() {
+    static const std::vector<std::pair<std::string, CatalogueFormat>> words = {{"text", CatalogueFormat::Text},
+                                                                               {"csv", CatalogueFormat::Csv},
+                                                                               {"tsv", CatalogueFormat::Tsv},
+                                                                               {"json", CatalogueFormat::Json},
+                                                                               {"xlsx", CatalogueFormat::Xlsx}};
+    return words;
+}
+
+void WriteRows(CatalogueFormat format, const std::string& outputFile, std::ostream& out, const RowProducer& produce) {
+    if (format == CatalogueFormat::Xlsx) {
+        if (outputFile.empty()) throw OutputError("--format xlsx writes a file: name it with --output FILE.xlsx.");
+        if (!ReplaceFile(outputFile, [&](const std::string& path) {
+                WorkbookWriter writer(path);
+                produce(writer);
+                return writer.Close();
+            }))
+            CannotWrite(outputFile);
+        return;
+    }
+    if (outputFile.empty()) return ProduceText(format, out, produce);
+    if (!ReplaceFile(outputFile, [&](const std::string& path) {
+            std::ofstream file(path, std::ios::binary | std::ios::trunc);
+            if (!file) return false;
+            ProduceText(format, file, produce);
+            file.close();
+            return !file.fail();
+        }))
+        CannotWrite(outputFile);
+}
+
+void WriteText(const std::string& text, const std::string& outputFile, std::ostream& out) {
+    if (outputFile.empty()) {
+        out << text;
+        return;
+    }
+    if (!ReplaceFileContent(outputFile, text)) CannotWrite(outputFile);
+}
+
+}  // namespace quorvel
