@@ -28,6 +28,7 @@ bool Keeps(const CatalogueRow& row, const RowFilter& filter, const std::string& 
         FoldCase(n.Element).find(text) == std::string::npos)
         return false;
     if (!element.empty() && FoldCase(n.Element) != element && FoldCase(SymbolOf(n.Nuclide)) != element) return false;
+    if (filter.ValuedOnly && !row.Value) return false;
     return InRange(n.AtomicNumber, filter.ZMin, filter.ZMax) &&
            InRange(n.HalfLifeSeconds, filter.HalfLifeMin, filter.HalfLifeMax) &&
            InRange(row.Value, filter.ValueMin, filter.ValueMax);

@@ -19,11 +19,12 @@ public:
 };
 
 struct RowFilter {
-    std::string Text;     // part of the nuclide or element name, any case
-    std::string Element;  // an element name or symbol, any case
-    std::optional<int> ZMin, ZMax;
-    std::optional<double> HalfLifeMin, HalfLifeMax;  // seconds
-    std::optional<double> ValueMin, ValueMax;
+    std::string Text = {};     // part of the nuclide or element name, any case
+    std::string Element = {};  // an element name or symbol, any case
+    std::optional<int> ZMin = {}, ZMax = {};
+    std::optional<double> HalfLifeMin = {}, HalfLifeMax = {};  // seconds
+    std::optional<double> ValueMin = {}, ValueMax = {};
+    bool ValuedOnly = false;  // leave out the rows whose cell is empty or text
 };
 
 // A range whose lower end lies above its upper end is a FilterError naming the range.

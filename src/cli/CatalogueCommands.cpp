@@ -1,5 +1,6 @@
 #include "CatalogueCommands.h"
 
+#include <cstdio>
 #include <map>
 #include <nlohmann/json.hpp>
 #include <ostream>
@@ -137,6 +138,8 @@ RowFilter FilterOf(const CatalogueOptions& options) {
     RowFilter filter;
     filter.Text = options.Text;
     filter.Element = options.Element;
+    // A rank of values: a nuclide whose cell is empty has no place in it.
+    filter.ValuedOnly = true;
     const auto given = [&](const char* name) { return options.Rank->get_option(name)->count() > 0; };
     if (given("--z-min")) filter.ZMin = options.ZMin;
     if (given("--z-max")) filter.ZMax = options.ZMax;
@@ -178,6 +181,13 @@ int Rank(const CatalogueOptions& options, CoefficientCatalogue& catalogue, const
         writer.End();
     });
     return ExitTable;
+}
+
+// Three significant digits, as the values it divides are shown.
+std::string RatioText(double ratio) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.3g", ratio);
+    return text;
 }
 
 std::string ColumnHeading(const ComparisonColumn& column) {
@@ -234,7 +244,7 @@ int Compare(const CatalogueOptions& options, CoefficientCatalogue& catalogue, co
             for (const ComparisonCell& cell : comparison.Cells[d]) cells.push_back({cell.Text, cell.Value});
             if (comparison.HasRatio()) {
                 const auto ratio = comparison.Ratio(d);
-                cells.push_back({ratio ? FormatGeneralNumber(*ratio) : std::string(), ratio});
+                cells.push_back({ratio ? RatioText(*ratio) : std::string(), ratio});
             }
             writer.Row(cells);
         }

@@ -19,24 +19,16 @@ std::vector<std::string> HeadingsOf(const std::vector<OutputColumn>& columns) {
 
 class SeparatedWriter : public RowWriter {
 public:
-    SeparatedWriter(std::ostream& out, bool tabs) : out_(out), tabs_(tabs) {}
+    SeparatedWriter(std::ostream& out, SeparatedText format) : out_(out), format_(format) {}
     void Begin(const std::vector<OutputColumn>& columns, const std::string&) override {
-        TidyTable heading{HeadingsOf(columns), {}};
-        out_ << Format(heading);
+        out_ << FormatTidyLine(HeadingsOf(columns), format_);
     }
-    void Row(const std::vector<TidyCell>& cells) override {
-        TidyTable row{{}, {cells}};
-        const std::string text = Format(row);
-        out_ << text.substr(1);  // the empty heading line
-    }
+    void Row(const std::vector<TidyCell>& cells) override { out_ << FormatTidyLine(cells, format_); }
     void End() override {}
 
 private:
-    std::string Format(const TidyTable& table) const {
-        return tabs_ ? FormatTidyTableAsTsv(table) : FormatTidyTableAsCsv(table);
-    }
     std::ostream& out_;
-    bool tabs_;
+    SeparatedText format_;
 };
 
 class AlignedWriter : public RowWriter {
@@ -106,11 +98,11 @@ void Produce(RowWriter& writer, const RowProducer& produce) { produce(writer); }
 void ProduceText(CatalogueFormat format, std::ostream& out, const RowProducer& produce) {
     switch (format) {
         case CatalogueFormat::Csv: {
-            SeparatedWriter writer(out, false);
+            SeparatedWriter writer(out, SeparatedText::Comma);
             return Produce(writer, produce);
         }
         case CatalogueFormat::Tsv: {
-            SeparatedWriter writer(out, true);
+            SeparatedWriter writer(out, SeparatedText::Tab);
             return Produce(writer, produce);
         }
         case CatalogueFormat::Json: {

@@ -24,26 +24,35 @@ std::string TsvField(std::string text) {
     return text;
 }
 
-template <typename Field>
-std::string Join(const TidyTable& table, char separator, Field field) {
-    std::string text;
-    const auto line = [&](const auto& cells, auto textOf) {
-        for (std::size_t i = 0; i < cells.size(); ++i) {
-            if (i > 0) text += separator;
-            text += field(textOf(cells[i]));
-        }
-        text += '\n';
-    };
-    line(table.Headings, [](const std::string& heading) { return heading; });
-    for (const auto& row : table.Rows) line(row, [](const TidyCell& cell) { return cell.Text; });
+template <typename Cell, typename TextOf>
+std::string Line(const std::vector<Cell>& cells, SeparatedText format, TextOf textOf) {
+    std::string line;
+    for (std::size_t i = 0; i < cells.size(); ++i) {
+        if (i > 0) line += format == SeparatedText::Tab ? '\t' : ',';
+        line += format == SeparatedText::Tab ? TsvField(textOf(cells[i])) : CsvField(textOf(cells[i]));
+    }
+    return line + '\n';
+}
+
+std::string Join(const TidyTable& table, SeparatedText format) {
+    std::string text = FormatTidyLine(table.Headings, format);
+    for (const auto& row : table.Rows) text += FormatTidyLine(row, format);
     return text;
 }
 
 }  // namespace
 
-std::string FormatTidyTableAsCsv(const TidyTable& table) { return Join(table, ',', CsvField); }
+std::string FormatTidyLine(const std::vector<TidyCell>& cells, SeparatedText format) {
+    return Line(cells, format, [](const TidyCell& cell) -> const std::string& { return cell.Text; });
+}
 
-std::string FormatTidyTableAsTsv(const TidyTable& table) { return Join(table, '\t', TsvField); }
+std::string FormatTidyLine(const std::vector<std::string>& headings, SeparatedText format) {
+    return Line(headings, format, [](const std::string& heading) -> const std::string& { return heading; });
+}
+
+std::string FormatTidyTableAsCsv(const TidyTable& table) { return Join(table, SeparatedText::Comma); }
+
+std::string FormatTidyTableAsTsv(const TidyTable& table) { return Join(table, SeparatedText::Tab); }
 
 FlexGrid TidyTableGrid(const TidyTable& table) {
     FlexGrid grid;

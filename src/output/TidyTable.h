@@ -22,6 +22,12 @@ struct TidyTable {
     std::vector<std::vector<TidyCell>> Rows;
 };
 
+enum class SeparatedText { Comma, Tab };
+
+// One line of cells (or headings) in a separated text, with its LF.
+std::string FormatTidyLine(const std::vector<TidyCell>& cells, SeparatedText format);
+std::string FormatTidyLine(const std::vector<std::string>& headings, SeparatedText format);
+
 // RFC 4180: a cell holding a comma, quote or line break stands in double quotes, its
 // quotes doubled; LF line ends.
 std::string FormatTidyTableAsCsv(const TidyTable& table);
