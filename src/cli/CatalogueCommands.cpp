@@ -90,7 +90,7 @@ std::string Choose(const std::vector<std::string>& choices, const std::string& g
 std::string DefaultDescriptor(const std::vector<std::string>& descriptors) {
     std::string chosen = descriptors.front();
     for (const auto& descriptor : descriptors)
-        if (FoldCase(descriptor).starts_with("effective dose")) chosen = descriptor;
+        if (FoldCase(descriptor).starts_with("effective")) chosen = descriptor;
     return chosen;
 }
 
