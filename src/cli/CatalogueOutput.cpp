@@ -55,20 +55,26 @@ public:
     explicit JsonWriter(std::ostream& out) : out_(out) {}
     void Begin(const std::vector<OutputColumn>& columns, const std::string& unit) override {
         columns_ = columns;
+        keys_.clear();
+        for (const auto& column : columns) keys_.push_back(nlohmann::json(column.Key).dump() + ":");
         out_ << "{\"unit\":" << (unit.empty() ? nlohmann::json(nullptr) : nlohmann::json(unit)).dump() << ",\"rows\":[";
     }
+    // Each row is an object whose keys are the columns' (in column order); the values are
+    // written by the JSON library, which also escapes them.
     void Row(const std::vector<TidyCell>& cells) override {
-        nlohmann::ordered_json row;
+        line_.assign(first_ ? "\n{" : ",\n{");
         for (std::size_t i = 0; i < columns_.size() && i < cells.size(); ++i) {
-            const OutputColumn& column = columns_[i];
-            if (!column.Numeric) {
-                row[column.Key] = cells[i].Text;
+            if (i > 0) line_ += ',';
+            line_ += keys_[i];
+            if (!columns_[i].Numeric) {
+                line_ += nlohmann::json(cells[i].Text).dump();
                 continue;
             }
-            row[column.Key] = cells[i].Number ? nlohmann::ordered_json(*cells[i].Number) : nlohmann::ordered_json(nullptr);
-            row["text"] = cells[i].Text;
+            line_ += cells[i].Number ? nlohmann::json(*cells[i].Number).dump() : "null";
+            line_ += ",\"text\":" + nlohmann::json(cells[i].Text).dump();
         }
-        out_ << (first_ ? "\n" : ",\n") << row.dump();
+        line_ += '}';
+        out_ << line_;
         first_ = false;
     }
     void End() override { out_ << "\n]}\n"; }
@@ -76,6 +82,8 @@ public:
 private:
     std::ostream& out_;
     std::vector<OutputColumn> columns_;
+    std::vector<std::string> keys_;  // "key":
+    std::string line_;
     bool first_ = true;
 };
 
