@@ -90,6 +90,8 @@ void frmPrimarySelectionForm::Apply() {
         return;
     }
     grid_ = std::move(result);
+    shownRequest_ = request;
+    shownSources_.reset();
     gridView_->ShowGrid();
     ChangeTheGridBackGround(true);
 }

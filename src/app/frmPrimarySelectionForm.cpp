@@ -161,6 +161,7 @@ void frmPrimarySelectionForm::BuildControls() {
 
     gridView_ = new ResultGridView(grid_, central_);
     gridView_->setObjectName("MSFlexGrid1");
+    gridView_->SetCellToolTip([this](int row, int col) { return SourceOfShownCell(row, col); });
     gridView_->OnKeyDown = [this](int keyCode) {
         gridCopyPaste_.KeyDownResponse(keyCode, grid_.Row(), grid_.RowSel(), grid_.Col(), grid_.ColSel());
     };

@@ -6,6 +6,7 @@
 #include <array>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -105,6 +106,8 @@ private:
     UserSettings CurrentSettings() const;
 
     CoefficientRequest RequestFromOptions() const;
+    // The source of a value cell of the shown table, read once per table; empty for none.
+    std::string SourceOfShownCell(int row, int col);
     void AdvanceTextWithListBoxOptions(const std::string& text);
     void FillUnitsList(int category, const UnitTable& units, int index);
     int SelectedNuclideEntry() const;
@@ -127,6 +130,8 @@ private:
     std::vector<std::string> entries_;
 
     FlexGrid grid_;
+    CoefficientRequest shownRequest_;
+    std::optional<std::map<std::pair<int, int>, std::string>> shownSources_;
     clsGridCopyPaste gridCopyPaste_;
     std::map<std::string, QIcon> imageList1_;
 

@@ -559,6 +559,30 @@ TEST_F(MainWindowTest, APdfThatCannotBeWrittenWhollyLeavesTheOlderFileOfThatName
     EXPECT_EQ(std::distance(fs::directory_iterator(fixture_.Folder()), {}), filesBefore) << "nothing is left behind";
 }
 
+TEST_F(MainWindowTest, AValueCellShowsWhereItComesFromAsItsTooltip) {
+    test::DoseRecord record;
+    record.Nuclide = "Co-60";
+    record.Coefficients = {{25, 3.4e-9}};
+    record.Id = 4;
+    fixture_.AddDoseRecord("Fgr13ingGDB", record);
+    fixture_.Execute("ALTER TABLE Fgr13ingGDB ADD COLUMN Source TEXT");
+    fixture_.Execute("UPDATE Fgr13ingGDB SET Source = 'fgr13/FGR13ING.DAT:' || (ID + 50)");
+    ASSERT_TRUE(Start());
+    Nuclide()->setText("Co-60");
+    Click("optType0");
+    Go()->click();
+    const FlexGrid& grid = form_->MSFlexGrid1();
+    const QAbstractItemModel* model = form_->GridView()->model();
+    int valueRow = -1;
+    for (int r = 0; r < grid.Rows(); ++r)
+        if (grid.TextMatrix(r, 0) == "Effective") valueRow = r;
+    ASSERT_GE(valueRow, 0);
+    const auto tip = [&](int row, int col) { return model->data(model->index(row, col), Qt::ToolTipRole).toString(); };
+    EXPECT_EQ(tip(valueRow, 1), "fgr13/FGR13ING.DAT:54");
+    EXPECT_EQ(tip(valueRow, 0), "") << "a descriptor has no source";
+    EXPECT_EQ(tip(valueRow - 1, 1), "") << "an empty cell has none";
+}
+
 // The window on the shipped database, saved as a picture to look at.
 TEST(MainWindowPicture, TheShippedDatabaseShowsItsFirstNuclideAndADoseTable) {
     const fs::path shipped = fs::current_path() / ".." / "bin" / "DoseAndRisk.mdb";
