@@ -562,6 +562,7 @@ TEST_F(MainWindowTest, APdfThatCannotBeWrittenWhollyLeavesTheOlderFileOfThatName
 TEST_F(MainWindowTest, AValueCellShowsWhereItComesFromAsItsTooltip) {
     test::DoseRecord record;
     record.Nuclide = "Co-60";
+    record.Age = 100;  // the first age of the list, whose pass writes the descriptors
     record.Coefficients = {{25, 3.4e-9}};
     record.Id = 4;
     fixture_.AddDoseRecord("Fgr13ingGDB", record);
