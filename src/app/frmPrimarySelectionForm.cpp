@@ -205,6 +205,7 @@ void frmPrimarySelectionForm::BuildMenus() {
     QMenu* tools = menuBar()->addMenu("&Tools");
     tools->setObjectName("Tools");
     add(tools, "Tools_CompactDatabase", "&Compact Database", [this] { CompactDatabase(); });
+    add(tools, "Tools_ExploreAllNuclides", "&Explore All Nuclides . . .", [this] { ExploreCommand(); });
 
     QMenu* help = menuBar()->addMenu("Help");
     help->setObjectName("mnuHelp");

@@ -32,6 +32,7 @@ namespace quorvel {
 
 class HelpWindow;
 class ResultGridView;
+class ExploreWindow;
 class frmSplash;
 
 inline constexpr const char* MainWindowCaption = "Coefficient Viewer (Quorvel)";
@@ -106,6 +107,8 @@ private:
     UserSettings CurrentSettings() const;
 
     CoefficientRequest RequestFromOptions() const;
+    // Opens (or raises) the explore window; its double-click shows a nuclide's table here.
+    void ExploreCommand();
     // The source of a value cell of the shown table, read once per table; empty for none.
     std::string SourceOfShownCell(int row, int col);
     void AdvanceTextWithListBoxOptions(const std::string& text);
@@ -153,6 +156,7 @@ private:
     QLabel* statusPanel1_ = nullptr;
     QToolBar* toolbar1_ = nullptr;
     ResultGridView* gridView_ = nullptr;
+    ExploreWindow* explore_ = nullptr;
     frmSplash* splash_ = nullptr;
     HelpWindow* helpWindow_ = nullptr;
 };

@@ -3,6 +3,9 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QDialog>
+#include <QLabel>
+#include <QTableWidget>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLineEdit>
@@ -582,6 +585,43 @@ TEST_F(MainWindowTest, AValueCellShowsWhereItComesFromAsItsTooltip) {
     EXPECT_EQ(tip(valueRow, 1), "fgr13/FGR13ING.DAT:54");
     EXPECT_EQ(tip(valueRow, 0), "") << "a descriptor has no source";
     EXPECT_EQ(tip(valueRow - 1, 1), "") << "an empty cell has none";
+}
+
+TEST_F(MainWindowTest, ExploringRanksEveryNuclideSaysWhatIsWrongAndShowsADoubleClickedNuclide) {
+    std::int64_t id = 0;
+    for (const auto& [nuclide, value] : std::vector<std::pair<std::string, double>>{{"H-3", 1.8e-11}, {"Cs-137", 1.3e-8}})
+        for (const double age : {100.0, 7300.0}) {
+            test::DoseRecord record;
+            record.Nuclide = nuclide;
+            record.Age = age;
+            record.Coefficients = {{25, value}};
+            record.Id = ++id;
+            fixture_.AddDoseRecord("Fgr13ingGDB", record);
+        }
+    ASSERT_TRUE(Start());
+    Child<QAction>("Tools_ExploreAllNuclides")->trigger();
+    auto* explore = form_->findChild<QDialog*>("frmExplore");
+    ASSERT_NE(explore, nullptr);
+    auto* rows = explore->findChild<QTableWidget*>("tblRows");
+    ASSERT_EQ(rows->rowCount(), 2);
+    EXPECT_EQ(rows->item(0, 2)->text(), "Cs-137") << "highest first";
+
+    auto* zMin = explore->findChild<QLineEdit*>("txtZMin");
+    auto* zMax = explore->findChild<QLineEdit*>("txtZMax");
+    zMin->setText("50");
+    zMax->setText("2");
+    emit zMax->editingFinished();
+    EXPECT_EQ(rows->rowCount(), 0);
+    EXPECT_FALSE(explore->findChild<QLabel*>("lblMessage")->text().isEmpty());
+    zMin->clear();
+    emit zMax->editingFinished();
+    ASSERT_EQ(rows->rowCount(), 1);
+
+    emit rows->cellDoubleClicked(0, 2);
+    EXPECT_EQ(Nuclide()->text(), "H-3");
+    EXPECT_TRUE(form_->GridIsCurrent());
+    EXPECT_TRUE(Child<QRadioButton>("optType0")->isChecked());
+    EXPECT_NE(form_->MSFlexGrid1().TextMatrix(1, 0), "(None Available)");
 }
 
 // The window on the shipped database, saved as a picture to look at.
