@@ -97,6 +97,10 @@ void ExploreWindow::BuildControls() {
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->horizontalHeader()->setStretchLastSection(true);
+    table_->setWordWrap(false);
+    // Forms are long ("f1 = 0.005 (3 Months), ..."); the other columns are short.
+    const int widths[] = {40, 110, 80, 90, 420, 110};
+    for (int c = 0; c < 6; ++c) table_->setColumnWidth(c, widths[c]);
     layout->addWidget(table_);
 
     auto* buttons = new QHBoxLayout;

@@ -650,5 +650,21 @@ TEST(MainWindowPicture, TheShippedDatabaseShowsItsFirstNuclideAndADoseTable) {
     EXPECT_TRUE(form.grab().save("/tmp/quorvel-main-window.png"));
 }
 
+TEST(MainWindowPicture, TheExploreWindowRanksTheShippedDatabase) {
+    const fs::path shipped = fs::current_path() / ".." / "bin" / "DoseAndRisk.mdb";
+    if (!fs::exists(shipped)) GTEST_SKIP() << "the shipped database is not built";
+    test::TemporaryFolder folder;
+    fs::copy_file(shipped, folder.Path() / "DoseAndRisk.mdb");
+    RecordingDesktop desktop;
+    frmPrimarySelectionForm form(desktop.Services(folder.Path().string()));
+    ASSERT_TRUE(form.Load());
+    form.findChild<QAction*>("Tools_ExploreAllNuclides")->trigger();
+    auto* explore = form.findChild<QDialog*>("frmExplore");
+    ASSERT_NE(explore, nullptr);
+    QCoreApplication::processEvents();
+    EXPECT_GT(explore->findChild<QTableWidget*>("tblRows")->rowCount(), 700);
+    EXPECT_TRUE(explore->grab().save("/tmp/quorvel-explore.png"));
+}
+
 }  // namespace
 }  // namespace quorvel
