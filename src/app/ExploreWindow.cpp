@@ -10,8 +10,9 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-#include "FileReplacement.h"
-#include "TidyTable.h"
+#include <sstream>
+
+#include "RowOutput.h"
 
 namespace quorvel {
 
@@ -110,8 +111,7 @@ void ExploreWindow::BuildControls() {
         connect(b, &QPushButton::clicked, this, slot);
         buttons->addWidget(b);
     };
-    button("cmdExportCsv", "Export CSV . . .", [this] { ExportCsv(); });
-    button("cmdExportXlsx", "Export xlsx . . .", [this] { ExportWorkbook(); });
+    button("cmdExport", "Export . . .", [this] { Export(); });
     button("cmdCopy", "Copy", [this] { CopyRows(); });
     button("cmdClose", "Close", [this] { close(); });
     layout->addLayout(buttons);
@@ -196,21 +196,22 @@ void ExploreWindow::ShowRows(const std::vector<CatalogueRow>& rows, const std::s
 
 void ExploreWindow::ShowMessage(const std::string& message) { message_->setText(QString::fromStdString(message)); }
 
-void ExploreWindow::ExportCsv() {
-    const auto fileName = services_.Files.ChooseSaveFile("*.csv", "CSV (*.csv)|*.csv|");
-    if (fileName && !ReplaceFileContent(*fileName, FormatTidyTableAsCsv(model_->ShownTable())))
-        ShowMessage("Cannot write " + *fileName + "; the file is as it was.");
-}
-
-void ExploreWindow::ExportWorkbook() {
-    const auto fileName = services_.Files.ChooseSaveFile("*.xlsx", "Excel workbook (*.xlsx)|*.xlsx|");
-    if (fileName && !WriteTidyTableWorkbook(model_->ShownTable(), *fileName))
-        ShowMessage("Cannot write " + *fileName + "; the file is as it was.");
+void ExploreWindow::Export() {
+    const auto fileName = services_.Files.ChooseSaveFile("*.csv", RowFileFilter);
+    if (!fileName) return;
+    std::ostringstream unused;
+    try {
+        WriteRows(RowFormatOfFile(*fileName), *fileName, unused, [this](RowWriter& writer) { model_->WriteShown(writer); });
+    } catch (const OutputError& e) {
+        ShowMessage(e.what());
+    }
 }
 
 void ExploreWindow::CopyRows() {
+    std::ostringstream text;
+    WriteRows(RowFormat::Tsv, "", text, [this](RowWriter& writer) { model_->WriteShown(writer); });
     services_.Clipboard.Clear();
-    services_.Clipboard.SetText(FormatTidyTableAsTsv(model_->ShownTable()));
+    services_.Clipboard.SetText(text.str());
 }
 
 }  // namespace quorvel

@@ -39,8 +39,8 @@ private:
     void KindChanged();
     void FilterChanged();
     void HeaderClicked(int column);
-    void ExportCsv();
-    void ExportWorkbook();
+    // The rows shown to a CSV, xlsx or JSON file, as its name ends.
+    void Export();
     void CopyRows();
 
     DesktopServices& services_;

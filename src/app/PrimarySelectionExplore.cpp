@@ -1,7 +1,11 @@
 #include <QLineEdit>
 #include <QRadioButton>
 
+#include <sstream>
+
+#include "CatalogueExports.h"
 #include "ExploreWindow.h"
+#include "RowOutput.h"
 #include "frmPrimarySelectionForm.h"
 
 namespace quorvel {
@@ -27,6 +31,21 @@ void frmPrimarySelectionForm::ExploreCommand() {
     }
     explore_->show();
     explore_->raise();
+}
+
+void frmPrimarySelectionForm::ExportAllCommand() {
+    const auto fileName = services_.Files.ChooseSaveFile("*.csv", RowFileFilter);
+    if (!fileName) return;
+    BusyPointerScope busy(services_.Busy);
+    try {
+        CoefficientCatalogue catalogue(databasePath_);
+        std::ostringstream unused;
+        WriteRows(RowFormatOfFile(*fileName), *fileName, unused,
+                  [&](RowWriter& writer) { WriteEveryCoefficient(catalogue, writer); });
+    } catch (const std::exception& e) {
+        services_.Prompt.ShowMessage(std::string("An error (") + e.what() +
+                                     ") occured while exporting all coefficients.");
+    }
 }
 
 }  // namespace quorvel

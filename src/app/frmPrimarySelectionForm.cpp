@@ -189,6 +189,7 @@ void frmPrimarySelectionForm::BuildMenus() {
     };
     // The menu entry does what the toolbar's Export does.
     add(file, "mnuExport", "Export . . .", [this] { ExportCommand(); });
+    add(file, "mnuExportAll", "Export All Coefficients . . .", [this] { ExportAllCommand(); });
     add(file, "mnuPageSetup", "Page Setup", [this] { PageSetupCommand(); });
     add(file, "mnuPrint", "Print", [this] { PrintCommand(); });
     add(file, "mnuPrintToPdf", "Print to PDF . . .", [this] { PrintToPdfCommand(); });

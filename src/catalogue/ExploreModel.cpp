@@ -2,6 +2,7 @@
 
 #include <stdexcept>
 
+#include "CatalogueExports.h"
 #include "ChoiceMatch.h"
 #include "HalfLife.h"
 #include "NumberText.h"
@@ -142,18 +143,6 @@ void ExploreModel::Show() {
     view_.ShowMessage(shown_.empty() ? "No nuclide has a value for this choice and filter." : std::string());
 }
 
-TidyTable ExploreModel::ShownTable() const {
-    TidyTable table;
-    table.Headings = {"Z", "Element", "Nuclide", "Half-life", "Form", quantity_.Descriptor + " (" + unit_ + ")", "Source"};
-    for (const auto& row : shown_)
-        table.Rows.push_back({{row.Nuclide.Z, std::nullopt},
-                              {row.Nuclide.Element, std::nullopt},
-                              {row.Nuclide.Nuclide, std::nullopt},
-                              {row.Nuclide.HalfLife, std::nullopt},
-                              {row.Form, std::nullopt},
-                              {row.Text, row.Value},
-                              {row.Source, std::nullopt}});
-    return table;
-}
+void ExploreModel::WriteShown(RowWriter& writer) const { WriteRankedRows(shown_, quantity_, unit_, writer); }
 
 }  // namespace quorvel

@@ -9,7 +9,7 @@
 
 #include "CoefficientCatalogue.h"
 #include "RowFilter.h"
-#include "TidyTable.h"
+#include "RowOutput.h"
 
 namespace quorvel {
 
@@ -50,7 +50,7 @@ public:
     const Quantity& Chosen() const { return quantity_; }
     const std::vector<CatalogueRow>& Shown() const { return shown_; }
     // The rows shown as the outputs write them: headed columns, values as numbers.
-    TidyTable ShownTable() const;
+    void WriteShown(RowWriter& writer) const;
 
 private:
     void Query();

@@ -5,7 +5,8 @@
 #include <nlohmann/json.hpp>
 #include <ostream>
 
-#include "CatalogueOutput.h"
+#include "CatalogueExports.h"
+#include "RowOutput.h"
 #include "CommandLineViewer.h"
 #include "ChoiceMatch.h"
 #include "CoefficientCatalogue.h"
@@ -58,9 +59,9 @@ void AddFormatOptions(CLI::App& command, CatalogueOptions& options) {
     command.add_option("--output", options.Output, "Write to this file rather than to standard output");
 }
 
-CatalogueFormat FormatOf(const CatalogueOptions& options) {
+RowFormat FormatOf(const CatalogueOptions& options) {
     const std::string word = FoldCase(options.Format);
-    for (const auto& [name, format] : CatalogueFormatWords())
+    for (const auto& [name, format] : RowFormatWords())
         if (name == word) return format;
     throw BadInput("--format " + options.Format + " is none of text, csv, tsv, json, xlsx.");
 }
@@ -166,20 +167,8 @@ int Rank(const CatalogueOptions& options, CoefficientCatalogue& catalogue, const
     SortRows(rows, RowColumn::Value, options.Ascending);
     if (options.Top > 0) KeepTop(rows, static_cast<std::size_t>(options.Top));
 
-    WriteRows(FormatOf(options), options.Output, out, [&](RowWriter& writer) {
-        writer.Begin({{"Z", "z"},
-                      {"Element", "element"},
-                      {"Nuclide", "nuclide"},
-                      {"Half-life", "half_life"},
-                      {"Form", "form"},
-                      {quantity.Descriptor + ", " + quantity.Age, "value", true},
-                      {"Source", "source"}},
-                     unit.Name);
-        for (const CatalogueRow& row : rows)
-            writer.Row({Plain(row.Nuclide.Z), Plain(row.Nuclide.Element), Plain(row.Nuclide.Nuclide),
-                        Plain(row.Nuclide.HalfLife), Plain(row.Form), {row.Text, row.Value}, Plain(row.Source)});
-        writer.End();
-    });
+    WriteRows(FormatOf(options), options.Output, out,
+              [&](RowWriter& writer) { WriteRankedRows(rows, quantity, unit.Name, writer); });
     return ExitTable;
 }
 
@@ -229,8 +218,8 @@ int Compare(const CatalogueOptions& options, CoefficientCatalogue& catalogue, co
     } catch (const ComparisonError& e) {
         throw BadInput(e.what());
     }
-    const CatalogueFormat format = FormatOf(options);
-    if (format == CatalogueFormat::Json) {
+    const RowFormat format = FormatOf(options);
+    if (format == RowFormat::Json) {
         WriteText(ComparisonJson(comparison), options.Output, out);
         return 0;
     }
@@ -253,42 +242,11 @@ int Compare(const CatalogueOptions& options, CoefficientCatalogue& catalogue, co
     return ExitTable;
 }
 
-const char* OutcomeWord(const TableKind& kind, int outcome) {
-    if (kind.IsDose()) return "";
-    return outcome == MortalityOutcome ? "mortality" : "morbidity";
-}
-
 int Dump(const CatalogueOptions& options, CoefficientCatalogue& catalogue, std::ostream& out) {
-    CatalogueFormat format = FormatOf(options);
+    RowFormat format = FormatOf(options);
     // Too many rows to align: plain text is tab-separated.
-    if (format == CatalogueFormat::Text) format = CatalogueFormat::Tsv;
-    WriteRows(format, options.Output, out, [&](RowWriter& writer) {
-        writer.Begin({{"Nuclide", "nuclide"},
-                      {"Form", "form"},
-                      {"Table", "table"},
-                      {"Geometry", "geometry"},
-                      {"Age", "age"},
-                      {"Intake", "intake"},
-                      {"Descriptor", "descriptor"},
-                      {"Outcome", "outcome"},
-                      {"Value", "value", true},
-                      {"Unit", "unit"},
-                      {"Source", "source"}},
-                     "");
-        for (const TableKind& kind : AllTableKinds()) {
-            // Every table in the first unit of its list.
-            const std::string unit = catalogue.UnitOf(kind, 1).Name;
-            const std::string table = kind.Name();
-            const std::string geometry = kind.GeometryWord();
-            catalogue.EachCell(kind, 1, {}, [&](Coefficient&& cell) {
-                writer.Row({Plain(std::move(cell.Nuclide)), Plain(std::move(cell.Form)), Plain(table), Plain(geometry),
-                            Plain(std::move(cell.Age)), Plain(std::move(cell.Intake)), Plain(std::move(cell.Descriptor)),
-                            Plain(OutcomeWord(kind, cell.Outcome)), {std::move(cell.Text), cell.Value}, Plain(unit),
-                            Plain(std::move(cell.Source))});
-            });
-        }
-        writer.End();
-    });
+    if (format == RowFormat::Text) format = RowFormat::Tsv;
+    WriteRows(format, options.Output, out, [&](RowWriter& writer) { WriteEveryCoefficient(catalogue, writer); });
     return ExitTable;
 }
 

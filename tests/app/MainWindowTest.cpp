@@ -617,11 +617,30 @@ TEST_F(MainWindowTest, ExploringRanksEveryNuclideSaysWhatIsWrongAndShowsADoubleC
     emit zMax->editingFinished();
     ASSERT_EQ(rows->rowCount(), 1);
 
+    desktop_.Files.Answers = {(fixture_.Folder() / "shown.xlsx").string()};
+    explore->findChild<QPushButton*>("cmdExport")->click();
+    EXPECT_EQ(ReadBytes(fixture_.Folder() / "shown.xlsx").substr(0, 2), "PK");
+
     emit rows->cellDoubleClicked(0, 2);
     EXPECT_EQ(Nuclide()->text(), "H-3");
     EXPECT_TRUE(form_->GridIsCurrent());
     EXPECT_TRUE(Child<QRadioButton>("optType0")->isChecked());
     EXPECT_NE(form_->MSFlexGrid1().TextMatrix(1, 0), "(None Available)");
+}
+
+TEST_F(MainWindowTest, ExportAllWritesEveryCoefficientAsTidyRows) {
+    test::DoseRecord record;
+    record.Nuclide = "Co-60";
+    record.Coefficients = {{25, 3.4e-9}};
+    fixture_.AddDoseRecord("Fgr13ingGDB", record);
+    ASSERT_TRUE(Start());
+    const fs::path csv = fixture_.Folder() / "all.csv";
+    desktop_.Files.Answers = {csv.string()};
+    Child<QAction>("mnuExportAll")->trigger();
+    EXPECT_TRUE(desktop_.Prompt.Messages.empty());
+    const std::string text = ReadBytes(csv);
+    EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 1 + 25) << "the headings and the block's 25 cells";
+    EXPECT_NE(text.find("Co-60,,ingestion dose,,Adult,,Effective,,3.40E-09,Sv/Bq,"), std::string::npos) << text;
 }
 
 // The window on the shipped database, saved as a picture to look at.

@@ -1,7 +1,6 @@
 #pragma once
-// The formats of the catalogue subcommands. A command produces its rows once, into
-// whichever writer the format asks for; --output puts them in a file, replaced only when
-// whole.
+// Headed rows in the formats of the catalogue's outputs. A command produces its rows
+// once, into whichever writer the format asks for; a named file is replaced only when whole.
 
 #include <functional>
 #include <iosfwd>
@@ -13,10 +12,10 @@
 
 namespace quorvel {
 
-enum class CatalogueFormat { Text, Csv, Tsv, Json, Xlsx };
+enum class RowFormat { Text, Csv, Tsv, Json, Xlsx };
 
 // "text", "csv", "tsv", "json", "xlsx".
-const std::vector<std::pair<std::string, CatalogueFormat>>& CatalogueFormatWords();
+const std::vector<std::pair<std::string, RowFormat>>& RowFormatWords();
 
 // A column of the output: its heading in tables and its key in JSON. A numeric column's
 // cells carry their number as the JSON key's value (null without one) and their text
@@ -27,6 +26,13 @@ struct OutputColumn {
     bool Numeric = false;
 };
 
+// The format a file's name asks for: .xlsx, .json, .tsv, otherwise CSV.
+RowFormat RowFormatOfFile(const std::string& fileName);
+
+// The Save dialog's filter of the file formats ("Description|pattern|" pairs).
+inline constexpr const char* RowFileFilter =
+    "CSV (*.csv)|*.csv|Excel workbook (*.xlsx)|*.xlsx|JSON (*.json)|*.json|";
+
 class RowWriter {
 public:
     virtual ~RowWriter() = default;
@@ -36,7 +42,7 @@ public:
     virtual void End() = 0;
 };
 
-// Output that cannot be written where asked (xlsx to the terminal, an unwritable file).
+// Output that cannot be written where asked (a workbook without a file, an unwritable file).
 class OutputError : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
@@ -46,7 +52,7 @@ using RowProducer = std::function<void(RowWriter&)>;
 
 // Writes what produce gives to out, or to the file when one is named. Aligned text keeps
 // the rows until the end to measure the columns; the other formats stream.
-void WriteRows(CatalogueFormat format, const std::string& outputFile, std::ostream& out, const RowProducer& produce);
+void WriteRows(RowFormat format, const std::string& outputFile, std::ostream& out, const RowProducer& produce);
 
 // Writes a finished text (the comparison's JSON) to out or the file.
 void WriteText(const std::string& text, const std::string& outputFile, std::ostream& out);

@@ -1,5 +1,7 @@
-#include "CatalogueOutput.h"
+#include "RowOutput.h"
 
+#include <cctype>
+#include <filesystem>
 #include <fstream>
 #include <nlohmann/json.hpp>
 #include <ostream>
@@ -103,17 +105,17 @@ private:
 
 void Produce(RowWriter& writer, const RowProducer& produce) { produce(writer); }
 
-void ProduceText(CatalogueFormat format, std::ostream& out, const RowProducer& produce) {
+void ProduceText(RowFormat format, std::ostream& out, const RowProducer& produce) {
     switch (format) {
-        case CatalogueFormat::Csv: {
+        case RowFormat::Csv: {
             SeparatedWriter writer(out, SeparatedText::Comma);
             return Produce(writer, produce);
         }
-        case CatalogueFormat::Tsv: {
+        case RowFormat::Tsv: {
             SeparatedWriter writer(out, SeparatedText::Tab);
             return Produce(writer, produce);
         }
-        case CatalogueFormat::Json: {
+        case RowFormat::Json: {
             JsonWriter writer(out);
             return Produce(writer, produce);
         }
@@ -130,18 +132,27 @@ void CannotWrite(const std::string& file) {
 
 }  // namespace
 
-const std::vector<std::pair<std::string, CatalogueFormat>>& CatalogueFormatWords() {
-    static const std::vector<std::pair<std::string, CatalogueFormat>> words = {{"text", CatalogueFormat::Text},
-                                                                               {"csv", CatalogueFormat::Csv},
-                                                                               {"tsv", CatalogueFormat::Tsv},
-                                                                               {"json", CatalogueFormat::Json},
-                                                                               {"xlsx", CatalogueFormat::Xlsx}};
+const std::vector<std::pair<std::string, RowFormat>>& RowFormatWords() {
+    static const std::vector<std::pair<std::string, RowFormat>> words = {{"text", RowFormat::Text},
+                                                                               {"csv", RowFormat::Csv},
+                                                                               {"tsv", RowFormat::Tsv},
+                                                                               {"json", RowFormat::Json},
+                                                                               {"xlsx", RowFormat::Xlsx}};
     return words;
 }
 
-void WriteRows(CatalogueFormat format, const std::string& outputFile, std::ostream& out, const RowProducer& produce) {
-    if (format == CatalogueFormat::Xlsx) {
-        if (outputFile.empty()) throw OutputError("--format xlsx writes a file: name it with --output FILE.xlsx.");
+RowFormat RowFormatOfFile(const std::string& fileName) {
+    std::string extension = std::filesystem::path(fileName).extension().string();
+    for (char& c : extension) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    if (extension == ".xlsx") return RowFormat::Xlsx;
+    if (extension == ".json") return RowFormat::Json;
+    if (extension == ".tsv") return RowFormat::Tsv;
+    return RowFormat::Csv;
+}
+
+void WriteRows(RowFormat format, const std::string& outputFile, std::ostream& out, const RowProducer& produce) {
+    if (format == RowFormat::Xlsx) {
+        if (outputFile.empty()) throw OutputError("An xlsx workbook is written to a file: name one (--output FILE.xlsx).");
         if (!ReplaceFile(outputFile, [&](const std::string& path) {
                 WorkbookWriter writer(path);
                 produce(writer);
