@@ -71,7 +71,8 @@ TEST_F(ExploreModelTest, AKindStartsAtTheAdultEffectiveDoseHighestFirst) {
     EXPECT_EQ(view.Unit, catalogue.UnitOf({}, 2).Name);
     std::ostringstream tsv;
     WriteRows(RowFormat::Tsv, "", tsv, [&](RowWriter& writer) { model.WriteShown(writer); });
-    EXPECT_EQ(std::count(tsv.str().begin(), tsv.str().end(), '\n'), 5) << "the headings and four rows";
+    const std::string text = tsv.str();
+    EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 5) << "the headings and four rows";
 }
 
 TEST_F(ExploreModelTest, FiltersShowTheirRowsOrSayWhatIsWrong) {
