@@ -1,5 +1,8 @@
 #include "CatalogueExports.h"
 
+#include <cstdio>
+#include <nlohmann/json.hpp>
+
 namespace quorvel {
 
 namespace {
@@ -11,7 +14,60 @@ const char* OutcomeWord(const TableKind& kind, int outcome) {
     return outcome == MortalityOutcome ? "mortality" : "morbidity";
 }
 
+// Three significant digits, as the values it divides are shown.
+std::string RatioText(double ratio) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.3g", ratio);
+    return text;
+}
+
+std::string ColumnHeading(const ComparisonColumn& column) {
+    return column.Form.empty() ? column.Nuclide : column.Nuclide + " (" + column.Form + ")";
+}
+
 }  // namespace
+
+void WriteComparison(const Comparison& comparison, const std::string& age, RowWriter& writer) {
+    std::vector<OutputColumn> columns{{"Description (" + age + ")", "descriptor"}};
+    for (const auto& column : comparison.Columns) columns.push_back({ColumnHeading(column), "value", true});
+    if (comparison.HasRatio()) columns.push_back({"Ratio", "ratio", true});
+    writer.Begin(columns, comparison.Unit);
+    for (std::size_t d = 0; d < comparison.Descriptors.size(); ++d) {
+        std::vector<TidyCell> cells{Plain(comparison.Descriptors[d])};
+        for (const ComparisonCell& cell : comparison.Cells[d]) cells.push_back({cell.Text, cell.Value});
+        if (comparison.HasRatio()) {
+            const auto ratio = comparison.Ratio(d);
+            cells.push_back({ratio ? RatioText(*ratio) : std::string(), ratio});
+        }
+        writer.Row(cells);
+    }
+    writer.End();
+}
+
+std::string ComparisonJson(const Comparison& comparison) {
+    nlohmann::ordered_json json;
+    json["unit"] = comparison.Unit;
+    json["rows"] = nlohmann::ordered_json::array();
+    for (std::size_t d = 0; d < comparison.Descriptors.size(); ++d)
+        for (std::size_t c = 0; c < comparison.Columns.size(); ++c) {
+            const ComparisonCell& cell = comparison.Cells[d][c];
+            json["rows"].push_back({{"descriptor", comparison.Descriptors[d]},
+                                    {"nuclide", comparison.Columns[c].Nuclide},
+                                    {"form", comparison.Columns[c].Form},
+                                    {"value", cell.Value ? nlohmann::ordered_json(*cell.Value) : nullptr},
+                                    {"text", cell.Text},
+                                    {"source", cell.Source}});
+        }
+    if (comparison.HasRatio()) {
+        json["ratios"] = nlohmann::ordered_json::array();
+        for (std::size_t d = 0; d < comparison.Descriptors.size(); ++d) {
+            const auto ratio = comparison.Ratio(d);
+            json["ratios"].push_back(
+                {{"descriptor", comparison.Descriptors[d]}, {"ratio", ratio ? nlohmann::ordered_json(*ratio) : nullptr}});
+        }
+    }
+    return json.dump(1) + "\n";
+}
 
 void WriteRankedRows(const std::vector<CatalogueRow>& rows, const Quantity& quantity, const std::string& unit,
                      RowWriter& writer) {

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "CoefficientCatalogue.h"
+#include "Comparison.h"
 #include "RowOutput.h"
 
 namespace quorvel {
@@ -13,6 +14,14 @@ namespace quorvel {
 // descriptor and age) and its source; rows in the unit given.
 void WriteRankedRows(const std::vector<CatalogueRow>& rows, const Quantity& quantity, const std::string& unit,
                      RowWriter& writer);
+
+// A comparison as a table: the descriptors (headed with the age or band) and a column per
+// nuclide and form, with the ratio column of two.
+void WriteComparison(const Comparison& comparison, const std::string& age, RowWriter& writer);
+
+// A comparison as JSON: "unit", "rows" one per descriptor and column (descriptor, nuclide,
+// form, value, text, source) and, for two columns, "ratios".
+std::string ComparisonJson(const Comparison& comparison);
 
 // Every coefficient of the database, one tidy row each: nuclide, form, table, geometry,
 // age, intake, descriptor, outcome, value, unit, source; every table in the first unit of

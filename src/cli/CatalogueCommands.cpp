@@ -1,8 +1,6 @@
 #include "CatalogueCommands.h"
 
-#include <cstdio>
 #include <map>
-#include <nlohmann/json.hpp>
 #include <ostream>
 
 #include "CatalogueExports.h"
@@ -156,8 +154,6 @@ RowFilter FilterOf(const CatalogueOptions& options) {
     return filter;
 }
 
-TidyCell Plain(std::string text) { return {std::move(text), std::nullopt}; }
-
 int Rank(const CatalogueOptions& options, CoefficientCatalogue& catalogue, const CoefficientRequest& request,
          std::ostream& out) {
     const Quantity quantity = QuantityOf(catalogue, options, request, true);
@@ -170,42 +166,6 @@ int Rank(const CatalogueOptions& options, CoefficientCatalogue& catalogue, const
     WriteRows(FormatOf(options), options.Output, out,
               [&](RowWriter& writer) { WriteRankedRows(rows, quantity, unit.Name, writer); });
     return ExitTable;
-}
-
-// Three significant digits, as the values it divides are shown.
-std::string RatioText(double ratio) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%.3g", ratio);
-    return text;
-}
-
-std::string ColumnHeading(const ComparisonColumn& column) {
-    return column.Form.empty() ? column.Nuclide : column.Nuclide + " (" + column.Form + ")";
-}
-
-std::string ComparisonJson(const Comparison& comparison) {
-    nlohmann::ordered_json json;
-    json["unit"] = comparison.Unit;
-    json["rows"] = nlohmann::ordered_json::array();
-    for (std::size_t d = 0; d < comparison.Descriptors.size(); ++d)
-        for (std::size_t c = 0; c < comparison.Columns.size(); ++c) {
-            const ComparisonCell& cell = comparison.Cells[d][c];
-            json["rows"].push_back({{"descriptor", comparison.Descriptors[d]},
-                                    {"nuclide", comparison.Columns[c].Nuclide},
-                                    {"form", comparison.Columns[c].Form},
-                                    {"value", cell.Value ? nlohmann::ordered_json(*cell.Value) : nullptr},
-                                    {"text", cell.Text},
-                                    {"source", cell.Source}});
-        }
-    if (comparison.HasRatio()) {
-        json["ratios"] = nlohmann::ordered_json::array();
-        for (std::size_t d = 0; d < comparison.Descriptors.size(); ++d) {
-            const auto ratio = comparison.Ratio(d);
-            json["ratios"].push_back(
-                {{"descriptor", comparison.Descriptors[d]}, {"ratio", ratio ? nlohmann::ordered_json(*ratio) : nullptr}});
-        }
-    }
-    return json.dump(1) + "\n";
 }
 
 int Compare(const CatalogueOptions& options, CoefficientCatalogue& catalogue, const CoefficientRequest& request,
@@ -221,24 +181,9 @@ int Compare(const CatalogueOptions& options, CoefficientCatalogue& catalogue, co
     const RowFormat format = FormatOf(options);
     if (format == RowFormat::Json) {
         WriteText(ComparisonJson(comparison), options.Output, out);
-        return 0;
+        return ExitTable;
     }
-    WriteRows(format, options.Output, out, [&](RowWriter& writer) {
-        std::vector<OutputColumn> columns{{"Description (" + quantity.Age + ")", "descriptor"}};
-        for (const auto& column : comparison.Columns) columns.push_back({ColumnHeading(column), "value", true});
-        if (comparison.HasRatio()) columns.push_back({"Ratio", "ratio", true});
-        writer.Begin(columns, comparison.Unit);
-        for (std::size_t d = 0; d < comparison.Descriptors.size(); ++d) {
-            std::vector<TidyCell> cells{Plain(comparison.Descriptors[d])};
-            for (const ComparisonCell& cell : comparison.Cells[d]) cells.push_back({cell.Text, cell.Value});
-            if (comparison.HasRatio()) {
-                const auto ratio = comparison.Ratio(d);
-                cells.push_back({ratio ? RatioText(*ratio) : std::string(), ratio});
-            }
-            writer.Row(cells);
-        }
-        writer.End();
-    });
+    WriteRows(format, options.Output, out, [&](RowWriter& writer) { WriteComparison(comparison, quantity.Age, writer); });
     return ExitTable;
 }
 
