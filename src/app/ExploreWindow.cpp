@@ -10,8 +10,10 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <sstream>
 
+#include "CompareWindow.h"
 #include "RowOutput.h"
 
 namespace quorvel {
@@ -97,6 +99,7 @@ void ExploreWindow::BuildControls() {
     table_->setHorizontalHeaderLabels({"Z", "Element", "Nuclide", "Half-life", "Form", "Value", "Source"});
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table_->setSelectionMode(QAbstractItemView::ExtendedSelection);
     table_->horizontalHeader()->setStretchLastSection(true);
     table_->setWordWrap(false);
     // Forms are long ("f1 = 0.005 (3 Months), ..."); the other columns are short.
@@ -113,6 +116,7 @@ void ExploreWindow::BuildControls() {
     };
     button("cmdExport", "Export . . .", [this] { Export(); });
     button("cmdCopy", "Copy", [this] { CopyRows(); });
+    button("cmdCompare", "Compare Selected . . .", [this] { CompareSelected(); });
     button("cmdClose", "Close", [this] { close(); });
     layout->addLayout(buttons);
     resize(1100, 700);
@@ -205,6 +209,22 @@ void ExploreWindow::Export() {
     } catch (const OutputError& e) {
         ShowMessage(e.what());
     }
+}
+
+void ExploreWindow::CompareSelected() {
+    std::vector<std::string> nuclides;
+    const auto& rows = model_->Shown();
+    for (int r = 0; r < table_->rowCount(); ++r) {
+        if (!table_->item(r, 0) || !table_->item(r, 0)->isSelected() || static_cast<std::size_t>(r) >= rows.size()) continue;
+        const std::string& nuclide = rows[static_cast<std::size_t>(r)].Nuclide.Nuclide;
+        if (std::find(nuclides.begin(), nuclides.end(), nuclide) == nuclides.end()) nuclides.push_back(nuclide);
+    }
+    if (nuclides.empty()) {
+        ShowMessage("Select the rows of the nuclides to compare (up to " + std::to_string(MostComparedNuclides) + ").");
+        return;
+    }
+    auto* window = new CompareWindow(*catalogue_, model_->Chosen(), nuclides, services_, this);
+    window->show();
 }
 
 void ExploreWindow::CopyRows() {

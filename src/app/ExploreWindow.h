@@ -42,6 +42,8 @@ private:
     // The rows shown to a CSV, xlsx or JSON file, as its name ends.
     void Export();
     void CopyRows();
+    // The selected rows' nuclides side by side, in a window of their own.
+    void CompareSelected();
 
     DesktopServices& services_;
     std::unique_ptr<CoefficientCatalogue> catalogue_;

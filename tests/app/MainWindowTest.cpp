@@ -621,6 +621,32 @@ TEST_F(MainWindowTest, ExploringRanksEveryNuclideSaysWhatIsWrongAndShowsADoubleC
     explore->findChild<QPushButton*>("cmdExport")->click();
     EXPECT_EQ(ReadBytes(fixture_.Folder() / "shown.xlsx").substr(0, 2), "PK");
 
+    rows->selectAll();
+    explore->findChild<QPushButton*>("cmdCompare")->click();
+    auto* compare = explore->findChild<QDialog*>("frmCompare");
+    ASSERT_NE(compare, nullptr);
+    auto* table = compare->findChild<QTableWidget*>("tblComparison");
+    ASSERT_EQ(table->columnCount(), 2) << "the descriptors and the one nuclide the filter leaves";
+    compare->close();
+
+    zMin->clear();
+    zMax->clear();
+    emit zMax->editingFinished();
+    rows->selectAll();
+    explore->findChild<QPushButton*>("cmdCompare")->click();
+    compare = explore->findChildren<QDialog*>("frmCompare").value(explore->findChildren<QDialog*>("frmCompare").size() - 1);
+    ASSERT_NE(compare, nullptr);
+    table = compare->findChild<QTableWidget*>("tblComparison");
+    ASSERT_EQ(table->columnCount(), 4) << "descriptors, two nuclides, ratio";
+    int effective = -1;
+    for (int r = 0; r < table->rowCount(); ++r)
+        if (table->item(r, 0)->text() == "Effective") effective = r;
+    ASSERT_GE(effective, 0);
+    EXPECT_EQ(table->item(effective, 3)->text().toDouble(), std::stod(QString::number(1.3e-8 / 1.8e-11, 'g', 3).toStdString()));
+    compare->close();
+    zMax->setText("2");
+    emit zMax->editingFinished();
+
     emit rows->cellDoubleClicked(0, 2);
     EXPECT_EQ(Nuclide()->text(), "H-3");
     EXPECT_TRUE(form_->GridIsCurrent());
@@ -683,6 +709,13 @@ TEST(MainWindowPicture, TheExploreWindowRanksTheShippedDatabase) {
     QCoreApplication::processEvents();
     EXPECT_GT(explore->findChild<QTableWidget*>("tblRows")->rowCount(), 700);
     EXPECT_TRUE(explore->grab().save("/tmp/quorvel-explore.png"));
+    auto* rows = explore->findChild<QTableWidget*>("tblRows");
+    rows->setRangeSelected(QTableWidgetSelectionRange(0, 0, 1, 6), true);
+    explore->findChild<QPushButton*>("cmdCompare")->click();
+    auto* compare = explore->findChild<QDialog*>("frmCompare");
+    ASSERT_NE(compare, nullptr);
+    EXPECT_EQ(compare->findChild<QTableWidget*>("tblComparison")->columnCount(), 4);
+    EXPECT_TRUE(compare->grab().save("/tmp/quorvel-compare.png"));
 }
 
 }  // namespace
