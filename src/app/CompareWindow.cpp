@@ -12,6 +12,7 @@
 
 #include "CatalogueExports.h"
 #include "RowOutput.h"
+#include "RowPrinting.h"
 
 namespace quorvel {
 
@@ -63,7 +64,8 @@ void CompareWindow::Build() {
     layout->addWidget(table_);
     auto* buttons = new QHBoxLayout;
     for (const auto& [name, caption, slot] : {std::tuple{"cmdExport", "Export . . .", &CompareWindow::Export},
-                                              std::tuple{"cmdCopy", "Copy", &CompareWindow::Copy}}) {
+                                              std::tuple{"cmdCopy", "Copy", &CompareWindow::Copy},
+                                              std::tuple{"cmdPrint", "Print", &CompareWindow::Print}}) {
         auto* button = new QPushButton(caption, this);
         button->setObjectName(name);
         connect(button, &QPushButton::clicked, this, slot);
@@ -112,6 +114,10 @@ void CompareWindow::Export() {
     } catch (const OutputError& e) {
         message_->setText(QString::fromStdString(e.what()));
     }
+}
+
+void CompareWindow::Print() {
+    PrintRows([this](RowWriter& writer) { WriteComparison(comparison_, quantity_.Age, writer); }, services_);
 }
 
 void CompareWindow::Copy() {

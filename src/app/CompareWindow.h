@@ -26,6 +26,7 @@ private:
     void Show();
     void Export();
     void Copy();
+    void Print();
 
     CoefficientCatalogue& catalogue_;
     Quantity quantity_;

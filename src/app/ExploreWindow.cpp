@@ -14,6 +14,7 @@
 #include <sstream>
 
 #include "CompareWindow.h"
+#include "RowPrinting.h"
 #include "RowOutput.h"
 
 namespace quorvel {
@@ -116,6 +117,9 @@ void ExploreWindow::BuildControls() {
     };
     button("cmdExport", "Export . . .", [this] { Export(); });
     button("cmdCopy", "Copy", [this] { CopyRows(); });
+    button("cmdPrint", "Print", [this] {
+        PrintRows([this](RowWriter& writer) { model_->WriteShown(writer); }, services_);
+    });
     button("cmdCompare", "Compare Selected . . .", [this] { CompareSelected(); });
     button("cmdClose", "Close", [this] { close(); });
     layout->addLayout(buttons);

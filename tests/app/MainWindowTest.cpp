@@ -10,6 +10,7 @@
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -616,6 +617,13 @@ TEST_F(MainWindowTest, ExploringRanksEveryNuclideSaysWhatIsWrongAndShowsADoubleC
     zMin->clear();
     emit zMax->editingFinished();
     ASSERT_EQ(rows->rowCount(), 1);
+
+    desktop_.Printers.Names = {"Office"};
+    desktop_.Printer.setOutputFormat(QPrinter::PdfFormat);
+    desktop_.Printer.setOutputFileName(QString::fromStdString((fixture_.Folder() / "shown.pdf").string()));
+    explore->findChild<QPushButton*>("cmdPrint")->click();
+    EXPECT_EQ(ReadBytes(fixture_.Folder() / "shown.pdf").substr(0, 5), "%PDF-");
+    EXPECT_TRUE(desktop_.Prompt.Messages.empty());
 
     desktop_.Files.Answers = {(fixture_.Folder() / "shown.xlsx").string()};
     explore->findChild<QPushButton*>("cmdExport")->click();
