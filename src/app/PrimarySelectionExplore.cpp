@@ -33,6 +33,11 @@ void frmPrimarySelectionForm::ExploreCommand() {
     explore_->raise();
 }
 
+void frmPrimarySelectionForm::CloseExploreWindow() {
+    delete explore_;
+    explore_ = nullptr;
+}
+
 void frmPrimarySelectionForm::ExportAllCommand() {
     const auto fileName = services_.Files.ChooseSaveFile("*.csv", RowFileFilter);
     if (!fileName) return;

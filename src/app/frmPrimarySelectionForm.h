@@ -109,6 +109,7 @@ private:
     CoefficientRequest RequestFromOptions() const;
     // Opens (or raises) the explore window; its double-click shows a nuclide's table here.
     void ExploreCommand();
+    void CloseExploreWindow();
     // Every coefficient of the database, one tidy row each, to a CSV, xlsx or JSON file.
     void ExportAllCommand();
     // The source of a value cell of the shown table, read once per table; empty for none.

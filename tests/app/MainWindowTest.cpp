@@ -660,6 +660,9 @@ TEST_F(MainWindowTest, ExploringRanksEveryNuclideSaysWhatIsWrongAndShowsADoubleC
     EXPECT_TRUE(form_->GridIsCurrent());
     EXPECT_TRUE(Child<QRadioButton>("optType0")->isChecked());
     EXPECT_NE(form_->MSFlexGrid1().TextMatrix(1, 0), "(None Available)");
+
+    Child<QAction>("Tools_CompactDatabase")->trigger();
+    EXPECT_EQ(form_->findChild<QDialog*>("frmExplore"), nullptr) << "it held the database open";
 }
 
 TEST_F(MainWindowTest, ExportAllWritesEveryCoefficientAsTidyRows) {
