@@ -50,6 +50,7 @@ package: build
 
 bench: build
 	$(BUILD_DIR)/bench/quorvel-bench
+	$(BUILD_DIR)/bench/quorvel-bench-catalogue
 	$(BUILD_DIR)/bench/quorvel-bench-desktop
 
 # Each fuzzer runs FUZZ_SECONDS; new inputs go to build-fuzz/corpus, the seeds stay in tests/fuzz/corpus.

@@ -95,6 +95,8 @@ void frmPrimarySelectionForm::Apply() {
         return;
     }
     grid_ = std::move(result);
+    shownRequest_ = request;
+    shownSources_.reset();
     gridView_->ShowGrid();
     SetStatusText(IsEmptyResultGrid(grid_) ? EmptyResultExplanation(request) : std::string());
     ChangeTheGridBackGround(true);

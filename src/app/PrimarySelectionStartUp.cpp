@@ -162,6 +162,8 @@ void frmPrimarySelectionForm::CompactDatabase() {
         SetStatusText("Cannot compact the database: its folder " + folder + " is read-only.");
         return;
     }
+    // The explore window reads the database for as long as it is open.
+    CloseExploreWindow();
     quorvel::CompactDatabase(databasePath_, *this, services_.Busy);
 }
 

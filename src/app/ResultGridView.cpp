@@ -45,6 +45,10 @@ QVariant FlexGridTableModel::data(const QModelIndex& index, int role) const {
         case Qt::TextAlignmentRole: return QVariant::fromValue(AlignmentOfColumnCode(grid_.ColAlignment(col)));
         case Qt::BackgroundRole:
             return fixed ? QApplication::palette().color(QPalette::Button) : ToColour(grid_.BackColour());
+        case Qt::ToolTipRole: {
+            const std::string tip = CellToolTip ? CellToolTip(row, col) : std::string();
+            return tip.empty() ? QVariant() : QVariant(QString::fromStdString(tip));
+        }
         case Qt::ForegroundRole:
             return fixed ? QApplication::palette().color(QPalette::ButtonText) : QColor(Qt::black);
         default: return {};

@@ -18,6 +18,8 @@ public:
     // Shows whatever the grid holds now.
     void Refresh();
     void SetBaseFont(const QFont& font) { baseFont_ = font; }
+    // The tooltip of a cell; empty for none.
+    std::function<std::string(int row, int col)> CellToolTip;
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -44,6 +46,9 @@ public:
     // Shows the grid's current content, sizes and colour.
     void ShowGrid();
     void ShowBackColour();
+
+    // Where a cell's value comes from, shown as its tooltip.
+    void SetCellToolTip(std::function<std::string(int row, int col)> toolTip) { model_->CellToolTip = std::move(toolTip); }
 
     std::function<void(int keyCode)> OnKeyDown;
     std::function<void(int keyCode)> OnKeyUp;

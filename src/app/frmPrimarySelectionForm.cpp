@@ -161,6 +161,7 @@ void frmPrimarySelectionForm::BuildControls() {
 
     gridView_ = new ResultGridView(grid_, central_);
     gridView_->setObjectName("MSFlexGrid1");
+    gridView_->SetCellToolTip([this](int row, int col) { return SourceOfShownCell(row, col); });
     gridView_->OnKeyDown = [this](int keyCode) {
         gridCopyPaste_.KeyDownResponse(keyCode, grid_.Row(), grid_.RowSel(), grid_.Col(), grid_.ColSel());
     };
@@ -188,6 +189,7 @@ void frmPrimarySelectionForm::BuildMenus() {
     };
     // The menu entry does what the toolbar's Export does.
     add(file, "mnuExport", "Export . . .", [this] { ExportCommand(); });
+    add(file, "mnuExportAll", "Export All Coefficients . . .", [this] { ExportAllCommand(); });
     add(file, "mnuPageSetup", "Page Setup", [this] { PageSetupCommand(); });
     add(file, "mnuPrint", "Print", [this] { PrintCommand(); });
     add(file, "mnuPrintToPdf", "Print to PDF . . .", [this] { PrintToPdfCommand(); });
@@ -204,6 +206,7 @@ void frmPrimarySelectionForm::BuildMenus() {
     QMenu* tools = menuBar()->addMenu("&Tools");
     tools->setObjectName("Tools");
     add(tools, "Tools_CompactDatabase", "&Compact Database", [this] { CompactDatabase(); });
+    add(tools, "Tools_ExploreAllNuclides", "&Explore All Nuclides . . .", [this] { ExploreCommand(); });
 
     QMenu* help = menuBar()->addMenu("Help");
     help->setObjectName("mnuHelp");

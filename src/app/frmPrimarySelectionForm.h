@@ -6,6 +6,7 @@
 #include <array>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -31,6 +32,7 @@ namespace quorvel {
 
 class HelpWindow;
 class ResultGridView;
+class ExploreWindow;
 class frmSplash;
 
 inline constexpr const char* MainWindowCaption = "Coefficient Viewer (Quorvel)";
@@ -106,6 +108,13 @@ private:
 
     CoefficientRequest RequestFromOptions() const;
     std::string EmptyResultExplanation(const CoefficientRequest& request) const;
+    // Opens (or raises) the explore window; its double-click shows a nuclide's table here.
+    void ExploreCommand();
+    void CloseExploreWindow();
+    // Every coefficient of the database, one tidy row each, to a CSV, xlsx or JSON file.
+    void ExportAllCommand();
+    // The source of a value cell of the shown table, read once per table; empty for none.
+    std::string SourceOfShownCell(int row, int col);
     void AdvanceTextWithListBoxOptions(const std::string& text);
     void FillUnitsList(int category, const UnitTable& units, int index);
     int SelectedNuclideEntry() const;
@@ -128,6 +137,8 @@ private:
     std::vector<std::string> entries_;
 
     FlexGrid grid_;
+    CoefficientRequest shownRequest_;
+    std::optional<std::map<std::pair<int, int>, std::string>> shownSources_;
     clsGridCopyPaste gridCopyPaste_;
     std::map<std::string, QIcon> imageList1_;
 
@@ -149,6 +160,7 @@ private:
     QLabel* statusPanel1_ = nullptr;
     QToolBar* toolbar1_ = nullptr;
     ResultGridView* gridView_ = nullptr;
+    ExploreWindow* explore_ = nullptr;
     frmSplash* splash_ = nullptr;
     HelpWindow* helpWindow_ = nullptr;
 };

@@ -6,6 +6,7 @@
 #include <ostream>
 
 #include "AccessDatabase.h"
+#include "CatalogueCommands.h"
 #include "CoefficientDispatcher.h"
 #include "Database.h"
 #include "DatabaseError.h"
@@ -149,6 +150,8 @@ int RunCommandLineViewer(int argc, const char* const* argv, const std::string& a
     Options options;
     options.DatabasePath = applicationDirectory + "/DoseAndRisk.mdb";
     AddOptions(app, options);
+    CatalogueOptions catalogue;
+    AddCatalogueCommands(app, options.DatabasePath, options.Request, catalogue);
     try {
         app.parse(argc, argv);
     } catch (const CLI::CallForHelp&) {
@@ -158,6 +161,7 @@ int RunCommandLineViewer(int argc, const char* const* argv, const std::string& a
         err << "quorvel-cli: " << e.what() << '\n';
         return ExitBadUsage;
     }
+    if (CatalogueCommandChosen(catalogue)) return RunCatalogueCommand(catalogue, options.DatabasePath, options.Request, out, err);
     try {
         return Run(options, out);
     } catch (const UsageError& e) {

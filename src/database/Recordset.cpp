@@ -53,9 +53,15 @@ const FieldValue& Recordset::Field(std::string_view name) const {
     return CurrentRecord()[static_cast<std::size_t>(position)];
 }
 
-int Recordset::FieldPosition(std::string_view name) const {
+int Recordset::FindField(std::string_view name) const {
     for (std::size_t i = 0; i < fieldNames_.size(); ++i)
         if (SameNameIgnoringCase(fieldNames_[i], name)) return static_cast<int>(i);
+    return -1;
+}
+
+
+int Recordset::FieldPosition(std::string_view name) const {
+    if (const int position = FindField(name); position >= 0) return position;
     throw DatabaseError("Item not found in this collection (field " + std::string(name) + ").");
 }
 

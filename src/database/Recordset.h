@@ -30,6 +30,11 @@ public:
     const FieldValue& Field(int position) const;
     const FieldValue& Field(std::string_view name) const;
     int FieldPosition(std::string_view name) const;
+    // The position of the named field, or -1 when there is none.
+    int FindField(std::string_view name) const;
+
+    // Every record, for readers that group records rather than walk them.
+    const std::vector<std::vector<FieldValue>>& Records() const { return records_; }
 
 private:
     const std::vector<FieldValue>& CurrentRecord() const;

@@ -1,5 +1,8 @@
 #include "AgeDependentDoseCoefs.h"
 
+#include "AgeDependentDoseTable.h"
+#include "DoseValueRules.h"
+
 namespace quorvel {
 
 const std::vector<int> AgeDependentDoseCoefs::CoefficientFieldPositions = {
@@ -15,7 +18,7 @@ void AgeDependentDoseCoefs::ReportCoefficientsInAnMSFlexGrid(const BlockTable& b
     UpdateAllPropertiesFromTheRecordSet(block);
     CalculateCoefficients(unitFactor);
     if (writeHeader) SetupHeaderInformation(grid, blockStartRow, tableTitle_, HeaderText, unitLabel, SubtitleText);
-    const int startRow = blockStartRow + 5;
+    const int startRow = blockStartRow + DoseBlockHeadRows;
     if (writeDescriptors)
         SetupCoefficientDescriptorsInAnMSFlexGrid(grid, Descriptors, startRow, descriptorColumn, FirstRowStyle::Bold);
     PlaceCoefficientsInAnMSFlexGrid(grid, ageLabel, Coefficients, startRow, valueColumn, FirstRowStyle::Bold);
@@ -25,8 +28,7 @@ void AgeDependentDoseCoefs::UpdateAllPropertiesFromTheRecordSet(const BlockTable
     LetRecordCount = block.RecordCount();
     const auto records = static_cast<std::size_t>(LetRecordCount) + 1;
     RadiationTypes.assign(records, std::string());
-    RecordValues.assign(records, std::vector<double>(CoefficientCount + 1, 0.0));
-    RecordHeld.assign(records, std::vector<bool>(CoefficientCount + 1, false));
+    RecordValues.assign(records, CoefficientVector(CoefficientCount + 1));
     Descriptors.assign(CoefficientCount + 1, std::string());
 
     HeaderText = block.Value(1, HeaderTextPosition).TextOrEmpty();
@@ -36,39 +38,21 @@ void AgeDependentDoseCoefs::UpdateAllPropertiesFromTheRecordSet(const BlockTable
     for (int r = 1; r <= LetRecordCount; ++r) {
         const auto record = static_cast<std::size_t>(r);
         RadiationTypes[record] = block.Value(r, RadiationTypePosition).TextOrEmpty();
-        for (int i = 1; i <= CoefficientCount; ++i) {
-            const FieldValue& value = block.Value(r, FieldPositions[static_cast<std::size_t>(i)]);
-            if (value.IsNull()) continue;
-            RecordValues[record][static_cast<std::size_t>(i)] = value.Number();
-            RecordHeld[record][static_cast<std::size_t>(i)] = true;
-        }
+        for (int i = 1; i <= CoefficientCount; ++i)
+            RecordValues[record][static_cast<std::size_t>(i)] =
+                StoredDoseValue(block.Value(r, FieldPositions[static_cast<std::size_t>(i)]));
     }
 }
 
 void AgeDependentDoseCoefs::CalculateCoefficients(double unitFactor) {
-    std::vector<double> values(CoefficientCount + 1, 0.0);
-    std::vector<bool> held(CoefficientCount + 1, false);
-    const bool highLet = RadiationTypes[1] == "H";
-    for (int i = 1; i <= CoefficientCount; ++i) {
-        const auto c = static_cast<std::size_t>(i);
-        const bool weighted = highLet && i > 1 && i < CoefficientCount;
-        values[c] = weighted ? HighLetWeight * RecordValues[1][c] : RecordValues[1][c];
-        held[c] = RecordHeld[1][c];
-    }
+    const bool highLet = IsHighLetType(RadiationTypes[1]);
     // The second record of a two-record block is the high-LET part of the first.
-    if (LetRecordCount == 2) {
-        for (int i = 2; i < CoefficientCount; ++i) {
-            const auto c = static_cast<std::size_t>(i);
-            values[c] += HighLetWeight * RecordValues[2][c];
-            held[c] = held[c] || RecordHeld[2][c];
-        }
-    }
-    for (int i = 2; i <= CoefficientCount; ++i) values[static_cast<std::size_t>(i)] *= unitFactor;
-
+    const bool twoRecords = LetRecordCount == 2;
     Coefficients.assign(CoefficientCount + 1, std::nullopt);
     for (int i = 1; i <= CoefficientCount; ++i) {
         const auto c = static_cast<std::size_t>(i);
-        if (held[c]) Coefficients[c] = values[c];
+        Coefficients[c] = AgeDependentDoseValue(i, CoefficientCount, highLet, RecordValues[1][c], twoRecords,
+                                                twoRecords ? RecordValues[2][c] : std::nullopt, unitFactor);
     }
 }
 

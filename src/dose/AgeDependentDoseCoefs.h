@@ -19,7 +19,6 @@ public:
     static constexpr int HeaderTextPosition = 1;
     static constexpr int SubtitlePosition = 2;
     static constexpr int RadiationTypePosition = 6;
-    static constexpr double HighLetWeight = 20.0;
 
     explicit AgeDependentDoseCoefs(std::string tableTitle);
     virtual ~AgeDependentDoseCoefs() = default;
@@ -39,8 +38,7 @@ public:
     // 1-based, element 0 unused.
     DescriptorList Descriptors;
     CoefficientVector Coefficients;
-    std::vector<std::vector<double>> RecordValues;  // [record][coefficient]
-    std::vector<std::vector<bool>> RecordHeld;      // false where the field is Null
+    std::vector<CoefficientVector> RecordValues;  // [record][coefficient], no value where Null
     std::vector<int> FieldPositions;
     int LetRecordCount = 0;
     std::vector<std::string> RadiationTypes;

@@ -9,17 +9,9 @@ namespace quorvel {
 
 namespace {
 
-int ReadLetRecordCount(const Recordset& records) {
-    const FieldValue& nlet = records.Field("Nlet");
-    const double count = std::nearbyint(nlet.Number());
-    if (count < 1) throw DatabaseError("Nlet is " + nlet.TextOrEmpty() + "; a block holds at least one record.");
-    // A count beyond the records that remain takes what remains.
-    return count > records.RecordCount() ? records.RecordCount() : static_cast<int>(count);
-}
-
 // Takes the block that starts at the current record: Nlet records, or as many as remain.
 BlockTable ReadBlock(Recordset& records) {
-    const int size = ReadLetRecordCount(records);
+    const int size = BlockRecordCount(records.Field("Nlet"), records.RecordCount());
     BlockTable block;
     for (int position = 0; position < records.FieldCount(); ++position)
         block.FieldNames.push_back(records.FieldName(position));
@@ -34,6 +26,13 @@ BlockTable ReadBlock(Recordset& records) {
 }
 
 }  // namespace
+
+int BlockRecordCount(const FieldValue& nlet, int remaining) {
+    const double count = std::nearbyint(nlet.Number());
+    if (count < 1) throw DatabaseError("Nlet is " + nlet.TextOrEmpty() + "; a block holds at least one record.");
+    // A count beyond the records that remain takes what remains.
+    return count > remaining ? remaining : static_cast<int>(count);
+}
 
 void ReportAgeDependentDoseCoefficients(const AgeDependentDoseTable& table, AgeDependentDoseCoefs& coefs,
                                         const std::string& nuclide, Database& database, FlexGrid& grid,

@@ -18,6 +18,12 @@ struct AgeDependentDoseTable {
 };
 
 inline constexpr int DoseBlockRows = 32;
+// Rows above a block's first coefficient: the header block and the "Description" row.
+inline constexpr int DoseBlockHeadRows = 5;
+
+// The records of the block that starts with a record whose Nlet is given, when `remaining`
+// records are left from it on. An Nlet below 1 is a DatabaseError.
+int BlockRecordCount(const FieldValue& nlet, int remaining);
 
 void ReportAgeDependentDoseCoefficients(const AgeDependentDoseTable& table, AgeDependentDoseCoefs& coefs,
                                         const std::string& nuclide, Database& database, FlexGrid& grid,

@@ -15,10 +15,11 @@ class clsExternalCoefs {
 public:
     static constexpr int CoefficientCount = 28;
     static constexpr int HeaderTextPosition = 1;
+    // Rows above the first coefficient: title, header text and units.
+    static constexpr int HeadRows = 3;
     static constexpr int UpperLargeIntestinePosition = 10;
     static constexpr int LowerLargeIntestinePosition = 11;
-    static constexpr double UpperLargeIntestineShare = 0.57;
-    static constexpr double LowerLargeIntestineShare = 0.43;
+    static constexpr const char* ColonDoseDescriptor = "Colon Dose";
 
     void ReportCoefficientsInAnMSFlexGrid(const BlockTable& record, FlexGrid& grid, bool writeHeader,
                                           bool writeDescriptors, double unitFactor, const std::string& unitLabel,
@@ -31,8 +32,7 @@ public:
     // 1-based, element 0 unused.
     DescriptorList Descriptors;
     CoefficientVector Coefficients;
-    std::vector<double> RecordValues;
-    std::vector<bool> RecordHeld;  // false where the stored value is Null
+    CoefficientVector RecordValues;  // before conversion; no value where Null
     std::string HeaderText;
 };
 

@@ -7,7 +7,7 @@ namespace quorvel {
 
 namespace {
 constexpr int RowsPerGroup = 20;
-constexpr int FirstDisplayedPosition = 3;
+constexpr int FirstDisplayedPosition = ExternalRiskFirstPosition;
 constexpr const char* Modes[] = {"Submersion", "Ground Plane", "Soil Layer"};
 }  // namespace
 
@@ -34,7 +34,7 @@ void ReportExternalRiskCoefficients(const std::string& nuclide, Database& databa
         BoldTheCell(grid, r + 1, 0);
         WriteMortalityMorbidityRow(grid, r + 2, "Units = " + unitName);
         WriteRiskColumnHeadings(grid, r + 3, records, FirstDisplayedPosition);
-        r = WriteRiskValueRows(grid, r + 4, records, FirstDisplayedPosition, unitFactor) + 2;
+        r = WriteRiskValueRows(grid, r + ExternalRiskHeadRows, records, FirstDisplayedPosition, unitFactor) + RiskSectionGap;
     }
     AlignRiskValueColumns(grid);
 }

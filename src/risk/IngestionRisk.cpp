@@ -7,7 +7,7 @@ namespace quorvel {
 namespace {
 constexpr int SectionsPerGroup = 2;
 constexpr int RowsPerGroup = 42;
-constexpr int FirstDisplayedPosition = 5;
+constexpr int FirstDisplayedPosition = IngestionRiskFirstPosition;
 }  // namespace
 
 void ReportIngestionRiskCoefficients(const std::string& nuclide, Database& database, FlexGrid& grid,
@@ -19,7 +19,7 @@ void ReportIngestionRiskCoefficients(const std::string& nuclide, Database& datab
     if (groups == 0) return;
 
     WriteRiskTitleBlock(grid, "Ingestion Risk Coefficients", records.Field("Nuclide").TextOrEmpty(), unitName);
-    int r = 3;
+    int r = InternalRiskTitleRows;
 
     for (int section = 0; section < groups * SectionsPerGroup && !records.IsEOF(); ++section) {
         grid.SetTextMatrix(r, 0, "Pathway = " + records.Field("Intake").TextOrEmpty());

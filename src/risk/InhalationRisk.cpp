@@ -5,7 +5,7 @@ namespace quorvel {
 
 namespace {
 constexpr int RowsPerGroup = 21;
-constexpr int FirstDisplayedPosition = 4;
+constexpr int FirstDisplayedPosition = InhalationRiskFirstPosition;
 }  // namespace
 
 void ReportInhalationRiskCoefficients(const std::string& nuclide, Database& database, FlexGrid& grid,
@@ -16,7 +16,7 @@ void ReportInhalationRiskCoefficients(const std::string& nuclide, Database& data
     if (groups == 0) return;
 
     WriteRiskTitleBlock(grid, "Inhalation Risk Coefficients", records.Field("Nuclide").TextOrEmpty(), unitName);
-    int r = 3;
+    int r = InternalRiskTitleRows;
 
     // Each group starts one row below the cursor, leaving an empty row above it.
     for (int group = 0; group < groups && !records.IsEOF(); ++group) {

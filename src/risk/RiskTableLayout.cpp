@@ -2,7 +2,7 @@
 
 #include "GridConventions.h"
 #include "NumberText.h"
-#include "ScientificFormat.h"
+#include "RiskValueRules.h"
 
 namespace quorvel {
 
@@ -58,13 +58,7 @@ int WriteRiskValueRows(FlexGrid& grid, int row, Recordset& records, int firstPos
     for (int n = 0; n < RiskSectionRecords && !records.IsEOF(); ++n) {
         last = row + n;
         for (int j = 0; j < RiskDisplayedColumns; ++j) {
-            const FieldValue& value = records.Field(j + firstPosition);
-            std::string text;
-            if (value.IsNumeric())
-                text = FormatScientific(value.Number() * unitFactor);
-            else
-                text = value.TextOrEmpty();
-            grid.SetTextMatrix(last, j, std::move(text));
+            grid.SetTextMatrix(last, j, RiskCellOf(records.Field(j + firstPosition), unitFactor).Text);
         }
         records.MoveNext();
     }
@@ -79,7 +73,7 @@ int WriteInternalRiskSection(FlexGrid& grid, int r, Recordset& records, int firs
     }
     WriteMortalityMorbidityRow(grid, r + 1, "f1 = " + records.Field("f_1").TextOrEmpty());
     WriteRiskColumnHeadings(grid, r + 2, records, firstPosition);
-    return WriteRiskValueRows(grid, r + 3, records, firstPosition, unitFactor) + 2;
+    return WriteRiskValueRows(grid, r + InternalRiskSectionHeadRows, records, firstPosition, unitFactor) + RiskSectionGap;
 }
 
 void AlignRiskValueColumns(FlexGrid& grid) {

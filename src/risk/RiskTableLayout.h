@@ -13,6 +13,19 @@ inline constexpr int RiskDisplayedColumns = 11;
 inline constexpr int RiskSectionRecords = 15;
 inline constexpr int MortalityColumn = 3;
 inline constexpr int MorbidityColumn = 8;
+// The field position of the first displayed column of each table.
+inline constexpr int IngestionRiskFirstPosition = 5;
+inline constexpr int InhalationRiskFirstPosition = 4;
+inline constexpr int ExternalRiskFirstPosition = 3;
+// The internal tables' title block above the first section.
+inline constexpr int InternalRiskTitleRows = 3;
+// From a section's cursor row to its first value row: the "f1 = " row and the headings
+// below the cursor (one row more when the section names a form).
+inline constexpr int InternalRiskSectionHeadRows = 3;
+// An external group's title, nuclide, units and heading rows.
+inline constexpr int ExternalRiskHeadRows = 4;
+// The empty row after a section's values and the move to the next row.
+inline constexpr int RiskSectionGap = 2;
 
 // Groups of records, the last one possibly short: every record is shown.
 int RiskGroupCount(int recordCount, int groupSize);

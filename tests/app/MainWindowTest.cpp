@@ -3,10 +3,14 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QDialog>
+#include <QLabel>
+#include <QTableWidget>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -559,6 +563,123 @@ TEST_F(MainWindowTest, APdfThatCannotBeWrittenWhollyLeavesTheOlderFileOfThatName
     EXPECT_EQ(std::distance(fs::directory_iterator(fixture_.Folder()), {}), filesBefore) << "nothing is left behind";
 }
 
+TEST_F(MainWindowTest, AValueCellShowsWhereItComesFromAsItsTooltip) {
+    test::DoseRecord record;
+    record.Nuclide = "Co-60";
+    record.Age = 100;  // the first age of the list, whose pass writes the descriptors
+    record.Coefficients = {{25, 3.4e-9}};
+    record.Id = 4;
+    fixture_.AddDoseRecord("Fgr13ingGDB", record);
+    fixture_.Execute("ALTER TABLE Fgr13ingGDB ADD COLUMN Source TEXT");
+    fixture_.Execute("UPDATE Fgr13ingGDB SET Source = 'fgr13/FGR13ING.DAT:' || (ID + 50)");
+    ASSERT_TRUE(Start());
+    Nuclide()->setText("Co-60");
+    Click("optType0");
+    Go()->click();
+    const FlexGrid& grid = form_->MSFlexGrid1();
+    const QAbstractItemModel* model = form_->GridView()->model();
+    int valueRow = -1;
+    for (int r = 0; r < grid.Rows(); ++r)
+        if (grid.TextMatrix(r, 0) == "Effective") valueRow = r;
+    ASSERT_GE(valueRow, 0);
+    const auto tip = [&](int row, int col) { return model->data(model->index(row, col), Qt::ToolTipRole).toString(); };
+    EXPECT_EQ(tip(valueRow, 1), "fgr13/FGR13ING.DAT:54");
+    EXPECT_EQ(tip(valueRow, 0), "") << "a descriptor has no source";
+    EXPECT_EQ(tip(valueRow - 1, 1), "") << "an empty cell has none";
+}
+
+TEST_F(MainWindowTest, ExploringRanksEveryNuclideSaysWhatIsWrongAndShowsADoubleClickedNuclide) {
+    std::int64_t id = 0;
+    for (const auto& [nuclide, value] : std::vector<std::pair<std::string, double>>{{"H-3", 1.8e-11}, {"Cs-137", 1.3e-8}})
+        for (const double age : {100.0, 7300.0}) {
+            test::DoseRecord record;
+            record.Nuclide = nuclide;
+            record.Age = age;
+            record.Coefficients = {{25, value}};
+            record.Id = ++id;
+            fixture_.AddDoseRecord("Fgr13ingGDB", record);
+        }
+    ASSERT_TRUE(Start());
+    Child<QAction>("Tools_ExploreAllNuclides")->trigger();
+    auto* explore = form_->findChild<QDialog*>("frmExplore");
+    ASSERT_NE(explore, nullptr);
+    auto* rows = explore->findChild<QTableWidget*>("tblRows");
+    ASSERT_EQ(rows->rowCount(), 2);
+    EXPECT_EQ(rows->item(0, 2)->text(), "Cs-137") << "highest first";
+
+    auto* zMin = explore->findChild<QLineEdit*>("txtZMin");
+    auto* zMax = explore->findChild<QLineEdit*>("txtZMax");
+    zMin->setText("50");
+    zMax->setText("2");
+    emit zMax->editingFinished();
+    EXPECT_EQ(rows->rowCount(), 0);
+    EXPECT_FALSE(explore->findChild<QLabel*>("lblMessage")->text().isEmpty());
+    zMin->clear();
+    emit zMax->editingFinished();
+    ASSERT_EQ(rows->rowCount(), 1);
+
+    desktop_.Printers.Names = {"Office"};
+    desktop_.Printer.setOutputFormat(QPrinter::PdfFormat);
+    desktop_.Printer.setOutputFileName(QString::fromStdString((fixture_.Folder() / "shown.pdf").string()));
+    explore->findChild<QPushButton*>("cmdPrint")->click();
+    EXPECT_EQ(ReadBytes(fixture_.Folder() / "shown.pdf").substr(0, 5), "%PDF-");
+    EXPECT_TRUE(desktop_.Prompt.Messages.empty());
+
+    desktop_.Files.Answers = {(fixture_.Folder() / "shown.xlsx").string()};
+    explore->findChild<QPushButton*>("cmdExport")->click();
+    EXPECT_EQ(ReadBytes(fixture_.Folder() / "shown.xlsx").substr(0, 2), "PK");
+
+    rows->selectAll();
+    explore->findChild<QPushButton*>("cmdCompare")->click();
+    auto* compare = explore->findChild<QDialog*>("frmCompare");
+    ASSERT_NE(compare, nullptr);
+    auto* table = compare->findChild<QTableWidget*>("tblComparison");
+    ASSERT_EQ(table->columnCount(), 2) << "the descriptors and the one nuclide the filter leaves";
+    compare->close();
+
+    zMin->clear();
+    zMax->clear();
+    emit zMax->editingFinished();
+    rows->selectAll();
+    explore->findChild<QPushButton*>("cmdCompare")->click();
+    compare = explore->findChildren<QDialog*>("frmCompare").value(explore->findChildren<QDialog*>("frmCompare").size() - 1);
+    ASSERT_NE(compare, nullptr);
+    table = compare->findChild<QTableWidget*>("tblComparison");
+    ASSERT_EQ(table->columnCount(), 4) << "descriptors, two nuclides, ratio";
+    int effective = -1;
+    for (int r = 0; r < table->rowCount(); ++r)
+        if (table->item(r, 0)->text() == "Effective") effective = r;
+    ASSERT_GE(effective, 0);
+    EXPECT_EQ(table->item(effective, 3)->text().toDouble(), std::stod(QString::number(1.3e-8 / 1.8e-11, 'g', 3).toStdString()));
+    compare->close();
+    zMax->setText("2");
+    emit zMax->editingFinished();
+
+    emit rows->cellDoubleClicked(0, 2);
+    EXPECT_EQ(Nuclide()->text(), "H-3");
+    EXPECT_TRUE(form_->GridIsCurrent());
+    EXPECT_TRUE(Child<QRadioButton>("optType0")->isChecked());
+    EXPECT_NE(form_->MSFlexGrid1().TextMatrix(1, 0), "(None Available)");
+
+    Child<QAction>("Tools_CompactDatabase")->trigger();
+    EXPECT_EQ(form_->findChild<QDialog*>("frmExplore"), nullptr) << "it held the database open";
+}
+
+TEST_F(MainWindowTest, ExportAllWritesEveryCoefficientAsTidyRows) {
+    test::DoseRecord record;
+    record.Nuclide = "Co-60";
+    record.Coefficients = {{25, 3.4e-9}};
+    fixture_.AddDoseRecord("Fgr13ingGDB", record);
+    ASSERT_TRUE(Start());
+    const fs::path csv = fixture_.Folder() / "all.csv";
+    desktop_.Files.Answers = {csv.string()};
+    Child<QAction>("mnuExportAll")->trigger();
+    EXPECT_TRUE(desktop_.Prompt.Messages.empty());
+    const std::string text = ReadBytes(csv);
+    EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 1 + 25) << "the headings and the block's 25 cells";
+    EXPECT_NE(text.find("Co-60,,ingestion dose,,Adult,,Effective,,3.40E-09,Sv/Bq,"), std::string::npos) << text;
+}
+
 // The window on the shipped database, saved as a picture to look at.
 TEST(MainWindowPicture, TheShippedDatabaseShowsItsFirstNuclideAndADoseTable) {
     const fs::path shipped = fs::current_path() / ".." / "bin" / "DoseAndRisk.mdb";
@@ -583,6 +704,29 @@ TEST(MainWindowPicture, TheShippedDatabaseShowsItsFirstNuclideAndADoseTable) {
     EXPECT_GT(form.MSFlexGrid1().Rows(), 10);
     EXPECT_TRUE(desktop.Prompt.Messages.empty());
     EXPECT_TRUE(form.grab().save("/tmp/quorvel-main-window.png"));
+}
+
+TEST(MainWindowPicture, TheExploreWindowRanksTheShippedDatabase) {
+    const fs::path shipped = fs::current_path() / ".." / "bin" / "DoseAndRisk.mdb";
+    if (!fs::exists(shipped)) GTEST_SKIP() << "the shipped database is not built";
+    test::TemporaryFolder folder;
+    fs::copy_file(shipped, folder.Path() / "DoseAndRisk.mdb");
+    RecordingDesktop desktop;
+    frmPrimarySelectionForm form(desktop.Services(folder.Path().string()));
+    ASSERT_TRUE(form.Load());
+    form.findChild<QAction*>("Tools_ExploreAllNuclides")->trigger();
+    auto* explore = form.findChild<QDialog*>("frmExplore");
+    ASSERT_NE(explore, nullptr);
+    QCoreApplication::processEvents();
+    EXPECT_GT(explore->findChild<QTableWidget*>("tblRows")->rowCount(), 700);
+    EXPECT_TRUE(explore->grab().save("/tmp/quorvel-explore.png"));
+    auto* rows = explore->findChild<QTableWidget*>("tblRows");
+    rows->setRangeSelected(QTableWidgetSelectionRange(0, 0, 1, 6), true);
+    explore->findChild<QPushButton*>("cmdCompare")->click();
+    auto* compare = explore->findChild<QDialog*>("frmCompare");
+    ASSERT_NE(compare, nullptr);
+    EXPECT_EQ(compare->findChild<QTableWidget*>("tblComparison")->columnCount(), 4);
+    EXPECT_TRUE(compare->grab().save("/tmp/quorvel-compare.png"));
 }
 
 }  // namespace

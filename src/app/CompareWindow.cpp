@@ -1,0 +1,130 @@
+#include "CompareWindow.h"
+
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <sstream>
+
+#include "CatalogueExports.h"
+#include "RowOutput.h"
+#include "RowPrinting.h"
+
+namespace quorvel {
+
+namespace {
+
+// The comparison's table as the outputs write it, kept to fill the widget.
+class TableCapture : public RowWriter {
+public:
+    void Begin(const std::vector<OutputColumn>& columns, const std::string&) override {
+        for (const auto& column : columns) Headings << QString::fromStdString(column.Heading);
+    }
+    void Row(const std::vector<TidyCell>& cells) override { Rows.push_back(cells); }
+    void End() override {}
+
+    QStringList Headings;
+    std::vector<std::vector<TidyCell>> Rows;
+};
+
+}  // namespace
+
+CompareWindow::CompareWindow(CoefficientCatalogue& catalogue, const Quantity& quantity,
+                             std::vector<std::string> nuclides, DesktopServices& services, QWidget* parent)
+    : QDialog(parent), catalogue_(catalogue), quantity_(quantity), nuclides_(std::move(nuclides)), services_(services) {
+    setObjectName("frmCompare");
+    setWindowTitle("Compare Nuclides");
+    setAttribute(Qt::WA_DeleteOnClose);
+    Build();
+    Show();
+}
+
+void CompareWindow::Build() {
+    auto* layout = new QVBoxLayout(this);
+    age_ = new QComboBox(this);
+    age_->setObjectName("cboAge");
+    for (const auto& age : catalogue_.Choices(quantity_.Kind).Ages) age_->addItem(QString::fromStdString(age));
+    age_->setCurrentText(QString::fromStdString(quantity_.Age));
+    connect(age_, &QComboBox::currentTextChanged, this, [this](const QString& age) {
+        quantity_.Age = age.toStdString();
+        Show();
+    });
+    layout->addWidget(age_);
+    message_ = new QLabel(this);
+    message_->setObjectName("lblMessage");
+    layout->addWidget(message_);
+    table_ = new QTableWidget(this);
+    table_->setObjectName("tblComparison");
+    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table_->setWordWrap(false);
+    layout->addWidget(table_);
+    auto* buttons = new QHBoxLayout;
+    for (const auto& [name, caption, slot] : {std::tuple{"cmdExport", "Export . . .", &CompareWindow::Export},
+                                              std::tuple{"cmdCopy", "Copy", &CompareWindow::Copy},
+                                              std::tuple{"cmdPrint", "Print", &CompareWindow::Print}}) {
+        auto* button = new QPushButton(caption, this);
+        button->setObjectName(name);
+        connect(button, &QPushButton::clicked, this, slot);
+        buttons->addWidget(button);
+    }
+    layout->addLayout(buttons);
+    resize(1000, 700);
+}
+
+void CompareWindow::Show() {
+    try {
+        comparison_ = CompareNuclides(catalogue_, quantity_, nuclides_);
+        message_->setText(QString::fromStdString("Units = " + comparison_.Unit));
+    } catch (const std::exception& e) {
+        comparison_ = {};
+        message_->setText(QString::fromStdString(e.what()));
+    }
+    TableCapture capture;
+    WriteComparison(comparison_, quantity_.Age, capture);
+    table_->clear();
+    table_->setColumnCount(static_cast<int>(capture.Headings.size()));
+    table_->setHorizontalHeaderLabels(capture.Headings);
+    table_->setRowCount(static_cast<int>(capture.Rows.size()));
+    for (std::size_t r = 0; r < capture.Rows.size(); ++r)
+        for (std::size_t c = 0; c < capture.Rows[r].size(); ++c)
+            table_->setItem(static_cast<int>(r), static_cast<int>(c),
+                            new QTableWidgetItem(QString::fromStdString(capture.Rows[r][c].Text)));
+    table_->resizeColumnsToContents();
+    // A column heading names the form too, often at length; its tooltip shows it whole.
+    for (int c = 1; c < table_->columnCount(); ++c) {
+        table_->setColumnWidth(c, std::min(table_->columnWidth(c), 180));
+        if (auto* heading = table_->horizontalHeaderItem(c)) heading->setToolTip(heading->text());
+    }
+}
+
+void CompareWindow::Export() {
+    const auto fileName = services_.Files.ChooseSaveFile("*.csv", RowFileFilter);
+    if (!fileName) return;
+    std::ostringstream unused;
+    try {
+        if (RowFormatOfFile(*fileName) == RowFormat::Json)
+            WriteText(ComparisonJson(comparison_), *fileName, unused);
+        else
+            WriteRows(RowFormatOfFile(*fileName), *fileName, unused,
+                      [this](RowWriter& writer) { WriteComparison(comparison_, quantity_.Age, writer); });
+    } catch (const OutputError& e) {
+        message_->setText(QString::fromStdString(e.what()));
+    }
+}
+
+void CompareWindow::Print() {
+    PrintRows([this](RowWriter& writer) { WriteComparison(comparison_, quantity_.Age, writer); }, services_);
+}
+
+void CompareWindow::Copy() {
+    std::ostringstream text;
+    WriteRows(RowFormat::Tsv, "", text, [this](RowWriter& writer) { WriteComparison(comparison_, quantity_.Age, writer); });
+    services_.Clipboard.Clear();
+    services_.Clipboard.SetText(text.str());
+}
+
+}  // namespace quorvel

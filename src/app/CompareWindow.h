@@ -1,0 +1,42 @@
+#pragma once
+// Nuclides side by side: every row of one table kind at one age or band, a column per
+// nuclide and form, and their ratio when there are two; export and copy as the explore
+// window's.
+
+#include <QDialog>
+
+#include "Comparison.h"
+#include "DesktopServices.h"
+
+class QComboBox;
+class QLabel;
+class QTableWidget;
+
+namespace quorvel {
+
+class CompareWindow : public QDialog {
+    Q_OBJECT
+public:
+    // The catalogue outlives the window.
+    CompareWindow(CoefficientCatalogue& catalogue, const Quantity& quantity, std::vector<std::string> nuclides,
+                  DesktopServices& services, QWidget* parent = nullptr);
+
+private:
+    void Build();
+    void Show();
+    void Export();
+    void Copy();
+    void Print();
+
+    CoefficientCatalogue& catalogue_;
+    Quantity quantity_;
+    std::vector<std::string> nuclides_;
+    DesktopServices& services_;
+    Comparison comparison_;
+
+    QComboBox* age_ = nullptr;
+    QTableWidget* table_ = nullptr;
+    QLabel* message_ = nullptr;
+};
+
+}  // namespace quorvel

@@ -1,0 +1,241 @@
+#include "ExploreWindow.h"
+
+#include <QComboBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <sstream>
+
+#include "CompareWindow.h"
+#include "RowPrinting.h"
+#include "RowOutput.h"
+
+namespace quorvel {
+
+namespace {
+
+constexpr RowColumn Columns[] = {RowColumn::Z,    RowColumn::Element, RowColumn::Nuclide, RowColumn::HalfLife,
+                                 RowColumn::Form, RowColumn::Value,   RowColumn::Source};
+
+QComboBox* Combo(const char* name, const QStringList& items, QWidget* parent) {
+    auto* combo = new QComboBox(parent);
+    combo->setObjectName(name);
+    combo->addItems(items);
+    return combo;
+}
+
+QLineEdit* Edit(const char* name, const char* hint, QWidget* parent) {
+    auto* edit = new QLineEdit(parent);
+    edit->setObjectName(name);
+    edit->setPlaceholderText(hint);
+    return edit;
+}
+
+void Fill(QComboBox* combo, const std::vector<std::string>& items, const std::string& chosen) {
+    combo->clear();
+    for (const auto& item : items) combo->addItem(QString::fromStdString(item));
+    combo->setCurrentText(QString::fromStdString(chosen));
+    combo->setEnabled(!items.empty());
+}
+
+}  // namespace
+
+ExploreWindow::ExploreWindow(const std::string& databasePath, DesktopServices& services, QWidget* parent)
+    : QDialog(parent), services_(services), catalogue_(std::make_unique<CoefficientCatalogue>(databasePath)) {
+    setObjectName("frmExplore");
+    setWindowTitle("Explore All Nuclides");
+    model_ = std::make_unique<ExploreModel>(*catalogue_, *this);
+    BuildControls();
+    KindChanged();
+}
+
+ExploreWindow::~ExploreWindow() = default;
+
+void ExploreWindow::BuildControls() {
+    auto* layout = new QVBoxLayout(this);
+    auto* choices = new QFormLayout;
+    type_ = Combo("cboType", {"Dose", "Risk"}, this);
+    pathway_ = Combo("cboPathway", {"Ingestion", "Inhalation", "External"}, this);
+    geometry_ = Combo("cboGeometry", {"Submersion", "Ground Plane", "Soil Volume"}, this);
+    age_ = Combo("cboAge", {}, this);
+    descriptor_ = Combo("cboDescriptor", {}, this);
+    intake_ = Combo("cboIntake", {}, this);
+    outcome_ = Combo("cboOutcome", {"Mortality", "Morbidity"}, this);
+    unit_ = Combo("cboUnit", {}, this);
+    auto* kind = new QHBoxLayout;
+    for (QComboBox* combo : {type_, pathway_, geometry_}) kind->addWidget(combo);
+    choices->addRow("Table", kind);
+    auto* cell = new QHBoxLayout;
+    for (QComboBox* combo : {age_, descriptor_, intake_, outcome_}) cell->addWidget(combo);
+    choices->addRow("Cell", cell);
+    choices->addRow("Units", unit_);
+    text_ = Edit("txtName", "name or element", this);
+    zMin_ = Edit("txtZMin", "Z from", this);
+    zMax_ = Edit("txtZMax", "Z to", this);
+    halfLifeMin_ = Edit("txtHalfLifeMin", "half-life from, e.g. 1d", this);
+    halfLifeMax_ = Edit("txtHalfLifeMax", "half-life to, e.g. 30y", this);
+    valueMin_ = Edit("txtValueMin", "value from", this);
+    valueMax_ = Edit("txtValueMax", "value to", this);
+    top_ = Edit("txtTop", "top N", this);
+    auto* filters = new QHBoxLayout;
+    for (QLineEdit* edit : {text_, zMin_, zMax_, halfLifeMin_, halfLifeMax_, valueMin_, valueMax_, top_}) {
+        filters->addWidget(edit);
+        connect(edit, &QLineEdit::editingFinished, this, [this] { FilterChanged(); });
+    }
+    choices->addRow("Filter", filters);
+    layout->addLayout(choices);
+
+    message_ = new QLabel(this);
+    message_->setObjectName("lblMessage");
+    layout->addWidget(message_);
+    table_ = new QTableWidget(0, 7, this);
+    table_->setObjectName("tblRows");
+    table_->setHorizontalHeaderLabels({"Z", "Element", "Nuclide", "Half-life", "Form", "Value", "Source"});
+    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    table_->horizontalHeader()->setStretchLastSection(true);
+    table_->setWordWrap(false);
+    // Forms are long ("f1 = 0.005 (3 Months), ..."); the other columns are short.
+    const int widths[] = {40, 110, 80, 90, 420, 110};
+    for (int c = 0; c < 6; ++c) table_->setColumnWidth(c, widths[c]);
+    layout->addWidget(table_);
+
+    auto* buttons = new QHBoxLayout;
+    const auto button = [&](const char* name, const char* caption, auto slot) {
+        auto* b = new QPushButton(caption, this);
+        b->setObjectName(name);
+        connect(b, &QPushButton::clicked, this, slot);
+        buttons->addWidget(b);
+    };
+    button("cmdExport", "Export . . .", [this] { Export(); });
+    button("cmdCopy", "Copy", [this] { CopyRows(); });
+    button("cmdPrint", "Print", [this] {
+        PrintRows([this](RowWriter& writer) { model_->WriteShown(writer); }, services_);
+    });
+    button("cmdCompare", "Compare Selected . . .", [this] { CompareSelected(); });
+    button("cmdClose", "Close", [this] { close(); });
+    layout->addLayout(buttons);
+    resize(1100, 700);
+
+    for (QComboBox* combo : {type_, pathway_, geometry_})
+        connect(combo, &QComboBox::currentIndexChanged, this, [this] { KindChanged(); });
+    const auto onText = [this](QComboBox* combo, auto set) {
+        connect(combo, &QComboBox::currentTextChanged, this, [this, set](const QString& text) {
+            if (!filling_) (model_.get()->*set)(text.toStdString());
+        });
+    };
+    onText(age_, &ExploreModel::SetAge);
+    onText(descriptor_, &ExploreModel::SetDescriptor);
+    onText(intake_, &ExploreModel::SetIntake);
+    connect(outcome_, &QComboBox::currentIndexChanged, this, [this](int index) {
+        if (!filling_) model_->SetOutcome(index);
+    });
+    connect(unit_, &QComboBox::currentIndexChanged, this, [this](int index) {
+        if (!filling_ && index >= 0) model_->SetUnitPosition(index + 1);
+    });
+    connect(table_->horizontalHeader(), &QHeaderView::sectionClicked, this, [this](int column) { HeaderClicked(column); });
+    connect(table_, &QTableWidget::cellDoubleClicked, this, [this](int row, int) {
+        const auto& rows = model_->Shown();
+        if (OnShowNuclide && row >= 0 && static_cast<std::size_t>(row) < rows.size())
+            OnShowNuclide(rows[static_cast<std::size_t>(row)].Nuclide.Nuclide, model_->Chosen().Kind);
+    });
+}
+
+void ExploreWindow::KindChanged() {
+    if (filling_) return;
+    const int pathway = pathway_->currentIndex();
+    geometry_->setEnabled(pathway == ExternalPathway);
+    model_->SetKind({type_->currentIndex(), pathway, pathway == ExternalPathway ? geometry_->currentIndex() : 0});
+}
+
+void ExploreWindow::FilterChanged() {
+    const auto text = [](QLineEdit* edit) { return edit->text().toStdString(); };
+    FilterTexts filter;
+    filter.Text = text(text_);
+    filter.ZMin = text(zMin_);
+    filter.ZMax = text(zMax_);
+    filter.HalfLifeMin = text(halfLifeMin_);
+    filter.HalfLifeMax = text(halfLifeMax_);
+    filter.ValueMin = text(valueMin_);
+    filter.ValueMax = text(valueMax_);
+    filter.Top = text(top_);
+    model_->SetFilter(filter);
+}
+
+void ExploreWindow::HeaderClicked(int column) {
+    if (column < 0 || column >= static_cast<int>(std::size(Columns))) return;
+    // A second click on the same column turns the order round.
+    ascending_ = column == sortColumn_ ? !ascending_ : column != 5;
+    sortColumn_ = column;
+    model_->SortBy(Columns[column], ascending_);
+}
+
+void ExploreWindow::ShowChoices(const QuantityChoices& choices, const std::vector<std::string>& units,
+                                const Quantity& chosen) {
+    filling_ = true;
+    Fill(age_, choices.Ages, chosen.Age);
+    Fill(descriptor_, choices.Descriptors, chosen.Descriptor);
+    Fill(intake_, choices.Intakes, chosen.Intake);
+    outcome_->setCurrentIndex(chosen.Outcome);
+    outcome_->setEnabled(!chosen.Kind.IsDose());
+    Fill(unit_, units, units.empty() ? std::string() : units.front());
+    filling_ = false;
+}
+
+void ExploreWindow::ShowRows(const std::vector<CatalogueRow>& rows, const std::string& unit) {
+    table_->setRowCount(static_cast<int>(rows.size()));
+    table_->setHorizontalHeaderItem(5, new QTableWidgetItem(QString::fromStdString("Value (" + unit + ")")));
+    for (std::size_t r = 0; r < rows.size(); ++r) {
+        const CatalogueRow& row = rows[r];
+        const std::string texts[] = {row.Nuclide.Z, row.Nuclide.Element, row.Nuclide.Nuclide, row.Nuclide.HalfLife,
+                                     row.Form,      row.Text,            row.Source};
+        for (int c = 0; c < 7; ++c)
+            table_->setItem(static_cast<int>(r), c, new QTableWidgetItem(QString::fromStdString(texts[c])));
+    }
+}
+
+void ExploreWindow::ShowMessage(const std::string& message) { message_->setText(QString::fromStdString(message)); }
+
+void ExploreWindow::Export() {
+    const auto fileName = services_.Files.ChooseSaveFile("*.csv", RowFileFilter);
+    if (!fileName) return;
+    std::ostringstream unused;
+    try {
+        WriteRows(RowFormatOfFile(*fileName), *fileName, unused, [this](RowWriter& writer) { model_->WriteShown(writer); });
+    } catch (const OutputError& e) {
+        ShowMessage(e.what());
+    }
+}
+
+void ExploreWindow::CompareSelected() {
+    std::vector<std::string> nuclides;
+    const auto& rows = model_->Shown();
+    for (int r = 0; r < table_->rowCount(); ++r) {
+        if (!table_->item(r, 0) || !table_->item(r, 0)->isSelected() || static_cast<std::size_t>(r) >= rows.size()) continue;
+        const std::string& nuclide = rows[static_cast<std::size_t>(r)].Nuclide.Nuclide;
+        if (std::find(nuclides.begin(), nuclides.end(), nuclide) == nuclides.end()) nuclides.push_back(nuclide);
+    }
+    if (nuclides.empty()) {
+        ShowMessage("Select the rows of the nuclides to compare (up to " + std::to_string(MostComparedNuclides) + ").");
+        return;
+    }
+    auto* window = new CompareWindow(*catalogue_, model_->Chosen(), nuclides, services_, this);
+    window->show();
+}
+
+void ExploreWindow::CopyRows() {
+    std::ostringstream text;
+    WriteRows(RowFormat::Tsv, "", text, [this](RowWriter& writer) { model_->WriteShown(writer); });
+    services_.Clipboard.Clear();
+    services_.Clipboard.SetText(text.str());
+}
+
+}  // namespace quorvel

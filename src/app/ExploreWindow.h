@@ -1,0 +1,75 @@
+#pragma once
+// Tools > Explore All Nuclides: one cell of a table kind for every nuclide and form, to
+// filter, sort, export and copy; a double-click shows that nuclide's table in the main window.
+
+#include <QDialog>
+#include <functional>
+#include <memory>
+
+#include "DesktopServices.h"
+#include "ExploreModel.h"
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QTableWidget;
+
+namespace quorvel {
+
+class ExploreWindow : public QDialog, public ExploreView {
+    Q_OBJECT
+public:
+    // Opens the database for the window's lifetime; a database that cannot be read is a
+    // DatabaseError.
+    ExploreWindow(const std::string& databasePath, DesktopServices& services, QWidget* parent = nullptr);
+    ~ExploreWindow() override;
+
+    // Called with a row's nuclide and the table kind on a double-click.
+    std::function<void(const std::string& nuclide, const TableKind& kind)> OnShowNuclide;
+
+    ExploreModel& Model() { return *model_; }
+
+    void ShowChoices(const QuantityChoices& choices, const std::vector<std::string>& units,
+                     const Quantity& chosen) override;
+    void ShowRows(const std::vector<CatalogueRow>& rows, const std::string& unit) override;
+    void ShowMessage(const std::string& message) override;
+
+private:
+    void BuildControls();
+    void KindChanged();
+    void FilterChanged();
+    void HeaderClicked(int column);
+    // The rows shown to a CSV, xlsx or JSON file, as its name ends.
+    void Export();
+    void CopyRows();
+    // The selected rows' nuclides side by side, in a window of their own.
+    void CompareSelected();
+
+    DesktopServices& services_;
+    std::unique_ptr<CoefficientCatalogue> catalogue_;
+    std::unique_ptr<ExploreModel> model_;
+    bool filling_ = false;
+    int sortColumn_ = 5;
+    bool ascending_ = false;
+
+    QComboBox* type_ = nullptr;
+    QComboBox* pathway_ = nullptr;
+    QComboBox* geometry_ = nullptr;
+    QComboBox* age_ = nullptr;
+    QComboBox* descriptor_ = nullptr;
+    QComboBox* intake_ = nullptr;
+    QComboBox* outcome_ = nullptr;
+    QComboBox* unit_ = nullptr;
+    QLineEdit* text_ = nullptr;
+    QLineEdit* zMin_ = nullptr;
+    QLineEdit* zMax_ = nullptr;
+    QLineEdit* halfLifeMin_ = nullptr;
+    QLineEdit* halfLifeMax_ = nullptr;
+    QLineEdit* valueMin_ = nullptr;
+    QLineEdit* valueMax_ = nullptr;
+    QLineEdit* top_ = nullptr;
+    QTableWidget* table_ = nullptr;
+    QLabel* message_ = nullptr;
+};
+
+}  // namespace quorvel

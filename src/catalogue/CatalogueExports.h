@@ -1,0 +1,31 @@
+#pragma once
+// The catalogue's tables as headed rows, for the command line and the desktop alike.
+
+#include <string>
+#include <vector>
+
+#include "CoefficientCatalogue.h"
+#include "Comparison.h"
+#include "RowOutput.h"
+
+namespace quorvel {
+
+// A ranking: Z, element, nuclide, half-life, form, the value (headed by the quantity's
+// descriptor and age) and its source; rows in the unit given.
+void WriteRankedRows(const std::vector<CatalogueRow>& rows, const Quantity& quantity, const std::string& unit,
+                     RowWriter& writer);
+
+// A comparison as a table: the descriptors (headed with the age or band) and a column per
+// nuclide and form, with the ratio column of two.
+void WriteComparison(const Comparison& comparison, const std::string& age, RowWriter& writer);
+
+// A comparison as JSON: "unit", "rows" one per descriptor and column (descriptor, nuclide,
+// form, value, text, source) and, for two columns, "ratios".
+std::string ComparisonJson(const Comparison& comparison);
+
+// Every coefficient of the database, one tidy row each: nuclide, form, table, geometry,
+// age, intake, descriptor, outcome, value, unit, source; every table in the first unit of
+// its list.
+void WriteEveryCoefficient(CoefficientCatalogue& catalogue, RowWriter& writer);
+
+}  // namespace quorvel

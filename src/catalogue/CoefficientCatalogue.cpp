@@ -1,0 +1,113 @@
+#include "CoefficientCatalogue.h"
+
+#include <algorithm>
+#include <unordered_map>
+
+#include "AgeDependentDoseCoefs.h"
+#include "ExternalCoefs.h"
+#include "HalfLife.h"
+#include "NumberText.h"
+
+namespace quorvel {
+
+namespace {
+
+std::vector<NuclideInfo> ReadNuclides(Database& database) {
+    Recordset records = database.OpenTable("Nuke2");
+    const int z = records.FieldPosition("Z");
+    const int element = records.FieldPosition("Element");
+    const int nuclide = records.FieldPosition("Nuclide");
+    const int halfLife = records.FieldPosition("T1/2");
+    std::vector<NuclideInfo> nuclides;
+    nuclides.reserve(records.Records().size());
+    for (const auto& record : records.Records()) {
+        const auto text = [&](int position) { return TrimBlanks(record[static_cast<std::size_t>(position)].TextOrEmpty()); };
+        NuclideInfo info{text(z), text(element), text(nuclide), text(halfLife), std::nullopt, std::nullopt};
+        if (const auto number = ReadNumber(info.Z); number && *number == static_cast<int>(*number))
+            info.AtomicNumber = static_cast<int>(*number);
+        info.HalfLifeSeconds = HalfLifeSeconds(info.HalfLife);
+        nuclides.push_back(std::move(info));
+    }
+    return nuclides;
+}
+
+void AddOnce(std::vector<std::string>& list, const std::string& value) {
+    if (std::find(list.begin(), list.end(), value) == list.end()) list.push_back(value);
+}
+
+}  // namespace
+
+CoefficientCatalogue::CoefficientCatalogue(const std::string& databasePath) : database_(OpenDatabase(databasePath)) {
+    ages_ = ReadAgeUnits(*database_);
+    nuclides_ = ReadNuclides(*database_);
+    units_.RiskUnits = ReadUnitTable(*database_, "Risk Units");
+    units_.DoseUnits = ReadUnitTable(*database_, "Dose Units");
+}
+
+const NuclideInfo* CoefficientCatalogue::FindNuclide(std::string_view name) const {
+    const std::string key = FoldCase(name);
+    for (const auto& nuclide : nuclides_)
+        if (FoldCase(nuclide.Nuclide) == key) return &nuclide;
+    return nullptr;
+}
+
+UnitChoice CoefficientCatalogue::UnitOf(const TableKind& kind, int unitPosition) const {
+    return ChooseUnit(units_, kind.Request(unitPosition));
+}
+
+std::vector<Coefficient> CoefficientCatalogue::Cells(const TableKind& kind, int unitPosition,
+                                                     const ScanSelection& selection) {
+    return ScanTable(*database_, kind, UnitOf(kind, unitPosition).Factor, ages_, selection);
+}
+
+std::vector<CatalogueRow> CoefficientCatalogue::Rows(const Quantity& quantity) {
+    std::vector<Coefficient> cells = Cells(quantity.Kind, quantity.UnitPosition, SelectionOf(quantity));
+    std::unordered_map<std::string, std::vector<std::size_t>> byNuclide;
+    for (std::size_t i = 0; i < cells.size(); ++i) byNuclide[FoldCase(cells[i].Nuclide)].push_back(i);
+    std::vector<CatalogueRow> rows;
+    rows.reserve(cells.size());
+    for (const NuclideInfo& nuclide : nuclides_) {
+        const auto found = byNuclide.find(FoldCase(nuclide.Nuclide));
+        if (found == byNuclide.end()) continue;
+        for (std::size_t i : found->second) {
+            Coefficient& cell = cells[i];
+            rows.push_back({nuclide, std::move(cell.Form), cell.Value, std::move(cell.Text), std::move(cell.Source)});
+        }
+        // A nuclide listed twice is shown once.
+        byNuclide.erase(found);
+    }
+    return rows;
+}
+
+void CoefficientCatalogue::EachCell(const TableKind& kind, int unitPosition, const ScanSelection& selection,
+                                    const CoefficientSink& sink) {
+    ScanTable(*database_, kind, UnitOf(kind, unitPosition).Factor, ages_, selection, sink);
+}
+
+QuantityChoices CoefficientCatalogue::Choices(const TableKind& kind) {
+    QuantityChoices choices;
+    if (kind.IsDose()) {
+        // Every block shows the same descriptors: the table's field names.
+        const Recordset fields =
+            database_->OpenQuery("SELECT * FROM " + kind.Request(1).TableName() + " WHERE 0;");
+        if (kind.IsExternal()) {
+            choices.Ages = {ExternalDoseAge};
+            for (int i = 1; i < clsExternalCoefs::CoefficientCount; ++i) choices.Descriptors.push_back(fields.FieldName(i + 1));
+            choices.Descriptors.emplace_back(clsExternalCoefs::ColonDoseDescriptor);
+        } else {
+            choices.Ages = ages_.AgeGroupNames;
+            for (int i = 1; i <= AgeDependentDoseCoefs::CoefficientCount; ++i)
+                choices.Descriptors.push_back(
+                    fields.FieldName(AgeDependentDoseCoefs::CoefficientFieldPositions[static_cast<std::size_t>(i)]));
+        }
+        return choices;
+    }
+    for (const Coefficient& cell : ScanTable(*database_, kind, 1.0, ages_, {})) {
+        AddOnce(choices.Ages, cell.Age);
+        if (!cell.Intake.empty()) AddOnce(choices.Intakes, cell.Intake);
+        AddOnce(choices.Descriptors, cell.Descriptor);
+    }
+    return choices;
+}
+
+}  // namespace quorvel

@@ -1,0 +1,76 @@
+#pragma once
+// The read-only catalogue of every coefficient of a database: one quantity for every
+// nuclide and form, a table kind's every cell, the choices a quantity can take.
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "Database.h"
+#include "Quantity.h"
+#include "StartUpReaders.h"
+#include "TableScan.h"
+
+namespace quorvel {
+
+// A nuclide of the list ("Nuke2"), its fields as text and trimmed.
+struct NuclideInfo {
+    std::string Z;
+    std::string Element;
+    std::string Nuclide;
+    std::string HalfLife;                   // as stored
+    std::optional<int> AtomicNumber;        // Z as a number, for sorting and ranges
+    std::optional<double> HalfLifeSeconds;  // for sorting and ranges
+};
+
+// One nuclide and form with the value of the quantity asked for.
+struct CatalogueRow {
+    NuclideInfo Nuclide;
+    std::string Form;
+    std::optional<double> Value;
+    std::string Text;
+    std::string Source;
+};
+
+// What a quantity of one table kind can be, each list in the table's order.
+struct QuantityChoices {
+    std::vector<std::string> Ages;
+    std::vector<std::string> Intakes;
+    std::vector<std::string> Descriptors;
+};
+
+class CoefficientCatalogue {
+public:
+    // Opens the database for reading and reads the nuclide list, age groups and units.
+    explicit CoefficientCatalogue(const std::string& databasePath);
+
+    const AgeGroups& Ages() const { return ages_; }
+    const UnitTables& Units() const { return units_; }
+    const std::vector<NuclideInfo>& Nuclides() const { return nuclides_; }
+    // The list's entry of a name, compared without regard to case; none when not listed.
+    const NuclideInfo* FindNuclide(std::string_view name) const;
+
+    // The unit at a position of the kind's unit list (ChooseUnit's rules and errors).
+    UnitChoice UnitOf(const TableKind& kind, int unitPosition) const;
+
+    // The quantity for every listed nuclide and form, in list order, from one pass over its table.
+    std::vector<CatalogueRow> Rows(const Quantity& quantity);
+
+    // Every cell of a kind in the unit at the position, optionally of some nuclides only.
+    std::vector<Coefficient> Cells(const TableKind& kind, int unitPosition, const ScanSelection& selection = {});
+    // The same, handed over one by one (the whole database needs no memory of its own).
+    void EachCell(const TableKind& kind, int unitPosition, const ScanSelection& selection, const CoefficientSink& sink);
+
+    QuantityChoices Choices(const TableKind& kind);
+
+    Database& Connection() { return *database_; }
+
+private:
+    std::unique_ptr<Database> database_;
+    AgeGroups ages_;
+    UnitTables units_;
+    std::vector<NuclideInfo> nuclides_;
+};
+
+}  // namespace quorvel

@@ -1,0 +1,50 @@
+#pragma once
+// Nuclides side by side: one table kind at one age or band, the descriptors as rows and
+// a column for each nuclide and form.
+
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "CoefficientCatalogue.h"
+
+namespace quorvel {
+
+// A comparison that cannot be made: a nuclide not in the list, too many or none.
+class ComparisonError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+inline constexpr std::size_t MostComparedNuclides = 12;
+
+struct ComparisonColumn {
+    std::string Nuclide;  // as the list spells it
+    std::string Form;
+};
+
+struct ComparisonCell {
+    std::optional<double> Value;
+    std::string Text;
+    std::string Source;
+};
+
+struct Comparison {
+    std::string Unit;
+    std::vector<ComparisonColumn> Columns;
+    std::vector<std::string> Descriptors;
+    std::vector<std::vector<ComparisonCell>> Cells;  // [descriptor][column]
+
+    // Two columns get a ratio column: the first over the second, where both have a value
+    // and the second is not zero.
+    bool HasRatio() const { return Columns.size() == 2; }
+    std::optional<double> Ratio(std::size_t descriptor) const;
+};
+
+// The quantity's table kind, age or band, intake, outcome and unit for each named
+// nuclide (its descriptor is not used), from one pass over the table.
+Comparison CompareNuclides(CoefficientCatalogue& catalogue, const Quantity& quantity,
+                           const std::vector<std::string>& nuclides);
+
+}  // namespace quorvel

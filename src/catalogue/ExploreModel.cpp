@@ -1,0 +1,148 @@
+#include "ExploreModel.h"
+
+#include <stdexcept>
+
+#include "CatalogueExports.h"
+#include "ChoiceMatch.h"
+#include "HalfLife.h"
+#include "NumberText.h"
+
+namespace quorvel {
+
+namespace {
+
+template <typename T>
+std::optional<T> Limit(const std::string& text, const char* name, bool whole = false) {
+    if (TrimBlanks(text).empty()) return std::nullopt;
+    const auto value = ReadNumber(text);
+    if (!value || (whole && *value != static_cast<int>(*value)))
+        throw FilterError(std::string("The ") + name + " \"" + text + "\" is not a" + (whole ? " whole" : "") + " number.");
+    return static_cast<T>(*value);
+}
+
+std::optional<double> HalfLifeLimit(const std::string& text, const char* name) {
+    if (TrimBlanks(text).empty()) return std::nullopt;
+    const auto value = HalfLifeSeconds(text);
+    if (!value) throw FilterError(std::string("The ") + name + " \"" + text + "\" is no half-life; write a number and s, m, h, d or y.");
+    return value;
+}
+
+std::string Preferred(const std::vector<std::string>& choices, const std::string& wanted, bool last) {
+    if (choices.empty()) return {};
+    const auto match = MatchChoice(choices, wanted);
+    if (match.size() == 1) return match.front();
+    return last ? choices.back() : choices.front();
+}
+
+std::string EffectiveOrFirst(const std::vector<std::string>& descriptors) {
+    std::string chosen = descriptors.empty() ? std::string() : descriptors.front();
+    for (const auto& descriptor : descriptors)
+        if (FoldCase(descriptor).starts_with("effective")) chosen = descriptor;
+    return chosen;
+}
+
+}  // namespace
+
+ExploreModel::ExploreModel(CoefficientCatalogue& catalogue, ExploreView& view) : catalogue_(catalogue), view_(view) {}
+
+void ExploreModel::SetKind(const TableKind& kind) {
+    quantity_.Kind = kind;
+    quantity_.UnitPosition = 1;
+    choices_ = catalogue_.Choices(kind);
+    quantity_.Age = kind.IsDose() ? Preferred(choices_.Ages, "Adult", true) : Preferred(choices_.Ages, "", false);
+    quantity_.Intake = choices_.Intakes.empty() ? std::string() : choices_.Intakes.front();
+    quantity_.Descriptor = EffectiveOrFirst(choices_.Descriptors);
+    const UnitTable& units = UnitListOf(catalogue_.Units(), kind.Type);
+    const int category = kind.Request(1).UnitCategory();
+    std::vector<std::string> names;
+    for (int position = 1; position <= units.UnitCount(category); ++position)
+        names.push_back(units.Labels[static_cast<std::size_t>(category)][static_cast<std::size_t>(position)]);
+    view_.ShowChoices(choices_, names, quantity_);
+    Query();
+}
+
+void ExploreModel::SetAge(const std::string& age) {
+    quantity_.Age = age;
+    Query();
+}
+
+void ExploreModel::SetDescriptor(const std::string& descriptor) {
+    quantity_.Descriptor = descriptor;
+    Query();
+}
+
+void ExploreModel::SetIntake(const std::string& intake) {
+    quantity_.Intake = intake;
+    Query();
+}
+
+void ExploreModel::SetOutcome(int outcome) {
+    quantity_.Outcome = outcome;
+    Query();
+}
+
+void ExploreModel::SetUnitPosition(int position) {
+    quantity_.UnitPosition = position;
+    Query();
+}
+
+void ExploreModel::SetFilter(const FilterTexts& texts) {
+    try {
+        RowFilter filter;
+        filter.Text = TrimBlanks(texts.Text);
+        filter.Element = TrimBlanks(texts.Element);
+        filter.ZMin = Limit<int>(texts.ZMin, "lowest Z", true);
+        filter.ZMax = Limit<int>(texts.ZMax, "highest Z", true);
+        filter.HalfLifeMin = HalfLifeLimit(texts.HalfLifeMin, "shortest half-life");
+        filter.HalfLifeMax = HalfLifeLimit(texts.HalfLifeMax, "longest half-life");
+        filter.ValueMin = Limit<double>(texts.ValueMin, "lowest value");
+        filter.ValueMax = Limit<double>(texts.ValueMax, "highest value");
+        const auto top = Limit<int>(texts.Top, "number of rows", true);
+        if (top && *top < 1) throw FilterError("The number of rows to show must be 1 or more.");
+        CheckFilter(filter);
+        filter_ = filter;
+        top_ = top ? static_cast<std::size_t>(*top) : 0;
+        filterError_ = false;
+    } catch (const FilterError& e) {
+        filterError_ = true;
+        shown_.clear();
+        view_.ShowRows(shown_, unit_);
+        view_.ShowMessage(e.what());
+        return;
+    }
+    Show();
+}
+
+void ExploreModel::SortBy(RowColumn column, bool ascending) {
+    sortColumn_ = column;
+    ascending_ = ascending;
+    Show();
+}
+
+void ExploreModel::Query() {
+    all_.clear();
+    try {
+        if (choices_.Descriptors.empty()) throw std::runtime_error("This table holds no coefficients in this database.");
+        unit_ = catalogue_.UnitOf(quantity_.Kind, quantity_.UnitPosition).Name;
+        all_ = catalogue_.Rows(quantity_);
+    } catch (const std::exception& e) {
+        shown_.clear();
+        view_.ShowRows(shown_, unit_);
+        view_.ShowMessage(e.what());
+        return;
+    }
+    Show();
+}
+
+void ExploreModel::Show() {
+    if (filterError_) return;
+    shown_ = FilterRows(all_, filter_);
+    SortRows(shown_, sortColumn_, ascending_);
+    if (top_ > 0) KeepTop(shown_, top_);
+    view_.ShowRows(shown_, unit_);
+    view_.ShowMessage(shown_.empty() ? "No nuclide has a value for this choice and filter." : std::string());
+}
+
+void ExploreModel::WriteShown(RowWriter& writer) const { WriteRankedRows(shown_, quantity_, unit_, writer); }
+
+}  // namespace quorvel

@@ -1,0 +1,87 @@
+#include "RowFilter.h"
+
+#include <algorithm>
+
+#include "TableScan.h"
+
+namespace quorvel {
+
+namespace {
+
+template <typename T>
+void CheckRange(const std::optional<T>& low, const std::optional<T>& high, const char* name) {
+    if (low && high && *low > *high)
+        throw FilterError(std::string("The ") + name + " range is upside down: its minimum lies above its maximum.");
+}
+
+template <typename T>
+bool InRange(const std::optional<T>& value, const std::optional<T>& low, const std::optional<T>& high) {
+    if (!low && !high) return true;
+    return value && (!low || *value >= *low) && (!high || *value <= *high);
+}
+
+std::string SymbolOf(const std::string& nuclide) { return nuclide.substr(0, nuclide.find('-')); }
+
+bool Keeps(const CatalogueRow& row, const RowFilter& filter, const std::string& text, const std::string& element) {
+    const NuclideInfo& n = row.Nuclide;
+    if (!text.empty() && FoldCase(n.Nuclide).find(text) == std::string::npos &&
+        FoldCase(n.Element).find(text) == std::string::npos)
+        return false;
+    if (!element.empty() && FoldCase(n.Element) != element && FoldCase(SymbolOf(n.Nuclide)) != element) return false;
+    if (filter.ValuedOnly && !row.Value) return false;
+    return InRange(n.AtomicNumber, filter.ZMin, filter.ZMax) &&
+           InRange(n.HalfLifeSeconds, filter.HalfLifeMin, filter.HalfLifeMax) &&
+           InRange(row.Value, filter.ValueMin, filter.ValueMax);
+}
+
+template <typename Key>
+void SortBy(std::vector<CatalogueRow>& rows, bool ascending, Key key) {
+    std::stable_sort(rows.begin(), rows.end(), [&](const CatalogueRow& a, const CatalogueRow& b) {
+        const auto x = key(a);
+        const auto y = key(b);
+        if (!x || !y) return x.has_value() && !y.has_value();
+        return ascending ? *x < *y : *y < *x;
+    });
+}
+
+}  // namespace
+
+void CheckFilter(const RowFilter& filter) {
+    CheckRange(filter.ZMin, filter.ZMax, "Z");
+    CheckRange(filter.HalfLifeMin, filter.HalfLifeMax, "half-life");
+    CheckRange(filter.ValueMin, filter.ValueMax, "value");
+}
+
+std::vector<CatalogueRow> FilterRows(const std::vector<CatalogueRow>& rows, const RowFilter& filter) {
+    CheckFilter(filter);
+    const std::string text = FoldCase(filter.Text);
+    const std::string element = FoldCase(filter.Element);
+    std::vector<CatalogueRow> kept;
+    for (const CatalogueRow& row : rows)
+        if (Keeps(row, filter, text, element)) kept.push_back(row);
+    return kept;
+}
+
+void SortRows(std::vector<CatalogueRow>& rows, RowColumn column, bool ascending) {
+    switch (column) {
+        case RowColumn::Z: SortBy(rows, ascending, [](const CatalogueRow& r) { return r.Nuclide.AtomicNumber; }); break;
+        case RowColumn::HalfLife:
+            SortBy(rows, ascending, [](const CatalogueRow& r) { return r.Nuclide.HalfLifeSeconds; });
+            break;
+        case RowColumn::Value: SortBy(rows, ascending, [](const CatalogueRow& r) { return r.Value; }); break;
+        case RowColumn::Element:
+            SortBy(rows, ascending, [](const CatalogueRow& r) { return std::optional(FoldCase(r.Nuclide.Element)); });
+            break;
+        case RowColumn::Nuclide:
+            SortBy(rows, ascending, [](const CatalogueRow& r) { return std::optional(FoldCase(r.Nuclide.Nuclide)); });
+            break;
+        case RowColumn::Form: SortBy(rows, ascending, [](const CatalogueRow& r) { return std::optional(r.Form); }); break;
+        case RowColumn::Source: SortBy(rows, ascending, [](const CatalogueRow& r) { return std::optional(r.Source); }); break;
+    }
+}
+
+void KeepTop(std::vector<CatalogueRow>& rows, std::size_t top) {
+    if (rows.size() > top) rows.resize(top);
+}
+
+}  // namespace quorvel

@@ -1,0 +1,253 @@
+#include "CatalogueCommands.h"
+
+#include <map>
+#include <ostream>
+
+#include "CatalogueExports.h"
+#include "RowOutput.h"
+#include "CommandLineViewer.h"
+#include "ChoiceMatch.h"
+#include "CoefficientCatalogue.h"
+#include "Comparison.h"
+#include "HalfLife.h"
+#include "NumberText.h"
+#include "RowFilter.h"
+
+namespace quorvel {
+
+namespace {
+
+// Input the catalogue cannot take: exit 2.
+class BadInput : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+template <typename Code>
+CLI::CheckedTransformer WordsOf(const std::vector<std::pair<std::string, Code>>& words) {
+    return CLI::CheckedTransformer(std::map<std::string, Code>(words.begin(), words.end()), CLI::ignore_case);
+}
+
+void AddRequestOptions(CLI::App& command, std::string& databasePath, CoefficientRequest& request) {
+    command.add_option("--database", databasePath, "Coefficient database (default: DoseAndRisk.mdb beside the program)");
+    command.add_option("--type", request.Type, "dose or risk (default: dose)")->transform(WordsOf(CoefficientTypeWords()));
+    command.add_option("--pathway", request.PathwayCode, "ingestion, inhalation or external (default: ingestion)")
+        ->transform(WordsOf(PathwayWords()));
+    command.add_option("--geometry", request.Geometry, "submersion, ground-plane or soil-volume (default: submersion)")
+        ->transform(WordsOf(GeometryWords()));
+    command.add_option("--unit", request.UnitPosition, "Position of the unit in --list-units (default: 1)")
+        ->check(CLI::PositiveNumber);
+}
+
+void AddQuantityOptions(CLI::App& command, CatalogueOptions& options, bool withDescriptor) {
+    command.add_option("--age", options.Age,
+                       "Dose: an age group (default Adult); risk: a column heading of the table (default the first)");
+    if (withDescriptor)
+        command.add_option("--descriptor", options.Descriptor,
+                           "Row of the table, any case, its beginning enough (default: the effective dose)");
+    command.add_option("--intake", options.Intake, "Ingestion risk: the intake (default: the first)");
+    command.add_option("--outcome", options.Outcome, "Risk: mortality or morbidity (default: mortality)")
+        ->transform(WordsOf(std::vector<std::pair<std::string, int>>{{"mortality", MortalityOutcome},
+                                                                     {"morbidity", MorbidityOutcome}}));
+}
+
+void AddFormatOptions(CLI::App& command, CatalogueOptions& options) {
+    command.add_option("--format", options.Format, "text, csv, tsv, json, or xlsx with --output (default: text)")
+        ->check(CLI::IsMember({"text", "csv", "tsv", "json", "xlsx"}, CLI::ignore_case));
+    command.add_option("--output", options.Output, "Write to this file rather than to standard output");
+}
+
+RowFormat FormatOf(const CatalogueOptions& options) {
+    const std::string word = FoldCase(options.Format);
+    for (const auto& [name, format] : RowFormatWords())
+        if (name == word) return format;
+    throw BadInput("--format " + options.Format + " is none of text, csv, tsv, json, xlsx.");
+}
+
+std::string Listed(const std::vector<std::string>& choices) {
+    std::string text;
+    for (const auto& choice : choices) text += (text.empty() ? "" : "; ") + choice;
+    return text;
+}
+
+std::string TableDescription(const TableKind& kind) {
+    return "the " + kind.Name() + " table" + (kind.IsExternal() ? " (" + kind.GeometryWord() + ")" : "");
+}
+
+// The choice the option names; the fallback when the option was not given.
+std::string Choose(const std::vector<std::string>& choices, const std::string& given, const std::string& option,
+                   const std::string& what, const TableKind& kind, const std::string& fallback) {
+    if (given.empty()) return fallback;
+    const auto matches = MatchChoice(choices, given);
+    if (matches.size() == 1) return matches.front();
+    if (matches.empty())
+        throw BadInput(option + " \"" + given + "\" is no " + what + " of " + TableDescription(kind) + "; choose one of: " +
+                       Listed(choices) + ".");
+    throw BadInput(option + " \"" + given + "\" could be any of: " + Listed(matches) + ".");
+}
+
+std::string DefaultDescriptor(const std::vector<std::string>& descriptors) {
+    std::string chosen = descriptors.front();
+    for (const auto& descriptor : descriptors)
+        if (FoldCase(descriptor).starts_with("effective")) chosen = descriptor;
+    return chosen;
+}
+
+Quantity QuantityOf(CoefficientCatalogue& catalogue, const CatalogueOptions& options, const CoefficientRequest& request,
+                    bool withDescriptor) {
+    Quantity quantity;
+    quantity.Kind = {request.Type, request.PathwayCode, request.Geometry};
+    quantity.UnitPosition = request.UnitPosition;
+    quantity.Outcome = options.Outcome;
+    const TableKind& kind = quantity.Kind;
+    const QuantityChoices choices = catalogue.Choices(kind);
+    if (choices.Descriptors.empty() || choices.Ages.empty())
+        throw std::runtime_error(TableDescription(kind) + " of this database holds no coefficients.");
+    std::string age = choices.Ages.front();
+    if (kind.IsDose()) {
+        const auto adult = MatchChoice(choices.Ages, "Adult");
+        age = adult.size() == 1 ? adult.front() : choices.Ages.back();
+    }
+    quantity.Age = Choose(choices.Ages, options.Age, "--age", kind.IsDose() ? "age group" : "age band", kind, age);
+    if (!options.Intake.empty() && choices.Intakes.empty())
+        throw BadInput("--intake: " + TableDescription(kind) + " has no intakes; only the ingestion risk table has.");
+    if (!choices.Intakes.empty())
+        quantity.Intake = Choose(choices.Intakes, options.Intake, "--intake", "intake", kind, choices.Intakes.front());
+    if (withDescriptor)
+        quantity.Descriptor = Choose(choices.Descriptors, options.Descriptor, "--descriptor", "row", kind,
+                                     DefaultDescriptor(choices.Descriptors));
+    return quantity;
+}
+
+UnitChoice UnitOf(CoefficientCatalogue& catalogue, const Quantity& quantity) {
+    try {
+        return catalogue.UnitOf(quantity.Kind, quantity.UnitPosition);
+    } catch (const UnitPositionError& e) {
+        throw BadInput("--unit " + std::to_string(quantity.UnitPosition) + ": " + e.what() + " (see --list-units).");
+    }
+}
+
+double Seconds(const std::string& text, const std::string& option) {
+    const auto value = HalfLifeSeconds(text);
+    if (!value) throw BadInput(option + " \"" + text + "\" is no half-life; write a number and s, m, min, h, d or y.");
+    return *value;
+}
+
+RowFilter FilterOf(const CatalogueOptions& options) {
+    RowFilter filter;
+    filter.Text = options.Text;
+    filter.Element = options.Element;
+    // A rank of values: a nuclide whose cell is empty has no place in it.
+    filter.ValuedOnly = true;
+    const auto given = [&](const char* name) { return options.Rank->get_option(name)->count() > 0; };
+    if (given("--z-min")) filter.ZMin = options.ZMin;
+    if (given("--z-max")) filter.ZMax = options.ZMax;
+    if (!options.HalfLifeMin.empty()) filter.HalfLifeMin = Seconds(options.HalfLifeMin, "--half-life-min");
+    if (!options.HalfLifeMax.empty()) filter.HalfLifeMax = Seconds(options.HalfLifeMax, "--half-life-max");
+    if (given("--value-min")) filter.ValueMin = options.ValueMin;
+    if (given("--value-max")) filter.ValueMax = options.ValueMax;
+    try {
+        CheckFilter(filter);
+    } catch (const FilterError& e) {
+        throw BadInput(e.what());
+    }
+    return filter;
+}
+
+int Rank(const CatalogueOptions& options, CoefficientCatalogue& catalogue, const CoefficientRequest& request,
+         std::ostream& out) {
+    const Quantity quantity = QuantityOf(catalogue, options, request, true);
+    const UnitChoice unit = UnitOf(catalogue, quantity);
+    const RowFilter filter = FilterOf(options);
+    std::vector<CatalogueRow> rows = FilterRows(catalogue.Rows(quantity), filter);
+    SortRows(rows, RowColumn::Value, options.Ascending);
+    if (options.Top > 0) KeepTop(rows, static_cast<std::size_t>(options.Top));
+
+    WriteRows(FormatOf(options), options.Output, out,
+              [&](RowWriter& writer) { WriteRankedRows(rows, quantity, unit.Name, writer); });
+    return ExitTable;
+}
+
+int Compare(const CatalogueOptions& options, CoefficientCatalogue& catalogue, const CoefficientRequest& request,
+            std::ostream& out) {
+    const Quantity quantity = QuantityOf(catalogue, options, request, false);
+    UnitOf(catalogue, quantity);
+    Comparison comparison;
+    try {
+        comparison = CompareNuclides(catalogue, quantity, options.Nuclides);
+    } catch (const ComparisonError& e) {
+        throw BadInput(e.what());
+    }
+    const RowFormat format = FormatOf(options);
+    if (format == RowFormat::Json) {
+        WriteText(ComparisonJson(comparison), options.Output, out);
+        return ExitTable;
+    }
+    WriteRows(format, options.Output, out, [&](RowWriter& writer) { WriteComparison(comparison, quantity.Age, writer); });
+    return ExitTable;
+}
+
+int Dump(const CatalogueOptions& options, CoefficientCatalogue& catalogue, std::ostream& out) {
+    RowFormat format = FormatOf(options);
+    // Too many rows to align: plain text is tab-separated.
+    if (format == RowFormat::Text) format = RowFormat::Tsv;
+    WriteRows(format, options.Output, out, [&](RowWriter& writer) { WriteEveryCoefficient(catalogue, writer); });
+    return ExitTable;
+}
+
+}  // namespace
+
+void AddCatalogueCommands(CLI::App& app, std::string& databasePath, CoefficientRequest& request,
+                          CatalogueOptions& options) {
+    options.Rank = app.add_subcommand("rank", "Every nuclide and form by the value of one table cell, highest first");
+    AddRequestOptions(*options.Rank, databasePath, request);
+    AddQuantityOptions(*options.Rank, options, true);
+    options.Rank->add_option("--name", options.Text, "Keep nuclides whose name or element contains this text");
+    options.Rank->add_option("--element", options.Element, "Keep one element, by name or symbol");
+    options.Rank->add_option("--z-min", options.ZMin, "Lowest atomic number kept");
+    options.Rank->add_option("--z-max", options.ZMax, "Highest atomic number kept");
+    options.Rank->add_option("--half-life-min", options.HalfLifeMin, "Shortest half-life kept, e.g. 1d (s, m, h, d, y)");
+    options.Rank->add_option("--half-life-max", options.HalfLifeMax, "Longest half-life kept, e.g. 30y");
+    options.Rank->add_option("--value-min", options.ValueMin, "Lowest value kept, in the chosen unit");
+    options.Rank->add_option("--value-max", options.ValueMax, "Highest value kept, in the chosen unit");
+    options.Rank->add_option("--top", options.Top, "Show only the first N rows")->check(CLI::PositiveNumber);
+    options.Rank->add_flag("--ascending", options.Ascending, "Lowest value first");
+    AddFormatOptions(*options.Rank, options);
+
+    options.Compare = app.add_subcommand("compare", "Nuclides side by side: every row of one table at one age or band");
+    AddRequestOptions(*options.Compare, databasePath, request);
+    AddQuantityOptions(*options.Compare, options, false);
+    options.Compare->add_option("--nuclide", options.Nuclides, "A nuclide to compare; repeat for up to 12 (two: a ratio)")
+        ->required()
+        ->take_all();
+    AddFormatOptions(*options.Compare, options);
+
+    options.Dump = app.add_subcommand("dump", "Every coefficient of the database, one row each, in each table's first unit");
+    options.Dump->add_option("--database", databasePath, "Coefficient database (default: DoseAndRisk.mdb beside the program)");
+    AddFormatOptions(*options.Dump, options);
+}
+
+bool CatalogueCommandChosen(const CatalogueOptions& options) {
+    return options.Rank->parsed() || options.Compare->parsed() || options.Dump->parsed();
+}
+
+int RunCatalogueCommand(const CatalogueOptions& options, const std::string& databasePath,
+                        const CoefficientRequest& request, std::ostream& out, std::ostream& err) {
+    try {
+        CoefficientCatalogue catalogue(databasePath);
+        if (options.Rank->parsed()) return Rank(options, catalogue, request, out);
+        if (options.Compare->parsed()) return Compare(options, catalogue, request, out);
+        return Dump(options, catalogue, out);
+    } catch (const BadInput& e) {
+        err << "quorvel-cli: " << e.what() << '\n';
+        return ExitBadUsage;
+    } catch (const OutputError& e) {
+        err << "quorvel-cli: " << e.what() << '\n';
+        return ExitBadUsage;
+    } catch (const std::exception& e) {
+        err << "quorvel-cli: " << e.what() << '\n';
+        return ExitDatabaseError;
+    }
+}
+
+}  // namespace quorvel

@@ -1,0 +1,17 @@
+#include "RiskValueRules.h"
+
+#include "ScientificFormat.h"
+
+namespace quorvel {
+
+RiskCell RiskCellOf(const FieldValue& field, double unitFactor) {
+    if (field.IsNumeric()) {
+        const double value = field.Number() * unitFactor;
+        return {value, FormatScientific(value)};
+    }
+    return {std::nullopt, field.TextOrEmpty()};
+}
+
+int RiskOutcomeOfColumn(int column) { return column < FirstMorbidityColumn ? MortalityOutcome : MorbidityOutcome; }
+
+}  // namespace quorvel

@@ -1,0 +1,234 @@
+// The catalogue's own rules on small fixture databases: one quantity for every nuclide and
+// form, sources read when the table records them, sorting and filtering, comparisons.
+#include <gtest/gtest.h>
+
+#include "CellSource.h"
+#include "CoefficientCatalogue.h"
+#include "CoefficientDispatcher.h"
+#include "Comparison.h"
+#include "FixtureDatabase.h"
+#include "HalfLife.h"
+#include "RowFilter.h"
+
+namespace quorvel {
+namespace {
+
+using test::DoseRecord;
+using test::FixtureDatabase;
+
+constexpr int Effective = 25;  // the last coefficient of an age-dependent block
+
+class CatalogueTest : public ::testing::Test {
+protected:
+    CatalogueTest() {
+        db.CreateStartUpTables();
+        db.AddNuclide("53", "Iodine", "I-131", "8.02 d", "I/E");
+    }
+
+    void AddIngestion(const std::string& nuclide, const std::string& form, double adultEffective, std::int64_t id,
+                      double age = 7300) {
+        DoseRecord record;
+        record.Nuclide = nuclide;
+        record.Subtitle = form;
+        record.Age = age;
+        record.Coefficients = {{1, 0.5}, {Effective, adultEffective}};
+        record.Id = id;
+        db.AddDoseRecord("Fgr13ingGDB", record);
+    }
+
+    // The table gets a last field Source, each record "dir/FILE:" and its ID.
+    void AddSources(const std::string& table) {
+        db.Execute("ALTER TABLE " + table + " ADD COLUMN Source TEXT");
+        db.Execute("UPDATE " + table + " SET Source = 'dir/" + table + ".DAT:' || ID");
+    }
+
+    Quantity AdultEffectiveIngestion() {
+        Quantity quantity;
+        quantity.Age = "Adult";
+        quantity.Descriptor = "Effective";
+        return quantity;
+    }
+
+    FixtureDatabase db;
+};
+
+TEST_F(CatalogueTest, OneQuantityGivesEveryListedNuclideAndFormInListOrder) {
+    AddIngestion("Cs-137", "Soluble", 1.3e-8, 1);
+    AddIngestion("Cs-137", "Other", 2.0e-8, 2);
+    AddIngestion("h-3", "Water", 1.8e-11, 3);
+    AddIngestion("Co-60", "Oxide", 3.4e-9, 4, 365);  // no adult value: no row
+    AddIngestion("Xx-9", "Unlisted", 1.0, 5);         // not in the nuclide list: no row
+    CoefficientCatalogue catalogue(db.Path());
+    Quantity quantity = AdultEffectiveIngestion();
+    quantity.UnitPosition = 2;
+    const double factor = catalogue.UnitOf(quantity.Kind, 2).Factor;
+
+    const auto rows = catalogue.Rows(quantity);
+    ASSERT_EQ(rows.size(), 3u);
+    EXPECT_EQ(rows[0].Nuclide.Nuclide, "H-3");
+    EXPECT_EQ(rows[0].Form, "Water");
+    EXPECT_DOUBLE_EQ(*rows[0].Value, 1.8e-11 * factor);
+    EXPECT_EQ(rows[1].Form, "Soluble");
+    EXPECT_EQ(rows[2].Form, "Other");
+    EXPECT_DOUBLE_EQ(*rows[2].Value, 2.0e-8 * factor);
+    EXPECT_EQ(rows[1].Nuclide.HalfLife, "30.0 y");
+    EXPECT_EQ(rows[1].Source, "") << "the table records no source";
+}
+
+TEST_F(CatalogueTest, SourcesAreReadWhereTheTableRecordsThem) {
+    // A two-record block cites its first record.
+    DoseRecord low{"Cs-137", "header", "Soluble", 7300, std::int64_t{2}, "L", {{Effective, 1e-8}}, 7};
+    DoseRecord high{"Cs-137", "header", "Soluble", 7300, std::int64_t{2}, "H", {{Effective, 1e-9}}, 8};
+    db.AddDoseRecord("Fgr13ingGDB", low);
+    db.AddDoseRecord("Fgr13ingGDB", high);
+    AddSources("Fgr13ingGDB");
+    db.AddExternalDoseRecord("F12TIII1", "Co-60", "header", {{10, 2e-14}, {11, 4e-14}}, 3);
+    AddSources("F12TIII1");
+    db.AddExternalRiskRecord("Co-60", "Submersion", {"Liver", 1e-12, 2e-12, 3e-12, 4e-12, 5e-12, 6e-12, 7e-12, 8e-12, 9e-12, 1e-11}, 4);
+    AddSources("FGR13extRBS");
+    db.AddExternalDoseRecord("F12TIII3", "Co-60", "header", {{2, 1e-15}}, 5);
+
+    CoefficientCatalogue catalogue(db.Path());
+    const auto dose = catalogue.Rows(AdultEffectiveIngestion());
+    ASSERT_EQ(dose.size(), 1u);
+    EXPECT_EQ(dose[0].Source, "dir/Fgr13ingGDB.DAT:7");
+
+    Quantity colon;
+    colon.Kind = {DoseCoefficients, ExternalPathway, SubmersionGeometry};
+    colon.Age = ExternalDoseAge;
+    colon.Descriptor = "Colon Dose";
+    const auto colonRows = catalogue.Rows(colon);
+    ASSERT_EQ(colonRows.size(), 1u);
+    EXPECT_EQ(colonRows[0].Source, "dir/F12TIII1.DAT:3");
+    EXPECT_DOUBLE_EQ(*colonRows[0].Value, 0.57 * 2e-14 + 0.43 * 4e-14);
+
+    Quantity risk;
+    risk.Kind = {RiskCoefficients, ExternalPathway, SubmersionGeometry};
+    risk.Age = "Female";
+    risk.Descriptor = "Liver";
+    risk.Outcome = MorbidityOutcome;
+    const auto riskRows = catalogue.Rows(risk);
+    ASSERT_EQ(riskRows.size(), 1u);
+    EXPECT_EQ(riskRows[0].Source, "dir/FGR13extRBS.DAT:4");
+    EXPECT_DOUBLE_EQ(*riskRows[0].Value, 7e-12);
+
+    colon.Kind.Geometry = GroundPlaneGeometry;
+    colon.Descriptor = "Organ 2";
+    EXPECT_EQ(catalogue.Rows(colon).at(0).Source, "") << "a table without the field has no source";
+
+    // The value cell of the shown table gives its source; a heading gives none.
+    CoefficientRequest request{"Co-60", DoseCoefficients, ExternalPathway, SubmersionGeometry};
+    FlexGrid grid;
+    NoBusyPointer pointer;
+    DispatchCoefficientRequest(db.Path(), request, grid, {1, "unit"}, catalogue.Ages(), 1, pointer);
+    int colonRow = -1;
+    for (int r = 0; r < grid.Rows(); ++r)
+        if (grid.TextMatrix(r, 0) == "Colon Dose") colonRow = r;
+    EXPECT_EQ(SourceOfGridCell(catalogue.Connection(), request, catalogue.Ages(), colonRow, 1), "dir/F12TIII1.DAT:3");
+    EXPECT_EQ(SourceOfGridCell(catalogue.Connection(), request, catalogue.Ages(), 0, 0), std::nullopt);
+}
+
+TEST_F(CatalogueTest, SortingIsNumericAndRowsWithoutTheNumberComeLast) {
+    AddIngestion("Cs-137", "a", 3e-9, 1);
+    AddIngestion("Co-60", "b", 2e-8, 2);
+    AddIngestion("I-131", "c", 1e-10, 3);
+    DoseRecord empty;  // no effective value
+    empty.Nuclide = "H-3";
+    empty.Subtitle = "d";
+    empty.Id = 4;
+    db.AddDoseRecord("Fgr13ingGDB", empty);
+    CoefficientCatalogue catalogue(db.Path());
+    auto rows = catalogue.Rows(AdultEffectiveIngestion());
+    const auto forms = [&] {
+        std::string text;
+        for (const auto& row : rows) text += row.Form;
+        return text;
+    };
+    SortRows(rows, RowColumn::Value, false);
+    EXPECT_EQ(forms(), "bacd");
+    SortRows(rows, RowColumn::Value, true);
+    EXPECT_EQ(forms(), "cabd");
+    // 5.271 y < 8.02 d is false as numbers though true as texts.
+    SortRows(rows, RowColumn::HalfLife, true);
+    EXPECT_EQ(forms(), "cbda");
+    SortRows(rows, RowColumn::Z, false);
+    EXPECT_EQ(forms(), "acbd");
+}
+
+TEST_F(CatalogueTest, FiltersKeepWhatEveryRangeAndNameAllow) {
+    AddIngestion("Cs-137", "a", 3e-9, 1);
+    AddIngestion("Co-60", "b", 2e-8, 2);
+    AddIngestion("I-131", "c", 1e-10, 3);
+    DoseRecord empty;
+    empty.Nuclide = "H-3";
+    empty.Subtitle = "d";
+    empty.Id = 4;
+    db.AddDoseRecord("Fgr13ingGDB", empty);
+    CoefficientCatalogue catalogue(db.Path());
+    const auto rows = catalogue.Rows(AdultEffectiveIngestion());
+    const auto kept = [&](const RowFilter& filter) {
+        std::string text;
+        for (const auto& row : FilterRows(rows, filter)) text += row.Form;
+        return text;
+    };
+    EXPECT_EQ(kept({}), "dbac");
+    EXPECT_EQ(kept({.Text = "CO"}), "b");
+    EXPECT_EQ(kept({.Element = "cesium"}), "a");
+    EXPECT_EQ(kept({.Element = "I"}), "c");
+    EXPECT_EQ(kept({.ZMin = 27, .ZMax = 53}), "bc");
+    EXPECT_EQ(kept({.HalfLifeMin = *HalfLifeSeconds("1 y")}), "dba");
+    EXPECT_EQ(kept({.HalfLifeMax = *HalfLifeSeconds("10 y")}), "bc");
+    EXPECT_EQ(kept({.ValueMin = 1e-9}), "ba") << "a row without a value is outside any value range";
+    EXPECT_EQ(kept({.ValuedOnly = true}), "bac");
+    EXPECT_THROW(kept({.ValueMin = 1, .ValueMax = 0.5}), FilterError);
+    EXPECT_THROW(kept({.ZMin = 10, .ZMax = 9}), FilterError);
+    std::vector<CatalogueRow> top = rows;
+    KeepTop(top, 2);
+    EXPECT_EQ(top.size(), 2u);
+}
+
+TEST(HalfLife, ReadsEveryUnitAndRefusesOthers) {
+    EXPECT_EQ(HalfLifeSeconds("2m"), HalfLifeSeconds("120 s"));
+    EXPECT_EQ(HalfLifeSeconds("90 min"), HalfLifeSeconds("1.5 h"));
+    EXPECT_EQ(HalfLifeSeconds("48 H"), HalfLifeSeconds("2 d"));
+    EXPECT_EQ(HalfLifeSeconds("1 y"), HalfLifeSeconds("365.25 d"));
+    EXPECT_EQ(HalfLifeSeconds("1.51E+6 y"), HalfLifeSeconds("1510000 y"));
+    EXPECT_EQ(HalfLifeSeconds("30"), HalfLifeSeconds("30 s"));
+    EXPECT_EQ(HalfLifeSeconds("5 parsecs"), std::nullopt);
+    EXPECT_EQ(HalfLifeSeconds("d"), std::nullopt);
+    EXPECT_EQ(HalfLifeSeconds(""), std::nullopt);
+}
+
+TEST_F(CatalogueTest, ComparisonHasAColumnPerNuclideAndFormAndARatioForTwo) {
+    AddIngestion("Cs-137", "a", 4e-9, 1);
+    AddIngestion("Co-60", "b", 2e-9, 2);
+    AddIngestion("Co-60", "c", 1e-9, 3);
+    CoefficientCatalogue catalogue(db.Path());
+    Quantity quantity = AdultEffectiveIngestion();
+
+    const Comparison two = CompareNuclides(catalogue, quantity, {"cs-137", "I-131"});
+    ASSERT_EQ(two.Columns.size(), 1u) << "I-131 has no table";
+    const Comparison pair = CompareNuclides(catalogue, quantity, {"Cs-137", "Co-60"});
+    ASSERT_EQ(pair.Columns.size(), 3u);
+    EXPECT_FALSE(pair.HasRatio()) << "two nuclides in three columns";
+
+    const Comparison ratio = CompareNuclides(catalogue, quantity, {"Co-60", "Cs-137"});
+    EXPECT_EQ(ratio.Columns[0].Form, "b");
+    EXPECT_EQ(ratio.Columns[1].Form, "c");
+    const Comparison plain = [&] {
+        db.Execute("DELETE FROM Fgr13ingGDB WHERE ID = 3");
+        return CompareNuclides(catalogue, quantity, {"Co-60", "Cs-137"});
+    }();
+    ASSERT_TRUE(plain.HasRatio());
+    const auto effective = static_cast<std::size_t>(
+        std::find(plain.Descriptors.begin(), plain.Descriptors.end(), "Effective") - plain.Descriptors.begin());
+    ASSERT_LT(effective, plain.Descriptors.size());
+    EXPECT_DOUBLE_EQ(*plain.Ratio(effective), 2e-9 / 4e-9);
+
+    EXPECT_THROW(CompareNuclides(catalogue, quantity, {"Cs-137", "Zz-1"}), ComparisonError);
+    EXPECT_THROW(CompareNuclides(catalogue, quantity, {}), ComparisonError);
+    EXPECT_THROW(CompareNuclides(catalogue, quantity, std::vector<std::string>(13, "Cs-137")), ComparisonError);
+}
+
+}  // namespace
+}  // namespace quorvel

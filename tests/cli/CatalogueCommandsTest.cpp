@@ -1,0 +1,173 @@
+// The rank, compare and dump subcommands on a fixture database: their formats read back
+// (JSON with nlohmann) and their answers to bad input.
+
+#include <gtest/gtest.h>
+
+#include <nlohmann/json.hpp>
+
+#include "FixtureDatabase.h"
+#include "ScientificFormat.h"
+#include "StartUpReaders.h"
+#include "ViewerRun.h"
+
+namespace {
+
+using quorvel::FieldValue;
+using quorvel::test::ExpectOneLineFailure;
+using quorvel::test::FixtureDatabase;
+using quorvel::test::RunViewer;
+using quorvel::test::TemporaryFolder;
+
+// Site k of every risk table: the ten coefficients k.0 to k.9 times 10^-12.
+std::vector<FieldValue> RiskRow(int k) {
+    std::vector<FieldValue> row{FieldValue("Site " + std::to_string(k))};
+    for (int j = 0; j < 10; ++j) row.emplace_back((k + 0.1 * j) * 1e-12);
+    return row;
+}
+
+class CatalogueCommandsTest : public ::testing::Test {
+protected:
+    CatalogueCommandsTest() {
+        db.CreateStartUpTables();
+        // Co-60 scaled by 2, H-3 by 1, Cs-137 by 3: the rank order is Cs-137, Co-60, H-3.
+        const std::vector<std::pair<std::string, int>> nuclides = {{"Co-60", 2}, {"H-3", 1}, {"Cs-137", 3}};
+        std::int64_t id = 0;
+        for (const auto& [nuclide, scale] : nuclides)
+            for (int k = 1; k <= 15; ++k)
+                db.AddIngestionRiskRecord(nuclide, "Water", FieldValue("Oxide, \"fine\""), "0.1", RiskRow(k * scale), ++id);
+        for (const auto& [nuclide, scale] : nuclides) {
+            quorvel::test::DoseRecord record;
+            record.Nuclide = nuclide;
+            record.Subtitle = "f1 = 0.1";
+            record.Coefficients = {{1, 0.1}, {2, 2.5e-9 * scale}, {25, 3.4e-9 * scale}};
+            record.Id = ++id;
+            db.AddDoseRecord("Fgr13ingGDB", record);
+        }
+        units = quorvel::ReadUnitTables(db.Path(), "Risk Units", "Dose Units");
+    }
+
+    quorvel::test::ViewerRun Run(std::vector<std::string> arguments) {
+        arguments.insert(arguments.begin() + 1, {"--database", db.Path()});
+        return RunViewer(arguments);
+    }
+
+    FixtureDatabase db;
+    quorvel::UnitTables units;
+};
+
+TEST_F(CatalogueCommandsTest, RankJsonReadsBackAsTheValuesInTheChosenUnitHighestFirst) {
+    const auto result = Run({"rank", "--type", "risk", "--descriptor", "site 6", "--age", "female", "--outcome",
+                             "morbidity", "--unit", "2", "--format", "json"});
+    ASSERT_EQ(result.Code, 0) << result.Err;
+    const auto json = nlohmann::json::parse(result.Out);
+    const double factor = units.RiskUnits.Factors[1][2];
+    EXPECT_EQ(json["unit"], units.RiskUnits.Labels[1][2]);
+    // Every nuclide has a site 6, its records scaled so (Co-60 k = 3, H-3 k = 6, Cs-137 k = 2).
+    ASSERT_EQ(json["rows"].size(), 3u);
+    for (const auto& row : json["rows"]) {
+        // "Female" is the second column of each outcome: j = 1 of morbidity's five.
+        const double expected = (6 + 0.1 * 6) * 1e-12 * factor;
+        EXPECT_DOUBLE_EQ(row["value"].get<double>(), expected);
+        EXPECT_EQ(row["text"], quorvel::FormatScientific(expected));
+        EXPECT_EQ(row["form"], "Oxide, \"fine\"");
+        EXPECT_EQ(row["source"], "") << "the fixture records no source";
+    }
+}
+
+TEST_F(CatalogueCommandsTest, RankOrdersFiltersAndCutsAndCsvQuotesAsSpreadsheetsRead) {
+    const auto top = Run({"rank", "--format", "json", "--top", "2"});
+    ASSERT_EQ(top.Code, 0) << top.Err;
+    const auto rows = nlohmann::json::parse(top.Out)["rows"];
+    ASSERT_EQ(rows.size(), 2u);
+    EXPECT_EQ(rows[0]["nuclide"], "Cs-137");
+    EXPECT_EQ(rows[1]["nuclide"], "Co-60");
+    EXPECT_DOUBLE_EQ(rows[0]["value"].get<double>(), 3.4e-9 * 3);
+
+    const auto ascending = Run({"rank", "--format", "json", "--ascending", "--z-max", "30"});
+    const auto low = nlohmann::json::parse(ascending.Out)["rows"];
+    ASSERT_EQ(low.size(), 2u);
+    EXPECT_EQ(low[0]["nuclide"], "H-3");
+
+    const auto longLived = Run({"rank", "--format", "json", "--half-life-min", "10y", "--value-max", "1e-8"});
+    const auto kept = nlohmann::json::parse(longLived.Out)["rows"];
+    ASSERT_EQ(kept.size(), 1u);
+    EXPECT_EQ(kept[0]["nuclide"], "H-3");
+
+    const auto csv = Run({"rank", "--type", "risk", "--descriptor", "site 6", "--format", "csv", "--element", "co"});
+    ASSERT_EQ(csv.Code, 0) << csv.Err;
+    EXPECT_NE(csv.Out.find(",Co-60,"), std::string::npos);
+    EXPECT_NE(csv.Out.find(",\"Oxide, \"\"fine\"\"\","), std::string::npos) << csv.Out;
+    EXPECT_EQ(csv.Out.find("Cs-137"), std::string::npos);
+}
+
+TEST_F(CatalogueCommandsTest, CompareOfTwoGivesEveryRowAndTheirRatio) {
+    const auto result = Run({"compare", "--nuclide", "co-60", "--nuclide", "H-3", "--format", "json"});
+    ASSERT_EQ(result.Code, 0) << result.Err;
+    const auto json = nlohmann::json::parse(result.Out);
+    EXPECT_EQ(json["unit"], units.DoseUnits.Labels[1][1]);
+    EXPECT_EQ(json["rows"].size(), 2 * json["ratios"].size());
+    bool effective = false;
+    for (const auto& ratio : json["ratios"])
+        if (ratio["descriptor"] == "Effective") {
+            effective = true;
+            EXPECT_DOUBLE_EQ(ratio["ratio"].get<double>(), 2.0);
+        }
+    EXPECT_TRUE(effective);
+
+    const auto table = Run({"compare", "--nuclide", "Co-60", "--nuclide", "H-3", "--nuclide", "Cs-137"});
+    ASSERT_EQ(table.Code, 0) << table.Err;
+    EXPECT_EQ(table.Out.find("Ratio"), std::string::npos) << "three nuclides have no ratio";
+}
+
+TEST_F(CatalogueCommandsTest, DumpHasEveryCellWithItsTableUnitAndNumber) {
+    const auto result = Run({"dump", "--format", "json"});
+    ASSERT_EQ(result.Code, 0) << result.Err;
+    const auto rows = nlohmann::json::parse(result.Out)["rows"];
+    // 3 dose blocks x 25 coefficients, 45 risk records x 10 values.
+    EXPECT_EQ(rows.size(), 3u * 25 + 45 * 10);
+    int found = 0;
+    for (const auto& row : rows) {
+        for (const char* key : {"nuclide", "form", "table", "geometry", "age", "intake", "descriptor", "outcome",
+                                "value", "text", "unit", "source"})
+            ASSERT_TRUE(row.contains(key)) << key;
+        if (row["nuclide"] == "Cs-137" && row["table"] == "ingestion dose" && row["descriptor"] == "Effective") {
+            ++found;
+            EXPECT_DOUBLE_EQ(row["value"].get<double>(), 3 * 3.4e-9);
+            EXPECT_EQ(row["unit"], units.DoseUnits.Labels[1][1]);
+            EXPECT_EQ(row["age"], "Adult");
+        }
+    }
+    EXPECT_EQ(found, 1);
+
+    TemporaryFolder folder;
+    const auto book = (folder.Path() / "all.xlsx").string();
+    ASSERT_EQ(Run({"dump", "--format", "xlsx", "--output", book}).Code, 0);
+    EXPECT_EQ(quorvel::test::ReadBytes(book).substr(0, 2), "PK");
+}
+
+TEST_F(CatalogueCommandsTest, BadInputIsOneLineAndExitTwo) {
+    const std::vector<std::vector<std::string>> cases = {
+        {"rank", "--descriptor", "kidney stones"},
+        {"rank", "--type", "risk", "--descriptor", "site"},
+        {"rank", "--age", "40 years"},
+        {"rank", "--z-min", "9", "--z-max", "1"},
+        {"rank", "--value-min", "1", "--value-max", "0.1"},
+        {"rank", "--half-life-min", "5 parsecs"},
+        {"rank", "--type", "dosage"},
+        {"rank", "--intake", "Water"},
+        {"rank", "--unit", "9"},
+        {"compare", "--nuclide", "Co-60", "--nuclide", "Unobtainium-1"},
+        {"dump", "--format", "xlsx"},
+        {"dump", "--output", "/nonexistent/folder/all.csv", "--format", "csv"},
+    };
+    for (const auto& arguments : cases) {
+        SCOPED_TRACE(arguments[1] + " " + arguments[2]);
+        ExpectOneLineFailure(Run(arguments), 2);
+    }
+    const auto unknown = Run({"rank", "--descriptor", "kidney stones"});
+    EXPECT_NE(unknown.Err.find("Adrenals"), std::string::npos) << "the candidates are listed: " << unknown.Err;
+    const auto ambiguous = Run({"rank", "--type", "risk", "--descriptor", "site 1"});
+    EXPECT_EQ(ambiguous.Code, 0) << "a whole name is no prefix of the others: " << ambiguous.Err;
+}
+
+}  // namespace
