@@ -25,15 +25,24 @@ run: build
 	  $(BUILD_DIR)/bin/quorvel; \
 	fi
 
-# Every test, then every test again in a second build under AddressSanitizer and
-# UndefinedBehaviorSanitizer; any sanitizer report fails the run.
+# Every test with warnings as errors, then every test again in a second build under
+# AddressSanitizer and UndefinedBehaviorSanitizer (any sanitizer report fails the run), and
+# last a build of the core, the command line and the database builder without Qt.
 SANITIZE_DIR ?= build-sanitize
-test: build
+NOQT_DIR ?= build-noqt
+test: deps
+	@cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUORVEL_WARNINGS_AS_ERRORS=ON >/dev/null
+	@cmake --build $(BUILD_DIR) -j $(JOBS)
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
-	@cmake -S . -B $(SANITIZE_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUORVEL_SANITIZE=ON >/dev/null
+	@cmake -S . -B $(SANITIZE_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUORVEL_SANITIZE=ON \
+	  -DQUORVEL_WARNINGS_AS_ERRORS=ON >/dev/null
 	@cmake --build $(SANITIZE_DIR) -j $(JOBS)
 	cd $(SANITIZE_DIR) && QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
 	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --output-on-failure -j $(JOBS)
+	@cmake -S . -B $(NOQT_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUORVEL_WITH_QT=OFF -DBUILD_TESTING=OFF \
+	  -DQUORVEL_WARNINGS_AS_ERRORS=ON >/dev/null
+	@cmake --build $(NOQT_DIR) -j $(JOBS)
+	@echo "Built without Qt: $(NOQT_DIR)/bin/quorvel-cli and the database builder."
 
 # The Debian package of the installed program (/opt/quorvel), in $(BUILD_DIR).
 package: build
@@ -58,4 +67,4 @@ fuzz: deps
 	done
 
 clean:
-	rm -rf $(BUILD_DIR) $(SANITIZE_DIR) build-fuzz
+	rm -rf $(BUILD_DIR) $(SANITIZE_DIR) $(NOQT_DIR) build-fuzz

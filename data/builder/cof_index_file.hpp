@@ -1,18 +1,26 @@
 #pragma once
 // FGR13COF.NDX, the index of the FGR-12 and FGR-13 computations: per nuclide its half-life
-// (fixed width, e.g. "Cs-137    30.0y"), decay modes and daughters.
+// (fixed width, e.g. "Cs-137    30.0y"), decay modes and up to three radioactive daughters,
+// each named by its record number (the line it stands on) with its branching fraction.
 #include "half_life.hpp"
 #include "quality_report.hpp"
 
 #include <filesystem>
 #include <map>
 #include <string>
+#include <vector>
 
 namespace quorvel::data {
+
+struct CofDaughter {
+    int record = 0;  // the daughter's line in the file
+    double fraction = 0;
+};
 
 struct CofIndexEntry {
     int line = 0;
     HalfLife halfLife;
+    std::vector<CofDaughter> daughters;  // spontaneous fission (record 999) is no daughter
 };
 
 std::map<std::string, CofIndexEntry> parseCofIndexFile(const std::filesystem::path& file,

@@ -1,6 +1,7 @@
 #pragma once
-// ICRP-107 decay data (radionuclides_halflife_complete.csv): Z, element, nuclide, half-life, ...;
-// the build takes the half-lives from it
+// ICRP-107 decay data (radionuclides_halflife_complete.csv): Z, element, nuclide, half-life, ...,
+// daughter products; the build takes the half-lives from it and checks the daughters of the
+// FGR-12/13 index against it
 #include "half_life.hpp"
 #include "quality_report.hpp"
 
@@ -14,6 +15,7 @@ namespace quorvel::data {
 struct DecayDataEntry {
     int line = 0;
     std::optional<HalfLife> halfLife;
+    std::map<std::string, double> daughters;  // ICRP spelling -> branching fraction, stable ones too
 };
 
 std::map<std::string, DecayDataEntry> parseDecayDataCsv(const std::filesystem::path& file,

@@ -2,6 +2,7 @@
 
 #include "age_groups.hpp"
 #include "cof_index_file.hpp"
+#include "daughter_table.hpp"
 #include "database_writer.hpp"
 #include "decay_data_csv.hpp"
 #include "external_dose_table.hpp"
@@ -109,6 +110,7 @@ ShippedDatabase assembleShippedDatabase(const std::filesystem::path& sources)
     tables.push_back(ingestionRiskTable());
     tables.push_back(inhalationRiskTable());
     tables.push_back(externalRiskTable());
+    tables.push_back(daughterTable(index, cofIndexFile, decayData, spellings, report));
     for (const auto& table : tables)
         report.countTable(table.name, static_cast<long>(table.records.size()));
     return result;

@@ -7,7 +7,12 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <algorithm>
+#include <cctype>
 
+#include "Database.h"
+#include "EmptyResult.h"
+#include "GridConventions.h"
+#include "NuclideList.h"
 #include "ResultGridView.h"
 #include "TypeAhead.h"
 #include "frmPrimarySelectionForm.h"
@@ -91,7 +96,24 @@ void frmPrimarySelectionForm::Apply() {
     }
     grid_ = std::move(result);
     gridView_->ShowGrid();
+    SetStatusText(IsEmptyResultGrid(grid_) ? EmptyResultExplanation(request) : std::string());
     ChangeTheGridBackGround(true);
+}
+
+std::string frmPrimarySelectionForm::EmptyResultExplanation(const CoefficientRequest& request) const {
+    const auto lower = [](std::string text) {
+        for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        return text;
+    };
+    const std::string wanted = lower(request.Nuclide);
+    const bool listed = std::any_of(entries_.begin(), entries_.end(),
+                                    [&](const std::string& entry) { return lower(EntryNuclide(entry)) == wanted; });
+    try {
+        auto database = OpenDatabase(databasePath_);
+        return ExplainEmptyResult(*database, request, listed);
+    } catch (const std::exception&) {
+        return {};  // the table stands; only the explanation is missing
+    }
 }
 
 void frmPrimarySelectionForm::ChangeTheGridBackGround(bool current) {

@@ -105,6 +105,7 @@ private:
     UserSettings CurrentSettings() const;
 
     CoefficientRequest RequestFromOptions() const;
+    std::string EmptyResultExplanation(const CoefficientRequest& request) const;
     void AdvanceTextWithListBoxOptions(const std::string& text);
     void FillUnitsList(int category, const UnitTable& units, int index);
     int SelectedNuclideEntry() const;

@@ -20,4 +20,8 @@ void SetEmptyResultGrid(FlexGrid& grid) {
     grid.SetTextMatrix(1, 0, NoneAvailableText);
 }
 
+bool IsEmptyResultGrid(const FlexGrid& grid) {
+    return grid.Rows() == 2 && grid.Cols() == 1 && grid.TextMatrix(1, 0) == NoneAvailableText;
+}
+
 }  // namespace quorvel

@@ -13,5 +13,6 @@ void BoldTheCell(FlexGrid& grid, int row, int col);
 
 // The grid of a lookup that found nothing: 2 rows, 1 column, "(None Available)" in row 1.
 void SetEmptyResultGrid(FlexGrid& grid);
+bool IsEmptyResultGrid(const FlexGrid& grid);
 
 }  // namespace quorvel
