@@ -23,7 +23,8 @@ std::string ShippedDatabase() {
     return path.string();
 }
 
-// Risk tables of realistic size: 60 ingestion records, 45 inhalation, 30 per geometry.
+// The inhalation and external risk tables of the shipped database are empty: a fixture of
+// realistic size stands in for them (45 inhalation records, 30 per geometry).
 const test::FixtureDatabase& RiskFixture() {
     static const auto fixture = [] {
         auto f = std::make_unique<test::FixtureDatabase>();
@@ -64,7 +65,10 @@ const Kind Kinds[] = {
 const AgeGroups SixAges{{"3 Months", "1 Year", "5 Years", "10 Years", "15 Years", "Adult"},
                         {100, 365, 1825, 3650, 5475, 7300}};
 
-std::string DatabaseOf(const Kind& kind) { return kind.Type == RiskCoefficients ? RiskFixture().Path() : ShippedDatabase(); }
+std::string DatabaseOf(const Kind& kind) {
+    const bool shipped = kind.Type == DoseCoefficients || kind.Pathway == IngestionPathway;
+    return shipped ? ShippedDatabase() : RiskFixture().Path();
+}
 std::string NuclideOf(const Kind& kind) {
     const std::string condition = kind.Condition;
     const auto start = condition.find('\'') + 1;

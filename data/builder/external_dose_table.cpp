@@ -39,7 +39,7 @@ const std::pair<const char*, const char*> columnNames[fgr12ColumnCount] = {
 }  // namespace
 
 Table externalDoseTable(const std::string& tableName, const Fgr12Table& source, const std::string& sourceName,
-                        const NuclideCatalogue& catalogue)
+                        const std::string& sourceFile, const NuclideCatalogue& catalogue)
 {
     Table table{tableName, {{"Nuclide", FieldType::Text}, {"Nuclide and Half-life", FieldType::Text}}, {}};
     for (int k = 0; k < fgr12ColumnCount; ++k) {
@@ -51,6 +51,7 @@ Table externalDoseTable(const std::string& tableName, const Fgr12Table& source, 
     table.fields.push_back({"Not Tabulated in FGR-12 (1)", FieldType::Real});
     table.fields.push_back({"Not Tabulated in FGR-12 (2)", FieldType::Real});
     table.fields.push_back({"ID", FieldType::Integer});
+    table.fields.push_back({"Source", FieldType::Text});
 
     std::map<std::string, const Fgr12Row*> rows;
     for (const auto& row : source.rows)
@@ -67,6 +68,7 @@ Table externalDoseTable(const std::string& tableName, const Fgr12Table& source, 
         record.emplace_back();
         record.emplace_back();
         record.emplace_back(++id);
+        record.emplace_back(sourceFile + ":" + std::to_string(row->second->line));
         table.records.push_back(std::move(record));
     }
     return table;

@@ -29,7 +29,8 @@ struct Fgr13OrganLine {
     OrganValues organs;         // in file column order, low-LET part for alpha emitters
     std::optional<double> remainder;   // h_Rem
     std::optional<double> effective;   // e_50
-    std::string modelFile;      // biokinetic data file
+    std::string modelFile;      // biokinetic data file; not named by the data package's file
+    std::string letType = "L";  // "H" for an emitter whose whole dose is high-LET (one line, Gy/Bq)
     std::optional<OrganValues> highLet;  // continuation line, Gy/Bq
     int highLetLine = 0;
 };

@@ -52,7 +52,7 @@ std::string describeAbsorption(const std::string& type, const std::string& amad)
 
 std::string lineSource(const std::string& file, int line)
 {
-    return file + " line " + std::to_string(line);
+    return file + ":" + std::to_string(line);
 }
 
 }  // namespace
@@ -83,7 +83,7 @@ InternalDoses organDoseForms(const Fgr13OrganFile& file, const std::string& disp
             report.note(displayName, line.line, line.nuclide + ": second line for the same form and age: left out");
             continue;
         }
-        block.push_back({line.f1, "L", line.organs, line.remainder, line.effective, lineSource(displayName, line.line)});
+        block.push_back({line.f1, line.letType, line.organs, line.remainder, line.effective, lineSource(displayName, line.line)});
         if (line.highLet)
             block.push_back({std::nullopt, "H", *line.highLet, std::nullopt, std::nullopt,
                              lineSource(displayName, line.highLetLine)});
@@ -92,7 +92,7 @@ InternalDoses organDoseForms(const Fgr13OrganFile& file, const std::string& disp
         for (std::size_t k = 0; k < forms.size(); ++k) {
             auto& form = forms[k];
             form.subtitle = describeAbsorption(form.absorptionType, form.amad) + describeF1(f1s[{nuclide, k}]) +
-                            "; FGR-13 organ doses (" + form.model + ")";
+                            "; FGR-13 organ doses" + (form.model.empty() ? "" : " (" + form.model + ")");
             if (form.blocks.size() != ageGroups.size())
                 report.note(displayName, 0, nuclide + ": form " + std::to_string(k + 1) + " has " +
                             std::to_string(form.blocks.size()) + " of the 6 age groups");
@@ -102,10 +102,17 @@ InternalDoses organDoseForms(const Fgr13OrganFile& file, const std::string& disp
 
 void addEffectiveDoseForms(InternalDoses& doses, const std::vector<EffectiveDoseRow>& rows,
                            const NuclideNamer& namer, const std::set<std::string>& covered,
-                           IntakeRoute route, const std::string& kind, QualityReport& report)
+                           IntakeRoute route, const std::string& kind, bool addTypesTheOrganSetLacks,
+                           QualityReport& report)
 {
+    std::map<std::string, std::set<std::string>> organSetTypes;
+    for (const auto& nuclide : covered)
+        if (const auto forms = doses.find(nuclide); forms != doses.end())
+            for (const auto& form : forms->second)
+                organSetTypes[nuclide].insert(form.absorptionType);
     const std::string amad = route == IntakeRoute::Inhalation && kind.empty() ? "1" : "";
     int superseded = 0;
+    int typesAdded = 0;
     for (const auto& row : rows) {
         const auto name = namer.resolve(row.writtenName, row.halfLife);
         if (!name) {
@@ -114,10 +121,12 @@ void addEffectiveDoseForms(InternalDoses& doses, const std::vector<EffectiveDose
         }
         if (!name->remark.empty())
             report.note(row.file, row.line, name->remark);
-        if (covered.contains(name->nuclide)) {
+        if (covered.contains(name->nuclide) &&
+            (!addTypesTheOrganSetLacks || organSetTypes[name->nuclide].contains(row.absorptionType))) {
             ++superseded;
             continue;
         }
+        typesAdded += covered.contains(name->nuclide) ? 1 : 0;
         std::string form = name->form;
         if (!row.formNote.empty())
             form += (form.empty() ? "" : " ") + row.formNote;
@@ -142,6 +151,9 @@ void addEffectiveDoseForms(InternalDoses& doses, const std::vector<EffectiveDose
     if (superseded > 0 && !rows.empty())
         report.note(rows.front().file, 0, std::to_string(superseded) + " rows not used: their nuclides have "
                     "FGR-13 organ doses, which take their place");
+    if (typesAdded > 0)
+        report.note(rows.front().file, 0, std::to_string(typesAdded) + " rows added after the FGR-13 organ doses of "
+                    "their nuclides: absorption types the organ set lacks");
 }
 
 }  // namespace quorvel::data

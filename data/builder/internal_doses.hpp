@@ -20,7 +20,7 @@ struct DoseRecord {
     OrganValues organs;         // in the column order of the FGR-13 organ files
     std::optional<double> remainder;
     std::optional<double> effective;
-    std::string source;         // file and line
+    std::string source;         // "file:line", the file relative to the sources directory
 };
 
 struct DoseForm {
@@ -40,9 +40,12 @@ InternalDoses organDoseForms(const Fgr13OrganFile& file, const std::string& disp
                              QualityReport& report);
 
 // Each row one form with one-record blocks holding f1 and the effective dose. Nuclides in
-// `covered` (those with organ doses) are left out. `kind` names the table in the subtitle.
+// `covered` (those with organ doses) are left out, unless addTypesTheOrganSetLacks and the row's
+// absorption type is none of the nuclide's organ-dose forms: then it follows them. `kind` names
+// the table in the subtitle.
 void addEffectiveDoseForms(InternalDoses& doses, const std::vector<EffectiveDoseRow>& rows,
                            const NuclideNamer& namer, const std::set<std::string>& covered,
-                           IntakeRoute route, const std::string& kind, QualityReport& report);
+                           IntakeRoute route, const std::string& kind, bool addTypesTheOrganSetLacks,
+                           QualityReport& report);
 
 }  // namespace quorvel::data

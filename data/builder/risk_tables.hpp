@@ -1,12 +1,26 @@
 #pragma once
-// FGR13INGRBS, FGR13INHRBS, FGR13extRBS: the fields the risk views read, and no records, as no
-// open machine-readable source of FGR-13 risk coefficients is at hand.
+// FGR13INGRBS, FGR13INHRBS, FGR13extRBS: the fields the risk views read by position, then
+// `Source`. Only ingestion has records (FGR13ING.RBS); no open machine-readable source of the
+// inhalation and external risk coefficients of FGR-13 is at hand.
+#include "fgr13_risk_file.hpp"
+#include "internal_doses.hpp"
+#include "quality_report.hpp"
 #include "table.hpp"
+
+#include <map>
+#include <string>
+#include <vector>
 
 namespace quorvel::data {
 
-Table ingestionRiskTable();   // Nuclide, Intake, Form, f_1, ID, then 11 displayed fields
-Table inhalationRiskTable();  // Nuclide, Form, f_1, ID, then 11 displayed fields
-Table externalRiskTable();    // Nuclide, Mode, ID, then 11 displayed fields
+// Nuclide, Intake, Form, f_1, ID, then 11 displayed fields, Source. Per form of the file, in
+// file order, 30 records: the tap-water run of 15 sites, then the food run. `formNames` holds
+// the chemical form of each form of a nuclide with several, where it is known (else empty);
+// `ingestionDoses` are checked to list the same forms with the same adult f1.
+Table ingestionRiskTable(const Fgr13RiskFile& file, const std::string& displayName,
+                         const std::map<std::string, std::vector<std::string>>& formNames,
+                         const InternalDoses& ingestionDoses, QualityReport& report);
+Table inhalationRiskTable();  // Nuclide, Form, f_1, ID, then 11 displayed fields, Source
+Table externalRiskTable();    // Nuclide, Mode, ID, then 11 displayed fields, Source
 
 }  // namespace quorvel::data

@@ -8,6 +8,9 @@
 #include "external_dose_table.hpp"
 #include "fgr12_file.hpp"
 #include "fgr13_organ_file.hpp"
+#include "fgr13_package_dose_file.hpp"
+#include "fgr13_risk_file.hpp"
+#include "form_names.hpp"
 #include "icrp_effective_dose.hpp"
 #include "internal_dose_table.hpp"
 #include "internal_doses.hpp"
@@ -35,7 +38,8 @@ const ExternalSource externalSources[] = {
     {"fgr12/FGR12F37.DAT", "F12TIII7", "FGR-12 Table III.7"},
 };
 
-const char* const ingestionOrganFile = "fgr13-organ/FGR13ING.DAT";
+const char* const ingestionOrganFile = "fgr13pak/FGR13ING.GDB";
+const char* const ingestionRiskFile = "fgr13pak/FGR13ING.RBS";
 const char* const inhalationOrganFile = "fgr13-organ/FGR13INH.DAT";
 const char* const icrpIngestionFile = "icrp72-effective/AnnexF_ICRP119_dcf_ingestion_public.csv";
 const char* const icrpInhalationFile = "icrp72-effective/pydoseia_Annex_G_ICRP119_inh_public.csv";
@@ -75,24 +79,35 @@ ShippedDatabase assembleShippedDatabase(const std::filesystem::path& sources)
         }
     }
 
-    const auto ingestionOrgans = parseFgr13OrganFile(sources / ingestionOrganFile, ingestionOrganFile,
-                                                     IntakeRoute::Ingestion, report);
+    const auto ingestionOrgans = parseFgr13PackageDoseFile(sources / ingestionOrganFile, ingestionOrganFile, report);
     const auto inhalationOrgans = parseFgr13OrganFile(sources / inhalationOrganFile, inhalationOrganFile,
                                                       IntakeRoute::Inhalation, report);
+    const auto ingestionRisks = parseFgr13RiskFile(sources / ingestionRiskFile, ingestionRiskFile, report);
+    const auto icrpIngestion = parseIcrpIngestionCsv(sources / icrpIngestionFile, icrpIngestionFile, report);
+    const auto icrpInhalation = parseIcrpInhalationCsv(sources / icrpInhalationFile, icrpInhalationFile, report);
+    const auto icrpGases = parseIcrpGasCsv(sources / icrpGasFile, icrpGasFile, report);
+
     InternalDoses ingestion = organDoseForms(ingestionOrgans, ingestionOrganFile, report);
     InternalDoses inhalation = organDoseForms(inhalationOrgans, inhalationOrganFile, report);
+    const auto ingestionFormNames = nameRepeatedForms(ingestion, icrpIngestion, namer);
+    auto icrpInhaled = icrpInhalation;
+    icrpInhaled.insert(icrpInhaled.end(), icrpGases.begin(), icrpGases.end());
+    nameRepeatedForms(inhalation, icrpInhaled, namer);
+    Table ingestionRisk = ingestionRiskTable(ingestionRisks, ingestionRiskFile, ingestionFormNames, ingestion, report);
+
     const auto ingestionCovered = nuclidesOf(ingestion);
     const auto inhalationCovered = nuclidesOf(inhalation);
-    addEffectiveDoseForms(ingestion, parseIcrpIngestionCsv(sources / icrpIngestionFile, icrpIngestionFile, report),
-                          namer, ingestionCovered, IntakeRoute::Ingestion, "", report);
-    addEffectiveDoseForms(inhalation,
-                          parseIcrpInhalationCsv(sources / icrpInhalationFile, icrpInhalationFile, report), namer,
-                          inhalationCovered, IntakeRoute::Inhalation, "", report);
-    addEffectiveDoseForms(inhalation, parseIcrpGasCsv(sources / icrpGasFile, icrpGasFile, report), namer,
-                          inhalationCovered, IntakeRoute::Inhalation, "Gas or vapour", report);
+    addEffectiveDoseForms(ingestion, icrpIngestion, namer, ingestionCovered, IntakeRoute::Ingestion, "", false,
+                          report);
+    addEffectiveDoseForms(inhalation, icrpInhalation, namer, inhalationCovered, IntakeRoute::Inhalation, "", true,
+                          report);
+    addEffectiveDoseForms(inhalation, icrpGases, namer, inhalationCovered, IntakeRoute::Inhalation,
+                          "Gas or vapour", false, report);
 
     std::set<std::string> internalNuclides = nuclidesOf(ingestion);
     internalNuclides.merge(nuclidesOf(inhalation));
+    for (const auto& form : ingestionRisks.forms)
+        internalNuclides.insert(form.nuclide);
     const NuclideCatalogue catalogue(internalNuclides, externalNuclides, index, decayData, spellings);
 
     auto& tables = result.tables;
@@ -106,8 +121,8 @@ ShippedDatabase assembleShippedDatabase(const std::filesystem::path& sources)
                                        IntakeRoute::Inhalation));
     for (std::size_t k = 0; k < external.size(); ++k)
         tables.push_back(externalDoseTable(externalSources[k].table, external[k], externalSources[k].sourceName,
-                                           catalogue));
-    tables.push_back(ingestionRiskTable());
+                                           externalSources[k].file, catalogue));
+    tables.push_back(std::move(ingestionRisk));
     tables.push_back(inhalationRiskTable());
     tables.push_back(externalRiskTable());
     tables.push_back(daughterTable(index, cofIndexFile, decayData, spellings, report));

@@ -1,6 +1,7 @@
 #pragma once
 // The shipped coefficient database DoseAndRisk.mdb, assembled from the published tables in a
-// sources directory (fgr12/, fgr13-organ/, icrp72-effective/, nuclides/).
+// sources directory (fgr12/, fgr13pak/, fgr13-organ/, icrp72-effective/,
+// nuclides/).
 #include "quality_report.hpp"
 #include "table.hpp"
 

@@ -52,12 +52,14 @@ frmAbout::frmAbout(const KeyValueSource& keys, ProgramStarter& starter, UserProm
     title->setFont(titleFont);
     AddLabel(column, "lblVersion", QString::fromStdString(VersionText()), this);
     AddLabel(column, "lblDescription0",
-             "The coefficient database holds the dose coefficients of Federal Guidance Report No. 13 "
-             "(the organ doses of its CD supplement) and of ICRP Publication 72 for ingestion and "
-             "inhalation by age group, and the external dose coefficients of Federal Guidance Report "
-             "No. 12 for air submersion, the ground plane and soil to infinite depth. It is built from "
-             "the published tables as they stand; the FGR-13 cancer risk tables are present without "
-             "values, as no machine-readable source of them was at hand.",
+             "The coefficient database holds the FGR-13 ingestion dose coefficients by organ and age "
+             "(733 nuclides) and ingestion cancer risk coefficients (733 nuclides, tap water and food) "
+             "of the report's data package; the FGR-13 inhalation organ doses of 100 nuclides and the "
+             "ICRP Publication 72 effective doses for every other nuclide and form; and the external "
+             "dose coefficients of Federal Guidance Report No. 12 for air submersion, the ground plane "
+             "and soil to infinite depth (825 nuclides). It is built from the published tables as they "
+             "stand; the FGR-13 inhalation and external cancer risk tables are present without values, "
+             "as no machine-readable source of them was at hand.",
              this);
     AddLabel(column, "lblDescription5", "Authors:", this);
     AddLabel(column, "lblDescription1", "The Quorvel developers.", this);

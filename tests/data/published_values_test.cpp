@@ -44,6 +44,33 @@ TEST(PublishedValues, Fgr13OrganSetEffectiveDoses)
                      2.507e-7);
 }
 
+TEST(PublishedValues, Fgr13PackageOrganDoses)
+{
+    // Co-60 has one form, f1 0.1.
+    EXPECT_DOUBLE_EQ(value("SELECT " + fieldAt("Fgr13ingGDB", 39) + " FROM Fgr13ingGDB WHERE Nuclide = 'Co-60' AND Age = 7300"),
+                     3.418e-9);
+    EXPECT_DOUBLE_EQ(value("SELECT " + fieldAt("Fgr13ingGDB", 4) + " FROM Fgr13ingGDB WHERE Nuclide = 'Co-60' AND Age = 7300"),
+                     0.1);
+    EXPECT_GT(value("SELECT " + fieldAt("Fgr13ingGDB", 34) + " FROM Fgr13ingGDB WHERE Nuclide = 'I-131' AND Age = 7300"), 0.0)
+        << "adult thyroid";
+}
+
+// Total over the cancer sites, tap water, by position as the viewer reads: 6-10 mortality and
+// 11-15 morbidity for intake at ages 0-5, 5-15, 15-25, 25-70 and lifetime 0-110.
+TEST(PublishedValues, Fgr13IngestionRiskCoefficients)
+{
+    const auto total = [](const std::string& nuclide, std::size_t position) {
+        return value("SELECT " + fieldAt("FGR13INGRBS", position) + " FROM FGR13INGRBS WHERE Nuclide = '" + nuclide +
+                     "' AND Intake = 'Tap Water' AND \"Cancer Site\" = 'Total'");
+    };
+    EXPECT_DOUBLE_EQ(total("Cs-137", 10), 5.66e-10);
+    EXPECT_DOUBLE_EQ(total("Cs-137", 15), 8.22e-10);
+    EXPECT_DOUBLE_EQ(total("Co-60", 15), 4.25e-10);
+    EXPECT_DOUBLE_EQ(total("Co-60", 3), 0.1) << "f1";
+    EXPECT_DOUBLE_EQ(total("Pu-239", 6), 1.80e-8);
+    EXPECT_DOUBLE_EQ(total("Pu-239", 3), 5.0e-4) << "f1";
+}
+
 TEST(PublishedValues, AlphaEmitterHasLowAndHighLetRecords)
 {
     const std::string bone = fieldAt("Fgr13ingGDB", 9);
@@ -64,10 +91,10 @@ TEST(PublishedValues, AlphaEmitterHasLowAndHighLetRecords)
 
 TEST(PublishedValues, IcrpEffectiveOnlyNuclideHasF1AndEffectiveAndNullOrgans)
 {
-    // Cs-137 has FGR-13 organ doses; Cs-129 only ICRP-72 effective doses.
-    const std::string where = " FROM Fgr13ingGDB WHERE Nuclide = 'Cs-129' AND Age = ";
-    EXPECT_DOUBLE_EQ(value("SELECT " + fieldAt("Fgr13ingGDB", 39) + where + "7300"), 6.0e-11);
-    EXPECT_DOUBLE_EQ(value("SELECT " + fieldAt("Fgr13ingGDB", 4) + where + "7300"), 1.0);
+    // Cf-252 is not in the FGR-13 data package: ICRP-72 effective doses only.
+    const std::string where = " FROM Fgr13ingGDB WHERE Nuclide = 'Cf-252' AND Age = ";
+    EXPECT_DOUBLE_EQ(value("SELECT " + fieldAt("Fgr13ingGDB", 39) + where + "7300"), 9.0e-8);
+    EXPECT_DOUBLE_EQ(value("SELECT " + fieldAt("Fgr13ingGDB", 4) + where + "7300"), 5.0e-4);
     for (std::size_t position = 7; position <= 38; ++position)
         EXPECT_FALSE(db().real("SELECT " + fieldAt("Fgr13ingGDB", position) + where + "7300")) << position;
     EXPECT_EQ(db().count("SELECT Nlet" + where + "100"), 1);
@@ -75,13 +102,12 @@ TEST(PublishedValues, IcrpEffectiveOnlyNuclideHasF1AndEffectiveAndNullOrgans)
 
 TEST(PublishedValues, IcrpEffectiveDosesPerAgeUseTheInfantF1)
 {
-    // Mg-28: f1 1.0 for the 3-month-old, 0.5 from 1 year on.
-    const std::string where = " FROM Fgr13ingGDB WHERE Nuclide = 'Mg-28' AND Age = ";
-    EXPECT_DOUBLE_EQ(value("SELECT " + fieldAt("Fgr13ingGDB", 4) + where + "100"), 1.0);
-    EXPECT_DOUBLE_EQ(value("SELECT " + fieldAt("Fgr13ingGDB", 4) + where + "365"), 0.5);
-    EXPECT_DOUBLE_EQ(value("SELECT " + fieldAt("Fgr13ingGDB", 39) + where + "100"), 1.2e-8);
-    EXPECT_DOUBLE_EQ(value("SELECT " + fieldAt("Fgr13ingGDB", 39) + where + "365"), 1.4e-8);
-    EXPECT_DOUBLE_EQ(value("SELECT " + fieldAt("Fgr13ingGDB", 39) + where + "7300"), 2.2e-9);
+    // Cf-252: f1 0.005 for the 3-month-old, 0.0005 from 1 year on.
+    const std::string where = " FROM Fgr13ingGDB WHERE Nuclide = 'Cf-252' AND Age = ";
+    EXPECT_DOUBLE_EQ(value("SELECT " + fieldAt("Fgr13ingGDB", 4) + where + "100"), 0.005);
+    EXPECT_DOUBLE_EQ(value("SELECT " + fieldAt("Fgr13ingGDB", 4) + where + "365"), 0.0005);
+    EXPECT_DOUBLE_EQ(value("SELECT " + fieldAt("Fgr13ingGDB", 39) + where + "100"), 5e-6);
+    EXPECT_DOUBLE_EQ(value("SELECT " + fieldAt("Fgr13ingGDB", 39) + where + "365"), 5.1e-7);
 }
 
 TEST(PublishedValues, Fgr13CaesiumValuesAgreeWithIcrp72)

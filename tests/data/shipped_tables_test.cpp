@@ -110,16 +110,27 @@ TEST(ShippedTables, Fgr13OrganDosesShowWeightedAndConverted)
 
 TEST(ShippedTables, EffectiveOnlyNuclidesShowF1AndEffectiveWithEmptyOrganCells)
 {
-    const FlexGrid na = request("Na-22", DoseCoefficients, IngestionPathway, 0);
-    EXPECT_EQ(cell(na, 5, "Adult", "Effective Dose (e50)"), "3.20E-09");
-    EXPECT_EQ(cell(na, 5, "Adult", "f1 (Gut Uptake Fraction)"), "1.00E00");
-    EXPECT_EQ(cell(na, 5, "Adult", "Adrenals"), "");
-    EXPECT_EQ(cell(na, 5, "Adult", "Red Marrow"), "");
+    const FlexGrid cf = request("Cf-252", DoseCoefficients, IngestionPathway, 0);
+    EXPECT_EQ(cell(cf, 5, "Adult", "Effective Dose (e50)"), "9.00E-08");
+    EXPECT_EQ(cell(cf, 5, "Adult", "f1 (Gut Uptake Fraction)"), "5.00E-04");
+    EXPECT_EQ(cell(cf, 5, "Adult", "Adrenals"), "");
+    EXPECT_EQ(cell(cf, 5, "Adult", "Red Marrow"), "");
 }
 
-TEST(ShippedTables, TheRiskTablesHoldNoInventedValues)
+// The lifetime morbidity of the tap-water total (the last "Lifetime 0-110" heading), per Bq
+// and per pCi (0.037 Bq/pCi: EPA's slope factor of 2001 is 3.04E-11 per pCi).
+TEST(ShippedTables, IngestionRiskPerBqAndPerPicocurie)
 {
-    for (int pathway : {IngestionPathway, InhalationPathway, ExternalPathway})
+    const FlexGrid perBq = request("Cs-137", RiskCoefficients, IngestionPathway, 0);
+    EXPECT_EQ(cell(perBq, 5, "Lifetime 0-110", "Total"), "8.22E-10");
+    const FlexGrid perPci = request("Cs-137", RiskCoefficients, IngestionPathway, 0, 2);
+    EXPECT_EQ(perPci.TextMatrix(2, 0), "Units = per pCi");
+    EXPECT_EQ(cell(perPci, 5, "Lifetime 0-110", "Total"), "3.04E-11");
+}
+
+TEST(ShippedTables, TheInhalationAndExternalRiskTablesHoldNoInventedValues)
+{
+    for (int pathway : {InhalationPathway, ExternalPathway})
         EXPECT_EQ(request("Cs-137", RiskCoefficients, pathway, 0).TextMatrix(1, 0), "(None Available)") << pathway;
 }
 

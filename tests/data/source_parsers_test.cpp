@@ -5,9 +5,12 @@
 #include "decay_data_csv.hpp"
 #include "fgr12_file.hpp"
 #include "fgr13_organ_file.hpp"
+#include "fgr13_package_dose_file.hpp"
+#include "fgr13_risk_file.hpp"
 #include "icrp_effective_dose.hpp"
 #include "nomenclature_csv.hpp"
 #include "number_text.hpp"
+#include "source_lines.hpp"
 
 #include <gtest/gtest.h>
 
@@ -56,31 +59,25 @@ TEST(SourceFiles, Fgr12TablesHold825NuclidesWith25Columns)
     }
 }
 
-TEST(SourceFiles, Fgr13OrganFilesHold100NuclidesWithHighLetContinuations)
+TEST(SourceFiles, Fgr13InhalationOrganFileHolds100NuclidesWithHighLetContinuations)
 {
     QualityReport report;
-    const auto ingestion = parseFgr13OrganFile(sourcesDirectory() / "fgr13-organ/FGR13ING.DAT", "ING",
-                                               IntakeRoute::Ingestion, report);
     const auto inhalation = parseFgr13OrganFile(sourcesDirectory() / "fgr13-organ/FGR13INH.DAT", "INH",
                                                 IntakeRoute::Inhalation, report);
     EXPECT_TRUE(report.rejected().empty());
     EXPECT_TRUE(report.notes().empty());
-    EXPECT_EQ(ingestion.lines.size(), 612u);
     EXPECT_EQ(inhalation.lines.size(), 1794u);
-    EXPECT_EQ(std::count_if(ingestion.lines.begin(), ingestion.lines.end(), [](auto& l) { return l.highLet.has_value(); }), 246);
     EXPECT_EQ(std::count_if(inhalation.lines.begin(), inhalation.lines.end(), [](auto& l) { return l.highLet.has_value(); }), 702);
-    for (const auto* file : {&ingestion, &inhalation}) {
-        std::vector<std::string> nuclides;
-        for (const auto& line : file->lines) {
-            nuclides.push_back(line.nuclide);
-            EXPECT_TRUE(line.ageDays == 100 || line.ageDays == 365 || line.ageDays == 1825 || line.ageDays == 3650 ||
-                        line.ageDays == 5475 || line.ageDays == 7300) << line.line;
-        }
-        std::sort(nuclides.begin(), nuclides.end());
-        nuclides.erase(std::unique(nuclides.begin(), nuclides.end()), nuclides.end());
-        EXPECT_EQ(nuclides.size(), 100u);
-        EXPECT_EQ(file->organLabels.size(), 33u);
+    std::vector<std::string> nuclides;
+    for (const auto& line : inhalation.lines) {
+        nuclides.push_back(line.nuclide);
+        EXPECT_TRUE(line.ageDays == 100 || line.ageDays == 365 || line.ageDays == 1825 || line.ageDays == 3650 ||
+                    line.ageDays == 5475 || line.ageDays == 7300) << line.line;
     }
+    std::sort(nuclides.begin(), nuclides.end());
+    nuclides.erase(std::unique(nuclides.begin(), nuclides.end()), nuclides.end());
+    EXPECT_EQ(nuclides.size(), 100u);
+    EXPECT_EQ(inhalation.organLabels.size(), 33u);
     const auto& first = inhalation.lines.front();
     EXPECT_EQ(first.nuclide, "H-3");
     EXPECT_EQ(first.absorptionClass, "V");
@@ -88,10 +85,98 @@ TEST(SourceFiles, Fgr13OrganFilesHold100NuclidesWithHighLetContinuations)
     EXPECT_EQ(first.modelFile, "H_H2O.def");
 }
 
+std::size_t lineCount(const std::filesystem::path& file)
+{
+    return readSourceLines(file).size();
+}
+
+// The data package: 733 nuclides in 757 forms (PROVENANCE.md), six ages each.
+TEST(SourceFiles, Fgr13PackageFilesParseWhole)
+{
+    QualityReport report;
+    const auto doses = parseFgr13PackageDoseFile(sourcesDirectory() / "fgr13pak/FGR13ING.GDB", "GDB", report);
+    const auto risks = parseFgr13RiskFile(sourcesDirectory() / "fgr13pak/FGR13ING.RBS", "RBS", report);
+    EXPECT_TRUE(report.rejected().empty());
+    EXPECT_TRUE(report.notes().empty());
+
+    // Every line past the two header lines is the first line of a block or its continuation.
+    const auto continuations = std::count_if(doses.lines.begin(), doses.lines.end(), [](auto& l) { return l.highLet.has_value(); });
+    EXPECT_EQ(doses.lines.size() + static_cast<std::size_t>(continuations),
+              lineCount(sourcesDirectory() / "fgr13pak/FGR13ING.GDB") - 2);
+    EXPECT_EQ(doses.lines.size(), 757u * 6);
+    std::map<int, int> ages;
+    std::map<std::string, int> blocks;
+    for (const auto& line : doses.lines) {
+        ++ages[line.ageDays];
+        ++blocks[line.nuclide];
+        if (line.highLet) {
+            EXPECT_EQ(line.letType, "L") << line.line;
+        }
+    }
+    EXPECT_EQ(ages, (std::map<int, int>{{100, 757}, {365, 757}, {1825, 757}, {3650, 757}, {5475, 757}, {7300, 757}}));
+    EXPECT_EQ(blocks.size(), 733u);
+    EXPECT_EQ(blocks.at("Hg-203"), 18) << "three forms";
+    EXPECT_EQ(doses.organLabels.size(), 31u);
+    // Pure alpha emitters: one high-LET line that holds the effective dose itself.
+    for (const auto& line : doses.lines)
+        if (line.letType == "H") {
+            EXPECT_TRUE(line.effective && !line.highLet) << line.line;
+        }
+
+    // Past three header lines and before the closing note: per form 15 sites for each intake.
+    ASSERT_EQ(risks.forms.size(), 757u);
+    std::size_t siteLines = 0;
+    std::map<std::string, int> forms;
+    for (const auto& form : risks.forms) {
+        ++forms[form.nuclide];
+        ASSERT_EQ(form.runs.size(), 2u) << form.nuclide;
+        EXPECT_EQ(form.runs[0].intake, "D Water");
+        EXPECT_EQ(form.runs[1].intake, "Dietary");
+        for (const auto& run : form.runs)
+            siteLines += run.sites.size();
+    }
+    EXPECT_EQ(siteLines, lineCount(sourcesDirectory() / "fgr13pak/FGR13ING.RBS") - 4);
+    EXPECT_EQ(forms.size(), 733u);
+    EXPECT_EQ(forms.at("Hg-203"), 3);
+    EXPECT_EQ(forms.at("H-3"), 2);
+}
+
+// A damaged value is Null and reported with its line; the rest of the line stands.
+TEST(SourceFiles, Fgr13PackageFilesRejectDamagedValues)
+{
+    test::TemporaryDirectory folder;
+    const auto copyDamaged = [&](const char* name, std::size_t keep, std::size_t damagedLine, std::size_t column) {
+        const auto lines = readSourceLines(sourcesDirectory() / "fgr13pak" / name);
+        std::ofstream out(folder.path() / name, std::ios::binary);
+        for (std::size_t k = 0; k < keep; ++k) {
+            std::string text = lines[k].text;
+            if (k + 1 == damagedLine)
+                text[column] = 'x';
+            out << text << '\n';
+        }
+    };
+    // The first value of the third site line of the first run; the Adrenals of the first adult line.
+    copyDamaged("FGR13ING.RBS", 3 + 30, 6, 36);
+    copyDamaged("FGR13ING.GDB", 2 + 6, 8, 29);
+    QualityReport report;
+    const auto risks = parseFgr13RiskFile(folder.path() / "FGR13ING.RBS", "RBS", report);
+    const auto doses = parseFgr13PackageDoseFile(folder.path() / "FGR13ING.GDB", "GDB", report);
+    ASSERT_EQ(report.rejected().size(), 2u);
+    EXPECT_EQ(report.rejected()[0].line, 6);
+    EXPECT_EQ(report.rejected()[1].line, 8);
+    EXPECT_TRUE(report.notes().empty());
+    ASSERT_EQ(risks.forms.size(), 1u);
+    EXPECT_FALSE(risks.forms[0].runs[0].sites[2].values[0]);
+    EXPECT_TRUE(risks.forms[0].runs[0].sites[2].values[1]);
+    ASSERT_EQ(doses.lines.size(), 6u);
+    EXPECT_FALSE(doses.lines[5].organs[0]);
+    EXPECT_TRUE(doses.lines[5].organs[1]);
+}
+
 // Found by fuzzing: an age far beyond any whole number of days was cast to an int.
 TEST(SourceFiles, AnAgeThatIsNoWholeNumberOfDaysLeavesItsLineOut)
 {
-    std::ifstream in(sourcesDirectory() / "fgr13-organ/FGR13ING.DAT", std::ios::binary);
+    std::ifstream in(sourcesDirectory() / "fgr13-organ/FGR13INH.DAT", std::ios::binary);
     std::string header, heading, line;
     std::getline(in, header);
     std::getline(in, heading);
@@ -108,7 +193,7 @@ TEST(SourceFiles, AnAgeThatIsNoWholeNumberOfDaysLeavesItsLineOut)
         }
     }
     QualityReport report;
-    const auto parsed = parseFgr13OrganFile(file, "ages", IntakeRoute::Ingestion, report);
+    const auto parsed = parseFgr13OrganFile(file, "ages", IntakeRoute::Inhalation, report);
     ASSERT_EQ(parsed.lines.size(), 1u);
     EXPECT_EQ(parsed.lines.front().ageDays, 100);
     EXPECT_EQ(report.notes().size(), 3u);

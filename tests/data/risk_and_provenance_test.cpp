@@ -1,0 +1,97 @@
+// The ingestion risk coefficients of the FGR-13 data package as the viewer reads them, the
+// names of the forms of one nuclide, and the source line every coefficient record names.
+#include "built_database.hpp"
+#include "source_lines.hpp"
+
+#include <gtest/gtest.h>
+
+#include <cctype>
+#include <map>
+
+namespace quorvel::data {
+namespace {
+
+const test::BuiltDatabase& db() { return test::BuiltDatabase::instance(); }
+
+TEST(IngestionRisk, EveryFormIsAGroupOfThirtyInFileOrder)
+{
+    // Record after record follows the file line after line past its three header lines.
+    EXPECT_EQ(db().count("SELECT count(*) FROM FGR13INGRBS WHERE Source <> 'fgr13pak/FGR13ING.RBS:' || (ID + 3)"), 0);
+    // Per form a run of 15 sites for tap water, then 15 for food, one nuclide, form and f1.
+    EXPECT_EQ(db().count("SELECT count(*) FROM FGR13INGRBS WHERE Intake <> "
+                         "CASE WHEN (ID - 1) % 30 < 15 THEN 'Tap Water' ELSE 'Food' END"), 0);
+    EXPECT_EQ(db().count("SELECT count(*) FROM (SELECT count(DISTINCT Nuclide || '|' || ifnull(Form, '') || '|' || f_1) "
+                         "AS forms FROM FGR13INGRBS GROUP BY (ID - 1) / 30) WHERE forms <> 1"), 0);
+    // The sites as the file names them, capitalised, the total last.
+    const auto lines = readSourceLines(test::sourcesDirectory() / "fgr13pak/FGR13ING.RBS");
+    const auto sites = db().texts("SELECT \"Cancer Site\" FROM FGR13INGRBS ORDER BY ID");
+    ASSERT_EQ(sites.size() + 4, lines.size()) << "three header lines and the closing note";
+    for (std::size_t k = 0; k < sites.size(); ++k) {
+        std::string site = trimmed(lines[k + 3].text.substr(24, 9));
+        site.front() = static_cast<char>(std::toupper(static_cast<unsigned char>(site.front())));
+        ASSERT_EQ(sites[k], site) << lines[k + 3].number;
+    }
+    EXPECT_EQ(db().count("SELECT count(*) FROM FGR13INGRBS WHERE ((ID - 1) % 15 = 14) <> (\"Cancer Site\" = 'Total')"), 0);
+}
+
+TEST(IngestionRisk, FormsOfOneNuclideAreToldApart)
+{
+    // Three mercury forms that no source at hand names for certain: numbered, with their f1.
+    const auto mercury = db().texts("SELECT Form || '=' || f_1 FROM FGR13INGRBS WHERE Nuclide = 'Hg-203' "
+                                    "AND Intake = 'Tap Water' AND \"Cancer Site\" = 'Total' ORDER BY ID");
+    ASSERT_EQ(mercury.size(), 3u);
+    for (std::size_t k = 0; k < 3; ++k) {
+        const std::string& text = mercury[k].value();
+        EXPECT_EQ(text.rfind("form " + std::to_string(k + 1) + " of 3 (f1 = ", 0), 0u) << text;
+    }
+    const auto blocks = db().texts("SELECT Form FROM Fgr13ingGDB WHERE Nuclide = 'Hg-203' AND Age = 365 ORDER BY ID");
+    ASSERT_EQ(blocks.size(), 3u);
+    for (std::size_t k = 0; k < 3; ++k)
+        EXPECT_EQ(blocks[k]->rfind("form " + std::to_string(k + 1) + " of 3", 0), 0u) << *blocks[k];
+    // Tritium: water, then organically bound, as ICRP-72 lists them; one form alone is not named.
+    EXPECT_EQ(db().count("SELECT count(DISTINCT Form) FROM FGR13INGRBS WHERE Nuclide = 'H-3' AND Form LIKE '%water%'"), 1);
+    EXPECT_EQ(db().text("SELECT Form FROM FGR13INGRBS WHERE Nuclide = 'H-3' AND ID = 31"), "organically bound tritium (OBT)");
+    EXPECT_EQ(db().count("SELECT count(*) FROM FGR13INGRBS WHERE Nuclide = 'Cs-137' AND Form IS NOT NULL"), 0);
+}
+
+// "file:line", the file relative to the sources directory; the line holds the record's values.
+TEST(Provenance, EveryCoefficientRecordNamesItsSourceLine)
+{
+    std::map<std::string, std::vector<SourceLine>> files;
+    for (const char* table : {"F12TIII1", "F12TIII3", "F12TIII7", "Fgr13ingGDB", "Fgr13inhHDB", "FGR13INGRBS"}) {
+        const auto names = db().fieldNames(table);
+        ASSERT_EQ(names.back(), "Source") << table;
+        const bool risk = std::string(table) == "FGR13INGRBS";
+        const std::string label = risk ? "\"Cancer Site\"" : "Nuclide";
+        const std::string lowLet = risk || names[6] != "LET Type" ? "1" : "\"LET Type\" = 'L'";
+        const auto rows = db().texts(std::string("SELECT Source || '|' || ") + label + " || '|' || (" + lowLet +
+                                     ") FROM " + table);
+        for (const auto& row : rows) {
+            ASSERT_TRUE(row) << table << ": a record without its source";
+            const auto bar = row->find('|');
+            const std::string source = row->substr(0, bar);
+            const std::string name = row->substr(bar + 1, row->rfind('|') - bar - 1);
+            const auto colon = source.rfind(':');
+            ASSERT_NE(colon, std::string::npos) << source;
+            const std::string file = source.substr(0, colon);
+            const std::string number = source.substr(colon + 1);
+            ASSERT_TRUE(!number.empty() && number.find_first_not_of("0123456789") == std::string::npos) << source;
+            if (!files.contains(file))
+                files[file] = readSourceLines(test::sourcesDirectory() / file);
+            const auto line = std::stoul(number);
+            ASSERT_TRUE(line >= 1 && line <= files[file].size()) << source;
+            // The line of a high-LET continuation or an ICRP-72 name ("HTO") need not spell the name.
+            if (row->back() == '1' && !file.starts_with("icrp72-effective/")) {
+                std::string text = files[file][line - 1].text;
+                std::string wanted = name;
+                for (auto* s : {&text, &wanted})
+                    for (auto& c : *s)
+                        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+                EXPECT_NE(text.find(wanted), std::string::npos) << table << " " << source << " " << name;
+            }
+        }
+    }
+}
+
+}  // namespace
+}  // namespace quorvel::data
