@@ -301,7 +301,8 @@ std::string FormatCalculatorNumber(double value) {
 }
 
 std::string FormatDoseIn(double sieverts, const CalculatorUnit& unit) {
-    const double value = sieverts / unit.Factor;
+    // From the three figures the steps show in Sv, so that both forms of a dose agree.
+    const double value = std::stod(FormatCalculatorNumber(sieverts)) / unit.Factor;
     const double magnitude = std::fabs(value);
     char text[48];
     if (magnitude >= 1e-3 && magnitude < 1e4) {

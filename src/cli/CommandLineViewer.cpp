@@ -11,6 +11,7 @@
 #include "Database.h"
 #include "DatabaseError.h"
 #include "GridText.h"
+#include "IntakeCommand.h"
 #include "NuclideList.h"
 #include "NumberText.h"
 #include "StartUpReaders.h"
@@ -152,6 +153,8 @@ int RunCommandLineViewer(int argc, const char* const* argv, const std::string& a
     AddOptions(app, options);
     CatalogueOptions catalogue;
     AddCatalogueCommands(app, options.DatabasePath, options.Request, catalogue);
+    IntakeOptions intake;
+    AddIntakeCommand(app, options.DatabasePath, intake);
     try {
         app.parse(argc, argv);
     } catch (const CLI::CallForHelp&) {
@@ -161,6 +164,7 @@ int RunCommandLineViewer(int argc, const char* const* argv, const std::string& a
         err << "quorvel-cli: " << e.what() << '\n';
         return ExitBadUsage;
     }
+    if (intake.Command->parsed()) return RunIntakeCommand(intake, options.DatabasePath, out, err);
     if (CatalogueCommandChosen(catalogue)) return RunCatalogueCommand(catalogue, options.DatabasePath, options.Request, out, err);
     try {
         return Run(options, out);
