@@ -12,6 +12,7 @@
 #include "DatabaseError.h"
 #include "GridText.h"
 #include "IntakeCommand.h"
+#include "ProgenySum.h"
 #include "NuclideList.h"
 #include "NumberText.h"
 #include "StartUpReaders.h"
@@ -30,6 +31,8 @@ struct Options {
     bool ListNuclides = false;
     bool ListUnits = false;
     std::vector<std::string> Convert;
+    bool WithProgeny = false;
+    double ProgenyCutoffSeconds = DefaultProgenyCutoffSeconds;
 };
 
 // A request the database can answer but the arguments cannot make.
@@ -65,6 +68,19 @@ void AddOptions(CLI::App& app, Options& options) {
         ->transform(CLI::CheckedTransformer(
             std::map<std::string, OutputFormat>{{"text", OutputFormat::Text}, {"csv", OutputFormat::Csv}, {"tsv", OutputFormat::Tsv}},
             CLI::ignore_case));
+    app.add_flag("--with-progeny", options.WithProgeny,
+                 "+D: add the coefficients of the short-lived decay products, times their branching fractions");
+    app.add_option("--progeny-cutoff", options.ProgenyCutoffSeconds,
+                   std::string("Half-life below which a decay product counts in +D: ") + DurationUnitsHelp() +
+                       " (default 180d, the cutoff of the published +D tables)")
+        ->transform(CLI::Validator(
+            [](std::string& text) {
+                const auto seconds = ReadDurationSeconds(text);
+                if (!seconds) return "\"" + text + "\" is not " + DurationUnitsHelp();
+                text = std::to_string(*seconds);
+                return std::string();
+            },
+            "DURATION"));
     auto* listNuclides = app.add_flag("--list-nuclides", options.ListNuclides, "Print the nuclide list, one entry a line");
     auto* listUnits = app.add_flag("--list-units", options.ListUnits, "Print the units of the chosen type, pathway and geometry");
     listNuclides->excludes(listUnits);
@@ -139,6 +155,7 @@ int Run(const Options& options, std::ostream& out) {
     FlexGrid grid;
     NoBusyPointer pointer;
     DispatchCoefficientRequest(options.DatabasePath, request, grid, unit, ages, 1, pointer);
+    if (options.WithProgeny) ApplyProgenyToTable(options.DatabasePath, request, grid, options.ProgenyCutoffSeconds);
     PrintGrid(grid, options.Format, out);
     return ExitTable;
 }
