@@ -12,6 +12,7 @@
 #include "DatabaseError.h"
 #include "GridText.h"
 #include "IntakeCommand.h"
+#include "DecayChainTable.h"
 #include "ProgenySum.h"
 #include "NuclideList.h"
 #include "NumberText.h"
@@ -33,7 +34,20 @@ struct Options {
     std::vector<std::string> Convert;
     bool WithProgeny = false;
     double ProgenyCutoffSeconds = DefaultProgenyCutoffSeconds;
+    CLI::App* Chain = nullptr;  // the decay chain of --nuclide instead of a table
 };
+
+// A duration with its unit, turned into seconds for the option it checks.
+CLI::Validator DurationValidator() {
+    return CLI::Validator(
+        [](std::string& text) {
+            const auto seconds = ReadDurationSeconds(text);
+            if (!seconds) return "\"" + text + "\" is not " + DurationUnitsHelp();
+            text = std::to_string(*seconds);
+            return std::string();
+        },
+        "DURATION");
+}
 
 // A request the database can answer but the arguments cannot make.
 class UsageError : public std::runtime_error {
@@ -73,14 +87,18 @@ void AddOptions(CLI::App& app, Options& options) {
     app.add_option("--progeny-cutoff", options.ProgenyCutoffSeconds,
                    std::string("Half-life below which a decay product counts in +D: ") + DurationUnitsHelp() +
                        " (default 180d, the cutoff of the published +D tables)")
-        ->transform(CLI::Validator(
-            [](std::string& text) {
-                const auto seconds = ReadDurationSeconds(text);
-                if (!seconds) return "\"" + text + "\" is not " + DurationUnitsHelp();
-                text = std::to_string(*seconds);
-                return std::string();
-            },
-            "DURATION"));
+        ->transform(DurationValidator());
+    options.Chain = app.add_subcommand("chain", "Print the decay chain of --nuclide: each member with its half-life, "
+                                                "branching and cumulative fractions and the tables that hold it");
+    options.Chain->add_option("--nuclide", options.Request.Nuclide, "Nuclide name as listed, e.g. U-238")->required();
+    options.Chain->add_option("--database", options.DatabasePath, "Coefficient database");
+    options.Chain->add_option("--progeny-cutoff", options.ProgenyCutoffSeconds,
+                              std::string("Half-life that ends the chain: ") + DurationUnitsHelp() + " (default 180d)")
+        ->transform(DurationValidator());
+    options.Chain->add_option("--format", options.Format, "text, csv or tsv")
+        ->transform(CLI::CheckedTransformer(
+            std::map<std::string, OutputFormat>{{"text", OutputFormat::Text}, {"csv", OutputFormat::Csv}, {"tsv", OutputFormat::Tsv}},
+            CLI::ignore_case));
     auto* listNuclides = app.add_flag("--list-nuclides", options.ListNuclides, "Print the nuclide list, one entry a line");
     auto* listUnits = app.add_flag("--list-units", options.ListUnits, "Print the units of the chosen type, pathway and geometry");
     listNuclides->excludes(listUnits);
@@ -125,8 +143,19 @@ void PrintGrid(const FlexGrid& grid, OutputFormat format, std::ostream& out) {
     }
 }
 
+int PrintDecayChain(const Options& options, std::ostream& out) {
+    CoefficientCatalogue catalogue(options.DatabasePath);
+    if (!catalogue.FindNuclide(options.Request.Nuclide))
+        throw UsageError("--nuclide " + options.Request.Nuclide + ": no such nuclide in the list (see --list-nuclides).");
+    const DecayData decay = DecayData::Read(catalogue.Connection());
+    if (decay.Empty()) throw DatabaseError("This database holds no decay data.");
+    PrintGrid(DecayChainGrid(catalogue, decay, options.Request.Nuclide, options.ProgenyCutoffSeconds), options.Format, out);
+    return ExitTable;
+}
+
 int Run(const Options& options, std::ostream& out) {
     if (!options.Convert.empty()) return ConvertDatabase(options, out);
+    if (options.Chain->parsed()) return PrintDecayChain(options, out);
     AgeGroups ages;
     std::vector<std::string> entries;
     {

@@ -7,6 +7,7 @@
 #include <fstream>
 #include <map>
 
+#include "DecayChainTable.h"
 #include "ProgenySum.h"
 
 namespace quorvel {
@@ -97,6 +98,18 @@ TEST_F(ProgenySumTest, TheUranium238ChainStopsBeforeUranium234) {
     std::vector<std::string> members;
     for (const auto& term : cell.Terms) members.push_back(term.Nuclide);
     EXPECT_EQ(members, (std::vector<std::string>{"Th-234", "Pa-234m", "Pa-234"}));
+}
+
+TEST_F(ProgenySumTest, TheChainViewEndsAtTheLongLivedMemberAndNamesTheTablesOfEach) {
+    const FlexGrid grid = DecayChainGrid(Catalogue(), Decay(), "U-238", DefaultProgenyCutoffSeconds);
+    std::vector<std::string> members;
+    for (int row = DecayChainFirstMemberRow; row < grid.Rows() && !grid.TextMatrix(row, 0).empty(); ++row)
+        members.push_back(grid.TextMatrix(row, 0));
+    EXPECT_EQ(members, (std::vector<std::string>{"U-238", "Th-234", "Pa-234m", "Pa-234", "U-234"}));
+    // Pa-234m, the +D member without ingestion doses, is held by the external tables only.
+    const std::string tables = grid.TextMatrix(DecayChainFirstMemberRow + 2, 6);
+    EXPECT_EQ(tables.find("ingestion"), std::string::npos) << tables;
+    EXPECT_NE(tables.find("submersion dose"), std::string::npos) << tables;
 }
 
 TEST_F(ProgenySumTest, TheTableShowsTheSumsAndNamesTheMembers) {
