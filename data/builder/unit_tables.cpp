@@ -1,23 +1,25 @@
 #include "unit_tables.hpp"
 
+#include "UnitDefinitions.h"
+
 #include <algorithm>
 
 namespace quorvel::data {
 
 namespace {
 
-// Definitions the factors follow from.
-constexpr double becquerelsPerCurie = 3.7e10;
-constexpr double sievertsPerRem = 0.01;
-constexpr double secondsPerHour = 3600.0;
-constexpr double secondsPerYear = 365.25 * 24 * secondsPerHour;
-constexpr double soilKilogramsPerCubicMetre = 1.6e3;  // FGR-12: 1.6 g/cm3
+using units::BecquerelsPerCurie, units::SievertsPerRem, units::SecondsPerHour, units::SecondsPerYear;
+constexpr double becquerelsPerCurie = BecquerelsPerCurie;
+constexpr double sievertsPerRem = SievertsPerRem;
+constexpr double secondsPerHour = SecondsPerHour;
+constexpr double secondsPerYear = SecondsPerYear;
+constexpr double soilKilogramsPerCubicMetre = units::SoilKilogramsPerCubicMetre;
 
-constexpr double milli = 1e-3, micro = 1e-6, pico = 1e-12;
+constexpr double milli = units::Milli, micro = units::Micro, pico = units::Pico;
 constexpr double becquerelsPerPicocurie = pico * becquerelsPerCurie;
 constexpr double becquerelsPerMicrocurie = micro * becquerelsPerCurie;
-constexpr double squareMetresPerSquareCentimetre = 1e-4;
-constexpr double kilogramsPerGram = 1e-3;
+constexpr double squareMetresPerSquareCentimetre = units::SquareMetresPerSquareCentimetre;
+constexpr double kilogramsPerGram = units::KilogramsPerGram;
 
 // Tabulated dose rates are Sv/s per unit concentration; "x/h" gives per hour.
 constexpr double millisievertsPerHourPerSievertPerSecond = secondsPerHour / milli;

@@ -11,6 +11,9 @@
 #include "Database.h"
 #include "DatabaseError.h"
 #include "GridText.h"
+#include "IntakeCommand.h"
+#include "DecayChainTable.h"
+#include "ProgenySum.h"
 #include "NuclideList.h"
 #include "NumberText.h"
 #include "StartUpReaders.h"
@@ -29,7 +32,22 @@ struct Options {
     bool ListNuclides = false;
     bool ListUnits = false;
     std::vector<std::string> Convert;
+    bool WithProgeny = false;
+    double ProgenyCutoffSeconds = DefaultProgenyCutoffSeconds;
+    CLI::App* Chain = nullptr;  // the decay chain of --nuclide instead of a table
 };
+
+// A duration with its unit, turned into seconds for the option it checks.
+CLI::Validator DurationValidator() {
+    return CLI::Validator(
+        [](std::string& text) {
+            const auto seconds = ReadDurationSeconds(text);
+            if (!seconds) return "\"" + text + "\" is not " + DurationUnitsHelp();
+            text = std::to_string(*seconds);
+            return std::string();
+        },
+        "DURATION");
+}
 
 // A request the database can answer but the arguments cannot make.
 class UsageError : public std::runtime_error {
@@ -61,6 +79,23 @@ void AddOptions(CLI::App& app, Options& options) {
             },
             "POSITION"));
     app.add_option("--format", options.Format, "text (aligned columns), csv (as the text export writes) or tsv (as the clipboard copy)")
+        ->transform(CLI::CheckedTransformer(
+            std::map<std::string, OutputFormat>{{"text", OutputFormat::Text}, {"csv", OutputFormat::Csv}, {"tsv", OutputFormat::Tsv}},
+            CLI::ignore_case));
+    app.add_flag("--with-progeny", options.WithProgeny,
+                 "+D: add the coefficients of the short-lived decay products, times their branching fractions");
+    app.add_option("--progeny-cutoff", options.ProgenyCutoffSeconds,
+                   std::string("Half-life below which a decay product counts in +D: ") + DurationUnitsHelp() +
+                       " (default 180d, the cutoff of the published +D tables)")
+        ->transform(DurationValidator());
+    options.Chain = app.add_subcommand("chain", "Print the decay chain of --nuclide: each member with its half-life, "
+                                                "branching and cumulative fractions and the tables that hold it");
+    options.Chain->add_option("--nuclide", options.Request.Nuclide, "Nuclide name as listed, e.g. U-238")->required();
+    options.Chain->add_option("--database", options.DatabasePath, "Coefficient database");
+    options.Chain->add_option("--progeny-cutoff", options.ProgenyCutoffSeconds,
+                              std::string("Half-life that ends the chain: ") + DurationUnitsHelp() + " (default 180d)")
+        ->transform(DurationValidator());
+    options.Chain->add_option("--format", options.Format, "text, csv or tsv")
         ->transform(CLI::CheckedTransformer(
             std::map<std::string, OutputFormat>{{"text", OutputFormat::Text}, {"csv", OutputFormat::Csv}, {"tsv", OutputFormat::Tsv}},
             CLI::ignore_case));
@@ -108,8 +143,19 @@ void PrintGrid(const FlexGrid& grid, OutputFormat format, std::ostream& out) {
     }
 }
 
+int PrintDecayChain(const Options& options, std::ostream& out) {
+    CoefficientCatalogue catalogue(options.DatabasePath);
+    if (!catalogue.FindNuclide(options.Request.Nuclide))
+        throw UsageError("--nuclide " + options.Request.Nuclide + ": no such nuclide in the list (see --list-nuclides).");
+    const DecayData decay = DecayData::Read(catalogue.Connection());
+    if (decay.Empty()) throw DatabaseError("This database holds no decay data.");
+    PrintGrid(DecayChainGrid(catalogue, decay, options.Request.Nuclide, options.ProgenyCutoffSeconds), options.Format, out);
+    return ExitTable;
+}
+
 int Run(const Options& options, std::ostream& out) {
     if (!options.Convert.empty()) return ConvertDatabase(options, out);
+    if (options.Chain->parsed()) return PrintDecayChain(options, out);
     AgeGroups ages;
     std::vector<std::string> entries;
     {
@@ -138,6 +184,7 @@ int Run(const Options& options, std::ostream& out) {
     FlexGrid grid;
     NoBusyPointer pointer;
     DispatchCoefficientRequest(options.DatabasePath, request, grid, unit, ages, 1, pointer);
+    if (options.WithProgeny) ApplyProgenyToTable(options.DatabasePath, request, grid, options.ProgenyCutoffSeconds);
     PrintGrid(grid, options.Format, out);
     return ExitTable;
 }
@@ -152,6 +199,8 @@ int RunCommandLineViewer(int argc, const char* const* argv, const std::string& a
     AddOptions(app, options);
     CatalogueOptions catalogue;
     AddCatalogueCommands(app, options.DatabasePath, options.Request, catalogue);
+    IntakeOptions intake;
+    AddIntakeCommand(app, options.DatabasePath, intake);
     try {
         app.parse(argc, argv);
     } catch (const CLI::CallForHelp&) {
@@ -161,6 +210,7 @@ int RunCommandLineViewer(int argc, const char* const* argv, const std::string& a
         err << "quorvel-cli: " << e.what() << '\n';
         return ExitBadUsage;
     }
+    if (intake.Command->parsed()) return RunIntakeCommand(intake, options.DatabasePath, out, err);
     if (CatalogueCommandChosen(catalogue)) return RunCatalogueCommand(catalogue, options.DatabasePath, options.Request, out, err);
     try {
         return Run(options, out);

@@ -1,0 +1,78 @@
+#include "DecayChainWindow.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "DecayChainTable.h"
+#include "ResultGridView.h"
+
+namespace quorvel {
+
+DecayChainWindow::DecayChainWindow(std::string databasePath, QWidget* parent)
+    : QDialog(parent), databasePath_(std::move(databasePath)) {
+    setObjectName("DecayChainWindow");
+    setWindowTitle("Decay Chain");
+    auto* layout = new QVBoxLayout(this);
+    auto* options = new QHBoxLayout;
+    auto* label = new QLabel("Half-life cutoff", this);
+    cutoff_ = new QLineEdit("180d", this);
+    cutoff_->setObjectName("Cutoff");
+    cutoff_->setToolTip(QString("The chain is followed through members shorter-lived than this: ") +
+                        DurationUnitsHelp() + ". 180 d is the cutoff of the published +D tables.");
+    cutoff_->setMaximumWidth(120);
+    auto* show = new QPushButton("Show", this);
+    options->addWidget(label);
+    options->addWidget(cutoff_);
+    options->addWidget(show);
+    options->addStretch(1);
+    layout->addLayout(options);
+    message_ = new QLabel(this);
+    message_->setObjectName("Message");
+    layout->addWidget(message_);
+    view_ = new ResultGridView(grid_, this);
+    view_->setObjectName("ChainGrid");
+    layout->addWidget(view_, 1);
+    resize(900, 320);
+
+    connect(show, &QPushButton::clicked, this, [this] { ShowChain(nuclide_); });
+    connect(cutoff_, &QLineEdit::returnPressed, this, [this] { ShowChain(nuclide_); });
+    connect(view_, &QAbstractItemView::doubleClicked, this, [this](const QModelIndex& index) {
+        const std::string member = MemberAt(index.row());
+        if (!member.empty() && OnShowNuclide) OnShowNuclide(member);
+    });
+}
+
+void DecayChainWindow::ShowChain(const std::string& nuclide) {
+    nuclide_ = nuclide;
+    setWindowTitle(QString::fromStdString("Decay Chain of " + nuclide));
+    const auto cutoff = ReadDurationSeconds(cutoff_->text().toStdString());
+    if (!cutoff) {
+        message_->setText(QString("The cutoff is not ") + DurationUnitsHelp() + ".");
+        return;
+    }
+    try {
+        CoefficientCatalogue catalogue(databasePath_);
+        if (!catalogue.FindNuclide(nuclide))
+            throw std::runtime_error("No nuclide \"" + nuclide + "\" in the list of this database.");
+        const DecayData decay = DecayData::Read(catalogue.Connection());
+        if (decay.Empty()) throw std::runtime_error("This database holds no decay data.");
+        grid_ = DecayChainGrid(catalogue, decay, nuclide, *cutoff);
+        message_->setText("Double-click a member to show its table in the main window.");
+    } catch (const std::exception& e) {
+        grid_ = FlexGrid();
+        message_->setText(QString::fromStdString(e.what()));
+    }
+    view_->ShowGrid();
+}
+
+std::string DecayChainWindow::Message() const { return message_->text().toStdString(); }
+
+std::string DecayChainWindow::MemberAt(int row) const {
+    if (row < DecayChainFirstMemberRow || row >= grid_.Rows()) return {};
+    return grid_.TextMatrix(row, 0);
+}
+
+}  // namespace quorvel

@@ -1,0 +1,28 @@
+#pragma once
+// The command line's intake calculator: quorvel-cli intake --mixture FILE.csv and/or
+// --row "...", printing the rows, the total and every step.
+
+#include <CLI/CLI.hpp>
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+namespace quorvel {
+
+struct IntakeOptions {
+    CLI::App* Command = nullptr;
+    std::string Mixture;
+    std::vector<std::string> Rows;
+    std::string Organ;
+    std::string DoseUnit = "mSv";
+    std::string Format = "text";
+};
+
+void AddIntakeCommand(CLI::App& app, std::string& databasePath, IntakeOptions& options);
+
+// Exit 0 when every row computed; 2 for bad input, a row that cannot be computed naming its
+// number and reason on err (the other rows still print); 1 for a database that cannot be read.
+int RunIntakeCommand(const IntakeOptions& options, const std::string& databasePath, std::ostream& out,
+                     std::ostream& err);
+
+}  // namespace quorvel

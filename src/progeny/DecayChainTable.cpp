@@ -1,0 +1,84 @@
+#include "DecayChainTable.h"
+
+#include <cctype>
+#include <cstdio>
+
+#include "GridConventions.h"
+#include "NumberText.h"
+#include "RiskCoefficientReports.h"
+#include "TableScan.h"
+
+namespace quorvel {
+
+namespace {
+
+std::string Fraction(double value) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.4g", value);
+    return text;
+}
+
+std::string KindName(const TableKind& kind) {
+    if (!kind.IsExternal()) return kind.Name();
+    std::string geometry = GeometryCaption(kind.Geometry);
+    for (char& c : geometry) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return geometry + (kind.IsDose() ? " dose" : " risk");
+}
+
+std::string Joined(const std::vector<std::string>& parts) {
+    std::string text;
+    for (const auto& part : parts) text += (text.empty() ? "" : ", ") + part;
+    return text;
+}
+
+}  // namespace
+
+std::vector<std::string> TablesHolding(CoefficientCatalogue& catalogue, const std::string& nuclide) {
+    std::vector<std::string> tables;
+    for (const TableKind& kind : AllTableKinds()) {
+        std::string sql = "SELECT ID FROM " + kind.Request(1).TableName() + " WHERE Nuclide = ? COLLATE NOCASE";
+        std::vector<QueryParameter> parameters{nuclide};
+        if (!kind.IsDose() && kind.IsExternal()) {
+            sql += " AND Mode = ? COLLATE NOCASE";
+            parameters.emplace_back(ExternalRiskMode(kind.Geometry));
+        }
+        if (catalogue.Connection().OpenQuery(sql + " LIMIT 1;", parameters).RecordCount() > 0)
+            tables.push_back(KindName(kind));
+    }
+    return tables;
+}
+
+FlexGrid DecayChainGrid(CoefficientCatalogue& catalogue, const DecayData& decay, const std::string& root,
+                        double cutoffSeconds) {
+    const auto members = FollowDecayChain(decay, root, cutoffSeconds);
+    const NuclideInfo* listed = catalogue.FindNuclide(root);
+    const std::string name = listed ? listed->Nuclide : root;
+    FlexGrid grid(DecayChainFirstMemberRow + 2 + static_cast<int>(members.size()), 7);
+    grid.SetColWidth(0, DescriptorColumnWidth);
+    grid.SetColWidth(6, 4 * DescriptorColumnWidth);
+    grid.SetTextMatrix(0, 0, "Decay Chain of " + name);
+    grid.SetTextMatrix(1, 0, "Cutoff: T1/2 < " + FormatGeneralNumber(cutoffSeconds / 86400) + " d");
+    const char* headings[] = {"Nuclide", "Parent", "Half-life", "Branching Fraction", "Cumulative Fraction", "In +D",
+                              "Coefficient Tables"};
+    for (int c = 0; c < 7; ++c) grid.SetTextMatrix(DecayChainFirstMemberRow - 1, c, headings[c]);
+    for (int row : {0, 1, DecayChainFirstMemberRow - 1})
+        for (int c = 0; c < (row == DecayChainFirstMemberRow - 1 ? 7 : 1); ++c) BoldTheCell(grid, row, c);
+
+    const auto write = [&](int row, const std::string& nuclide, const std::vector<std::string>& cells) {
+        grid.SetTextMatrix(row, 0, nuclide);
+        for (std::size_t c = 0; c < cells.size(); ++c) grid.SetTextMatrix(row, static_cast<int>(c) + 1, cells[c]);
+        grid.SetTextMatrix(row, 6, Joined(TablesHolding(catalogue, nuclide)));
+    };
+    write(DecayChainFirstMemberRow, name, {"", listed ? listed->HalfLife : decay.HalfLifeText(root), "", "1", ""});
+    for (std::size_t k = 0; k < members.size(); ++k) {
+        const ChainMember& member = members[k];
+        write(DecayChainFirstMemberRow + 1 + static_cast<int>(k), member.Nuclide,
+              {member.Parent, member.HalfLifeText, Fraction(member.Fraction), Fraction(member.CumulativeFraction),
+               !member.ShortLived                        ? "no (ends the chain)"
+               : decay.DaughtersOf(member.Nuclide).empty() ? "yes (decays to a stable nuclide)"
+                                                           : "yes"});
+    }
+    return grid;
+}
+
+}  // namespace quorvel

@@ -1,0 +1,24 @@
+#pragma once
+// A nuclide's decay chain as a table: each member with its half-life, the branching fraction
+// from its parent, the cumulative fraction, whether a +D value counts it, and which
+// coefficient tables hold it. The desktop's chain view and the command line show it.
+
+#include <string>
+#include <vector>
+
+#include "CoefficientCatalogue.h"
+#include "DecayChain.h"
+#include "FlexGrid.h"
+
+namespace quorvel {
+
+// "ingestion dose, submersion dose, ...": the table kinds that hold records of the nuclide.
+std::vector<std::string> TablesHolding(CoefficientCatalogue& catalogue, const std::string& nuclide);
+
+// Title rows, a heading row, then the root and one row per member (bold headings); the
+// rows of the members start at DecayChainFirstMemberRow + 1, in the chain's order.
+FlexGrid DecayChainGrid(CoefficientCatalogue& catalogue, const DecayData& decay, const std::string& root,
+                        double cutoffSeconds);
+inline constexpr int DecayChainFirstMemberRow = 4;
+
+}  // namespace quorvel

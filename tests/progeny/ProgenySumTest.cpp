@@ -1,0 +1,128 @@
+// "+D" values against sums computed here from the source files themselves: FGR-12's tables
+// for the coefficients and the FGR-12/13 index for the branching fractions.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <filesystem>
+#include <fstream>
+#include <map>
+
+#include "DecayChainTable.h"
+#include "ProgenySum.h"
+
+namespace quorvel {
+namespace {
+
+const std::filesystem::path Sources = QUORVEL_DATA_SOURCES_DIR;
+
+std::string LineOf(const std::string& file, const std::string& nuclide) {
+    std::ifstream in(Sources / file, std::ios::binary);
+    for (std::string line; std::getline(in, line);)
+        if (line.rfind(nuclide + " ", 0) == 0) return line;
+    ADD_FAILURE() << nuclide << " not in " << file;
+    return {};
+}
+
+// Value k (1-based) of a Format(A7,25E9.2) line of FGR-12; the 25th is E.
+double Fgr12Value(const std::string& file, const std::string& nuclide, int k) {
+    return std::stod(LineOf(file, nuclide).substr(7 + 9 * static_cast<std::size_t>(k - 1), 9));
+}
+
+// The fraction of the index's daughter slot (record number, blank, "9.4600E-01").
+double IndexFraction(const std::string& nuclide, int slot) {
+    std::string text = LineOf("nuclides/FGR13COF.NDX", nuclide).substr(23 + 15 * static_cast<std::size_t>(slot) + 5, 10);
+    if (text[7] == ' ') text[7] = '+';
+    return std::stod(text);
+}
+
+class ProgenySumTest : public ::testing::Test {
+protected:
+    static CoefficientCatalogue& Catalogue() {
+        static CoefficientCatalogue catalogue(
+            (std::filesystem::path(QUORVEL_APPLICATION_DIRECTORY) / "DoseAndRisk.mdb").string());
+        return catalogue;
+    }
+    static const DecayData& Decay() {
+        static const DecayData decay = DecayData::Read(Catalogue().Connection());
+        return decay;
+    }
+    // The +D cell of one descriptor of the table of one nuclide.
+    static ProgenyCell Cell(const TableKind& kind, const std::string& nuclide, const std::string& descriptor) {
+        ScanSelection selection;
+        selection.Descriptor = descriptor;
+        selection.Age = "Adult";
+        const auto cells =
+            AddShortLivedProgeny(Catalogue(), Decay(), kind, 1, nuclide, selection, DefaultProgenyCutoffSeconds);
+        EXPECT_EQ(cells.size(), 1u) << nuclide << " " << descriptor;
+        return cells.empty() ? ProgenyCell{} : cells.front();
+    }
+};
+
+TEST_F(ProgenySumTest, Caesium137WithBarium137mOnTheGroundAndInAir) {
+    const double f = IndexFraction("Cs-137", 0);
+    for (const auto& [file, geometry] : std::map<std::string, int>{{"fgr12/FGR12F31.DAT", SubmersionGeometry},
+                                                                   {"fgr12/FGR12F33.DAT", GroundPlaneGeometry}}) {
+        const double expected = Fgr12Value(file, "Cs-137", 25) + f * Fgr12Value(file, "Ba-137m", 25);
+        const ProgenyCell cell = Cell({DoseCoefficients, ExternalPathway, geometry}, "Cs-137", "Effective Dose (E)");
+        ASSERT_TRUE(cell.Value.has_value());
+        EXPECT_NEAR(*cell.Value / expected, 1.0, 1e-12) << file;
+        ASSERT_EQ(cell.Terms.size(), 1u);
+        EXPECT_EQ(cell.Terms[0].Nuclide, "Ba-137m");
+        EXPECT_GT(f * *cell.Terms[0].Value, 0.99 * (*cell.Value - *cell.Parent.Value)) << "Ba-137m's term dominates";
+    }
+}
+
+TEST_F(ProgenySumTest, ABranchingChainCountsBothBranches) {
+    const std::string file = "fgr12/FGR12F31.DAT";
+    // Bi-212's first daughter slot is Po-212, its second Tl-208.
+    const double expected = Fgr12Value(file, "Bi-212", 25) + IndexFraction("Bi-212", 0) * Fgr12Value(file, "Po-212", 25) +
+                            IndexFraction("Bi-212", 1) * Fgr12Value(file, "Tl-208", 25);
+    const ProgenyCell cell = Cell({DoseCoefficients, ExternalPathway, SubmersionGeometry}, "Bi-212", "Effective Dose (E)");
+    EXPECT_NEAR(*cell.Value / expected, 1.0, 1e-12);
+}
+
+TEST_F(ProgenySumTest, AMemberWithoutCoefficientsIsNamedAndAddsNothing) {
+    // FGR-13 has no ingestion dose of Po-212 or Tl-208.
+    const ProgenyCell cell = Cell({DoseCoefficients, IngestionPathway}, "Bi-212", "Effective Dose (e50)");
+    ASSERT_EQ(cell.Terms.size(), 2u);
+    for (const auto& term : cell.Terms) EXPECT_FALSE(term.Value.has_value()) << term.Nuclide;
+    EXPECT_EQ(cell.Value, cell.Parent.Value);
+    const auto missing = MissingMembers({cell});
+    EXPECT_EQ(missing.size(), 2u);
+    const std::string label = ProgenyLabel(ShortLivedProgeny(Decay(), "Bi-212", DefaultProgenyCutoffSeconds), missing);
+    EXPECT_NE(label.find("Po-212 x 0.6407 (missing)"), std::string::npos) << label;
+}
+
+TEST_F(ProgenySumTest, TheUranium238ChainStopsBeforeUranium234) {
+    const ProgenyCell cell = Cell({DoseCoefficients, ExternalPathway, SubmersionGeometry}, "U-238", "Effective Dose (E)");
+    std::vector<std::string> members;
+    for (const auto& term : cell.Terms) members.push_back(term.Nuclide);
+    EXPECT_EQ(members, (std::vector<std::string>{"Th-234", "Pa-234m", "Pa-234"}));
+}
+
+TEST_F(ProgenySumTest, TheChainViewEndsAtTheLongLivedMemberAndNamesTheTablesOfEach) {
+    const FlexGrid grid = DecayChainGrid(Catalogue(), Decay(), "U-238", DefaultProgenyCutoffSeconds);
+    std::vector<std::string> members;
+    for (int row = DecayChainFirstMemberRow; row < grid.Rows() && !grid.TextMatrix(row, 0).empty(); ++row)
+        members.push_back(grid.TextMatrix(row, 0));
+    EXPECT_EQ(members, (std::vector<std::string>{"U-238", "Th-234", "Pa-234m", "Pa-234", "U-234"}));
+    // Pa-234m, the +D member without ingestion doses, is held by the external tables only.
+    const std::string tables = grid.TextMatrix(DecayChainFirstMemberRow + 2, 6);
+    EXPECT_EQ(tables.find("ingestion"), std::string::npos) << tables;
+    EXPECT_NE(tables.find("submersion dose"), std::string::npos) << tables;
+}
+
+TEST_F(ProgenySumTest, TheTableShowsTheSumsAndNamesTheMembers) {
+    FlexGrid grid(6, 2);
+    grid.SetTextMatrix(0, 0, "Ground Plane Dose Coefficients");
+    ProgenyCell cell;
+    cell.Parent.Row = 4;
+    cell.Parent.Column = 1;
+    cell.Value = 5.546e-16;
+    ShowProgenyInGrid(grid, {cell}, "+D (Ba-137m x 0.946)");
+    EXPECT_EQ(grid.TextMatrix(0, 0), "Ground Plane Dose Coefficients +D (Ba-137m x 0.946)");
+    EXPECT_EQ(grid.TextMatrix(4, 1), "5.55E-16");
+}
+
+}  // namespace
+}  // namespace quorvel
