@@ -3,9 +3,11 @@
 // grid, the menus and toolbar, and the application's start-up and shutdown.
 
 #include <QMainWindow>
+#include <QRect>
 #include <array>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -25,6 +27,7 @@ class QLineEdit;
 class QListWidget;
 class QPushButton;
 class QRadioButton;
+class QSplitter;
 class QToolBar;
 
 namespace quorvel {
@@ -60,6 +63,7 @@ public:
     void SetupTheUnitParameters();
     void Apply();
     void ChangeTheGridBackGround(bool current);
+    // Puts the splitter between the options and the grid at the design's place.
     void CorrectTheGridShape();
     void CompactDatabase();
 
@@ -90,7 +94,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void BuildControls();
@@ -102,6 +106,9 @@ private:
     bool SetUpListOfNuclides(Recordset& nuclides);
     void ReadUserIni();
     void PlaceWindow(const UserSettings& settings);
+    // Puts the inside of the window where the stored outer geometry says, once the window
+    // manager's frame is known (or, at the last chance, with the frame as it is).
+    void PlaceInsideFrame(bool lastChance);
     UserSettings CurrentSettings() const;
 
     CoefficientRequest RequestFromOptions() const;
@@ -125,12 +132,16 @@ private:
     bool gridCurrent_ = false;
     bool ending_ = false;
     std::vector<std::string> entries_;
+    std::optional<QRect> pendingOuterGeometry_;
+    bool splitterPlaced_ = false;  // stored placement waiting for the frame
 
     FlexGrid grid_;
     clsGridCopyPaste gridCopyPaste_;
     std::map<std::string, QIcon> imageList1_;
 
     QWidget* central_ = nullptr;
+    QWidget* selectionArea_ = nullptr;
+    QSplitter* splitter_ = nullptr;
     QLabel* nuclideLabel_ = nullptr;
     QLineEdit* txtSelectedNuclide_ = nullptr;
     QLabel* listHeader_ = nullptr;
