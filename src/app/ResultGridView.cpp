@@ -98,7 +98,7 @@ ResultGridView::ResultGridView(FlexGrid& grid, QWidget* parent)
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setWordWrap(false);
     setTextElideMode(Qt::ElideNone);  // a long text is cut at the cell edge, as the grid control does
-    setMouseTracking(true);  // the pointer shows where a column edge can be dragged
+    viewport()->setMouseTracking(true);  // the pointer shows where a column edge can be dragged
     connect(selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] { SelectionToGrid(); });
     connect(selectionModel(), &QItemSelectionModel::currentChanged, this, [this] { SelectionToGrid(); });
 }
