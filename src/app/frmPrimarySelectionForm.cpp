@@ -178,6 +178,7 @@ void frmPrimarySelectionForm::BuildControls() {
     options->addWidget(chkCompactDatabase_, 0, 3, Qt::AlignLeft | Qt::AlignVCenter);
     auto* unitsRow = new QHBoxLayout;
     unitsRow->addWidget(unitsLabel_);
+    unitsRow->addSpacing(wide(90));
     unitsRow->addWidget(combo1_, 1);
     unitsRow->addSpacing(wide(75));
     unitsRow->addWidget(cmdGO_);
