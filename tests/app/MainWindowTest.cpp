@@ -607,16 +607,6 @@ TEST_F(MainWindowTest, DraggingAColumnEdgeWidensItOnScreenOnly) {
     EXPECT_EQ(form_->MSFlexGrid1().ColWidth(0), modelWidth) << "printing and export keep the built widths";
 }
 
-TEST_F(MainWindowTest, MenuEntriesCarryTheUsualKeys) {
-    ASSERT_TRUE(Start());
-    EXPECT_EQ(Child<QAction>("mnuPrint")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_P));
-    EXPECT_EQ(Child<QAction>("mnuExport")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_E));
-    EXPECT_EQ(Child<QAction>("mnuExit")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Q));
-    EXPECT_EQ(Child<QAction>("mnuHowTo")->shortcut(), QKeySequence(Qt::Key_F1));
-    for (const char* button : {"Toolbar1_Print", "Toolbar1_Export", "Toolbar1_CopyToClipboard", "Toolbar1_ExportToExcel"})
-        EXPECT_FALSE(Child<QAction>(button)->icon().isNull()) << button;
-}
-
 TEST_F(MainWindowTest, PageSetupOkKeepsTheChosenPaperStyleAndCancelKeepsTheOldOne) {
     desktop_.Printers.Names = {"Office", "Lab"};
     desktop_.Printers.Current = "Office";
