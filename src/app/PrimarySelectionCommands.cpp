@@ -1,14 +1,11 @@
 // The commands of the menus and the toolbar.
 #include <QPrinter>
-#include <algorithm>
 #include <filesystem>
-#include <fstream>
 
 #include "DesktopDocumentOpener.h"
-#include "FileReplacement.h"
-#include "GridPrinting.h"
+#include "GridPrintJobs.h"
 #include "HelpWindow.h"
-#include "QtPrinterSurface.h"
+#include "ResultGridView.h"
 #include "SpreadsheetExport.h"
 #include "TextExport.h"
 #include "frmAbout.h"
@@ -22,30 +19,6 @@ namespace {
 inline constexpr const char* NoPrinterMessage =
     "No printer is installed.  Use File > Print to PDF . . . to print the table to a file.";
 
-// True when a whole document was printed; every failure has been shown.
-bool PrintGrid(const FlexGrid& grid, int paperStyle, QPrinter& printer, UserPrompt& prompt) {
-    try {
-        QtPrinterSurface surface(printer);
-        WriteGridResultsToPrinter(grid, paperStyle, surface, prompt);
-        return surface.DocumentPrinted();
-    } catch (const std::exception& e) {
-        prompt.ShowMessage(std::string("An error (") + e.what() + ") occured while printing.");
-        return false;
-    }
-}
-
-// Qt's PDF writer does not report a full disk; a whole PDF file ends with its "%%EOF" mark.
-bool PdfFileIsComplete(const std::string& path) {
-    std::ifstream file(path, std::ios::binary | std::ios::ate);
-    const std::streamoff size = file.tellg();
-    if (!file || size <= 0) return false;
-    const std::streamoff tail = std::min<std::streamoff>(size, 16);
-    std::string end(static_cast<std::size_t>(tail), '\0');
-    file.seekg(size - tail);
-    file.read(end.data(), tail);
-    return file && end.find("%%EOF") != std::string::npos;
-}
-
 }  // namespace
 
 void frmPrimarySelectionForm::Toolbar1ButtonClick(const std::string& key) {
@@ -54,7 +27,11 @@ void frmPrimarySelectionForm::Toolbar1ButtonClick(const std::string& key) {
     } else if (key == "Export") {
         ExportCommand();
     } else if (key == "CopyToClipboard") {
-        gridCopyPaste_.CopyContentsFromToolbarClick(grid_.Row(), grid_.RowSel(), grid_.Col(), grid_.ColSel());
+        // Nothing selected: the whole table, which is what a user copying from the toolbar wants.
+        if (gridView_->HasSelection())
+            gridCopyPaste_.CopyContentsFromToolbarClick(grid_.Row(), grid_.RowSel(), grid_.Col(), grid_.ColSel());
+        else
+            gridCopyPaste_.CopyContentsFromToolbarClick(0, grid_.Rows() - 1, 0, grid_.Cols() - 1);
     } else if (key == "ExportToExcel") {
         try {
             XlsxSpreadsheetApplication application(services_.Opener);
@@ -70,7 +47,11 @@ void frmPrimarySelectionForm::PrintCommand() {
         services_.Prompt.ShowMessage(NoPrinterMessage);
         return;
     }
-    PrintGrid(grid_, printPaperStyle_, services_.Printer, services_.Prompt);
+    if (services_.Printers.CurrentPrinterName() == PdfPrinterName) {
+        PrintToPdfCommand();
+        return;
+    }
+    PrintGridOnPrinter(grid_, printPaperStyle_, services_.Printer, services_.Prompt);
 }
 
 void frmPrimarySelectionForm::PrintToPdfCommand() {
@@ -78,18 +59,7 @@ void frmPrimarySelectionForm::PrintToPdfCommand() {
     if (!fileName) return;
     std::string path = *fileName;
     if (std::filesystem::path(path).extension().empty()) path += ".pdf";
-    // The document goes into place only once complete: a failed print leaves an older
-    // file of that name as it was.
-    bool printed = false;
-    const bool replaced = ReplaceFile(path, [&](const std::string& output) {
-        QPrinter pdf(QPrinter::HighResolution);
-        pdf.setOutputFormat(QPrinter::PdfFormat);
-        pdf.setOutputFileName(QString::fromStdString(output));
-        printed = PrintGrid(grid_, printPaperStyle_, pdf, services_.Prompt);
-        return printed && PdfFileIsComplete(output);
-    });
-    if (printed && !replaced)
-        services_.Prompt.ShowMessage("An error (the file " + path + " could not be written) occured while printing.");
+    PrintGridToPdfFile(grid_, printPaperStyle_, path, services_.Prompt);
 }
 
 void frmPrimarySelectionForm::ExportCommand() {

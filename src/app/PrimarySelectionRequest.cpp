@@ -15,6 +15,7 @@
 #include "NuclideList.h"
 #include "ResultGridView.h"
 #include "TypeAhead.h"
+#include "WindowPlacement.h"
 #include "frmPrimarySelectionForm.h"
 
 namespace quorvel {
@@ -47,8 +48,8 @@ void frmPrimarySelectionForm::SetupTheUnitParameters() {
     const UnitTable& units = UnitListOf(units_, coefficientType_);
     const int saved = (dose ? savedDoseUnit_ : savedRiskUnit_)[static_cast<std::size_t>(unitCategory_)];
     FillUnitsList(unitCategory_, units, 0);
-    // A remembered position beyond the list selects its last unit.
-    if (combo1_->count() > 0) combo1_->setCurrentIndex(std::min(std::max(saved - 1, 0), combo1_->count() - 1));
+    // A remembered position the list does not have selects its first unit.
+    if (combo1_->count() > 0) combo1_->setCurrentIndex(UnitListIndex(saved, combo1_->count()));
     // A category without units has nothing to request.
     cmdGO_->setEnabled(combo1_->count() > 0);
 }

@@ -4,13 +4,18 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QScreen>
+#include <QTimer>
+#include <QWindow>
+#include <chrono>
 #include <filesystem>
+#include <memory>
 
 #include "Database.h"
 #include "FormCentring.h"
 #include "HelpWindow.h"
 #include "NuclideList.h"
 #include "ResultGridView.h"
+#include "SpreadsheetExport.h"
 #include "WindowPlacement.h"
 #include "frmPrimarySelectionForm.h"
 #include "frmSplash.h"
@@ -25,6 +30,8 @@ bool frmPrimarySelectionForm::Load() {
     QCoreApplication::processEvents();
 
     printPaperStyle_ = 2;
+    // Workbooks handed to the spreadsheet program by an earlier run have long been read.
+    RemoveEarlierExportFolders(std::chrono::minutes(10));
     gridCopyPaste_.SetMSFlexGrid(grid_);
     CenterTheForm(*this);
     databasePath_ = services_.ApplicationDirectory + "/DoseAndRisk.mdb";
@@ -103,27 +110,63 @@ void frmPrimarySelectionForm::ReadUserIni() {
 }
 
 void frmPrimarySelectionForm::PlaceWindow(const UserSettings& settings) {
-    const StoredPlacement placement = PlacementFromSettings(settings);
+    const double dpiX = logicalDpiX();
+    const double dpiY = logicalDpiY();
+    std::vector<WindowRect> screens;
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        const QRect area = screen->availableGeometry();
+        screens.push_back({PixelsToTwips(area.left(), dpiX), PixelsToTwips(area.top(), dpiY),
+                           PixelsToTwips(area.width(), dpiX), PixelsToTwips(area.height(), dpiY)});
+    }
+    const QSize minimum = minimumSizeHint().expandedTo(minimumSize());
+    const StoredPlacement placement =
+        SensiblePlacement(settings, screens, PixelsToTwips(minimum.width(), dpiX), PixelsToTwips(minimum.height(), dpiY));
     if (placement.Maximized) {
         setWindowState(Qt::WindowMaximized);
         return;
     }
     setWindowState(Qt::WindowNoState);
-    const double dpiX = logicalDpiX();
-    const double dpiY = logicalDpiY();
-    WindowRect window{static_cast<double>(TwipsToPixels(placement.Geometry.Left, dpiX)),
-                      static_cast<double>(TwipsToPixels(placement.Geometry.Top, dpiY)),
-                      static_cast<double>(TwipsToPixels(placement.Geometry.Width, dpiX)),
-                      static_cast<double>(TwipsToPixels(placement.Geometry.Height, dpiY))};
-    std::vector<WindowRect> screens;
-    for (const QScreen* screen : QGuiApplication::screens()) {
-        const QRect area = screen->availableGeometry();
-        screens.push_back({static_cast<double>(area.left()), static_cast<double>(area.top()),
-                           static_cast<double>(area.width()), static_cast<double>(area.height())});
+    const QRect outer(TwipsToPixels(placement.Geometry.Left, dpiX), TwipsToPixels(placement.Geometry.Top, dpiY),
+                      TwipsToPixels(placement.Geometry.Width, dpiX), TwipsToPixels(placement.Geometry.Height, dpiY));
+    pendingOuterGeometry_ = outer;
+    create();  // the window's handle knows the frame, where the window system tells it early
+    PlaceInsideFrame(true);
+    // A window manager draws its frame only once the window shows: until then the inside
+    // stands where the whole window belongs, and is put right when the frame is known.
+    if (windowHandle()->frameMargins().isNull()) pendingOuterGeometry_ = outer;
+}
+
+void frmPrimarySelectionForm::PlaceInsideFrame(bool lastChance) {
+    if (!pendingOuterGeometry_ || windowHandle() == nullptr) return;
+    const QMargins margins = windowHandle()->frameMargins();
+    if (margins.isNull() && !lastChance) return;
+    const QRect outer = *pendingOuterGeometry_;
+    pendingOuterGeometry_.reset();
+    const WindowRect inner = InnerGeometry(
+        {static_cast<double>(outer.left()), static_cast<double>(outer.top()), static_cast<double>(outer.width()),
+         static_cast<double>(outer.height())},
+        {static_cast<double>(margins.left()), static_cast<double>(margins.top()), static_cast<double>(margins.right()),
+         static_cast<double>(margins.bottom())});
+    setGeometry(static_cast<int>(inner.Left), static_cast<int>(inner.Top), static_cast<int>(inner.Width),
+                static_cast<int>(inner.Height));
+}
+
+void frmPrimarySelectionForm::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    // The splitter starts at the design's place once the window has its size.
+    if (!splitterPlaced_) {
+        splitterPlaced_ = true;
+        CorrectTheGridShape();
     }
-    window = BringOntoNearestScreen(window, screens);
-    resize(static_cast<int>(window.Width), static_cast<int>(window.Height));
-    move(static_cast<int>(window.Left), static_cast<int>(window.Top));
+    if (!pendingOuterGeometry_) return;
+    // The window manager frames the window a moment after it is shown; two seconds at most.
+    auto* timer = new QTimer(this);
+    auto tries = std::make_shared<int>(0);
+    connect(timer, &QTimer::timeout, this, [this, timer, tries] {
+        PlaceInsideFrame(++*tries >= 40);
+        if (!pendingOuterGeometry_) timer->deleteLater();
+    });
+    timer->start(50);
 }
 
 UserSettings frmPrimarySelectionForm::CurrentSettings() const {
@@ -131,12 +174,12 @@ UserSettings frmPrimarySelectionForm::CurrentSettings() const {
     settings.WindowState = isMinimized() ? 1 : isMaximized() ? 2 : 0;
     const double dpiX = logicalDpiX();
     const double dpiY = logicalDpiY();
-    // The window's own size (without the desktop's frame) and its position, so that the
-    // next start restores exactly this.
-    settings.WindowHeight = PixelsToTwips(height(), dpiY);
-    settings.WindowWidth = PixelsToTwips(width(), dpiX);
-    settings.WindowLeft = PixelsToTwips(pos().x(), dpiX);
-    settings.WindowTop = PixelsToTwips(pos().y(), dpiY);
+    // The whole window, frame included, as start-up places it again.
+    const QRect outer = frameGeometry();
+    settings.WindowHeight = PixelsToTwips(outer.height(), dpiY);
+    settings.WindowWidth = PixelsToTwips(outer.width(), dpiX);
+    settings.WindowLeft = PixelsToTwips(outer.left(), dpiX);
+    settings.WindowTop = PixelsToTwips(outer.top(), dpiY);
     settings.SavedDoseUnit = savedDoseUnit_;
     settings.SavedRiskUnit = savedRiskUnit_;
     settings.CompactDatabase = chkCompactDatabase_->isChecked() ? 1 : 0;

@@ -2,9 +2,16 @@
 
 #include <QApplication>
 #include <QHeaderView>
+#include <QFontMetrics>
+#include <QHelpEvent>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPalette>
+#include <QScrollBar>
+#include <QStyle>
+#include <QToolTip>
 #include <algorithm>
+#include <cstdlib>
 
 #include "WindowPlacement.h"
 
@@ -95,6 +102,7 @@ ResultGridView::ResultGridView(FlexGrid& grid, QWidget* parent)
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setWordWrap(false);
     setTextElideMode(Qt::ElideNone);  // a long text is cut at the cell edge, as the grid control does
+    viewport()->setMouseTracking(true);  // the pointer shows where a column edge can be dragged
     connect(selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] { SelectionToGrid(); });
     connect(selectionModel(), &QItemSelectionModel::currentChanged, this, [this] { SelectionToGrid(); });
 }
@@ -106,6 +114,79 @@ void ResultGridView::ShowGrid() {
     for (int col = 0; col < grid_.Cols(); ++col) setColumnWidth(col, TwipsToPixels(grid_.ColWidth(col), dpiX));
     for (int row = 0; row < grid_.Rows(); ++row) setRowHeight(row, std::max(1, TwipsToPixels(grid_.RowHeight(row), dpiY)));
     ShowBackColour();
+    // A new table starts at its top-left cell, wherever the last one was scrolled to.
+    verticalScrollBar()->setValue(0);
+    horizontalScrollBar()->setValue(0);
+}
+
+bool ResultGridView::HasSelection() const { return selectionModel()->hasSelection(); }
+
+bool ResultGridView::TextIsCut(const QModelIndex& index) const {
+    if (!index.isValid()) return false;
+    const QFontMetrics metrics(model()->data(index, Qt::FontRole).value<QFont>());
+    const int margin = 2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1);
+    return metrics.horizontalAdvance(model()->data(index, Qt::DisplayRole).toString()) + margin > columnWidth(index.column());
+}
+
+bool ResultGridView::viewportEvent(QEvent* event) {
+    if (event->type() == QEvent::ToolTip) {
+        const auto* help = static_cast<QHelpEvent*>(event);
+        const QModelIndex index = indexAt(help->pos());
+        if (TextIsCut(index))
+            QToolTip::showText(help->globalPos(), model()->data(index, Qt::DisplayRole).toString(), viewport(),
+                               visualRect(index));
+        else
+            QToolTip::hideText();
+        return true;
+    }
+    return QTableView::viewportEvent(event);
+}
+
+int ResultGridView::ColumnEdgeAt(int x) const {
+    constexpr int Grip = 3;
+    for (int col = 0; col < model()->columnCount(); ++col) {
+        const int right = columnViewportPosition(col) + columnWidth(col);
+        if (std::abs(x - right) <= Grip) return col;
+    }
+    return -1;
+}
+
+void ResultGridView::mousePressEvent(QMouseEvent* event) {
+    const int x = static_cast<int>(event->position().x());
+    const int col = event->button() == Qt::LeftButton ? ColumnEdgeAt(x) : -1;
+    if (col < 0) {
+        QTableView::mousePressEvent(event);
+        return;
+    }
+    resizingColumn_ = col;
+    resizeStartX_ = x;
+    resizeStartWidth_ = columnWidth(col);
+    event->accept();
+}
+
+void ResultGridView::mouseMoveEvent(QMouseEvent* event) {
+    const int x = static_cast<int>(event->position().x());
+    if (resizingColumn_ >= 0) {
+        setColumnWidth(resizingColumn_, std::max(4, resizeStartWidth_ + x - resizeStartX_));
+        event->accept();
+        return;
+    }
+    if (event->buttons() == Qt::NoButton) {
+        if (ColumnEdgeAt(x) >= 0)
+            viewport()->setCursor(Qt::SplitHCursor);
+        else
+            viewport()->unsetCursor();
+    }
+    QTableView::mouseMoveEvent(event);
+}
+
+void ResultGridView::mouseReleaseEvent(QMouseEvent* event) {
+    if (resizingColumn_ >= 0) {
+        resizingColumn_ = -1;
+        event->accept();
+        return;
+    }
+    QTableView::mouseReleaseEvent(event);
 }
 
 void ResultGridView::ShowBackColour() {

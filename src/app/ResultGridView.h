@@ -1,7 +1,9 @@
 #pragma once
 // The result grid on screen: a table view over the grid model showing its texts, bold
 // cells, column widths, alignments, fixed heading rows and background colour. Selecting
-// cells sets the model's Row/Col/RowSel/ColSel; key presses go to the given handlers.
+// cells sets the model's Row/Col/RowSel/ColSel; key presses go to the given handlers. A
+// cell cut off by its column shows its whole text as a tooltip, and dragging a column's
+// right edge widens it on screen only (the model's widths stay for printing and export).
 
 #include <QAbstractTableModel>
 #include <QTableView>
@@ -43,9 +45,13 @@ class ResultGridView : public QTableView {
 public:
     explicit ResultGridView(FlexGrid& grid, QWidget* parent = nullptr);
 
-    // Shows the grid's current content, sizes and colour.
+    // Shows the grid's current content, sizes and colour, from its top-left cell.
     void ShowGrid();
     void ShowBackColour();
+    // Whether the user has selected any cell since the table was shown.
+    bool HasSelection() const;
+    // Whether a cell's text is wider than its column on screen (it then shows as a tooltip).
+    bool TextIsCut(const QModelIndex& index) const;
 
     // Where a cell's value comes from, shown as its tooltip.
     void SetCellToolTip(std::function<std::string(int row, int col)> toolTip) { model_->CellToolTip = std::move(toolTip); }
@@ -56,9 +62,19 @@ public:
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
+    bool viewportEvent(QEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     void SelectionToGrid();
+    // The column whose right edge lies under x (within a few pixels), or -1.
+    int ColumnEdgeAt(int x) const;
+
+    int resizingColumn_ = -1;  // the column being widened by dragging its edge
+    int resizeStartX_ = 0;
+    int resizeStartWidth_ = 0;
 
     FlexGrid& grid_;
     FlexGridTableModel* model_;

@@ -8,17 +8,21 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QGridLayout>
+#include <QHBoxLayout>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSplitter>
 #include <QStatusBar>
-#include <QStyle>
 #include <QToolBar>
-#include <cmath>
+#include <QVBoxLayout>
+#include <algorithm>
 
 #include "HelpWindow.h"
 #include "NuclideList.h"
 #include "ResultGridView.h"
+#include "ToolbarPictures.h"
 #include "WindowPlacement.h"
 #include "frmSplash.h"
 
@@ -29,6 +33,7 @@ namespace {
 // The design layout counts from the top of the window's inner area, where the toolbar
 // stands; the controls' area begins below it.
 constexpr double DesignToolbarHeight = 420;
+constexpr int StatusTextSeconds = 5;
 
 QFont CourierNew9() {
     QFont font("Courier New");
@@ -38,9 +43,6 @@ QFont CourierNew9() {
     return font;
 }
 
-QIcon ThemeIcon(const char* name, QStyle::StandardPixmap fallback) {
-    return QIcon::fromTheme(name, QApplication::style()->standardIcon(fallback));
-}
 
 }  // namespace
 
@@ -64,6 +66,8 @@ frmPrimarySelectionForm::frmPrimarySelectionForm(DesktopServices services, QWidg
     BuildMenus();
     BuildToolbar();
     ConnectEvents();
+    // Every control shows whole down to this size.
+    setMinimumSize(minimumSizeHint());
 }
 
 frmPrimarySelectionForm::~frmPrimarySelectionForm() = default;
@@ -72,54 +76,58 @@ void frmPrimarySelectionForm::BuildControls() {
     central_ = new QWidget(this);
     central_->setObjectName("ControlArea");
     setCentralWidget(central_);
-    central_->installEventFilter(this);
 
     const double dpiX = logicalDpiX();
     const double dpiY = logicalDpiY();
-    const auto place = [&](QWidget* widget, double left, double top, double width, double height) {
-        widget->setGeometry(TwipsToPixels(left, dpiX), TwipsToPixels(top - DesignToolbarHeight, dpiY),
-                            TwipsToPixels(width, dpiX), TwipsToPixels(height, dpiY));
-    };
+    const auto wide = [dpiX](double twips) { return TwipsToPixels(twips, dpiX); };
+    const auto high = [dpiY](double twips) { return TwipsToPixels(twips, dpiY); };
     const QFont courier = CourierNew9();
 
-    nuclideLabel_ = new QLabel("Nuclide", central_);
+    // The selection area above the grid: the nuclide column on the left, the options on
+    // the right, in the design's arrangement and proportions.
+    selectionArea_ = new QWidget(central_);
+    selectionArea_->setObjectName("SelectionArea");
+
+    nuclideLabel_ = new QLabel("Nuclide", selectionArea_);
     nuclideLabel_->setObjectName("Label2_1");
     nuclideLabel_->setFont(courier);
-    place(nuclideLabel_, 405, 540, 720, 330);
-
-    txtSelectedNuclide_ = new QLineEdit(central_);
+    txtSelectedNuclide_ = new QLineEdit(selectionArea_);
     txtSelectedNuclide_->setObjectName("txtSelectedNuclide");
     txtSelectedNuclide_->setFont(courier);
-    place(txtSelectedNuclide_, 300, 840, 6090, 300);
-
-    listHeader_ = new QLabel(NuclideListHeader, central_);
+    listHeader_ = new QLabel(NuclideListHeader, selectionArea_);
     listHeader_->setObjectName("Label2_0");
     listHeader_->setFont(courier);
-    place(listHeader_, 240, 1275, 6060, 195);
-
-    lstNuclides_ = new QListWidget(central_);
+    // The list's column header: cut with the list when the window is narrow (the list
+    // then scrolls), so that it does not set the window's minimum width.
+    listHeader_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    lstNuclides_ = new QListWidget(selectionArea_);
     lstNuclides_->setObjectName("lstNuclides");
     lstNuclides_->setFont(courier);
     lstNuclides_->setSelectionMode(QAbstractItemView::SingleSelection);
     lstNuclides_->setUniformItemSizes(true);
-    place(lstNuclides_, 255, 1515, 6120, 960);
+    lstNuclides_->setMinimumSize(wide(2400), high(600));
 
-    frame2_ = new QGroupBox("Coefficient", central_);
+    auto* nuclideColumn = new QVBoxLayout;
+    nuclideColumn->setSpacing(0);
+    nuclideColumn->addWidget(nuclideLabel_);
+    nuclideColumn->addWidget(txtSelectedNuclide_);
+    nuclideColumn->addSpacing(high(1275 - 1140));
+    nuclideColumn->addWidget(listHeader_);
+    nuclideColumn->addSpacing(high(1515 - 1470));
+    nuclideColumn->addWidget(lstNuclides_, 1);
+
+    frame2_ = new QGroupBox("Coefficient", selectionArea_);
     frame2_->setObjectName("Frame2");
-    place(frame2_, 6480, 720, 1695, 1335);
-    frame1_ = new QGroupBox("Pathway", central_);
+    frame1_ = new QGroupBox("Pathway", selectionArea_);
     frame1_->setObjectName("Frame1");
-    place(frame1_, 8160, 720, 1695, 1335);
-    fraExternalType_ = new QGroupBox("External Type", central_);
+    fraExternalType_ = new QGroupBox("External Type", selectionArea_);
     fraExternalType_->setObjectName("fraExternaltype");
-    place(fraExternalType_, 9720, 720, 1815, 1335);
 
     // Inside a frame the options stand one above the other, in the order given.
-    const auto stack = [&](QGroupBox* frame, const std::vector<QRadioButton*>& buttons) {
-        const int width = frame->width();
-        for (std::size_t i = 0; i < buttons.size(); ++i)
-            buttons[i]->setGeometry(TwipsToPixels(120, dpiX), TwipsToPixels(300 + 300 * static_cast<double>(i), dpiY),
-                                    width - TwipsToPixels(180, dpiX), TwipsToPixels(285, dpiY));
+    const auto stack = [](QGroupBox* frame, const std::vector<QRadioButton*>& buttons) {
+        auto* column = new QVBoxLayout(frame);
+        for (QRadioButton* button : buttons) column->addWidget(button);
+        column->addStretch(1);
     };
     // One control array: the button of index i carries captions[i] and is named name + i.
     const auto makeOptions = [](auto& buttons, const std::vector<const char*>& captions, const char* name,
@@ -141,31 +149,75 @@ void frmPrimarySelectionForm::BuildControls() {
     fraExternalType_->setEnabled(false);
     for (auto* button : optExternalType_) button->setEnabled(false);
 
-    unitsLabel_ = new QLabel("Units", central_);
+    unitsLabel_ = new QLabel("Units", selectionArea_);
     unitsLabel_->setObjectName("Label2_2");
     unitsLabel_->setFont(courier);
-    place(unitsLabel_, 6540, 2160, 720, 330);
-    combo1_ = new QComboBox(central_);
+    combo1_ = new QComboBox(selectionArea_);
     combo1_->setObjectName("Combo1");
     combo1_->setEditable(false);
-    place(combo1_, 7350, 2175, 2415, 315);
-    cmdGO_ = new QPushButton("Press to Update", central_);
+    combo1_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    combo1_->setMinimumContentsLength(12);
+    cmdGO_ = new QPushButton("Press to Update", selectionArea_);
     cmdGO_->setObjectName("cmdGO");
-    place(cmdGO_, 9840, 2160, 1695, 375);
+    // Wide enough for the bold caption, so that the button keeps its size either way.
+    QFont bold = cmdGO_->font();
+    bold.setBold(true);
+    cmdGO_->setMinimumWidth(QFontMetrics(bold).horizontalAdvance(cmdGO_->text()) + wide(240));
 
-    chkCompactDatabase_ = new QCheckBox("Compact database on exit.", central_);
+    chkCompactDatabase_ = new QCheckBox("Compact database on exit.", selectionArea_);
     chkCompactDatabase_->setObjectName("chkCompactDatabase");
     chkCompactDatabase_->setToolTip("Keeps database at optimal size (recommended).");
-    place(chkCompactDatabase_, 11760, 1440, 2295, 195);
-    chkCompactDatabase_->adjustSize();
+
+    // The frames side by side with the check box beside them, the units and GO below.
+    auto* options = new QGridLayout;
+    options->setHorizontalSpacing(0);
+    options->setVerticalSpacing(high(105));
+    options->addWidget(frame2_, 0, 0);
+    options->addWidget(frame1_, 0, 1);
+    options->addWidget(fraExternalType_, 0, 2);
+    options->addWidget(chkCompactDatabase_, 0, 3, Qt::AlignLeft | Qt::AlignVCenter);
+    auto* unitsRow = new QHBoxLayout;
+    unitsRow->addWidget(unitsLabel_);
+    unitsRow->addSpacing(wide(90));
+    unitsRow->addWidget(combo1_, 1);
+    unitsRow->addSpacing(wide(75));
+    unitsRow->addWidget(cmdGO_);
+    options->addLayout(unitsRow, 1, 0, 1, 3);
+    options->setColumnStretch(0, 1695);
+    options->setColumnStretch(1, 1695);
+    options->setColumnStretch(2, 1815);
+    options->setColumnStretch(3, 2295);
+    options->setColumnMinimumWidth(3, chkCompactDatabase_->sizeHint().width() + wide(225));
+    options->setRowStretch(2, 1);
+
+    auto* selection = new QHBoxLayout(selectionArea_);
+    selection->setContentsMargins(0, high(720 - DesignToolbarHeight), wide(120), 0);
+    selection->setSpacing(wide(105));
+    selection->addLayout(nuclideColumn, 6120);
+    selection->addLayout(options, 14055 - 6480);
 
     gridView_ = new ResultGridView(grid_, central_);
     gridView_->setObjectName("MSFlexGrid1");
     gridView_->SetCellToolTip([this](int row, int col) { return SourceOfShownCell(row, col); });
+    gridView_->setMinimumHeight(high(1200));
     gridView_->OnKeyDown = [this](int keyCode) {
         gridCopyPaste_.KeyDownResponse(keyCode, grid_.Row(), grid_.RowSel(), grid_.Col(), grid_.ColSel());
     };
     gridView_->OnKeyUp = [this](int keyCode) { gridCopyPaste_.KeyUpResponse(keyCode); };
+
+    // The user may give the nuclide list more rows; the grid takes what the window gains.
+    splitter_ = new QSplitter(Qt::Vertical, central_);
+    splitter_->setObjectName("SelectionSplitter");
+    splitter_->setChildrenCollapsible(false);
+    splitter_->addWidget(selectionArea_);
+    splitter_->addWidget(gridView_);
+    splitter_->setStretchFactor(0, 0);
+    splitter_->setStretchFactor(1, 1);
+    auto* area = new QVBoxLayout(central_);
+    // The grid and the nuclide column begin at the list's left edge; the grid reaches the
+    // window's right edge and the status bar.
+    area->setContentsMargins(wide(255), 0, 0, 0);
+    area->addWidget(splitter_);
 
     statusPanel1_ = new QLabel(this);
     statusPanel1_->setObjectName("StatusBar1Panel1");
@@ -187,14 +239,18 @@ void frmPrimarySelectionForm::BuildMenus() {
         connect(action, &QAction::triggered, this, slot);
         return action;
     };
+    // The usual keys stand beside the captions.
+    const auto keyed = [&add](QMenu* menu, const char* control, const char* caption, QKeySequence key, auto slot) {
+        add(menu, control, caption, slot)->setShortcut(key);
+    };
     // The menu entry does what the toolbar's Export does.
-    add(file, "mnuExport", "Export . . .", [this] { ExportCommand(); });
+    keyed(file, "mnuExport", "Export . . .", QKeySequence(Qt::CTRL | Qt::Key_E), [this] { ExportCommand(); });
     add(file, "mnuExportAll", "Export All Coefficients . . .", [this] { ExportAllCommand(); });
     add(file, "mnuPageSetup", "Page Setup", [this] { PageSetupCommand(); });
-    add(file, "mnuPrint", "Print", [this] { PrintCommand(); });
+    keyed(file, "mnuPrint", "Print", QKeySequence::Print, [this] { PrintCommand(); });
     add(file, "mnuPrintToPdf", "Print to PDF . . .", [this] { PrintToPdfCommand(); });
     file->addSeparator()->setObjectName("separatorbar0");
-    add(file, "mnuExit", "Exit", [this] { EndTheProgram(); });
+    keyed(file, "mnuExit", "Exit", QKeySequence(Qt::CTRL | Qt::Key_Q), [this] { EndTheProgram(); });
 
     QMenu* documents = menuBar()->addMenu("FGR-13 Documents");
     documents->setObjectName("mnuDocuments");
@@ -211,19 +267,13 @@ void frmPrimarySelectionForm::BuildMenus() {
     QMenu* help = menuBar()->addMenu("Help");
     help->setObjectName("mnuHelp");
     add(help, "mnuHowToUseHelp", "How to Use Help", [this] { HowToUseHelpCommand(); });
-    add(help, "mnuHowTo", "FGR13 Help", [this] { OpenHelpFile("HOWTo.hlp"); });
+    keyed(help, "mnuHowTo", "FGR13 Help", QKeySequence::HelpContents, [this] { OpenHelpFile("HOWTo.hlp"); });
     help->addSeparator()->setObjectName("Separatorbar1");
     add(help, "mnuAbout", "About", [this] { AboutCommand(); });
 }
 
 void frmPrimarySelectionForm::BuildToolbar() {
-    imageList1_ = {
-        {"Export", ThemeIcon("document-save-as", QStyle::SP_DialogSaveButton)},
-        {"Print", ThemeIcon("document-print", QStyle::SP_FileIcon)},
-        {"Apply", ThemeIcon("view-refresh", QStyle::SP_BrowserReload)},
-        {"copy", ThemeIcon("edit-copy", QStyle::SP_FileDialogDetailedView)},
-        {"excel", ThemeIcon("x-office-spreadsheet", QStyle::SP_FileDialogListView)},
-    };
+    for (const char* picture : {"Export", "Print", "copy", "excel"}) imageList1_[picture] = ToolbarPicture(picture);
     toolbar1_ = addToolBar("Toolbar1");
     toolbar1_->setObjectName("Toolbar1");
     toolbar1_->setMovable(false);
@@ -284,21 +334,13 @@ void frmPrimarySelectionForm::ConnectEvents() {
     connect(combo1_, &QComboBox::currentIndexChanged, this, [this] { ChangeTheGridBackGround(false); });
 }
 
-bool frmPrimarySelectionForm::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == central_ && event->type() == QEvent::Resize && !isMinimized()) CorrectTheGridShape();
-    return QMainWindow::eventFilter(watched, event);
-}
-
 void frmPrimarySelectionForm::CorrectTheGridShape() {
-    const QRect list = lstNuclides_->geometry();
-    const WindowRect grid = quorvel::CorrectTheGridShape({static_cast<double>(list.left()), static_cast<double>(list.top()),
-                                                           static_cast<double>(list.width()), static_cast<double>(list.height())},
-                                                          central_->width(), central_->height(), 0);
-    // Rounded by edges, so that the grid meets the window's edge and the status bar exactly.
-    const auto left = std::lround(grid.Left), top = std::lround(grid.Top);
-    gridView_->setGeometry(static_cast<int>(left), static_cast<int>(top),
-                           static_cast<int>(std::lround(grid.Left + grid.Width) - left),
-                           static_cast<int>(std::lround(grid.Top + grid.Height) - top));
+    // The design's list, counted from below the toolbar: the grid begins 5 % of its height
+    // below it. That is where the splitter starts; the user may move it from there.
+    const double dpiY = logicalDpiY();
+    const WindowRect grid = quorvel::CorrectTheGridShape({255, 1515 - DesignToolbarHeight, 6120, 960}, 14160, 8400, 0);
+    const int top = std::max(TwipsToPixels(grid.Top, dpiY), selectionArea_->minimumSizeHint().height());
+    splitter_->setSizes({top, std::max(splitter_->height() - top, TwipsToPixels(grid.Height, dpiY))});
 }
 
 void frmPrimarySelectionForm::closeEvent(QCloseEvent* event) {
@@ -309,8 +351,14 @@ void frmPrimarySelectionForm::closeEvent(QCloseEvent* event) {
 std::string frmPrimarySelectionForm::StatusText() const { return statusPanel1_->text().toStdString(); }
 
 void frmPrimarySelectionForm::SetStatusText(const std::string& text) {
+    const QString last = statusPanel1_->text();
     statusPanel1_->setText(QString::fromStdString(text));
-    statusPanel1_->repaint();
+    // A text cleared at the end of a step stays a few seconds as the bar's passing message,
+    // long enough to be read.
+    if (text.empty() && !last.isEmpty()) statusBar()->showMessage(last, StatusTextSeconds * 1000);
+    // Shown while the step runs: the window is painted now, not when the event loop returns.
+    statusBar()->repaint();
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
 }  // namespace quorvel

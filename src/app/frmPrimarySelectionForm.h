@@ -3,6 +3,7 @@
 // grid, the menus and toolbar, and the application's start-up and shutdown.
 
 #include <QMainWindow>
+#include <QRect>
 #include <array>
 #include <map>
 #include <memory>
@@ -26,6 +27,7 @@ class QLineEdit;
 class QListWidget;
 class QPushButton;
 class QRadioButton;
+class QSplitter;
 class QToolBar;
 
 namespace quorvel {
@@ -62,6 +64,7 @@ public:
     void SetupTheUnitParameters();
     void Apply();
     void ChangeTheGridBackGround(bool current);
+    // Puts the splitter between the options and the grid at the design's place.
     void CorrectTheGridShape();
     void CompactDatabase();
 
@@ -92,7 +95,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void BuildControls();
@@ -104,6 +107,9 @@ private:
     bool SetUpListOfNuclides(Recordset& nuclides);
     void ReadUserIni();
     void PlaceWindow(const UserSettings& settings);
+    // Puts the inside of the window where the stored outer geometry says, once the window
+    // manager's frame is known (or, at the last chance, with the frame as it is).
+    void PlaceInsideFrame(bool lastChance);
     UserSettings CurrentSettings() const;
 
     CoefficientRequest RequestFromOptions() const;
@@ -135,6 +141,8 @@ private:
     bool gridCurrent_ = false;
     bool ending_ = false;
     std::vector<std::string> entries_;
+    std::optional<QRect> pendingOuterGeometry_;
+    bool splitterPlaced_ = false;  // stored placement waiting for the frame
 
     FlexGrid grid_;
     CoefficientRequest shownRequest_;
@@ -143,6 +151,8 @@ private:
     std::map<std::string, QIcon> imageList1_;
 
     QWidget* central_ = nullptr;
+    QWidget* selectionArea_ = nullptr;
+    QSplitter* splitter_ = nullptr;
     QLabel* nuclideLabel_ = nullptr;
     QLineEdit* txtSelectedNuclide_ = nullptr;
     QLabel* listHeader_ = nullptr;

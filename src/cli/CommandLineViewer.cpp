@@ -16,6 +16,7 @@
 #include "ProgenySum.h"
 #include "NuclideList.h"
 #include "NumberText.h"
+#include "PrinterSurface.h"
 #include "StartUpReaders.h"
 #include "TerminalTable.h"
 
@@ -23,12 +24,14 @@ namespace quorvel {
 
 namespace {
 
-enum class OutputFormat { Text, Csv, Tsv };
+enum class OutputFormat { Text, Csv, Tsv, Pdf };
 
 struct Options {
     std::string DatabasePath;
     CoefficientRequest Request;
     OutputFormat Format = OutputFormat::Text;
+    std::string OutputPath;
+    bool Portrait = false;
     bool ListNuclides = false;
     bool ListUnits = false;
     std::vector<std::string> Convert;
@@ -78,10 +81,15 @@ void AddOptions(CLI::App& app, Options& options) {
                                                                                   : "must be a whole number from 1 on";
             },
             "POSITION"));
-    app.add_option("--format", options.Format, "text (aligned columns), csv (as the text export writes) or tsv (as the clipboard copy)")
+    app.add_option("--format", options.Format,
+                   "text (aligned columns), csv (as the text export writes), tsv (as the clipboard copy) or pdf (as "
+                   "the desktop prints it, into --output)")
         ->transform(CLI::CheckedTransformer(
-            std::map<std::string, OutputFormat>{{"text", OutputFormat::Text}, {"csv", OutputFormat::Csv}, {"tsv", OutputFormat::Tsv}},
+            std::map<std::string, OutputFormat>{{"text", OutputFormat::Text}, {"csv", OutputFormat::Csv},
+                                                {"tsv", OutputFormat::Tsv}, {"pdf", OutputFormat::Pdf}},
             CLI::ignore_case));
+    app.add_option("--output", options.OutputPath, "File that --format pdf writes (replaced when it exists)");
+    app.add_flag("--portrait", options.Portrait, "Print the PDF in portrait (default: landscape)");
     app.add_flag("--with-progeny", options.WithProgeny,
                  "+D: add the coefficients of the short-lived decay products, times their branching fractions");
     app.add_option("--progeny-cutoff", options.ProgenyCutoffSeconds,
@@ -140,7 +148,30 @@ void PrintGrid(const FlexGrid& grid, OutputFormat format, std::ostream& out) {
             out << '\n';
             break;
         case OutputFormat::Text: out << FormatGridAsAlignedText(grid); break;
+        case OutputFormat::Pdf: break;  // printed by the backend
     }
+}
+
+// Messages of the printing, as one line each on the error stream.
+class StreamPrompt : public UserPrompt {
+public:
+    explicit StreamPrompt(std::ostream& err) : err_(err) {}
+    void ShowMessage(const std::string& text) override { err_ << "quorvel-cli: " << text << '\n'; }
+    bool AskYesNo(const std::string& question) override {
+        ShowMessage(question);
+        return false;
+    }
+
+private:
+    std::ostream& err_;
+};
+
+void CheckPdfOptions(const Options& options, const CommandLineBackends& backends) {
+    const bool pdf = options.Format == OutputFormat::Pdf;
+    if (pdf && !backends.PrintGridToPdf) throw UsageError("PDF output is not available in this build");
+    if (pdf && options.OutputPath.empty()) throw UsageError("--format pdf needs --output FILE.pdf");
+    if (!pdf && (!options.OutputPath.empty() || options.Portrait))
+        throw UsageError("--output and --portrait go with --format pdf");
 }
 
 int PrintDecayChain(const Options& options, std::ostream& out) {
@@ -153,9 +184,10 @@ int PrintDecayChain(const Options& options, std::ostream& out) {
     return ExitTable;
 }
 
-int Run(const Options& options, std::ostream& out) {
+int Run(const Options& options, const CommandLineBackends& backends, std::ostream& out, std::ostream& err) {
     if (!options.Convert.empty()) return ConvertDatabase(options, out);
     if (options.Chain->parsed()) return PrintDecayChain(options, out);
+    CheckPdfOptions(options, backends);
     AgeGroups ages;
     std::vector<std::string> entries;
     {
@@ -185,6 +217,13 @@ int Run(const Options& options, std::ostream& out) {
     NoBusyPointer pointer;
     DispatchCoefficientRequest(options.DatabasePath, request, grid, unit, ages, 1, pointer);
     if (options.WithProgeny) ApplyProgenyToTable(options.DatabasePath, request, grid, options.ProgenyCutoffSeconds);
+    if (options.Format == OutputFormat::Pdf) {
+        StreamPrompt prompt(err);
+        return backends.PrintGridToPdf(grid, options.Portrait ? PortraitPaperStyle : LandscapePaperStyle,
+                                       options.OutputPath, prompt)
+                   ? ExitTable
+                   : ExitDatabaseError;
+    }
     PrintGrid(grid, options.Format, out);
     return ExitTable;
 }
@@ -192,7 +231,7 @@ int Run(const Options& options, std::ostream& out) {
 }  // namespace
 
 int RunCommandLineViewer(int argc, const char* const* argv, const std::string& applicationDirectory, std::ostream& out,
-                         std::ostream& err) {
+                         std::ostream& err, const CommandLineBackends& backends) {
     CLI::App app{"Prints published dose and risk coefficient tables of one radionuclide.", "quorvel-cli"};
     Options options;
     options.DatabasePath = applicationDirectory + "/DoseAndRisk.mdb";
@@ -213,7 +252,7 @@ int RunCommandLineViewer(int argc, const char* const* argv, const std::string& a
     if (intake.Command->parsed()) return RunIntakeCommand(intake, options.DatabasePath, out, err);
     if (CatalogueCommandChosen(catalogue)) return RunCatalogueCommand(catalogue, options.DatabasePath, options.Request, out, err);
     try {
-        return Run(options, out);
+        return Run(options, backends, out, err);
     } catch (const UsageError& e) {
         err << "quorvel-cli: " << e.what() << '\n';
         return ExitBadUsage;

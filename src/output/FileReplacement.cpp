@@ -62,7 +62,9 @@ bool ReplaceFile(const std::string& fileName, const std::function<bool(const std
     const mode_t mode = exists && ::stat(target.c_str(), &old) == 0 ? (old.st_mode & 07777) : NewFileMode();
     if (write(temporary) && ::chmod(temporary.c_str(), mode) == 0 && ::rename(temporary.c_str(), target.c_str()) == 0)
         return true;
+    const int cause = errno;  // the failure's, for the caller's message
     ::unlink(temporary.c_str());
+    errno = cause;
     return false;
 }
 

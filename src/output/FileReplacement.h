@@ -12,7 +12,7 @@ namespace quorvel {
 // the old file's permissions; a link is followed (also to a file yet to be made) and
 // stays a link. Where no file can be made beside it, and for anything that is not a
 // regular file (a device), the file is written in place. True when the whole text was
-// written.
+// written; otherwise errno tells the cause.
 bool ReplaceFileContent(const std::string& fileName, const std::string& text);
 
 // The same for a file that another writer makes: write is given the path to write (the

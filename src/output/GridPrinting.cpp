@@ -1,5 +1,10 @@
 #include "GridPrinting.h"
 
+#include <algorithm>
+#include <vector>
+
+#include "PrintFooter.h"
+
 namespace quorvel {
 
 namespace {
@@ -42,6 +47,23 @@ std::size_t CharacterCount(const std::string& text) {
     return count;
 }
 
+// The last column a row's column-0 text reaches: its own when the text fits there (in the
+// cell's font), else across the empty cells that follow, as far as it needs.
+int ColumnZeroSpread(const FlexGrid& grid, int row, PrinterSurface& printer) {
+    const std::string& text = grid.TextMatrix(row, 0);
+    if (text.empty() || grid.Cols() < 2) return 0;
+    const CellFormat& format = grid.CellFormatAt(row, 0);
+    printer.SetFontBold(format.Bold);
+    printer.SetFontItalic(format.Italic);
+    printer.SetFontSize(format.Size);
+    const double width = printer.TextWidth(text) + CellMarginShare * grid.ColWidth(0);
+    int last = 0;
+    while (grid.ColPos(last) + grid.ColWidth(last) - grid.ColPos(0) < width && last + 1 < grid.Cols() &&
+           grid.TextMatrix(row, last + 1).empty())
+        ++last;
+    return last;
+}
+
 }  // namespace
 
 void WriteGridResultsToPrinter(const FlexGrid& grid, int paperStyle, PrinterSurface& printer, UserPrompt& prompt,
@@ -53,11 +75,17 @@ void WriteGridResultsToPrinter(const FlexGrid& grid, int paperStyle, PrinterSurf
     const int dataRows = grid.Cols() > 0 ? grid.Rows() - fixedRows : 0;
     const int fullPages = dataRows / RowsPerPrintedPage;
     const int remainder = dataRows % RowsPerPrintedPage;
+    const int pages = fullPages + (remainder > 0 ? 1 : 0);
+    const std::string footer = options.FooterDate ? FooterDescription(grid, *options.FooterDate) : std::string();
+    const auto printFooter = [&](int page) {
+        if (options.FooterDate) PrintTheFooter(grid, RowsPerPrintedPage, footer, page, pages, printer);
+    };
     for (int page = 1; page <= fullPages; ++page) {
         SetUpThePrinterScale(grid, RowsPerPrintedPage, printer);
         if (page == 1 || options.HeaderOnEveryPage) PrintTheFixedRows(grid, printer, prompt);
         PrintTheRowsOfAPage(grid, fixedRows + RowsPerPrintedPage * (page - 1),
                             fixedRows + RowsPerPrintedPage * page - 1, printer, prompt, options);
+        printFooter(page);
         printer.NewPage();
     }
     if (remainder > 0) {
@@ -65,6 +93,7 @@ void WriteGridResultsToPrinter(const FlexGrid& grid, int paperStyle, PrinterSurf
         if (fullPages == 0 || options.HeaderOnEveryPage) PrintTheFixedRows(grid, printer, prompt);
         PrintTheRowsOfAPage(grid, fixedRows + RowsPerPrintedPage * fullPages, grid.Rows() - 1, printer, prompt,
                             options);
+        printFooter(pages);
     }
     printer.EndDoc();
 }
@@ -75,6 +104,28 @@ void SetUpThePrinterScale(const FlexGrid& grid, int rowsPerPage, PrinterSurface&
     printer.SetScale(grid.ColPos(0), grid.RowPos(0), width, height);
     printer.SetScale(printer.ScaleLeft() - OuterMarginShare * width, printer.ScaleTop() - OuterMarginShare * height,
                      (1 + 2 * OuterMarginShare) * width, (1 + 2 * OuterMarginShare) * height);
+}
+
+void PrintTheFooter(const FlexGrid& grid, int rowsPerPage, const std::string& description, int page, int pages,
+                    PrinterSurface& printer) {
+    printer.SetFontBold(false);
+    printer.SetFontItalic(false);
+    printer.SetFontSize(FlexGrid::DefaultFontSize);
+    const double left = grid.ColPos(0);
+    const double right = RightEdgeOfLastColumn(grid);
+    // In the bottom margin, a third of the way down from the band of rows.
+    const double bandHeight = static_cast<double>(grid.RowHeight(0)) * (rowsPerPage + 2);
+    const double y = grid.RowPos(0) + bandHeight + OuterMarginShare * bandHeight / 3;
+    const std::string number = PageNumberText(page, pages);
+    const double numberWidth = printer.TextWidth(number);
+    printer.SetCurrentPosition(right - numberWidth, y);
+    printer.PrintText(number);
+    std::string text = description;
+    const double room = right - left - numberWidth - printer.TextWidth("    ");
+    while (!text.empty() && printer.TextWidth(text) > room) DropLastCharacter(text);
+    if (text.empty()) return;
+    printer.SetCurrentPosition(left, y);
+    printer.PrintText(text);
 }
 
 void PrintTheFixedRows(const FlexGrid& grid, PrinterSurface& printer, UserPrompt& prompt) {
@@ -127,7 +178,19 @@ void PrintTheRowsOfAPage(const FlexGrid& grid, int firstRow, int lastRow, Printe
     const double gridRight = RightEdgeOfLastColumn(grid);
     const double dataTop = rowHeight0 * fixedRows;
     const double dataBottom = rowHeight0 * (fixedRows + slots);
-    for (int c = 0; c < grid.Cols(); ++c) Rule(printer, grid.ColPos(c), dataTop, grid.ColPos(c), dataBottom);
+    // The last column each slot's column-0 text spreads over (0: its own).
+    std::vector<int> spreadTo(static_cast<std::size_t>(std::max(slots, 0)), 0);
+    if (!options.FixedDataRowFonts)
+        for (int r = firstRow; r <= lastRow; ++r) spreadTo[static_cast<std::size_t>(r - firstRow)] = ColumnZeroSpread(grid, r, printer);
+    for (int c = 0; c < grid.Cols(); ++c) {
+        // A rule runs down the page, broken where a spread text crosses it.
+        int from = 0;
+        for (int k = 0; k <= slots; ++k) {
+            if (k < slots && (c == 0 || spreadTo[static_cast<std::size_t>(k)] < c)) continue;
+            if (k > from) Rule(printer, grid.ColPos(c), rowHeight0 * (fixedRows + from), grid.ColPos(c), rowHeight0 * (fixedRows + k));
+            from = k + 1;
+        }
+    }
     Rule(printer, gridRight, dataTop, gridRight, dataBottom);
     for (int i = 0; i <= slots; ++i)
         Rule(printer, gridLeft, rowHeight0 * (fixedRows + i), gridRight, rowHeight0 * (fixedRows + i));
@@ -140,8 +203,12 @@ void PrintTheRowsOfAPage(const FlexGrid& grid, int firstRow, int lastRow, Printe
             const std::string& text = grid.TextMatrix(r, c);
             if (text.empty()) continue;
             const double left = grid.ColPos(c);
-            const double right = left + grid.ColWidth(c);
+            double right = left + grid.ColWidth(c);
             const double cellMargin = CellMarginShare * (right - left);
+            if (c == 0 && !options.FixedDataRowFonts) {
+                const int spread = spreadTo[static_cast<std::size_t>(r - firstRow)];
+                right = grid.ColPos(spread) + grid.ColWidth(spread);
+            }
             if (options.FixedDataRowFonts) {
                 printer.SetFontBold(c == 0);
                 PrintFitted(printer, c == 0 ? PositionTextLeftInCell(cellMargin, text, left, right, top, bottom,

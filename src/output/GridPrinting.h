@@ -3,6 +3,7 @@
 // scaled to the page between fixed margins, the header rows in bold on the first page and
 // 30 data rows a page.
 
+#include <optional>
 #include <string>
 
 #include "FlexGrid.h"
@@ -17,10 +18,13 @@ inline constexpr const char* IllegalFontSizeMessage = "Illegal FontSize! try ano
 // The defaults are the program's own printing; the utility library's variant keeps the
 // printer's orientation, repeats the header on every page and, in the data rows, prints
 // column 0 bold and left and the other columns plain and centred, whatever the cell fonts.
+// With a footer date, every page ends with the footer line (PrintFooter.h) below the
+// table: the program's printouts carry it, the library's variant does not.
 struct GridPrintingOptions {
     bool KeepOrientation = false;
     bool HeaderOnEveryPage = false;
     bool FixedDataRowFonts = false;
+    std::optional<std::string> FooterDate;
 };
 
 // Prints the whole grid as one document in the given paper style (1 portrait,
@@ -32,10 +36,17 @@ void WriteGridResultsToPrinter(const FlexGrid& grid, int paperStyle, PrinterSurf
 // middle 10/12 of the printable area on each axis.
 void SetUpThePrinterScale(const FlexGrid& grid, int rowsPerPage, PrinterSurface& printer);
 
+// The footer line in the bottom margin: the description at the grid's left edge, the page
+// number ending at its right edge, the description cut where the two would meet.
+void PrintTheFooter(const FlexGrid& grid, int rowsPerPage, const std::string& description, int page, int pages,
+                    PrinterSurface& printer);
+
 // The header rows in bold with their rules (first page only).
 void PrintTheFixedRows(const FlexGrid& grid, PrinterSurface& printer, UserPrompt& prompt);
 
 // Rules and texts of grid rows firstRow to lastRow, placed in the slots below the header.
+// In the program's own printing a column-0 text too wide for its column spreads over the
+// empty cells to its right, as a title in row 0 does, and no rule crosses it.
 void PrintTheRowsOfAPage(const FlexGrid& grid, int firstRow, int lastRow, PrinterSurface& printer,
                          UserPrompt& prompt, const GridPrintingOptions& options = {});
 

@@ -34,7 +34,7 @@ std::string FormatBlockAsClipboardText(const FlexGrid& grid, int row, int rowSel
             if (c != left) text += '\t';
             text += grid.TextMatrix(r, c);
         }
-        if (r != bottom) text += '\r';
+        if (r != bottom) text += '\n';
     }
     return text;
 }

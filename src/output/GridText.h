@@ -13,8 +13,8 @@ namespace quorvel {
 // cell adds nothing after its comma. Quotes inside a cell are written as they stand.
 std::string FormatGridAsCommaSeparatedText(const FlexGrid& grid);
 
-// The block between two corners (in either order): cells joined by tabs, rows by a lone
-// carriage return, nothing after the last row.
+// The block between two corners (in either order): cells joined by tabs, rows by a line
+// feed (the platform's line end, so that it pastes as rows), nothing after the last row.
 std::string FormatBlockAsClipboardText(const FlexGrid& grid, int row, int rowSel, int col, int colSel);
 
 }  // namespace quorvel

@@ -2,7 +2,9 @@
 
 #include <xlsxwriter.h>
 
+#include <algorithm>
 #include <cerrno>
+#include <cmath>
 #include <cstdlib>
 #include <exception>
 #include <filesystem>
@@ -14,11 +16,48 @@ namespace quorvel {
 namespace {
 
 constexpr const char* WorkbookFileName = "Coefficients.xlsx";
+constexpr const char* ExportFolderPrefix = "quorvel-export-";
+// Shows a number as the grid does: one digit, two decimals, the exponent.
+constexpr const char* NumberFormat = "0.00E+00";
+
+// A text that a spreadsheet reads as a number: an optional minus, digits with at most one
+// point, an optional exponent, and nothing else (no blanks, no words like "inf").
+bool ReadsAsNumber(const std::string& text, double& value) {
+    std::size_t at = 0;
+    const auto digits = [&] {
+        const std::size_t start = at;
+        while (at < text.size() && text[at] >= '0' && text[at] <= '9') ++at;
+        return at - start;
+    };
+    if (at < text.size() && text[at] == '-') ++at;
+    std::size_t mantissa = digits();
+    if (at < text.size() && text[at] == '.') {
+        ++at;
+        mantissa += digits();
+    }
+    if (mantissa == 0) return false;
+    if (at < text.size() && (text[at] == 'E' || text[at] == 'e')) {
+        ++at;
+        if (at < text.size() && (text[at] == '-' || text[at] == '+')) ++at;
+        if (digits() == 0) return false;
+    }
+    if (at != text.size()) return false;
+    char* end = nullptr;
+    value = std::strtod(text.c_str(), &end);
+    return std::isfinite(value);
+}
+
+// Characters as a spreadsheet counts them: UTF-8 continuation bytes are no character.
+std::size_t CharacterCount(const std::string& text) {
+    return static_cast<std::size_t>(std::count_if(text.begin(), text.end(), [](char byte) {
+        return (static_cast<unsigned char>(byte) & 0xC0U) != 0x80U;
+    }));
+}
 
 // A new folder of its own under the temporary directory, so that no earlier export is
 // ever overwritten.
 std::filesystem::path MakeExportFolder() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "quorvel-export-XXXXXX").string();
+    std::string pattern = (std::filesystem::temp_directory_path() / (std::string(ExportFolderPrefix) + "XXXXXX")).string();
     if (mkdtemp(pattern.data()) == nullptr)
         throw std::runtime_error("cannot create a folder for the workbook in " +
                                  std::filesystem::temp_directory_path().string() + ": " +
@@ -32,6 +71,8 @@ struct XlsxSpreadsheetApplication::Workbook {
     std::filesystem::path Folder;
     lxw_workbook* Book = nullptr;
     lxw_worksheet* Sheet = nullptr;
+    lxw_format* Number = nullptr;
+    std::size_t LongestFirstColumnText = 0;
 
     // Drops the unsaved workbook and its folder.
     void Discard() {
@@ -61,6 +102,8 @@ void XlsxSpreadsheetApplication::StartHidden() {
         workbook->Discard();
         throw std::runtime_error("cannot add a worksheet to the new workbook");
     }
+    workbook->Number = workbook_add_format(workbook->Book);
+    format_set_num_format(workbook->Number, NumberFormat);
     workbook_ = std::move(workbook);
 }
 
@@ -69,8 +112,15 @@ void XlsxSpreadsheetApplication::SetCellValue(int row, int col, const std::strin
     if (row < 1 || col < 1)
         throw std::out_of_range("cell (" + std::to_string(row) + ", " + std::to_string(col) +
                                 ") is outside the worksheet");
-    const lxw_error error = worksheet_write_string(workbook_->Sheet, static_cast<lxw_row_t>(row - 1),
-                                                   static_cast<lxw_col_t>(col - 1), text.c_str(), nullptr);
+    const auto sheetRow = static_cast<lxw_row_t>(row - 1);
+    const auto sheetCol = static_cast<lxw_col_t>(col - 1);
+    // As a spreadsheet program does with a value it is given: a text that reads as a number
+    // becomes that number, shown as the grid shows it; anything else stays text.
+    double number = 0;
+    const lxw_error error = ReadsAsNumber(text, number)
+                                ? worksheet_write_number(workbook_->Sheet, sheetRow, sheetCol, number, workbook_->Number)
+                                : worksheet_write_string(workbook_->Sheet, sheetRow, sheetCol, text.c_str(), nullptr);
+    if (col == 1) workbook_->LongestFirstColumnText = std::max(workbook_->LongestFirstColumnText, CharacterCount(text));
     if (error != LXW_NO_ERROR)
         throw std::runtime_error("cannot set cell (" + std::to_string(row) + ", " + std::to_string(col) +
                                  "): " + lxw_strerror(error));
@@ -79,6 +129,9 @@ void XlsxSpreadsheetApplication::SetCellValue(int row, int col, const std::strin
 void XlsxSpreadsheetApplication::MakeVisible() {
     if (!workbook_) throw std::logic_error("no workbook is open");
     const std::string path = (workbook_->Folder / WorkbookFileName).string();
+    // Column A holds the descriptions: wide enough for the longest (widths count characters).
+    if (workbook_->LongestFirstColumnText > 0)
+        worksheet_set_column(workbook_->Sheet, 0, 0, static_cast<double>(workbook_->LongestFirstColumnText) + 1, nullptr);
     // Closing writes the file and frees the workbook, whatever the outcome.
     const lxw_error error = workbook_close(workbook_->Book);
     workbook_->Book = nullptr;
@@ -91,6 +144,25 @@ void XlsxSpreadsheetApplication::MakeVisible() {
 void XlsxSpreadsheetApplication::Release() {
     if (workbook_) workbook_->Discard();
     workbook_.reset();
+}
+
+void RemoveEarlierExportFolders(std::chrono::seconds olderThan) {
+    namespace fs = std::filesystem;
+    std::error_code error;
+    const fs::path temporary = fs::temp_directory_path(error);
+    if (error) return;
+    const auto now = fs::file_time_type::clock::now();
+    for (fs::directory_iterator it(temporary, error), end; !error && it != end; it.increment(error)) {
+        const fs::path& folder = it->path();
+        if (folder.filename().string().rfind(ExportFolderPrefix, 0) != 0 || !it->is_directory(error)) continue;
+        const auto written = fs::last_write_time(folder, error);
+        if (error || now - written < olderThan) {
+            error.clear();
+            continue;
+        }
+        std::error_code ignored;  // a folder of another user stays, as it must
+        fs::remove_all(folder, ignored);
+    }
 }
 
 void ExportToExcel(const FlexGrid& grid, SpreadsheetApplication& application, UserPrompt& prompt) {

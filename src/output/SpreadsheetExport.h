@@ -2,6 +2,7 @@
 // Handing the whole grid to a spreadsheet program: a new workbook filled cell by cell
 // with the grid's texts, then shown to the user, who takes over from there.
 
+#include <chrono>
 #include <memory>
 #include <string>
 
@@ -32,7 +33,9 @@ public:
 };
 
 // The workbook is built in memory and, when made visible, saved as a new .xlsx file in a
-// folder of its own under the temporary directory and handed to the opener.
+// folder of its own under the temporary directory and handed to the opener. A value that
+// reads as a number is written as a number in the grid's 0.00E+00 look, any other as text;
+// column A is made as wide as its longest text.
 class XlsxSpreadsheetApplication : public SpreadsheetApplication {
 public:
     explicit XlsxSpreadsheetApplication(DocumentOpener& opener);
@@ -54,6 +57,10 @@ private:
     std::unique_ptr<Workbook> workbook_;
     std::string savedPath_;
 };
+
+// Removes the workbook folders of earlier exports that are older than the given age: the
+// spreadsheet program has long read them by then, and a fresh one is left alone.
+void RemoveEarlierExportFolders(std::chrono::seconds olderThan);
 
 // Every grid cell (r, c) to the sheet's cell (r + 1, c + 1), row by row, then the
 // workbook is shown. Any failure shows its cause in a message and ends the export.

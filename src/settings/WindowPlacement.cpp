@@ -8,10 +8,6 @@ namespace quorvel {
 
 namespace {
 
-bool Overlaps(const WindowRect& a, const WindowRect& b) {
-    return a.Left < b.Left + b.Width && b.Left < a.Left + a.Width && a.Top < b.Top + b.Height && b.Top < a.Top + a.Height;
-}
-
 // Distance between two rectangles (0 when they touch or overlap).
 double Gap(const WindowRect& a, const WindowRect& b) {
     const double dx = std::max({0.0, b.Left - (a.Left + a.Width), a.Left - (b.Left + b.Width)});
@@ -19,7 +15,50 @@ double Gap(const WindowRect& a, const WindowRect& b) {
     return std::hypot(dx, dy);
 }
 
+bool TopEdgeShowsOn(const WindowRect& window, const WindowRect& screen) {
+    return window.Top >= screen.Top && window.Top < screen.Top + screen.Height && window.Left < screen.Left + screen.Width &&
+           screen.Left < window.Left + window.Width;
+}
+
 }  // namespace
+
+WindowRect OuterGeometry(const WindowRect& inner, const FrameMargins& frame) {
+    return {inner.Left - frame.Left, inner.Top - frame.Top, inner.Width + frame.Left + frame.Right,
+            inner.Height + frame.Top + frame.Bottom};
+}
+
+WindowRect InnerGeometry(const WindowRect& outer, const FrameMargins& frame) {
+    return {outer.Left + frame.Left, outer.Top + frame.Top, outer.Width - frame.Left - frame.Right,
+            outer.Height - frame.Top - frame.Bottom};
+}
+
+StoredPlacement SensiblePlacement(const UserSettings& settings, const std::vector<WindowRect>& screens,
+                                  double minimumWidth, double minimumHeight) {
+    StoredPlacement placement = PlacementFromSettings(settings);
+    if (placement.Maximized) return placement;
+    const WindowRect& stored = placement.Geometry;
+    bool sensible = std::isfinite(stored.Left) && std::isfinite(stored.Top) && std::isfinite(stored.Width) &&
+                    std::isfinite(stored.Height) && stored.Width >= minimumWidth && stored.Height >= minimumHeight;
+    if (sensible && !screens.empty()) {
+        double left = screens.front().Left, top = screens.front().Top;
+        double right = left, bottom = top;
+        for (const auto& screen : screens) {
+            left = std::min(left, screen.Left);
+            top = std::min(top, screen.Top);
+            right = std::max(right, screen.Left + screen.Width);
+            bottom = std::max(bottom, screen.Top + screen.Height);
+        }
+        sensible = stored.Width <= right - left && stored.Height <= bottom - top;
+    }
+    if (!sensible) return {true, {}};
+    placement.Geometry = BringOntoNearestScreen(stored, screens);
+    return placement;
+}
+
+int UnitListIndex(int savedPosition, int unitCount) {
+    if (unitCount <= 0) return -1;
+    return savedPosition >= 1 && savedPosition <= unitCount ? savedPosition - 1 : 0;
+}
 
 StoredPlacement PlacementFromSettings(const UserSettings& settings) {
     StoredPlacement placement;
@@ -31,7 +70,7 @@ StoredPlacement PlacementFromSettings(const UserSettings& settings) {
 WindowRect BringOntoNearestScreen(const WindowRect& window, const std::vector<WindowRect>& screens) {
     if (screens.empty()) return window;
     for (const auto& screen : screens)
-        if (Overlaps(window, screen)) return window;
+        if (TopEdgeShowsOn(window, screen)) return window;
     const WindowRect* nearest = &screens.front();
     double best = std::numeric_limits<double>::max();
     for (const auto& screen : screens) {

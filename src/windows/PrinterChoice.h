@@ -18,7 +18,12 @@ public:
     virtual void SelectPrinter(const std::string& name) = 0;
 };
 
-// The system's printers (Qt's printer list) and the application's QPrinter.
+// The choice that prints into a PDF file, listed after the system's printers: where no
+// printer is installed it is the only one, and Print then asks for the file.
+inline constexpr const char* PdfPrinterName = "Print to PDF";
+
+// The system's printers (Qt's printer list) and the application's QPrinter, with the PDF
+// file as one more choice; it is the current one while no printer is chosen.
 class QtPrinterChoice : public PrinterChoice {
 public:
     explicit QtPrinterChoice(QPrinter& printer) : printer_(printer) {}
@@ -28,6 +33,7 @@ public:
 
 private:
     QPrinter& printer_;
+    bool pdfChosen_ = false;
 };
 
 }  // namespace quorvel

@@ -13,8 +13,11 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
+#include <QStatusBar>
 #include <QTest>
 #include <QTimer>
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 
@@ -23,6 +26,7 @@
 #include "FileSizeLimit.h"
 #include "FixtureDatabase.h"
 #include "HelpWindow.h"
+#include "PrinterChoice.h"
 #include "ResultGridView.h"
 #include "frmPrimarySelectionForm.h"
 
@@ -110,23 +114,24 @@ TEST_F(MainWindowTest, WithoutUserIniTheWindowOpensMaximizedOnTheFirstNuclidesIn
     EXPECT_FALSE(fs::exists(IniPath())) << "start-up writes nothing";
 }
 
-TEST_F(MainWindowTest, AnEmptyUserIniGivesANormalWindowAndTheFirstUnits) {
+TEST_F(MainWindowTest, AnEmptyUserIniIsNoWindowGeometryAndOpensMaximizedOnTheFirstUnits) {
     WriteIni("");
     ASSERT_TRUE(Start());
-    EXPECT_FALSE(form_->windowState() & Qt::WindowMaximized);
+    EXPECT_TRUE(form_->windowState() & Qt::WindowMaximized);
     EXPECT_EQ(Units()->currentIndex(), 0);
     EXPECT_FALSE(Child<QCheckBox>("chkCompactDatabase")->isChecked());
     for (int category = 1; category <= 4; ++category) EXPECT_EQ(form_->SavedDoseUnit(category), 0);
 }
 
 TEST_F(MainWindowTest, StateZeroPlacesTheWindowAsStoredAndRestoresUnitsAndTheCheckBox) {
-    WriteIni("0\r\n4320\r\n7200\r\n1440\r\n720\r\n3\r\n0\r\n0\r\n0\r\n2\r\n0\r\n0\r\n0\r\n1\r\n");
+    WriteIni("0\r\n8100\r\n11700\r\n1440\r\n720\r\n3\r\n0\r\n0\r\n0\r\n2\r\n0\r\n0\r\n0\r\n1\r\n");
     ASSERT_TRUE(Start());
     const double dpiX = form_->logicalDpiX();
     const double dpiY = form_->logicalDpiY();
     EXPECT_FALSE(form_->windowState() & Qt::WindowMaximized);
-    EXPECT_EQ(form_->size(), QSize(qRound(7200 * dpiX / 1440), qRound(4320 * dpiY / 1440)));
-    EXPECT_EQ(form_->pos(), QPoint(qRound(1440 * dpiX / 1440), qRound(720 * dpiY / 1440)));
+    EXPECT_EQ(form_->frameGeometry(), QRect(qRound(1440 * dpiX / 1440), qRound(720 * dpiY / 1440),
+                                            qRound(11700 * dpiX / 1440), qRound(8100 * dpiY / 1440)))
+        << "the whole window, frame included";
     EXPECT_EQ(Units()->currentText(), "per pCi");
     EXPECT_EQ(form_->SavedDoseUnit(1), 3);
     EXPECT_TRUE(Child<QCheckBox>("chkCompactDatabase")->isChecked());
@@ -139,19 +144,33 @@ TEST_F(MainWindowTest, StateOneOpensMaximizedNotMinimized) {
     EXPECT_FALSE(form_->windowState() & Qt::WindowMinimized);
 }
 
-TEST_F(MainWindowTest, ADamagedUserIniCountsItsUnreadableValuesAsZero) {
-    WriteIni("normal\r\n\r\nbig\r\n0\r\n0\r\n1\r\n2\r\nx\r\n");
-    ASSERT_TRUE(Start());
-    EXPECT_TRUE(desktop_.Prompt.Messages.empty());
-    EXPECT_FALSE(form_->windowState() & Qt::WindowMaximized);
-    EXPECT_EQ(form_->SavedDoseUnit(1), 1);
-    EXPECT_EQ(form_->SavedDoseUnit(2), 2);
-    EXPECT_EQ(form_->SavedDoseUnit(3), 0);
-    EXPECT_EQ(Units()->currentIndex(), 0);
+TEST_F(MainWindowTest, ADamagedUserIniIsJudgedLineByLine) {
+    struct Case {
+        const char* Name;
+        std::string Content;
+        bool Maximized;
+    };
+    const std::string units = "1\r\n2\r\nx\r\n0\r\n9\r\n-3\r\n0\r\n0\r\n1\r\n";
+    for (const Case& c : {Case{"words", "normal\r\n\r\nbig\r\n0\r\n0\r\n" + units, true},
+                          Case{"binary", std::string("\0\xff\x13\r\n\x89PNG\r\n\0\0\r\n\1\r\n\2\r\n", 21) + units, true},
+                          Case{"huge", "0\r\n491505\r\n14160\r\n0\r\n0\r\n" + units, true},
+                          Case{"sound", "0\r\n8100\r\n11700\r\n0\r\n0\r\n" + units, false}}) {
+        SCOPED_TRACE(c.Name);
+        WriteIni(c.Content);
+        ASSERT_TRUE(Start());
+        EXPECT_TRUE(desktop_.Prompt.Messages.empty());
+        EXPECT_EQ(bool(form_->windowState() & Qt::WindowMaximized), c.Maximized);
+        EXPECT_EQ(form_->SavedDoseUnit(1), 1);
+        EXPECT_EQ(form_->SavedDoseUnit(2), 2);
+        EXPECT_EQ(form_->SavedDoseUnit(3), 0);
+        EXPECT_EQ(Units()->currentIndex(), 0) << "risk position 9 is beyond the list: the first unit";
+        EXPECT_TRUE(Child<QCheckBox>("chkCompactDatabase")->isChecked());
+        form_.reset();
+    }
 }
 
 TEST_F(MainWindowTest, AGeometryOffEveryScreenIsBroughtBack) {
-    WriteIni("0\r\n4320\r\n7200\r\n900000\r\n-900000\r\n");
+    WriteIni("0\r\n8100\r\n11700\r\n900000\r\n-900000\r\n");
     ASSERT_TRUE(Start());
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
     EXPECT_TRUE(screen.intersects(QRect(form_->pos(), form_->size())));
@@ -287,13 +306,6 @@ TEST_F(MainWindowTest, AUnitIsRememberedOnlyWhenARequestIsMadeWithIt) {
     EXPECT_EQ(form_->SavedDoseUnit(1), 3);
 }
 
-TEST_F(MainWindowTest, ARememberedPositionBeyondTheListSelectsTheLastUnit) {
-    WriteIni("0\r\n4320\r\n7200\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n9\r\n0\r\n0\r\n0\r\n0\r\n");
-    ASSERT_TRUE(Start());
-    EXPECT_EQ(Units()->currentText(), "per pCi");
-    EXPECT_EQ(form_->SavedRiskUnit(1), 2) << "the first request used it";
-}
-
 TEST_F(MainWindowTest, ACategoryWithoutUnitsDisablesGoInsteadOfRequestingPositionZero) {
     fixture_.Execute("DROP TABLE \"Dose Units\"");
     fixture_.CreateUnitTable("Dose Units", {{{"Sv/Bq", 1}}, {{"Sv m3/(Bq s)", 1}}, {}, {{"Sv m3/(Bq s)", 1}}});
@@ -353,34 +365,80 @@ TEST_F(MainWindowTest, AFailedRequestNamesTheCauseKeepsThePreviousTableStaleAndT
     EXPECT_EQ(desktop_.Prompt.Messages.size(), 1U);
 }
 
-TEST_F(MainWindowTest, TheControlsStandAtTheirDesignPlacesAndTheGridFollowsTheWindow) {
-    WriteIni("0\r\n8400\r\n14160\r\n0\r\n0\r\n");
+// Where a widget stands in the window's inner area.
+QRect InWindow(const QWidget* widget, const QWidget* window) {
+    return QRect(widget->mapTo(window, QPoint(0, 0)), widget->size());
+}
+
+TEST_F(MainWindowTest, TheGridFillsTheWindowBelowTheListAndEveryControlShowsWholeDownToTheMinimumSize) {
+    WriteIni("0\r\n8100\r\n11700\r\n0\r\n0\r\n");
     ASSERT_TRUE(Start());
-    const double dpi = form_->logicalDpiX();
-    const QRect list = List()->geometry();
-    EXPECT_EQ(list.width(), qRound(6120 * dpi / 1440));
-    EXPECT_EQ(list.left(), qRound(255 * dpi / 1440));
-    EXPECT_EQ(Go()->width(), qRound(1695 * dpi / 1440));
     form_->show();
-    form_->resize(1000, 700);
+    QWidget* area = form_->centralWidget();
+    const std::vector<const char*> controls = {"Label2_1", "txtSelectedNuclide", "Label2_0", "lstNuclides", "Frame2",
+                                               "Frame1", "fraExternaltype", "Label2_2", "Combo1", "cmdGO",
+                                               "chkCompactDatabase"};
+    const std::vector<const char*> texts = {"optType0", "optType1", "optCoefficients0", "optCoefficients1",
+                                            "optCoefficients2", "optExternalType0", "optExternalType1",
+                                            "optExternalType2", "Label2_1", "Label2_2", "cmdGO", "chkCompactDatabase"};
+    for (const QSize size : {QSize(1200, 900), QSize(200, 150)}) {
+        SCOPED_TRACE(size.width());
+        form_->resize(size);
+        QCoreApplication::processEvents();
+        EXPECT_GE(form_->width(), form_->minimumSizeHint().width());
+        EXPECT_GE(form_->height(), form_->minimumSizeHint().height());
+        const QRect list = InWindow(List(), area);
+        const QRect grid = InWindow(form_->GridView(), area);
+        EXPECT_EQ(grid.left(), list.left());
+        EXPECT_EQ(grid.right() + 1, area->width()) << "the grid reaches the right edge";
+        EXPECT_EQ(grid.bottom() + 1, area->height()) << "and the status bar";
+        EXPECT_GT(grid.top(), list.bottom());
+        for (const char* name : texts) {
+            const QWidget* control = Child<QWidget>(name);
+            EXPECT_GE(control->width(), control->sizeHint().width()) << name << " is cut";
+            EXPECT_GE(control->height(), control->sizeHint().height()) << name << " is cut";
+            EXPECT_TRUE(control->parentWidget()->rect().contains(control->geometry())) << name;
+        }
+        for (std::size_t i = 0; i < controls.size(); ++i) {
+            const QRect one = InWindow(Child<QWidget>(controls[i]), area);
+            EXPECT_TRUE(area->rect().contains(one)) << controls[i];
+            for (std::size_t j = i + 1; j < controls.size(); ++j)
+                EXPECT_FALSE(one.intersects(InWindow(Child<QWidget>(controls[j]), area))) << controls[i] << " " << controls[j];
+        }
+    }
+}
+
+TEST_F(MainWindowTest, AtTheDesignSizeTheControlsKeepTheDesignArrangement) {
+    WriteIni("0\r\n8100\r\n11700\r\n0\r\n0\r\n");
+    ASSERT_TRUE(Start());
+    form_->show();
+    const double dpi = form_->logicalDpiX();
+    form_->resize(qRound(14160 * dpi / 1440), qRound(8400 * dpi / 1440));
     QCoreApplication::processEvents();
     QWidget* area = form_->centralWidget();
-    const QRect grid = form_->GridView()->geometry();
-    EXPECT_EQ(grid.left(), list.left());
-    EXPECT_EQ(grid.right() + 1, area->width());
-    EXPECT_EQ(grid.top(), qRound(list.top() + list.height() * 1.05));
-    EXPECT_EQ(grid.bottom() + 1, area->height());
-    form_->resize(120, 90);
-    QCoreApplication::processEvents();
-    EXPECT_GE(form_->GridView()->width(), 0);
-    EXPECT_GE(form_->GridView()->height(), 0);
+    const auto at = [&](const char* name) { return InWindow(Child<QWidget>(name), area); };
+    // Left to right: the nuclide column, then the frames Coefficient, Pathway, External Type,
+    // then the check box; the units and GO below the frames.
+    EXPECT_LT(at("lstNuclides").right(), at("Frame2").left());
+    EXPECT_LT(at("Frame2").right(), at("Frame1").left() + 1);
+    EXPECT_LT(at("Frame1").right(), at("fraExternaltype").left() + 1);
+    EXPECT_LT(at("fraExternaltype").right(), at("chkCompactDatabase").left());
+    EXPECT_GT(at("Combo1").top(), at("Frame1").bottom());
+    EXPECT_LT(at("Combo1").right(), at("cmdGO").left());
+    EXPECT_LT(at("Label2_1").bottom(), at("txtSelectedNuclide").top() + 1);
+    EXPECT_LT(at("Label2_0").bottom(), at("lstNuclides").top() + 1);
+    // The grid begins below the list about where the design has it (Qt's option buttons
+    // stand a little taller than the design's).
+    EXPECT_NEAR(InWindow(form_->GridView(), area).top(), (2523 - 420) * dpi / 1440, 40);
+    if (form_->width() < qRound(14160 * dpi / 1440)) GTEST_SKIP() << "the screen is narrower than the design width";
+    EXPECT_NEAR(at("lstNuclides").width(), 6120 * dpi / 1440, 612 * dpi / 1440) << "the design's list, to a tenth";
 }
 
 // Shutdown.
 
 TEST_F(MainWindowTest, ClosingTheWindowWritesUserIniByteForByteAndEnds) {
     ASSERT_TRUE(Start());
-    WriteIni("0\r\n4320\r\n7200\r\n1440\r\n720\r\n");
+    WriteIni("0\r\n8100\r\n11700\r\n1440\r\n720\r\n");
     form_.reset();
     ASSERT_TRUE(Start());
     ASSERT_EQ(form_->logicalDpiX(), 96) << "the expected twips below assume 96 dots per inch";
@@ -391,7 +449,7 @@ TEST_F(MainWindowTest, ClosingTheWindowWritesUserIniByteForByteAndEnds) {
     Child<QCheckBox>("chkCompactDatabase")->setChecked(true);
     form_->close();
     EXPECT_EQ(desktop_.End.Codes, (std::vector<int>{0}));
-    EXPECT_EQ(ReadBytes(IniPath()), "0\r\n4320\r\n7200\r\n1440\r\n720\r\n2\r\n0\r\n0\r\n0\r\n1\r\n0\r\n0\r\n0\r\n1\r\n");
+    EXPECT_EQ(ReadBytes(IniPath()), "0\r\n8100\r\n11700\r\n1440\r\n720\r\n2\r\n0\r\n0\r\n0\r\n1\r\n0\r\n0\r\n0\r\n1\r\n");
     EXPECT_EQ(form_->StatusText(), "") << "the compaction on exit ran to its end";
     EXPECT_TRUE(fs::exists(fixture_.Path()));
 }
@@ -467,9 +525,10 @@ TEST_F(MainWindowTest, AnExportThatCannotBeWrittenIsReportedAndTheTableStays) {
     }
     EXPECT_TRUE(fs::is_empty(readOnly));
     fs::permissions(readOnly, fs::perms::owner_all);
+    const std::string fixed = "Error writing to the output file.  Make sure the file is not in use by another application.\n";
     EXPECT_EQ(desktop_.Prompt.Messages,
-              std::vector<std::string>(3, "Error writing to the output file.  Make sure the file is not in use by another "
-                                          "application."));
+              (std::vector<std::string>{fixed + "No space left on device", fixed + "No such file or directory",
+                                        fixed + "Permission denied"}));
     EXPECT_EQ(form_->MSFlexGrid1().Rows(), before.Rows());
     EXPECT_EQ(form_->MSFlexGrid1().TextMatrix(1, 0), before.TextMatrix(1, 0));
     EXPECT_TRUE(form_->GridIsCurrent());
@@ -494,6 +553,62 @@ TEST_F(MainWindowTest, CopyComesFromTheToolbarAndFromCtrlCButNotCtrlV) {
     EXPECT_EQ(desktop_.Clipboard.Text, "(None Available)");
     QTest::keyRelease(view, Qt::Key_Control);
     form_->Toolbar1ButtonClick("Unknown");
+}
+
+TEST_F(MainWindowTest, ToolbarCopyWithoutASelectionCopiesTheWholeTableOneLineARow) {
+    fixture_.AddIngestionRiskRecord("Co-60", "Water", FieldValue(), "0.1",
+                                    {"Esophagus", 1e-10, 2e-10, 3e-10, 4e-10, 5e-10, 6e-10, 7e-10, 8e-10, 9e-10, 1e-9}, 1);
+    ASSERT_TRUE(Start());
+    Nuclide()->setText("Co-60");
+    Go()->click();
+    const FlexGrid& grid = form_->MSFlexGrid1();
+    ASSERT_GT(grid.Rows(), 3);
+    form_->Toolbar1ButtonClick("CopyToClipboard");
+    const std::string& text = desktop_.Clipboard.Text;
+    EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), grid.Rows() - 1);
+    EXPECT_EQ(text.find('\r'), std::string::npos);
+    EXPECT_EQ(text.substr(0, text.find('\t')), grid.TextMatrix(0, 0));
+    EXPECT_TRUE(text.ends_with(grid.TextMatrix(grid.Rows() - 1, grid.Cols() - 1)));
+}
+
+TEST_F(MainWindowTest, ANewTableShowsFromItsTopLeftCellAndLongTextsShowAsTooltips) {
+    fixture_.AddIngestionRiskRecord("Co-60", "Water", FieldValue(), "0.1",
+                                    {"Esophagus", 1e-10, 2e-10, 3e-10, 4e-10, 5e-10, 6e-10, 7e-10, 8e-10, 9e-10, 1e-9}, 1);
+    ASSERT_TRUE(Start());
+    form_->show();
+    form_->resize(200, 150);  // its minimum: the table needs scrolling
+    Nuclide()->setText("Co-60");
+    Go()->click();
+    QCoreApplication::processEvents();
+    ResultGridView* view = form_->GridView();
+    ASSERT_GT(view->verticalScrollBar()->maximum(), 0);
+    view->verticalScrollBar()->setValue(view->verticalScrollBar()->maximum());
+    view->horizontalScrollBar()->setValue(view->horizontalScrollBar()->maximum());
+    Go()->click();
+    EXPECT_EQ(view->verticalScrollBar()->value(), 0);
+    EXPECT_EQ(view->horizontalScrollBar()->value(), 0);
+
+    const QModelIndex title = view->model()->index(0, 0);
+    ASSERT_FALSE(form_->MSFlexGrid1().TextMatrix(0, 0).empty());
+    view->setColumnWidth(0, 12);
+    EXPECT_TRUE(view->TextIsCut(title));
+    view->setColumnWidth(0, 2000);
+    EXPECT_FALSE(view->TextIsCut(title));
+}
+
+TEST_F(MainWindowTest, DraggingAColumnEdgeWidensItOnScreenOnly) {
+    ASSERT_TRUE(Start());
+    form_->show();
+    ResultGridView* view = form_->GridView();
+    const int before = view->columnWidth(0);
+    const int modelWidth = form_->MSFlexGrid1().ColWidth(0);
+    const int edge = view->columnViewportPosition(0) + before;
+    const int y = view->rowViewportPosition(0) + 2;
+    QTest::mousePress(view->viewport(), Qt::LeftButton, {}, QPoint(edge, y));
+    QTest::mouseMove(view->viewport(), QPoint(edge + 40, y));
+    QTest::mouseRelease(view->viewport(), Qt::LeftButton, {}, QPoint(edge + 40, y));
+    EXPECT_EQ(view->columnWidth(0), before + 40);
+    EXPECT_EQ(form_->MSFlexGrid1().ColWidth(0), modelWidth) << "printing and export keep the built widths";
 }
 
 TEST_F(MainWindowTest, PageSetupOkKeepsTheChosenPaperStyleAndCancelKeepsTheOldOne) {
@@ -523,6 +638,7 @@ TEST_F(MainWindowTest, CompactDatabaseShowsItsStatusTextsAndKeepsAUsableDatabase
     ASSERT_TRUE(Start());
     Child<QAction>("Tools_CompactDatabase")->trigger();
     EXPECT_EQ(form_->StatusText(), "");
+    EXPECT_EQ(form_->statusBar()->currentMessage(), "DONE Compacting Database . . .") << "the last text stays to be read";
     Go()->click();
     EXPECT_TRUE(form_->GridIsCurrent());
     EXPECT_TRUE(desktop_.Prompt.Messages.empty());
@@ -534,6 +650,14 @@ TEST_F(MainWindowTest, PrintWithoutAnyPrinterSaysSoAndPointsToPdf) {
     Child<QAction>("mnuPrint")->trigger();
     EXPECT_EQ(desktop_.Prompt.Messages,
               (std::vector<std::string>(2, "No printer is installed.  Use File > Print to PDF . . . to print the table to a file.")));
+
+    desktop_.Printers.Names = {PdfPrinterName};
+    desktop_.Printers.Current = PdfPrinterName;
+    const fs::path pdf = fixture_.Folder() / "printed.pdf";
+    desktop_.Files.Answers = {pdf.string()};
+    Child<QAction>("mnuPrint")->trigger();
+    EXPECT_EQ(desktop_.Files.Asked.size(), 1U) << "printing to the PDF file asks for its name";
+    EXPECT_EQ(ReadBytes(pdf).substr(0, 5), "%PDF-");
 }
 
 TEST_F(MainWindowTest, PrintToPdfWritesTheTableToTheChosenFile) {

@@ -3,12 +3,15 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <sstream>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "CoefficientDispatcher.h"
+#include "PrinterSurface.h"
 #include "Database.h"
 #include "FixtureDatabase.h"
 #include "FlexGrid.h"
@@ -114,6 +117,8 @@ TEST_P(CommandLineOutputTest, CsvIsTheTextExportAndTsvTheClipboardTextOfTheSameT
     const ViewerRun tsv = RunViewer(Arguments("tsv"));
     EXPECT_EQ(tsv.Code, 0) << tsv.Err;
     EXPECT_EQ(tsv.Out, quorvel::FormatBlockAsClipboardText(grid, 0, grid.Rows() - 1, 0, grid.Cols() - 1) + "\n");
+    EXPECT_EQ(std::count(tsv.Out.begin(), tsv.Out.end(), '\n'), grid.Rows()) << "one line a row";
+    EXPECT_EQ(tsv.Out.find('\r'), std::string::npos);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -224,6 +229,40 @@ TEST_F(CommandLineViewerTest, DefaultDatabaseLiesInTheApplicationDirectoryAndIsN
     EXPECT_FALSE(std::filesystem::exists(empty.Path() / "DoseAndRisk.mdb"));
 }
 
+TEST_F(CommandLineViewerTest, PdfIsPrintedByTheBackendInLandscapeUnlessPortrait) {
+    struct Call {
+        int PaperStyle;
+        std::string Path;
+        std::string Table;
+    };
+    std::vector<Call> calls;
+    quorvel::CommandLineBackends backends;
+    backends.PrintGridToPdf = [&calls](const FlexGrid& grid, int paperStyle, const std::string& path, quorvel::UserPrompt&) {
+        calls.push_back({paperStyle, path, quorvel::FormatGridAsCommaSeparatedText(grid)});
+        return true;
+    };
+    const auto run = [&](std::vector<std::string> arguments) {
+        std::vector<const char*> argv = {"quorvel-cli", "--database", db.Path().c_str(), "--nuclide", "Co-60"};
+        for (const auto& argument : arguments) argv.push_back(argument.c_str());
+        std::ostringstream out, err;
+        const int code = quorvel::RunCommandLineViewer(static_cast<int>(argv.size()), argv.data(), "/nonexistent", out, err, backends);
+        EXPECT_EQ(err.str(), "");
+        EXPECT_EQ(out.str(), "");
+        return code;
+    };
+    EXPECT_EQ(run({"--format", "pdf", "--output", "table.pdf"}), 0);
+    EXPECT_EQ(run({"--format", "pdf", "--output", "portrait.pdf", "--portrait", "--type", "risk"}), 0);
+    ASSERT_EQ(calls.size(), 2U);
+    EXPECT_EQ(calls[0].PaperStyle, quorvel::LandscapePaperStyle);
+    EXPECT_EQ(calls[0].Path, "table.pdf");
+    EXPECT_EQ(calls[0].Table, RunViewer({"--database", db.Path(), "--nuclide", "Co-60", "--format", "csv"}).Out);
+    EXPECT_EQ(calls[1].PaperStyle, quorvel::PortraitPaperStyle);
+
+    const ViewerRun without = RunViewer({"--database", db.Path(), "--format", "pdf", "--output", "table.pdf"});
+    ExpectOneLineFailure(without, 2);
+    EXPECT_EQ(without.Err, "quorvel-cli: PDF output is not available in this build\n");
+}
+
 // ---------------------------------------------------------------------------------------
 // Failures
 
@@ -245,7 +284,9 @@ INSTANTIATE_TEST_SUITE_P(Arguments, BadUsageTest,
                                            Args{"--type", "dose", "--unit", "4"},
                                            Args{"--type", "risk", "--pathway", "external", "--geometry",
                                                      "ground-plane", "--unit", "2"},
-                                           Args{"--list-nuclides", "--list-units"}, Args{"stray"}));
+                                           Args{"--list-nuclides", "--list-units"}, Args{"stray"},
+                                           Args{"--format", "pdf"}, Args{"--format", "csv", "--output", "t.csv"},
+                                           Args{"--portrait"}));
 
 TEST(CommandLineDatabaseErrorTest, MissingCoefficientTableIsNamedInTheMessage) {
     FixtureDatabase db;

@@ -60,7 +60,7 @@ TEST_F(InstalledSettingsTest, AReadOnlyApplicationDirectoryKeepsTheSettingsInThe
     EXPECT_EQ(ReadBytes(InConfig()).substr(0, 3), "2\r\n") << "maximized";
 
     // The next start reads what the last one wrote there.
-    std::ofstream(InConfig(), std::ios::binary) << "0\r\n4320\r\n7200\r\n1440\r\n720\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n1\r\n";
+    std::ofstream(InConfig(), std::ios::binary) << "0\r\n8100\r\n11700\r\n1440\r\n720\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n1\r\n";
     form_.reset();
     ASSERT_TRUE(Start(false));
     EXPECT_FALSE(form_->isMaximized());
@@ -68,7 +68,7 @@ TEST_F(InstalledSettingsTest, AReadOnlyApplicationDirectoryKeepsTheSettingsInThe
     form_->findChild<QCheckBox*>("chkCompactDatabase")->setChecked(false);
     form_->close();
     // The first request (ingestion risk) remembered its unit; the check box is off now.
-    EXPECT_EQ(ReadBytes(InConfig()), "0\r\n4320\r\n7200\r\n1440\r\n720\r\n0\r\n0\r\n0\r\n0\r\n1\r\n0\r\n0\r\n0\r\n0\r\n");
+    EXPECT_EQ(ReadBytes(InConfig()), "0\r\n8100\r\n11700\r\n1440\r\n720\r\n0\r\n0\r\n0\r\n0\r\n1\r\n0\r\n0\r\n0\r\n0\r\n");
     EXPECT_TRUE(desktop_.Prompt.Messages.empty() && desktop_.Prompt.Questions.empty());
 }
 

@@ -50,7 +50,7 @@ protected:
 
 TEST_F(GridCopyPasteTest, ToolbarCopiesTheBlockWithTabsAndLoneCarriageReturns) {
     copier_.CopyContentsFromToolbarClick(1, 2, 1, 3);
-    EXPECT_EQ(clipboard_.Calls, (std::vector<std::string>{"clear", "text r1c1\t\tr1c3\rr2c1\tr2c2\t1.2E-05"}));
+    EXPECT_EQ(clipboard_.Calls, (std::vector<std::string>{"clear", "text r1c1\t\tr1c3\nr2c1\tr2c2\t1.2E-05"}));
     EXPECT_TRUE(prompt_.Messages.empty());
 }
 
@@ -58,7 +58,7 @@ TEST_F(GridCopyPasteTest, CtrlThenCCopiesUntilCtrlIsReleased) {
     copier_.KeyDownResponse(Ctrl, 0, 0, 0, 0);
     EXPECT_TRUE(clipboard_.Calls.empty());
     copier_.KeyDownResponse(C, 0, 1, 0, 0);
-    EXPECT_EQ(clipboard_.Calls, (std::vector<std::string>{"clear", "text r0c0\rr1c0"}));
+    EXPECT_EQ(clipboard_.Calls, (std::vector<std::string>{"clear", "text r0c0\nr1c0"}));
     copier_.KeyUpResponse(C);
     copier_.KeyDownResponse(C, 3, 3, 4, 4);  // Ctrl still held
     EXPECT_EQ(clipboard_.Calls.size(), 4U);

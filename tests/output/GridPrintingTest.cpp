@@ -9,6 +9,7 @@
 #include "FlexGrid.h"
 #include "GridPrinting.h"
 #include "OutputTestSupport.h"
+#include "PrintFooter.h"
 #include "RecordingPrinterSurface.h"
 
 namespace {
@@ -164,6 +165,98 @@ TEST_F(GridPrintingTest, HeaderOnlyGridPrintsNothing) {
     RecordingPrinterSurface other;
     WriteGridResultsToPrinter(FlexGrid(0, 0), 1, other, prompt_);
     EXPECT_EQ(other.Log, (Texts{"orientation 1", "end document"}));
+}
+
+// ---------------------------------------------------------------------------------------
+// The footer line on every page
+
+// A result grid as the builders lay it out: a title block in column 0, an empty row, the
+// column headings, then data rows.
+FlexGrid TitledTable(const std::vector<std::string>& titleBlock, int dataRows) {
+    const int headingRow = static_cast<int>(titleBlock.size()) + 1;
+    FlexGrid grid(headingRow + 1 + dataRows, 3);
+    grid.SetFixedRows(1);
+    for (int c = 0; c < 3; ++c) grid.SetColWidth(c, 4000);
+    for (std::size_t r = 0; r < titleBlock.size(); ++r) grid.SetTextMatrix(static_cast<int>(r), 0, titleBlock[r]);
+    grid.SetTextMatrix(headingRow, 0, "Description");
+    grid.SetTextMatrix(headingRow, 1, "Adult");
+    for (int r = headingRow + 1; r < grid.Rows(); ++r) {
+        grid.SetTextMatrix(r, 0, "Lungs");
+        grid.SetTextMatrix(r, 1, "1.27E-08");
+    }
+    return grid;
+}
+
+TEST_F(GridPrintingTest, EveryPageEndsWithTheTablesFooterAndItsPageNumber) {
+    const std::vector<std::string> block = {"Ingestion Dose Coefficients", "Cs-137, T1/2 = 30.1671 y", "Units = Sv/Bq",
+                                            "f1 = 1; FGR-13 organ doses (Cs.def)"};
+    const FlexGrid grid = TitledTable(block, 60);  // 66 rows below the fixed one: three pages
+    quorvel::GridPrintingOptions options;
+    options.FooterDate = "2026-12-07";
+    WriteGridResultsToPrinter(grid, 2, printer_, prompt_, options);
+    ASSERT_EQ(printer_.SentDocuments.size(), 1U);
+    const auto& pages = printer_.SentDocuments[0];
+    ASSERT_EQ(pages.size(), 3U);
+    const double bandBottom = grid.RowPos(0) + 32.0 * grid.RowHeight(0);
+    for (std::size_t p = 0; p < pages.size(); ++p) {
+        SCOPED_TRACE(p + 1);
+        std::vector<quorvel::testing::PrintedText> footer;
+        for (const auto& text : pages[p].Texts)
+            if (text.Y > bandBottom) footer.push_back(text);
+        ASSERT_EQ(footer.size(), 2U);
+        EXPECT_EQ(footer[0].Text, "Page " + std::to_string(p + 1) + " of 3");
+        EXPECT_DOUBLE_EQ(footer[0].X + footer[0].Text.size() * 82.5, 3 * 4000) << "ends at the grid's right edge";
+        const std::string& line = footer[1].Text;
+        for (const std::string& part : {std::string("Ingestion Dose Coefficients"), std::string("Cs-137"),
+                                        std::string("Units = Sv/Bq"), std::string("FGR-13 organ doses (Cs.def)"),
+                                        std::string("2026-12-07")})
+            EXPECT_NE(line.find(part), std::string::npos) << part << " in " << line;
+        EXPECT_EQ(line.find("30.1671"), std::string::npos) << "the nuclide without its half-life";
+        EXPECT_DOUBLE_EQ(footer[1].X, 0);
+        EXPECT_LT(footer[1].Y + 24 * 8.25, bandBottom + 0.1 * 32 * grid.RowHeight(0)) << "inside the bottom margin";
+    }
+    RecordingPrinterSurface withoutDate;
+    WriteGridResultsToPrinter(grid, 2, withoutDate, prompt_);
+    for (const auto& text : withoutDate.SentDocuments.at(0).at(0).Texts) EXPECT_LE(text.Y, bandBottom);
+}
+
+TEST(PrintFooterTest, TheSourceIsThePublicationTheTitleBlockNames) {
+    const FlexGrid external = TitledTable({"Soil Layer Dose Coefficients", "Co-60, T1/2 = 5.2713 y (FGR-12 Table III.7)",
+                                           "Units = Sv m3/(Bq s)"}, 1);
+    const std::string line = quorvel::FooterDescription(external, "today");
+    EXPECT_NE(line.find("FGR-12 Table III.7"), std::string::npos) << line;
+    EXPECT_EQ(line.find("(FGR-12"), std::string::npos) << line;
+    EXPECT_EQ(line.find("Table III.7)"), std::string::npos) << line;
+    const FlexGrid icrp = TitledTable({"Ingestion Dose Coefficients", "Na-22, T1/2 = 2.6019 y", "Units = Sv/Bq",
+                                       "f1 = 1; ICRP-72 effective dose only"}, 1);
+    EXPECT_NE(quorvel::FooterDescription(icrp, "today").find("ICRP-72 effective dose only"), std::string::npos);
+    FlexGrid none(2, 1);
+    none.SetTextMatrix(1, 0, "(None Available)");
+    EXPECT_EQ(quorvel::FooterDescription(none, "today"), "today") << "an empty-result grid names no table";
+}
+
+TEST_F(GridPrintingTest, AColumnZeroTextTooWideSpreadsOverEmptyCellsAndNoRuleCrossesIt) {
+    const std::string wide = "Type F, AMAD 1 um, f1 = 1; FGR-13 organ doses";  // 45 x 82.5 = 3712.5
+    FlexGrid grid = quorvel::testing::TableWithDataRows(3, {"Description", "Adult", "Child"});
+    for (int c = 0; c < 3; ++c) grid.SetColWidth(c, 1500);
+    grid.SetTextMatrix(1, 0, wide);
+    grid.SetTextMatrix(1, 1, "");
+    grid.SetTextMatrix(2, 0, wide);  // its neighbour holds a value: cut as before
+    Print(grid);
+    Texts columnZero;
+    for (const auto& text : FirstPage().Texts)
+        if (text.X < 100 && !text.Bold) columnZero.push_back(text.Text);
+    ASSERT_EQ(columnZero.size(), 3U);
+    EXPECT_EQ(columnZero[0], wide);
+    EXPECT_LT(columnZero[1].size(), wide.size());
+    const double slotTop = grid.RowPos(1), slotBottom = slotTop + grid.RowHeight(1);
+    for (const auto& line : FirstPage().Lines) {
+        const bool throughText = line.X1 == line.X2 && line.X1 > 0 && line.X1 < 3 * 1500;
+        EXPECT_FALSE(throughText && line.Y1 < slotBottom && line.Y2 > slotTop) << line.X1 << " crosses the text";
+    }
+    EXPECT_TRUE(std::any_of(FirstPage().Lines.begin(), FirstPage().Lines.end(), [&](const auto& line) {
+        return line.X1 == grid.ColPos(1) && line.X2 == line.X1 && line.Y1 <= slotBottom && line.Y2 > slotBottom;
+    })) << "the rule goes on below the spread row";
 }
 
 // ---------------------------------------------------------------------------------------

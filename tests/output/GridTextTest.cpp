@@ -69,16 +69,16 @@ TEST(ClipboardTextTest, SingleCellHasNoSeparators) {
     EXPECT_EQ(FormatBlockAsClipboardText(grid, 1, 1, 2, 2), "1.2E-05");
 }
 
-TEST(ClipboardTextTest, BlockJoinsCellsByTabsAndRowsByALoneCarriageReturn) {
+TEST(ClipboardTextTest, BlockJoinsCellsByTabsAndRowsByALineFeed) {
     const FlexGrid grid = NamedCells(4, 5);
-    EXPECT_EQ(FormatBlockAsClipboardText(grid, 1, 2, 1, 3), "r1c1\tr1c2\tr1c3\rr2c1\tr2c2\tr2c3");
-    EXPECT_EQ(FormatBlockAsClipboardText(grid, 0, 2, 4, 4), "r0c4\rr1c4\rr2c4");
+    EXPECT_EQ(FormatBlockAsClipboardText(grid, 1, 2, 1, 3), "r1c1\tr1c2\tr1c3\nr2c1\tr2c2\tr2c3");
+    EXPECT_EQ(FormatBlockAsClipboardText(grid, 0, 2, 4, 4), "r0c4\nr1c4\nr2c4");
     EXPECT_EQ(FormatBlockAsClipboardText(grid, 3, 3, 0, 4), "r3c0\tr3c1\tr3c2\tr3c3\tr3c4");
 }
 
 TEST(ClipboardTextTest, CornersInAnyOrderGiveTheSameText) {
     const FlexGrid grid = NamedCells(4, 5);
-    const std::string block = "r1c1\tr1c2\tr1c3\rr2c1\tr2c2\tr2c3";
+    const std::string block = "r1c1\tr1c2\tr1c3\nr2c1\tr2c2\tr2c3";
     EXPECT_EQ(FormatBlockAsClipboardText(grid, 2, 1, 3, 1), block);
     EXPECT_EQ(FormatBlockAsClipboardText(grid, 2, 1, 1, 3), block);
     EXPECT_EQ(FormatBlockAsClipboardText(grid, 1, 2, 3, 1), block);
@@ -86,13 +86,13 @@ TEST(ClipboardTextTest, CornersInAnyOrderGiveTheSameText) {
 
 TEST(ClipboardTextTest, EmptyCellsGiveEmptyFields) {
     const FlexGrid grid = GridOf({{"", "", "x"}, {"a", "", "c"}, {"a", "", ""}});
-    EXPECT_EQ(FormatBlockAsClipboardText(grid, 0, 2, 0, 2), "\t\tx\ra\t\tc\ra\t\t");
+    EXPECT_EQ(FormatBlockAsClipboardText(grid, 0, 2, 0, 2), "\t\tx\na\t\tc\na\t\t");
     EXPECT_EQ(FormatBlockAsClipboardText(grid, 0, 0, 0, 1), "\t");
 }
 
 TEST(ClipboardTextTest, CellTextsAreNeitherQuotedNorEscaped) {
     const FlexGrid grid = GridOf({{"1,234", "say \"hi\"", "tab\there"}, {"line\rbreak", "", "x"}});
-    EXPECT_EQ(FormatBlockAsClipboardText(grid, 0, 1, 0, 2), "1,234\tsay \"hi\"\ttab\there\rline\rbreak\t\tx");
+    EXPECT_EQ(FormatBlockAsClipboardText(grid, 0, 1, 0, 2), "1,234\tsay \"hi\"\ttab\there\nline\rbreak\t\tx");
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
 #include <map>
 #include <regex>
@@ -106,15 +107,17 @@ std::map<std::string, std::string> ReadCells(const std::string& xlsx, std::strin
     std::smatch match;
     if (std::regex_search(sheet, match, std::regex("<dimension ref=\"([^\"]*)\"/>"))) dimension = match[1];
     std::map<std::string, std::string> cells;
-    const std::regex cell("<c r=\"([A-Z]+[0-9]+)\"([^>]*)>(?:<v>([0-9]+)</v>)?</c>|<c r=\"([A-Z]+[0-9]+)\"[^>]*/>");
+    const std::regex cell("<c r=\"([A-Z]+[0-9]+)\"([^>]*)>(?:<v>([^<]+)</v>)?</c>|<c r=\"([A-Z]+[0-9]+)\"[^>]*/>");
     for (auto it = std::sregex_iterator(sheet.begin(), sheet.end(), cell); it != std::sregex_iterator(); ++it) {
         const auto& m = *it;
         if (m[4].matched) {
             cells[m[4]] = "(no value)";
         } else if (m[2].str().find("t=\"s\"") != std::string::npos && m[3].matched) {
             cells[m[1]] = shared.at(std::stoul(m[3]));
+        } else if (m[2].str().find("t=") == std::string::npos && m[2].str().find(" s=") != std::string::npos && m[3].matched) {
+            cells[m[1]] = "number " + m[3].str();  // a number with a format of its own
         } else {
-            cells[m[1]] = "(not text)";
+            cells[m[1]] = "(neither text nor formatted number)";
         }
     }
     return cells;
@@ -150,9 +153,49 @@ TEST_F(XlsxExportTest, ThreeByFourGridFillsA1ToD3WithItsTextsAndLeavesEmptyCells
     EXPECT_EQ(dimension, "A1:D3");
     const std::map<std::string, std::string> expected = {
         {"A1", "Organ"}, {"B1", "Adult"}, {"C1", "15-year"}, {"D1", "Units = Sv/Bq"},
-        {"A2", "Lung"}, {"B2", "1.23E-05"}, {"C2", "9.88E02"}, {"D2", "a,b"},
+        {"A2", "Lung"}, {"B2", "number 1.23E-05"}, {"C2", "number 988"}, {"D2", "a,b"},
         {"A3", "<Bone & \"marrow\">"}, {"B3", " spaced "}, {"D3", "\xC2\xB5Sv"}};
     EXPECT_EQ(cells, expected);
+}
+
+TEST_F(XlsxExportTest, NumbersArriveAsNumbersShownAsTheGridShowsThemAndColumnAFitsItsTexts) {
+    const std::string longest = "Type F, AMAD 1 um, f1 = 1";
+    const FlexGrid grid = GridOf({{"Organ", "Adult", "Child"},
+                                  {longest, "7.39E-09", "-2.50E-10"},
+                                  {"Lung", "0.00E00", "1.2.3"},
+                                  {"1E", "-", "inf"}});
+    XlsxSpreadsheetApplication application(opener_);
+    ExportToExcel(grid, application, prompt_);
+    ASSERT_EQ(opener_.Opened.size(), 1U);
+    std::string dimension;
+    const auto cells = ReadCells(opener_.Opened[0], dimension);
+    for (const char* text : {"B2", "C2", "B3"}) {
+        SCOPED_TRACE(text);
+        ASSERT_EQ(cells.at(text).rfind("number ", 0), 0U) << cells.at(text);
+    }
+    EXPECT_DOUBLE_EQ(std::stod(cells.at("B2").substr(7)), 7.39e-09);
+    EXPECT_DOUBLE_EQ(std::stod(cells.at("C2").substr(7)), -2.5e-10);
+    EXPECT_DOUBLE_EQ(std::stod(cells.at("B3").substr(7)), 0);
+    for (const char* text : {"C3", "A4", "B4", "C4"}) EXPECT_EQ(cells.at(text), grid.TextMatrix(text[1] - '1', text[0] - 'A'));
+
+    const std::string styles = RunCommand("unzip -p '" + opener_.Opened[0] + "' xl/styles.xml");
+    EXPECT_NE(styles.find("formatCode=\"0.00E+00\""), std::string::npos) << styles;
+    const std::string sheet = RunCommand("unzip -p '" + opener_.Opened[0] + "' xl/worksheets/sheet1.xml");
+    std::smatch width;
+    ASSERT_TRUE(std::regex_search(sheet, width, std::regex("<col min=\"1\" max=\"1\" width=\"([0-9.]+)\"")));
+    EXPECT_GE(std::stod(width[1]), static_cast<double>(longest.size()));
+}
+
+TEST_F(XlsxExportTest, TheNextStartRemovesOldWorkbooksButNotAFreshOne) {
+    XlsxSpreadsheetApplication application(opener_);
+    ExportToExcel(GridOf({{"old"}}), application, prompt_);
+    ExportToExcel(GridOf({{"fresh"}}), application, prompt_);
+    ASSERT_EQ(opener_.Opened.size(), 2U);
+    const fs::path old = fs::path(opener_.Opened[0]).parent_path();
+    fs::last_write_time(old, fs::file_time_type::clock::now() - std::chrono::hours(2));
+    quorvel::RemoveEarlierExportFolders(std::chrono::minutes(10));
+    EXPECT_FALSE(fs::exists(old));
+    EXPECT_TRUE(fs::exists(opener_.Opened[1]));
 }
 
 TEST_F(XlsxExportTest, EachExportIsANewFile) {

@@ -28,6 +28,9 @@ using Messages = std::vector<std::string>;
 const std::string ErrorMessage =
     "Error writing to the output file.  Make sure the file is not in use by another application.";
 
+// The fixed text, then the system's cause on a line of its own.
+std::string Reported(const std::string& cause) { return ErrorMessage + "\n" + cause; }
+
 class TextExportTest : public ::testing::Test {
 protected:
     quorvel::test::TemporaryFolder folder_;
@@ -63,7 +66,12 @@ TEST_F(TextExportTest, AFileThatCannotBeMadeIsReported) {
         SCOPED_TRACE(file);
         RecordingPrompt prompt;
         EXPECT_FALSE(WriteTheContentOfMSFlexGridToAsciiFile(GridOf({{"abc"}}), file.string(), prompt));
-        EXPECT_EQ(prompt.Messages, Messages{ErrorMessage});
+        ASSERT_EQ(prompt.Messages.size(), 1U);
+        EXPECT_TRUE(prompt.Messages[0].starts_with(ErrorMessage + "\n")) << prompt.Messages[0];
+        EXPECT_GT(prompt.Messages[0].size(), ErrorMessage.size() + 1) << "the cause is named";
+        if (file.filename() == "table.txt") {
+            EXPECT_EQ(prompt.Messages[0], Reported("No such file or directory"));
+        }
     }
     EXPECT_FALSE(fs::exists(folder_.Path() / "no such folder"));
     EXPECT_TRUE(fs::is_directory(folder)) << "a folder in place of the file is left alone";
@@ -87,7 +95,7 @@ TEST_F(TextExportTest, FullDiskIsReported) {
     EXPECT_FALSE(WriteTheContentOfMSFlexGridToAsciiFile(LargeGrid(), "/dev/full", prompt_));
     // A small text that only fails when it is flushed at the close is reported too.
     EXPECT_FALSE(WriteTheContentOfMSFlexGridToAsciiFile(GridOf({{"abc"}}), "/dev/full", prompt_));
-    EXPECT_EQ(prompt_.Messages, (Messages{ErrorMessage, ErrorMessage}));
+    EXPECT_EQ(prompt_.Messages, Messages(2, Reported("No space left on device")));
     EXPECT_TRUE(fs::is_character_file("/dev/full")) << "a device is written, never replaced";
 }
 
@@ -98,7 +106,7 @@ TEST_F(TextExportTest, AWriteThatFailsHalfWayLeavesTheFileItWasToReplace) {
         const quorvel::test::FileSizeLimit fullDisk(4096);
         EXPECT_FALSE(WriteTheContentOfMSFlexGridToAsciiFile(LargeGrid(), file.string(), prompt_));
     }
-    EXPECT_EQ(prompt_.Messages, Messages{ErrorMessage});
+    EXPECT_EQ(prompt_.Messages, Messages{Reported("File too large")});
     EXPECT_EQ(ReadFile(file), "the table saved yesterday\r\n");
     EXPECT_EQ(FileNames(folder_.Path()), std::vector<std::string>{"table.txt"}) << "nothing is left behind";
 
@@ -149,7 +157,7 @@ TEST_F(TextExportTest, InAReadOnlyFolderOnlyAWritableFileThereCanBeWritten) {
         EXPECT_TRUE(WriteTheContentOfMSFlexGridToAsciiFile(GridOf({{"a"}}), (folder / "writable.txt").string(), prompt_));
         EXPECT_TRUE(prompt_.Messages.empty());
         EXPECT_FALSE(WriteTheContentOfMSFlexGridToAsciiFile(GridOf({{"a"}}), (folder / "new.txt").string(), prompt_));
-        EXPECT_EQ(prompt_.Messages, Messages{ErrorMessage});
+        EXPECT_EQ(prompt_.Messages, Messages{Reported("Permission denied")});
     }
     EXPECT_EQ(ReadFile(folder / "writable.txt"), "\"a\"\r\n");
     EXPECT_EQ(FileNames(folder), std::vector<std::string>{"writable.txt"});

@@ -1,5 +1,5 @@
-// The Qt backends of the outputs: the printer surface drawing a real PDF, the clipboard
-// and the detached opener of spreadsheet files.
+// The Qt backends of the outputs: the printer surface drawing a real PDF, the program's
+// PDF file with its footer, the clipboard and the detached opener of spreadsheet files.
 
 #include <gtest/gtest.h>
 
@@ -20,6 +20,7 @@
 #include "DesktopDocumentOpener.h"
 #include "FixtureDatabase.h"
 #include "FlexGrid.h"
+#include "GridPrintJobs.h"
 #include "GridPrinting.h"
 #include "OutputTestSupport.h"
 #include "QtClipboardWriter.h"
@@ -105,6 +106,19 @@ TEST_F(PdfPrintingTest, PortraitThirtyRowsGiveOnePageAndTheTableStartsAtOneTwelf
     std::smatch match;
     ASSERT_TRUE(std::regex_search(boxes, match, std::regex("xMin=\"([0-9.]+)\"[^>]*>Organ1<"))) << boxes;
     EXPECT_NEAR(std::stod(match[1]), expectedX, 1.0);
+}
+
+TEST_F(PdfPrintingTest, APdfFileOfTheProgramCarriesTheFooterOnEveryPage) {
+    FlexGrid grid = DoseTable(40);
+    grid.SetTextMatrix(0, 0, "Inhalation Dose Table");  // no "ffi", which the PDF draws as one glyph
+    ASSERT_TRUE(quorvel::PrintGridToPdfFile(grid, 2, File().string(), prompt_));
+    EXPECT_TRUE(prompt_.Messages.empty());
+    for (int page = 1; page <= 2; ++page) {
+        const std::string text = PageText(page);
+        EXPECT_TRUE(std::regex_search(text, std::regex("Inhalation Dose Table.*" + quorvel::TodaysDate() +
+                                                       " +Page " + std::to_string(page) + " of 2")))
+            << text;
+    }
 }
 
 TEST_F(PdfPrintingTest, HeaderOnlyGridSendsNoDocument) {

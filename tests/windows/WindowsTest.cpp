@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QComboBox>
+#include <QPrinter>
 #include <QGuiApplication>
 #include <QPushButton>
 #include <QRadioButton>
@@ -12,6 +13,7 @@
 #include "DesktopFakes.h"
 #include "FixtureDatabase.h"
 #include "FormCentring.h"
+#include "PrinterChoice.h"
 #include "SystemInformation.h"
 #include "frmAbout.h"
 #include "frmPageSetup.h"
@@ -89,6 +91,19 @@ TEST_F(PageSetupTest, WithNoPrinterInstalledOkKeepsThePreviousPrinter) {
     EXPECT_EQ(dialog.PrinterComboDropDown()->currentIndex(), -1);
     dialog.findChild<QPushButton*>("OKButton")->click();
     EXPECT_EQ(printers_.Current, "Lab");
+}
+
+TEST(PageSetupPrinters, ThePdfFileIsAlwaysOfferedAndIsTheChoiceWhileNoPrinterIsSet) {
+    QPrinter printer;
+    QtPrinterChoice printers(printer);
+    ASSERT_FALSE(printers.PrinterNames().empty());
+    EXPECT_EQ(printers.PrinterNames().back(), PdfPrinterName);
+    frmPageSetup dialog(printers);
+    dialog.Load();
+    EXPECT_GE(dialog.PrinterComboDropDown()->currentIndex(), 0) << "a choice shows, never an empty box";
+    EXPECT_EQ(dialog.PrinterComboDropDown()->currentText().toStdString(), printers.CurrentPrinterName());
+    printers.SelectPrinter(PdfPrinterName);
+    EXPECT_EQ(printers.CurrentPrinterName(), PdfPrinterName);
 }
 
 // Splash and About.
