@@ -30,6 +30,8 @@ class FileChooser {
 public:
     virtual ~FileChooser() = default;
     virtual std::optional<std::string> ChooseSaveFile(const std::string& initialName, const std::string& filter) = 0;
+    // The Open dialog, in the same filter form; a chooser without one opens nothing.
+    virtual std::optional<std::string> ChooseOpenFile(const std::string& /*filter*/) { return std::nullopt; }
 };
 
 struct DesktopServices {

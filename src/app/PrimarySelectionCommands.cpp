@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "DesktopDocumentOpener.h"
+#include "GridText.h"
 #include "GridPrintJobs.h"
 #include "HelpWindow.h"
 #include "ResultGridView.h"
@@ -33,39 +34,55 @@ void frmPrimarySelectionForm::Toolbar1ButtonClick(const std::string& key) {
         else
             gridCopyPaste_.CopyContentsFromToolbarClick(0, grid_.Rows() - 1, 0, grid_.Cols() - 1);
     } else if (key == "ExportToExcel") {
-        try {
-            XlsxSpreadsheetApplication application(services_.Opener);
-            ExportToExcel(grid_, application, services_.Prompt);
-        } catch (const std::exception&) {
-            // The export reports its own failures; anything beyond them is ignored.
-        }
+        SpreadsheetTable(grid_);
     }
 }
 
-void frmPrimarySelectionForm::PrintCommand() {
+void frmPrimarySelectionForm::SpreadsheetTable(const FlexGrid& table) {
+    try {
+        XlsxSpreadsheetApplication application(services_.Opener);
+        ExportToExcel(table, application, services_.Prompt);
+    } catch (const std::exception&) {
+        // The export reports its own failures; anything beyond them is ignored.
+    }
+}
+
+void frmPrimarySelectionForm::CopyWholeTable(const FlexGrid& table) {
+    if (table.Rows() < 1 || table.Cols() < 1) return;
+    services_.Clipboard.Clear();
+    services_.Clipboard.SetText(FormatBlockAsClipboardText(table, 0, table.Rows() - 1, 0, table.Cols() - 1));
+}
+
+void frmPrimarySelectionForm::PrintCommand() { PrintTable(grid_); }
+
+void frmPrimarySelectionForm::PrintTable(const FlexGrid& table) {
     if (services_.Printers.PrinterNames().empty()) {
         services_.Prompt.ShowMessage(NoPrinterMessage);
         return;
     }
     if (services_.Printers.CurrentPrinterName() == PdfPrinterName) {
-        PrintToPdfCommand();
+        PrintTableToPdf(table);
         return;
     }
-    PrintGridOnPrinter(grid_, printPaperStyle_, services_.Printer, services_.Prompt);
+    PrintGridOnPrinter(table, printPaperStyle_, services_.Printer, services_.Prompt);
 }
 
-void frmPrimarySelectionForm::PrintToPdfCommand() {
+void frmPrimarySelectionForm::PrintToPdfCommand() { PrintTableToPdf(grid_); }
+
+void frmPrimarySelectionForm::PrintTableToPdf(const FlexGrid& table) {
     const auto fileName = services_.Files.ChooseSaveFile("*.pdf", "PDF (*.pdf)|*.pdf|");
     if (!fileName) return;
     std::string path = *fileName;
     if (std::filesystem::path(path).extension().empty()) path += ".pdf";
-    PrintGridToPdfFile(grid_, printPaperStyle_, path, services_.Prompt);
+    PrintGridToPdfFile(table, printPaperStyle_, path, services_.Prompt);
 }
 
-void frmPrimarySelectionForm::ExportCommand() {
+void frmPrimarySelectionForm::ExportCommand() { ExportTable(grid_); }
+
+void frmPrimarySelectionForm::ExportTable(const FlexGrid& table) {
     const auto fileName = services_.Files.ChooseSaveFile("*.*", ExportFilter);
     if (!fileName) return;
-    WriteTheContentOfMSFlexGridToAsciiFile(grid_, *fileName, services_.Prompt);
+    WriteTheContentOfMSFlexGridToAsciiFile(table, *fileName, services_.Prompt);
 }
 
 void frmPrimarySelectionForm::PageSetupCommand() {

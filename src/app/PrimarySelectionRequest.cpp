@@ -1,4 +1,5 @@
 // The request options, the request itself and whether the grid shows what they ask for.
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFont>
 #include <QGroupBox>
@@ -81,14 +82,28 @@ void frmPrimarySelectionForm::Apply() {
         ChangeTheGridBackGround(false);
         return;
     }
+    std::optional<double> progenyCutoff;
+    if (chkProgeny_->isChecked()) {
+        progenyCutoff = ReadDurationSeconds(txtProgenyCutoff_->text().toStdString());
+        if (!progenyCutoff) {
+            ChangeTheGridBackGround(false);
+            services_.Prompt.ShowMessage(std::string("The +D half-life cutoff is not ") + DurationUnitsHelp() + ".");
+            return;
+        }
+    }
     // The table is built aside, so that a failure leaves the previous one on screen.
     FlexGrid result = grid_;
+    std::optional<ProgenyBreakdown> progeny;
     try {
         const UnitChoice unit = ChooseUnit(units_, request);
         const auto category = static_cast<std::size_t>(request.UnitCategory());
         (request.Type == RiskCoefficients ? savedRiskUnit_ : savedDoseUnit_)[category] = request.UnitPosition;
         DispatchCoefficientRequest(databasePath_, request, result, unit, ages_, 1, services_.Busy);
-    } catch (const RequestError& e) {
+        if (progenyCutoff) {
+            BusyPointerScope busy(services_.Busy);
+            progeny = ApplyProgenyToTable(databasePath_, request, result, *progenyCutoff);
+        }
+    } catch (const std::exception& e) {
         ChangeTheGridBackGround(false);
         services_.Prompt.ShowMessage(std::string("An error (") + e.what() +
                                      ") occured while looking up the coefficients.  The table shown is the one "
@@ -96,10 +111,13 @@ void frmPrimarySelectionForm::Apply() {
         return;
     }
     grid_ = std::move(result);
+    shownProgeny_ = std::move(progeny);
     shownRequest_ = request;
     shownSources_.reset();
     gridView_->ShowGrid();
-    SetStatusText(IsEmptyResultGrid(grid_) ? EmptyResultExplanation(request) : std::string());
+    SetStatusText(IsEmptyResultGrid(grid_)  ? EmptyResultExplanation(request)
+                  : shownProgeny_           ? shownProgeny_->Label + "; point at a value to see its terms."
+                                            : std::string());
     ChangeTheGridBackGround(true);
 }
 

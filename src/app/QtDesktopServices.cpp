@@ -50,6 +50,13 @@ std::optional<std::string> QtFileChooser::ChooseSaveFile(const std::string& init
     return chosen.toStdString();
 }
 
+std::optional<std::string> QtFileChooser::ChooseOpenFile(const std::string& filter) {
+    const QString chosen = QFileDialog::getOpenFileName(QApplication::activeWindow(), "Open", QString(),
+                                                        QtFileDialogFilter(filter));
+    if (chosen.isEmpty()) return std::nullopt;
+    return chosen.toStdString();
+}
+
 void QtProgramEnd::EndProcess(int exitCode) {
     exitCode_ = exitCode;
     QCoreApplication::exit(exitCode);

@@ -25,6 +25,7 @@ public:
 class QtFileChooser : public FileChooser {
 public:
     std::optional<std::string> ChooseSaveFile(const std::string& initialName, const std::string& filter) override;
+    std::optional<std::string> ChooseOpenFile(const std::string& filter) override;
 };
 
 // Leaves the event loop with the code; before the loop runs, only the code is kept.

@@ -132,11 +132,14 @@ bool ResultGridView::viewportEvent(QEvent* event) {
     if (event->type() == QEvent::ToolTip) {
         const auto* help = static_cast<QHelpEvent*>(event);
         const QModelIndex index = indexAt(help->pos());
-        if (TextIsCut(index))
-            QToolTip::showText(help->globalPos(), model()->data(index, Qt::DisplayRole).toString(), viewport(),
-                               visualRect(index));
-        else
+        // A cut text shows whole; a value shows where it comes from (or its +D terms).
+        QStringList parts;
+        if (TextIsCut(index)) parts << model()->data(index, Qt::DisplayRole).toString();
+        if (const QString tip = model()->data(index, Qt::ToolTipRole).toString(); !tip.isEmpty()) parts << tip;
+        if (parts.isEmpty())
             QToolTip::hideText();
+        else
+            QToolTip::showText(help->globalPos(), parts.join("\n"), viewport(), visualRect(index));
         return true;
     }
     return QTableView::viewportEvent(event);

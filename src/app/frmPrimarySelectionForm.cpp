@@ -168,6 +168,18 @@ void frmPrimarySelectionForm::BuildControls() {
     chkCompactDatabase_->setObjectName("chkCompactDatabase");
     chkCompactDatabase_->setToolTip("Keeps database at optimal size (recommended).");
 
+    chkProgeny_ = new QCheckBox("Include short-lived progeny (+D)", selectionArea_);
+    chkProgeny_->setObjectName("chkProgeny");
+    const QString progenyTip =
+        "Adds to every coefficient those of the decay products with half-lives under the cutoff, times their "
+        "cumulative branching fractions (activity equilibrium). The default cutoff, 180 d (six months), is the one "
+        "of the published +D values (EPA's FGR-13 slope factor table). See FGR13 Help.";
+    chkProgeny_->setToolTip(progenyTip);
+    txtProgenyCutoff_ = new QLineEdit("180d", selectionArea_);
+    txtProgenyCutoff_->setObjectName("txtProgenyCutoff");
+    txtProgenyCutoff_->setToolTip(QString("Half-life cutoff of +D: ") + DurationUnitsHelp());
+    txtProgenyCutoff_->setMaximumWidth(wide(900));
+
     // The frames side by side with the check box beside them, the units and GO below.
     auto* options = new QGridLayout;
     options->setHorizontalSpacing(0);
@@ -183,12 +195,17 @@ void frmPrimarySelectionForm::BuildControls() {
     unitsRow->addSpacing(wide(75));
     unitsRow->addWidget(cmdGO_);
     options->addLayout(unitsRow, 1, 0, 1, 3);
+    auto* progenyRow = new QHBoxLayout;
+    progenyRow->addWidget(chkProgeny_);
+    progenyRow->addWidget(txtProgenyCutoff_);
+    progenyRow->addStretch(1);
+    options->addLayout(progenyRow, 2, 0, 1, 3);
     options->setColumnStretch(0, 1695);
     options->setColumnStretch(1, 1695);
     options->setColumnStretch(2, 1815);
     options->setColumnStretch(3, 2295);
     options->setColumnMinimumWidth(3, chkCompactDatabase_->sizeHint().width() + wide(225));
-    options->setRowStretch(2, 1);
+    options->setRowStretch(3, 1);
 
     auto* selection = new QHBoxLayout(selectionArea_);
     selection->setContentsMargins(0, high(720 - DesignToolbarHeight), wide(120), 0);
@@ -198,7 +215,11 @@ void frmPrimarySelectionForm::BuildControls() {
 
     gridView_ = new ResultGridView(grid_, central_);
     gridView_->setObjectName("MSFlexGrid1");
-    gridView_->SetCellToolTip([this](int row, int col) { return SourceOfShownCell(row, col); });
+    gridView_->SetCellToolTip([this](int row, int col) {
+        const std::string terms = ProgenyTermsOfShownCell(row, col);
+        const std::string source = SourceOfShownCell(row, col);
+        return terms.empty() ? source : terms + (source.empty() ? "" : "\n" + source);
+    });
     gridView_->setMinimumHeight(high(1200));
     gridView_->OnKeyDown = [this](int keyCode) {
         gridCopyPaste_.KeyDownResponse(keyCode, grid_.Row(), grid_.RowSel(), grid_.Col(), grid_.ColSel());
@@ -263,6 +284,8 @@ void frmPrimarySelectionForm::BuildMenus() {
     tools->setObjectName("Tools");
     add(tools, "Tools_CompactDatabase", "&Compact Database", [this] { CompactDatabase(); });
     add(tools, "Tools_ExploreAllNuclides", "&Explore All Nuclides . . .", [this] { ExploreCommand(); });
+    add(tools, "Tools_DecayChain", "&Decay Chain . . .", [this] { DecayChainCommand(); });
+    add(tools, "Tools_IntakeCalculator", "&Intake Calculator . . .", [this] { IntakeCalculatorCommand(); });
 
     QMenu* help = menuBar()->addMenu("Help");
     help->setObjectName("mnuHelp");
@@ -332,6 +355,9 @@ void frmPrimarySelectionForm::ConnectEvents() {
             ChangeTheGridBackGround(false);
         });
     connect(combo1_, &QComboBox::currentIndexChanged, this, [this] { ChangeTheGridBackGround(false); });
+    connect(chkProgeny_, &QCheckBox::toggled, this, [this] { ChangeTheGridBackGround(false); });
+    connect(txtProgenyCutoff_, &QLineEdit::textEdited, this, [this] { ChangeTheGridBackGround(false); });
+    connect(txtProgenyCutoff_, &QLineEdit::returnPressed, this, [this] { Apply(); });
 }
 
 void frmPrimarySelectionForm::CorrectTheGridShape() {

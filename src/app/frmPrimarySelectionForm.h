@@ -16,6 +16,8 @@
 #include "DesktopServices.h"
 #include "FlexGrid.h"
 #include "GridCopyPaste.h"
+#include "Mixture.h"
+#include "ProgenySum.h"
 #include "StartUpReaders.h"
 #include "UserSettings.h"
 
@@ -34,7 +36,9 @@ namespace quorvel {
 
 class HelpWindow;
 class ResultGridView;
+class DecayChainWindow;
 class ExploreWindow;
+class IntakeCalculatorWindow;
 class frmSplash;
 
 inline constexpr const char* MainWindowCaption = "Coefficient Viewer (Quorvel)";
@@ -117,6 +121,21 @@ private:
     // Opens (or raises) the explore window; its double-click shows a nuclide's table here.
     void ExploreCommand();
     void CloseExploreWindow();
+    // Tools > Decay Chain: the chain of the nuclide in the box; a double-clicked member's
+    // table is shown here.
+    void DecayChainCommand();
+    // Tools > Intake Calculator; its results print, export and copy as this table does.
+    void IntakeCalculatorCommand();
+    // The outputs of any table: the shown one, or another window's.
+    void PrintTable(const FlexGrid& table);
+    void PrintTableToPdf(const FlexGrid& table);
+    void ExportTable(const FlexGrid& table);
+    void CopyWholeTable(const FlexGrid& table);
+    void SpreadsheetTable(const FlexGrid& table);
+    // The current nuclide and options as a row of the calculator's mixture.
+    MixtureRow MixtureRowFromOptions() const;
+    // The terms of a +D value cell of the shown table; empty when it is none.
+    std::string ProgenyTermsOfShownCell(int row, int col) const;
     // Every coefficient of the database, one tidy row each, to a CSV, xlsx or JSON file.
     void ExportAllCommand();
     // The source of a value cell of the shown table, read once per table; empty for none.
@@ -171,6 +190,11 @@ private:
     QToolBar* toolbar1_ = nullptr;
     ResultGridView* gridView_ = nullptr;
     ExploreWindow* explore_ = nullptr;
+    DecayChainWindow* decayChain_ = nullptr;
+    IntakeCalculatorWindow* calculator_ = nullptr;
+    QCheckBox* chkProgeny_ = nullptr;
+    QLineEdit* txtProgenyCutoff_ = nullptr;
+    std::optional<ProgenyBreakdown> shownProgeny_;
     frmSplash* splash_ = nullptr;
     HelpWindow* helpWindow_ = nullptr;
 };

@@ -17,6 +17,7 @@ FlexGrid IntakeResultGrid(const MixtureResult& result, const CalculationOptions&
         "Mortality", "Morbidity", "Share",  "Not Computed Because"};
     const int rows = IntakeResultFirstRow + static_cast<int>(result.Rows.size()) + 2;
     FlexGrid grid(rows, static_cast<int>(headings.size()));
+    grid.SetColWidth(0, DescriptorColumnWidth);
     grid.SetColWidth(3, DescriptorColumnWidth);
     grid.SetColWidth(static_cast<int>(headings.size()) - 1, 2 * DescriptorColumnWidth);
     grid.SetTextMatrix(0, 0, "Intake and Exposure Calculation");

@@ -28,6 +28,7 @@
 #include "HelpWindow.h"
 #include "PrinterChoice.h"
 #include "ResultGridView.h"
+#include "ScientificFormat.h"
 #include "frmPrimarySelectionForm.h"
 
 namespace quorvel {
@@ -851,6 +852,43 @@ TEST(MainWindowPicture, TheExploreWindowRanksTheShippedDatabase) {
     ASSERT_NE(compare, nullptr);
     EXPECT_EQ(compare->findChild<QTableWidget*>("tblComparison")->columnCount(), 4);
     EXPECT_TRUE(compare->grab().save("/tmp/quorvel-compare.png"));
+}
+
+}  // namespace
+}  // namespace quorvel
+
+namespace quorvel {
+namespace {
+
+// "+D": Cs-137 on the ground with Ba-137m; each value cell the parent's plus the member's
+// times its fraction, the title naming the member; a cutoff that is no duration is said.
+TEST_F(MainWindowTest, TheProgenyOptionAddsTheShortLivedMembersToEveryValue) {
+    fixture_.Execute(
+        "CREATE TABLE Daughters (Nuclide TEXT, \"Half-life (s)\" REAL, Daughter TEXT, \"Branching Fraction\" REAL, "
+        "\"Daughter T1/2\" TEXT, \"Daughter Half-life (s)\" REAL, ID INTEGER, Source TEXT)");
+    fixture_.Insert("Daughters", {"Cs-137", 9.5e8, "Ba-137m", 0.946, "2.552 m", 153.12, std::int64_t{1}, "index:1"});
+    fixture_.AddExternalDoseRecord("F12TIII3", "Cs-137", "Cs-137", {{26, 3e-19}}, 1);
+    fixture_.AddExternalDoseRecord("F12TIII3", "Ba-137m", "Ba-137m", {{26, 6e-16}}, 2);
+    ASSERT_TRUE(Start());
+    Click("optType0");
+    Click("optCoefficients2");
+    Click("optExternalType1");
+    Nuclide()->setText("Cs-137");
+    Child<QCheckBox>("chkProgeny")->setChecked(true);
+    Go()->click();
+    const FlexGrid& grid = form_->MSFlexGrid1();
+    EXPECT_NE(grid.TextMatrix(0, 0).find("+D (Ba-137m x 0.946)"), std::string::npos) << grid.TextMatrix(0, 0);
+    bool found = false;
+    for (int row = 0; row < grid.Rows(); ++row)
+        found = found || grid.TextMatrix(row, 1) == FormatScientific(3e-19 + 0.946 * 6e-16);
+    EXPECT_TRUE(found) << "the effective dose +D";
+    EXPECT_NE(form_->StatusText().find("Ba-137m"), std::string::npos);
+
+    Child<QLineEdit>("txtProgenyCutoff")->setText("5 weeks");
+    Go()->click();
+    ASSERT_EQ(desktop_.Prompt.Messages.size(), 1u);
+    EXPECT_NE(desktop_.Prompt.Messages[0].find("cutoff"), std::string::npos);
+    EXPECT_FALSE(form_->GridIsCurrent());
 }
 
 }  // namespace

@@ -1,0 +1,91 @@
+// The tool windows of the main window (decay chain, intake calculator) and the outputs it
+// lends them, which are those of its own table.
+#include <QLineEdit>
+#include <QRadioButton>
+#include <cstdio>
+#include <filesystem>
+
+#include "DecayChainWindow.h"
+#include "GridPrintJobs.h"
+#include "GridText.h"
+#include "IntakeCalculatorWindow.h"
+#include "ScientificFormat.h"
+#include "SpreadsheetExport.h"
+#include "TextExport.h"
+#include "frmPrimarySelectionForm.h"
+
+namespace quorvel {
+
+namespace {
+
+const char* const MixtureFilter = "Mixture (*.csv)|*.csv|All (*.*)|*.*|";
+
+}  // namespace
+
+void frmPrimarySelectionForm::DecayChainCommand() {
+    if (!decayChain_) {
+        decayChain_ = new DecayChainWindow(databasePath_, this);
+        decayChain_->OnShowNuclide = [this](const std::string& nuclide) {
+            txtSelectedNuclide_->setText(QString::fromStdString(nuclide));
+            Apply();
+            raise();
+            activateWindow();
+        };
+    }
+    decayChain_->ShowChain(txtSelectedNuclide_->text().trimmed().toStdString());
+    decayChain_->show();
+    decayChain_->raise();
+}
+
+MixtureRow frmPrimarySelectionForm::MixtureRowFromOptions() const {
+    const CoefficientRequest request = RequestFromOptions();
+    MixtureRow row;
+    row.Nuclide = request.Nuclide;
+    if (request.PathwayCode == ExternalPathway) {
+        row.Pathway = GeometryWords()[static_cast<std::size_t>(request.Geometry)].first;
+        row.Unit = request.Geometry == GroundPlaneGeometry ? "Bq/m2" : "Bq/m3";
+        row.TimeUnit = "h";
+    } else {
+        row.Pathway = PathwayWords()[static_cast<std::size_t>(request.PathwayCode)].first;
+        row.Age = "Adult";
+        row.Unit = "Bq";
+    }
+    return row;
+}
+
+void frmPrimarySelectionForm::IntakeCalculatorCommand() {
+    if (!calculator_) {
+        calculator_ = new IntakeCalculatorWindow(databasePath_, this);
+        calculator_->CurrentRow = [this] { return MixtureRowFromOptions(); };
+        calculator_->ChooseFile = [this](bool save) {
+            return save ? services_.Files.ChooseSaveFile("*.csv", MixtureFilter) : services_.Files.ChooseOpenFile(MixtureFilter);
+        };
+        calculator_->PrintTable = [this](const FlexGrid& table) { PrintTable(table); };
+        calculator_->ExportTable = [this](const FlexGrid& table) { ExportTable(table); };
+        calculator_->CopyTable = [this](const FlexGrid& table) { CopyWholeTable(table); };
+        calculator_->SpreadsheetTable = [this](const FlexGrid& table) { SpreadsheetTable(table); };
+    }
+    calculator_->show();
+    calculator_->raise();
+}
+
+std::string frmPrimarySelectionForm::ProgenyTermsOfShownCell(int row, int col) const {
+    if (!shownProgeny_) return {};
+    for (const ProgenyCell& cell : shownProgeny_->Cells) {
+        if (cell.Parent.Row != row || cell.Parent.Column != col || !cell.Value) continue;
+        std::string text = cell.Parent.Nuclide + ": " + cell.Parent.Text;
+        for (const ProgenyTerm& term : cell.Terms) {
+            char fraction[32], share[32];
+            std::snprintf(fraction, sizeof fraction, "%.4g", term.Fraction);
+            std::snprintf(share, sizeof share, "%.3g",
+                          term.Value && *cell.Value != 0 ? 100 * term.Fraction * *term.Value / *cell.Value : 0.0);
+            text += "\n+ " + term.Nuclide + ": " + fraction + " x " +
+                    (term.Value ? FormatScientific(*term.Value) + " (" + share + " % of the sum)"
+                                : std::string("missing: no value in this database"));
+        }
+        return text + "\n= " + FormatScientific(*cell.Value);
+    }
+    return {};
+}
+
+}  // namespace quorvel
