@@ -168,7 +168,8 @@ void frmPrimarySelectionForm::BuildControls() {
     chkCompactDatabase_->setObjectName("chkCompactDatabase");
     chkCompactDatabase_->setToolTip("Keeps database at optimal size (recommended).");
 
-    chkProgeny_ = new QCheckBox("Include short-lived progeny (+D)", selectionArea_);
+    // On two lines, so that the selection area keeps the design's proportions.
+    chkProgeny_ = new QCheckBox("Include short-lived\nprogeny (+D)", selectionArea_);
     chkProgeny_->setObjectName("chkProgeny");
     const QString progenyTip =
         "Adds to every coefficient those of the decay products with half-lives under the cutoff, times their "
@@ -178,7 +179,8 @@ void frmPrimarySelectionForm::BuildControls() {
     txtProgenyCutoff_ = new QLineEdit("180d", selectionArea_);
     txtProgenyCutoff_->setObjectName("txtProgenyCutoff");
     txtProgenyCutoff_->setToolTip(QString("Half-life cutoff of +D: ") + DurationUnitsHelp());
-    txtProgenyCutoff_->setMaximumWidth(wide(900));
+    txtProgenyCutoff_->setFixedWidth(wide(1200));
+    txtProgenyCutoff_->setPlaceholderText("half-life cutoff");
 
     // The frames side by side with the check box beside them, the units and GO below.
     auto* options = new QGridLayout;
@@ -187,7 +189,18 @@ void frmPrimarySelectionForm::BuildControls() {
     options->addWidget(frame2_, 0, 0);
     options->addWidget(frame1_, 0, 1);
     options->addWidget(fraExternalType_, 0, 2);
-    options->addWidget(chkCompactDatabase_, 0, 3, Qt::AlignLeft | Qt::AlignVCenter);
+    // The check box, and below it the +D option with its cutoff, beside the frames.
+    auto* besideFrames = new QVBoxLayout;
+    besideFrames->addStretch(1);
+    besideFrames->addWidget(chkCompactDatabase_);
+    besideFrames->addWidget(chkProgeny_);
+    auto* cutoffRow = new QHBoxLayout;
+    cutoffRow->addSpacing(wide(270));
+    cutoffRow->addWidget(txtProgenyCutoff_);
+    cutoffRow->addStretch(1);
+    besideFrames->addLayout(cutoffRow);
+    besideFrames->addStretch(1);
+    options->addLayout(besideFrames, 0, 3);
     auto* unitsRow = new QHBoxLayout;
     unitsRow->addWidget(unitsLabel_);
     unitsRow->addSpacing(wide(90));
@@ -195,17 +208,13 @@ void frmPrimarySelectionForm::BuildControls() {
     unitsRow->addSpacing(wide(75));
     unitsRow->addWidget(cmdGO_);
     options->addLayout(unitsRow, 1, 0, 1, 3);
-    auto* progenyRow = new QHBoxLayout;
-    progenyRow->addWidget(chkProgeny_);
-    progenyRow->addWidget(txtProgenyCutoff_);
-    progenyRow->addStretch(1);
-    options->addLayout(progenyRow, 2, 0, 1, 3);
     options->setColumnStretch(0, 1695);
     options->setColumnStretch(1, 1695);
     options->setColumnStretch(2, 1815);
     options->setColumnStretch(3, 2295);
-    options->setColumnMinimumWidth(3, chkCompactDatabase_->sizeHint().width() + wide(225));
-    options->setRowStretch(3, 1);
+    options->setColumnMinimumWidth(
+        3, std::max(chkCompactDatabase_->sizeHint().width(), chkProgeny_->sizeHint().width()) + wide(225));
+    options->setRowStretch(2, 1);
 
     auto* selection = new QHBoxLayout(selectionArea_);
     selection->setContentsMargins(0, high(720 - DesignToolbarHeight), wide(120), 0);
