@@ -1,0 +1,7 @@
+#include "BuildBackends.h"
+
+namespace quorvel {
+
+CommandLineBackends BuildBackends() { return {}; }
+
+}  // namespace quorvel
