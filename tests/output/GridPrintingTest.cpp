@@ -16,8 +16,8 @@ namespace {
 
 using quorvel::FlexGrid;
 using quorvel::WriteGridResultsToPrinter;
-using quorvel::testing::RecordedPage;
-using quorvel::testing::RecordingPrinterSurface;
+using quorvel::test::RecordedPage;
+using quorvel::test::RecordingPrinterSurface;
 using quorvel::testing::RecordingPrompt;
 using Texts = std::vector<std::string>;
 
@@ -200,7 +200,7 @@ TEST_F(GridPrintingTest, EveryPageEndsWithTheTablesFooterAndItsPageNumber) {
     const double bandBottom = grid.RowPos(0) + 32.0 * grid.RowHeight(0);
     for (std::size_t p = 0; p < pages.size(); ++p) {
         SCOPED_TRACE(p + 1);
-        std::vector<quorvel::testing::PrintedText> footer;
+        std::vector<quorvel::test::PrintedText> footer;
         for (const auto& text : pages[p].Texts)
             if (text.Y > bandBottom) footer.push_back(text);
         ASSERT_EQ(footer.size(), 2U);
