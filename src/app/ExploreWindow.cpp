@@ -1,5 +1,6 @@
 #include "ExploreWindow.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -75,7 +76,16 @@ void ExploreWindow::BuildControls() {
     auto* cell = new QHBoxLayout;
     for (QComboBox* combo : {age_, descriptor_, intake_, outcome_}) cell->addWidget(combo);
     choices->addRow("Cell", cell);
-    choices->addRow("Units", unit_);
+    auto* units = new QHBoxLayout;
+    units->addWidget(unit_, 1);
+    progeny_ = new QCheckBox("Include short-lived progeny (+D)", this);
+    progeny_->setObjectName("chkProgeny");
+    progenyCutoff_ = Edit("txtProgenyCutoff", "half-life cutoff", this);
+    progenyCutoff_->setText("180d");
+    progenyCutoff_->setMaximumWidth(100);
+    units->addWidget(progeny_);
+    units->addWidget(progenyCutoff_);
+    choices->addRow("Units", units);
     text_ = Edit("txtName", "name or element", this);
     zMin_ = Edit("txtZMin", "Z from", this);
     zMax_ = Edit("txtZMax", "Z to", this);
@@ -141,6 +151,20 @@ void ExploreWindow::BuildControls() {
     connect(unit_, &QComboBox::currentIndexChanged, this, [this](int index) {
         if (!filling_ && index >= 0) model_->SetUnitPosition(index + 1);
     });
+    const auto progenyChanged = [this] {
+        if (!progeny_->isChecked()) {
+            model_->SetProgeny(std::nullopt);
+            return;
+        }
+        const auto cutoff = ReadDurationSeconds(progenyCutoff_->text().toStdString());
+        if (!cutoff) {
+            ShowMessage(std::string("The +D half-life cutoff is not ") + DurationUnitsHelp() + ".");
+            return;
+        }
+        model_->SetProgeny(cutoff);
+    };
+    connect(progeny_, &QCheckBox::toggled, this, progenyChanged);
+    connect(progenyCutoff_, &QLineEdit::editingFinished, this, progenyChanged);
     connect(table_->horizontalHeader(), &QHeaderView::sectionClicked, this, [this](int column) { HeaderClicked(column); });
     connect(table_, &QTableWidget::cellDoubleClicked, this, [this](int row, int) {
         const auto& rows = model_->Shown();

@@ -9,6 +9,7 @@
 #include "DesktopServices.h"
 #include "ExploreModel.h"
 
+class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -46,6 +47,8 @@ private:
     void CompareSelected();
 
     DesktopServices& services_;
+    QCheckBox* progeny_ = nullptr;
+    QLineEdit* progenyCutoff_ = nullptr;
     std::unique_ptr<CoefficientCatalogue> catalogue_;
     std::unique_ptr<ExploreModel> model_;
     bool filling_ = false;

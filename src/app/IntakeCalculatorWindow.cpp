@@ -1,5 +1,6 @@
 #include "IntakeCalculatorWindow.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -77,6 +78,14 @@ IntakeCalculatorWindow::IntakeCalculatorWindow(std::string databasePath, QWidget
     for (const auto& unit : DoseUnits()) doseUnit_->addItem(QString::fromStdString(unit.Name));
     doseUnit_->setCurrentText("mSv");
     calculation->addWidget(doseUnit_);
+    progeny_ = new QCheckBox("Include short-lived progeny (+D)", this);
+    progeny_->setObjectName("chkProgeny");
+    progenyCutoff_ = new QLineEdit("180d", this);
+    progenyCutoff_->setObjectName("txtProgenyCutoff");
+    progenyCutoff_->setMaximumWidth(80);
+    progenyCutoff_->setToolTip(QString("Half-life cutoff of +D: ") + DurationUnitsHelp());
+    calculation->addWidget(progeny_);
+    calculation->addWidget(progenyCutoff_);
     calculation->addWidget(button("Calculate", [this] { Calculate(); }));
     calculation->addStretch(1);
     for (const auto& [caption, output] : std::vector<std::pair<const char*, std::function<void(const FlexGrid&)>*>>{
@@ -138,8 +147,17 @@ void IntakeCalculatorWindow::SetRows(const std::vector<MixtureRow>& rows) {
 
 void IntakeCalculatorWindow::Calculate() {
     const CalculationOptions options{organ_->text().trimmed().toStdString(), doseUnit_->currentText().toStdString()};
+    std::optional<double> cutoff;
+    if (progeny_->isChecked()) {
+        cutoff = ReadDurationSeconds(progenyCutoff_->text().toStdString());
+        if (!cutoff) {
+            SetMessage(std::string("The +D half-life cutoff is not ") + DurationUnitsHelp() + ".");
+            return;
+        }
+    }
     try {
         CoefficientCatalogue catalogue(databasePath_);
+        catalogue.IncludeProgeny(cutoff);
         result_ = CalculateMixture(catalogue, Rows(), options);
     } catch (const std::exception& e) {
         SetMessage(std::string("The mixture could not be computed: ") + e.what());

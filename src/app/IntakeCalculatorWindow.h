@@ -13,6 +13,7 @@
 #include "IntakeCalculation.h"
 #include "Mixture.h"
 
+class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -59,6 +60,8 @@ private:
     QTableWidget* mixture_ = nullptr;
     QLineEdit* organ_ = nullptr;
     QComboBox* doseUnit_ = nullptr;
+    QCheckBox* progeny_ = nullptr;
+    QLineEdit* progenyCutoff_ = nullptr;
     ResultGridView* view_ = nullptr;
     QPlainTextEdit* steps_ = nullptr;
     QLabel* message_ = nullptr;

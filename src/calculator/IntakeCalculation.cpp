@@ -114,6 +114,12 @@ public:
     }
 
 private:
+    // " (+D, T1/2 < 180 d)" when the catalogue gives +D values.
+    std::string Progeny() const {
+        const auto cutoff = catalogue_.ProgenyCutoff();
+        return cutoff ? " (" + ProgenyUnitLabel(*cutoff) + ")" : std::string();
+    }
+
     std::string Dose(double sieverts) const {
         return FormatCalculatorNumber(sieverts) + " Sv = " + FormatDoseIn(sieverts, doseUnit_);
     }
@@ -172,7 +178,7 @@ private:
         if (unit.Factor != 1)
             result.Steps.push_back(FormatCalculatorNumber(*ReadNumber(row.Amount)) + " " + unit.Name + " = " + amountText);
         result.EffectiveDoseSv = becquerels * *cell->Value;
-        result.Steps.push_back(nuclide.Nuclide + ", " + kind.Name() + ", " + age + ", " + form + ": " + amountText +
+        result.Steps.push_back(nuclide.Nuclide + ", " + kind.Name() + Progeny() + ", " + age + ", " + form + ": " + amountText +
                                " x " + FormatCalculatorNumber(*cell->Value) + " " + coefficientUnit + " = " +
                                Dose(*result.EffectiveDoseSv) + SourceOf(*cell));
         Organ(cells, form, becquerels, amountText, coefficientUnit, result);
@@ -205,8 +211,8 @@ private:
                 if (cell.Form != form || cell.Age != band || cell.Outcome != outcome || !cell.Value) continue;
                 const double risk = becquerels * *cell.Value;
                 (outcome == MortalityOutcome ? result.MortalityRisk : result.MorbidityRisk) = risk;
-                result.Steps.push_back(std::string(outcome == MortalityOutcome ? "Mortality" : "Morbidity") + " (" +
-                                       intake + ", " + band + "): " + amountText + " x " +
+                result.Steps.push_back(std::string(outcome == MortalityOutcome ? "Mortality" : "Morbidity") + Progeny() +
+                                       " (" + intake + ", " + band + "): " + amountText + " x " +
                                        FormatCalculatorNumber(*cell.Value) + " " + unitName + " = " +
                                        FormatCalculatorNumber(risk) + SourceOf(cell));
                 break;
@@ -254,7 +260,7 @@ private:
                                    FormatCalculatorNumber(seconds) + " s");
         const double multiplier = concentration * seconds;
         result.EffectiveDoseSv = multiplier * *effective->Value;
-        result.Steps.push_back(nuclide.Nuclide + ", " + GeometryCaption(kind.Geometry) + ", E: " + exposure + " x " +
+        result.Steps.push_back(nuclide.Nuclide + ", " + GeometryCaption(kind.Geometry) + Progeny() + ", E: " + exposure + " x " +
                                FormatCalculatorNumber(*effective->Value) + " " + coefficientUnit + " = " +
                                Dose(*result.EffectiveDoseSv) + SourceOf(*effective));
         if (equivalent) {

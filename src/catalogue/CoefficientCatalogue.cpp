@@ -7,6 +7,7 @@
 #include "ExternalCoefs.h"
 #include "HalfLife.h"
 #include "NumberText.h"
+#include "ScientificFormat.h"
 
 namespace quorvel {
 
@@ -57,7 +58,36 @@ UnitChoice CoefficientCatalogue::UnitOf(const TableKind& kind, int unitPosition)
 
 std::vector<Coefficient> CoefficientCatalogue::Cells(const TableKind& kind, int unitPosition,
                                                      const ScanSelection& selection) {
-    return ScanTable(*database_, kind, UnitOf(kind, unitPosition).Factor, ages_, selection);
+    if (!progenyCutoff_) return ScanTable(*database_, kind, UnitOf(kind, unitPosition).Factor, ages_, selection);
+    std::vector<Coefficient> cells;
+    for (ProgenyCell& sum : ProgenyCellsOf(kind, unitPosition, selection, *progenyCutoff_)) {
+        Coefficient cell = std::move(sum.Parent);
+        if (cell.Value != sum.Value) {
+            cell.Value = sum.Value;
+            cell.Text = sum.Value ? FormatScientific(*sum.Value) : std::string();
+        }
+        cells.push_back(std::move(cell));
+    }
+    return cells;
+}
+
+void CoefficientCatalogue::IncludeProgeny(std::optional<double> cutoffSeconds) {
+    progenyCutoff_ = cutoffSeconds;
+    if (progenyCutoff_ && !decay_) decay_ = DecayData::Read(*database_);
+}
+
+std::vector<ProgenyCell> CoefficientCatalogue::ProgenyCellsOf(const TableKind& kind, int unitPosition,
+                                                              const ScanSelection& selection, double cutoff) {
+    if (!decay_) decay_ = DecayData::Read(*database_);
+    // The members' cells come from the same pass: the scan takes them in beside the parents.
+    ScanSelection scan = selection;
+    for (const std::string& parent : selection.Nuclides)
+        for (const ChainMember& member : ShortLivedProgeny(*decay_, parent, cutoff)) scan.Nuclides.push_back(member.Nuclide);
+    const double factor = UnitOf(kind, unitPosition).Factor;
+    const std::vector<Coefficient> cells = ScanTable(*database_, kind, factor, ages_, scan);
+    // The first row of an age-dependent dose table is f1, no coefficient: it stays the parent's.
+    const std::string f1 = kind.IsDose() && !kind.IsExternal() ? Choices(kind).Descriptors.front() : std::string();
+    return AddProgenyToCells(cells, selection.Nuclides, *decay_, cutoff, f1);
 }
 
 std::vector<CatalogueRow> CoefficientCatalogue::Rows(const Quantity& quantity) {
@@ -81,7 +111,11 @@ std::vector<CatalogueRow> CoefficientCatalogue::Rows(const Quantity& quantity) {
 
 void CoefficientCatalogue::EachCell(const TableKind& kind, int unitPosition, const ScanSelection& selection,
                                     const CoefficientSink& sink) {
-    ScanTable(*database_, kind, UnitOf(kind, unitPosition).Factor, ages_, selection, sink);
+    if (!progenyCutoff_) {
+        ScanTable(*database_, kind, UnitOf(kind, unitPosition).Factor, ages_, selection, sink);
+        return;
+    }
+    for (Coefficient& cell : Cells(kind, unitPosition, selection)) sink(std::move(cell));
 }
 
 QuantityChoices CoefficientCatalogue::Choices(const TableKind& kind) {

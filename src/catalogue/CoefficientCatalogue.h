@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "Database.h"
+#include "ProgenyCells.h"
 #include "Quantity.h"
 #include "StartUpReaders.h"
 #include "TableScan.h"
@@ -66,11 +67,22 @@ public:
 
     Database& Connection() { return *database_; }
 
+    // "+D": from now on every cell's value (in Cells, Rows, EachCell and what uses them) is
+    // its nuclide's plus those of its decay products shorter-lived than the cutoff, times
+    // their cumulative branching fractions; none switches that off.
+    void IncludeProgeny(std::optional<double> cutoffSeconds);
+    std::optional<double> ProgenyCutoff() const { return progenyCutoff_; }
+    // The cells of a kind as the catalogue gives them, with each +D value's terms.
+    std::vector<ProgenyCell> ProgenyCellsOf(const TableKind& kind, int unitPosition, const ScanSelection& selection,
+                                            double cutoffSeconds);
+
 private:
     std::unique_ptr<Database> database_;
     AgeGroups ages_;
     UnitTables units_;
     std::vector<NuclideInfo> nuclides_;
+    std::optional<double> progenyCutoff_;
+    std::optional<DecayData> decay_;
 };
 
 }  // namespace quorvel

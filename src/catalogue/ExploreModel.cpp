@@ -86,6 +86,11 @@ void ExploreModel::SetUnitPosition(int position) {
     Query();
 }
 
+void ExploreModel::SetProgeny(std::optional<double> cutoffSeconds) {
+    catalogue_.IncludeProgeny(cutoffSeconds);
+    Query();
+}
+
 void ExploreModel::SetFilter(const FilterTexts& texts) {
     try {
         RowFilter filter;
@@ -124,6 +129,7 @@ void ExploreModel::Query() {
     try {
         if (choices_.Descriptors.empty()) throw std::runtime_error("This table holds no coefficients in this database.");
         unit_ = catalogue_.UnitOf(quantity_.Kind, quantity_.UnitPosition).Name;
+        if (const auto cutoff = catalogue_.ProgenyCutoff()) unit_ += " (" + ProgenyUnitLabel(*cutoff) + ")";
         all_ = catalogue_.Rows(quantity_);
     } catch (const std::exception& e) {
         shown_.clear();

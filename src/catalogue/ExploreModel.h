@@ -43,6 +43,8 @@ public:
     void SetIntake(const std::string& intake);
     void SetOutcome(int outcome);
     void SetUnitPosition(int position);
+    // "+D" values with the half-life cutoff, or none.
+    void SetProgeny(std::optional<double> cutoffSeconds);
     // A filter that cannot be read or is upside down shows a message and no rows.
     void SetFilter(const FilterTexts& texts);
     void SortBy(RowColumn column, bool ascending);

@@ -8,6 +8,7 @@
 #include "CommandLineViewer.h"
 #include "ChoiceMatch.h"
 #include "CoefficientCatalogue.h"
+#include "DurationOption.h"
 #include "Comparison.h"
 #include "HalfLife.h"
 #include "NumberText.h"
@@ -154,6 +155,12 @@ RowFilter FilterOf(const CatalogueOptions& options) {
     return filter;
 }
 
+// The unit, and for +D values what they count: every output carries it.
+std::string UnitLabel(const CoefficientCatalogue& catalogue, const std::string& unit) {
+    const auto cutoff = catalogue.ProgenyCutoff();
+    return cutoff ? unit + " (" + ProgenyUnitLabel(*cutoff) + ")" : unit;
+}
+
 int Rank(const CatalogueOptions& options, CoefficientCatalogue& catalogue, const CoefficientRequest& request,
          std::ostream& out) {
     const Quantity quantity = QuantityOf(catalogue, options, request, true);
@@ -164,7 +171,7 @@ int Rank(const CatalogueOptions& options, CoefficientCatalogue& catalogue, const
     if (options.Top > 0) KeepTop(rows, static_cast<std::size_t>(options.Top));
 
     WriteRows(FormatOf(options), options.Output, out,
-              [&](RowWriter& writer) { WriteRankedRows(rows, quantity, unit.Name, writer); });
+              [&](RowWriter& writer) { WriteRankedRows(rows, quantity, UnitLabel(catalogue, unit.Name), writer); });
     return ExitTable;
 }
 
@@ -175,6 +182,7 @@ int Compare(const CatalogueOptions& options, CoefficientCatalogue& catalogue, co
     Comparison comparison;
     try {
         comparison = CompareNuclides(catalogue, quantity, options.Nuclides);
+        comparison.Unit = UnitLabel(catalogue, comparison.Unit);
     } catch (const ComparisonError& e) {
         throw BadInput(e.what());
     }
@@ -212,6 +220,7 @@ void AddCatalogueCommands(CLI::App& app, std::string& databasePath, CoefficientR
     options.Rank->add_option("--value-max", options.ValueMax, "Highest value kept, in the chosen unit");
     options.Rank->add_option("--top", options.Top, "Show only the first N rows")->check(CLI::PositiveNumber);
     options.Rank->add_flag("--ascending", options.Ascending, "Lowest value first");
+    AddProgenyOptions(*options.Rank, options.WithProgeny, options.ProgenyCutoffSeconds);
     AddFormatOptions(*options.Rank, options);
 
     options.Compare = app.add_subcommand("compare", "Nuclides side by side: every row of one table at one age or band");
@@ -220,6 +229,7 @@ void AddCatalogueCommands(CLI::App& app, std::string& databasePath, CoefficientR
     options.Compare->add_option("--nuclide", options.Nuclides, "A nuclide to compare; repeat for up to 12 (two: a ratio)")
         ->required()
         ->take_all();
+    AddProgenyOptions(*options.Compare, options.WithProgeny, options.ProgenyCutoffSeconds);
     AddFormatOptions(*options.Compare, options);
 
     options.Dump = app.add_subcommand("dump", "Every coefficient of the database, one row each, in each table's first unit");
@@ -235,6 +245,7 @@ int RunCatalogueCommand(const CatalogueOptions& options, const std::string& data
                         const CoefficientRequest& request, std::ostream& out, std::ostream& err) {
     try {
         CoefficientCatalogue catalogue(databasePath);
+        if (options.WithProgeny) catalogue.IncludeProgeny(options.ProgenyCutoffSeconds);
         if (options.Rank->parsed()) return Rank(options, catalogue, request, out);
         if (options.Compare->parsed()) return Compare(options, catalogue, request, out);
         return Dump(options, catalogue, out);

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "CoefficientRequest.h"
+#include "DecayChain.h"
 
 namespace quorvel {
 
@@ -26,6 +27,8 @@ struct CatalogueOptions {
     std::vector<std::string> Nuclides;
     std::string Format = "text";
     std::string Output;
+    bool WithProgeny = false;
+    double ProgenyCutoffSeconds = DefaultProgenyCutoffSeconds;
 };
 
 // The subcommands, sharing the database path and the request's type, pathway, geometry

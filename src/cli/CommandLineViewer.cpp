@@ -13,6 +13,7 @@
 #include "GridText.h"
 #include "IntakeCommand.h"
 #include "DecayChainTable.h"
+#include "DurationOption.h"
 #include "ProgenySum.h"
 #include "NuclideList.h"
 #include "NumberText.h"
@@ -40,17 +41,6 @@ struct Options {
     CLI::App* Chain = nullptr;  // the decay chain of --nuclide instead of a table
 };
 
-// A duration with its unit, turned into seconds for the option it checks.
-CLI::Validator DurationValidator() {
-    return CLI::Validator(
-        [](std::string& text) {
-            const auto seconds = ReadDurationSeconds(text);
-            if (!seconds) return "\"" + text + "\" is not " + DurationUnitsHelp();
-            text = std::to_string(*seconds);
-            return std::string();
-        },
-        "DURATION");
-}
 
 // A request the database can answer but the arguments cannot make.
 class UsageError : public std::runtime_error {
@@ -90,12 +80,7 @@ void AddOptions(CLI::App& app, Options& options) {
             CLI::ignore_case));
     app.add_option("--output", options.OutputPath, "File that --format pdf writes (replaced when it exists)");
     app.add_flag("--portrait", options.Portrait, "Print the PDF in portrait (default: landscape)");
-    app.add_flag("--with-progeny", options.WithProgeny,
-                 "+D: add the coefficients of the short-lived decay products, times their branching fractions");
-    app.add_option("--progeny-cutoff", options.ProgenyCutoffSeconds,
-                   std::string("Half-life below which a decay product counts in +D: ") + DurationUnitsHelp() +
-                       " (default 180d, the cutoff of the published +D tables)")
-        ->transform(DurationValidator());
+    AddProgenyOptions(app, options.WithProgeny, options.ProgenyCutoffSeconds);
     options.Chain = app.add_subcommand("chain", "Print the decay chain of --nuclide: each member with its half-life, "
                                                 "branching and cumulative fractions and the tables that hold it");
     options.Chain->add_option("--nuclide", options.Request.Nuclide, "Nuclide name as listed, e.g. U-238")->required();

@@ -5,6 +5,7 @@
 #include <ostream>
 
 #include "CommandLineViewer.h"
+#include "DurationOption.h"
 #include "IntakeCalculation.h"
 #include "Mixture.h"
 
@@ -118,6 +119,7 @@ void AddIntakeCommand(CLI::App& app, std::string& databasePath, IntakeOptions& o
     command.add_option("--organ", options.Organ, "Also the committed equivalent dose of this organ");
     command.add_option("--dose-unit", options.DoseUnit, "Dose unit shown beside Sv: " + UnitNames(DoseUnits()))
         ->check(CLI::IsMember({"Sv", "mSv", "uSv", "rem", "mrem"}));
+    AddProgenyOptions(command, options.WithProgeny, options.ProgenyCutoffSeconds);
     command.add_option("--format", options.Format, "text, csv or json (default: text)")
         ->check(CLI::IsMember({"text", "csv", "json"}, CLI::ignore_case));
     command.footer(
@@ -141,6 +143,7 @@ int RunIntakeCommand(const IntakeOptions& options, const std::string& databasePa
     const CalculationOptions calculation{options.Organ, options.DoseUnit};
     try {
         CoefficientCatalogue catalogue(databasePath);
+        if (options.WithProgeny) catalogue.IncludeProgeny(options.ProgenyCutoffSeconds);
         result = CalculateMixture(catalogue, rows, calculation);
     } catch (const std::exception& e) {
         err << "quorvel-cli intake: " << e.what() << '\n';

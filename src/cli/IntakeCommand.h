@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "DecayChain.h"
+
 namespace quorvel {
 
 struct IntakeOptions {
@@ -16,6 +18,8 @@ struct IntakeOptions {
     std::string Organ;
     std::string DoseUnit = "mSv";
     std::string Format = "text";
+    bool WithProgeny = false;
+    double ProgenyCutoffSeconds = DefaultProgenyCutoffSeconds;
 };
 
 void AddIntakeCommand(CLI::App& app, std::string& databasePath, IntakeOptions& options);

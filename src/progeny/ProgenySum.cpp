@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <map>
 #include <tuple>
 
 #include "GridConventions.h"
@@ -11,71 +10,14 @@
 
 namespace quorvel {
 
-namespace {
-
-using CellKey = std::tuple<std::size_t, std::string, std::string, std::string, int>;
-
-// Each cell's key: the position of its form among the nuclide's forms, then age, intake,
-// descriptor and outcome.
-std::map<CellKey, const Coefficient*> KeyCells(const std::vector<Coefficient>& cells) {
-    std::vector<std::string> forms;
-    std::map<CellKey, const Coefficient*> keyed;
-    for (const Coefficient& cell : cells) {
-        auto form = std::find(forms.begin(), forms.end(), cell.Form);
-        if (form == forms.end()) form = forms.insert(forms.end(), cell.Form);
-        const auto index = static_cast<std::size_t>(form - forms.begin());
-        keyed.emplace(CellKey{index, cell.Age, cell.Intake, cell.Descriptor, cell.Outcome}, &cell);
-    }
-    return keyed;
-}
-
-std::size_t FormCount(const std::map<CellKey, const Coefficient*>& keyed) {
-    std::size_t count = 0;
-    for (const auto& [key, cell] : keyed) count = std::max(count, std::get<0>(key) + 1);
-    return count;
-}
-
-}  // namespace
-
-std::vector<ProgenyCell> AddShortLivedProgeny(CoefficientCatalogue& catalogue, const DecayData& decay,
-                                              const TableKind& kind, int unitPosition, const std::string& nuclide,
+std::vector<ProgenyCell> AddShortLivedProgeny(CoefficientCatalogue& catalogue, const TableKind& kind,
+                                              int unitPosition, const std::string& nuclide,
                                               const ScanSelection& selection, double cutoffSeconds) {
-    const auto members = ShortLivedProgeny(decay, nuclide, cutoffSeconds);
     ScanSelection scan = selection;
     scan.Nuclides = {nuclide};
-    for (const auto& member : members) scan.Nuclides.push_back(member.Nuclide);
-    const std::vector<Coefficient> cells = catalogue.Cells(kind, unitPosition, scan);
-
-    std::map<std::string, std::vector<Coefficient>> byNuclide;
-    for (const Coefficient& cell : cells) byNuclide[FoldCase(cell.Nuclide)].push_back(cell);
-    const auto parentCells = byNuclide[FoldCase(nuclide)];
-    std::vector<std::map<CellKey, const Coefficient*>> memberCells;
-    for (const auto& member : members) memberCells.push_back(KeyCells(byNuclide[FoldCase(member.Nuclide)]));
-
-    // The first row of an age-dependent dose table is f1, no coefficient: it stays the parent's.
-    const bool ageDependent = kind.IsDose() && !kind.IsExternal();
-    const std::string f1 = ageDependent ? catalogue.Choices(kind).Descriptors.front() : std::string();
-
-    std::vector<ProgenyCell> result;
-    const auto parentKeys = KeyCells(parentCells);
-    for (const auto& [key, parent] : parentKeys) {
-        ProgenyCell cell{*parent, parent->Value, {}};
-        for (std::size_t m = 0; m < members.size() && !(ageDependent && parent->Descriptor == f1); ++m) {
-            CellKey memberKey = key;
-            if (std::get<0>(memberKey) >= FormCount(memberCells[m])) std::get<0>(memberKey) = 0;
-            const auto found = memberCells[m].find(memberKey);
-            ProgenyTerm term{members[m].Nuclide, members[m].CumulativeFraction, std::nullopt, ""};
-            if (found != memberCells[m].end() && found->second->Value) {
-                term.Value = found->second->Value;
-                term.Source = found->second->Source;
-                if (cell.Value) *cell.Value += term.Fraction * *term.Value;
-            }
-            cell.Terms.push_back(std::move(term));
-        }
-        result.push_back(std::move(cell));
-    }
+    std::vector<ProgenyCell> result = catalogue.ProgenyCellsOf(kind, unitPosition, scan, cutoffSeconds);
     // In the order the table shows them.
-    std::sort(result.begin(), result.end(), [](const ProgenyCell& a, const ProgenyCell& b) {
+    std::stable_sort(result.begin(), result.end(), [](const ProgenyCell& a, const ProgenyCell& b) {
         return std::tie(a.Parent.Row, a.Parent.Column) < std::tie(b.Parent.Row, b.Parent.Column);
     });
     return result;
@@ -130,7 +72,7 @@ ProgenyBreakdown ApplyProgenyToTable(const std::string& databasePath, const Coef
     ProgenyBreakdown breakdown;
     breakdown.Members = ShortLivedProgeny(decay, request.Nuclide, cutoffSeconds);
     breakdown.Cells =
-        AddShortLivedProgeny(catalogue, decay, kind, request.UnitPosition, request.Nuclide, {}, cutoffSeconds);
+        AddShortLivedProgeny(catalogue, kind, request.UnitPosition, request.Nuclide, {}, cutoffSeconds);
     breakdown.Missing = MissingMembers(breakdown.Cells);
     breakdown.Label = ProgenyLabel(breakdown.Members, breakdown.Missing);
     if (!IsEmptyResultGrid(grid)) ShowProgenyInGrid(grid, breakdown.Cells, breakdown.Label);

@@ -1,8 +1,6 @@
 #pragma once
-// "+D" values: a parent's coefficient plus, for every short-lived member of its decay chain,
-// the member's coefficient of the same cell times the member's cumulative branching
-// fraction (activity equilibrium). A member without a value for a cell is named as missing
-// and adds nothing; it is never taken for zero unseen.
+// "+D" tables: the +D values of the catalogue put into a table as its builder made it, and
+// the label that names what they count.
 
 #include <optional>
 #include <string>
@@ -14,29 +12,11 @@
 
 namespace quorvel {
 
-struct ProgenyOption {
-    bool Enabled = false;
-    double CutoffSeconds = DefaultProgenyCutoffSeconds;
-};
-
-struct ProgenyTerm {
-    std::string Nuclide;
-    double Fraction = 0;
-    std::optional<double> Value;  // none: the database holds no value for this cell
-    std::string Source;
-};
-
-struct ProgenyCell {
-    Coefficient Parent;
-    std::optional<double> Value;      // the parent's value plus the members' terms
-    std::vector<ProgenyTerm> Terms;   // one per short-lived member, in chain order
-};
-
 // The cells of the parent's table (the selection's one nuclide) with their +D values. The
 // member's cell is the one with the same age, intake, descriptor and outcome, of the
 // member's form at the parent form's position (the member's first form where it has fewer).
-std::vector<ProgenyCell> AddShortLivedProgeny(CoefficientCatalogue& catalogue, const DecayData& decay,
-                                              const TableKind& kind, int unitPosition, const std::string& nuclide,
+std::vector<ProgenyCell> AddShortLivedProgeny(CoefficientCatalogue& catalogue, const TableKind& kind,
+                                              int unitPosition, const std::string& nuclide,
                                               const ScanSelection& selection, double cutoffSeconds);
 
 // "+D (Ba-137m x 0.946)": the members and fractions a +D table counts, the missing ones

@@ -8,6 +8,7 @@
 #include <map>
 
 #include "DecayChainTable.h"
+#include "IntakeCalculation.h"
 #include "ProgenySum.h"
 
 namespace quorvel {
@@ -52,7 +53,7 @@ protected:
         selection.Descriptor = descriptor;
         selection.Age = "Adult";
         const auto cells =
-            AddShortLivedProgeny(Catalogue(), Decay(), kind, 1, nuclide, selection, DefaultProgenyCutoffSeconds);
+            AddShortLivedProgeny(Catalogue(), kind, 1, nuclide, selection, DefaultProgenyCutoffSeconds);
         EXPECT_EQ(cells.size(), 1u) << nuclide << " " << descriptor;
         return cells.empty() ? ProgenyCell{} : cells.front();
     }
@@ -70,6 +71,29 @@ TEST_F(ProgenySumTest, Caesium137WithBarium137mOnTheGroundAndInAir) {
         EXPECT_EQ(cell.Terms[0].Nuclide, "Ba-137m");
         EXPECT_GT(f * *cell.Terms[0].Value, 0.99 * (*cell.Value - *cell.Parent.Value)) << "Ba-137m's term dominates";
     }
+}
+
+// Ranking, comparison and the calculator take +D values from the catalogue's one switch.
+TEST_F(ProgenySumTest, EveryConsumerOfTheCatalogueGetsTheSameSums) {
+    const std::string file = "fgr12/FGR12F33.DAT";
+    const double expected = Fgr12Value(file, "Cs-137", 25) + IndexFraction("Cs-137", 0) * Fgr12Value(file, "Ba-137m", 25);
+    CoefficientCatalogue catalogue((std::filesystem::path(QUORVEL_APPLICATION_DIRECTORY) / "DoseAndRisk.mdb").string());
+    catalogue.IncludeProgeny(DefaultProgenyCutoffSeconds);
+    Quantity quantity;
+    quantity.Kind = {DoseCoefficients, ExternalPathway, GroundPlaneGeometry};
+    quantity.Age = "Adult";
+    quantity.Descriptor = "Effective Dose (E)";
+    bool ranked = false;
+    for (const CatalogueRow& row : catalogue.Rows(quantity))
+        if (row.Nuclide.Nuclide == "Cs-137") {
+            ranked = true;
+            EXPECT_NEAR(*row.Value / expected, 1.0, 1e-12);
+        }
+    EXPECT_TRUE(ranked);
+    const MixtureResult mixture =
+        CalculateMixture(catalogue, {ReadMixtureRow("Cs-137,ground-plane,,,,1,Bq/m2,1,y", 1)}, {});
+    ASSERT_TRUE(mixture.AllComputed());
+    EXPECT_NEAR(*mixture.Rows[0].EffectiveDoseSv / (365.25 * 86400 * expected), 1.0, 1e-12);
 }
 
 TEST_F(ProgenySumTest, ABranchingChainCountsBothBranches) {
