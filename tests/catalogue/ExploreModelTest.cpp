@@ -75,6 +75,22 @@ TEST_F(ExploreModelTest, AKindStartsAtTheAdultEffectiveDoseHighestFirst) {
     EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 5) << "the headings and four rows";
 }
 
+// +D with a made-up chain H-3 -> Co-60 (fraction 1): the parent's rank rises by the member's
+// dose, the unit names the cutoff, and switching it off gives the tabulated values again.
+TEST_F(ExploreModelTest, ProgenyValuesReRankAndSayWhatTheyCount) {
+    db.Execute("CREATE TABLE Daughters (Nuclide TEXT, \"Half-life (s)\" REAL, Daughter TEXT, \"Branching Fraction\" "
+               "REAL, \"Daughter T1/2\" TEXT, \"Daughter Half-life (s)\" REAL, ID INTEGER, Source TEXT)");
+    db.Insert("Daughters", {"H-3", 3.9e8, "Co-60", 1.0, "5.27 y", 1.66e8, std::int64_t{1}, "index:1"});
+    CoefficientCatalogue catalogue(db.Path());
+    ExploreModel model(catalogue, view);
+    model.SetKind({});
+    model.SetProgeny(10 * 365.25 * 86400.0);
+    EXPECT_EQ(view.Nuclides, "I-131 Cs-137 H-3 Co-60 ") << "H-3 now carries Co-60's dose";
+    EXPECT_NE(view.Unit.find("+D, T1/2 < 3652.5 d"), std::string::npos) << view.Unit;
+    model.SetProgeny(std::nullopt);
+    EXPECT_EQ(view.Nuclides, "I-131 Cs-137 Co-60 H-3 ");
+}
+
 TEST_F(ExploreModelTest, FiltersShowTheirRowsOrSayWhatIsWrong) {
     CoefficientCatalogue catalogue(db.Path());
     ExploreModel model(catalogue, view);
