@@ -165,9 +165,8 @@ private:
             throw RowError("this database holds no " + kind.Name() + " coefficients of " + nuclide.Nuclide +
                            " at age " + age);
         const std::string form = FormOf(cells, row.Form);
-        const auto formIndex = static_cast<std::size_t>(
-            std::find(Distinct(cells, &Coefficient::Form).begin(), Distinct(cells, &Coefficient::Form).end(), form) -
-            Distinct(cells, &Coefficient::Form).begin());
+        const auto forms = Distinct(cells, &Coefficient::Form);
+        const auto formIndex = static_cast<std::size_t>(std::find(forms.begin(), forms.end(), form) - forms.begin());
         const std::string effective = DescriptorStarting(Distinct(cells, &Coefficient::Descriptor), "Effective Dose (");
         const Coefficient* cell = CellFor(cells, form, effective);
         if (!cell) throw RowError("no effective dose of " + nuclide.Nuclide + " (" + form + ") at age " + age);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 #include <sstream>
 
 #include "IntakeCalculation.h"
@@ -47,6 +48,31 @@ TEST(IntakeCalculation, AnIngestionRiskInPicocuries) {
     const double becquerels = 1000 * 3.7e10 * 1e-12;
     EXPECT_DOUBLE_EQ(*row.MorbidityRisk, becquerels * 8.22e-10);
     EXPECT_NEAR(*row.MorbidityRisk / 1000, 3.04e-11, 0.005e-11) << "EPA's slope factor per pCi";
+}
+
+// The k-th "Total" line of a nuclide's runs in FGR13ING.RBS (runs: tap water, food, per form),
+// value k of its ten (5: mortality 0-110).
+double RiskFileTotal(const std::string& nuclide, int run, int value) {
+    std::ifstream in(std::string(QUORVEL_DATA_SOURCES_DIR) + "/fgr13pak/FGR13ING.RBS", std::ios::binary);
+    int runs = 0;
+    bool inNuclide = false;
+    for (std::string line; std::getline(in, line);) {
+        if (line.rfind(nuclide + " ", 0) == 0) inNuclide = true;
+        else if (!line.empty() && line[0] != ' ') inNuclide = false;
+        if (inNuclide && line.find(" Total ") != std::string::npos && ++runs == run)
+            return std::stod(line.substr(33 + 9 * static_cast<std::size_t>(value - 1), 9));
+    }
+    ADD_FAILURE() << nuclide << " run " << run << " not found";
+    return 0;
+}
+
+TEST(IntakeCalculation, TheSecondFormTakesTheRisksOfItsOwnForm) {
+    // H-3's second form, organically bound tritium, eaten: the fourth run of H-3.
+    const RowResult row = One("H-3,ingestion,organically bound,food,Adult,1E6,Bq");
+    ASSERT_EQ(row.Error, "");
+    EXPECT_NE(row.Form.find("OBT"), std::string::npos) << row.Form;
+    EXPECT_DOUBLE_EQ(*row.MortalityRisk, 1e6 * RiskFileTotal("H-3", 4, 5));
+    EXPECT_DOUBLE_EQ(*row.MorbidityRisk, 1e6 * RiskFileTotal("H-3", 4, 10));
 }
 
 TEST(IntakeCalculation, ExternalExposureForAYear) {
