@@ -36,13 +36,6 @@ std::vector<std::string> SplitCsvLine(const std::string& line) {
     return fields;
 }
 
-std::string CsvField(const std::string& text) {
-    if (text.find_first_of(",\"\r\n") == std::string::npos && TrimBlanks(text) == text) return text;
-    std::string quoted = "\"";
-    for (char c : text) quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
-    return quoted + "\"";
-}
-
 // The fields in the order of MixtureColumns.
 constexpr std::string MixtureRow::*Fields[] = {&MixtureRow::Nuclide, &MixtureRow::Pathway, &MixtureRow::Form,
                                                &MixtureRow::Intake,  &MixtureRow::Age,     &MixtureRow::Amount,
@@ -64,6 +57,13 @@ std::string WithoutLineEnd(std::string line) {
 }
 
 }  // namespace
+
+std::string CsvField(const std::string& text) {
+    if (text.find_first_of(",\"\r\n") == std::string::npos && TrimBlanks(text) == text) return text;
+    std::string quoted = "\"";
+    for (char c : text) quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
+    return quoted + "\"";
+}
 
 const std::vector<std::string>& MixtureColumns() {
     static const std::vector<std::string> columns = {"nuclide", "pathway", "form",  "intake",   "age",

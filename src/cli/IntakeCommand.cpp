@@ -30,14 +30,6 @@ std::vector<MixtureRow> ReadRows(const IntakeOptions& options) {
     return rows;
 }
 
-// CSV field: quoted where it holds a comma or a quote.
-std::string Csv(const std::string& text) {
-    if (text.find_first_of(",\"") == std::string::npos) return text;
-    std::string quoted = "\"";
-    for (char c : text) quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
-    return quoted + "\"";
-}
-
 void WriteText(const MixtureResult& result, const CalculationOptions& calculation, std::ostream& out) {
     const CalculatorUnit unit = *FindUnit(DoseUnits(), calculation.DoseUnit);
     for (const auto& row : result.Rows) {
@@ -62,11 +54,11 @@ void WriteCsv(const MixtureResult& result, std::ostream& out) {
            "organ,organ_dose_Sv,mortality_risk,morbidity_risk,share,error\n";
     for (const auto& row : result.Rows) {
         const MixtureRow& in = row.Row;
-        out << in.Number << ',' << Csv(in.Nuclide) << ',' << Csv(in.Pathway) << ',' << Csv(row.Form) << ','
-            << Csv(in.Amount) << ',' << Csv(in.Unit) << ',' << Csv(in.Time) << ',' << Csv(in.TimeUnit) << ','
-            << Number(row.EffectiveDoseSv) << ',' << Number(row.EffectiveDoseEquivalentSv) << ',' << Csv(row.Organ)
+        out << in.Number << ',' << CsvField(in.Nuclide) << ',' << CsvField(in.Pathway) << ',' << CsvField(row.Form) << ','
+            << CsvField(in.Amount) << ',' << CsvField(in.Unit) << ',' << CsvField(in.Time) << ',' << CsvField(in.TimeUnit) << ','
+            << Number(row.EffectiveDoseSv) << ',' << Number(row.EffectiveDoseEquivalentSv) << ',' << CsvField(row.Organ)
             << ',' << Number(row.OrganDoseSv) << ',' << Number(row.MortalityRisk) << ',' << Number(row.MorbidityRisk)
-            << ',' << (row.Error.empty() ? FormatCalculatorNumber(row.Share) : "") << ',' << Csv(row.Error) << '\n';
+            << ',' << (row.Error.empty() ? FormatCalculatorNumber(row.Share) : "") << ',' << CsvField(row.Error) << '\n';
     }
     out << "total,,,,,,,," << FormatCalculatorNumber(result.TotalEffectiveDoseSv) << ",,,,,,,\n";
 }
