@@ -75,11 +75,10 @@ std::string frmPrimarySelectionForm::ProgenyTermsOfShownCell(int row, int col) c
         if (cell.Parent.Row != row || cell.Parent.Column != col || !cell.Value) continue;
         std::string text = cell.Parent.Nuclide + ": " + cell.Parent.Text;
         for (const ProgenyTerm& term : cell.Terms) {
-            char fraction[32], share[32];
-            std::snprintf(fraction, sizeof fraction, "%.4g", term.Fraction);
+            char share[32];
             std::snprintf(share, sizeof share, "%.3g",
                           term.Value && *cell.Value != 0 ? 100 * term.Fraction * *term.Value / *cell.Value : 0.0);
-            text += "\n+ " + term.Nuclide + ": " + fraction + " x " +
+            text += "\n+ " + term.Nuclide + ": " + FormatFraction(term.Fraction) + " x " +
                     (term.Value ? FormatScientific(*term.Value) + " (" + share + " % of the sum)"
                                 : std::string("missing: no value in this database"));
         }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstdio>
 #include <map>
 
 #include "NumberText.h"
@@ -78,6 +79,12 @@ std::optional<double> ReadDurationSeconds(const std::string& text) {
     for (const auto& [name, seconds] : units)
         if (unit == name) return *value * seconds;
     return std::nullopt;
+}
+
+std::string FormatFraction(double fraction) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.4g", fraction);
+    return text;
 }
 
 const char* DurationUnitsHelp() { return "a number and a unit: s, min (or m), h, d or y (365.25 d), e.g. 180d or 0.5y"; }

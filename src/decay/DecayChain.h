@@ -31,6 +31,9 @@ std::vector<ChainMember> FollowDecayChain(const DecayData& data, const std::stri
 // The members a "+D" value adds to its parent's: the short-lived ones.
 std::vector<ChainMember> ShortLivedProgeny(const DecayData& data, const std::string& root, double cutoffSeconds);
 
+// A branching fraction as the chain view, the +D labels and the tooltips write it ("0.946").
+std::string FormatFraction(double fraction);
+
 // Durations as the user writes them: a number and a unit ("180d", "0.5 y", "30 min").
 // Units: s, min (or m), h, d, y (365.25 d). Anything else is no duration.
 std::optional<double> ReadDurationSeconds(const std::string& text);

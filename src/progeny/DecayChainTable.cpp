@@ -1,7 +1,6 @@
 #include "DecayChainTable.h"
 
 #include <cctype>
-#include <cstdio>
 
 #include "GridConventions.h"
 #include "NumberText.h"
@@ -11,12 +10,6 @@
 namespace quorvel {
 
 namespace {
-
-std::string Fraction(double value) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%.4g", value);
-    return text;
-}
 
 std::string KindName(const TableKind& kind) {
     if (!kind.IsExternal()) return kind.Name();
@@ -73,7 +66,7 @@ FlexGrid DecayChainGrid(CoefficientCatalogue& catalogue, const DecayData& decay,
     for (std::size_t k = 0; k < members.size(); ++k) {
         const ChainMember& member = members[k];
         write(DecayChainFirstMemberRow + 1 + static_cast<int>(k), member.Nuclide,
-              {member.Parent, member.HalfLifeText, Fraction(member.Fraction), Fraction(member.CumulativeFraction),
+              {member.Parent, member.HalfLifeText, FormatFraction(member.Fraction), FormatFraction(member.CumulativeFraction),
                !member.ShortLived                        ? "no (ends the chain)"
                : decay.DaughtersOf(member.Nuclide).empty() ? "yes (decays to a stable nuclide)"
                                                            : "yes"});

@@ -1,7 +1,6 @@
 #include "ProgenySum.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <tuple>
 
 #include "GridConventions.h"
@@ -27,9 +26,7 @@ std::string ProgenyLabel(const std::vector<ChainMember>& members, const std::vec
     if (members.empty()) return "+D (no short-lived progeny)";
     std::string label = "+D (";
     for (std::size_t k = 0; k < members.size(); ++k) {
-        char fraction[32];
-        std::snprintf(fraction, sizeof fraction, "%.4g", members[k].CumulativeFraction);
-        label += (k ? ", " : "") + members[k].Nuclide + " x " + fraction;
+        label += (k ? ", " : "") + members[k].Nuclide + " x " + FormatFraction(members[k].CumulativeFraction);
         if (std::find(missing.begin(), missing.end(), members[k].Nuclide) != missing.end()) label += " (missing)";
     }
     return label + ")";
