@@ -63,7 +63,8 @@ void AddFormatOptions(CLI::App& command, CatalogueOptions& options) {
 constexpr std::size_t RankingChartBars = 20;
 
 void AddChartOption(CLI::App& command, CatalogueOptions& options, const std::string& what) {
-    command.add_option("--chart", options.Chart, "Also draw " + what + " into FILE: PNG, SVG or PDF by its ending");
+    command.add_option("--chart", options.Chart, "Also draw " + what + " into FILE: PNG, SVG or PDF by its ending")
+        ->type_name("FILE");
 }
 
 // The quantity in words, for a chart's title and footer.

@@ -100,7 +100,8 @@ void AddOptions(CLI::App& app, Options& options) {
     app.add_flag("--portrait", options.Portrait, "Print the PDF in portrait (default: landscape)");
     AddProgenyOptions(app, options.WithProgeny, options.ProgenyCutoffSeconds);
     app.add_option("--chart", options.ChartPath,
-                   "Also draw the table as a chart into FILE: PNG, SVG or PDF by its ending (replaced when it exists)");
+                   "Also draw the table as a chart into FILE: PNG, SVG or PDF by its ending (replaced when it exists)")
+        ->type_name("FILE");
     app.add_option("--chart-kind", options.Chart.Kind, "The chart drawn, " + ChartKindsHelp());
     app.add_option("--chart-descriptor", options.Chart.Descriptor,
                    "Row a by-age chart draws, its beginning enough (default: the effective dose; risk: Total)");

@@ -186,12 +186,6 @@ void ShowEmptyText(QChart& chart, const std::string& text) {
     centre(chart.plotArea());
 }
 
-// The resolution the chart's layout measures its fonts in.
-qreal LayoutDpi() {
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    return screen ? screen->logicalDotsPerInchY() : 96;
-}
-
 constexpr qreal FooterHeight = 26;
 constexpr qreal LayoutWidth = 1100;
 
@@ -249,12 +243,17 @@ std::unique_ptr<QChart> BuildChart(const ChartData& data) {
     return chart;
 }
 
+int ChartLayoutDpi() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? qRound(screen->logicalDotsPerInchY()) : 96;
+}
+
 void PaintChart(const ChartData& data, QPainter& painter, const QRectF& target, const std::string& footer) {
     if (target.width() <= 0 || target.height() <= 0) return;
     const QSizeF layout(LayoutWidth, LayoutWidth * target.height() / target.width());
-    const qreal deviceDpi = painter.device() ? painter.device()->logicalDpiY() : LayoutDpi();
+    const int deviceDpi = painter.device() ? painter.device()->logicalDpiY() : ChartLayoutDpi();
     painter.save();
-    if (std::abs(deviceDpi - LayoutDpi()) < 1) {
+    if (deviceDpi == ChartLayoutDpi()) {
         // Fonts measure on the device as in the layout: drawn as vectors, scaled to fit.
         painter.translate(target.topLeft());
         painter.scale(target.width() / layout.width(), target.height() / layout.height());
