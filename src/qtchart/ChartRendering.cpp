@@ -193,6 +193,7 @@ constexpr qreal LayoutWidth = 1100;
 void DrawLaidOut(const ChartData& data, QPainter& painter, const QSizeF& size, const std::string& footer) {
     const qreal footerHeight = footer.empty() ? 0 : FooterHeight;
     QGraphicsScene scene;
+    scene.setItemIndexMethod(QGraphicsScene::NoIndex);  // drawn once: an index would not pay
     QChart* chart = BuildChart(data).release();
     scene.addItem(chart);  // the scene owns it from here
     const QRectF area(0, 0, size.width(), size.height() - footerHeight);
