@@ -1,3 +1,4 @@
+#include <QCheckBox>
 #include <QLineEdit>
 #include <QRadioButton>
 
@@ -39,11 +40,21 @@ void frmPrimarySelectionForm::CloseExploreWindow() {
 }
 
 void frmPrimarySelectionForm::ExportAllCommand() {
+    // With the +D option on, the export is of +D values, as the table shown is.
+    std::optional<double> progenyCutoff;
+    if (chkProgeny_->isChecked()) {
+        progenyCutoff = ReadDurationSeconds(txtProgenyCutoff_->text().toStdString());
+        if (!progenyCutoff) {
+            services_.Prompt.ShowMessage(std::string("The +D half-life cutoff is not ") + DurationUnitsHelp() + ".");
+            return;
+        }
+    }
     const auto fileName = services_.Files.ChooseSaveFile("*.csv", RowFileFilter);
     if (!fileName) return;
     BusyPointerScope busy(services_.Busy);
     try {
         CoefficientCatalogue catalogue(databasePath_);
+        catalogue.IncludeProgeny(progenyCutoff);
         std::ostringstream unused;
         WriteRows(RowFormatOfFile(*fileName), *fileName, unused,
                   [&](RowWriter& writer) { WriteEveryCoefficient(catalogue, writer); });
