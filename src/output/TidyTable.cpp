@@ -1,8 +1,11 @@
 #include "TidyTable.h"
 
-#include <xlsxwriter.h>
+#include <charconv>
+#include <cmath>
+#include <utility>
 
 #include "FileReplacement.h"
+#include "ZipWriter.h"
 
 namespace quorvel {
 
@@ -65,55 +68,136 @@ FlexGrid TidyTableGrid(const TidyTable& table) {
     return grid;
 }
 
-struct TidyWorkbook::Book {
-    lxw_workbook* Workbook = nullptr;
-    lxw_worksheet* Sheet = nullptr;
-    lxw_format* Bold = nullptr;
-    lxw_format* Scientific = nullptr;
-    lxw_row_t NextRow = 0;
-    bool Written = false;
+namespace {
 
-    void Put(lxw_col_t col, const TidyCell& cell, lxw_format* textFormat) {
-        if (!Written) return;
-        const lxw_error error = cell.Number ? worksheet_write_number(Sheet, NextRow, col, *cell.Number, Scientific)
-                                            : worksheet_write_string(Sheet, NextRow, col, cell.Text.c_str(), textFormat);
-        Written = error == LXW_NO_ERROR;
+// The package around the sheet: content types, relations, the workbook of one sheet and
+// the styles (1: bold headings, 2: numbers in the grid's 0.00E+00 look).
+constexpr const char* XmlDeclaration = "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\n";
+constexpr const char* SheetNamespace = "http://schemas.openxmlformats.org/spreadsheetml/2006/main";
+const std::pair<const char*, std::string> PackageParts[] = {
+    {"[Content_Types].xml",
+     "<Types xmlns=\"http://schemas.openxmlformats.org/package/2006/content-types\">"
+     "<Default Extension=\"rels\" ContentType=\"application/vnd.openxmlformats-package.relationships+xml\"/>"
+     "<Default Extension=\"xml\" ContentType=\"application/xml\"/>"
+     "<Override PartName=\"/xl/workbook.xml\" "
+     "ContentType=\"application/vnd.openxmlformats-officedocument.spreadsheetml.sheet.main+xml\"/>"
+     "<Override PartName=\"/xl/worksheets/sheet1.xml\" "
+     "ContentType=\"application/vnd.openxmlformats-officedocument.spreadsheetml.worksheet+xml\"/>"
+     "<Override PartName=\"/xl/styles.xml\" "
+     "ContentType=\"application/vnd.openxmlformats-officedocument.spreadsheetml.styles+xml\"/></Types>"},
+    {"_rels/.rels",
+     "<Relationships xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\">"
+     "<Relationship Id=\"rId1\" "
+     "Type=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships/officeDocument\" "
+     "Target=\"xl/workbook.xml\"/></Relationships>"},
+    {"xl/workbook.xml",
+     std::string("<workbook xmlns=\"") + SheetNamespace +
+         "\" xmlns:r=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships\">"
+         "<sheets><sheet name=\"Sheet1\" sheetId=\"1\" r:id=\"rId1\"/></sheets></workbook>"},
+    {"xl/_rels/workbook.xml.rels",
+     "<Relationships xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\">"
+     "<Relationship Id=\"rId1\" Type=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships/worksheet\" "
+     "Target=\"worksheets/sheet1.xml\"/>"
+     "<Relationship Id=\"rId2\" Type=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships/styles\" "
+     "Target=\"styles.xml\"/></Relationships>"},
+    {"xl/styles.xml",
+     std::string("<styleSheet xmlns=\"") + SheetNamespace +
+         "\"><numFmts count=\"1\"><numFmt numFmtId=\"164\" formatCode=\"0.00E+00\"/></numFmts>"
+         "<fonts count=\"2\"><font><sz val=\"11\"/><name val=\"Calibri\"/></font>"
+         "<font><b/><sz val=\"11\"/><name val=\"Calibri\"/></font></fonts>"
+         "<fills count=\"2\"><fill><patternFill patternType=\"none\"/></fill>"
+         "<fill><patternFill patternType=\"gray125\"/></fill></fills>"
+         "<borders count=\"1\"><border><left/><right/><top/><bottom/><diagonal/></border></borders>"
+         "<cellStyleXfs count=\"1\"><xf numFmtId=\"0\" fontId=\"0\" fillId=\"0\" borderId=\"0\"/></cellStyleXfs>"
+         "<cellXfs count=\"3\"><xf numFmtId=\"0\" fontId=\"0\" fillId=\"0\" borderId=\"0\" xfId=\"0\"/>"
+         "<xf numFmtId=\"0\" fontId=\"1\" fillId=\"0\" borderId=\"0\" xfId=\"0\" applyFont=\"1\"/>"
+         "<xf numFmtId=\"164\" fontId=\"0\" fillId=\"0\" borderId=\"0\" xfId=\"0\" applyNumberFormat=\"1\"/>"
+         "</cellXfs><cellStyles count=\"1\"><cellStyle name=\"Normal\" xfId=\"0\" builtinId=\"0\"/></cellStyles>"
+         "</styleSheet>"},
+};
+
+// Text as XML element content: markup characters escaped, the control characters XML
+// cannot hold left out.
+void AppendEscaped(std::string& out, const std::string& text) {
+    for (char c : text) {
+        switch (c) {
+            case '&': out += "&amp;"; break;
+            case '<': out += "&lt;"; break;
+            case '>': out += "&gt;"; break;
+            default:
+                if (static_cast<unsigned char>(c) >= 0x20 || c == '\t' || c == '\n' || c == '\r') out += c;
+        }
+    }
+}
+
+}  // namespace
+
+// The sheet is streamed into the zip as the rows come; a cell without a reference stands
+// in the next column, so an empty cell is written as an empty element to keep its place.
+struct TidyWorkbook::Book {
+    explicit Book(const std::string& path) : Zip(path) {}
+    ZipWriter Zip;
+    std::string Line;
+
+    void Text(const std::string& text, bool heading) {
+        if (text.empty()) {
+            Line += "<c/>";
+            return;
+        }
+        Line += heading ? "<c s=\"1\" t=\"inlineStr\"><is><t" : "<c t=\"inlineStr\"><is><t";
+        if (text.front() == ' ' || text.back() == ' ') Line += " xml:space=\"preserve\"";
+        Line += '>';
+        AppendEscaped(Line, text);
+        Line += "</t></is></c>";
+    }
+
+    void Number(double value) {
+        char digits[32];
+        const auto written = std::to_chars(digits, digits + sizeof digits, value);
+        Line += "<c s=\"2\"><v>";
+        Line.append(digits, written.ptr);
+        Line += "</v></c>";
+    }
+
+    void EndRow() {
+        Line += "</row>";
+        Zip.Write(Line);
+        Line.assign("<row>");
     }
 };
 
-TidyWorkbook::TidyWorkbook(const std::string& path) : book_(std::make_unique<Book>()) {
-    lxw_workbook_options options{};
-    options.constant_memory = LXW_TRUE;
-    book_->Workbook = workbook_new_opt(path.c_str(), &options);
-    if (book_->Workbook == nullptr) return;
-    book_->Sheet = workbook_add_worksheet(book_->Workbook, nullptr);
-    book_->Bold = workbook_add_format(book_->Workbook);
-    format_set_bold(book_->Bold);
-    book_->Scientific = workbook_add_format(book_->Workbook);
-    format_set_num_format(book_->Scientific, "0.00E+00");
-    book_->Written = book_->Sheet != nullptr;
+TidyWorkbook::TidyWorkbook(const std::string& path) : book_(std::make_unique<Book>(path)) {
+    for (const auto& [name, content] : PackageParts) {
+        book_->Zip.Begin(name);
+        book_->Zip.Write(XmlDeclaration);
+        book_->Zip.Write(content);
+    }
+    book_->Zip.Begin("xl/worksheets/sheet1.xml");
+    book_->Zip.Write(XmlDeclaration);
+    book_->Zip.Write(std::string("<worksheet xmlns=\"") + SheetNamespace + "\"><sheetData>");
+    book_->Line.assign("<row>");
 }
 
-TidyWorkbook::~TidyWorkbook() {
-    if (book_->Workbook) workbook_close(book_->Workbook);
-}
+TidyWorkbook::~TidyWorkbook() = default;
 
 void TidyWorkbook::AddHeadings(const std::vector<std::string>& headings) {
-    for (std::size_t c = 0; c < headings.size(); ++c)
-        book_->Put(static_cast<lxw_col_t>(c), {headings[c], std::nullopt}, book_->Bold);
-    ++book_->NextRow;
+    for (const auto& heading : headings) book_->Text(heading, true);
+    book_->EndRow();
 }
 
 void TidyWorkbook::AddRow(const std::vector<TidyCell>& cells) {
-    for (std::size_t c = 0; c < cells.size(); ++c) book_->Put(static_cast<lxw_col_t>(c), cells[c], nullptr);
-    ++book_->NextRow;
+    for (const auto& cell : cells) {
+        if (cell.Number && std::isfinite(*cell.Number))
+            book_->Number(*cell.Number);
+        else
+            book_->Text(cell.Text, false);
+    }
+    book_->EndRow();
 }
 
 bool TidyWorkbook::Close() {
-    // Closing writes the file and frees the workbook either way.
-    const bool closed = book_->Workbook != nullptr && workbook_close(book_->Workbook) == LXW_NO_ERROR;
-    book_->Workbook = nullptr;
-    return closed && book_->Written;
+    book_->Zip.Write("</sheetData></worksheet>");
+    return book_->Zip.Close();
 }
 
 bool WriteTidyTableWorkbook(const TidyTable& table, const std::string& fileName) {
