@@ -78,6 +78,7 @@ void CompareWindow::Build() {
 void CompareWindow::Show() {
     try {
         comparison_ = CompareNuclides(catalogue_, quantity_, nuclides_);
+        if (const auto cutoff = catalogue_.ProgenyCutoff()) comparison_.Unit += " (" + ProgenyUnitLabel(*cutoff) + ")";
         message_->setText(QString::fromStdString("Units = " + comparison_.Unit));
     } catch (const std::exception& e) {
         comparison_ = {};
