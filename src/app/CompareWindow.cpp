@@ -79,7 +79,12 @@ void CompareWindow::Show() {
     try {
         comparison_ = CompareNuclides(catalogue_, quantity_, nuclides_);
         if (const auto cutoff = catalogue_.ProgenyCutoff()) comparison_.Unit += " (" + ProgenyUnitLabel(*cutoff) + ")";
-        message_->setText(QString::fromStdString("Units = " + comparison_.Unit));
+        // A risk table's values are of one outcome and one intake: say which.
+        std::string cell;
+        if (!quantity_.Kind.IsDose())
+            cell = std::string(quantity_.Outcome == MortalityOutcome ? "; mortality" : "; morbidity") +
+                   (quantity_.Intake.empty() ? "" : "; intake " + quantity_.Intake);
+        message_->setText(QString::fromStdString("Units = " + comparison_.Unit + cell));
     } catch (const std::exception& e) {
         comparison_ = {};
         message_->setText(QString::fromStdString(e.what()));
