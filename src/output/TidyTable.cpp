@@ -132,37 +132,63 @@ void AppendEscaped(std::string& out, const std::string& text) {
 
 }  // namespace
 
-// The sheet is streamed into the zip as the rows come; a cell without a reference stands
-// in the next column, so an empty cell is written as an empty element to keep its place.
+// The sheet is streamed into the zip as the rows come. Every cell carries its reference
+// ("B7"), as spreadsheet programs expect; an empty cell is left out.
 struct TidyWorkbook::Book {
     explicit Book(const std::string& path) : Zip(path) {}
     ZipWriter Zip;
     std::string Line;
+    std::size_t Row = 0;     // counted from 1
+    std::string RowNumber;   // its digits
+    std::size_t Column = 0;  // of the next cell, from 0
+
+    std::vector<std::string> Letters;  // of the columns met so far: "A", "B", ...
+
+    // Opens the cell element up to its style and type: <c r="B7".
+    void Open() {
+        while (Letters.size() <= Column) {
+            std::string letters;
+            for (std::size_t n = Letters.size() + 1; n > 0; n = (n - 1) / 26)
+                letters.insert(letters.begin(), static_cast<char>('A' + (n - 1) % 26));
+            Letters.push_back(std::move(letters));
+        }
+        Line += "<c r=\"";
+        Line += Letters[Column];
+        Line += RowNumber;
+        Line += '"';
+    }
 
     void Text(const std::string& text, bool heading) {
-        if (text.empty()) {
-            Line += "<c/>";
-            return;
+        if (!text.empty()) {
+            Open();
+            Line += heading ? " s=\"1\" t=\"inlineStr\"><is><t" : " t=\"inlineStr\"><is><t";
+            if (text.front() == ' ' || text.back() == ' ') Line += " xml:space=\"preserve\"";
+            Line += '>';
+            AppendEscaped(Line, text);
+            Line += "</t></is></c>";
         }
-        Line += heading ? "<c s=\"1\" t=\"inlineStr\"><is><t" : "<c t=\"inlineStr\"><is><t";
-        if (text.front() == ' ' || text.back() == ' ') Line += " xml:space=\"preserve\"";
-        Line += '>';
-        AppendEscaped(Line, text);
-        Line += "</t></is></c>";
+        ++Column;
     }
 
     void Number(double value) {
         char digits[32];
         const auto written = std::to_chars(digits, digits + sizeof digits, value);
-        Line += "<c s=\"2\"><v>";
+        Open();
+        Line += " s=\"2\"><v>";
         Line.append(digits, written.ptr);
         Line += "</v></c>";
+        ++Column;
+    }
+
+    void StartRow() {
+        RowNumber = std::to_string(++Row);
+        Column = 0;
+        Line.assign("<row r=\"" + RowNumber + "\">");
     }
 
     void EndRow() {
         Line += "</row>";
         Zip.Write(Line);
-        Line.assign("<row>");
     }
 };
 
@@ -175,17 +201,18 @@ TidyWorkbook::TidyWorkbook(const std::string& path) : book_(std::make_unique<Boo
     book_->Zip.Begin("xl/worksheets/sheet1.xml");
     book_->Zip.Write(XmlDeclaration);
     book_->Zip.Write(std::string("<worksheet xmlns=\"") + SheetNamespace + "\"><sheetData>");
-    book_->Line.assign("<row>");
 }
 
 TidyWorkbook::~TidyWorkbook() = default;
 
 void TidyWorkbook::AddHeadings(const std::vector<std::string>& headings) {
+    book_->StartRow();
     for (const auto& heading : headings) book_->Text(heading, true);
     book_->EndRow();
 }
 
 void TidyWorkbook::AddRow(const std::vector<TidyCell>& cells) {
+    book_->StartRow();
     for (const auto& cell : cells) {
         if (cell.Number && std::isfinite(*cell.Number))
             book_->Number(*cell.Number);

