@@ -90,17 +90,24 @@ void SortAndFilter(benchmark::State& state) {
     state.counters["rows"] = static_cast<double>(rows.size());
 }
 
-// Every coefficient of the database as the command line's dump writes it.
+// Every coefficient of the database as the command line's dump writes it: text into
+// memory, a workbook into a file of the temporary folder.
 void Dump(benchmark::State& state, const char* format) {
     const std::string database = ShippedDatabase();
+    const bool workbook = std::string(format) == "xlsx";
+    const std::string book = (std::filesystem::temp_directory_path() / "quorvel-bench-dump.xlsx").string();
     std::size_t bytes = 0;
     for (auto _ : state) {
         std::ostringstream out;
         std::ostringstream err;
-        const char* argv[] = {"quorvel-cli", "dump", "--database", database.c_str(), "--format", format};
-        if (RunCommandLineViewer(6, argv, QUORVEL_APPLICATION_DIRECTORY, out, err) != 0) state.SkipWithError(err.str().c_str());
-        bytes = out.str().size();
+        const char* argv[] = {"quorvel-cli", "dump", "--database", database.c_str(), "--format", format,
+                              "--output",    book.c_str()};
+        const int argc = workbook ? 8 : 6;
+        if (RunCommandLineViewer(argc, argv, QUORVEL_APPLICATION_DIRECTORY, out, err) != 0)
+            state.SkipWithError(err.str().c_str());
+        bytes = workbook ? static_cast<std::size_t>(std::filesystem::file_size(book)) : out.str().size();
     }
+    if (workbook) std::filesystem::remove(book);
     state.counters["MB"] = static_cast<double>(bytes) / 1e6;
 }
 
@@ -110,7 +117,7 @@ void RegisterAll() {
     benchmark::RegisterBenchmark("Catalogue/open-and-rank", OpenAndRank)->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark("Catalogue/compare-12", CompareTwelve)->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark("Catalogue/sort-and-filter", SortAndFilter)->Unit(benchmark::kMillisecond);
-    for (const char* format : {"csv", "json"})
+    for (const char* format : {"csv", "json", "xlsx"})
         benchmark::RegisterBenchmark((std::string("Catalogue/dump-") + format).c_str(), Dump, format)
             ->Unit(benchmark::kMillisecond)
             ->Iterations(3);

@@ -78,7 +78,13 @@ void CompareWindow::Build() {
 void CompareWindow::Show() {
     try {
         comparison_ = CompareNuclides(catalogue_, quantity_, nuclides_);
-        message_->setText(QString::fromStdString("Units = " + comparison_.Unit));
+        if (const auto cutoff = catalogue_.ProgenyCutoff()) comparison_.Unit += " (" + ProgenyUnitLabel(*cutoff) + ")";
+        // A risk table's values are of one outcome and one intake: say which.
+        std::string cell;
+        if (!quantity_.Kind.IsDose())
+            cell = std::string(quantity_.Outcome == MortalityOutcome ? "; mortality" : "; morbidity") +
+                   (quantity_.Intake.empty() ? "" : "; intake " + quantity_.Intake);
+        message_->setText(QString::fromStdString("Units = " + comparison_.Unit + cell));
     } catch (const std::exception& e) {
         comparison_ = {};
         message_->setText(QString::fromStdString(e.what()));

@@ -1,14 +1,31 @@
+#include <QCheckBox>
 #include <QLineEdit>
 #include <QRadioButton>
 
 #include <sstream>
 
 #include "CatalogueExports.h"
+#include "ComparePicker.h"
 #include "ExploreWindow.h"
 #include "RowOutput.h"
 #include "frmPrimarySelectionForm.h"
 
 namespace quorvel {
+
+namespace {
+
+// The cutoff of the window's +D option, none when it is off; false (the user told) when
+// its text is no duration.
+bool ReadProgenyOption(const QCheckBox& option, const QLineEdit& cutoffText, UserPrompt& prompt,
+                       std::optional<double>& cutoff) {
+    cutoff.reset();
+    if (!option.isChecked()) return true;
+    cutoff = ReadDurationSeconds(cutoffText.text().toStdString());
+    if (!cutoff) prompt.ShowMessage(std::string("The +D half-life cutoff is not ") + DurationUnitsHelp() + ".");
+    return cutoff.has_value();
+}
+
+}  // namespace
 
 void frmPrimarySelectionForm::ExploreCommand() {
     if (!explore_) {
@@ -36,14 +53,32 @@ void frmPrimarySelectionForm::ExploreCommand() {
 void frmPrimarySelectionForm::CloseExploreWindow() {
     delete explore_;
     explore_ = nullptr;
+    for (ComparePicker* picker : findChildren<ComparePicker*>(Qt::FindDirectChildrenOnly)) delete picker;
+}
+
+void frmPrimarySelectionForm::CompareCommand() {
+    std::optional<double> progenyCutoff;
+    if (!ReadProgenyOption(*chkProgeny_, *txtProgenyCutoff_, services_.Prompt, progenyCutoff)) return;
+    try {
+        auto* picker = new ComparePicker(databasePath_, RequestFromOptions(),
+                                         txtSelectedNuclide_->text().trimmed().toStdString(), progenyCutoff, services_, this);
+        picker->show();
+    } catch (const std::exception& e) {
+        services_.Prompt.ShowMessage(std::string("An error (") + e.what() +
+                                     ") occured while opening the database to compare nuclides.");
+    }
 }
 
 void frmPrimarySelectionForm::ExportAllCommand() {
+    // With the +D option on, the export is of +D values, as the table shown is.
+    std::optional<double> progenyCutoff;
+    if (!ReadProgenyOption(*chkProgeny_, *txtProgenyCutoff_, services_.Prompt, progenyCutoff)) return;
     const auto fileName = services_.Files.ChooseSaveFile("*.csv", RowFileFilter);
     if (!fileName) return;
     BusyPointerScope busy(services_.Busy);
     try {
         CoefficientCatalogue catalogue(databasePath_);
+        catalogue.IncludeProgeny(progenyCutoff);
         std::ostringstream unused;
         WriteRows(RowFormatOfFile(*fileName), *fileName, unused,
                   [&](RowWriter& writer) { WriteEveryCoefficient(catalogue, writer); });

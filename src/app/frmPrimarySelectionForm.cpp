@@ -293,6 +293,9 @@ void frmPrimarySelectionForm::BuildMenus() {
     tools->setObjectName("Tools");
     add(tools, "Tools_CompactDatabase", "&Compact Database", [this] { CompactDatabase(); });
     add(tools, "Tools_ExploreAllNuclides", "&Explore All Nuclides . . .", [this] { ExploreCommand(); });
+    QAction* compare = add(tools, "Tools_CompareNuclides", "C&ompare Nuclides . . .", [this] { CompareCommand(); });
+    lstNuclides_->setContextMenuPolicy(Qt::ActionsContextMenu);
+    lstNuclides_->addAction(compare);
     add(tools, "Tools_DecayChain", "&Decay Chain . . .", [this] { DecayChainCommand(); });
     add(tools, "Tools_IntakeCalculator", "&Intake Calculator . . .", [this] { IntakeCalculatorCommand(); });
 

@@ -120,7 +120,11 @@ private:
     std::string EmptyResultExplanation(const CoefficientRequest& request) const;
     // Opens (or raises) the explore window; its double-click shows a nuclide's table here.
     void ExploreCommand();
+    // Closes the windows that hold the database open: the explore window, the compare pickers.
     void CloseExploreWindow();
+    // Tools > Compare Nuclides (and the nuclide list's context menu): a picker of up to 12
+    // nuclides, the current one picked, and the table kind shown here.
+    void CompareCommand();
     // Tools > Decay Chain: the chain of the nuclide in the box; a double-clicked member's
     // table is shown here.
     void DecayChainCommand();

@@ -98,8 +98,11 @@ void WriteEveryCoefficient(CoefficientCatalogue& catalogue, RowWriter& writer) {
                   {"Unit", "unit"},
                   {"Source", "source"}},
                  "");
+    // +D values say so in their unit, as the rank's and the comparison's do.
+    const auto cutoff = catalogue.ProgenyCutoff();
+    const std::string progeny = cutoff ? " (" + ProgenyUnitLabel(*cutoff) + ")" : std::string();
     for (const TableKind& kind : AllTableKinds()) {
-        const std::string unit = catalogue.UnitOf(kind, 1).Name;
+        const std::string unit = catalogue.UnitOf(kind, 1).Name + progeny;
         const std::string table = kind.Name();
         const std::string geometry = kind.GeometryWord();
         catalogue.EachCell(kind, 1, {}, [&](Coefficient&& cell) {

@@ -25,7 +25,7 @@ std::string ComparisonJson(const Comparison& comparison);
 
 // Every coefficient of the database, one tidy row each: nuclide, form, table, geometry,
 // age, intake, descriptor, outcome, value, unit, source; every table in the first unit of
-// its list.
+// its list. With the catalogue's +D switch on, the values are +D and their unit says so.
 void WriteEveryCoefficient(CoefficientCatalogue& catalogue, RowWriter& writer);
 
 }  // namespace quorvel

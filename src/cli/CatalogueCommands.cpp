@@ -272,6 +272,7 @@ void AddCatalogueCommands(CLI::App& app, std::string& databasePath, CoefficientR
 
     options.Dump = app.add_subcommand("dump", "Every coefficient of the database, one row each, in each table's first unit");
     options.Dump->add_option("--database", databasePath, "Coefficient database (default: DoseAndRisk.mdb beside the program)");
+    AddProgenyOptions(*options.Dump, options.WithProgeny, options.ProgenyCutoffSeconds);
     AddFormatOptions(*options.Dump, options);
 }
 

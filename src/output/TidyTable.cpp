@@ -1,9 +1,5 @@
 #include "TidyTable.h"
 
-#include <xlsxwriter.h>
-
-#include "FileReplacement.h"
-
 namespace quorvel {
 
 namespace {
@@ -63,66 +59,6 @@ FlexGrid TidyTableGrid(const TidyTable& table) {
         for (std::size_t c = 0; c < table.Rows[r].size() && c < table.Headings.size(); ++c)
             grid.SetTextMatrix(static_cast<int>(r) + 1, static_cast<int>(c), table.Rows[r][c].Text);
     return grid;
-}
-
-struct TidyWorkbook::Book {
-    lxw_workbook* Workbook = nullptr;
-    lxw_worksheet* Sheet = nullptr;
-    lxw_format* Bold = nullptr;
-    lxw_format* Scientific = nullptr;
-    lxw_row_t NextRow = 0;
-    bool Written = false;
-
-    void Put(lxw_col_t col, const TidyCell& cell, lxw_format* textFormat) {
-        if (!Written) return;
-        const lxw_error error = cell.Number ? worksheet_write_number(Sheet, NextRow, col, *cell.Number, Scientific)
-                                            : worksheet_write_string(Sheet, NextRow, col, cell.Text.c_str(), textFormat);
-        Written = error == LXW_NO_ERROR;
-    }
-};
-
-TidyWorkbook::TidyWorkbook(const std::string& path) : book_(std::make_unique<Book>()) {
-    lxw_workbook_options options{};
-    options.constant_memory = LXW_TRUE;
-    book_->Workbook = workbook_new_opt(path.c_str(), &options);
-    if (book_->Workbook == nullptr) return;
-    book_->Sheet = workbook_add_worksheet(book_->Workbook, nullptr);
-    book_->Bold = workbook_add_format(book_->Workbook);
-    format_set_bold(book_->Bold);
-    book_->Scientific = workbook_add_format(book_->Workbook);
-    format_set_num_format(book_->Scientific, "0.00E+00");
-    book_->Written = book_->Sheet != nullptr;
-}
-
-TidyWorkbook::~TidyWorkbook() {
-    if (book_->Workbook) workbook_close(book_->Workbook);
-}
-
-void TidyWorkbook::AddHeadings(const std::vector<std::string>& headings) {
-    for (std::size_t c = 0; c < headings.size(); ++c)
-        book_->Put(static_cast<lxw_col_t>(c), {headings[c], std::nullopt}, book_->Bold);
-    ++book_->NextRow;
-}
-
-void TidyWorkbook::AddRow(const std::vector<TidyCell>& cells) {
-    for (std::size_t c = 0; c < cells.size(); ++c) book_->Put(static_cast<lxw_col_t>(c), cells[c], nullptr);
-    ++book_->NextRow;
-}
-
-bool TidyWorkbook::Close() {
-    // Closing writes the file and frees the workbook either way.
-    const bool closed = book_->Workbook != nullptr && workbook_close(book_->Workbook) == LXW_NO_ERROR;
-    book_->Workbook = nullptr;
-    return closed && book_->Written;
-}
-
-bool WriteTidyTableWorkbook(const TidyTable& table, const std::string& fileName) {
-    return ReplaceFile(fileName, [&](const std::string& path) {
-        TidyWorkbook workbook(path);
-        workbook.AddHeadings(table.Headings);
-        for (const auto& row : table.Rows) workbook.AddRow(row);
-        return workbook.Close();
-    });
 }
 
 }  // namespace quorvel

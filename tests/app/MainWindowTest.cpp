@@ -786,8 +786,23 @@ TEST_F(MainWindowTest, ExploringRanksEveryNuclideSaysWhatIsWrongAndShowsADoubleC
     EXPECT_TRUE(Child<QRadioButton>("optType0")->isChecked());
     EXPECT_NE(form_->MSFlexGrid1().TextMatrix(1, 0), "(None Available)");
 
+    // From the main window's list: its nuclide picked first, another added, the same table.
+    Child<QAction>("Tools_CompareNuclides")->trigger();
+    auto* picker = form_->findChild<QDialog*>("frmComparePicker");
+    ASSERT_NE(picker, nullptr);
+    const auto caesium = picker->findChild<QListWidget*>("lstNuclides")->findItems("Cs-137", Qt::MatchFixedString);
+    ASSERT_EQ(caesium.size(), 1);
+    caesium.front()->setSelected(true);
+    picker->findChild<QPushButton*>("cmdCompare")->click();
+    ASSERT_NE(picker->findChild<QDialog*>("frmCompare"), nullptr);
+    table = picker->findChild<QDialog*>("frmCompare")->findChild<QTableWidget*>("tblComparison");
+    ASSERT_EQ(table->columnCount(), 4);
+    EXPECT_TRUE(table->horizontalHeaderItem(1)->text().startsWith("H-3")) << table->horizontalHeaderItem(1)->text().toStdString();
+    EXPECT_EQ(table->item(effective, 3)->text().toDouble(), std::stod(QString::number(1.8e-11 / 1.3e-8, 'g', 3).toStdString()));
+
     Child<QAction>("Tools_CompactDatabase")->trigger();
     EXPECT_EQ(form_->findChild<QDialog*>("frmExplore"), nullptr) << "it held the database open";
+    EXPECT_EQ(form_->findChild<QDialog*>("frmComparePicker"), nullptr) << "it held the database open";
 }
 
 TEST_F(MainWindowTest, ExportAllWritesEveryCoefficientAsTidyRows) {
