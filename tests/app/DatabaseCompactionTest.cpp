@@ -5,7 +5,7 @@
 
 #include "Database.h"
 #include "DatabaseCompaction.h"
-#include "DesktopRecorders.h"
+#include "DesktopFakes.h"
 #include "FixtureDatabase.h"
 #include "StartUpReaders.h"
 

@@ -14,7 +14,7 @@ namespace {
 
 using quorvel::clsGridCopyPaste;
 using quorvel::FlexGrid;
-using quorvel::testing::RecordingPrompt;
+using quorvel::test::RecordingPrompt;
 
 constexpr int Ctrl = 17;
 constexpr int C = 67;

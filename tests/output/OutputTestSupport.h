@@ -1,5 +1,5 @@
 #pragma once
-// Grids, files, commands and the recording prompt that the output tests share.
+// Grids, files and commands that the output tests share; the recording prompt is in tests/support.
 
 #include <cstdio>
 #include <filesystem>
@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "FlexGrid.h"
-#include "UserPrompt.h"
+#include "Recorders.h"
 
 namespace quorvel::testing {
 
@@ -57,16 +57,5 @@ inline std::string RunCommand(const std::string& command) {
     for (std::size_t n; (n = fread(buffer, 1, sizeof buffer, pipe.get())) > 0;) output.append(buffer, n);
     return output;
 }
-
-// Remembers every message and question, and answers every question No.
-class RecordingPrompt : public UserPrompt {
-public:
-    std::vector<std::string> Messages;
-    void ShowMessage(const std::string& text) override { Messages.push_back(text); }
-    bool AskYesNo(const std::string& question) override {
-        Messages.push_back(question);
-        return false;
-    }
-};
 
 }  // namespace quorvel::testing

@@ -21,7 +21,7 @@ using quorvel::ExportToExcel;
 using quorvel::FlexGrid;
 using quorvel::XlsxSpreadsheetApplication;
 using quorvel::testing::GridOf;
-using quorvel::testing::RecordingPrompt;
+using quorvel::test::RecordingPrompt;
 using quorvel::testing::RunCommand;
 namespace fs = std::filesystem;
 

@@ -21,7 +21,7 @@ using quorvel::FlexGrid;
 using quorvel::WriteTheContentOfMSFlexGridToAsciiFile;
 using quorvel::testing::GridOf;
 using quorvel::testing::ReadFile;
-using quorvel::testing::RecordingPrompt;
+using quorvel::test::RecordingPrompt;
 namespace fs = std::filesystem;
 using Messages = std::vector<std::string>;
 

@@ -31,7 +31,7 @@ namespace {
 using quorvel::FlexGrid;
 using quorvel::test::TemporaryFolder;
 using quorvel::testing::ReadFile;
-using quorvel::testing::RecordingPrompt;
+using quorvel::test::RecordingPrompt;
 using quorvel::testing::RunCommand;
 namespace fs = std::filesystem;
 
