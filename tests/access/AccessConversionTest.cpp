@@ -77,18 +77,6 @@ TEST(ConvertAccessDatabase, AnExistingTargetOrAFileThatIsNotAccessIsRefused) {
     EXPECT_FALSE(std::filesystem::exists(target));
 }
 
-TEST(CommandLineViewer, AFileThatIsNoDatabaseIsReportedAsSuch) {
-    test::TemporaryFolder folder;
-    const std::string path = (folder.Path() / "DoseAndRisk.mdb").string();
-    test::WriteFileBytes(path, "PK\3\4 a zip archive, not a database");
-    const test::ViewerRun result = RunViewer({"--database", path});
-    EXPECT_EQ(result.Code, ExitDatabaseError);
-    EXPECT_EQ(result.Out, "");
-    EXPECT_EQ(result.Err, "quorvel-cli: Cannot open the database " + path +
-                              ": the file is not a coefficient database; it is neither an SQLite nor a Microsoft Access "
-                              "database\n");
-}
-
 TEST(ConvertAccessDatabase, TheBuildersAnswerOnAConvertedFileAsOnTheShippedLayout) {
     test::FixtureDatabase fixture;
     fixture.CreateStartUpTables();

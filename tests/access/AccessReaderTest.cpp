@@ -136,23 +136,6 @@ TEST(AccessDatabase, Jet4TablesInStoredOrderWithNullsApartFromZero) {
     EXPECT_EQ(RecordText(created), "1|'One'");
 }
 
-TEST(AccessDatabase, DatabasesWithoutUserTablesHaveNone) {
-    for (const char* name : {"data_V2000_empty.mdb", "data_V2003_empty.mdb"}) {
-        auto database = OpenDatabase(AccessFixture(name));
-        EXPECT_TRUE(UserTables(*database).empty()) << name;
-        EXPECT_THROW(database->OpenTable("MSysObjects"), DatabaseError) << "system tables are not read";
-    }
-}
-
-TEST(AccessDatabase, StartUpReadersNameTheMissingTable) {
-    try {
-        ReadUnitTables(AccessFixture("fruit_V2000.mdb"), "Risk Units", "Dose Units");
-        FAIL();
-    } catch (const DatabaseError& e) {
-        EXPECT_EQ(std::string(e.what()), "no such table: Risk Units");
-    }
-}
-
 TEST(AccessDatabase, ReadingLeavesEveryFileByteForByteAsItWas) {
     for (const auto& entry : std::filesystem::directory_iterator(QUORVEL_ACCESS_FIXTURES)) {
         if (entry.path().extension() == ".md") continue;

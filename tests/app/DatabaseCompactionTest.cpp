@@ -101,12 +101,6 @@ TEST_F(CompactionTest, AFailureAtAnyStepLeavesTheDatabaseAsItWasAndNoCopyBehind)
     }
 }
 
-TEST_F(CompactionTest, AFailureWhileRemovingLeftoversStillCompacts) {
-    FailAt faults(CompactionStep::RemoveLeftovers);
-    EXPECT_TRUE(CompactDatabase(fixture_.Path(), status_, busy_, &faults));
-    EXPECT_EQ(status_.Texts, AllStatusTexts);
-}
-
 TEST(Compaction, OnlySqliteDatabasesAreCompacted) {
     TemporaryFolder folder;
     const fs::path access = folder.Path() / "DoseAndRisk.mdb";

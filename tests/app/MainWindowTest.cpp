@@ -103,45 +103,6 @@ TEST_F(MainWindowTest, WithoutUserIniTheWindowOpensMaximizedOnTheFirstNuclidesIn
     EXPECT_FALSE(fs::exists(IniPath())) << "start-up writes nothing";
 }
 
-TEST_F(MainWindowTest, StateZeroPlacesTheWindowAsStoredAndRestoresUnitsAndTheCheckBox) {
-    WriteIni("0\r\n8100\r\n11700\r\n1440\r\n720\r\n3\r\n0\r\n0\r\n0\r\n2\r\n0\r\n0\r\n0\r\n1\r\n");
-    ASSERT_TRUE(Start());
-    const double dpiX = form_->logicalDpiX();
-    const double dpiY = form_->logicalDpiY();
-    EXPECT_FALSE(form_->windowState() & Qt::WindowMaximized);
-    EXPECT_EQ(form_->frameGeometry(), QRect(qRound(1440 * dpiX / 1440), qRound(720 * dpiY / 1440),
-                                            qRound(11700 * dpiX / 1440), qRound(8100 * dpiY / 1440)))
-        << "the whole window, frame included";
-    EXPECT_EQ(Units()->currentText(), "per pCi");
-    EXPECT_EQ(form_->SavedDoseUnit(1), 3);
-    EXPECT_TRUE(Child<QCheckBox>("chkCompactDatabase")->isChecked());
-}
-
-TEST_F(MainWindowTest, ADamagedUserIniIsJudgedLineByLine) {
-    struct Case {
-        const char* Name;
-        std::string Content;
-        bool Maximized;
-    };
-    const std::string units = "1\r\n2\r\nx\r\n0\r\n9\r\n-3\r\n0\r\n0\r\n1\r\n";
-    for (const Case& c : {Case{"words", "normal\r\n\r\nbig\r\n0\r\n0\r\n" + units, true},
-                          Case{"binary", std::string("\0\xff\x13\r\n\x89PNG\r\n\0\0\r\n\1\r\n\2\r\n", 21) + units, true},
-                          Case{"huge", "0\r\n491505\r\n14160\r\n0\r\n0\r\n" + units, true},
-                          Case{"sound", "0\r\n8100\r\n11700\r\n0\r\n0\r\n" + units, false}}) {
-        SCOPED_TRACE(c.Name);
-        WriteIni(c.Content);
-        ASSERT_TRUE(Start());
-        EXPECT_TRUE(desktop_.Prompt.Messages.empty());
-        EXPECT_EQ(bool(form_->windowState() & Qt::WindowMaximized), c.Maximized);
-        EXPECT_EQ(form_->SavedDoseUnit(1), 1);
-        EXPECT_EQ(form_->SavedDoseUnit(2), 2);
-        EXPECT_EQ(form_->SavedDoseUnit(3), 0);
-        EXPECT_EQ(Units()->currentIndex(), 0) << "risk position 9 is beyond the list: the first unit";
-        EXPECT_TRUE(Child<QCheckBox>("chkCompactDatabase")->isChecked());
-        form_.reset();
-    }
-}
-
 TEST_F(MainWindowTest, AMissingDatabaseEndsStartUpWithItsMessageAndLeavesUserIniAlone) {
     WriteIni("0\r\n1\r\n2\r\n");
     fs::remove(fixture_.Path());
@@ -305,22 +266,6 @@ TEST_F(MainWindowTest, ClosingTheWindowWritesUserIniByteForByteAndEnds) {
     EXPECT_TRUE(fs::exists(fixture_.Path()));
 }
 
-TEST_F(MainWindowTest, FileExitWritesUserIniTooAndAnUnwritableFileIsNotReported) {
-    ASSERT_TRUE(Start());
-    Child<QAction>("mnuExit")->trigger();
-    EXPECT_EQ(desktop_.End.Codes, (std::vector<int>{0}));
-    EXPECT_EQ(ReadBytes(IniPath()).substr(0, 3), "2\r\n") << "maximized";
-
-    form_.reset();
-    desktop_.End.Codes.clear();
-    fs::remove(IniPath());
-    fs::create_directory(IniPath());  // a folder where the file would go
-    ASSERT_TRUE(Start());
-    form_->close();
-    EXPECT_EQ(desktop_.End.Codes, (std::vector<int>{0}));
-    EXPECT_TRUE(desktop_.Prompt.Messages.empty());
-}
-
 // Commands.
 
 TEST_F(MainWindowTest, AMissingHelpFileGivesItsMessageNamingFileAndFolder) {
@@ -348,29 +293,6 @@ TEST_F(MainWindowTest, ExportAsksForAFileAndWritesNothingWhenCancelled) {
     EXPECT_EQ(ReadBytes(file), "\"\"\r\n\"(None Available)\"\r\n");
 }
 
-TEST_F(MainWindowTest, AnExportThatCannotBeWrittenIsReportedAndTheTableStays) {
-    ASSERT_TRUE(Start());
-    const FlexGrid before = form_->MSFlexGrid1();
-    const fs::path readOnly = fixture_.Folder() / "read-only";
-    fs::create_directory(readOnly);
-    fs::permissions(readOnly, fs::perms::owner_read | fs::perms::owner_exec);
-    desktop_.Files.Answers = {"/dev/full", (fixture_.Folder() / "no such folder" / "t.txt").string(),
-                              (readOnly / "t.txt").string()};
-    {
-        const test::FilePermissionsApply asAnyUser;
-        for (int i = 0; i < 3; ++i) form_->Toolbar1ButtonClick("Export");
-    }
-    EXPECT_TRUE(fs::is_empty(readOnly));
-    fs::permissions(readOnly, fs::perms::owner_all);
-    const std::string fixed = "Error writing to the output file.  Make sure the file is not in use by another application.\n";
-    EXPECT_EQ(desktop_.Prompt.Messages,
-              (std::vector<std::string>{fixed + "No space left on device", fixed + "No such file or directory",
-                                        fixed + "Permission denied"}));
-    EXPECT_EQ(form_->MSFlexGrid1().Rows(), before.Rows());
-    EXPECT_EQ(form_->MSFlexGrid1().TextMatrix(1, 0), before.TextMatrix(1, 0));
-    EXPECT_TRUE(form_->GridIsCurrent());
-}
-
 TEST_F(MainWindowTest, CopyComesFromTheToolbarAndFromCtrlCButNotCtrlV) {
     ASSERT_TRUE(Start());
     ResultGridView* view = form_->GridView();
@@ -390,29 +312,6 @@ TEST_F(MainWindowTest, CopyComesFromTheToolbarAndFromCtrlCButNotCtrlV) {
     EXPECT_EQ(desktop_.Clipboard.Text, "(None Available)");
     QTest::keyRelease(view, Qt::Key_Control);
     form_->Toolbar1ButtonClick("Unknown");
-}
-
-TEST_F(MainWindowTest, PageSetupOkKeepsTheChosenPaperStyleAndCancelKeepsTheOldOne) {
-    desktop_.Printers.Names = {"Office", "Lab"};
-    desktop_.Printers.Current = "Office";
-    ASSERT_TRUE(Start());
-    const auto answer = [](const char* button, bool portrait) {
-        QTimer::singleShot(0, [button, portrait] {
-            QWidget* dialog = QApplication::activeModalWidget();
-            ASSERT_NE(dialog, nullptr);
-            if (portrait) dialog->findChild<QRadioButton*>("PaperStyleOptionButton1")->click();
-            dialog->findChild<QComboBox*>("PrinterComboDropDown")->setCurrentIndex(1);
-            dialog->findChild<QPushButton*>(button)->click();
-        });
-    };
-    answer("CancelButton", true);
-    form_->PageSetupCommand();
-    EXPECT_EQ(form_->PrintPaperStyle(), 2);
-    EXPECT_EQ(desktop_.Printers.Current, "Office");
-    answer("OKButton", true);
-    form_->PageSetupCommand();
-    EXPECT_EQ(form_->PrintPaperStyle(), 1);
-    EXPECT_EQ(desktop_.Printers.Current, "Lab");
 }
 
 TEST_F(MainWindowTest, PrintWithoutAnyPrinterSaysSoAndPointsToPdf) {

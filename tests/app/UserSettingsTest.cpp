@@ -23,17 +23,6 @@ std::string ReadFile(const std::string& path) {
     return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
 }
 
-TEST(UserSettingsFile, AMissingFileCannotBeRead) {
-    TemporaryFolder folder;
-    EXPECT_FALSE(ReadUserSettings((folder.Path() / "user.ini").string()).has_value());
-}
-
-TEST(UserSettingsFile, AFolderNamedLikeTheFileCannotBeRead) {
-    TemporaryFolder folder;
-    std::filesystem::create_directory(folder.Path() / "user.ini");
-    EXPECT_FALSE(ReadUserSettings((folder.Path() / "user.ini").string()).has_value());
-}
-
 TEST(UserSettingsFile, AnEmptyFileGivesZeroEverywhere) {
     TemporaryFolder folder;
     const auto settings = ReadUserSettings(WriteFile(folder, ""));

@@ -66,15 +66,6 @@ double RiskFileTotal(const std::string& nuclide, int run, int value) {
     return 0;
 }
 
-TEST(IntakeCalculation, TheSecondFormTakesTheRisksOfItsOwnForm) {
-    // H-3's second form, organically bound tritium, eaten: the fourth run of H-3.
-    const RowResult row = One("H-3,ingestion,organically bound,food,Adult,1E6,Bq");
-    ASSERT_EQ(row.Error, "");
-    EXPECT_NE(row.Form.find("OBT"), std::string::npos) << row.Form;
-    EXPECT_DOUBLE_EQ(*row.MortalityRisk, 1e6 * RiskFileTotal("H-3", 4, 5));
-    EXPECT_DOUBLE_EQ(*row.MorbidityRisk, 1e6 * RiskFileTotal("H-3", 4, 10));
-}
-
 TEST(IntakeCalculation, ExternalExposureForAYear) {
     // Co-60 on the ground, 1 Bq/m2 for a year: H_E 2.35E-15 Sv/s per Bq/m2.
     const RowResult ground = One("Co-60,ground-plane,,,,1,Bq/m2,1,y");

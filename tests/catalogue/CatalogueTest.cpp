@@ -187,18 +187,6 @@ TEST_F(CatalogueTest, FiltersKeepWhatEveryRangeAndNameAllow) {
     EXPECT_EQ(top.size(), 2u);
 }
 
-TEST(HalfLife, ReadsEveryUnitAndRefusesOthers) {
-    EXPECT_EQ(HalfLifeSeconds("2m"), HalfLifeSeconds("120 s"));
-    EXPECT_EQ(HalfLifeSeconds("90 min"), HalfLifeSeconds("1.5 h"));
-    EXPECT_EQ(HalfLifeSeconds("48 H"), HalfLifeSeconds("2 d"));
-    EXPECT_EQ(HalfLifeSeconds("1 y"), HalfLifeSeconds("365.25 d"));
-    EXPECT_EQ(HalfLifeSeconds("1.51E+6 y"), HalfLifeSeconds("1510000 y"));
-    EXPECT_EQ(HalfLifeSeconds("30"), HalfLifeSeconds("30 s"));
-    EXPECT_EQ(HalfLifeSeconds("5 parsecs"), std::nullopt);
-    EXPECT_EQ(HalfLifeSeconds("d"), std::nullopt);
-    EXPECT_EQ(HalfLifeSeconds(""), std::nullopt);
-}
-
 TEST_F(CatalogueTest, ComparisonHasAColumnPerNuclideAndFormAndARatioForTwo) {
     AddIngestion("Cs-137", "a", 4e-9, 1);
     AddIngestion("Co-60", "b", 2e-9, 2);

@@ -69,14 +69,5 @@ TEST(DecayData, DaughtersAndFractionsAreThoseOfTheIndexFile)
     EXPECT_EQ(*db().text("SELECT Source FROM Daughters WHERE Nuclide = 'Cs-137'"), "nuclides/FGR13COF.NDX:181");
 }
 
-TEST(DecayData, DisagreementsWithIcrp107AreReported)
-{
-    // Bi-201 decays to Pb-201 wholly in the index but in part in ICRP-107.
-    bool found = false;
-    for (const auto& note : db().report().notes())
-        found = found || (note.find("Bi-201 -> Pb-201") != std::string::npos && note.find("ICRP-107") != std::string::npos);
-    EXPECT_TRUE(found);
-}
-
 }  // namespace
 }  // namespace quorvel::data

@@ -64,23 +64,5 @@ TEST_F(NuclideNamerTest, NonAsciiHyphensAndPrimesAreRead)
     EXPECT_EQ(resolve("Ir\u2011190m\u02b9", "1.20 h").nuclide, "Ir-190m");
 }
 
-TEST_F(NuclideNamerTest, HalfLifeAgainstTheNameIsRemarked)
-{
-    const auto arsenic = resolve("As-76", "110 d");
-    EXPECT_EQ(arsenic.nuclide, "As-76");
-    EXPECT_FALSE(arsenic.remark.empty());
-    EXPECT_FALSE(namer_.resolve("Hydrogen", parseHalfLife("12.3 a")));
-}
-
-TEST(NuclideKey, SplitsCanonicalNames)
-{
-    const auto key = parseNuclideKey("Eu-150a");
-    ASSERT_TRUE(key);
-    EXPECT_EQ(key->symbol, "Eu");
-    EXPECT_EQ(key->massNumber, 150);
-    EXPECT_EQ(key->isomer, "a");
-    EXPECT_FALSE(parseNuclideKey("Hg-197_org"));
-}
-
 }  // namespace
 }  // namespace quorvel::data

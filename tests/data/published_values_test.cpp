@@ -22,39 +22,6 @@ std::string fieldAt(const std::string& table, std::size_t position)
     return "\"" + db().fieldNames(table).at(position) + "\"";
 }
 
-TEST(PublishedValues, ExternalDoseCoefficientsOfFgr12)
-{
-    EXPECT_DOUBLE_EQ(value("SELECT " + fieldAt("F12TIII1", 26) + " FROM F12TIII1 WHERE Nuclide = 'Co-60'"), 1.19e-13);
-    EXPECT_DOUBLE_EQ(value("SELECT " + fieldAt("F12TIII1", 25) + " FROM F12TIII1 WHERE Nuclide = 'Co-60'"), 1.26e-13);
-    EXPECT_DOUBLE_EQ(value("SELECT " + fieldAt("F12TIII3", 25) + " FROM F12TIII3 WHERE Nuclide = 'Co-60'"), 2.35e-15);
-    EXPECT_DOUBLE_EQ(value("SELECT " + fieldAt("F12TIII7", 25) + " FROM F12TIII7 WHERE Nuclide = 'Cs-137'"), 4.02e-21);
-    // ".0" is a tabulated zero, stored as 0 and not as Null.
-    EXPECT_EQ(db().text("SELECT typeof(" + fieldAt("F12TIII1", 2) + ") FROM F12TIII1 WHERE Nuclide = 'H-3'"), "real");
-    EXPECT_EQ(value("SELECT " + fieldAt("F12TIII1", 2) + " FROM F12TIII1 WHERE Nuclide = 'H-3'"), 0.0);
-}
-
-TEST(PublishedValues, Fgr13OrganSetEffectiveDoses)
-{
-    EXPECT_DOUBLE_EQ(value("SELECT \"Effective Dose (e50)\" FROM Fgr13ingGDB WHERE Nuclide = 'Cs-137' AND Age = 7300"),
-                     1.356e-8);
-    EXPECT_DOUBLE_EQ(value("SELECT \"Effective Dose (e50)\" FROM Fgr13ingGDB WHERE Nuclide = 'Sr-90' AND Age = 7300"),
-                     2.767e-8);
-    EXPECT_DOUBLE_EQ(value("SELECT " + fieldAt("Fgr13ingGDB", 39) +
-                           " FROM Fgr13ingGDB WHERE Nuclide = 'Pu-239' AND Age = 7300 AND \"LET Type\" = 'L'"),
-                     2.507e-7);
-}
-
-TEST(PublishedValues, Fgr13PackageOrganDoses)
-{
-    // Co-60 has one form, f1 0.1.
-    EXPECT_DOUBLE_EQ(value("SELECT " + fieldAt("Fgr13ingGDB", 39) + " FROM Fgr13ingGDB WHERE Nuclide = 'Co-60' AND Age = 7300"),
-                     3.418e-9);
-    EXPECT_DOUBLE_EQ(value("SELECT " + fieldAt("Fgr13ingGDB", 4) + " FROM Fgr13ingGDB WHERE Nuclide = 'Co-60' AND Age = 7300"),
-                     0.1);
-    EXPECT_GT(value("SELECT " + fieldAt("Fgr13ingGDB", 34) + " FROM Fgr13ingGDB WHERE Nuclide = 'I-131' AND Age = 7300"), 0.0)
-        << "adult thyroid";
-}
-
 // Total over the cancer sites, tap water, by position as the viewer reads: 6-10 mortality and
 // 11-15 morbidity for intake at ages 0-5, 5-15, 15-25, 25-70 and lifetime 0-110.
 TEST(PublishedValues, Fgr13IngestionRiskCoefficients)
@@ -69,35 +36,6 @@ TEST(PublishedValues, Fgr13IngestionRiskCoefficients)
     EXPECT_DOUBLE_EQ(total("Co-60", 3), 0.1) << "f1";
     EXPECT_DOUBLE_EQ(total("Pu-239", 6), 1.80e-8);
     EXPECT_DOUBLE_EQ(total("Pu-239", 3), 5.0e-4) << "f1";
-}
-
-TEST(PublishedValues, AlphaEmitterHasLowAndHighLetRecords)
-{
-    const std::string bone = fieldAt("Fgr13ingGDB", 9);
-    const auto types = db().texts("SELECT \"LET Type\" FROM Fgr13ingGDB WHERE Nuclide = 'Pu-239' AND Age = 7300 ORDER BY ID");
-    ASSERT_EQ(types.size(), 2u);
-    EXPECT_EQ(types[0], "L");
-    EXPECT_EQ(types[1], "H");
-    const double low = value("SELECT " + bone + " FROM Fgr13ingGDB WHERE Nuclide = 'Pu-239' AND Age = 7300 AND \"LET Type\" = 'L'");
-    const double high = value("SELECT " + bone + " FROM Fgr13ingGDB WHERE Nuclide = 'Pu-239' AND Age = 7300 AND \"LET Type\" = 'H'");
-    EXPECT_DOUBLE_EQ(low, 5.505e-10);
-    EXPECT_DOUBLE_EQ(high, 4.115e-7);
-    EXPECT_NEAR(low + 20 * high, 8.23e-6, 0.005e-6) << "weighted bone surface dose, Sv/Bq";
-    EXPECT_EQ(db().count("SELECT count(*) FROM Fgr13ingGDB WHERE Nuclide = 'Pu-239' AND Age = 7300 AND Nlet = 2"), 2);
-    // The continuation holds no remainder, effective dose or f1.
-    EXPECT_FALSE(db().real("SELECT " + fieldAt("Fgr13ingGDB", 37) + " FROM Fgr13ingGDB WHERE Nuclide = 'Pu-239' AND Age = 7300 AND \"LET Type\" = 'H'"));
-    EXPECT_FALSE(db().real("SELECT " + fieldAt("Fgr13ingGDB", 39) + " FROM Fgr13ingGDB WHERE Nuclide = 'Pu-239' AND Age = 7300 AND \"LET Type\" = 'H'"));
-}
-
-TEST(PublishedValues, IcrpEffectiveOnlyNuclideHasF1AndEffectiveAndNullOrgans)
-{
-    // Cf-252 is not in the FGR-13 data package: ICRP-72 effective doses only.
-    const std::string where = " FROM Fgr13ingGDB WHERE Nuclide = 'Cf-252' AND Age = ";
-    EXPECT_DOUBLE_EQ(value("SELECT " + fieldAt("Fgr13ingGDB", 39) + where + "7300"), 9.0e-8);
-    EXPECT_DOUBLE_EQ(value("SELECT " + fieldAt("Fgr13ingGDB", 4) + where + "7300"), 5.0e-4);
-    for (std::size_t position = 7; position <= 38; ++position)
-        EXPECT_FALSE(db().real("SELECT " + fieldAt("Fgr13ingGDB", position) + where + "7300")) << position;
-    EXPECT_EQ(db().count("SELECT Nlet" + where + "100"), 1);
 }
 
 TEST(PublishedValues, IcrpEffectiveDosesPerAgeUseTheInfantF1)

@@ -21,19 +21,6 @@ const RejectedValue* rejectedAt(const std::string& file, int line)
     return found == rejected.end() ? nullptr : &*found;
 }
 
-TEST(QualityReport, EnDashExponentsAreRejected)
-{
-    for (const auto& [line, text] : {std::pair{4, "2.4e-\u20139"}, std::pair{5, "4.3e\u201311"}}) {
-        const auto* rejected = rejectedAt(ingestionCsv, line);
-        ASSERT_NE(rejected, nullptr) << line;
-        EXPECT_EQ(rejected->text, text);
-        EXPECT_NE(rejected->reason.find("dash"), std::string::npos);
-        EXPECT_NE(rejected->what.find("10 years"), std::string::npos);
-    }
-    // Be-10 takes its doses from the FGR-13 data package, so the damaged value is not needed.
-    EXPECT_TRUE(db().real("SELECT \"Effective Dose (e50)\" FROM Fgr13ingGDB WHERE Nuclide = 'Be-10' AND Age = 3650"));
-}
-
 TEST(QualityReport, ValuesWithoutExponentAreRejected)
 {
     const std::vector<std::pair<std::string, int>> faults = {
@@ -58,17 +45,6 @@ TEST(QualityReport, OnlyTheKnownFaultsAreRejected)
     // ICRP-72 rows only Ir-193m's is in the database, the other nuclides have FGR-13 doses.
     EXPECT_EQ(db().count("SELECT count(*) FROM Fgr13ingGDB WHERE \"LET Type\" = 'L' AND \"Effective Dose (e50)\" IS NULL"), 1);
     EXPECT_EQ(db().count("SELECT count(*) FROM Fgr13inhHDB WHERE \"LET Type\" = 'L' AND \"Effective Dose (e50)\" IS NULL"), 0);
-}
-
-TEST(QualityReport, TextListsCountsRejectionsAndNotes)
-{
-    const std::string text = db().report().text();
-    EXPECT_NE(text.find("F12TIII1: 825"), std::string::npos);
-    EXPECT_NE(text.find("FGR13INGRBS: " + std::to_string(757 * 30)), std::string::npos) << "757 forms of 30 sites";
-    EXPECT_NE(text.find("FGR13INHRBS: 0"), std::string::npos);
-    EXPECT_NE(text.find(std::string(ingestionCsv) + ":163: Zr-95 e(adult) '0.95'"), std::string::npos);
-    EXPECT_NE(text.find("As-76"), std::string::npos) << "the half-life written as 110 d is remarked";
-    EXPECT_NE(text.find("Ar-41"), std::string::npos) << "the line without values is remarked";
 }
 
 }  // namespace

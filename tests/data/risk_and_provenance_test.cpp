@@ -34,26 +34,6 @@ TEST(IngestionRisk, EveryFormIsAGroupOfThirtyInFileOrder)
     EXPECT_EQ(db().count("SELECT count(*) FROM FGR13INGRBS WHERE ((ID - 1) % 15 = 14) <> (\"Cancer Site\" = 'Total')"), 0);
 }
 
-TEST(IngestionRisk, FormsOfOneNuclideAreToldApart)
-{
-    // Three mercury forms that no source at hand names for certain: numbered, with their f1.
-    const auto mercury = db().texts("SELECT Form || '=' || f_1 FROM FGR13INGRBS WHERE Nuclide = 'Hg-203' "
-                                    "AND Intake = 'Tap Water' AND \"Cancer Site\" = 'Total' ORDER BY ID");
-    ASSERT_EQ(mercury.size(), 3u);
-    for (std::size_t k = 0; k < 3; ++k) {
-        const std::string& text = mercury[k].value();
-        EXPECT_EQ(text.rfind("form " + std::to_string(k + 1) + " of 3 (f1 = ", 0), 0u) << text;
-    }
-    const auto blocks = db().texts("SELECT Form FROM Fgr13ingGDB WHERE Nuclide = 'Hg-203' AND Age = 365 ORDER BY ID");
-    ASSERT_EQ(blocks.size(), 3u);
-    for (std::size_t k = 0; k < 3; ++k)
-        EXPECT_EQ(blocks[k]->rfind("form " + std::to_string(k + 1) + " of 3", 0), 0u) << *blocks[k];
-    // Tritium: water, then organically bound, as ICRP-72 lists them; one form alone is not named.
-    EXPECT_EQ(db().count("SELECT count(DISTINCT Form) FROM FGR13INGRBS WHERE Nuclide = 'H-3' AND Form LIKE '%water%'"), 1);
-    EXPECT_EQ(db().text("SELECT Form FROM FGR13INGRBS WHERE Nuclide = 'H-3' AND ID = 31"), "organically bound tritium (OBT)");
-    EXPECT_EQ(db().count("SELECT count(*) FROM FGR13INGRBS WHERE Nuclide = 'Cs-137' AND Form IS NOT NULL"), 0);
-}
-
 // "file:line", the file relative to the sources directory; the line holds the record's values.
 TEST(Provenance, EveryCoefficientRecordNamesItsSourceLine)
 {

@@ -30,15 +30,6 @@ TEST(TableLayout, RecordCountsPerTable)
         EXPECT_EQ(db().count("SELECT count(*) FROM \"" + table + "\""), records) << table;
 }
 
-TEST(TableLayout, AgeUnits)
-{
-    EXPECT_EQ(db().fieldNames("Age Units"), (std::vector<std::string>{"Description", "NumberOfDays"}));
-    std::vector<std::optional<std::string>> rows = db().texts(
-        "SELECT Description || '=' || NumberOfDays FROM \"Age Units\" ORDER BY rowid");
-    EXPECT_EQ(rows, (std::vector<std::optional<std::string>>{"3 Months=100", "1 Year=365", "5 Years=1825",
-                                                            "10 Years=3650", "15 Years=5475", "Adult=7300"}));
-}
-
 TEST(TableLayout, NuclideListFitsTheListEntryLayout)
 {
     const auto names = db().fieldNames("Nuke2");
@@ -77,59 +68,6 @@ TEST(TableLayout, EveryCoefficientNuclideIsInTheNuclideList)
                          "OR Nuclide LIKE '%org%'"), 0);
 }
 
-TEST(TableLayout, ExternalDoseTablesByPosition)
-{
-    for (const char* table : {"F12TIII1", "F12TIII3", "F12TIII7"}) {
-        const auto names = db().fieldNames(table);
-        ASSERT_EQ(names.size(), 31u) << table;
-        EXPECT_EQ(names[0], "Nuclide");
-        EXPECT_EQ(names[2], "Adrenals");
-        EXPECT_EQ(names[3], "Bladder Wall");
-        EXPECT_EQ(names[10], "Upper Large Intestine Wall");
-        EXPECT_EQ(names[11], "Lower Large Intestine Wall");
-        EXPECT_EQ(names[25], "Effective Dose Equivalent (H subE)");
-        EXPECT_EQ(names[26], "Effective Dose (E)");
-        EXPECT_NE(names[27].find("Not Tabulated"), std::string::npos);
-        EXPECT_NE(names[28].find("Not Tabulated"), std::string::npos);
-        EXPECT_EQ(names[29], "ID");
-        EXPECT_EQ(names[30], "Source");
-        const auto types = db().fieldTypes(table);
-        EXPECT_EQ(types[0], "TEXT");
-        EXPECT_EQ(types[2], "REAL");
-        EXPECT_EQ(types[29], "INTEGER");
-        EXPECT_EQ(db().count(std::string("SELECT count(*) FROM ") + table + " WHERE \"" + names[27] +
-                             "\" IS NOT NULL OR \"" + names[28] + "\" IS NOT NULL"), 0);
-        EXPECT_EQ(db().count(std::string("SELECT count(DISTINCT ID) FROM ") + table), 825);
-    }
-    EXPECT_EQ(db().text("SELECT \"Nuclide and Half-life\" FROM F12TIII1 WHERE Nuclide = 'Co-60'"),
-              "Co-60, T1/2 = 5.2713 y (FGR-12 Table III.1)");
-}
-
-TEST(TableLayout, InternalDoseTablesByPosition)
-{
-    for (const char* table : {"Fgr13ingGDB", "Fgr13inhHDB"}) {
-        const auto names = db().fieldNames(table);
-        ASSERT_GT(names.size(), 40u);
-        const std::vector<std::pair<std::size_t, std::string>> expected = {
-            {0, "Nuclide"}, {3, "Age"}, {5, "Nlet"}, {6, "LET Type"}, {7, "Adrenals"}, {8, "Bladder Wall"},
-            {9, "Bone Surface"}, {10, "Brain"}, {11, "Breasts"}, {12, "Stomach Wall"}, {13, "Small Intestine Wall"},
-            {14, "Upper Large Intestine Wall"}, {15, "Lower Large Intestine Wall"}, {16, "Kidneys"}, {17, "Liver"},
-            {26, "Muscle"}, {27, "Ovaries"}, {28, "Pancreas"}, {29, "Red Marrow"}, {30, "Skin"}, {31, "Spleen"},
-            {32, "Testes"}, {33, "Thymus"}, {34, "Thyroid"}, {35, "Uterus"}, {36, "Lungs"}, {37, "Remainder"},
-            {38, "Gall Bladder Wall"}, {40, "ID"}};
-        for (const auto& [position, name] : expected)
-            EXPECT_EQ(names[position], name) << table << " position " << position;
-        EXPECT_EQ(names[4].rfind("f1", 0), 0u);
-        EXPECT_EQ(names[39].rfind("Effective", 0), 0u);
-        // Full names, not the source's abbreviations.
-        for (std::size_t position = 18; position <= 25; ++position)
-            EXPECT_GT(names[position].size(), 8u) << names[position];
-        EXPECT_EQ(db().count(std::string("SELECT count(*) FROM ") + table +
-                             " WHERE Age NOT IN (SELECT NumberOfDays FROM \"Age Units\")"), 0);
-        EXPECT_EQ(db().count(std::string("SELECT count(*) FROM ") + table + " WHERE \"LET Type\" NOT IN ('L', 'H')"), 0);
-    }
-}
-
 // Per nuclide and age the viewer reads blocks of Nlet records in ID order and stacks the k-th
 // block of every age in the same rows.
 TEST(TableLayout, BlocksAreWholeAndFormsComeInTheSameOrderAtEveryAge)
@@ -158,64 +96,12 @@ TEST(TableLayout, BlocksAreWholeAndFormsComeInTheSameOrderAtEveryAge)
     EXPECT_NE(tritium[1]->find("organically bound"), std::string::npos);
 }
 
-// No two blocks of one nuclide, age and table read the same above the values.
-TEST(TableLayout, EveryFormOfANuclideHasItsOwnHeading)
-{
-    for (const char* table : {"Fgr13ingGDB", "Fgr13inhHDB"})
-        EXPECT_EQ(db().count(std::string("SELECT count(*) FROM (SELECT count(*) AS blocks FROM ") + table +
-                             " WHERE \"LET Type\" = 'L' OR Nlet = 1 GROUP BY Nuclide, Age, Form) WHERE blocks > 1"), 0)
-            << table;
-    // The two iodine vapours of the organ set, which ICRP-72 lists in the other order.
-    const auto iodine = db().texts("SELECT Form FROM Fgr13inhHDB WHERE Nuclide = 'I-131' AND Age = 7300 "
-                                   "AND \"Absorption Type\" = 'V' ORDER BY ID");
-    ASSERT_EQ(iodine.size(), 2u);
-    EXPECT_EQ(iodine[0]->rfind("form 1 of 2", 0), 0u);
-    EXPECT_EQ(iodine[1]->rfind("form 2 of 2", 0), 0u);
-    // Caesium-137 Type S, from ICRP-72, after the organ set's types F and M.
-    const auto caesium = db().texts("SELECT \"Absorption Type\" || ' ' || Form FROM Fgr13inhHDB "
-                                    "WHERE Nuclide = 'Cs-137' AND Age = 7300 ORDER BY ID");
-    ASSERT_EQ(caesium.size(), 3u);
-    EXPECT_EQ(caesium[2]->rfind("S ", 0), 0u);
-    EXPECT_NE(caesium[2]->find("ICRP-72"), std::string::npos);
-}
-
 TEST(TableLayout, OrganSetSupersedesIcrpForItsNuclides)
 {
     EXPECT_EQ(db().count("SELECT count(DISTINCT Nuclide) FROM Fgr13ingGDB WHERE Form LIKE '%FGR-13 organ doses%'"), 733);
     EXPECT_EQ(db().count("SELECT count(*) FROM Fgr13ingGDB a JOIN Fgr13ingGDB b ON a.Nuclide = b.Nuclide "
                          "WHERE a.Form LIKE '%FGR-13%' AND b.Form LIKE '%ICRP-72%'"), 0);
     EXPECT_EQ(db().count("SELECT count(*) FROM Fgr13ingGDB WHERE Form LIKE '%ICRP-72%' AND \"Bone Surface\" IS NOT NULL"), 0);
-}
-
-TEST(TableLayout, RiskTablesHaveTheirFields)
-{
-    const auto ingestion = db().fieldNames("FGR13INGRBS");
-    const auto inhalation = db().fieldNames("FGR13INHRBS");
-    const auto external = db().fieldNames("FGR13extRBS");
-    ASSERT_EQ(ingestion.size(), 17u);
-    ASSERT_EQ(inhalation.size(), 16u);
-    ASSERT_EQ(external.size(), 15u);
-    EXPECT_EQ(std::set<std::string>(ingestion.begin(), ingestion.begin() + 5),
-              (std::set<std::string>{"Nuclide", "Intake", "Form", "f_1", "ID"}));
-    EXPECT_EQ(std::set<std::string>(inhalation.begin(), inhalation.begin() + 4),
-              (std::set<std::string>{"Nuclide", "Form", "f_1", "ID"}));
-    EXPECT_EQ(std::set<std::string>(external.begin(), external.begin() + 3),
-              (std::set<std::string>{"Nuclide", "Mode", "ID"}));
-    auto checkDisplayed = [](const std::vector<std::string>& names, std::size_t first) {
-        EXPECT_EQ(names[first].rfind("Mor", 0), std::string::npos);
-        for (std::size_t k = 1; k <= 5; ++k) {
-            EXPECT_EQ(names[first + k].rfind("Mortality ", 0), 0u) << names[first + k];
-            EXPECT_EQ(names[first + 5 + k].rfind("Morbidity ", 0), 0u) << names[first + 5 + k];
-            EXPECT_GT(names[first + k].size(), 10u) << "heading from the tenth character on would be empty";
-        }
-        // The viewer's heading of the fifth of each: the lifetime coefficient, ages 0-110.
-        for (std::size_t k : {first + 5, first + 10})
-            EXPECT_NE(names[k].substr(9).find("0-110"), std::string::npos) << names[k];
-        EXPECT_EQ(names.back(), "Source");
-    };
-    checkDisplayed(ingestion, 5);
-    checkDisplayed(inhalation, 4);
-    checkDisplayed(external, 3);
 }
 
 }  // namespace

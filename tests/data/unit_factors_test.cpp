@@ -42,21 +42,6 @@ void expectFactors(const std::string& table, const Expected& expected)
     }
 }
 
-TEST(UnitFactors, TableLayout)
-{
-    EXPECT_EQ(db().fieldNames("Dose Units").size(), 9u);
-    EXPECT_EQ(db().fieldNames("Risk Units").size(), 9u);
-    // The first unit of every category is the tabulated one.
-    for (const char* table : {"Dose Units", "Risk Units"})
-        for (int k = 1; k <= 4; ++k) {
-            const auto names = db().fieldNames(table);
-            EXPECT_EQ(db().real("SELECT \"" + names[2 * k] + "\" FROM \"" + table + "\" WHERE rowid = 2"), 1.0);
-        }
-    EXPECT_EQ(db().text("SELECT \"" + db().fieldNames("Dose Units")[1] + "\" FROM \"Dose Units\" WHERE rowid = 2"), "Sv/Bq");
-    EXPECT_EQ(db().text("SELECT \"" + db().fieldNames("Dose Units")[5] + "\" FROM \"Dose Units\" WHERE rowid = 2"),
-              "Sv m2/(Bq s)");
-}
-
 TEST(UnitFactors, DoseUnitsFromDefinitions)
 {
     // 1 Sv/Bq in rem per Ci: 100 rem per Sv, 3.7E10 Bq per Ci.

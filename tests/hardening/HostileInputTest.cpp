@@ -119,22 +119,5 @@ TEST(DamagedDatabase, EveryDamagedFileIsRefusedWithAMessageAndLeftAsItWas) {
     ExpectRefused(withoutTables.Path(), "an SQLite file without the tables");
 }
 
-TEST(DamagedDatabase, AnUnreadableFileIsRefusedWithItsCause) {
-    test::TemporaryFolder folder;
-    const fs::path database = folder.Path() / "DoseAndRisk.mdb";
-    fs::copy_file(ShippedDatabase(), database);
-    const std::string before = ReadBytes(database);
-    fs::permissions(database, fs::perms::none);
-    test::ViewerRun run;
-    {
-        const test::FilePermissionsApply asAnyUser;
-        run = test::RunViewer({"--database=" + database.string()});
-    }
-    test::ExpectOneLineFailure(run, ExitDatabaseError);
-    EXPECT_NE(run.Err.find("Cannot open the database " + database.string() + ": Permission denied"), std::string::npos)
-        << run.Err;
-    EXPECT_EQ(ReadBytes(database), before);
-}
-
 }  // namespace
 }  // namespace quorvel

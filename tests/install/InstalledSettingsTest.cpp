@@ -72,13 +72,6 @@ TEST_F(InstalledSettingsTest, AReadOnlyApplicationDirectoryKeepsTheSettingsInThe
     EXPECT_TRUE(desktop_.Prompt.Messages.empty() && desktop_.Prompt.Questions.empty());
 }
 
-TEST_F(InstalledSettingsTest, AWritableApplicationDirectoryKeepsTheSettingsBesideTheProgram) {
-    ASSERT_TRUE(Start(true));
-    form_->close();
-    EXPECT_EQ(ReadBytes(BesideProgram()).substr(0, 3), "2\r\n");
-    EXPECT_FALSE(fs::exists(config_.Path() / "quorvel")) << "the configuration folder stays unmade";
-}
-
 TEST_F(InstalledSettingsTest, CompactingInAReadOnlyFolderSaysItCannotAndLeavesTheDatabase) {
     ASSERT_TRUE(Start(false));
     const std::string before = ReadBytes(fixture_.Path());

@@ -57,12 +57,6 @@ TEST(ChooseUserIniPathTest, AReadOnlyApplicationDirectoryMovesUserIniToTheConfig
     EXPECT_EQ(ChooseUserIniPath("/opt/quorvel", check.Check(), folder.string()), folder.string() + "/user.ini");
 }
 
-TEST(ChooseUserIniPathTest, WithoutAnyConfigurationFolderThePathBesideTheProgramStays) {
-    FolderCheck check;
-    check.Writable = false;
-    EXPECT_EQ(ChooseUserIniPath("/opt/quorvel", check.Check(), ""), "/opt/quorvel/user.ini");
-}
-
 TEST(ChooseUserIniPathTest, TheEnvironmentNamesTheConfigurationFolder) {
     TemporaryFolder config;
     const char* saved = std::getenv("XDG_CONFIG_HOME");
@@ -82,20 +76,6 @@ TEST(CanCreateFileInTest, TriesAFileAndLeavesTheFolderAsItWas) {
     EXPECT_FALSE(CanCreateFileIn((folder.Path() / "missing").string()));
     // Not even root can create files in /proc: a folder that is really not writable.
     EXPECT_FALSE(CanCreateFileIn("/proc"));
-}
-
-TEST(CanCreateFileInTest, AReadOnlyFolderIsNotWritable) {
-    TemporaryFolder folder;
-    const fs::path installed = folder.Path() / "installed";
-    fs::create_directory(installed);
-    fs::permissions(installed, fs::perms::owner_read | fs::perms::owner_exec | fs::perms::group_read |
-                                   fs::perms::group_exec | fs::perms::others_read | fs::perms::others_exec);
-    {
-        const test::FilePermissionsApply asAnyUser;
-        EXPECT_FALSE(CanCreateFileIn(installed.string()));
-    }
-    EXPECT_TRUE(fs::is_empty(installed));
-    EXPECT_TRUE(CanCreateFileIn(folder.Path().string()));
 }
 
 }  // namespace

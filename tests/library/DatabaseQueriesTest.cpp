@@ -74,15 +74,6 @@ TEST_F(NuclideDatabase, AFieldIsReadWholeWithItsProgress) {
                                                                                         "Nlet", values, nullptr));
 }
 
-TEST_F(NuclideDatabase, AFieldIsReadFromAnOpenDatabase) {
-    auto database = OpenDatabase(fixture.Path());
-    Strings values;
-    ASSERT_TRUE(clsTalvorLibrary::RetrieveAllTheElementsInAField(*database, "Nuclides", "Nuclide", values));
-    EXPECT_EQ(values, (Strings{"Co-60", "Cs-137", "Co-58", "Co-60"}));
-    EXPECT_FALSE(clsTalvorLibrary::RetrieveAllTheElementsInAField(*database, "Nope", "Nuclide", values));
-    EXPECT_EQ(values, (Strings{"Co-60", "Cs-137", "Co-58", "Co-60"})) << "a failure leaves the values";
-}
-
 TEST_F(NuclideDatabase, OneRecordQueriesBindTheValue) {
     Records values;
     ASSERT_TRUE(clsTalvorLibrary::QueryTableForASpecificRecordAndReturnCertainFields(
@@ -119,23 +110,6 @@ TEST_F(NuclideDatabase, DeletingByIndexRemovesTheFirstRecordWithTheKey) {
     EXPECT_EQ(NuclideColumn(), (Strings{"Cs-137", "Co-60"}));
 }
 
-TEST(KeyDelete, ATableWithoutADeclaredKeyIsKeyedByRowId) {
-    FixtureDatabase fixture;
-    fixture.Execute("CREATE TABLE Plain (Name TEXT)");
-    for (const char* name : {"first", "second", "third"}) fixture.Insert("Plain", {name});
-    RecordingPrompt prompt;
-    {
-        SqliteDatabase database(fixture.Path(), SqliteDatabase::Mode::ReadWrite);
-        EXPECT_TRUE(clsTalvorLibrary::QueryTableForASpecificRecordAndDeleteIt(database, "Plain", "PrimaryKey", "2",
-                                                                              prompt));
-    }
-    auto database = OpenDatabase(fixture.Path());
-    Strings names;
-    ASSERT_TRUE(clsTalvorLibrary::RetrieveAllTheElementsInAField(*database, "Plain", "Name", names));
-    EXPECT_EQ(names, (Strings{"first", "third"}));
-    EXPECT_TRUE(prompt.Messages.empty());
-}
-
 TEST_F(NuclideDatabase, DeletingAMissingKeySaysSo) {
     SqliteDatabase database(fixture.Path(), SqliteDatabase::Mode::ReadWrite);
     EXPECT_FALSE(clsTalvorLibrary::QueryTableForASpecificRecordAndDeleteIt(database, "Nuclides", "NuclideIndex",
@@ -149,13 +123,6 @@ TEST_F(NuclideDatabase, DeletingAMissingKeySaysSo) {
         << "an index of another table";
     EXPECT_TRUE(prompt.Messages.empty());
     EXPECT_EQ(NuclideColumn(), (Strings{"Co-60", "Cs-137", "Co-58", "Co-60"}));
-}
-
-TEST_F(NuclideDatabase, DeletingThroughAReadOnlyOpeningFails) {
-    SqliteDatabase database(fixture.Path(), SqliteDatabase::Mode::ReadOnly);
-    EXPECT_FALSE(
-        clsTalvorLibrary::QueryTableForASpecificRecordAndDeleteIt(database, "Nuclides", "PrimaryKey", "1", prompt));
-    EXPECT_EQ(NuclideColumn().size(), 4U);
 }
 
 TEST_F(NuclideDatabase, TheWholeDatabaseIsSearchedOutsideTheSystemTables) {
@@ -182,33 +149,6 @@ TEST_F(NuclideDatabase, TheWholeDatabaseIsSearchedOutsideTheSystemTables) {
     EXPECT_TRUE(matches.empty()) << "case counts unless the settings say otherwise";
     EXPECT_FALSE(clsTalvorLibrary::LookThroughAClosedDatabaseForARecord(fixture.Path() + ".missing", "Co-60", {},
                                                                         nullptr, matches));
-}
-
-TEST(DatabaseSearch, ShowsItsProgressTableByTableOnPanelOne) {
-    FixtureDatabase fixture;
-    fixture.Execute("CREATE TABLE T (A TEXT, B TEXT)");
-    fixture.Insert("T", {"x", "y"});
-    fixture.Insert("T", {"y", FieldValue()});
-    RecordingStatusBar statusBar;
-    std::vector<SearchMatch> matches;
-    ASSERT_TRUE(clsTalvorLibrary::LookThroughAClosedDatabaseForARecord(fixture.Path(), "y", {}, &statusBar, matches));
-    EXPECT_EQ(statusBar.PanelOneTexts(),
-              (Strings{"Table:  T", "Field:  A", "Record: 1", "Record: 2", "Records Finished.", "Field:  B",
-                       "Record: 1", "Record: 2", "Records Finished.", "Fields Finished.", "Tables Finished."}));
-    EXPECT_EQ(matches, (std::vector<SearchMatch>{{"T", "A", 2, "y"}, {"T", "B", 1, "y"}}));
-}
-
-TEST(DatabaseSearch, OneFieldSearchSkipsSystemTablesAndNulls) {
-    Recordset records({"Name"}, {{FieldValue("abc")}, {FieldValue()}, {FieldValue("")}});
-    bool found = true;
-    std::vector<SearchMatch> matches;
-    clsTalvorLibrary::DetermineIfTheValueIsPresentInTheField("MSysObjects", records, "Name", "abc", {}, nullptr, found,
-                                                             matches);
-    EXPECT_FALSE(found);
-    EXPECT_TRUE(matches.empty());
-    clsTalvorLibrary::DetermineIfTheValueIsPresentInTheField("Names", records, "name", "", {}, nullptr, found, matches);
-    EXPECT_TRUE(found);
-    EXPECT_EQ(matches, (std::vector<SearchMatch>{{"Names", "Name", 3, ""}}));
 }
 
 TEST(FieldComparison, ListsTheFirstFieldsValuesMissingFromTheSecond) {

@@ -67,16 +67,6 @@ TEST(ArrayGrid, PlacesEachElementInItsCellOrTransposed) {
     EXPECT_EQ(GridTexts(grid), (Records{{"x", "y"}}));
 }
 
-TEST(StatusBar, SetsOnlyAPanelItHas) {
-    RecordingStatusBar statusBar(2);
-    clsTalvorLibrary::UpdateStatusBar(&statusBar, 2, "Finished.");
-    clsTalvorLibrary::UpdateStatusBar(&statusBar, 0, "no panel 0");
-    clsTalvorLibrary::UpdateStatusBar(&statusBar, 3, "no panel 3");
-    clsTalvorLibrary::UpdateStatusBar(nullptr, 1, "no bar");
-    EXPECT_EQ(statusBar.Texts, (std::vector<std::pair<int, std::string>>{{2, "Finished."}}));
-    EXPECT_EQ(statusBar.Refreshes, 1);
-}
-
 TEST(BrowseDialog, ReturnsTheChosenNameOrLeavesItAlone) {
     const std::string filter = "Text (*.txt)|*.txt|All (*.*)|*.*|";
     test::ScriptedFileDialog dialog;

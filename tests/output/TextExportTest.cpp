@@ -90,15 +90,6 @@ std::vector<std::string> FileNames(const fs::path& folder) {
     return names;
 }
 
-TEST_F(TextExportTest, FullDiskIsReported) {
-    if (!fs::exists("/dev/full")) GTEST_SKIP() << "/dev/full is not available here";
-    EXPECT_FALSE(WriteTheContentOfMSFlexGridToAsciiFile(LargeGrid(), "/dev/full", prompt_));
-    // A small text that only fails when it is flushed at the close is reported too.
-    EXPECT_FALSE(WriteTheContentOfMSFlexGridToAsciiFile(GridOf({{"abc"}}), "/dev/full", prompt_));
-    EXPECT_EQ(prompt_.Messages, Messages(2, Reported("No space left on device")));
-    EXPECT_TRUE(fs::is_character_file("/dev/full")) << "a device is written, never replaced";
-}
-
 TEST_F(TextExportTest, AWriteThatFailsHalfWayLeavesTheFileItWasToReplace) {
     const fs::path file = folder_.Path() / "table.txt";
     std::ofstream(file) << "the table saved yesterday\r\n";
@@ -116,15 +107,6 @@ TEST_F(TextExportTest, AWriteThatFailsHalfWayLeavesTheFileItWasToReplace) {
         EXPECT_FALSE(WriteTheContentOfMSFlexGridToAsciiFile(LargeGrid(), (folder_.Path() / "new.txt").string(), prompt_));
     }
     EXPECT_EQ(FileNames(folder_.Path()), std::vector<std::string>{"table.txt"});
-}
-
-TEST_F(TextExportTest, ANewFileGetsThePermissionsTheUserMaskAllows) {
-    const mode_t saved = ::umask(027);
-    const bool written = WriteTheContentOfMSFlexGridToAsciiFile(GridOf({{"a"}}), (folder_.Path() / "new.txt").string(), prompt_);
-    ::umask(saved);
-    EXPECT_TRUE(written);
-    EXPECT_EQ(fs::status(folder_.Path() / "new.txt").permissions(),
-              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
 }
 
 TEST_F(TextExportTest, AReplacedFileKeepsItsPermissionsAndALinkStaysALink) {

@@ -117,13 +117,6 @@ TEST_F(ProgenySumTest, AMemberWithoutCoefficientsIsNamedAndAddsNothing) {
     EXPECT_NE(label.find("Po-212 x 0.6407 (missing)"), std::string::npos) << label;
 }
 
-TEST_F(ProgenySumTest, TheUranium238ChainStopsBeforeUranium234) {
-    const ProgenyCell cell = Cell({DoseCoefficients, ExternalPathway, SubmersionGeometry}, "U-238", "Effective Dose (E)");
-    std::vector<std::string> members;
-    for (const auto& term : cell.Terms) members.push_back(term.Nuclide);
-    EXPECT_EQ(members, (std::vector<std::string>{"Th-234", "Pa-234m", "Pa-234"}));
-}
-
 TEST_F(ProgenySumTest, TheChainViewEndsAtTheLongLivedMemberAndNamesTheTablesOfEach) {
     const FlexGrid grid = DecayChainGrid(Catalogue(), Decay(), "U-238", DefaultProgenyCutoffSeconds);
     std::vector<std::string> members;
