@@ -3,21 +3,12 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
-#include <QDialog>
-#include <QLabel>
-#include <QTableWidget>
 #include <QComboBox>
-#include <QGroupBox>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScrollBar>
-#include <QStatusBar>
 #include <QTest>
-#include <QTimer>
-#include <algorithm>
 #include <filesystem>
 #include <fstream>
 
@@ -27,7 +18,6 @@
 #include "FixtureDatabase.h"
 #include "HelpWindow.h"
 #include "PrinterChoice.h"
-#include "ResultGridView.h"
 #include "ScientificFormat.h"
 #include "frmPrimarySelectionForm.h"
 
@@ -212,19 +202,6 @@ TEST_F(MainWindowTest, ACategoryWithoutUnitsDisablesGoInsteadOfRequestingPositio
     EXPECT_TRUE(Go()->isEnabled());
 }
 
-TEST_F(MainWindowTest, AnyOptionChangeMarksTheGridStaleAndGoMarksItCurrent) {
-    ASSERT_TRUE(Start());
-    for (const char* option : {"optCoefficients1", "optType0", "optCoefficients2", "optExternalType2"}) {
-        SCOPED_TRACE(option);
-        Click(option);
-        EXPECT_FALSE(form_->GridIsCurrent());
-        Go()->click();
-        EXPECT_TRUE(form_->GridIsCurrent());
-    }
-    Units()->setCurrentIndex(1);
-    EXPECT_FALSE(form_->GridIsCurrent()) << "a click in the units list";
-}
-
 TEST_F(MainWindowTest, AFailedRequestNamesTheCauseKeepsThePreviousTableStaleAndTheWindowWorks) {
     ASSERT_TRUE(Start());
     const FlexGrid before = form_->MSFlexGrid1();
@@ -293,27 +270,6 @@ TEST_F(MainWindowTest, ExportAsksForAFileAndWritesNothingWhenCancelled) {
     EXPECT_EQ(ReadBytes(file), "\"\"\r\n\"(None Available)\"\r\n");
 }
 
-TEST_F(MainWindowTest, CopyComesFromTheToolbarAndFromCtrlCButNotCtrlV) {
-    ASSERT_TRUE(Start());
-    ResultGridView* view = form_->GridView();
-    view->setCurrentIndex(view->model()->index(1, 0));
-    EXPECT_EQ(form_->MSFlexGrid1().Row(), 1);
-    EXPECT_EQ(form_->MSFlexGrid1().RowSel(), 1);
-    form_->Toolbar1ButtonClick("CopyToClipboard");
-    EXPECT_EQ(desktop_.Clipboard.Text, "(None Available)");
-
-    desktop_.Clipboard.Text = "untouched";
-    QTest::keyClick(view, Qt::Key_C);
-    EXPECT_EQ(desktop_.Clipboard.Text, "untouched") << "C without Ctrl";
-    QTest::keyPress(view, Qt::Key_Control);
-    QTest::keyClick(view, Qt::Key_V, Qt::ControlModifier);
-    EXPECT_EQ(desktop_.Clipboard.Text, "untouched");
-    QTest::keyClick(view, Qt::Key_C, Qt::ControlModifier);
-    EXPECT_EQ(desktop_.Clipboard.Text, "(None Available)");
-    QTest::keyRelease(view, Qt::Key_Control);
-    form_->Toolbar1ButtonClick("Unknown");
-}
-
 TEST_F(MainWindowTest, PrintWithoutAnyPrinterSaysSoAndPointsToPdf) {
     ASSERT_TRUE(Start());
     form_->Toolbar1ButtonClick("Print");
@@ -344,60 +300,6 @@ TEST_F(MainWindowTest, APdfThatCannotBeWrittenWhollyLeavesTheOlderFileOfThatName
     EXPECT_TRUE(desktop_.Prompt.Messages.front().ends_with(") occured while printing.")) << desktop_.Prompt.Messages.front();
     EXPECT_EQ(ReadBytes(pdf), "%PDF- printed last week");
     EXPECT_EQ(std::distance(fs::directory_iterator(fixture_.Folder()), {}), filesBefore) << "nothing is left behind";
-}
-
-TEST_F(MainWindowTest, ExploringRanksEveryNuclideSaysWhatIsWrongAndShowsADoubleClickedNuclide) {
-    std::int64_t id = 0;
-    for (const auto& [nuclide, value] : std::vector<std::pair<std::string, double>>{{"H-3", 1.8e-11}, {"Cs-137", 1.3e-8}})
-        for (const double age : {100.0, 7300.0}) {
-            test::DoseRecord record;
-            record.Nuclide = nuclide;
-            record.Age = age;
-            record.Coefficients = {{25, value}};
-            record.Id = ++id;
-            fixture_.AddDoseRecord("Fgr13ingGDB", record);
-        }
-    ASSERT_TRUE(Start());
-    Child<QAction>("Tools_ExploreAllNuclides")->trigger();
-    auto* explore = form_->findChild<QDialog*>("frmExplore");
-    ASSERT_NE(explore, nullptr);
-    auto* rows = explore->findChild<QTableWidget*>("tblRows");
-    ASSERT_EQ(rows->rowCount(), 2);
-    EXPECT_EQ(rows->item(0, 2)->text(), "Cs-137") << "highest first";
-
-    auto* zMin = explore->findChild<QLineEdit*>("txtZMin");
-    auto* zMax = explore->findChild<QLineEdit*>("txtZMax");
-    zMin->setText("50");
-    zMax->setText("2");
-    emit zMax->editingFinished();
-    EXPECT_EQ(rows->rowCount(), 0);
-    EXPECT_FALSE(explore->findChild<QLabel*>("lblMessage")->text().isEmpty());
-    zMin->clear();
-    emit zMax->editingFinished();
-    ASSERT_EQ(rows->rowCount(), 1);
-
-    emit rows->cellDoubleClicked(0, 2);
-    EXPECT_EQ(Nuclide()->text(), "H-3");
-    EXPECT_TRUE(form_->GridIsCurrent());
-    EXPECT_NE(form_->MSFlexGrid1().TextMatrix(1, 0), "(None Available)");
-
-    Child<QAction>("Tools_CompactDatabase")->trigger();
-    EXPECT_EQ(form_->findChild<QDialog*>("frmExplore"), nullptr) << "it held the database open";
-}
-
-TEST_F(MainWindowTest, ExportAllWritesEveryCoefficientAsTidyRows) {
-    test::DoseRecord record;
-    record.Nuclide = "Co-60";
-    record.Coefficients = {{25, 3.4e-9}};
-    fixture_.AddDoseRecord("Fgr13ingGDB", record);
-    ASSERT_TRUE(Start());
-    const fs::path csv = fixture_.Folder() / "all.csv";
-    desktop_.Files.Answers = {csv.string()};
-    Child<QAction>("mnuExportAll")->trigger();
-    EXPECT_TRUE(desktop_.Prompt.Messages.empty());
-    const std::string text = ReadBytes(csv);
-    EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 1 + 25) << "the headings and the block's 25 cells";
-    EXPECT_NE(text.find("Co-60,,ingestion dose,,Adult,,Effective,,3.40E-09,Sv/Bq,"), std::string::npos) << text;
 }
 
 // "+D": Cs-137 on the ground with Ba-137m; each value cell the parent's plus the member's

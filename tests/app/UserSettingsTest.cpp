@@ -23,17 +23,10 @@ std::string ReadFile(const std::string& path) {
     return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
 }
 
-TEST(UserSettingsFile, AnEmptyFileGivesZeroEverywhere) {
-    TemporaryFolder folder;
-    const auto settings = ReadUserSettings(WriteFile(folder, ""));
-    ASSERT_TRUE(settings.has_value());
-    EXPECT_EQ(*settings, UserSettings{});
-}
-
-TEST(UserSettingsFile, ReadsTheFourteenLinesWithBlanksAroundTheNumbers) {
+TEST(UserSettingsFile, ReadsEachOfTheFourteenLinesWithBlanksAroundTheNumbers) {
     TemporaryFolder folder;
     const auto settings = ReadUserSettings(
-        WriteFile(folder, " 0\r\n 6000 \r\n9000\r\n120.5\r\n-45\r\n1\r\n2\r\n3\r\n4\r\n 2\r\n1\r\n1\r\n1\r\n 1\r\n"));
+        WriteFile(folder, " 0\r\n 6000 \r\n9000\r\n120.5\r\n-45\r\n1\r\n2\r\n3\r\n4\r\n 5\r\n6\r\n7\r\n8\r\n 9\r\n"));
     ASSERT_TRUE(settings.has_value());
     EXPECT_EQ(settings->WindowState, 0);
     EXPECT_EQ(settings->WindowHeight, 6000);
@@ -41,8 +34,8 @@ TEST(UserSettingsFile, ReadsTheFourteenLinesWithBlanksAroundTheNumbers) {
     EXPECT_EQ(settings->WindowLeft, 120.5);
     EXPECT_EQ(settings->WindowTop, -45);
     EXPECT_EQ(settings->SavedDoseUnit, (std::array<int, 5>{0, 1, 2, 3, 4}));
-    EXPECT_EQ(settings->SavedRiskUnit, (std::array<int, 5>{0, 2, 1, 1, 1}));
-    EXPECT_EQ(settings->CompactDatabase, 1);
+    EXPECT_EQ(settings->SavedRiskUnit, (std::array<int, 5>{0, 5, 6, 7, 8}));
+    EXPECT_EQ(settings->CompactDatabase, 9) << "every line differs, so a line read from the wrong place shows";
 }
 
 TEST(UserSettingsFile, ValuesThatCannotBeReadStayZeroAndTheRestIsRead) {

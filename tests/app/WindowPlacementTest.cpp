@@ -85,13 +85,6 @@ TEST(NearestScreen, AWindowOffEveryScreenComesOntoTheNearestOne) {
     EXPECT_EQ(BringOntoNearestScreen({5000, 100, 800, 600}, {}), (WindowRect{5000, 100, 800, 600}));
 }
 
-TEST(GridShape, TheGridFillsTheWindowBelowTheListAndNeverHasANegativeSize) {
-    const WindowRect list{255, 1515, 6120, 960};
-    EXPECT_EQ(CorrectTheGridShape(list, 14000, 8000, 300), (WindowRect{255, 2523, 13745, 5177}));
-    EXPECT_EQ(CorrectTheGridShape(list, 20000, 8000, 300).Width, 19745) << "wider window, wider grid";
-    EXPECT_EQ(CorrectTheGridShape(list, 100, 1000, 300), (WindowRect{255, 2523, 0, 0}));
-}
-
 const std::vector<std::string> Entries = {
     "  1   Hydrogen        H-3         12.35 y      I/E ", "  6   Carbon          C-11        20.39 m      I/E ",
     "  6   Carbon          C-14        5700 y       I/E ", " 27   Cobalt          Co-57       271.7 d      I/E ",

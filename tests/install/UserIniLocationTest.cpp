@@ -57,18 +57,6 @@ TEST(ChooseUserIniPathTest, AReadOnlyApplicationDirectoryMovesUserIniToTheConfig
     EXPECT_EQ(ChooseUserIniPath("/opt/quorvel", check.Check(), folder.string()), folder.string() + "/user.ini");
 }
 
-TEST(ChooseUserIniPathTest, TheEnvironmentNamesTheConfigurationFolder) {
-    TemporaryFolder config;
-    const char* saved = std::getenv("XDG_CONFIG_HOME");
-    const std::string savedValue = saved ? saved : "";
-    ::setenv("XDG_CONFIG_HOME", config.Path().c_str(), 1);
-    FolderCheck check;
-    check.Writable = false;
-    const std::string path = ChooseUserIniPath("/opt/quorvel", check.Check());
-    if (saved) ::setenv("XDG_CONFIG_HOME", savedValue.c_str(), 1); else ::unsetenv("XDG_CONFIG_HOME");
-    EXPECT_EQ(path, config.Path().string() + "/quorvel/user.ini");
-}
-
 TEST(CanCreateFileInTest, TriesAFileAndLeavesTheFolderAsItWas) {
     TemporaryFolder folder;
     EXPECT_TRUE(CanCreateFileIn(folder.Path().string()));

@@ -60,8 +60,6 @@ protected:
     RecordingPrompt prompt_;
 };
 using GridPrintingTest = PrintingTest;
-using PrinterScaleTest = PrintingTest;
-using PrintedHeaderTest = PrintingTest;
 using PrintedDataTest = PrintingTest;
 using IllegalFontSizeTest = PrintingTest;
 
@@ -117,14 +115,6 @@ INSTANTIATE_TEST_SUITE_P(DataRowCounts, PageSplitTest,
                          ::testing::Values(PageCase{30, {RowNames(1, 30)}},
                                            PageCase{31, {RowNames(1, 30), RowNames(31, 31)}},
                                            PageCase{65, {RowNames(1, 30), RowNames(31, 60), RowNames(61, 65)}}));
-
-TEST_F(GridPrintingTest, HeaderOnlyGridPrintsNothing) {
-    Print(TableWithDataRows(0));
-    EXPECT_EQ(printer_.Log, (Texts{"orientation 2", "end document"}));
-    RecordingPrinterSurface other;
-    WriteGridResultsToPrinter(FlexGrid(0, 0), 1, other, prompt_);
-    EXPECT_EQ(other.Log, (Texts{"orientation 1", "end document"}));
-}
 
 // ---------------------------------------------------------------------------------------
 // The footer line on every page
@@ -195,66 +185,7 @@ TEST(PrintFooterTest, TheSourceIsThePublicationTheTitleBlockNames) {
 }
 
 // ---------------------------------------------------------------------------------------
-// Scale and margins
-
-TEST_F(PrinterScaleTest, GridWidthAndThirtyTwoRowsFillTheMiddleTenTwelfthsInBothOrientations) {
-    FlexGrid grid = TableWithDataRows(3);
-    grid.SetColWidth(0, 2000);
-    grid.SetColWidth(2, 1240);
-    grid.SetRowHeight(0, 300);
-    for (const int paperStyle : {1, 2}) {
-        RecordingPrinterSurface printer;
-        RecordingPrompt prompt;
-        WriteGridResultsToPrinter(grid, paperStyle, printer, prompt);
-        ASSERT_GE(printer.Log.size(), 3U);
-        EXPECT_EQ(printer.Log[0], "orientation " + std::to_string(paperStyle));
-        EXPECT_EQ(printer.Log[1], "scale 0 0 4200 9600");
-        EXPECT_EQ(printer.Log[2], "scale -420 -960 5040 11520");
-    }
-}
-
-// ---------------------------------------------------------------------------------------
-// Header: spreading titles, centred texts
-
-TEST_F(PrintedHeaderTest, CentredTextLosesCharactersAlternatelyAtTheRightAndTheLeft) {
-    FlexGrid grid = TableWithDataRows(1);
-    grid.SetTextMatrix(0, 1, "ABCDEFGHIJKLMN");  // 14 characters, 11 fit in 912
-    Print(grid);
-    const auto& texts = FirstPage().Texts;
-    ASSERT_GE(texts.size(), 2U);
-    EXPECT_EQ(texts[1].Text, "BCDEFGHIJKL");
-    EXPECT_DOUBLE_EQ(texts[1].X, 1440 - 453.75);
-}
-
-// ---------------------------------------------------------------------------------------
 // Data cells: cut at the right, fonts of the cell
-
-TEST_F(PrintedDataTest, LongTextIsCutAtTheRightAndTheCellFontIsUsed) {
-    FlexGrid grid = TableWithDataRows(2);
-    grid.SetTextMatrix(1, 1, "1.234567890123456");
-    grid.SetTextMatrix(2, 2, "bold italic 6");
-    grid.SetRow(2);
-    grid.SetCol(2);
-    grid.SetCellFontBold(true);
-    grid.SetCellFontItalic(true);
-    grid.SetCellFontSize(6);
-    grid.SetRow(1);
-    grid.SetCol(0);
-    Print(grid);
-    const auto& texts = FirstPage().Texts;
-    ASSERT_EQ(texts.size(), 3U + 5U);
-    EXPECT_EQ(texts[4].Text, "1.234567890");
-    EXPECT_DOUBLE_EQ(texts[4].X, 1008);
-    const auto& styled = texts[7];
-    EXPECT_EQ(styled.Text, "bold italic 6");  // 13 x 60 = 780 fits in 912
-    EXPECT_TRUE(styled.Bold);
-    EXPECT_TRUE(styled.Italic);
-    EXPECT_FLOAT_EQ(styled.Size, 6);
-    EXPECT_DOUBLE_EQ(styled.Y, 600 - 72);
-    // The printed grid's current cell stays where it was.
-    EXPECT_EQ(grid.Row(), 1);
-    EXPECT_EQ(grid.Col(), 0);
-}
 
 TEST_F(PrintedDataTest, MultibyteCharactersAreCutWhole) {
     FlexGrid grid = TableWithDataRows(1);

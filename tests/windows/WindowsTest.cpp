@@ -112,19 +112,6 @@ TEST(About, StartsSystemInformation) {
 
 // System information.
 
-TEST(SystemInformation, TheMsinfoPathComesFirstEvenWhenTheSharedToolsLocationIsThere) {
-    TemporaryFolder folder;
-    std::ofstream(folder.Path() / "MSINFO32.EXE") << "";
-    FakeKeys keys;
-    keys.Values["SOFTWARE\\Microsoft\\Shared Tools\\MSINFO|PATH"] = "/opt/info/sysinfo";
-    keys.Values["SOFTWARE\\Microsoft\\Shared Tools Location|MSINFO"] = folder.Path().string();
-    RecordingStarter starter;
-    RecordingPrompt prompt;
-    StartSysInfo(keys, starter, prompt);
-    EXPECT_EQ(starter.Started, (std::vector<std::string>{"/opt/info/sysinfo"}));
-    EXPECT_EQ(keys.Asked, (std::vector<std::string>{"HKEY_LOCAL_MACHINE|SOFTWARE\\Microsoft\\Shared Tools\\MSINFO|PATH"}));
-}
-
 TEST(SystemInformation, NoKeyOrAProgramThatDoesNotStartGivesTheMessage) {
     FakeKeys keys;
     RecordingStarter starter;
