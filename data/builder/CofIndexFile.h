@@ -19,7 +19,7 @@ struct CofDaughter {
 
 struct CofIndexEntry {
     int Line = 0;
-    HalfLife HalfLife;
+    data::HalfLife HalfLife;
     std::vector<CofDaughter> Daughters;  // spontaneous fission (record 999) is no daughter
 };
 

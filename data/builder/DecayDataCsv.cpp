@@ -14,9 +14,9 @@ namespace {
 // (and named in the report), never guessed.
 std::map<std::string, double> ReadDaughters(const std::string& text, const std::string& nuclide,
                                             const std::string& displayName, int line, QualityReport& report) {
-    static const std::regex Entry(R"('([^']+)':\s*([0-9.eE+-]+))");
+    static const std::regex entry(R"('([^']+)':\s*([0-9.eE+-]+))");
     std::map<std::string, double> daughters;
-    for (auto it = std::sregex_iterator(text.begin(), text.end(), Entry); it != std::sregex_iterator(); ++it) {
+    for (auto it = std::sregex_iterator(text.begin(), text.end(), entry); it != std::sregex_iterator(); ++it) {
         const ParsedNumber fraction = ParseNumber((*it)[2].str(), ExponentRule::Optional);
         if (fraction.Value)
             daughters.emplace((*it)[1].str(), *fraction.Value);

@@ -14,7 +14,7 @@ namespace quorvel::data {
 
 struct DecayDataEntry {
     int Line = 0;
-    std::optional<HalfLife> HalfLife;
+    std::optional<data::HalfLife> HalfLife;
     std::map<std::string, double> Daughters;  // ICRP spelling -> branching fraction, stable ones too
 };
 

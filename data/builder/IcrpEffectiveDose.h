@@ -20,7 +20,7 @@ struct EffectiveDoseRow {
     std::string WrittenName;     // as written, or taken from the row above for a further form
     std::string FormNote;        // a form the row states apart from its name ("organic", "CH3I")
     std::string AbsorptionType;  // inhalation: F, M, S or V
-    std::optional<HalfLife> HalfLife;
+    std::optional<data::HalfLife> HalfLife;
     std::optional<double> F1Infant;                             // f1 for the 3-month-old
     std::optional<double> F1Older;                              // f1 from 1 year on
     std::array<std::optional<double>, IcrpAgeGroupCount> Dose;  // Sv/Bq

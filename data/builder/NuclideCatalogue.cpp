@@ -63,7 +63,7 @@ const CatalogueEntry& NuclideCatalogue::Entry(const std::string& nuclide) const 
     return entries_[position->second];
 }
 
-Table NuclideCatalogue::Table() const {
+Table NuclideCatalogue::NuclideListTable() const {
     Table table{"Nuke2",
                 {{"Z", FieldType::Integer},
                  {"Element", FieldType::Text},

@@ -39,7 +39,7 @@ public:
     const CatalogueEntry& Entry(const std::string& nuclide) const;
 
     // Z, Element, Nuclide, T1/2, Int/Ext, ID.
-    Table Table() const;
+    Table NuclideListTable() const;
 
 private:
     std::vector<CatalogueEntry> entries_;

@@ -48,9 +48,9 @@ std::optional<std::string> NearestState(const Entries& entries, const NuclideKey
 }  // namespace
 
 std::optional<NuclideKey> ParseNuclideKey(const std::string& name) {
-    static const std::regex Pattern(R"(([A-Z][a-z]?)-(\d{1,3})([a-z]?))");
+    static const std::regex pattern(R"(([A-Z][a-z]?)-(\d{1,3})([a-z]?))");
     std::smatch match;
-    if (!std::regex_match(name, match, Pattern)) return std::nullopt;
+    if (!std::regex_match(name, match, pattern)) return std::nullopt;
     return NuclideKey{match[1].str(), std::stoi(match[2].str()), match[3].str()};
 }
 
@@ -60,9 +60,9 @@ std::optional<WrittenName> SplitWrittenName(const std::string& written) {
     std::string text = written;
     for (const char* dash : Dashes) text = ReplaceAll(text, dash, "-");
     for (const char* prime : Primes) text = ReplaceAll(text, prime, "");
-    static const std::regex Pattern(R"(([A-Z][a-z]?-\d{1,3}[a-z]?)(?:[-_ ](\w+))?)");
+    static const std::regex pattern(R"(([A-Z][a-z]?-\d{1,3}[a-z]?)(?:[-_ ](\w+))?)");
     std::smatch match;
-    if (!std::regex_match(text, match, Pattern)) return std::nullopt;
+    if (!std::regex_match(text, match, pattern)) return std::nullopt;
     return WrittenName{match[1].str(), FormName(match[2].str())};
 }
 

@@ -107,7 +107,7 @@ ShippedDatabase AssembleShippedDatabase(const std::filesystem::path& sources) {
 
     auto& tables = result.Tables;
     tables.push_back(AgeUnitsTable());
-    tables.push_back(catalogue.Table());
+    tables.push_back(catalogue.NuclideListTable());
     tables.push_back(UnitTable("Dose Units", DoseUnitCategories()));
     tables.push_back(UnitTable("Risk Units", RiskUnitCategories()));
     tables.push_back(

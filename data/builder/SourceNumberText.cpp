@@ -23,9 +23,9 @@ ParsedNumber ParseNumber(const std::string& written, ExponentRule rule) {
     if (text.empty()) return {std::nullopt, "empty field"};
     if (HasNonAscii(text))
         return {std::nullopt, "exponent or sign written with a non-ASCII dash (en dash), digits unclear"};
-    static const std::regex Decimal(R"([+-]?(\d+\.?\d*|\.\d+)([eE][+-]?\d+)?)");
+    static const std::regex decimal(R"([+-]?(\d+\.?\d*|\.\d+)([eE][+-]?\d+)?)");
     std::smatch match;
-    if (!std::regex_match(text, match, Decimal)) return {std::nullopt, "not a number"};
+    if (!std::regex_match(text, match, decimal)) return {std::nullopt, "not a number"};
     const bool hasExponent = match[2].matched;
     double value = 0;
     const char* end = text.data() + text.size();

@@ -9,10 +9,6 @@ namespace quorvel::data {
 namespace {
 
 using units::BecquerelsPerCurie, units::SievertsPerRem, units::SecondsPerHour, units::SecondsPerYear;
-constexpr double BecquerelsPerCurie = BecquerelsPerCurie;
-constexpr double SievertsPerRem = SievertsPerRem;
-constexpr double SecondsPerHour = SecondsPerHour;
-constexpr double SecondsPerYear = SecondsPerYear;
 constexpr double SoilKilogramsPerCubicMetre = units::SoilKilogramsPerCubicMetre;
 
 constexpr double Milli = units::Milli, Micro = units::Micro, Pico = units::Pico;

@@ -22,8 +22,8 @@ TemporaryDirectory::~TemporaryDirectory() {
 }
 
 const BuiltDatabase& BuiltDatabase::Instance() {
-    static const BuiltDatabase Database;
-    return Database;
+    static const BuiltDatabase database;
+    return database;
 }
 
 BuiltDatabase::BuiltDatabase() : file_(directory_.Path() / "DoseAndRisk.mdb") {

@@ -22,12 +22,12 @@ std::vector<std::string> IndexLines() {
 // (name, fraction) of the daughter slots of a nuclide's line: "  73 9.4600E-01".
 std::vector<std::pair<std::string, double>> DaughtersInFile(const std::string& nuclide) {
     const auto lines = IndexLines();
-    static const std::regex Slot(R"( *(\d+) (\d\.\d{4})E([ -])(\d\d))");
+    static const std::regex slot(R"( *(\d+) (\d\.\d{4})E([ -])(\d\d))");
     for (const auto& line : lines) {
         if (line.rfind(nuclide + " ", 0) != 0) continue;
         std::vector<std::pair<std::string, double>> daughters;
         const std::string slots = line.substr(23, 45);
-        for (auto it = std::sregex_iterator(slots.begin(), slots.end(), Slot); it != std::sregex_iterator(); ++it) {
+        for (auto it = std::sregex_iterator(slots.begin(), slots.end(), slot); it != std::sregex_iterator(); ++it) {
             const int record = std::stoi((*it)[1].str());
             if (record == 999) continue;  // spontaneous fission
             const double mantissa = std::stod((*it)[2].str());

@@ -18,8 +18,8 @@ struct StartUp {
     UnitTables Units;
 };
 
-const StartUp& StartUp() {
-    static const StartUp Data = [] {
+const StartUp& ShippedStartUp() {
+    static const StartUp read = [] {
         StartUp s;
         auto database = OpenDatabase(ShippedPath());
         s.Ages = ReadAgeUnits(*database);
@@ -28,18 +28,19 @@ const StartUp& StartUp() {
         s.Units = ReadUnitTables(ShippedPath(), "Risk Units", "Dose Units");
         return s;
     }();
-    return Data;
+    return read;
 }
 
 FlexGrid Request(const std::string& nuclide, int type, int pathway, int geometry, int unitPosition = 1) {
     const int category = pathway == ExternalPathway ? 2 + geometry : 1;
-    const UnitTable& units = type == DoseCoefficients ? StartUp().Units.DoseUnits : StartUp().Units.RiskUnits;
+    const UnitTable& units =
+        type == DoseCoefficients ? ShippedStartUp().Units.DoseUnits : ShippedStartUp().Units.RiskUnits;
     FlexGrid grid;
     NoBusyPointer pointer;
     DispatchCoefficientRequest(
         ShippedPath(), {nuclide, type, pathway, geometry, unitPosition}, grid,
-        {units.Factors.at(category).at(unitPosition), units.Labels.at(category).at(unitPosition)}, StartUp().Ages, 1,
-        pointer);
+        {units.Factors.at(category).at(unitPosition), units.Labels.at(category).at(unitPosition)},
+        ShippedStartUp().Ages, 1, pointer);
     return grid;
 }
 
@@ -54,17 +55,18 @@ std::string Cell(const FlexGrid& grid, int headingRow, const std::string& column
 }
 
 TEST(ShippedTables, StartUpReadsAgesUnitsAndEveryNuclideBackFromItsListEntry) {
-    EXPECT_EQ(StartUp().Ages.AgeGroupNames,
+    EXPECT_EQ(ShippedStartUp().Ages.AgeGroupNames,
               (std::vector<std::string>{"3 Months", "1 Year", "5 Years", "10 Years", "15 Years", "Adult"}));
-    EXPECT_EQ(StartUp().Ages.AgeGroupDays, (std::vector<double>{100, 365, 1825, 3650, 5475, 7300}));
-    EXPECT_EQ(StartUp().Units.DoseUnits.CategoryCount(), 4);
+    EXPECT_EQ(ShippedStartUp().Ages.AgeGroupDays, (std::vector<double>{100, 365, 1825, 3650, 5475, 7300}));
+    EXPECT_EQ(ShippedStartUp().Units.DoseUnits.CategoryCount(), 4);
     for (int category = 1; category <= 4; ++category) {
-        EXPECT_GE(StartUp().Units.DoseUnits.UnitCount(category), 2) << category;
-        EXPECT_GE(StartUp().Units.RiskUnits.UnitCount(category), 2) << category;
+        EXPECT_GE(ShippedStartUp().Units.DoseUnits.UnitCount(category), 2) << category;
+        EXPECT_GE(ShippedStartUp().Units.RiskUnits.UnitCount(category), 2) << category;
     }
     const auto names = data::test::BuiltDatabase::Instance().Texts("SELECT Nuclide FROM Nuke2 ORDER BY rowid");
-    ASSERT_EQ(names.size(), StartUp().Entries.size());
-    for (std::size_t i = 0; i < names.size(); ++i) EXPECT_EQ(EntryNuclide(StartUp().Entries[i]), names[i].value());
+    ASSERT_EQ(names.size(), ShippedStartUp().Entries.size());
+    for (std::size_t i = 0; i < names.size(); ++i)
+        EXPECT_EQ(EntryNuclide(ShippedStartUp().Entries[i]), names[i].value());
 }
 
 TEST(ShippedTables, Fgr12ValuesShowAsPublished) {
@@ -127,7 +129,7 @@ TEST(ShippedTables, TheInhalationAndExternalRiskTablesHoldNoInventedValues) {
 
 TEST(ShippedTables, EveryNuclideGivesEveryDoseTableWithoutFailing) {
     int tables = 0;
-    for (const auto& entry : StartUp().Entries) {
+    for (const auto& entry : ShippedStartUp().Entries) {
         const std::string nuclide = EntryNuclide(entry);
         for (int pathway : {IngestionPathway, InhalationPathway})
             tables += Request(nuclide, DoseCoefficients, pathway, 0).TextMatrix(1, 0) != "(None Available)";
