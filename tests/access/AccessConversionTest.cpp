@@ -23,7 +23,7 @@ namespace quorvel {
 namespace {
 
 using test::AccessFixture;
-using test::ReadFileBytes;
+using test::ReadBytes;
 using test::RunViewer;
 
 std::string TableText(Database& database, const std::string& table) {
@@ -55,12 +55,12 @@ TEST(ConvertAccessDatabase, TheSqliteCopyHoldsTheSameTablesAndValues) {
 TEST(ConvertAccessDatabase, AnExistingTargetOrAFileThatIsNotAccessIsRefused) {
     test::TemporaryFolder folder;
     const std::string out = (folder.Path() / "out.sqlite").string();
-    test::WriteFileBytes(out, "keep me");
+    test::WriteBytes(out, "keep me");
     const test::ViewerRun existing = RunViewer({"--convert", AccessFixture("fruit_V2000.mdb"), out});
     EXPECT_EQ(existing.Code, ExitBadUsage);
     EXPECT_EQ(existing.Out, "");
     EXPECT_EQ(existing.Err, "quorvel-cli: --convert: " + out + " already exists; remove it first or name another file.\n");
-    EXPECT_EQ(ReadFileBytes(out), "keep me");
+    EXPECT_EQ(ReadBytes(out), "keep me");
 
     test::FixtureDatabase sqlite;
     sqlite.CreateStandardAgeUnits();

@@ -20,9 +20,9 @@ namespace quorvel {
 namespace {
 
 using test::AccessFixture;
-using test::ReadFileBytes;
+using test::ReadBytes;
 using test::ValueText;
-using test::WriteFileBytes;
+using test::WriteBytes;
 
 std::vector<std::string> UserTables(Database& database) {
     Recordset names = database.OpenQuery("SELECT name FROM sqlite_master WHERE type = 'table' ORDER BY rowid");
@@ -53,9 +53,9 @@ TEST(DatabaseFormat, IsToldByContentNotByName) {
     sqlite.CreateStandardAgeUnits();
     EXPECT_EQ(DetectDatabaseFormat(sqlite.Path()), DatabaseFormat::Sqlite) << "named DoseAndRisk.mdb, holds SQLite";
 
-    WriteFileBytes(folder.Path() / "empty.mdb", "");
+    WriteBytes(folder.Path() / "empty.mdb", "");
     EXPECT_EQ(DetectDatabaseFormat((folder.Path() / "empty.mdb").string()), DatabaseFormat::Sqlite);
-    WriteFileBytes(folder.Path() / "text.mdb", "Standard Jet DB, but not at the start");
+    WriteBytes(folder.Path() / "text.mdb", "Standard Jet DB, but not at the start");
     EXPECT_EQ(DetectDatabaseFormat((folder.Path() / "text.mdb").string()), DatabaseFormat::Unknown);
     EXPECT_EQ(DetectDatabaseFormat((folder.Path() / "missing.mdb").string()), DatabaseFormat::Unknown);
     EXPECT_EQ(DetectDatabaseFormat(folder.Path().string()), DatabaseFormat::Unknown);
@@ -109,20 +109,20 @@ TEST(AccessDatabase, Jet4TablesInStoredOrderWithNullsApartFromZero) {
 TEST(AccessDatabase, ReadingLeavesEveryFileByteForByteAsItWas) {
     for (const auto& entry : std::filesystem::directory_iterator(QUORVEL_ACCESS_FIXTURES)) {
         if (entry.path().extension() == ".md") continue;
-        const std::string before = ReadFileBytes(entry.path().string());
+        const std::string before = ReadBytes(entry.path().string());
         const auto modified = std::filesystem::last_write_time(entry.path());
         auto database = OpenDatabase(entry.path().string());
-        EXPECT_EQ(ReadFileBytes(entry.path().string()), before) << entry.path();
+        EXPECT_EQ(ReadBytes(entry.path().string()), before) << entry.path();
         EXPECT_EQ(std::filesystem::last_write_time(entry.path()), modified) << entry.path();
     }
 }
 
 TEST(AccessDatabase, TruncatedAndDamagedFilesAreClearErrors) {
     test::TemporaryFolder folder;
-    const std::string fruit = ReadFileBytes(AccessFixture("fruit_V2000.mdb"));
+    const std::string fruit = ReadBytes(AccessFixture("fruit_V2000.mdb"));
     const auto expectFailure = [&](const std::string& bytes, const std::string& cause) {
         const auto path = (folder.Path() / "damaged.mdb").string();
-        WriteFileBytes(path, bytes);
+        WriteBytes(path, bytes);
         try {
             ReadAccessDatabase(path);
             ADD_FAILURE() << "read without error: " << cause;
@@ -143,7 +143,7 @@ TEST(AccessDatabase, TruncatedAndDamagedFilesAreClearErrors) {
         for (std::size_t i = page * 4096; i < (page + 1) * 4096; ++i) damaged[i] = static_cast<char>(i * 7919 % 251);
         for (const std::string& bytes : {fruit.substr(0, page * 4096), damaged}) {
             const auto path = (folder.Path() / "sweep.mdb").string();
-            WriteFileBytes(path, bytes);
+            WriteBytes(path, bytes);
             try {
                 ReadAccessDatabase(path);
             } catch (const DatabaseError& e) {

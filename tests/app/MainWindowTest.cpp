@@ -30,10 +30,7 @@ using test::RecordingDesktop;
 
 const std::string InitializationEnd = ") has occured while initializing the parameters.  The code will now be terminated.";
 
-std::string ReadBytes(const fs::path& path) {
-    std::ifstream file(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-}
+using test::ReadBytes;
 
 class MainWindowTest : public testing::Test {
 protected:

@@ -18,11 +18,6 @@ std::string WriteFile(const TemporaryFolder& folder, const std::string& content)
     return path;
 }
 
-std::string ReadFile(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-}
-
 TEST(UserSettingsFile, ReadsEachOfTheFourteenLinesWithBlanksAroundTheNumbers) {
     TemporaryFolder folder;
     const auto settings = ReadUserSettings(
@@ -66,7 +61,7 @@ TEST(UserSettingsFile, WritesFourteenLinesEndedByCarriageReturnLineFeed) {
     settings.CompactDatabase = 1;
     const std::string path = (folder.Path() / "user.ini").string();
     ASSERT_TRUE(WriteUserSettings(path, settings));
-    EXPECT_EQ(ReadFile(path), "2\r\n8400\r\n14160.25\r\n-60\r\n0\r\n3\r\n1\r\n0\r\n2\r\n2\r\n0\r\n0\r\n1\r\n1\r\n");
+    EXPECT_EQ(test::ReadBytes(path), "2\r\n8400\r\n14160.25\r\n-60\r\n0\r\n3\r\n1\r\n0\r\n2\r\n2\r\n0\r\n0\r\n1\r\n1\r\n");
     EXPECT_EQ(ReadUserSettings(path), settings) << "what is written reads back the same";
 }
 
@@ -88,7 +83,7 @@ TEST(UserSettingsFile, AWriteThatCannotFinishLeavesTheOldFileWhole) {
         const test::FileSizeLimit fullDisk(8);
         EXPECT_FALSE(WriteUserSettings(path, settings));
     }
-    EXPECT_EQ(ReadFile(path), "0\r\n1\r\n");
+    EXPECT_EQ(test::ReadBytes(path), "0\r\n1\r\n");
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path()), {}), 1);
 }
 

@@ -110,15 +110,5 @@ TEST(TableLayout, BlocksAreWholeAndFormsComeInTheSameOrderAtEveryAge) {
     EXPECT_NE(tritium[1]->find("organically bound"), std::string::npos);
 }
 
-TEST(TableLayout, OrganSetSupersedesIcrpForItsNuclides) {
-    EXPECT_EQ(Db().Count("SELECT count(DISTINCT Nuclide) FROM Fgr13ingGDB WHERE Form LIKE '%FGR-13 organ doses%'"),
-              733);
-    EXPECT_EQ(Db().Count("SELECT count(*) FROM Fgr13ingGDB a JOIN Fgr13ingGDB b ON a.Nuclide = b.Nuclide "
-                         "WHERE a.Form LIKE '%FGR-13%' AND b.Form LIKE '%ICRP-72%'"),
-              0);
-    EXPECT_EQ(
-        Db().Count("SELECT count(*) FROM Fgr13ingGDB WHERE Form LIKE '%ICRP-72%' AND \"Bone Surface\" IS NOT NULL"), 0);
-}
-
 }  // namespace
 }  // namespace quorvel::data

@@ -18,10 +18,7 @@ namespace {
 namespace fs = std::filesystem;
 using test::ReadBytes;
 
-void WriteBytes(const fs::path& path, const std::string& bytes) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out << bytes;
-}
+using test::WriteBytes;
 
 fs::path ShippedDatabase() { return fs::path(QUORVEL_APPLICATION_DIRECTORY) / "DoseAndRisk.mdb"; }
 

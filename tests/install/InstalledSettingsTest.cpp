@@ -21,10 +21,7 @@ using test::FixtureDatabase;
 using test::RecordingDesktop;
 using test::TemporaryFolder;
 
-std::string ReadBytes(const fs::path& path) {
-    std::ifstream file(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-}
+using test::ReadBytes;
 
 class InstalledSettingsTest : public testing::Test {
 protected:

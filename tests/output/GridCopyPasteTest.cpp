@@ -14,22 +14,12 @@ namespace {
 
 using quorvel::clsGridCopyPaste;
 using quorvel::FlexGrid;
+using quorvel::test::RecordingClipboard;
 using quorvel::test::RecordingPrompt;
 
 constexpr int Ctrl = 17;
 constexpr int C = 67;
 constexpr int Shift = 16;
-
-class RecordingClipboard : public quorvel::ClipboardWriter {
-public:
-    std::vector<std::string> Calls;
-    bool RefuseText = false;
-    void Clear() override { Calls.push_back("clear"); }
-    void SetText(const std::string& text) override {
-        if (RefuseText) throw std::runtime_error("the clipboard is held by another program");
-        Calls.push_back("text " + text);
-    }
-};
 
 // Cells named "r<row>c<col>", one a number and one empty.
 FlexGrid NamedCells() {

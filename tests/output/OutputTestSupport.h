@@ -43,11 +43,6 @@ inline FlexGrid TableWithDataRows(int dataRows, const std::vector<std::string>& 
     return grid;
 }
 
-inline std::string ReadFile(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
 // What a shell command writes to its standard output.
 inline std::string RunCommand(const std::string& command) {
     std::string output;

@@ -30,7 +30,7 @@ namespace {
 
 using quorvel::FlexGrid;
 using quorvel::test::TemporaryFolder;
-using quorvel::testing::ReadFile;
+using quorvel::test::ReadBytes;
 using quorvel::test::RecordingPrompt;
 using quorvel::testing::RunCommand;
 namespace fs = std::filesystem;
@@ -165,7 +165,7 @@ protected:
     std::string ArgumentsOf(const std::string& name) {
         const fs::path file = folder_.Path() / (name + ".args");
         for (int i = 0; i < 100 && !fs::exists(file); ++i) std::this_thread::sleep_for(std::chrono::milliseconds(50));
-        return ReadFile(file);
+        return ReadBytes(file);
     }
 
     TemporaryFolder folder_;

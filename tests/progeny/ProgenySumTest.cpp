@@ -129,17 +129,5 @@ TEST_F(ProgenySumTest, TheChainViewEndsAtTheLongLivedMemberAndNamesTheTablesOfEa
     EXPECT_NE(tables.find("submersion dose"), std::string::npos) << tables;
 }
 
-TEST_F(ProgenySumTest, TheTableShowsTheSumsAndNamesTheMembers) {
-    FlexGrid grid(6, 2);
-    grid.SetTextMatrix(0, 0, "Ground Plane Dose Coefficients");
-    ProgenyCell cell;
-    cell.Parent.Row = 4;
-    cell.Parent.Column = 1;
-    cell.Value = 5.546e-16;
-    ShowProgenyInGrid(grid, {cell}, "+D (Ba-137m x 0.946)");
-    EXPECT_EQ(grid.TextMatrix(0, 0), "Ground Plane Dose Coefficients +D (Ba-137m x 0.946)");
-    EXPECT_EQ(grid.TextMatrix(4, 1), "5.55E-16");
-}
-
 }  // namespace
 }  // namespace quorvel
