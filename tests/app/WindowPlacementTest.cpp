@@ -73,18 +73,6 @@ TEST(UnitList, ARememberedPositionTheListLacksSelectsTheFirstUnit) {
     EXPECT_EQ(UnitListIndex(1, 0), -1);
 }
 
-TEST(NearestScreen, AWindowOffEveryScreenComesOntoTheNearestOne) {
-    const std::vector<WindowRect> screens = {{0, 0, 1600, 1000}, {1600, 0, 1280, 1024}};
-    // Far right of the second screen: moved in so that it ends at that screen's right edge.
-    EXPECT_EQ(BringOntoNearestScreen({5000, 100, 800, 600}, screens), (WindowRect{2080, 100, 800, 600}));
-    // Above and left of the first screen.
-    EXPECT_EQ(BringOntoNearestScreen({-3000, -2000, 800, 600}, screens), (WindowRect{0, 0, 800, 600}));
-    // Below both, nearer to the taller second screen, and larger than it: its top-left
-    // corner goes to that screen's.
-    EXPECT_EQ(BringOntoNearestScreen({100, 5000, 3000, 2000}, screens), (WindowRect{1600, 0, 3000, 2000}));
-    EXPECT_EQ(BringOntoNearestScreen({5000, 100, 800, 600}, {}), (WindowRect{5000, 100, 800, 600}));
-}
-
 const std::vector<std::string> Entries = {
     "  1   Hydrogen        H-3         12.35 y      I/E ", "  6   Carbon          C-11        20.39 m      I/E ",
     "  6   Carbon          C-14        5700 y       I/E ", " 27   Cobalt          Co-57       271.7 d      I/E ",

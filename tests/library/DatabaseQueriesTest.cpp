@@ -110,21 +110,6 @@ TEST_F(NuclideDatabase, DeletingByIndexRemovesTheFirstRecordWithTheKey) {
     EXPECT_EQ(NuclideColumn(), (Strings{"Cs-137", "Co-60"}));
 }
 
-TEST_F(NuclideDatabase, DeletingAMissingKeySaysSo) {
-    SqliteDatabase database(fixture.Path(), SqliteDatabase::Mode::ReadWrite);
-    EXPECT_FALSE(clsTalvorLibrary::QueryTableForASpecificRecordAndDeleteIt(database, "Nuclides", "NuclideIndex",
-                                                                           "Sr-90", prompt));
-    EXPECT_EQ(prompt.Messages, Strings{"Sr-90 not found in primary key field NuclideIndex."});
-    prompt.Messages.clear();
-    EXPECT_FALSE(clsTalvorLibrary::QueryTableForASpecificRecordAndDeleteIt(database, "Nuclides", "NoSuchIndex", "Co-60",
-                                                                           prompt));
-    EXPECT_FALSE(
-        clsTalvorLibrary::QueryTableForASpecificRecordAndDeleteIt(database, "Ages", "NuclideIndex", "Co-60", prompt))
-        << "an index of another table";
-    EXPECT_TRUE(prompt.Messages.empty());
-    EXPECT_EQ(NuclideColumn(), (Strings{"Co-60", "Cs-137", "Co-58", "Co-60"}));
-}
-
 TEST_F(NuclideDatabase, TheWholeDatabaseIsSearchedOutsideTheSystemTables) {
     std::vector<SearchMatch> matches;
     ASSERT_TRUE(clsTalvorLibrary::LookThroughAClosedDatabaseForARecord(fixture.Path(), "Co-60", {}, nullptr, matches));
@@ -149,33 +134,6 @@ TEST_F(NuclideDatabase, TheWholeDatabaseIsSearchedOutsideTheSystemTables) {
     EXPECT_TRUE(matches.empty()) << "case counts unless the settings say otherwise";
     EXPECT_FALSE(clsTalvorLibrary::LookThroughAClosedDatabaseForARecord(fixture.Path() + ".missing", "Co-60", {},
                                                                         nullptr, matches));
-}
-
-TEST(FieldComparison, ListsTheFirstFieldsValuesMissingFromTheSecond) {
-    FixtureDatabase first;
-    first.Execute("CREATE TABLE A (Nuclide TEXT)");
-    for (const char* nuclide : {"Co-60", "Sr-90", "Cs-137"}) first.Insert("A", {nuclide});
-    FixtureDatabase second;
-    second.Execute("CREATE TABLE B (Name TEXT)");
-    for (const char* nuclide : {"Cs-137", "co-60"}) second.Insert("B", {nuclide});
-    auto firstDatabase = OpenDatabase(first.Path());
-    auto secondDatabase = OpenDatabase(second.Path());
-    RecordingStatusBar statusBar;
-    RecordingPrompt prompt;
-    Strings missing;
-    ASSERT_TRUE(clsTalvorLibrary::CompareTwoDatabaseFieldsAndIdentifyWhichElementsInTheFirstAreNotInTheSecond(
-        {*firstDatabase, "A", "Nuclide"}, {*secondDatabase, "B", "Name"}, &statusBar, missing, prompt));
-    EXPECT_EQ(missing, (Strings{"Co-60", "Sr-90"}));
-    EXPECT_EQ(
-        statusBar.PanelOneTexts(),
-        (Strings{"Checking record 1 out of 3.", "Record: 1", "Record: 2", "Checking record 2 out of 3.", "Record: 1",
-                 "Record: 2", "Checking record 3 out of 3.", "Record: 1", "Record: 2", "Finished."}));
-    EXPECT_TRUE(prompt.Messages.empty());
-
-    EXPECT_FALSE(clsTalvorLibrary::CompareTwoDatabaseFieldsAndIdentifyWhichElementsInTheFirstAreNotInTheSecond(
-        {*firstDatabase, "A", "Nuclide"}, {*secondDatabase, "Nope", "Name"}, nullptr, missing, prompt));
-    EXPECT_EQ(prompt.Messages,
-              Strings{"An error has occured while trying to compare the fields.  The error is no such table: Nope"});
 }
 
 TEST(AccessFile, IsReadLikeAnSqliteFile) {

@@ -46,27 +46,6 @@ TEST(RecordSetGrid, HoldsTheNamesAndOneRowPerRecord) {
     EXPECT_EQ(grid.FixedRows(), 0);
 }
 
-TEST(ArrayGrid, PlacesEachElementInItsCellOrTransposed) {
-    const Records elements = {{"a", "b", "c"}, {"d", "e"}};
-    FlexGrid grid;
-    ASSERT_TRUE(clsTalvorLibrary::PlaceGeneralArrayElementsIntoAMSFlexGrid(elements, grid, false, 1, 5));
-    EXPECT_EQ(GridTexts(grid), (Records{{"a", "b", "c"}, {"d", "e", ""}}));
-    EXPECT_EQ(grid.FixedRows(), 1);
-    EXPECT_EQ(grid.FixedCols(), 3);
-
-    ASSERT_TRUE(clsTalvorLibrary::PlaceGeneralArrayElementsIntoAMSFlexGrid(elements, grid, true, 0, 1));
-    EXPECT_EQ(GridTexts(grid), (Records{{"a", "d"}, {"b", "e"}, {"c", ""}}));
-    EXPECT_EQ(grid.FixedRows(), 0);
-    EXPECT_EQ(grid.FixedCols(), 1);
-
-    ASSERT_TRUE(clsTalvorLibrary::PlaceGeneralArrayElementsIntoAMSFlexGrid(std::vector<std::string>{"x", "y"}, grid,
-                                                                           false, 0, 0));
-    EXPECT_EQ(GridTexts(grid), (Records{{"x"}, {"y"}}));
-    ASSERT_TRUE(clsTalvorLibrary::PlaceGeneralArrayElementsIntoAMSFlexGrid(std::vector<std::string>{"x", "y"}, grid,
-                                                                           true, 0, 0));
-    EXPECT_EQ(GridTexts(grid), (Records{{"x", "y"}}));
-}
-
 TEST(BrowseDialog, ReturnsTheChosenNameOrLeavesItAlone) {
     const std::string filter = "Text (*.txt)|*.txt|All (*.*)|*.*|";
     test::ScriptedFileDialog dialog;

@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <QGuiApplication>
-#include <QClipboard>
 #include <QPrinter>
 
 #include <chrono>
@@ -23,7 +22,6 @@
 #include "GridPrintJobs.h"
 #include "GridPrinting.h"
 #include "OutputTestSupport.h"
-#include "QtClipboardWriter.h"
 #include "QtPrinterSurface.h"
 
 namespace {
@@ -104,19 +102,6 @@ TEST_F(PdfPrintingTest, APdfFileOfTheProgramCarriesTheFooterOnEveryPage) {
     }
 }
 
-TEST_F(PdfPrintingTest, CancelledDocumentIsReplacedByWhatFollows) {
-    FlexGrid grid = DoseTable(3);
-    grid.SetRow(2);
-    grid.SetCol(1);
-    grid.SetCellFontSize(24);  // far taller than a 240-twip row on any page
-    quorvel::QtPrinterSurface surface(printer_);
-    quorvel::WriteGridResultsToPrinter(grid, 2, surface, prompt_);
-    EXPECT_EQ(prompt_.Messages, std::vector<std::string>{"Illegal FontSize! try another one"});
-    const std::string text = PageText(1);
-    EXPECT_EQ(text.find("Organ1"), std::string::npos) << text;
-    EXPECT_NE(text.find("Organ3"), std::string::npos) << text;
-}
-
 TEST(UnwritablePdfTest, PrinterThatCannotStartIsAnError) {
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
@@ -129,18 +114,6 @@ TEST(UnwritablePdfTest, PrinterThatCannotStartIsAnError) {
     } catch (const std::runtime_error& error) {
         EXPECT_EQ(std::string(error.what()), "the PDF file /nonexistent-folder/table.pdf could not start a document");
     }
-}
-
-// ---------------------------------------------------------------------------------------
-// Clipboard
-
-TEST(QtClipboardWriterTest, PutsThePlainTextOnTheClipboard) {
-    quorvel::QtClipboardWriter writer;
-    QGuiApplication::clipboard()->setText(QStringLiteral("earlier"));
-    writer.Clear();
-    EXPECT_TRUE(QGuiApplication::clipboard()->text().isEmpty());
-    writer.SetText("Lung\t1.2E-05\rBone\t\xC2\xB5Sv");
-    EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(), "Lung\t1.2E-05\rBone\t\xC2\xB5Sv");
 }
 
 // ---------------------------------------------------------------------------------------
