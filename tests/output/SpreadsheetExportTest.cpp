@@ -148,34 +148,6 @@ TEST_F(XlsxExportTest, ThreeByFourGridFillsA1ToD3WithItsTextsAndLeavesEmptyCells
     EXPECT_EQ(cells, expected);
 }
 
-TEST_F(XlsxExportTest, NumbersArriveAsNumbersShownAsTheGridShowsThemAndColumnAFitsItsTexts) {
-    const std::string longest = "Type F, AMAD 1 um, f1 = 1";
-    const FlexGrid grid = GridOf({{"Organ", "Adult", "Child"},
-                                  {longest, "7.39E-09", "-2.50E-10"},
-                                  {"Lung", "0.00E00", "1.2.3"},
-                                  {"1E", "-", "inf"}});
-    XlsxSpreadsheetApplication application(opener_);
-    ExportToExcel(grid, application, prompt_);
-    ASSERT_EQ(opener_.Opened.size(), 1U);
-    std::string dimension;
-    const auto cells = ReadCells(opener_.Opened[0], dimension);
-    for (const char* text : {"B2", "C2", "B3"}) {
-        SCOPED_TRACE(text);
-        ASSERT_EQ(cells.at(text).rfind("number ", 0), 0U) << cells.at(text);
-    }
-    EXPECT_DOUBLE_EQ(std::stod(cells.at("B2").substr(7)), 7.39e-09);
-    EXPECT_DOUBLE_EQ(std::stod(cells.at("C2").substr(7)), -2.5e-10);
-    EXPECT_DOUBLE_EQ(std::stod(cells.at("B3").substr(7)), 0);
-    for (const char* text : {"C3", "A4", "B4", "C4"}) EXPECT_EQ(cells.at(text), grid.TextMatrix(text[1] - '1', text[0] - 'A'));
-
-    const std::string styles = RunCommand("unzip -p '" + opener_.Opened[0] + "' xl/styles.xml");
-    EXPECT_NE(styles.find("formatCode=\"0.00E+00\""), std::string::npos) << styles;
-    const std::string sheet = RunCommand("unzip -p '" + opener_.Opened[0] + "' xl/worksheets/sheet1.xml");
-    std::smatch width;
-    ASSERT_TRUE(std::regex_search(sheet, width, std::regex("<col min=\"1\" max=\"1\" width=\"([0-9.]+)\"")));
-    EXPECT_GE(std::stod(width[1]), static_cast<double>(longest.size()));
-}
-
 TEST_F(XlsxExportTest, TheNextStartRemovesOldWorkbooksButNotAFreshOne) {
     XlsxSpreadsheetApplication application(opener_);
     ExportToExcel(GridOf({{"old"}}), application, prompt_);
