@@ -12,7 +12,6 @@ namespace quorvel {
 namespace {
 
 using test::RecordingPrompt;
-using test::RecordingStatusBar;
 using test::TemporaryFolder;
 using Records = clsTalvorLibrary::Records;
 
@@ -44,27 +43,6 @@ TEST(RecordSetGrid, HoldsTheNamesAndOneRowPerRecord) {
     ASSERT_TRUE(clsTalvorLibrary::PlaceRecordSetIntoAMSFlexGrid(empty, grid, 0, -1));
     EXPECT_EQ(GridTexts(grid), (Records{{"A"}}));
     EXPECT_EQ(grid.FixedRows(), 0);
-}
-
-TEST(BrowseDialog, ReturnsTheChosenNameOrLeavesItAlone) {
-    const std::string filter = "Text (*.txt)|*.txt|All (*.*)|*.*|";
-    test::ScriptedFileDialog dialog;
-    dialog.Answer = "/home/user/co60.txt";
-    std::string chosen = "before";
-    EXPECT_TRUE(clsTalvorLibrary::BrowseDialogBox(dialog, false, "*.*", chosen, filter));
-    EXPECT_EQ(chosen, "/home/user/co60.txt");
-    EXPECT_EQ(dialog.Shown, "Save [*.*] [Text (*.txt)|*.txt|All (*.*)|*.*|] 1");
-
-    EXPECT_TRUE(clsTalvorLibrary::BrowseDialogBox(dialog, true, "C:\\Results\\", chosen, filter));
-    EXPECT_EQ(dialog.Shown, "Open [] [Text (*.txt)|*.txt|All (*.*)|*.*|] 1") << "a folder is no initial name";
-
-    dialog.Answer.reset();
-    chosen = "before";
-    EXPECT_FALSE(clsTalvorLibrary::BrowseDialogBox(dialog, false, "*.*", chosen, filter));
-    EXPECT_EQ(chosen, "before");
-    dialog.Fail = true;
-    EXPECT_FALSE(clsTalvorLibrary::BrowseDialogBox(dialog, false, "*.*", chosen, filter));
-    EXPECT_EQ(chosen, "before");
 }
 
 TEST(TextFile, IsTheOneTheExportWrites) {
