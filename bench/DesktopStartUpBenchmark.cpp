@@ -9,7 +9,7 @@
 #include <filesystem>
 #include <stdexcept>
 
-#include "DesktopRecorders.h"
+#include "DesktopFakes.h"
 #include "FixtureDatabase.h"
 #include "frmPrimarySelectionForm.h"
 

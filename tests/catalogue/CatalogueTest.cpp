@@ -128,33 +128,6 @@ TEST_F(CatalogueTest, SourcesAreReadWhereTheTableRecordsThem) {
     EXPECT_EQ(SourceOfGridCell(catalogue.Connection(), request, catalogue.Ages(), 0, 0), std::nullopt);
 }
 
-TEST_F(CatalogueTest, SortingIsNumericAndRowsWithoutTheNumberComeLast) {
-    AddIngestion("Cs-137", "a", 3e-9, 1);
-    AddIngestion("Co-60", "b", 2e-8, 2);
-    AddIngestion("I-131", "c", 1e-10, 3);
-    DoseRecord empty;  // no effective value
-    empty.Nuclide = "H-3";
-    empty.Subtitle = "d";
-    empty.Id = 4;
-    db.AddDoseRecord("Fgr13ingGDB", empty);
-    CoefficientCatalogue catalogue(db.Path());
-    auto rows = catalogue.Rows(AdultEffectiveIngestion());
-    const auto forms = [&] {
-        std::string text;
-        for (const auto& row : rows) text += row.Form;
-        return text;
-    };
-    SortRows(rows, RowColumn::Value, false);
-    EXPECT_EQ(forms(), "bacd");
-    SortRows(rows, RowColumn::Value, true);
-    EXPECT_EQ(forms(), "cabd");
-    // 5.271 y < 8.02 d is false as numbers though true as texts.
-    SortRows(rows, RowColumn::HalfLife, true);
-    EXPECT_EQ(forms(), "cbda");
-    SortRows(rows, RowColumn::Z, false);
-    EXPECT_EQ(forms(), "acbd");
-}
-
 TEST_F(CatalogueTest, FiltersKeepWhatEveryRangeAndNameAllow) {
     AddIngestion("Cs-137", "a", 3e-9, 1);
     AddIngestion("Co-60", "b", 2e-8, 2);
@@ -185,18 +158,6 @@ TEST_F(CatalogueTest, FiltersKeepWhatEveryRangeAndNameAllow) {
     std::vector<CatalogueRow> top = rows;
     KeepTop(top, 2);
     EXPECT_EQ(top.size(), 2u);
-}
-
-TEST(HalfLife, ReadsEveryUnitAndRefusesOthers) {
-    EXPECT_EQ(HalfLifeSeconds("2m"), HalfLifeSeconds("120 s"));
-    EXPECT_EQ(HalfLifeSeconds("90 min"), HalfLifeSeconds("1.5 h"));
-    EXPECT_EQ(HalfLifeSeconds("48 H"), HalfLifeSeconds("2 d"));
-    EXPECT_EQ(HalfLifeSeconds("1 y"), HalfLifeSeconds("365.25 d"));
-    EXPECT_EQ(HalfLifeSeconds("1.51E+6 y"), HalfLifeSeconds("1510000 y"));
-    EXPECT_EQ(HalfLifeSeconds("30"), HalfLifeSeconds("30 s"));
-    EXPECT_EQ(HalfLifeSeconds("5 parsecs"), std::nullopt);
-    EXPECT_EQ(HalfLifeSeconds("d"), std::nullopt);
-    EXPECT_EQ(HalfLifeSeconds(""), std::nullopt);
 }
 
 TEST_F(CatalogueTest, ComparisonHasAColumnPerNuclideAndFormAndARatioForTwo) {

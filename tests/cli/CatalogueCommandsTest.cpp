@@ -196,12 +196,8 @@ TEST_F(CatalogueCommandsTest, BadInputIsOneLineAndExitTwo) {
     const std::vector<std::vector<std::string>> cases = {
         {"rank", "--descriptor", "kidney stones"},
         {"rank", "--type", "risk", "--descriptor", "site"},
-        {"rank", "--age", "40 years"},
         {"rank", "--z-min", "9", "--z-max", "1"},
-        {"rank", "--value-min", "1", "--value-max", "0.1"},
         {"rank", "--half-life-min", "5 parsecs"},
-        {"rank", "--type", "dosage"},
-        {"rank", "--intake", "Water"},
         {"rank", "--unit", "9"},
         {"compare", "--nuclide", "Co-60", "--nuclide", "Unobtainium-1"},
         {"dump", "--format", "xlsx"},

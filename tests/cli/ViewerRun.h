@@ -31,11 +31,6 @@ inline ViewerRun RunViewer(const std::vector<std::string>& arguments,
     return {code, out.str(), err.str()};
 }
 
-inline std::string ReadBytes(const std::filesystem::path& path) {
-    std::ifstream file(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-}
-
 // A failure message is one line on standard error and nothing on standard output.
 inline void ExpectOneLineFailure(const ViewerRun& result, int code) {
     EXPECT_EQ(result.Code, code);

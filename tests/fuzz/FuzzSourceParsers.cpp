@@ -6,12 +6,12 @@
 #include <filesystem>
 #include <fstream>
 
-#include "cof_index_file.hpp"
-#include "decay_data_csv.hpp"
-#include "fgr12_file.hpp"
-#include "fgr13_organ_file.hpp"
-#include "icrp_effective_dose.hpp"
-#include "nomenclature_csv.hpp"
+#include "CofIndexFile.h"
+#include "DecayDataCsv.h"
+#include "Fgr12File.h"
+#include "Fgr13OrganFile.h"
+#include "IcrpEffectiveDose.h"
+#include "NomenclatureCsv.h"
 
 namespace data = quorvel::data;
 
@@ -25,15 +25,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
     data::QualityReport report;
     try {
         switch (bytes[0] % 9) {
-            case 0: data::parseFgr12File(file, "fuzz", report); break;
-            case 1: data::parseFgr13OrganFile(file, "fuzz", data::IntakeRoute::Ingestion, report); break;
-            case 2: data::parseFgr13OrganFile(file, "fuzz", data::IntakeRoute::Inhalation, report); break;
-            case 3: data::parseIcrpIngestionCsv(file, "fuzz", report); break;
-            case 4: data::parseIcrpInhalationCsv(file, "fuzz", report); break;
-            case 5: data::parseIcrpGasCsv(file, "fuzz", report); break;
-            case 6: data::parseNomenclatureCsv(file); break;
-            case 7: data::parseCofIndexFile(file, "fuzz", report); break;
-            default: data::parseDecayDataCsv(file, "fuzz", report); break;
+            case 0: data::ParseFgr12File(file, "fuzz", report); break;
+            case 1: data::ParseFgr13OrganFile(file, "fuzz", data::IntakeRoute::Ingestion, report); break;
+            case 2: data::ParseFgr13OrganFile(file, "fuzz", data::IntakeRoute::Inhalation, report); break;
+            case 3: data::ParseIcrpIngestionCsv(file, "fuzz", report); break;
+            case 4: data::ParseIcrpInhalationCsv(file, "fuzz", report); break;
+            case 5: data::ParseIcrpGasCsv(file, "fuzz", report); break;
+            case 6: data::ParseNomenclatureCsv(file); break;
+            case 7: data::ParseCofIndexFile(file, "fuzz", report); break;
+            default: data::ParseDecayDataCsv(file, "fuzz", report); break;
         }
     } catch (const std::exception&) {
         // A source the build cannot read stops the build with a message: allowed.

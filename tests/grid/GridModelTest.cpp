@@ -81,17 +81,6 @@ TEST(FlexGrid, ShrinkingPullsTheCurrentCellAndFixedRowsInside) {
     EXPECT_NO_THROW(grid.SetCellFontBold(true));
 }
 
-TEST(FlexGrid, PositionsAddUpTheSizesBefore) {
-    FlexGrid grid(3, 3);
-    grid.SetColWidth(0, 3000);
-    grid.SetColWidth(1, 500);
-    grid.SetRowHeight(0, 300);
-    EXPECT_EQ(grid.ColPos(0), 0);
-    EXPECT_EQ(grid.ColPos(2), 3500);
-    EXPECT_EQ(grid.RowPos(1), 300);
-    EXPECT_EQ(grid.RowPos(2), 300 + FlexGrid::DefaultRowHeight);
-}
-
 TEST(GridConventions, BoldTheCellLeavesTheCurrentCellWhereItWas) {
     FlexGrid grid(5, 5);
     grid.SetRow(1);

@@ -18,10 +18,7 @@ namespace {
 namespace fs = std::filesystem;
 using test::ReadBytes;
 
-void WriteBytes(const fs::path& path, const std::string& bytes) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out << bytes;
-}
+using test::WriteBytes;
 
 fs::path ShippedDatabase() { return fs::path(QUORVEL_APPLICATION_DIRECTORY) / "DoseAndRisk.mdb"; }
 
@@ -117,23 +114,6 @@ TEST(DamagedDatabase, EveryDamagedFileIsRefusedWithAMessageAndLeftAsItWas) {
     test::FixtureDatabase withoutTables;
     withoutTables.Execute("CREATE TABLE Other (A)");
     ExpectRefused(withoutTables.Path(), "an SQLite file without the tables");
-}
-
-TEST(DamagedDatabase, AnUnreadableFileIsRefusedWithItsCause) {
-    test::TemporaryFolder folder;
-    const fs::path database = folder.Path() / "DoseAndRisk.mdb";
-    fs::copy_file(ShippedDatabase(), database);
-    const std::string before = ReadBytes(database);
-    fs::permissions(database, fs::perms::none);
-    test::ViewerRun run;
-    {
-        const test::FilePermissionsApply asAnyUser;
-        run = test::RunViewer({"--database=" + database.string()});
-    }
-    test::ExpectOneLineFailure(run, ExitDatabaseError);
-    EXPECT_NE(run.Err.find("Cannot open the database " + database.string() + ": Permission denied"), std::string::npos)
-        << run.Err;
-    EXPECT_EQ(ReadBytes(database), before);
 }
 
 }  // namespace

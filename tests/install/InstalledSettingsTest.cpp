@@ -21,10 +21,7 @@ using test::FixtureDatabase;
 using test::RecordingDesktop;
 using test::TemporaryFolder;
 
-std::string ReadBytes(const fs::path& path) {
-    std::ifstream file(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-}
+using test::ReadBytes;
 
 class InstalledSettingsTest : public testing::Test {
 protected:
@@ -70,13 +67,6 @@ TEST_F(InstalledSettingsTest, AReadOnlyApplicationDirectoryKeepsTheSettingsInThe
     // The first request (ingestion risk) remembered its unit; the check box is off now.
     EXPECT_EQ(ReadBytes(InConfig()), "0\r\n8100\r\n11700\r\n1440\r\n720\r\n0\r\n0\r\n0\r\n0\r\n1\r\n0\r\n0\r\n0\r\n0\r\n");
     EXPECT_TRUE(desktop_.Prompt.Messages.empty() && desktop_.Prompt.Questions.empty());
-}
-
-TEST_F(InstalledSettingsTest, AWritableApplicationDirectoryKeepsTheSettingsBesideTheProgram) {
-    ASSERT_TRUE(Start(true));
-    form_->close();
-    EXPECT_EQ(ReadBytes(BesideProgram()).substr(0, 3), "2\r\n");
-    EXPECT_FALSE(fs::exists(config_.Path() / "quorvel")) << "the configuration folder stays unmade";
 }
 
 TEST_F(InstalledSettingsTest, CompactingInAReadOnlyFolderSaysItCannotAndLeavesTheDatabase) {

@@ -74,15 +74,6 @@ TEST_F(NuclideDatabase, AFieldIsReadWholeWithItsProgress) {
                                                                                         "Nlet", values, nullptr));
 }
 
-TEST_F(NuclideDatabase, AFieldIsReadFromAnOpenDatabase) {
-    auto database = OpenDatabase(fixture.Path());
-    Strings values;
-    ASSERT_TRUE(clsTalvorLibrary::RetrieveAllTheElementsInAField(*database, "Nuclides", "Nuclide", values));
-    EXPECT_EQ(values, (Strings{"Co-60", "Cs-137", "Co-58", "Co-60"}));
-    EXPECT_FALSE(clsTalvorLibrary::RetrieveAllTheElementsInAField(*database, "Nope", "Nuclide", values));
-    EXPECT_EQ(values, (Strings{"Co-60", "Cs-137", "Co-58", "Co-60"})) << "a failure leaves the values";
-}
-
 TEST_F(NuclideDatabase, OneRecordQueriesBindTheValue) {
     Records values;
     ASSERT_TRUE(clsTalvorLibrary::QueryTableForASpecificRecordAndReturnCertainFields(
@@ -119,45 +110,6 @@ TEST_F(NuclideDatabase, DeletingByIndexRemovesTheFirstRecordWithTheKey) {
     EXPECT_EQ(NuclideColumn(), (Strings{"Cs-137", "Co-60"}));
 }
 
-TEST(KeyDelete, ATableWithoutADeclaredKeyIsKeyedByRowId) {
-    FixtureDatabase fixture;
-    fixture.Execute("CREATE TABLE Plain (Name TEXT)");
-    for (const char* name : {"first", "second", "third"}) fixture.Insert("Plain", {name});
-    RecordingPrompt prompt;
-    {
-        SqliteDatabase database(fixture.Path(), SqliteDatabase::Mode::ReadWrite);
-        EXPECT_TRUE(clsTalvorLibrary::QueryTableForASpecificRecordAndDeleteIt(database, "Plain", "PrimaryKey", "2",
-                                                                              prompt));
-    }
-    auto database = OpenDatabase(fixture.Path());
-    Strings names;
-    ASSERT_TRUE(clsTalvorLibrary::RetrieveAllTheElementsInAField(*database, "Plain", "Name", names));
-    EXPECT_EQ(names, (Strings{"first", "third"}));
-    EXPECT_TRUE(prompt.Messages.empty());
-}
-
-TEST_F(NuclideDatabase, DeletingAMissingKeySaysSo) {
-    SqliteDatabase database(fixture.Path(), SqliteDatabase::Mode::ReadWrite);
-    EXPECT_FALSE(clsTalvorLibrary::QueryTableForASpecificRecordAndDeleteIt(database, "Nuclides", "NuclideIndex",
-                                                                           "Sr-90", prompt));
-    EXPECT_EQ(prompt.Messages, Strings{"Sr-90 not found in primary key field NuclideIndex."});
-    prompt.Messages.clear();
-    EXPECT_FALSE(clsTalvorLibrary::QueryTableForASpecificRecordAndDeleteIt(database, "Nuclides", "NoSuchIndex", "Co-60",
-                                                                           prompt));
-    EXPECT_FALSE(
-        clsTalvorLibrary::QueryTableForASpecificRecordAndDeleteIt(database, "Ages", "NuclideIndex", "Co-60", prompt))
-        << "an index of another table";
-    EXPECT_TRUE(prompt.Messages.empty());
-    EXPECT_EQ(NuclideColumn(), (Strings{"Co-60", "Cs-137", "Co-58", "Co-60"}));
-}
-
-TEST_F(NuclideDatabase, DeletingThroughAReadOnlyOpeningFails) {
-    SqliteDatabase database(fixture.Path(), SqliteDatabase::Mode::ReadOnly);
-    EXPECT_FALSE(
-        clsTalvorLibrary::QueryTableForASpecificRecordAndDeleteIt(database, "Nuclides", "PrimaryKey", "1", prompt));
-    EXPECT_EQ(NuclideColumn().size(), 4U);
-}
-
 TEST_F(NuclideDatabase, TheWholeDatabaseIsSearchedOutsideTheSystemTables) {
     std::vector<SearchMatch> matches;
     ASSERT_TRUE(clsTalvorLibrary::LookThroughAClosedDatabaseForARecord(fixture.Path(), "Co-60", {}, nullptr, matches));
@@ -182,60 +134,6 @@ TEST_F(NuclideDatabase, TheWholeDatabaseIsSearchedOutsideTheSystemTables) {
     EXPECT_TRUE(matches.empty()) << "case counts unless the settings say otherwise";
     EXPECT_FALSE(clsTalvorLibrary::LookThroughAClosedDatabaseForARecord(fixture.Path() + ".missing", "Co-60", {},
                                                                         nullptr, matches));
-}
-
-TEST(DatabaseSearch, ShowsItsProgressTableByTableOnPanelOne) {
-    FixtureDatabase fixture;
-    fixture.Execute("CREATE TABLE T (A TEXT, B TEXT)");
-    fixture.Insert("T", {"x", "y"});
-    fixture.Insert("T", {"y", FieldValue()});
-    RecordingStatusBar statusBar;
-    std::vector<SearchMatch> matches;
-    ASSERT_TRUE(clsTalvorLibrary::LookThroughAClosedDatabaseForARecord(fixture.Path(), "y", {}, &statusBar, matches));
-    EXPECT_EQ(statusBar.PanelOneTexts(),
-              (Strings{"Table:  T", "Field:  A", "Record: 1", "Record: 2", "Records Finished.", "Field:  B",
-                       "Record: 1", "Record: 2", "Records Finished.", "Fields Finished.", "Tables Finished."}));
-    EXPECT_EQ(matches, (std::vector<SearchMatch>{{"T", "A", 2, "y"}, {"T", "B", 1, "y"}}));
-}
-
-TEST(DatabaseSearch, OneFieldSearchSkipsSystemTablesAndNulls) {
-    Recordset records({"Name"}, {{FieldValue("abc")}, {FieldValue()}, {FieldValue("")}});
-    bool found = true;
-    std::vector<SearchMatch> matches;
-    clsTalvorLibrary::DetermineIfTheValueIsPresentInTheField("MSysObjects", records, "Name", "abc", {}, nullptr, found,
-                                                             matches);
-    EXPECT_FALSE(found);
-    EXPECT_TRUE(matches.empty());
-    clsTalvorLibrary::DetermineIfTheValueIsPresentInTheField("Names", records, "name", "", {}, nullptr, found, matches);
-    EXPECT_TRUE(found);
-    EXPECT_EQ(matches, (std::vector<SearchMatch>{{"Names", "Name", 3, ""}}));
-}
-
-TEST(FieldComparison, ListsTheFirstFieldsValuesMissingFromTheSecond) {
-    FixtureDatabase first;
-    first.Execute("CREATE TABLE A (Nuclide TEXT)");
-    for (const char* nuclide : {"Co-60", "Sr-90", "Cs-137"}) first.Insert("A", {nuclide});
-    FixtureDatabase second;
-    second.Execute("CREATE TABLE B (Name TEXT)");
-    for (const char* nuclide : {"Cs-137", "co-60"}) second.Insert("B", {nuclide});
-    auto firstDatabase = OpenDatabase(first.Path());
-    auto secondDatabase = OpenDatabase(second.Path());
-    RecordingStatusBar statusBar;
-    RecordingPrompt prompt;
-    Strings missing;
-    ASSERT_TRUE(clsTalvorLibrary::CompareTwoDatabaseFieldsAndIdentifyWhichElementsInTheFirstAreNotInTheSecond(
-        {*firstDatabase, "A", "Nuclide"}, {*secondDatabase, "B", "Name"}, &statusBar, missing, prompt));
-    EXPECT_EQ(missing, (Strings{"Co-60", "Sr-90"}));
-    EXPECT_EQ(
-        statusBar.PanelOneTexts(),
-        (Strings{"Checking record 1 out of 3.", "Record: 1", "Record: 2", "Checking record 2 out of 3.", "Record: 1",
-                 "Record: 2", "Checking record 3 out of 3.", "Record: 1", "Record: 2", "Finished."}));
-    EXPECT_TRUE(prompt.Messages.empty());
-
-    EXPECT_FALSE(clsTalvorLibrary::CompareTwoDatabaseFieldsAndIdentifyWhichElementsInTheFirstAreNotInTheSecond(
-        {*firstDatabase, "A", "Nuclide"}, {*secondDatabase, "Nope", "Name"}, nullptr, missing, prompt));
-    EXPECT_EQ(prompt.Messages,
-              Strings{"An error has occured while trying to compare the fields.  The error is no such table: Nope"});
 }
 
 TEST(AccessFile, IsReadLikeAnSqliteFile) {

@@ -49,13 +49,6 @@ TEST(NewDatabase, ReplacesAnyFileWithOneTableOfTextFields) {
     EXPECT_EQ(tables, std::vector<std::string>{"Other"});
 }
 
-TEST(NewDatabase, FailsInAMissingFolderOrWithoutFields) {
-    TemporaryFolder folder;
-    EXPECT_FALSE(
-        clsTalvorLibrary::CreateANewDatabaseWithANewTable((folder.Path() / "no/such/new.db").string(), "T", {"A"}));
-    EXPECT_FALSE(clsTalvorLibrary::CreateANewDatabaseWithANewTable((folder.Path() / "empty.db").string(), "T", {}));
-}
-
 // A database d.db holding the table T (Nuclide, Value), in a folder of its own.
 class ExistingDatabase : public ::testing::Test {
 protected:
@@ -92,14 +85,6 @@ TEST_F(AddedRecords, SetTheNamedFieldsOfEveryRow) {
     EXPECT_EQ(ReadAll(path, "T"), (Records{{"O'Brien-1", "1.23E-04"}, {"Co-60", ""}}));
 }
 
-TEST_F(AddedRecords, NeedAsManyNamesAsTheTableHasFields) {
-    EXPECT_FALSE(
-        clsTalvorLibrary::AddRecordsToAnExistingTableInAClosedDatabase(path, "T", {"Nuclide"}, {{"Co-60"}}, prompt));
-    EXPECT_EQ(prompt.Messages, std::vector<std::string>{"The number of fields in the update information does not "
-                                                        "match the number of fields in the table."});
-    EXPECT_TRUE(ReadAll(path, "T").empty());
-}
-
 TEST_F(AddedRecords, AreAllOrNoneAndFailQuietlyOnOtherErrors) {
     EXPECT_FALSE(clsTalvorLibrary::AddRecordsToAnExistingTableInAClosedDatabase(path, "T", {"Nuclide", "Value"},
                                                                                 {{"Co-60", "1"}, {"Cs-137"}}, prompt))
@@ -126,23 +111,6 @@ TEST_F(GridConversion, WritesTheCellsOfTheKeptColumnsWithTheHeaderAsNames) {
         clsTalvorLibrary::ConvertMSFlexGridResultsToAccessDatabase(ResultGrid(), path, "Grid", true, 1, prompt));
     EXPECT_EQ(FieldNames(path, "Grid"), (std::vector<std::string>{"Nuclide", "Adult"}));
     EXPECT_EQ(ReadAll(path, "Grid"), (Records{{"Co-60", "1.23E-04"}, {"Cs-137", "4.56E-05"}}));
-    EXPECT_TRUE(prompt.Messages.empty());
-}
-
-TEST_F(GridConversion, NumbersTheFieldsWithoutAHeaderAndKeepsEveryRow) {
-    EXPECT_TRUE(
-        clsTalvorLibrary::ConvertMSFlexGridResultsToAccessDatabase(ResultGrid(), path, "Grid", false, 0, prompt));
-    EXPECT_EQ(FieldNames(path, "Grid"), (std::vector<std::string>{"Field 1", "Field 2", "Field 3"}));
-    EXPECT_EQ(ReadAll(path, "Grid"),
-              (Records{{"Nuclide", "Adult", "Notes"}, {"Co-60", "1.23E-04", "x"}, {"Cs-137", "4.56E-05", "y"}}));
-}
-
-TEST_F(GridConversion, NeedsAnExistingDatabaseAndAColumnToKeep) {
-    EXPECT_FALSE(
-        clsTalvorLibrary::ConvertMSFlexGridResultsToAccessDatabase(ResultGrid(), In("missing.db"), "Grid", true, 0, prompt));
-    EXPECT_FALSE(std::filesystem::exists(In("missing.db")));
-    EXPECT_FALSE(
-        clsTalvorLibrary::ConvertMSFlexGridResultsToAccessDatabase(ResultGrid(), path, "Grid", true, 3, prompt));
     EXPECT_TRUE(prompt.Messages.empty());
 }
 

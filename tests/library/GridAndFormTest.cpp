@@ -12,7 +12,6 @@ namespace quorvel {
 namespace {
 
 using test::RecordingPrompt;
-using test::RecordingStatusBar;
 using test::TemporaryFolder;
 using Records = clsTalvorLibrary::Records;
 
@@ -44,58 +43,6 @@ TEST(RecordSetGrid, HoldsTheNamesAndOneRowPerRecord) {
     ASSERT_TRUE(clsTalvorLibrary::PlaceRecordSetIntoAMSFlexGrid(empty, grid, 0, -1));
     EXPECT_EQ(GridTexts(grid), (Records{{"A"}}));
     EXPECT_EQ(grid.FixedRows(), 0);
-}
-
-TEST(ArrayGrid, PlacesEachElementInItsCellOrTransposed) {
-    const Records elements = {{"a", "b", "c"}, {"d", "e"}};
-    FlexGrid grid;
-    ASSERT_TRUE(clsTalvorLibrary::PlaceGeneralArrayElementsIntoAMSFlexGrid(elements, grid, false, 1, 5));
-    EXPECT_EQ(GridTexts(grid), (Records{{"a", "b", "c"}, {"d", "e", ""}}));
-    EXPECT_EQ(grid.FixedRows(), 1);
-    EXPECT_EQ(grid.FixedCols(), 3);
-
-    ASSERT_TRUE(clsTalvorLibrary::PlaceGeneralArrayElementsIntoAMSFlexGrid(elements, grid, true, 0, 1));
-    EXPECT_EQ(GridTexts(grid), (Records{{"a", "d"}, {"b", "e"}, {"c", ""}}));
-    EXPECT_EQ(grid.FixedRows(), 0);
-    EXPECT_EQ(grid.FixedCols(), 1);
-
-    ASSERT_TRUE(clsTalvorLibrary::PlaceGeneralArrayElementsIntoAMSFlexGrid(std::vector<std::string>{"x", "y"}, grid,
-                                                                           false, 0, 0));
-    EXPECT_EQ(GridTexts(grid), (Records{{"x"}, {"y"}}));
-    ASSERT_TRUE(clsTalvorLibrary::PlaceGeneralArrayElementsIntoAMSFlexGrid(std::vector<std::string>{"x", "y"}, grid,
-                                                                           true, 0, 0));
-    EXPECT_EQ(GridTexts(grid), (Records{{"x", "y"}}));
-}
-
-TEST(StatusBar, SetsOnlyAPanelItHas) {
-    RecordingStatusBar statusBar(2);
-    clsTalvorLibrary::UpdateStatusBar(&statusBar, 2, "Finished.");
-    clsTalvorLibrary::UpdateStatusBar(&statusBar, 0, "no panel 0");
-    clsTalvorLibrary::UpdateStatusBar(&statusBar, 3, "no panel 3");
-    clsTalvorLibrary::UpdateStatusBar(nullptr, 1, "no bar");
-    EXPECT_EQ(statusBar.Texts, (std::vector<std::pair<int, std::string>>{{2, "Finished."}}));
-    EXPECT_EQ(statusBar.Refreshes, 1);
-}
-
-TEST(BrowseDialog, ReturnsTheChosenNameOrLeavesItAlone) {
-    const std::string filter = "Text (*.txt)|*.txt|All (*.*)|*.*|";
-    test::ScriptedFileDialog dialog;
-    dialog.Answer = "/home/user/co60.txt";
-    std::string chosen = "before";
-    EXPECT_TRUE(clsTalvorLibrary::BrowseDialogBox(dialog, false, "*.*", chosen, filter));
-    EXPECT_EQ(chosen, "/home/user/co60.txt");
-    EXPECT_EQ(dialog.Shown, "Save [*.*] [Text (*.txt)|*.txt|All (*.*)|*.*|] 1");
-
-    EXPECT_TRUE(clsTalvorLibrary::BrowseDialogBox(dialog, true, "C:\\Results\\", chosen, filter));
-    EXPECT_EQ(dialog.Shown, "Open [] [Text (*.txt)|*.txt|All (*.*)|*.*|] 1") << "a folder is no initial name";
-
-    dialog.Answer.reset();
-    chosen = "before";
-    EXPECT_FALSE(clsTalvorLibrary::BrowseDialogBox(dialog, false, "*.*", chosen, filter));
-    EXPECT_EQ(chosen, "before");
-    dialog.Fail = true;
-    EXPECT_FALSE(clsTalvorLibrary::BrowseDialogBox(dialog, false, "*.*", chosen, filter));
-    EXPECT_EQ(chosen, "before");
 }
 
 TEST(TextFile, IsTheOneTheExportWrites) {

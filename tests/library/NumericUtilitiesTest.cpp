@@ -38,16 +38,6 @@ TEST(DistributionTransforms, AreEachOthersInverse) {
     EXPECT_NEAR(mean, std::exp(0.5), 1e-12);
 }
 
-TEST(MaxAndMin, AnswerTheLargerAndTheSmallerOrNothing) {
-    EXPECT_EQ(clsTalvorLibrary::Max(7, 3), 7);
-    EXPECT_EQ(clsTalvorLibrary::Min(7.5, -1.0), -1.0);
-    EXPECT_EQ(clsTalvorLibrary::Max(std::string("abc"), std::string("abd")), "abd");
-    EXPECT_EQ(clsTalvorLibrary::Min(std::string("b"), std::string("B")), "B");
-    const double nan = std::numeric_limits<double>::quiet_NaN();
-    EXPECT_FALSE(clsTalvorLibrary::Max(nan, 1.0).has_value());
-    EXPECT_FALSE(clsTalvorLibrary::Min(1.0, nan).has_value());
-}
-
 TEST(UniqueElements, KeepFirstOccurrencesAndCase) {
     const std::vector<std::string> source = {"b", "a", "b", "A"};
     EXPECT_EQ(clsTalvorLibrary::AcceptAnArrayAndExtractSubsetOfUniqueElements(source, 0, 3),

@@ -14,22 +14,12 @@ namespace {
 
 using quorvel::clsGridCopyPaste;
 using quorvel::FlexGrid;
-using quorvel::testing::RecordingPrompt;
+using quorvel::test::RecordingClipboard;
+using quorvel::test::RecordingPrompt;
 
 constexpr int Ctrl = 17;
 constexpr int C = 67;
 constexpr int Shift = 16;
-
-class RecordingClipboard : public quorvel::ClipboardWriter {
-public:
-    std::vector<std::string> Calls;
-    bool RefuseText = false;
-    void Clear() override { Calls.push_back("clear"); }
-    void SetText(const std::string& text) override {
-        if (RefuseText) throw std::runtime_error("the clipboard is held by another program");
-        Calls.push_back("text " + text);
-    }
-};
 
 // Cells named "r<row>c<col>", one a number and one empty.
 FlexGrid NamedCells() {
@@ -68,18 +58,6 @@ TEST_F(GridCopyPasteTest, CtrlThenCCopiesUntilCtrlIsReleased) {
     EXPECT_EQ(clipboard_.Calls.size(), 4U);
 }
 
-TEST_F(GridCopyPasteTest, CWithoutCtrlOrOtherKeysCopyNothing) {
-    copier_.KeyDownResponse(C, 0, 0, 0, 0);
-    copier_.KeyDownResponse(Shift, 0, 0, 0, 0);
-    copier_.KeyDownResponse(C, 0, 0, 0, 0);
-    copier_.KeyDownResponse(Ctrl, 0, 0, 0, 0);
-    copier_.KeyDownResponse(86, 0, 0, 0, 0);  // V
-    copier_.KeyUpResponse(Shift);             // not Ctrl: Ctrl stays down
-    EXPECT_TRUE(clipboard_.Calls.empty());
-    copier_.KeyDownResponse(C, 0, 0, 0, 0);
-    EXPECT_EQ(clipboard_.Calls, (std::vector<std::string>{"clear", "text r0c0"}));
-}
-
 TEST_F(GridCopyPasteTest, ClipboardFailureIsReportedAfterTheClear) {
     clipboard_.RefuseText = true;
     copier_.CopyContentsFromToolbarClick(0, 0, 0, 0);
@@ -87,24 +65,6 @@ TEST_F(GridCopyPasteTest, ClipboardFailureIsReportedAfterTheClear) {
     EXPECT_EQ(prompt_.Messages,
               std::vector<std::string>{"Error (the clipboard is held by another program) while copying to "
                                        "clipboard. Copy terminating."});
-}
-
-TEST_F(GridCopyPasteTest, CellOutsideTheGridIsReportedAndNothingIsCopied) {
-    copier_.CopyContentsFromToolbarClick(0, 9, 0, 0);
-    EXPECT_TRUE(clipboard_.Calls.empty());
-    ASSERT_EQ(prompt_.Messages.size(), 1U);
-    EXPECT_EQ(prompt_.Messages[0].rfind("Error (", 0), 0U);
-    EXPECT_NE(prompt_.Messages[0].find(") while copying to clipboard. Copy terminating."), std::string::npos);
-}
-
-TEST(GridCopyPasteWithoutGridTest, CopyBeforeAGridIsSetIsReported) {
-    RecordingClipboard clipboard;
-    RecordingPrompt prompt;
-    clsGridCopyPaste copier(clipboard, prompt);
-    copier.CopyContentsFromToolbarClick(0, 0, 0, 0);
-    EXPECT_TRUE(clipboard.Calls.empty());
-    EXPECT_EQ(prompt.Messages,
-              std::vector<std::string>{"Error (no grid to copy from) while copying to clipboard. Copy terminating."});
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -18,7 +19,7 @@ using quorvel::FlexGrid;
 using quorvel::WriteGridResultsToPrinter;
 using quorvel::test::RecordedPage;
 using quorvel::test::RecordingPrinterSurface;
-using quorvel::testing::RecordingPrompt;
+using quorvel::test::RecordingPrompt;
 using Texts = std::vector<std::string>;
 
 const std::string Illegal = "Illegal FontSize! try another one";
@@ -59,15 +60,14 @@ protected:
     RecordingPrompt prompt_;
 };
 using GridPrintingTest = PrintingTest;
-using PrinterScaleTest = PrintingTest;
-using PrintedHeaderTest = PrintingTest;
 using PrintedDataTest = PrintingTest;
 using IllegalFontSizeTest = PrintingTest;
 
 // ---------------------------------------------------------------------------------------
 // Whole run of a small table
 
-TEST_F(GridPrintingTest, SmallTableGivesTheseCallsExactly) {
+// The whole run of calls, against tests/data/expected/printing.
+TEST_F(GridPrintingTest, SmallTableGivesTheCallsOfItsExpectedFile) {
     FlexGrid grid(3, 2);
     grid.SetFixedRows(1);
     grid.SetTextMatrix(0, 0, "Nuclide");
@@ -76,29 +76,11 @@ TEST_F(GridPrintingTest, SmallTableGivesTheseCallsExactly) {
     grid.SetTextMatrix(1, 1, "1.00E-09");
     grid.SetTextMatrix(2, 0, "Sr-90");
     Print(grid);
-    const Texts expected = {
-        "orientation 2",
-        "scale 0 0 1920 7680",
-        "scale -192 -768 2304 9216",
-        "text Nuclide at 48 21",
-        "line 0 0 0 240 colour 0 0 0",
-        "text Value at 1233.75 21",
-        "line 960 0 960 240 colour 0 0 0",
-        "line 0 0 1920 0 colour 0 0 0",
-        "line 0 0 0 0 colour 0 0 0",
-        "line 1920 0 1920 240 colour 0 0 0",
-        "line 0 0 1920 0 colour 0 0 0",
-        "line 0 240 0 720 colour 0 0 0",
-        "line 960 240 960 720 colour 0 0 0",
-        "line 1920 240 1920 720 colour 0 0 0",
-        "line 0 240 1920 240 colour 0 0 0",
-        "line 0 480 1920 480 colour 0 0 0",
-        "line 0 720 1920 720 colour 0 0 0",
-        "text Cs-137 at 48 261",
-        "text 1.00E-09 at 1008 261",
-        "text Sr-90 at 48 501",
-        "end document",
-    };
+    std::ifstream file(std::string(QUORVEL_EXPECTED_TABLES) + "/printing/small-table.txt");
+    Texts expected;
+    for (std::string line; std::getline(file, line);)
+        if (!line.empty() && line[0] != '#') expected.push_back(line);
+    ASSERT_FALSE(expected.empty());
     EXPECT_EQ(printer_.Log, expected);
     EXPECT_TRUE(prompt_.Messages.empty());
     ASSERT_EQ(printer_.SentDocuments.size(), 1U);
@@ -133,39 +115,6 @@ INSTANTIATE_TEST_SUITE_P(DataRowCounts, PageSplitTest,
                          ::testing::Values(PageCase{30, {RowNames(1, 30)}},
                                            PageCase{31, {RowNames(1, 30), RowNames(31, 31)}},
                                            PageCase{65, {RowNames(1, 30), RowNames(31, 60), RowNames(61, 65)}}));
-
-TEST_F(GridPrintingTest, EveryPageSlotsItsRowsBelowTheHeaderWithItsOwnRules) {
-    Print(TableWithDataRows(31));
-    const auto& second = printer_.SentDocuments.at(0).at(1);
-    ASSERT_EQ(second.Texts.size(), 2U);
-    EXPECT_EQ(second.Texts[0].Text, "r31");
-    EXPECT_DOUBLE_EQ(second.Texts[0].Y, 261);
-    EXPECT_EQ(second.Texts[1].Text, "1.00E-09");
-    EXPECT_DOUBLE_EQ(second.Texts[1].X, 1008);
-    // Four vertical rules over the one slot, two horizontal ones.
-    ASSERT_EQ(second.Lines.size(), 6U);
-    EXPECT_DOUBLE_EQ(second.Lines[3].X1, 2880);
-    EXPECT_DOUBLE_EQ(second.Lines[3].Y1, 240);
-    EXPECT_DOUBLE_EQ(second.Lines[3].Y2, 480);
-    EXPECT_DOUBLE_EQ(second.Lines[5].Y1, 480);
-    // Page one: 30 slots, so 31 horizontal and 4 vertical rules besides the header's 7.
-    EXPECT_EQ(FirstPage().Lines.size(), 7U + 4U + 31U);
-}
-
-TEST_F(GridPrintingTest, ThirtyRowsEndRightAfterTheirPageBreak) {
-    Print(TableWithDataRows(30));
-    ASSERT_GE(printer_.Log.size(), 2U);
-    EXPECT_EQ(printer_.Log[printer_.Log.size() - 2], "new page");
-    EXPECT_EQ(printer_.Log.back(), "end document");
-}
-
-TEST_F(GridPrintingTest, HeaderOnlyGridPrintsNothing) {
-    Print(TableWithDataRows(0));
-    EXPECT_EQ(printer_.Log, (Texts{"orientation 2", "end document"}));
-    RecordingPrinterSurface other;
-    WriteGridResultsToPrinter(FlexGrid(0, 0), 1, other, prompt_);
-    EXPECT_EQ(other.Log, (Texts{"orientation 1", "end document"}));
-}
 
 // ---------------------------------------------------------------------------------------
 // The footer line on every page
@@ -235,162 +184,8 @@ TEST(PrintFooterTest, TheSourceIsThePublicationTheTitleBlockNames) {
     EXPECT_EQ(quorvel::FooterDescription(none, "today"), "today") << "an empty-result grid names no table";
 }
 
-TEST_F(GridPrintingTest, AColumnZeroTextTooWideSpreadsOverEmptyCellsAndNoRuleCrossesIt) {
-    const std::string wide = "Type F, AMAD 1 um, f1 = 1; FGR-13 organ doses";  // 45 x 82.5 = 3712.5
-    FlexGrid grid = quorvel::testing::TableWithDataRows(3, {"Description", "Adult", "Child"});
-    for (int c = 0; c < 3; ++c) grid.SetColWidth(c, 1500);
-    grid.SetTextMatrix(1, 0, wide);
-    grid.SetTextMatrix(1, 1, "");
-    grid.SetTextMatrix(2, 0, wide);  // its neighbour holds a value: cut as before
-    Print(grid);
-    Texts columnZero;
-    for (const auto& text : FirstPage().Texts)
-        if (text.X < 100 && !text.Bold) columnZero.push_back(text.Text);
-    ASSERT_EQ(columnZero.size(), 3U);
-    EXPECT_EQ(columnZero[0], wide);
-    EXPECT_LT(columnZero[1].size(), wide.size());
-    const double slotTop = grid.RowPos(1), slotBottom = slotTop + grid.RowHeight(1);
-    for (const auto& line : FirstPage().Lines) {
-        const bool throughText = line.X1 == line.X2 && line.X1 > 0 && line.X1 < 3 * 1500;
-        EXPECT_FALSE(throughText && line.Y1 < slotBottom && line.Y2 > slotTop) << line.X1 << " crosses the text";
-    }
-    EXPECT_TRUE(std::any_of(FirstPage().Lines.begin(), FirstPage().Lines.end(), [&](const auto& line) {
-        return line.X1 == grid.ColPos(1) && line.X2 == line.X1 && line.Y1 <= slotBottom && line.Y2 > slotBottom;
-    })) << "the rule goes on below the spread row";
-}
-
-// ---------------------------------------------------------------------------------------
-// Scale and margins
-
-TEST_F(PrinterScaleTest, GridWidthAndThirtyTwoRowsFillTheMiddleTenTwelfthsInBothOrientations) {
-    FlexGrid grid = TableWithDataRows(3);
-    grid.SetColWidth(0, 2000);
-    grid.SetColWidth(2, 1240);
-    grid.SetRowHeight(0, 300);
-    for (const int paperStyle : {1, 2}) {
-        RecordingPrinterSurface printer;
-        RecordingPrompt prompt;
-        WriteGridResultsToPrinter(grid, paperStyle, printer, prompt);
-        ASSERT_GE(printer.Log.size(), 3U);
-        EXPECT_EQ(printer.Log[0], "orientation " + std::to_string(paperStyle));
-        EXPECT_EQ(printer.Log[1], "scale 0 0 4200 9600");
-        EXPECT_EQ(printer.Log[2], "scale -420 -960 5040 11520");
-    }
-}
-
-TEST_F(PrinterScaleTest, EveryPageSetsTheScaleAgain) {
-    Print(TableWithDataRows(65));
-    EXPECT_EQ(std::count_if(printer_.Log.begin(), printer_.Log.end(),
-                            [](const std::string& call) { return call.starts_with("scale "); }),
-              6);
-}
-
-// ---------------------------------------------------------------------------------------
-// Header: spreading titles, centred texts
-
-TEST_F(PrintedHeaderTest, TitleInRowZeroOfThreeFixedRowsSpreadsOverEmptyCellsPlacedLeft) {
-    FlexGrid grid(4, 4);
-    grid.SetFixedRows(3);
-    grid.SetTextMatrix(0, 0, "Ingestion risk of Cs-137");  // 24 characters: 1980 units
-    grid.SetTextMatrix(0, 3, "Units");
-    grid.SetTextMatrix(1, 0, "Cancer site");
-    grid.SetTextMatrix(1, 1, "Mortality");
-    grid.SetTextMatrix(2, 2, "Male");
-    grid.SetTextMatrix(3, 0, "Lung");
-    Print(grid);
-    const auto& texts = FirstPage().Texts;
-    ASSERT_EQ(texts.size(), 6U);
-    EXPECT_EQ(texts[0].Text, "Ingestion risk of Cs-137");  // whole: the box spans three columns
-    EXPECT_DOUBLE_EQ(texts[0].X, 48);
-    EXPECT_EQ(texts[1].Text, "Units");  // row 0 of three fixed rows: placed left
-    EXPECT_DOUBLE_EQ(texts[1].X, 2928);
-    EXPECT_EQ(texts[2].Text, "Cancer site");  // column 0: placed left, cut to its column
-    EXPECT_DOUBLE_EQ(texts[2].X, 48);
-    EXPECT_DOUBLE_EQ(texts[2].Y, 261);
-    EXPECT_EQ(texts[3].Text, "Mortality");  // centred in its own column
-    EXPECT_DOUBLE_EQ(texts[3].X, 1440 - 371.25);
-    EXPECT_EQ(texts[4].Text, "Male");
-    EXPECT_DOUBLE_EQ(texts[4].X, 2400 - 165);
-    EXPECT_DOUBLE_EQ(texts[4].Y, 501);
-    EXPECT_EQ(texts[5].Text, "Lung");
-    EXPECT_DOUBLE_EQ(texts[5].Y, 741);
-    // Left rules only where a header cell holds text, so the spread title reads as one cell.
-    std::vector<double> verticals;
-    for (const auto& line : FirstPage().Lines)
-        if (verticals.size() < 5 && line.X1 == line.X2 && line.Y2 - line.Y1 == 240) verticals.push_back(line.X1);
-    EXPECT_EQ(verticals, (std::vector<double>{0, 2880, 0, 960, 1920}));
-}
-
-TEST_F(PrintedHeaderTest, WithOneFixedRowOnlyColumnZeroSpreads) {
-    FlexGrid grid = TableWithDataRows(1);
-    grid.SetTextMatrix(0, 0, "Dose coefficients of Cs-137");  // 27 characters: 2227.5 units
-    grid.SetTextMatrix(0, 1, "");
-    grid.SetTextMatrix(0, 2, "Adult");
-    Print(grid);
-    const auto& texts = FirstPage().Texts;
-    ASSERT_GE(texts.size(), 2U);
-    // Spread over column 1 only (1920 wide, 1872 free): cut to 22 characters.
-    EXPECT_EQ(texts[0].Text, "Dose coefficients of C");
-    EXPECT_EQ(texts[1].Text, "Adult");
-    EXPECT_DOUBLE_EQ(texts[1].X, 2400 - 206.25);
-}
-
-TEST_F(PrintedHeaderTest, CentredTextLosesCharactersAlternatelyAtTheRightAndTheLeft) {
-    FlexGrid grid = TableWithDataRows(1);
-    grid.SetTextMatrix(0, 1, "ABCDEFGHIJKLMN");  // 14 characters, 11 fit in 912
-    Print(grid);
-    const auto& texts = FirstPage().Texts;
-    ASSERT_GE(texts.size(), 2U);
-    EXPECT_EQ(texts[1].Text, "BCDEFGHIJKL");
-    EXPECT_DOUBLE_EQ(texts[1].X, 1440 - 453.75);
-}
-
-TEST_F(PrintedHeaderTest, TwoCharactersThatDoNotFitLeaveTheCellBlank) {
-    FlexGrid grid = TableWithDataRows(1);
-    grid.SetColWidth(1, 150);  // 142.5 free: one character (82.5) fits, two (165) do not
-    grid.SetColWidth(2, 200);  // 190 free
-    grid.SetTextMatrix(0, 1, "AB");
-    grid.SetTextMatrix(0, 2, "ABC");
-    Print(grid);
-    EXPECT_EQ(BoldTextsOf(FirstPage()), (Texts{"Nuclide", "AB"}));  // "AB" is column 2's fitted "ABC"
-    FlexGrid four = TableWithDataRows(1);
-    four.SetColWidth(1, 150);
-    four.SetTextMatrix(0, 1, "ABCD");
-    RecordingPrinterSurface other;
-    WriteGridResultsToPrinter(four, 2, other, prompt_);
-    EXPECT_EQ(BoldTextsOf(other.SentDocuments.at(0).at(0)), (Texts{"Nuclide", "Child"}));
-    EXPECT_TRUE(prompt_.Messages.empty());
-}
-
 // ---------------------------------------------------------------------------------------
 // Data cells: cut at the right, fonts of the cell
-
-TEST_F(PrintedDataTest, LongTextIsCutAtTheRightAndTheCellFontIsUsed) {
-    FlexGrid grid = TableWithDataRows(2);
-    grid.SetTextMatrix(1, 1, "1.234567890123456");
-    grid.SetTextMatrix(2, 2, "bold italic 6");
-    grid.SetRow(2);
-    grid.SetCol(2);
-    grid.SetCellFontBold(true);
-    grid.SetCellFontItalic(true);
-    grid.SetCellFontSize(6);
-    grid.SetRow(1);
-    grid.SetCol(0);
-    Print(grid);
-    const auto& texts = FirstPage().Texts;
-    ASSERT_EQ(texts.size(), 3U + 5U);
-    EXPECT_EQ(texts[4].Text, "1.234567890");
-    EXPECT_DOUBLE_EQ(texts[4].X, 1008);
-    const auto& styled = texts[7];
-    EXPECT_EQ(styled.Text, "bold italic 6");  // 13 x 60 = 780 fits in 912
-    EXPECT_TRUE(styled.Bold);
-    EXPECT_TRUE(styled.Italic);
-    EXPECT_FLOAT_EQ(styled.Size, 6);
-    EXPECT_DOUBLE_EQ(styled.Y, 600 - 72);
-    // The printed grid's current cell stays where it was.
-    EXPECT_EQ(grid.Row(), 1);
-    EXPECT_EQ(grid.Col(), 0);
-}
 
 TEST_F(PrintedDataTest, MultibyteCharactersAreCutWhole) {
     FlexGrid grid = TableWithDataRows(1);
@@ -424,27 +219,6 @@ TEST_F(IllegalFontSizeTest, TallDataTextIsReportedAndCancelsTheDocumentSoFar) {
     EXPECT_EQ(texts[1].Text, "r3");
     EXPECT_EQ(texts[2].Text, "1.00E-09");
     EXPECT_TRUE(FirstPage().Lines.empty());
-}
-
-TEST_F(IllegalFontSizeTest, TallHeaderTextsAreReportedEachButOnlyColumnZeroCancels) {
-    printer_.SetFontSize(14);  // the printer's font as an earlier run left it
-    quorvel::PrintTheFixedRows(TableWithDataRows(1), printer_, prompt_);
-    EXPECT_EQ(prompt_.Messages, (Texts{Illegal, Illegal, Illegal}));
-    EXPECT_EQ(printer_.KilledDocuments, 1);
-    ASSERT_EQ(printer_.Pages.size(), 1U);
-    Texts texts;
-    for (const auto& text : printer_.Pages[0].Texts) texts.push_back(text.Text);
-    EXPECT_EQ(texts, (Texts{"Nuclid", "Adult", "Child"}));  // 14 points: 140 a character, 6 fit
-}
-
-TEST_F(IllegalFontSizeTest, TextExactlyAsTallAsItsRowFits) {
-    FlexGrid grid = TableWithDataRows(1);
-    grid.SetRow(1);
-    grid.SetCol(1);
-    grid.SetCellFontSize(10);  // 240 high in a 240 row
-    Print(grid);
-    EXPECT_TRUE(prompt_.Messages.empty());
-    EXPECT_EQ(printer_.KilledDocuments, 0);
 }
 
 }  // namespace

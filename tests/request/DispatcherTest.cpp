@@ -71,6 +71,14 @@ TEST_F(Dispatcher, AMalformedTableIsReportedWithTableNuclideAndCause) {
         EXPECT_NE(message.find(part), std::string::npos) << message;
 }
 
+TEST_F(Dispatcher, TheLastUnitOfAListIsTakenAndOnePastItRefused) {
+    const UnitTables units = ReadUnitTables(fixture.Path(), "Risk Units", "Dose Units");
+    CoefficientRequest request{"Co-60", RiskCoefficients, IngestionPathway, 0, units.RiskUnits.UnitCount(1)};
+    EXPECT_EQ(ChooseUnit(units, request).Name, units.RiskUnits.Labels[1].back());
+    ++request.UnitPosition;
+    EXPECT_THROW(ChooseUnit(units, request), UnitPositionError);
+}
+
 TEST_F(Dispatcher, UnknownCodesAreRefusedBeforeTheDatabaseIsOpened) {
     EXPECT_THROW(Request("Co-60", 2, IngestionPathway, 0), RequestError);
     EXPECT_THROW(Request("Co-60", DoseCoefficients, 3, 0), RequestError);

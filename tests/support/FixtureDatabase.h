@@ -2,6 +2,8 @@
 // Coefficient databases that the tests build themselves, in the layouts the viewer reads.
 
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <map>
 #include <memory>
 #include <string>
@@ -25,6 +27,16 @@ public:
 private:
     std::filesystem::path path_;
 };
+
+// A whole file as it is stored; "" when it cannot be read.
+inline std::string ReadBytes(const std::filesystem::path& path) {
+    std::ifstream file(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+}
+
+inline void WriteBytes(const std::filesystem::path& path, const std::string& bytes) {
+    std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
+}
 
 // Values of an age-dependent dose record, by coefficient number 1 to 25.
 struct DoseRecord {

@@ -10,7 +10,6 @@
 #include <vector>
 
 #include "BusyPointer.h"
-#include "FileDialog.h"
 #include "GridCopyPaste.h"
 #include "SpreadsheetExport.h"
 #include "StatusBarText.h"
@@ -100,29 +99,6 @@ public:
     }
     std::vector<std::string> Opened;
     bool Fail = false;
-};
-
-// Answers Open and Save with Answer (no value: the user cancelled), or fails when told to;
-// Shown is "Open|Save [name] [filter] index" of the last call.
-class ScriptedFileDialog : public FileDialog {
-public:
-    std::optional<std::string> ShowOpen(const std::string& fileName, const std::string& filter, int index) override {
-        return Show("Open", fileName, filter, index);
-    }
-    std::optional<std::string> ShowSave(const std::string& fileName, const std::string& filter, int index) override {
-        return Show("Save", fileName, filter, index);
-    }
-    std::optional<std::string> Answer;
-    bool Fail = false;
-    std::string Shown;
-
-private:
-    std::optional<std::string> Show(const std::string& kind, const std::string& fileName, const std::string& filter,
-                                    int index) {
-        Shown = kind + " [" + fileName + "] [" + filter + "] " + std::to_string(index);
-        if (Fail) throw std::runtime_error("no dialog");
-        return Answer;
-    }
 };
 
 }  // namespace quorvel::test

@@ -52,15 +52,6 @@ protected:
     FakePrinters printers_;
 };
 
-TEST_F(PageSetupTest, OpensWithTheCurrentPrinterAndThePaperStyleItWasGiven) {
-    frmPageSetup dialog(printers_);
-    dialog.SetPaperStyle(2);
-    dialog.Load();
-    ASSERT_EQ(dialog.PrinterComboDropDown()->count(), 3);
-    EXPECT_EQ(dialog.PrinterComboDropDown()->currentIndex(), 2) << "with duplicate names the last stays selected";
-    EXPECT_TRUE(dialog.PaperStyleOptionButton(2)->isChecked());
-}
-
 TEST_F(PageSetupTest, OkAppliesPrinterAndPaperStyleAndCancelChangesNothing) {
     for (const char* button : {"CancelButton", "OKButton"}) {
         frmPageSetup dialog(printers_);
@@ -108,13 +99,6 @@ TEST(PageSetupPrinters, ThePdfFileIsAlwaysOfferedAndIsTheChoiceWhileNoPrinterIsS
 
 // Splash and About.
 
-TEST(Splash, ClosesOnAKey) {
-    frmSplash splash;
-    splash.show();
-    QTest::keyClick(&splash, Qt::Key_Space);
-    EXPECT_FALSE(splash.isVisible());
-}
-
 TEST(About, StartsSystemInformation) {
     FakeKeys keys;
     keys.Values["SOFTWARE\\Microsoft\\Shared Tools\\MSINFO|PATH"] = "/usr/bin/hardinfo";
@@ -128,36 +112,6 @@ TEST(About, StartsSystemInformation) {
 
 // System information.
 
-TEST(SystemInformation, TheMsinfoPathComesFirstEvenWhenTheSharedToolsLocationIsThere) {
-    TemporaryFolder folder;
-    std::ofstream(folder.Path() / "MSINFO32.EXE") << "";
-    FakeKeys keys;
-    keys.Values["SOFTWARE\\Microsoft\\Shared Tools\\MSINFO|PATH"] = "/opt/info/sysinfo";
-    keys.Values["SOFTWARE\\Microsoft\\Shared Tools Location|MSINFO"] = folder.Path().string();
-    RecordingStarter starter;
-    RecordingPrompt prompt;
-    StartSysInfo(keys, starter, prompt);
-    EXPECT_EQ(starter.Started, (std::vector<std::string>{"/opt/info/sysinfo"}));
-    EXPECT_EQ(keys.Asked, (std::vector<std::string>{"HKEY_LOCAL_MACHINE|SOFTWARE\\Microsoft\\Shared Tools\\MSINFO|PATH"}));
-}
-
-TEST(SystemInformation, TheSharedToolsLocationNeedsItsMsinfo32File) {
-    TemporaryFolder folder;
-    FakeKeys keys;
-    keys.Values["SOFTWARE\\Microsoft\\Shared Tools Location|MSINFO"] = folder.Path().string();
-    RecordingStarter starter;
-    RecordingPrompt prompt;
-    StartSysInfo(keys, starter, prompt);
-    EXPECT_TRUE(starter.Started.empty());
-    EXPECT_EQ(prompt.Messages, (std::vector<std::string>{"System Information Is Unavailable At This Time"}));
-
-    std::ofstream(folder.Path() / "MSINFO32.EXE") << "";
-    prompt.Messages.clear();
-    StartSysInfo(keys, starter, prompt);
-    EXPECT_EQ(starter.Started, (std::vector<std::string>{(folder.Path() / "MSINFO32.EXE").string()}));
-    EXPECT_TRUE(prompt.Messages.empty());
-}
-
 TEST(SystemInformation, NoKeyOrAProgramThatDoesNotStartGivesTheMessage) {
     FakeKeys keys;
     RecordingStarter starter;
@@ -167,27 +121,6 @@ TEST(SystemInformation, NoKeyOrAProgramThatDoesNotStartGivesTheMessage) {
     starter.Starts = false;
     StartSysInfo(keys, starter, prompt);
     EXPECT_EQ(prompt.Messages, (std::vector<std::string>(2, "System Information Is Unavailable At This Time")));
-}
-
-TEST(SystemInformation, ThePathAnswersTheKeysFromTheProgramsItHolds) {
-    TemporaryFolder first, second;
-    const fs::path kinfo = second.Path() / "kinfocenter";
-    std::ofstream(kinfo) << "#!/bin/sh\n";
-    fs::permissions(kinfo, fs::perms::owner_all);
-    std::ofstream(first.Path() / "hardinfo") << "not executable";
-    fs::permissions(first.Path() / "hardinfo", fs::perms::owner_read);
-    std::ofstream(second.Path() / "MSINFO32.EXE") << "";
-    fs::permissions(second.Path() / "MSINFO32.EXE", fs::perms::owner_all);
-    const PathKeyValueSource keys(first.Path().string() + ":" + second.Path().string());
-    std::string value = "stale";
-    EXPECT_TRUE(keys.GetKeyValue(HkeyLocalMachine, MsinfoKey, MsinfoValue, value));
-    EXPECT_EQ(value, kinfo.string());
-    EXPECT_TRUE(keys.GetKeyValue(HkeyLocalMachine, SharedToolsLocationKey, SharedToolsLocationValue, value));
-    EXPECT_EQ(value, second.Path().string());
-    EXPECT_FALSE(keys.GetKeyValue(HkeyLocalMachine, "SOFTWARE\\Other", "PATH", value));
-    EXPECT_EQ(value, "");
-    const PathKeyValueSource empty("");
-    EXPECT_FALSE(empty.GetKeyValue(HkeyLocalMachine, MsinfoKey, MsinfoValue, value));
 }
 
 }  // namespace

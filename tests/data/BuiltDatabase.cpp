@@ -1,0 +1,82 @@
+#include "BuiltDatabase.h"
+
+#include <cstdlib>
+#include <memory>
+#include <stdexcept>
+
+#include "ShippedDatabase.h"
+
+namespace quorvel::data::test {
+
+std::filesystem::path SourcesDirectory() { return QUORVEL_DATA_SOURCES_DIR; }
+
+TemporaryDirectory::TemporaryDirectory() {
+    std::string pattern = (std::filesystem::temp_directory_path() / "quorvel-data-XXXXXX").string();
+    if (!mkdtemp(pattern.data())) throw std::runtime_error("cannot create a temporary directory");
+    path_ = pattern;
+}
+
+TemporaryDirectory::~TemporaryDirectory() {
+    std::error_code ignored;
+    std::filesystem::remove_all(path_, ignored);
+}
+
+const BuiltDatabase& BuiltDatabase::Instance() {
+    static const BuiltDatabase database;
+    return database;
+}
+
+BuiltDatabase::BuiltDatabase() : file_(directory_.Path() / "DoseAndRisk.mdb") {
+    report_ = BuildShippedDatabase(SourcesDirectory(), file_);
+    if (sqlite3_open_v2(file_.c_str(), &db_, SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK)
+        throw std::runtime_error("cannot open the built database");
+}
+
+BuiltDatabase::~BuiltDatabase() { sqlite3_close(db_); }
+
+std::vector<std::optional<std::string>> BuiltDatabase::Texts(const std::string& sql) const {
+    sqlite3_stmt* raw = nullptr;
+    if (sqlite3_prepare_v2(db_, sql.c_str(), -1, &raw, nullptr) != SQLITE_OK)
+        throw std::runtime_error(std::string(sqlite3_errmsg(db_)) + " in " + sql);
+    std::unique_ptr<sqlite3_stmt, int (*)(sqlite3_stmt*)> statement(raw, sqlite3_finalize);
+    std::vector<std::optional<std::string>> values;
+    int code;
+    while ((code = sqlite3_step(statement.get())) == SQLITE_ROW) {
+        if (sqlite3_column_type(statement.get(), 0) == SQLITE_NULL)
+            values.emplace_back();
+        else
+            values.emplace_back(reinterpret_cast<const char*>(sqlite3_column_text(statement.get(), 0)));
+    }
+    if (code != SQLITE_DONE) throw std::runtime_error(std::string(sqlite3_errmsg(db_)) + " in " + sql);
+    return values;
+}
+
+std::optional<std::string> BuiltDatabase::Text(const std::string& sql) const {
+    const auto values = Texts(sql);
+    if (values.size() != 1)
+        throw std::runtime_error(std::to_string(values.size()) + " rows instead of one from " + sql);
+    return values.front();
+}
+
+std::optional<double> BuiltDatabase::Real(const std::string& sql) const {
+    const auto value = Text(sql);
+    return value ? std::optional<double>(std::stod(*value)) : std::nullopt;
+}
+
+long BuiltDatabase::Count(const std::string& sql) const { return std::stol(Text(sql).value()); }
+
+std::vector<std::string> BuiltDatabase::FieldNames(const std::string& table) const {
+    std::vector<std::string> names;
+    for (const auto& name : Texts("SELECT name FROM pragma_table_info('" + table + "') ORDER BY cid"))
+        names.push_back(name.value());
+    return names;
+}
+
+std::vector<std::string> BuiltDatabase::FieldTypes(const std::string& table) const {
+    std::vector<std::string> types;
+    for (const auto& type : Texts("SELECT type FROM pragma_table_info('" + table + "') ORDER BY cid"))
+        types.push_back(type.value());
+    return types;
+}
+
+}  // namespace quorvel::data::test

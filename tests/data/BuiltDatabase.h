@@ -1,0 +1,54 @@
+#pragma once
+// The database as the build makes it from data/sources, built once per test program into a
+// temporary directory, and read back with the SQLite C API.
+#include <filesystem>
+#include <optional>
+#include <sqlite3.h>
+#include <string>
+#include <vector>
+
+#include "QualityReport.h"
+
+namespace quorvel::data::test {
+
+std::filesystem::path SourcesDirectory();
+
+// A fresh temporary directory, removed with the object.
+class TemporaryDirectory {
+public:
+    TemporaryDirectory();
+    ~TemporaryDirectory();
+    TemporaryDirectory(const TemporaryDirectory&) = delete;
+    TemporaryDirectory& operator=(const TemporaryDirectory&) = delete;
+    const std::filesystem::path& Path() const { return path_; }
+
+private:
+    std::filesystem::path path_;
+};
+
+class BuiltDatabase {
+public:
+    static const BuiltDatabase& Instance();
+
+    const QualityReport& Report() const { return report_; }
+    const std::filesystem::path& File() const { return file_; }
+
+    // The first column of every row the query returns, as text (Null as nullopt).
+    std::vector<std::optional<std::string>> Texts(const std::string& sql) const;
+    std::optional<std::string> Text(const std::string& sql) const;
+    std::optional<double> Real(const std::string& sql) const;
+    long Count(const std::string& sql) const;
+    std::vector<std::string> FieldNames(const std::string& table) const;
+    std::vector<std::string> FieldTypes(const std::string& table) const;
+
+    ~BuiltDatabase();
+
+private:
+    BuiltDatabase();
+    TemporaryDirectory directory_;
+    std::filesystem::path file_;
+    QualityReport report_;
+    sqlite3* db_ = nullptr;
+};
+
+}  // namespace quorvel::data::test
