@@ -24,6 +24,9 @@ namespace quorvel {
 namespace {
 
 QString Text(const std::string& text) { return QString::fromStdString(text); }
+// Qt Charts shows titles, axis labels and legend names as rich text: a unit's "+D, T1/2 < 180 d"
+// would otherwise cut the text at its "<".
+QString Label(const std::string& text) { return QString::fromStdString(text).toHtmlEscaped(); }
 
 // Colours told apart in print as on screen; the series beyond them take Qt's own.
 const QList<QColor>& SeriesColours() {
@@ -70,7 +73,7 @@ QAbstractAxis* DecadeLabels(const ChartData& data, int low, int high) {
     labels->setStartValue(low - 1e-6);
     for (int decade = low; decade <= high; ++decade) labels->append(QString("1e%1").arg(decade), decade);
     labels->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
-    labels->setTitleText(Text(data.ValueTitle));
+    labels->setTitleText(Label(data.ValueTitle));
     return labels;
 }
 
@@ -91,7 +94,7 @@ std::pair<QAbstractAxis*, QAbstractAxis*> ValueAxes(const ChartData& data, const
     axis->setRange(std::min(0.0, range.Low), range.High);
     axis->applyNiceNumbers();
     axis->setLabelFormat("%.2g");
-    axis->setTitleText(Text(data.ValueTitle));
+    axis->setTitleText(Label(data.ValueTitle));
     return {axis, nullptr};
 }
 
@@ -102,7 +105,7 @@ double AxisFoot(const QAbstractAxis* axis) {
 
 QStringList CategoriesOf(const ChartData& data, const std::vector<std::size_t>& order) {
     QStringList categories;
-    for (std::size_t c : order) categories.append(Text(data.Categories[c]));
+    for (std::size_t c : order) categories.append(Label(data.Categories[c]));
     return categories;
 }
 
@@ -127,7 +130,7 @@ void AddLines(QChart& chart, const ChartData& data, QAbstractAxis* categoryAxis,
             }
             if (!segment) {
                 segment = new QLineSeries;
-                segment->setName(Text(series.Name));
+                segment->setName(Label(series.Name));
                 QPen pen(ColourOf(s));
                 pen.setWidthF(2);
                 segment->setPen(pen);
@@ -153,7 +156,7 @@ void AddBars(QChart& chart, const ChartData& data, const std::vector<std::size_t
     const double foot = AxisFoot(valueAxis);
     for (std::size_t s = 0; s < data.Series.size(); ++s) {
         const ChartSeries& series = data.Series[s];
-        auto* set = new QBarSet(Text(series.Name));
+        auto* set = new QBarSet(Label(series.Name));
         set->setColor(ColourOf(s));
         set->setBorderColor(ColourOf(s));
         set->setSelectedColor(ColourOf(s).darker(190));
@@ -217,7 +220,7 @@ void DrawLaidOut(const ChartData& data, QPainter& painter, const QSizeF& size, c
 std::unique_ptr<QChart> BuildChart(const ChartData& data) {
     auto chart = std::make_unique<QChart>();
     chart->setAnimationOptions(QChart::NoAnimation);
-    chart->setTitle(Text(data.Title));
+    chart->setTitle(Label(data.Title));
     QFont titleFont = chart->titleFont();
     titleFont.setPointSizeF(titleFont.pointSizeF() * 1.3);
     titleFont.setBold(true);
@@ -235,7 +238,7 @@ std::unique_ptr<QChart> BuildChart(const ChartData& data) {
     const std::vector<std::size_t> order = DrawingOrder(data);
     auto* categoryAxis = new QBarCategoryAxis;
     categoryAxis->append(CategoriesOf(data, order));
-    categoryAxis->setTitleText(Text(data.CategoryTitle));
+    categoryAxis->setTitleText(Label(data.CategoryTitle));
     const auto [valueAxis, valueLabels] = ValueAxes(data, range);
     const bool horizontal = data.Shape == ChartShape::HorizontalBars;
     chart->addAxis(categoryAxis, horizontal ? Qt::AlignLeft : Qt::AlignBottom);
