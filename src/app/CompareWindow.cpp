@@ -5,12 +5,16 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <sstream>
 
 #include "CatalogueExports.h"
+#include "ChartPane.h"
+#include "GridPrintJobs.h"
+#include "NuclideCharts.h"
 #include "RowOutput.h"
 #include "RowPrinting.h"
 
@@ -61,7 +65,13 @@ void CompareWindow::Build() {
     table_->setObjectName("tblComparison");
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->setWordWrap(false);
-    layout->addWidget(table_);
+    chart_ = new ChartPane(services_, false, this);
+    tabs_ = new QTabWidget(this);
+    tabs_->setObjectName("tabComparison");
+    tabs_->addTab(table_, "Table");
+    tabs_->addTab(chart_, "Chart");
+    connect(tabs_, &QTabWidget::currentChanged, this, [this] { DrawComparison(); });
+    layout->addWidget(tabs_);
     auto* buttons = new QHBoxLayout;
     for (const auto& [name, caption, slot] : {std::tuple{"cmdExport", "Export . . .", &CompareWindow::Export},
                                               std::tuple{"cmdCopy", "Copy", &CompareWindow::Copy},
@@ -99,6 +109,15 @@ void CompareWindow::Show() {
         table_->setColumnWidth(c, std::min(table_->columnWidth(c), 180));
         if (auto* heading = table_->horizontalHeaderItem(c)) heading->setToolTip(heading->text());
     }
+    DrawComparison();
+}
+
+void CompareWindow::DrawComparison() {
+    if (!tabs_ || tabs_->currentWidget() != chart_) return;
+    std::string title = quantity_.Kind.Name();
+    for (const std::string& part : {quantity_.Kind.GeometryWord(), quantity_.Intake, quantity_.Age})
+        if (!part.empty()) title += ", " + part;
+    chart_->ShowChart(ComparisonChart(comparison_, title), title + " | " + TodaysDate());
 }
 
 void CompareWindow::Export() {

@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <memory>
 
+#include "CoefficientCatalogue.h"
 #include "Database.h"
 #include "FormCentring.h"
 #include "HelpWindow.h"
@@ -205,8 +206,9 @@ void frmPrimarySelectionForm::CompactDatabase() {
         SetStatusText("Cannot compact the database: its folder " + folder + " is read-only.");
         return;
     }
-    // The explore window reads the database for as long as it is open.
+    // The explore window and the charts read the database for as long as they are open.
     CloseExploreWindow();
+    chartCatalogue_.reset();
     quorvel::CompactDatabase(databasePath_, *this, services_.Busy);
 }
 

@@ -43,7 +43,9 @@ class RecordingClipboard : public ClipboardWriter {
 public:
     void Clear() override { Text.clear(); }
     void SetText(const std::string& text) override { Text = text; }
+    void SetPicture(const std::string& png) override { Picture = png; }
     std::string Text;
+    std::string Picture;
 };
 
 class RecordingOpener : public DocumentOpener {

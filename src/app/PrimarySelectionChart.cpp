@@ -1,0 +1,70 @@
+// The chart pane beside the grid: it follows every request and the grid's staleness, and
+// draws nothing while the user keeps it hidden.
+#include <QAction>
+#include <QDockWidget>
+#include <QMenu>
+#include <QMenuBar>
+
+#include "ChartPane.h"
+#include "CoefficientCatalogue.h"
+#include "GridPrintJobs.h"
+#include "NuclideCharts.h"
+#include "PrintFooter.h"
+#include "frmPrimarySelectionForm.h"
+
+namespace quorvel {
+
+void frmPrimarySelectionForm::BuildChartPane() {
+    chartPane_ = new ChartPane(services_, true);
+    chartPane_->OnChoiceChanged = [this] {
+        chartDrawn_ = false;
+        RefreshChart();
+    };
+    chartDock_ = new QDockWidget("Chart", this);
+    chartDock_->setObjectName("ChartDock");
+    chartDock_->setWidget(chartPane_);
+    chartDock_->setAllowedAreas(Qt::RightDockWidgetArea | Qt::BottomDockWidgetArea);
+    addDockWidget(Qt::RightDockWidgetArea, chartDock_);
+    // Shown again after a request made while hidden: drawn then.
+    connect(chartDock_, &QDockWidget::visibilityChanged, this, [this](bool visible) {
+        if (visible) RefreshChart();
+    });
+
+    // Before Help, as View menus stand.
+    auto* view = new QMenu("&View", this);
+    view->setObjectName("mnuView");
+    auto* help = menuBar()->findChild<QMenu*>("mnuHelp");
+    menuBar()->insertMenu(help ? help->menuAction() : nullptr, view);
+    QAction* toggle = chartDock_->toggleViewAction();
+    toggle->setObjectName("mnuChart");
+    toggle->setText("&Chart");
+    view->addAction(toggle);
+}
+
+void frmPrimarySelectionForm::RefreshChart() {
+    if (chartDrawn_ || chartDock_->isHidden() || shownRequest_.Nuclide.empty()) return;
+    const TableKind kind{shownRequest_.Type, shownRequest_.PathwayCode, shownRequest_.Geometry};
+    try {
+        if (!chartCatalogue_) chartCatalogue_ = std::make_unique<CoefficientCatalogue>(databasePath_);
+        // The grid's +D switch and cutoff, so that the chart shows the grid's numbers.
+        chartCatalogue_->IncludeProgeny(shownProgenyCutoff_);
+        const std::vector<std::string> kinds = ChartKindsOf(kind);
+        const std::string chosenKind = chartPane_->ChosenKind().empty() ? kinds.front() : chartPane_->ChosenKind();
+        // A chart against age takes a row of the table; the others take an age.
+        const bool byAge = chosenKind == "by-age";
+        const QuantityChoices choices = chartCatalogue_->Choices(kind);
+        chartPane_->SetChoices(kinds,
+                               {byAge ? choices.Descriptors : std::vector<std::string>{},
+                                kind.IsDose() ? "Effective dose" : "Total"},
+                               {byAge ? std::vector<std::string>{} : choices.Ages, kind.IsDose() ? "Adult" : "Lifetime"});
+        const ChartChoice choice{chartPane_->ChosenKind(), chartPane_->ChosenDescriptor(), chartPane_->ChosenAge()};
+        chartPane_->ShowChart(NuclideChart(*chartCatalogue_, shownRequest_, choice),
+                              FooterDescription(grid_, TodaysDate()));
+    } catch (const std::exception& e) {
+        chartPane_->ShowProblem(e.what());
+    }
+    chartPane_->SetCurrent(gridCurrent_);
+    chartDrawn_ = true;
+}
+
+}  // namespace quorvel
