@@ -31,13 +31,18 @@ QComboBox* ChoiceCombo(const char* name, QWidget* parent) {
     return combo;
 }
 
-// Until the user picks one, no item is chosen and the placeholder names the default.
-void Fill(QComboBox* combo, const std::vector<std::string>& items, const std::string& placeholder) {
+// The item the user chose stays while it is offered; else the default's item (the last that
+// begins with its name, as the charts pick it), else none and the placeholder names it.
+void Fill(QComboBox* combo, const std::vector<std::string>& items, const std::string& preferred) {
     const QString kept = combo->currentIndex() >= 0 ? combo->currentText() : QString();
     combo->clear();
     for (const auto& item : items) combo->addItem(QString::fromStdString(item));
-    combo->setPlaceholderText(QString::fromStdString(placeholder));
-    combo->setCurrentIndex(kept.isEmpty() ? -1 : combo->findText(kept));
+    const QString fallback = QString::fromStdString(preferred);
+    combo->setPlaceholderText(items.empty() ? QString() : fallback);
+    int index = kept.isEmpty() ? -1 : combo->findText(kept);
+    for (int i = combo->count() - 1; index < 0 && i >= 0; --i)
+        if (combo->itemText(i).startsWith(fallback, Qt::CaseInsensitive)) index = i;
+    combo->setCurrentIndex(index);
     combo->setEnabled(items.size() > 1);
 }
 
@@ -113,6 +118,8 @@ void ChartPane::Draw() {
     QChart* old = view_->chart();
     view_->setChart(BuildChart(data_).release());
     delete old;
+    // A long series name is cut in the legend; pointing at it shows it whole.
+    view_->chart()->legend()->setShowToolTips(true);
     SetCurrent(current_);
 }
 

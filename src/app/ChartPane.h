@@ -51,6 +51,9 @@ public:
     // Called when the user picks another kind, descriptor or age.
     std::function<void()> OnChoiceChanged;
 
+    // Wide enough for the axis labels and the legend of a chart by age.
+    QSize sizeHint() const override { return {560, 480}; }
+
     const ChartData& Data() const { return data_; }
     QChart* Chart() const;
 

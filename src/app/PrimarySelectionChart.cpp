@@ -55,7 +55,7 @@ void frmPrimarySelectionForm::RefreshChart() {
         const QuantityChoices choices = chartCatalogue_->Choices(kind);
         chartPane_->SetChoices(kinds,
                                {byAge ? choices.Descriptors : std::vector<std::string>{},
-                                kind.IsDose() ? "Effective dose" : "Total"},
+                                kind.IsDose() ? "Effective" : "Total"},
                                {byAge ? std::vector<std::string>{} : choices.Ages, kind.IsDose() ? "Adult" : "Lifetime"});
         const ChartChoice choice{chartPane_->ChosenKind(), chartPane_->ChosenDescriptor(), chartPane_->ChosenAge()};
         chartPane_->ShowChart(NuclideChart(*chartCatalogue_, shownRequest_, choice),
