@@ -285,10 +285,14 @@ ChartData ComparisonChart(const Comparison& comparison, const std::string& title
     chart.Title = title;
     chart.CategoryTitle = "Descriptor";
     chart.ValueTitle = comparison.Unit;
-    chart.Shape = ChartShape::Bars;
+    // Many descriptors with long names: the groups read best one under the other.
+    chart.Shape = ChartShape::HorizontalBars;
+    std::map<std::string, int> shown;
+    for (const auto& column : comparison.Columns) ++shown[column.Nuclide];
     for (const auto& column : comparison.Columns) {
+        // A nuclide compared in several forms names the form.
         const std::string form = ShortForm(column.Form);
-        chart.Series.push_back({column.Nuclide + (form.empty() ? "" : " (" + form + ")"), {}});
+        chart.Series.push_back({column.Nuclide + (shown[column.Nuclide] > 1 && !form.empty() ? " (" + form + ")" : ""), {}});
     }
     for (std::size_t d = 0; d < comparison.Descriptors.size(); ++d) {
         if (IsUptakeFraction(comparison.Descriptors[d])) continue;

@@ -11,6 +11,7 @@
 #include "DurationOption.h"
 #include "Comparison.h"
 #include "HalfLife.h"
+#include "NuclideCharts.h"
 #include "NumberText.h"
 #include "RowFilter.h"
 
@@ -56,6 +57,34 @@ void AddFormatOptions(CLI::App& command, CatalogueOptions& options) {
     command.add_option("--format", options.Format, "text, csv, tsv, json, or xlsx with --output (default: text)")
         ->check(CLI::IsMember({"text", "csv", "tsv", "json", "xlsx"}, CLI::ignore_case));
     command.add_option("--output", options.Output, "Write to this file rather than to standard output");
+}
+
+// A ranking chart without --top shows this many bars: more could not be read.
+constexpr std::size_t RankingChartBars = 20;
+
+void AddChartOption(CLI::App& command, CatalogueOptions& options, const std::string& what) {
+    command.add_option("--chart", options.Chart, "Also draw " + what + " into FILE: PNG, SVG or PDF by its ending")
+        ->type_name("FILE");
+}
+
+// The quantity in words, for a chart's title and footer.
+std::string QuantityTitle(const Quantity& quantity, bool withDescriptor) {
+    const TableKind& kind = quantity.Kind;
+    std::string title = kind.Name() + (kind.IsExternal() ? " (" + kind.GeometryWord() + ")" : "");
+    if (withDescriptor) title += ", " + quantity.Descriptor;
+    title += ", " + quantity.Age;
+    if (!quantity.Intake.empty()) title += ", " + quantity.Intake;
+    if (!kind.IsDose()) title += quantity.Outcome == MorbidityOutcome ? ", morbidity" : ", mortality";
+    return title;
+}
+
+void SaveChart(const CommandLineBackends& backends, const ChartData& chart, const std::string& path) {
+    if (!backends.SaveChart) throw BadInput("charts are not available in this build");
+    try {
+        backends.SaveChart(chart, path, chart.Title + " | " + chart.ValueTitle);
+    } catch (const std::exception& e) {
+        throw BadInput(e.what());
+    }
 }
 
 RowFormat FormatOf(const CatalogueOptions& options) {
@@ -162,13 +191,18 @@ std::string UnitLabel(const CoefficientCatalogue& catalogue, const std::string& 
 }
 
 int Rank(const CatalogueOptions& options, CoefficientCatalogue& catalogue, const CoefficientRequest& request,
-         std::ostream& out) {
+         std::ostream& out, const CommandLineBackends& backends) {
     const Quantity quantity = QuantityOf(catalogue, options, request, true);
     const UnitChoice unit = UnitOf(catalogue, quantity);
     const RowFilter filter = FilterOf(options);
     std::vector<CatalogueRow> rows = FilterRows(catalogue.Rows(quantity), filter);
     SortRows(rows, RowColumn::Value, options.Ascending);
     if (options.Top > 0) KeepTop(rows, static_cast<std::size_t>(options.Top));
+    if (!options.Chart.empty())
+        SaveChart(backends,
+                  RankingChart(rows, "Ranking: " + QuantityTitle(quantity, true), UnitLabel(catalogue, unit.Name),
+                               options.Top > 0 ? static_cast<std::size_t>(options.Top) : RankingChartBars),
+                  options.Chart);
 
     WriteRows(FormatOf(options), options.Output, out,
               [&](RowWriter& writer) { WriteRankedRows(rows, quantity, UnitLabel(catalogue, unit.Name), writer); });
@@ -176,7 +210,7 @@ int Rank(const CatalogueOptions& options, CoefficientCatalogue& catalogue, const
 }
 
 int Compare(const CatalogueOptions& options, CoefficientCatalogue& catalogue, const CoefficientRequest& request,
-            std::ostream& out) {
+            std::ostream& out, const CommandLineBackends& backends) {
     const Quantity quantity = QuantityOf(catalogue, options, request, false);
     UnitOf(catalogue, quantity);
     Comparison comparison;
@@ -186,6 +220,8 @@ int Compare(const CatalogueOptions& options, CoefficientCatalogue& catalogue, co
     } catch (const ComparisonError& e) {
         throw BadInput(e.what());
     }
+    if (!options.Chart.empty())
+        SaveChart(backends, ComparisonChart(comparison, "Comparison: " + QuantityTitle(quantity, false)), options.Chart);
     const RowFormat format = FormatOf(options);
     if (format == RowFormat::Json) {
         WriteText(ComparisonJson(comparison), options.Output, out);
@@ -222,6 +258,7 @@ void AddCatalogueCommands(CLI::App& app, std::string& databasePath, CoefficientR
     options.Rank->add_flag("--ascending", options.Ascending, "Lowest value first");
     AddProgenyOptions(*options.Rank, options.WithProgeny, options.ProgenyCutoffSeconds);
     AddFormatOptions(*options.Rank, options);
+    AddChartOption(*options.Rank, options, "the first rows as bars (--top of them, else 20)");
 
     options.Compare = app.add_subcommand("compare", "Nuclides side by side: every row of one table at one age or band");
     AddRequestOptions(*options.Compare, databasePath, request);
@@ -231,6 +268,7 @@ void AddCatalogueCommands(CLI::App& app, std::string& databasePath, CoefficientR
         ->take_all();
     AddProgenyOptions(*options.Compare, options.WithProgeny, options.ProgenyCutoffSeconds);
     AddFormatOptions(*options.Compare, options);
+    AddChartOption(*options.Compare, options, "the comparison as grouped bars, a group for each row");
 
     options.Dump = app.add_subcommand("dump", "Every coefficient of the database, one row each, in each table's first unit");
     options.Dump->add_option("--database", databasePath, "Coefficient database (default: DoseAndRisk.mdb beside the program)");
@@ -242,12 +280,13 @@ bool CatalogueCommandChosen(const CatalogueOptions& options) {
 }
 
 int RunCatalogueCommand(const CatalogueOptions& options, const std::string& databasePath,
-                        const CoefficientRequest& request, std::ostream& out, std::ostream& err) {
+                        const CoefficientRequest& request, std::ostream& out, std::ostream& err,
+                        const CommandLineBackends& backends) {
     try {
         CoefficientCatalogue catalogue(databasePath);
         if (options.WithProgeny) catalogue.IncludeProgeny(options.ProgenyCutoffSeconds);
-        if (options.Rank->parsed()) return Rank(options, catalogue, request, out);
-        if (options.Compare->parsed()) return Compare(options, catalogue, request, out);
+        if (options.Rank->parsed()) return Rank(options, catalogue, request, out, backends);
+        if (options.Compare->parsed()) return Compare(options, catalogue, request, out, backends);
         return Dump(options, catalogue, out);
     } catch (const BadInput& e) {
         err << "quorvel-cli: " << e.what() << '\n';

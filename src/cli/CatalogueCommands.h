@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "CoefficientRequest.h"
+#include "CommandLineViewer.h"
 #include "DecayChain.h"
 
 namespace quorvel {
@@ -27,6 +28,7 @@ struct CatalogueOptions {
     std::vector<std::string> Nuclides;
     std::string Format = "text";
     std::string Output;
+    std::string Chart;  // a picture of the rank or comparison as well
     bool WithProgeny = false;
     double ProgenyCutoffSeconds = DefaultProgenyCutoffSeconds;
 };
@@ -40,8 +42,9 @@ void AddCatalogueCommands(CLI::App& app, std::string& databasePath, CoefficientR
 bool CatalogueCommandChosen(const CatalogueOptions& options);
 
 // Runs the chosen subcommand; bad input is one line on err and exit 2, a database that
-// cannot be read exit 1.
+// cannot be read exit 1. Charts are drawn through the backends.
 int RunCatalogueCommand(const CatalogueOptions& options, const std::string& databasePath,
-                        const CoefficientRequest& request, std::ostream& out, std::ostream& err);
+                        const CoefficientRequest& request, std::ostream& out, std::ostream& err,
+                        const CommandLineBackends& backends = {});
 
 }  // namespace quorvel

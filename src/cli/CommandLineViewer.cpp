@@ -15,8 +15,10 @@
 #include "DecayChainTable.h"
 #include "DurationOption.h"
 #include "ProgenySum.h"
+#include "NuclideCharts.h"
 #include "NuclideList.h"
 #include "NumberText.h"
+#include "PrintFooter.h"
 #include "PrinterSurface.h"
 #include "StartUpReaders.h"
 #include "TerminalTable.h"
@@ -39,6 +41,8 @@ struct Options {
     bool WithProgeny = false;
     double ProgenyCutoffSeconds = DefaultProgenyCutoffSeconds;
     CLI::App* Chain = nullptr;  // the decay chain of --nuclide instead of a table
+    std::string ChartPath;
+    ChartChoice Chart;
 };
 
 
@@ -51,6 +55,20 @@ public:
 // CLI11's transformer of a word list of the request model.
 CLI::CheckedTransformer WordsOf(const std::vector<std::pair<std::string, int>>& words) {
     return CLI::CheckedTransformer(std::map<std::string, int>(words.begin(), words.end()), CLI::ignore_case);
+}
+
+std::string ChartKindsOf(int type, int pathway) {
+    std::string words;
+    for (const auto& kind : quorvel::ChartKindsOf(TableKind{type, pathway, SubmersionGeometry}))
+        words += (words.empty() ? "" : " or ") + kind;
+    return words;
+}
+
+// The chart kinds of each table kind, the default first.
+std::string ChartKindsHelp() {
+    return ChartKindsOf(DoseCoefficients, IngestionPathway) + " (internal dose), " +
+           ChartKindsOf(DoseCoefficients, ExternalPathway) + " (external dose), " +
+           ChartKindsOf(RiskCoefficients, IngestionPathway) + " (risk); default: the first";
 }
 
 void AddOptions(CLI::App& app, Options& options) {
@@ -81,6 +99,14 @@ void AddOptions(CLI::App& app, Options& options) {
     app.add_option("--output", options.OutputPath, "File that --format pdf writes (replaced when it exists)");
     app.add_flag("--portrait", options.Portrait, "Print the PDF in portrait (default: landscape)");
     AddProgenyOptions(app, options.WithProgeny, options.ProgenyCutoffSeconds);
+    app.add_option("--chart", options.ChartPath,
+                   "Also draw the table as a chart into FILE: PNG, SVG or PDF by its ending (replaced when it exists)")
+        ->type_name("FILE");
+    app.add_option("--chart-kind", options.Chart.Kind, "The chart drawn, " + ChartKindsHelp());
+    app.add_option("--chart-descriptor", options.Chart.Descriptor,
+                   "Row a by-age chart draws, its beginning enough (default: the effective dose; risk: Total)");
+    app.add_option("--chart-age", options.Chart.Age,
+                   "Age group or band of an organs or sites chart (default: Adult; risk: the lifetime band)");
     options.Chain = app.add_subcommand("chain", "Print the decay chain of --nuclide: each member with its half-life, "
                                                 "branching and cumulative fractions and the tables that hold it");
     options.Chain->add_option("--nuclide", options.Request.Nuclide, "Nuclide name as listed, e.g. U-238")->required();
@@ -159,6 +185,33 @@ void CheckPdfOptions(const Options& options, const CommandLineBackends& backends
         throw UsageError("--output and --portrait go with --format pdf");
 }
 
+void CheckChartOptions(const Options& options, const CommandLineBackends& backends) {
+    const bool choice = !options.Chart.Kind.empty() || !options.Chart.Descriptor.empty() || !options.Chart.Age.empty();
+    if (options.ChartPath.empty()) {
+        if (choice) throw UsageError("--chart-kind, --chart-descriptor and --chart-age go with --chart FILE");
+        return;
+    }
+    if (!backends.SaveChart) throw UsageError("charts are not available in this build");
+}
+
+// The chart of the table the request shows, from the catalogue with the same +D switch.
+void WriteTableChart(const Options& options, const CoefficientRequest& request, const FlexGrid& grid,
+                     const CommandLineBackends& backends) {
+    CoefficientCatalogue catalogue(options.DatabasePath);
+    if (options.WithProgeny) catalogue.IncludeProgeny(options.ProgenyCutoffSeconds);
+    ChartData chart;
+    try {
+        chart = NuclideChart(catalogue, request, options.Chart);
+    } catch (const ChartChoiceError& e) {
+        throw UsageError(e.what());
+    }
+    try {
+        backends.SaveChart(chart, options.ChartPath, FooterDescription(grid, ""));
+    } catch (const std::exception& e) {
+        throw UsageError(e.what());
+    }
+}
+
 int PrintDecayChain(const Options& options, std::ostream& out) {
     CoefficientCatalogue catalogue(options.DatabasePath);
     if (!catalogue.FindNuclide(options.Request.Nuclide))
@@ -173,6 +226,7 @@ int Run(const Options& options, const CommandLineBackends& backends, std::ostrea
     if (!options.Convert.empty()) return ConvertDatabase(options, out);
     if (options.Chain->parsed()) return PrintDecayChain(options, out);
     CheckPdfOptions(options, backends);
+    CheckChartOptions(options, backends);
     AgeGroups ages;
     std::vector<std::string> entries;
     {
@@ -202,6 +256,7 @@ int Run(const Options& options, const CommandLineBackends& backends, std::ostrea
     NoBusyPointer pointer;
     DispatchCoefficientRequest(options.DatabasePath, request, grid, unit, ages, 1, pointer);
     if (options.WithProgeny) ApplyProgenyToTable(options.DatabasePath, request, grid, options.ProgenyCutoffSeconds);
+    if (!options.ChartPath.empty()) WriteTableChart(options, request, grid, backends);
     if (options.Format == OutputFormat::Pdf) {
         StreamPrompt prompt(err);
         return backends.PrintGridToPdf(grid, options.Portrait ? PortraitPaperStyle : LandscapePaperStyle,
@@ -235,7 +290,8 @@ int RunCommandLineViewer(int argc, const char* const* argv, const std::string& a
         return ExitBadUsage;
     }
     if (intake.Command->parsed()) return RunIntakeCommand(intake, options.DatabasePath, out, err);
-    if (CatalogueCommandChosen(catalogue)) return RunCatalogueCommand(catalogue, options.DatabasePath, options.Request, out, err);
+    if (CatalogueCommandChosen(catalogue))
+        return RunCatalogueCommand(catalogue, options.DatabasePath, options.Request, out, err, backends);
     try {
         return Run(options, backends, out, err);
     } catch (const UsageError& e) {

@@ -3,6 +3,7 @@
 #include <iosfwd>
 #include <string>
 
+#include "ChartData.h"
 #include "FlexGrid.h"
 #include "UserPrompt.h"
 
@@ -14,8 +15,12 @@ enum CommandLineExit { ExitTable = 0, ExitDatabaseError = 1, ExitBadUsage = 2 };
 // What the viewer needs of a window system, given by the program that has one: printing a
 // grid into a PDF file in a paper style (1 portrait, 2 landscape), true when the file was
 // written (failures are shown through the prompt). Without it, --format pdf is refused.
+// Drawing a chart into a PNG, SVG or PDF file by the name's ending, the footer given
+// without its date (today's is added); an ending it cannot write or a file it cannot make
+// throws, with a one-line text. Without it, --chart is refused.
 struct CommandLineBackends {
     std::function<bool(const FlexGrid& grid, int paperStyle, const std::string& path, UserPrompt& prompt)> PrintGridToPdf;
+    std::function<void(const ChartData& chart, const std::string& path, const std::string& footer)> SaveChart;
 };
 
 // Runs the command-line viewer on its arguments; tables and lists go to out, the one-line

@@ -1,28 +1,35 @@
-#include <QGuiApplication>
+#include <QApplication>
 #include <memory>
 
 #include "BuildBackends.h"
+#include "ChartRendering.h"
 #include "GridPrintJobs.h"
 
 namespace quorvel {
 
 CommandLineBackends BuildBackends() {
     CommandLineBackends backends;
-    // Printing needs Qt's fonts and painter, made only when a PDF is asked for; without a
-    // display it draws offscreen.
+    // Printing and charts need Qt's fonts and painter (charts its widgets' styles too), made
+    // only when a PDF or a chart is asked for; without a display it draws offscreen.
     // The application lives as long as the backends, which main holds: it must go before
     // the program's static objects do.
-    auto application = std::make_shared<std::unique_ptr<QGuiApplication>>();
-    backends.PrintGridToPdf = [application](const FlexGrid& grid, int paperStyle, const std::string& path,
-                                            UserPrompt& prompt) {
-        if (!*application) {
-            if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-            static int qtArgc = 1;
-            static char name[] = "quorvel-cli";
-            static char* qtArgv[] = {name, nullptr};
-            *application = std::make_unique<QGuiApplication>(qtArgc, qtArgv);
-        }
+    auto application = std::make_shared<std::unique_ptr<QApplication>>();
+    const auto start = [application] {
+        if (*application) return;
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+        static int qtArgc = 1;
+        static char name[] = "quorvel-cli";
+        static char* qtArgv[] = {name, nullptr};
+        *application = std::make_unique<QApplication>(qtArgc, qtArgv);
+    };
+    backends.PrintGridToPdf = [start](const FlexGrid& grid, int paperStyle, const std::string& path, UserPrompt& prompt) {
+        start();
         return PrintGridToPdfFile(grid, paperStyle, path, prompt);
+    };
+    backends.SaveChart = [start](const ChartData& chart, const std::string& path, const std::string& footer) {
+        start();
+        const std::string date = TodaysDate();
+        SaveChart(chart, path, footer.empty() ? date : footer + " | " + date);
     };
     return backends;
 }

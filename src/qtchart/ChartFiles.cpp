@@ -38,9 +38,9 @@ bool WriteSvg(const ChartData& data, const std::string& output, const std::strin
     svg.setSize(PictureSize);
     svg.setViewBox(QRect(QPoint(0, 0), PictureSize));
     svg.setTitle(QString::fromStdString(data.Title));
+    svg.setResolution(ChartLayoutDpi());
     QPainter painter;
     if (!painter.begin(&svg)) return false;
-    // The generator's resolution is the screen's: the fonts keep their size against the chart.
     PaintChart(data, painter, QRectF(QPoint(0, 0), PictureSize), footer);
     return painter.end();
 }
@@ -48,6 +48,7 @@ bool WriteSvg(const ChartData& data, const std::string& output, const std::strin
 bool WritePdf(const ChartData& data, const std::string& output, const std::string& footer) {
     QPdfWriter pdf(QString::fromStdString(output));
     pdf.setTitle(QString::fromStdString(data.Title));
+    pdf.setResolution(ChartLayoutDpi());
     pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape, QMarginsF(12, 12, 12, 12),
                                   QPageLayout::Millimeter));
     QPainter painter;

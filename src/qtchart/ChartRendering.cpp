@@ -3,6 +3,7 @@
 #include <QBarCategoryAxis>
 #include <QBarSeries>
 #include <QBarSet>
+#include <QCategoryAxis>
 #include <QChart>
 #include <QGraphicsScene>
 #include <QGraphicsSimpleTextItem>
@@ -57,26 +58,41 @@ ValueRange RangeOf(const ChartData& data) {
     return range;
 }
 
+int DecadeBelow(double value) { return static_cast<int>(std::floor(std::log10(value) - 1e-9)); }
+int DecadeAbove(double value) { return static_cast<int>(std::ceil(std::log10(value) + 1e-9)); }
+
+// Qt's logarithmic axis draws no tick, label or grid line at values below 1e-12, where
+// most coefficients lie: it only places the values, hidden, and a linear axis over the
+// decades' exponents beside it carries the labels and the grid.
+QAbstractAxis* DecadeLabels(const ChartData& data, int low, int high) {
+    auto* labels = new QCategoryAxis;
+    labels->setRange(low, high);
+    labels->setStartValue(low - 1e-6);
+    for (int decade = low; decade <= high; ++decade) labels->append(QString("1e%1").arg(decade), decade);
+    labels->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+    labels->setTitleText(Text(data.ValueTitle));
+    return labels;
+}
+
 // Whole decades around the values, the lowest strictly below the smallest value: a bar
-// at the axis' foot has no length, which is how a gap among bars shows.
-QAbstractAxis* ValueAxis(const ChartData& data, const ValueRange& range) {
+// at the axis' foot has no length, which is how a gap among bars shows. The second axis,
+// when there is one, only labels the first.
+std::pair<QAbstractAxis*, QAbstractAxis*> ValueAxes(const ChartData& data, const ValueRange& range) {
     if (data.Logarithmic) {
         auto* axis = new QLogValueAxis;
         axis->setBase(10);
-        axis->setLabelFormat("%.0e");
-        axis->setMinorTickCount(-1);
-        const double low = std::pow(10.0, std::floor(std::log10(range.Low) - 1e-9));
-        const double high = std::pow(10.0, std::ceil(std::log10(range.High) + 1e-9));
-        axis->setRange(low, high);
-        axis->setTitleText(Text(data.ValueTitle));
-        return axis;
+        const int low = DecadeBelow(range.Low);
+        const int high = DecadeAbove(range.High);
+        axis->setRange(std::pow(10.0, low), std::pow(10.0, high));
+        axis->setVisible(false);
+        return {axis, DecadeLabels(data, low, high)};
     }
     auto* axis = new QValueAxis;
     axis->setRange(std::min(0.0, range.Low), range.High);
     axis->applyNiceNumbers();
     axis->setLabelFormat("%.2g");
     axis->setTitleText(Text(data.ValueTitle));
-    return axis;
+    return {axis, nullptr};
 }
 
 double AxisFoot(const QAbstractAxis* axis) {
@@ -170,12 +186,6 @@ void ShowEmptyText(QChart& chart, const std::string& text) {
     centre(chart.plotArea());
 }
 
-// The resolution the chart's layout measures its fonts in.
-qreal LayoutDpi() {
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    return screen ? screen->logicalDotsPerInchY() : 96;
-}
-
 constexpr qreal FooterHeight = 26;
 constexpr qreal LayoutWidth = 1100;
 
@@ -206,6 +216,10 @@ std::unique_ptr<QChart> BuildChart(const ChartData& data) {
     auto chart = std::make_unique<QChart>();
     chart->setAnimationOptions(QChart::NoAnimation);
     chart->setTitle(Text(data.Title));
+    QFont titleFont = chart->titleFont();
+    titleFont.setPointSizeF(titleFont.pointSizeF() * 1.3);
+    titleFont.setBold(true);
+    chart->setTitleFont(titleFont);
     chart->legend()->setAlignment(Qt::AlignBottom);
     const ValueRange range = RangeOf(data);
     if (!range.Any || data.Categories.empty()) {
@@ -217,10 +231,11 @@ std::unique_ptr<QChart> BuildChart(const ChartData& data) {
     auto* categoryAxis = new QBarCategoryAxis;
     categoryAxis->append(CategoriesOf(data, order));
     categoryAxis->setTitleText(Text(data.CategoryTitle));
-    QAbstractAxis* valueAxis = ValueAxis(data, range);
+    const auto [valueAxis, valueLabels] = ValueAxes(data, range);
     const bool horizontal = data.Shape == ChartShape::HorizontalBars;
     chart->addAxis(categoryAxis, horizontal ? Qt::AlignLeft : Qt::AlignBottom);
     chart->addAxis(valueAxis, horizontal ? Qt::AlignBottom : Qt::AlignLeft);
+    if (valueLabels) chart->addAxis(valueLabels, horizontal ? Qt::AlignBottom : Qt::AlignLeft);
     if (data.Shape == ChartShape::Lines)
         AddLines(*chart, data, categoryAxis, valueAxis);
     else
@@ -228,12 +243,17 @@ std::unique_ptr<QChart> BuildChart(const ChartData& data) {
     return chart;
 }
 
+int ChartLayoutDpi() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? qRound(screen->logicalDotsPerInchY()) : 96;
+}
+
 void PaintChart(const ChartData& data, QPainter& painter, const QRectF& target, const std::string& footer) {
     if (target.width() <= 0 || target.height() <= 0) return;
     const QSizeF layout(LayoutWidth, LayoutWidth * target.height() / target.width());
-    const qreal deviceDpi = painter.device() ? painter.device()->logicalDpiY() : LayoutDpi();
+    const int deviceDpi = painter.device() ? painter.device()->logicalDpiY() : ChartLayoutDpi();
     painter.save();
-    if (std::abs(deviceDpi - LayoutDpi()) < 1) {
+    if (deviceDpi == ChartLayoutDpi()) {
         // Fonts measure on the device as in the layout: drawn as vectors, scaled to fit.
         painter.translate(target.topLeft());
         painter.scale(target.width() / layout.width(), target.height() / layout.height());

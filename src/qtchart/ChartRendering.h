@@ -36,6 +36,10 @@ std::unique_ptr<QChart> BuildChart(const ChartData& data);
 // image). Fonts keep their size against the chart on any device.
 void PaintChart(const ChartData& data, QPainter& painter, const QRectF& target, const std::string& footer);
 
+// The resolution the chart's layout measures fonts in: on a device of this resolution the
+// chart is drawn as vectors, on another as a fine image.
+int ChartLayoutDpi();
+
 // The chart as an image, for copying; a footer only when one is given.
 QImage ChartImage(const ChartData& data, QSize size, const std::string& footer = {});
 

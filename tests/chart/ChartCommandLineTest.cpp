@@ -1,0 +1,66 @@
+// The command line's --chart through the Qt backends the program itself uses.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <memory>
+
+#include "BuildBackends.h"
+#include "FixtureDatabase.h"
+#include "ViewerRun.h"
+
+namespace quorvel {
+namespace {
+
+class ChartCommandLineTest : public ::testing::Test {
+protected:
+    // One application for the whole run, as the program has.
+    static void SetUpTestSuite() { backends_ = std::make_unique<CommandLineBackends>(BuildBackends()); }
+    static void TearDownTestSuite() { backends_.reset(); }
+
+    test::ViewerRun Run(std::vector<std::string> arguments) {
+        // A subcommand takes the database among its own options.
+        const bool subcommand = arguments.front() == "rank" || arguments.front() == "compare";
+        arguments.insert(arguments.begin() + (subcommand ? 1 : 0), {"--database", QUORVEL_SHIPPED_DATABASE});
+        std::vector<const char*> argv = {"quorvel-cli"};
+        for (const auto& argument : arguments) argv.push_back(argument.c_str());
+        std::ostringstream out, err;
+        const int code = RunCommandLineViewer(static_cast<int>(argv.size()), argv.data(), "/nonexistent", out, err, *backends_);
+        return {code, out.str(), err.str()};
+    }
+    std::string In(const std::string& name) const { return (folder_.Path() / name).string(); }
+
+    static std::unique_ptr<CommandLineBackends> backends_;
+    test::TemporaryFolder folder_;
+};
+
+std::unique_ptr<CommandLineBackends> ChartCommandLineTest::backends_;
+
+TEST_F(ChartCommandLineTest, TableRankAndCompareWriteTheirCharts) {
+    const auto table = Run({"--nuclide", "Cs-137", "--type", "risk", "--chart", In("table.svg"), "--chart-kind", "sites"});
+    EXPECT_EQ(table.Code, 0) << table.Err;
+    EXPECT_NE(table.Out.find("Cs-137"), std::string::npos);  // the table is printed as well
+    EXPECT_NE(test::ReadBytes(In("table.svg")).find("Cancer site"), std::string::npos);
+
+    EXPECT_EQ(Run({"rank", "--top", "5", "--chart", In("rank.png")}).Code, 0);
+    EXPECT_GT(std::filesystem::file_size(In("rank.png")), 0u);
+    EXPECT_EQ(Run({"compare", "--chart", In("compare.pdf"), "--nuclide", "Cs-137", "Sr-90"}).Code, 0);
+    EXPECT_EQ(test::ReadBytes(In("compare.pdf")).substr(0, 5), "%PDF-");
+}
+
+TEST_F(ChartCommandLineTest, ABadChartFileOrChoiceIsOneLineAndExitTwo) {
+    test::ExpectOneLineFailure(Run({"--nuclide", "Sr-90", "--chart", In("chart.gif")}), ExitBadUsage);
+    EXPECT_FALSE(std::filesystem::exists(In("chart.gif")));
+    test::ExpectOneLineFailure(Run({"--nuclide", "Sr-90", "--chart", In("none/chart.png")}), ExitBadUsage);
+    test::ExpectOneLineFailure(Run({"rank", "--chart", In("rank.bmp")}), ExitBadUsage);
+    const auto kind = Run({"--nuclide", "Sr-90", "--chart", In("chart.png"), "--chart-kind", "sites"});
+    test::ExpectOneLineFailure(kind, ExitBadUsage);
+    EXPECT_NE(kind.Err.find("by-age"), std::string::npos) << kind.Err;
+    test::ExpectOneLineFailure(Run({"--nuclide", "Sr-90", "--chart-kind", "organs"}), ExitBadUsage);
+    // Without the Qt backends, as the build without Qt has none.
+    test::ExpectOneLineFailure(
+        test::RunViewer({"--database", QUORVEL_SHIPPED_DATABASE, "--nuclide", "Sr-90", "--chart", In("chart.png")}),
+        ExitBadUsage);
+}
+
+}  // namespace
+}  // namespace quorvel
