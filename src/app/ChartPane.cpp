@@ -8,8 +8,10 @@
 #include <QImage>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <cctype>
 #include <filesystem>
 
 #include "ChartRendering.h"
@@ -22,6 +24,14 @@ namespace {
 // The grid's own colours, so that the chart and the table go stale together visibly.
 const QColor CurrentBackground(255, 255, 255);
 const QColor StaleBackground(220, 220, 220);
+
+// Room for a chart's labels, in pixels: the least size, a category's row (horizontal bars)
+// or column, each bar of a group, and the title, axes and legend around the plot.
+const QSize MinimumChartSize(320, 240);
+constexpr int CategoryRow = 20;
+constexpr int CategoryColumn = 64;
+constexpr int BarHeight = 5;
+constexpr int ChartFrame = 170;
 
 QComboBox* ChoiceCombo(const char* name, QWidget* parent) {
     auto* combo = new QComboBox(parent);
@@ -52,6 +62,16 @@ std::string Chosen(const QComboBox* combo) {
 
 }  // namespace
 
+std::string QuantityChartTitle(const Quantity& quantity, bool withDescriptor) {
+    std::string title = quantity.Kind.Name();
+    if (!title.empty()) title[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(title[0])));
+    const std::string outcome = quantity.Kind.IsDose() ? "" : quantity.Outcome == MortalityOutcome ? "mortality" : "morbidity";
+    for (const std::string& part : {quantity.Kind.GeometryWord(), withDescriptor ? quantity.Descriptor : std::string(),
+                                    quantity.Intake, quantity.Age, outcome})
+        if (!part.empty()) title += ", " + part;
+    return title;
+}
+
 ChartPane::ChartPane(DesktopServices& services, bool withChoices, QWidget* parent)
     : QWidget(parent), services_(services) {
     setObjectName("ChartPane");
@@ -78,8 +98,13 @@ ChartPane::ChartPane(DesktopServices& services, bool withChoices, QWidget* paren
     view_ = new QChartView(this);
     view_->setObjectName("chartView");
     view_->setRenderHint(QPainter::Antialiasing);
-    view_->setMinimumSize(320, 240);
-    layout->addWidget(view_, 1);
+    view_->setMinimumSize(MinimumChartSize);
+    // A chart of many categories keeps room for each label and scrolls.
+    auto* scroll = new QScrollArea(this);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    scroll->setWidget(view_);
+    layout->addWidget(scroll, 1);
 
     auto* buttons = new QHBoxLayout;
     for (const auto& [name, caption, slot] : {std::tuple{"cmdSaveChart", "Save . . .", &ChartPane::SaveCommand},
@@ -118,6 +143,19 @@ void ChartPane::Draw() {
     QChart* old = view_->chart();
     view_->setChart(BuildChart(data_).release());
     delete old;
+    // Qt cuts a category's label to "..." where its row or column is too small for it.
+    const int categories = static_cast<int>(data_.Categories.size());
+    if (data_.Shape == ChartShape::HorizontalBars) {
+        const int row = std::max(CategoryRow, BarHeight * static_cast<int>(data_.Series.size()));
+        view_->setMinimumSize(MinimumChartSize.width(), std::max(MinimumChartSize.height(), categories * row + ChartFrame));
+    } else {
+        view_->setMinimumSize(std::max(MinimumChartSize.width(), categories * CategoryColumn + ChartFrame),
+                              MinimumChartSize.height());
+    }
+    // On screen the title need not stand out as on a page; the table beside it says the same.
+    QFont title = view_->chart()->titleFont();
+    title.setPointSizeF(font().pointSizeF() * 1.1);
+    view_->chart()->setTitleFont(title);
     // A long series name is cut in the legend; pointing at it shows it whole.
     view_->chart()->legend()->setShowToolTips(true);
     SetCurrent(current_);

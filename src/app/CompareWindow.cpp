@@ -114,9 +114,7 @@ void CompareWindow::Show() {
 
 void CompareWindow::DrawComparison() {
     if (!tabs_ || tabs_->currentWidget() != chart_) return;
-    std::string title = quantity_.Kind.Name();
-    for (const std::string& part : {quantity_.Kind.GeometryWord(), quantity_.Intake, quantity_.Age})
-        if (!part.empty()) title += ", " + part;
+    const std::string title = QuantityChartTitle(quantity_, false);
     chart_->ShowChart(ComparisonChart(comparison_, title), title + " | " + TodaysDate());
 }
 

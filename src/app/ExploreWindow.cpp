@@ -245,12 +245,14 @@ void ExploreWindow::DrawRanking() {
     // As many bars as the filter's top N, else as many as stay readable.
     bool given = false;
     const std::size_t top = top_->text().trimmed().toUInt(&given);
-    const Quantity& chosen = model_->Chosen();
-    std::string title = chosen.Kind.Name();
-    for (const std::string& part : {chosen.Kind.GeometryWord(), chosen.Descriptor, chosen.Intake, chosen.Age})
-        if (!part.empty()) title += ", " + part;
+    // The largest first, whatever column the table is sorted by; rows without a value last.
+    std::vector<CatalogueRow> rows = model_->Shown();
+    std::stable_sort(rows.begin(), rows.end(), [](const CatalogueRow& a, const CatalogueRow& b) {
+        return a.Value.has_value() && (!b.Value || *a.Value > *b.Value);
+    });
+    const std::string title = QuantityChartTitle(model_->Chosen(), true);
     const ChartData ranking =
-        RankingChart(model_->Shown(), title, "Value (" + shownUnit_ + ")", given && top > 0 ? top : RankedBars);
+        RankingChart(rows, title, "Value (" + shownUnit_ + ")", given && top > 0 ? top : RankedBars);
     chart_->ShowChart(ranking, title + " | " + TodaysDate());
 }
 

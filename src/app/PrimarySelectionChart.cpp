@@ -4,6 +4,7 @@
 #include <QDockWidget>
 #include <QMenu>
 #include <QMenuBar>
+#include <algorithm>
 
 #include "ChartPane.h"
 #include "CoefficientCatalogue.h"
@@ -49,7 +50,9 @@ void frmPrimarySelectionForm::RefreshChart() {
         // The grid's +D switch and cutoff, so that the chart shows the grid's numbers.
         chartCatalogue_->IncludeProgeny(shownProgenyCutoff_);
         const std::vector<std::string> kinds = ChartKindsOf(kind);
-        const std::string chosenKind = chartPane_->ChosenKind().empty() ? kinds.front() : chartPane_->ChosenKind();
+        // The kind picked for another table may not be one of this table's.
+        std::string chosenKind = chartPane_->ChosenKind();
+        if (std::find(kinds.begin(), kinds.end(), chosenKind) == kinds.end()) chosenKind = kinds.front();
         // A chart against age takes a row of the table; the others take an age.
         const bool byAge = chosenKind == "by-age";
         const QuantityChoices choices = chartCatalogue_->Choices(kind);
