@@ -51,7 +51,12 @@ void CompareWindow::Build() {
     auto* layout = new QVBoxLayout(this);
     age_ = new QComboBox(this);
     age_->setObjectName("cboAge");
-    for (const auto& age : catalogue_.Choices(quantity_.Kind).Ages) age_->addItem(QString::fromStdString(age));
+    // The compared nuclides' ages: the whole table's choices of a risk kind would read every cell.
+    ScanSelection compared;
+    compared.Nuclides = nuclides_;
+    catalogue_.EachCell(quantity_.Kind, quantity_.UnitPosition, compared, [this](Coefficient&& cell) {
+        if (age_->findText(QString::fromStdString(cell.Age)) < 0) age_->addItem(QString::fromStdString(cell.Age));
+    });
     age_->setCurrentText(QString::fromStdString(quantity_.Age));
     connect(age_, &QComboBox::currentTextChanged, this, [this](const QString& age) {
         quantity_.Age = age.toStdString();

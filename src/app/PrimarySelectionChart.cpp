@@ -55,11 +55,21 @@ void frmPrimarySelectionForm::RefreshChart() {
         if (std::find(kinds.begin(), kinds.end(), chosenKind) == kinds.end()) chosenKind = kinds.front();
         // A chart against age takes a row of the table; the others take an age.
         const bool byAge = chosenKind == "by-age";
-        const QuantityChoices choices = chartCatalogue_->Choices(kind);
-        chartPane_->SetChoices(kinds,
-                               {byAge ? choices.Descriptors : std::vector<std::string>{},
-                                kind.IsDose() ? "Effective" : "Total"},
-                               {byAge ? std::vector<std::string>{} : choices.Ages, kind.IsDose() ? "Adult" : "Lifetime"});
+        // The nuclide's own rows and ages: the whole table's choices of a risk kind would read
+        // every cell of the table.
+        std::vector<std::string> descriptors;
+        std::vector<std::string> ages;
+        const auto addOnce = [](std::vector<std::string>& list, const std::string& item) {
+            if (std::find(list.begin(), list.end(), item) == list.end()) list.push_back(item);
+        };
+        ScanSelection nuclide;
+        nuclide.Nuclides = {shownRequest_.Nuclide};
+        chartCatalogue_->EachCell(kind, shownRequest_.UnitPosition, nuclide, [&](Coefficient&& cell) {
+            addOnce(descriptors, cell.Descriptor);
+            addOnce(ages, cell.Age);
+        });
+        chartPane_->SetChoices(kinds, {byAge ? descriptors : std::vector<std::string>{}, kind.IsDose() ? "Effective" : "Total"},
+                               {byAge ? std::vector<std::string>{} : ages, kind.IsDose() ? "Adult" : "Lifetime"});
         const ChartChoice choice{chartPane_->ChosenKind(), chartPane_->ChosenDescriptor(), chartPane_->ChosenAge()};
         chartPane_->ShowChart(NuclideChart(*chartCatalogue_, shownRequest_, choice),
                               FooterDescription(grid_, TodaysDate()));

@@ -134,7 +134,7 @@ TEST_F(ChartPaneTest, TheChartGoesStaleWithTheGridAndStaysHiddenOnceHidden) {
     ExpectTheGridsNumbers();
 }
 
-TEST_F(ChartPaneTest, TheChartIsSavedCopiedAndAnUnwritableFileIsSaid) {
+TEST_F(ChartPaneTest, TheChartIsSavedAndCopiedAndAnUnwritableFileOrNoPrinterIsSaid) {
     Request("Cs-137", "optType0", "optCoefficients2");
     const fs::path png = folder_.Path() / "chart.png";
     desktop_.Files.Answers = {png.string()};
@@ -153,6 +153,9 @@ TEST_F(ChartPaneTest, TheChartIsSavedCopiedAndAnUnwritableFileIsSaid) {
     Child<QPushButton>("cmdSaveChart")->click();
     ASSERT_EQ(desktop_.Prompt.Messages.size(), 1u);
     EXPECT_NE(desktop_.Prompt.Messages.front().find("chart.svg"), std::string::npos) << desktop_.Prompt.Messages.front();
+
+    Child<QPushButton>("cmdPrintChart")->click();
+    ASSERT_EQ(desktop_.Prompt.Messages.size(), 2u) << "no printer is said";
 }
 
 }  // namespace

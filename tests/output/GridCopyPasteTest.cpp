@@ -29,6 +29,7 @@ public:
         if (RefuseText) throw std::runtime_error("the clipboard is held by another program");
         Calls.push_back("text " + text);
     }
+    void SetPicture(const std::string&) override { Calls.push_back("picture"); }
 };
 
 // Cells named "r<row>c<col>", one a number and one empty.

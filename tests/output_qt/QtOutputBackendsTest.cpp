@@ -3,8 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QBuffer>
 #include <QGuiApplication>
 #include <QClipboard>
+#include <QImage>
 #include <QPrinter>
 
 #include <chrono>
@@ -178,6 +180,21 @@ TEST(QtClipboardWriterTest, PutsThePlainTextOnTheClipboard) {
     EXPECT_TRUE(QGuiApplication::clipboard()->text().isEmpty());
     writer.SetText("Lung\t1.2E-05\rBone\t\xC2\xB5Sv");
     EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(), "Lung\t1.2E-05\rBone\t\xC2\xB5Sv");
+}
+
+TEST(QtClipboardWriterTest, PutsAPngPictureOnTheClipboardAsAnImage) {
+    QImage picture(30, 20, QImage::Format_RGB32);
+    picture.fill(Qt::red);
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    picture.save(&buffer, "PNG");
+    quorvel::QtClipboardWriter writer;
+    writer.SetPicture(png.toStdString());
+    const QImage copied = QGuiApplication::clipboard()->image();
+    EXPECT_EQ(copied.size(), picture.size());
+    EXPECT_EQ(copied.pixelColor(5, 5), QColor(Qt::red));
+    EXPECT_THROW(writer.SetPicture("not a picture"), std::runtime_error);
 }
 
 // ---------------------------------------------------------------------------------------
