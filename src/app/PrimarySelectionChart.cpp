@@ -4,6 +4,7 @@
 #include <QDockWidget>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScrollArea>
 #include <algorithm>
 
 #include "ChartPane.h"
@@ -23,9 +24,16 @@ void frmPrimarySelectionForm::BuildChartPane() {
     };
     chartDock_ = new QDockWidget("Chart", this);
     chartDock_->setObjectName("ChartDock");
-    chartDock_->setWidget(chartPane_);
+    // The window keeps its own least size: a dock narrower than the pane scrolls it.
+    auto* scroll = new QScrollArea;
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    scroll->setWidget(chartPane_);
+    scroll->setMinimumSize(1, 1);
+    chartDock_->setWidget(scroll);
     chartDock_->setAllowedAreas(Qt::RightDockWidgetArea | Qt::BottomDockWidgetArea);
-    addDockWidget(Qt::RightDockWidgetArea, chartDock_);
+    // Below the grid until the window shows whether it has room beside it (PlaceChartDock).
+    addDockWidget(Qt::BottomDockWidgetArea, chartDock_);
     // Shown again after a request made while hidden: drawn then.
     connect(chartDock_, &QDockWidget::visibilityChanged, this, [this](bool visible) {
         if (visible) RefreshChart();
@@ -40,6 +48,15 @@ void frmPrimarySelectionForm::BuildChartPane() {
     toggle->setObjectName("mnuChart");
     toggle->setText("&Chart");
     view->addAction(toggle);
+}
+
+void frmPrimarySelectionForm::PlaceChartDock() {
+    // A chart by age reads best beside the grid, which seldom fills the window's width; a
+    // window of the design's size has no room there.
+    const int room = width() - centralWidget()->minimumSizeHint().width();
+    if (chartDock_->isFloating() || room < chartPane_->sizeHint().width()) return;
+    addDockWidget(Qt::RightDockWidgetArea, chartDock_);
+    resizeDocks({chartDock_}, {chartPane_->sizeHint().width()}, Qt::Horizontal);
 }
 
 void frmPrimarySelectionForm::RefreshChart() {

@@ -23,6 +23,13 @@
 
 namespace quorvel {
 
+namespace {
+
+// Long enough for the window manager to frame and maximize a window just shown.
+constexpr int ChartDockDelayMs = 600;
+
+}  // namespace
+
 bool frmPrimarySelectionForm::Load() {
     splash_ = new frmSplash(this);
     splash_->show();
@@ -158,6 +165,8 @@ void frmPrimarySelectionForm::showEvent(QShowEvent* event) {
     if (!splitterPlaced_) {
         splitterPlaced_ = true;
         CorrectTheGridShape();
+        // After the window manager has sized (or maximized) the window.
+        QTimer::singleShot(ChartDockDelayMs, this, [this] { PlaceChartDock(); });
     }
     if (!pendingOuterGeometry_) return;
     // The window manager frames the window a moment after it is shown; two seconds at most.

@@ -111,6 +111,8 @@ private:
     void BuildMenus();
     void BuildToolbar();
     void BuildChartPane();
+    // Once, when the window is first shown: the chart beside the grid where there is room.
+    void PlaceChartDock();
     void ConnectEvents();
 
     bool InitializeParameters();
