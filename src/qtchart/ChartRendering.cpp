@@ -187,12 +187,14 @@ void ShowEmptyText(QChart& chart, const std::string& text) {
 }
 
 constexpr qreal FooterHeight = 26;
+constexpr std::size_t LegendRowCharacters = 140;
 constexpr qreal LayoutWidth = 1100;
 
 // The chart laid out in the size and drawn at the painter's origin.
 void DrawLaidOut(const ChartData& data, QPainter& painter, const QSizeF& size, const std::string& footer) {
     const qreal footerHeight = footer.empty() ? 0 : FooterHeight;
     QGraphicsScene scene;
+    scene.setItemIndexMethod(QGraphicsScene::NoIndex);  // drawn once: an index would not pay
     QChart* chart = BuildChart(data).release();
     scene.addItem(chart);  // the scene owns it from here
     const QRectF area(0, 0, size.width(), size.height() - footerHeight);
@@ -220,7 +222,10 @@ std::unique_ptr<QChart> BuildChart(const ChartData& data) {
     titleFont.setPointSizeF(titleFont.pointSizeF() * 1.3);
     titleFont.setBold(true);
     chart->setTitleFont(titleFont);
-    chart->legend()->setAlignment(Qt::AlignBottom);
+    // A legend below holds one row and cuts long names short; many or long names go beside.
+    std::size_t names = 0;
+    for (const ChartSeries& series : data.Series) names += series.Name.size() + 6;
+    chart->legend()->setAlignment(names > LegendRowCharacters ? Qt::AlignRight : Qt::AlignBottom);
     const ValueRange range = RangeOf(data);
     if (!range.Any || data.Categories.empty()) {
         chart->legend()->hide();

@@ -270,18 +270,5 @@ TEST(ChartGapsTest, EmptyCellsAreGapsAndAnEmptyTableSaysSo) {
     EXPECT_TRUE(BuildChart(none)->series().isEmpty());
 }
 
-TEST(ChartChoiceTest, AChoiceTheTableLacksListsTheCandidates) {
-    CoefficientCatalogue catalogue(ShippedDatabase());
-    const CoefficientRequest request = RequestOf("Sr-90", DoseCoefficients, IngestionPathway);
-    try {
-        NuclideChart(catalogue, request, {"sites", "", ""});
-        FAIL() << "an ingestion dose table has no sites chart";
-    } catch (const ChartChoiceError& e) {
-        for (const auto& kind : ChartKindsOf({DoseCoefficients, IngestionPathway, SubmersionGeometry}))
-            EXPECT_NE(std::string(e.what()).find(kind), std::string::npos) << e.what();
-    }
-    EXPECT_THROW(NuclideChart(catalogue, request, {"organs", "", "Teen"}), ChartChoiceError);
-}
-
 }  // namespace
 }  // namespace quorvel
