@@ -5,12 +5,16 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <sstream>
 
 #include "CatalogueExports.h"
+#include "ChartPane.h"
+#include "GridPrintJobs.h"
+#include "NuclideCharts.h"
 #include "RowOutput.h"
 #include "RowPrinting.h"
 
@@ -47,7 +51,12 @@ void CompareWindow::Build() {
     auto* layout = new QVBoxLayout(this);
     age_ = new QComboBox(this);
     age_->setObjectName("cboAge");
-    for (const auto& age : catalogue_.Choices(quantity_.Kind).Ages) age_->addItem(QString::fromStdString(age));
+    // The compared nuclides' ages: the whole table's choices of a risk kind would read every cell.
+    ScanSelection compared;
+    compared.Nuclides = nuclides_;
+    catalogue_.EachCell(quantity_.Kind, quantity_.UnitPosition, compared, [this](Coefficient&& cell) {
+        if (age_->findText(QString::fromStdString(cell.Age)) < 0) age_->addItem(QString::fromStdString(cell.Age));
+    });
     age_->setCurrentText(QString::fromStdString(quantity_.Age));
     connect(age_, &QComboBox::currentTextChanged, this, [this](const QString& age) {
         quantity_.Age = age.toStdString();
@@ -61,7 +70,13 @@ void CompareWindow::Build() {
     table_->setObjectName("tblComparison");
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->setWordWrap(false);
-    layout->addWidget(table_);
+    chart_ = new ChartPane(services_, false, this);
+    tabs_ = new QTabWidget(this);
+    tabs_->setObjectName("tabComparison");
+    tabs_->addTab(table_, "Table");
+    tabs_->addTab(chart_, "Chart");
+    connect(tabs_, &QTabWidget::currentChanged, this, [this] { DrawComparison(); });
+    layout->addWidget(tabs_);
     auto* buttons = new QHBoxLayout;
     for (const auto& [name, caption, slot] : {std::tuple{"cmdExport", "Export . . .", &CompareWindow::Export},
                                               std::tuple{"cmdCopy", "Copy", &CompareWindow::Copy},
@@ -105,6 +120,13 @@ void CompareWindow::Show() {
         table_->setColumnWidth(c, std::min(table_->columnWidth(c), 180));
         if (auto* heading = table_->horizontalHeaderItem(c)) heading->setToolTip(heading->text());
     }
+    DrawComparison();
+}
+
+void CompareWindow::DrawComparison() {
+    if (!tabs_ || tabs_->currentWidget() != chart_) return;
+    const std::string title = QuantityChartTitle(quantity_, false);
+    chart_->ShowChart(ComparisonChart(comparison_, title), title + " | " + TodaysDate());
 }
 
 void CompareWindow::Export() {

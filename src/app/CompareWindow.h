@@ -10,9 +10,12 @@
 
 class QComboBox;
 class QLabel;
+class QTabWidget;
 class QTableWidget;
 
 namespace quorvel {
+
+class ChartPane;
 
 class CompareWindow : public QDialog {
     Q_OBJECT
@@ -21,8 +24,11 @@ public:
     CompareWindow(CoefficientCatalogue& catalogue, const Quantity& quantity, std::vector<std::string> nuclides,
                   DesktopServices& services, QWidget* parent = nullptr);
 
+    ChartPane* Chart() const { return chart_; }
+
 private:
     void Build();
+    void DrawComparison();
     void Show();
     void Export();
     void Copy();
@@ -36,6 +42,8 @@ private:
 
     QComboBox* age_ = nullptr;
     QTableWidget* table_ = nullptr;
+    QTabWidget* tabs_ = nullptr;
+    ChartPane* chart_ = nullptr;
     QLabel* message_ = nullptr;
 };
 

@@ -8,19 +8,25 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
 #include <algorithm>
 #include <sstream>
 
+#include "ChartPane.h"
 #include "CompareWindow.h"
+#include "GridPrintJobs.h"
+#include "NuclideCharts.h"
 #include "RowPrinting.h"
 #include "RowOutput.h"
 
 namespace quorvel {
 
 namespace {
+
+constexpr std::size_t RankedBars = 20;
 
 constexpr RowColumn Columns[] = {RowColumn::Z,    RowColumn::Element, RowColumn::Nuclide, RowColumn::HalfLife,
                                  RowColumn::Form, RowColumn::Value,   RowColumn::Source};
@@ -116,7 +122,13 @@ void ExploreWindow::BuildControls() {
     // Forms are long ("f1 = 0.005 (3 Months), ..."); the other columns are short.
     const int widths[] = {40, 110, 80, 90, 420, 110};
     for (int c = 0; c < 6; ++c) table_->setColumnWidth(c, widths[c]);
-    layout->addWidget(table_);
+    chart_ = new ChartPane(services_, false, this);
+    tabs_ = new QTabWidget(this);
+    tabs_->setObjectName("tabRows");
+    tabs_->addTab(table_, "Table");
+    tabs_->addTab(chart_, "Chart");
+    connect(tabs_, &QTabWidget::currentChanged, this, [this] { DrawRanking(); });
+    layout->addWidget(tabs_);
 
     auto* buttons = new QHBoxLayout;
     const auto button = [&](const char* name, const char* caption, auto slot) {
@@ -224,6 +236,24 @@ void ExploreWindow::ShowRows(const std::vector<CatalogueRow>& rows, const std::s
         for (int c = 0; c < 7; ++c)
             table_->setItem(static_cast<int>(r), c, new QTableWidgetItem(QString::fromStdString(texts[c])));
     }
+    shownUnit_ = unit;
+    DrawRanking();
+}
+
+void ExploreWindow::DrawRanking() {
+    if (!tabs_ || tabs_->currentWidget() != chart_) return;
+    // As many bars as the filter's top N, else as many as stay readable.
+    bool given = false;
+    const std::size_t top = top_->text().trimmed().toUInt(&given);
+    // The largest first, whatever column the table is sorted by; rows without a value last.
+    std::vector<CatalogueRow> rows = model_->Shown();
+    std::stable_sort(rows.begin(), rows.end(), [](const CatalogueRow& a, const CatalogueRow& b) {
+        return a.Value.has_value() && (!b.Value || *a.Value > *b.Value);
+    });
+    const std::string title = QuantityChartTitle(model_->Chosen(), true);
+    const ChartData ranking =
+        RankingChart(rows, title, "Value (" + shownUnit_ + ")", given && top > 0 ? top : RankedBars);
+    chart_->ShowChart(ranking, title + " | " + TodaysDate());
 }
 
 void ExploreWindow::ShowMessage(const std::string& message) { message_->setText(QString::fromStdString(message)); }

@@ -14,8 +14,11 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QTableWidget;
+class QTabWidget;
 
 namespace quorvel {
+
+class ChartPane;
 
 class ExploreWindow : public QDialog, public ExploreView {
     Q_OBJECT
@@ -29,6 +32,7 @@ public:
     std::function<void(const std::string& nuclide, const TableKind& kind)> OnShowNuclide;
 
     ExploreModel& Model() { return *model_; }
+    ChartPane* Chart() const { return chart_; }
 
     void ShowChoices(const QuantityChoices& choices, const std::vector<std::string>& units,
                      const Quantity& chosen) override;
@@ -45,6 +49,8 @@ private:
     void CopyRows();
     // The selected rows' nuclides side by side, in a window of their own.
     void CompareSelected();
+    // The top of the rows shown as bars, when the chart's tab is open.
+    void DrawRanking();
 
     DesktopServices& services_;
     QCheckBox* progeny_ = nullptr;
@@ -72,6 +78,9 @@ private:
     QLineEdit* valueMax_ = nullptr;
     QLineEdit* top_ = nullptr;
     QTableWidget* table_ = nullptr;
+    QTabWidget* tabs_ = nullptr;
+    ChartPane* chart_ = nullptr;
+    std::string shownUnit_;
     QLabel* message_ = nullptr;
 };
 

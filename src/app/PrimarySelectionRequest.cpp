@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <cctype>
 
+#include "ChartPane.h"
 #include "Database.h"
 #include "EmptyResult.h"
 #include "GridConventions.h"
@@ -113,8 +114,11 @@ void frmPrimarySelectionForm::Apply() {
     grid_ = std::move(result);
     shownProgeny_ = std::move(progeny);
     shownRequest_ = request;
+    shownProgenyCutoff_ = progenyCutoff;
     shownSources_.reset();
     gridView_->ShowGrid();
+    chartDrawn_ = false;
+    RefreshChart();
     SetStatusText(IsEmptyResultGrid(grid_)  ? EmptyResultExplanation(request)
                   : shownProgeny_           ? shownProgeny_->Label + "; point at a value to see its terms."
                                             : std::string());
@@ -141,6 +145,7 @@ void frmPrimarySelectionForm::ChangeTheGridBackGround(bool current) {
     gridCurrent_ = current;
     grid_.SetBackColour(current ? RgbColour{255, 255, 255} : RgbColour{220, 220, 220});
     gridView_->ShowBackColour();
+    chartPane_->SetCurrent(current);
     cmdGO_->setText(current ? "Updated" : "Press to Update");
     QFont font = cmdGO_->font();
     font.setBold(!current);

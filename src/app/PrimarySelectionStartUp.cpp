@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <memory>
 
+#include "CoefficientCatalogue.h"
 #include "Database.h"
 #include "FormCentring.h"
 #include "HelpWindow.h"
@@ -21,6 +22,13 @@
 #include "frmSplash.h"
 
 namespace quorvel {
+
+namespace {
+
+// Long enough for the window manager to frame and maximize a window just shown.
+constexpr int ChartDockDelayMs = 600;
+
+}  // namespace
 
 bool frmPrimarySelectionForm::Load() {
     splash_ = new frmSplash(this);
@@ -157,6 +165,8 @@ void frmPrimarySelectionForm::showEvent(QShowEvent* event) {
     if (!splitterPlaced_) {
         splitterPlaced_ = true;
         CorrectTheGridShape();
+        // After the window manager has sized (or maximized) the window.
+        QTimer::singleShot(ChartDockDelayMs, this, [this] { PlaceChartDock(); });
     }
     if (!pendingOuterGeometry_) return;
     // The window manager frames the window a moment after it is shown; two seconds at most.
@@ -205,8 +215,9 @@ void frmPrimarySelectionForm::CompactDatabase() {
         SetStatusText("Cannot compact the database: its folder " + folder + " is read-only.");
         return;
     }
-    // The explore window reads the database for as long as it is open.
+    // The explore window and the charts read the database for as long as they are open.
     CloseExploreWindow();
+    chartCatalogue_.reset();
     quorvel::CompactDatabase(databasePath_, *this, services_.Busy);
 }
 

@@ -19,6 +19,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "CoefficientCatalogue.h"
 #include "HelpWindow.h"
 #include "NuclideList.h"
 #include "ResultGridView.h"
@@ -65,6 +66,7 @@ frmPrimarySelectionForm::frmPrimarySelectionForm(DesktopServices services, QWidg
     BuildControls();
     BuildMenus();
     BuildToolbar();
+    BuildChartPane();
     ConnectEvents();
     // Every control shows whole down to this size.
     setMinimumSize(minimumSizeHint());

@@ -22,6 +22,7 @@
 #include "UserSettings.h"
 
 class QCheckBox;
+class QDockWidget;
 class QComboBox;
 class QGroupBox;
 class QLabel;
@@ -34,6 +35,8 @@ class QToolBar;
 
 namespace quorvel {
 
+class ChartPane;
+class CoefficientCatalogue;
 class HelpWindow;
 class ResultGridView;
 class DecayChainWindow;
@@ -96,6 +99,8 @@ public:
     std::string UserIniPath() const;
     HelpWindow* OpenHelpWindow() const { return helpWindow_; }
     ResultGridView* GridView() const { return gridView_; }
+    ChartPane* Chart() const { return chartPane_; }
+    QDockWidget* ChartDock() const { return chartDock_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -105,6 +110,9 @@ private:
     void BuildControls();
     void BuildMenus();
     void BuildToolbar();
+    void BuildChartPane();
+    // Once, when the window is first shown: the chart beside the grid where there is room.
+    void PlaceChartDock();
     void ConnectEvents();
 
     bool InitializeParameters();
@@ -118,6 +126,8 @@ private:
 
     CoefficientRequest RequestFromOptions() const;
     std::string EmptyResultExplanation(const CoefficientRequest& request) const;
+    // The chart of the table shown, as the pane's choices ask; nothing while the pane is hidden.
+    void RefreshChart();
     // Opens (or raises) the explore window; its double-click shows a nuclide's table here.
     void ExploreCommand();
     // Closes the windows that hold the database open: the explore window, the compare pickers.
@@ -199,6 +209,12 @@ private:
     QCheckBox* chkProgeny_ = nullptr;
     QLineEdit* txtProgenyCutoff_ = nullptr;
     std::optional<ProgenyBreakdown> shownProgeny_;
+    std::optional<double> shownProgenyCutoff_;
+    // The charts' reader of the database, opened with the first chart.
+    std::unique_ptr<CoefficientCatalogue> chartCatalogue_;
+    QDockWidget* chartDock_ = nullptr;
+    ChartPane* chartPane_ = nullptr;
+    bool chartDrawn_ = false;  // the pane shows the chart of the table shown
     frmSplash* splash_ = nullptr;
     HelpWindow* helpWindow_ = nullptr;
 };

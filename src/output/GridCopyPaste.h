@@ -16,6 +16,8 @@ public:
     virtual ~ClipboardWriter() = default;
     virtual void Clear() = 0;
     virtual void SetText(const std::string& text) = 0;
+    // A picture (a chart), given as the bytes of a PNG file.
+    virtual void SetPicture(const std::string& png) = 0;
 };
 
 inline constexpr int ControlKeyCode = 17;

@@ -3,7 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QBuffer>
+#include <QClipboard>
 #include <QGuiApplication>
+#include <QImage>
 #include <QPrinter>
 
 #include <chrono>
@@ -22,6 +25,7 @@
 #include "GridPrintJobs.h"
 #include "GridPrinting.h"
 #include "OutputTestSupport.h"
+#include "QtClipboardWriter.h"
 #include "QtPrinterSurface.h"
 
 namespace {
@@ -114,6 +118,24 @@ TEST(UnwritablePdfTest, PrinterThatCannotStartIsAnError) {
     } catch (const std::runtime_error& error) {
         EXPECT_EQ(std::string(error.what()), "the PDF file /nonexistent-folder/table.pdf could not start a document");
     }
+}
+
+// ---------------------------------------------------------------------------------------
+// Clipboard
+
+TEST(QtClipboardWriterTest, PutsAPngPictureOnTheClipboardAsAnImage) {
+    QImage picture(30, 20, QImage::Format_RGB32);
+    picture.fill(Qt::red);
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    picture.save(&buffer, "PNG");
+    quorvel::QtClipboardWriter writer;
+    writer.SetPicture(png.toStdString());
+    const QImage copied = QGuiApplication::clipboard()->image();
+    EXPECT_EQ(copied.size(), picture.size());
+    EXPECT_EQ(copied.pixelColor(5, 5), QColor(Qt::red));
+    EXPECT_THROW(writer.SetPicture("not a picture"), std::runtime_error);
 }
 
 // ---------------------------------------------------------------------------------------

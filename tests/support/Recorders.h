@@ -74,7 +74,7 @@ public:
     int Shown = 0;
 };
 
-// Text is what the clipboard holds; Calls reads "clear", "text ..." in order.
+// Text or Picture is what the clipboard holds; Calls reads "clear", "text ...", "picture" in order.
 class RecordingClipboard : public ClipboardWriter {
 public:
     void Clear() override {
@@ -86,7 +86,12 @@ public:
         Text = text;
         Calls.push_back("text " + text);
     }
+    void SetPicture(const std::string& png) override {
+        Picture = png;
+        Calls.push_back("picture");
+    }
     std::string Text;
+    std::string Picture;  // the bytes of a PNG file
     std::vector<std::string> Calls;
     bool RefuseText = false;
 };

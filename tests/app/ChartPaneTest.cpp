@@ -1,0 +1,162 @@
+// The main window's chart pane on the shipped database: it draws the grid's numbers, goes
+// stale with the grid, stays hidden once hidden, and writes and copies its picture.
+#include <gtest/gtest.h>
+
+#include <QAbstractBarSeries>
+#include <QBarSet>
+#include <QChart>
+#include <QCheckBox>
+#include <QDockWidget>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QXYSeries>
+#include <cmath>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+
+#include "ChartPane.h"
+#include "DesktopFakes.h"
+#include "FilePermissionsApply.h"
+#include "FixtureDatabase.h"
+#include "frmPrimarySelectionForm.h"
+
+namespace quorvel {
+namespace {
+
+namespace fs = std::filesystem;
+
+const std::string PngSignature = "\x89PNG";
+
+// Every number the grid shows.
+std::vector<double> GridNumbers(const FlexGrid& grid) {
+    std::vector<double> numbers;
+    for (int r = 0; r < grid.Rows(); ++r)
+        for (int c = 0; c < grid.Cols(); ++c) {
+            const std::string text = grid.TextMatrix(r, c);
+            char* end = nullptr;
+            const double value = std::strtod(text.c_str(), &end);
+            if (end != text.c_str() && *end == '\0') numbers.push_back(value);
+        }
+    return numbers;
+}
+
+// Every value the chart draws, read from its series.
+std::vector<double> ChartValues(const QChart& chart) {
+    std::vector<double> values;
+    for (QAbstractSeries* series : chart.series()) {
+        if (auto* line = qobject_cast<QXYSeries*>(series))
+            for (const QPointF& point : line->points()) values.push_back(point.y());
+        if (auto* bars = qobject_cast<QAbstractBarSeries*>(series))
+            for (QBarSet* set : bars->barSets())
+                for (int i = 0; i < set->count(); ++i) values.push_back(set->at(i));
+    }
+    return values;
+}
+
+// The grid shows three or four significant digits.
+bool AmongGridNumbers(double value, const std::vector<double>& numbers) {
+    for (double number : numbers)
+        if (std::abs(number - value) <= 5e-3 * std::abs(number)) return true;
+    return false;
+}
+
+std::string ReadBytes(const fs::path& path) {
+    std::ifstream file(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+}
+
+class ChartPaneTest : public testing::Test {
+protected:
+    void SetUp() override {
+        fs::copy_file(fs::path(QUORVEL_APPLICATION_DIRECTORY) / "DoseAndRisk.mdb", folder_.Path() / "DoseAndRisk.mdb");
+        form_ = std::make_unique<frmPrimarySelectionForm>(desktop_.Services(folder_.Path().string()));
+        ASSERT_TRUE(form_->Load());
+        form_->show();
+    }
+
+    template <class T>
+    T* Child(const char* name) const {
+        T* child = form_->findChild<T*>(name);
+        EXPECT_NE(child, nullptr) << name;
+        return child;
+    }
+    void Request(const char* nuclide, const char* type, const char* pathway) {
+        Child<QRadioButton>(type)->click();
+        Child<QRadioButton>(pathway)->click();
+        Child<QLineEdit>("txtSelectedNuclide")->setText(nuclide);
+        form_->Apply();
+    }
+    // The chart's values are the grid's, and there are some.
+    void ExpectTheGridsNumbers() const {
+        ASSERT_TRUE(form_->GridIsCurrent());
+        const std::vector<double> numbers = GridNumbers(form_->MSFlexGrid1());
+        const std::vector<double> values = ChartValues(*form_->Chart()->Chart());
+        EXPECT_GE(values.size(), 3u);
+        for (double value : values) EXPECT_TRUE(AmongGridNumbers(value, numbers)) << value;
+    }
+
+    test::TemporaryFolder folder_;
+    test::RecordingDesktop desktop_;
+    std::unique_ptr<frmPrimarySelectionForm> form_;
+};
+
+TEST_F(ChartPaneTest, EachRequestDrawsTheGridsNumbersWithItsProgenyOption) {
+    Request("Sr-90", "optType0", "optCoefficients0");
+    ExpectTheGridsNumbers();
+    const std::vector<double> alone = ChartValues(*form_->Chart()->Chart());
+
+    Child<QCheckBox>("chkProgeny")->setChecked(true);
+    form_->Apply();
+    ExpectTheGridsNumbers();
+    EXPECT_NE(ChartValues(*form_->Chart()->Chart()), alone) << "Sr-90+D adds Y-90";
+
+    Child<QCheckBox>("chkProgeny")->setChecked(false);
+    Request("Cs-137", "optType1", "optCoefficients0");
+    ExpectTheGridsNumbers();
+}
+
+TEST_F(ChartPaneTest, TheChartGoesStaleWithTheGridAndStaysHiddenOnceHidden) {
+    Request("I-131", "optType0", "optCoefficients1");
+    const auto background = [this] { return form_->Chart()->Chart()->backgroundBrush().color(); };
+    const QColor current = background();
+    Child<QLineEdit>("txtSelectedNuclide")->setText("I-13");
+    EXPECT_FALSE(form_->GridIsCurrent());
+    EXPECT_NE(background(), current);
+    form_->Apply();
+    EXPECT_EQ(background(), current);
+
+    form_->ChartDock()->close();
+    Request("Co-60", "optType0", "optCoefficients2");
+    EXPECT_TRUE(form_->ChartDock()->isHidden());
+    form_->ChartDock()->show();
+    ExpectTheGridsNumbers();
+}
+
+TEST_F(ChartPaneTest, TheChartIsSavedAndCopiedAndAnUnwritableFileOrNoPrinterIsSaid) {
+    Request("Cs-137", "optType0", "optCoefficients2");
+    const fs::path png = folder_.Path() / "chart.png";
+    desktop_.Files.Answers = {png.string()};
+    Child<QPushButton>("cmdSaveChart")->click();
+    EXPECT_EQ(ReadBytes(png).substr(0, 4), PngSignature);
+    EXPECT_TRUE(desktop_.Prompt.Messages.empty());
+
+    Child<QPushButton>("cmdCopyChart")->click();
+    EXPECT_EQ(desktop_.Clipboard.Picture.substr(0, 4), PngSignature);
+
+    const fs::path locked = folder_.Path() / "locked";
+    fs::create_directory(locked);
+    fs::permissions(locked, fs::perms::owner_read | fs::perms::owner_exec);
+    test::FilePermissionsApply asAnyUser;
+    desktop_.Files.Answers = {(locked / "chart.svg").string()};
+    Child<QPushButton>("cmdSaveChart")->click();
+    ASSERT_EQ(desktop_.Prompt.Messages.size(), 1u);
+    EXPECT_NE(desktop_.Prompt.Messages.front().find("chart.svg"), std::string::npos) << desktop_.Prompt.Messages.front();
+
+    Child<QPushButton>("cmdPrintChart")->click();
+    ASSERT_EQ(desktop_.Prompt.Messages.size(), 2u) << "no printer is said";
+}
+
+}  // namespace
+}  // namespace quorvel
