@@ -1,6 +1,7 @@
 #include "RowOutput.h"
 
 #include <cctype>
+#include <cstddef>
 #include <filesystem>
 #include <fstream>
 #include <nlohmann/json.hpp>
@@ -19,18 +20,47 @@ std::vector<std::string> HeadingsOf(const std::vector<OutputColumn>& columns) {
     return headings;
 }
 
+// A plain table has no place above its headings for the unit (and its +D label) that the
+// text table and JSON give once: it goes in a "Unit" column after the values, as the dump's.
+class UnitColumn {
+public:
+    std::vector<std::string> Headings(const std::vector<OutputColumn>& columns, const std::string& unit) {
+        std::vector<std::string> headings = HeadingsOf(columns);
+        unit_ = {unit, std::nullopt};
+        if (unit.empty()) return headings;
+        at_ = headings.size();
+        for (std::size_t i = 0; i < columns.size(); ++i)
+            if (columns[i].Key == "value") at_ = i + 1;
+        headings.insert(headings.begin() + static_cast<std::ptrdiff_t>(at_), "Unit");
+        return headings;
+    }
+
+    const std::vector<TidyCell>& Cells(const std::vector<TidyCell>& cells) {
+        if (unit_.Text.empty() || cells.size() < at_) return cells;
+        row_ = cells;
+        row_.insert(row_.begin() + static_cast<std::ptrdiff_t>(at_), unit_);
+        return row_;
+    }
+
+private:
+    TidyCell unit_;
+    std::size_t at_ = 0;
+    std::vector<TidyCell> row_;
+};
+
 class SeparatedWriter : public RowWriter {
 public:
     SeparatedWriter(std::ostream& out, SeparatedText format) : out_(out), format_(format) {}
-    void Begin(const std::vector<OutputColumn>& columns, const std::string&) override {
-        out_ << FormatTidyLine(HeadingsOf(columns), format_);
+    void Begin(const std::vector<OutputColumn>& columns, const std::string& unit) override {
+        out_ << FormatTidyLine(unit_.Headings(columns, unit), format_);
     }
-    void Row(const std::vector<TidyCell>& cells) override { out_ << FormatTidyLine(cells, format_); }
+    void Row(const std::vector<TidyCell>& cells) override { out_ << FormatTidyLine(unit_.Cells(cells), format_); }
     void End() override {}
 
 private:
     std::ostream& out_;
     SeparatedText format_;
+    UnitColumn unit_;
 };
 
 class AlignedWriter : public RowWriter {
@@ -92,15 +122,16 @@ private:
 class WorkbookWriter : public RowWriter {
 public:
     explicit WorkbookWriter(const std::string& path) : workbook_(path) {}
-    void Begin(const std::vector<OutputColumn>& columns, const std::string&) override {
-        workbook_.AddHeadings(HeadingsOf(columns));
+    void Begin(const std::vector<OutputColumn>& columns, const std::string& unit) override {
+        workbook_.AddHeadings(unit_.Headings(columns, unit));
     }
-    void Row(const std::vector<TidyCell>& cells) override { workbook_.AddRow(cells); }
+    void Row(const std::vector<TidyCell>& cells) override { workbook_.AddRow(unit_.Cells(cells)); }
     void End() override {}
     bool Close() { return workbook_.Close(); }
 
 private:
     TidyWorkbook workbook_;
+    UnitColumn unit_;
 };
 
 void Produce(RowWriter& writer, const RowProducer& produce) { produce(writer); }
