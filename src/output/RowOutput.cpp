@@ -20,34 +20,6 @@ std::vector<std::string> HeadingsOf(const std::vector<OutputColumn>& columns) {
     return headings;
 }
 
-// A plain table has no place above its headings for the unit (and its +D label) that the
-// text table and JSON give once: it goes in a "Unit" column after the values, as the dump's.
-class UnitColumn {
-public:
-    std::vector<std::string> Headings(const std::vector<OutputColumn>& columns, const std::string& unit) {
-        std::vector<std::string> headings = HeadingsOf(columns);
-        unit_ = {unit, std::nullopt};
-        if (unit.empty()) return headings;
-        at_ = headings.size();
-        for (std::size_t i = 0; i < columns.size(); ++i)
-            if (columns[i].Key == "value") at_ = i + 1;
-        headings.insert(headings.begin() + static_cast<std::ptrdiff_t>(at_), "Unit");
-        return headings;
-    }
-
-    const std::vector<TidyCell>& Cells(const std::vector<TidyCell>& cells) {
-        if (unit_.Text.empty() || cells.size() < at_) return cells;
-        row_ = cells;
-        row_.insert(row_.begin() + static_cast<std::ptrdiff_t>(at_), unit_);
-        return row_;
-    }
-
-private:
-    TidyCell unit_;
-    std::size_t at_ = 0;
-    std::vector<TidyCell> row_;
-};
-
 class SeparatedWriter : public RowWriter {
 public:
     SeparatedWriter(std::ostream& out, SeparatedText format) : out_(out), format_(format) {}
@@ -99,11 +71,17 @@ public:
             if (i > 0) line_ += ',';
             line_ += keys_[i];
             if (!columns_[i].Numeric) {
-                line_ += nlohmann::json(cells[i].Text).dump();
+                PutText(cells[i].Text);
                 continue;
             }
-            line_ += cells[i].Number ? nlohmann::json(*cells[i].Number).dump() : "null";
-            line_ += ",\"text\":" + nlohmann::json(cells[i].Text).dump();
+            if (cells[i].Number) {
+                number_ = *cells[i].Number;
+                serializer_.dump(number_, false, false, 0);
+            } else {
+                line_ += "null";
+            }
+            line_ += ",\"text\":";
+            PutText(cells[i].Text);
         }
         line_ += '}';
         out_ << line_;
@@ -112,11 +90,21 @@ public:
     void End() override { out_ << "\n]}\n"; }
 
 private:
+    void PutText(const std::string& text) {
+        text_.get_ref<std::string&>() = text;
+        serializer_.dump(text_, false, false, 0);
+    }
+
     std::ostream& out_;
     std::vector<OutputColumn> columns_;
     std::vector<std::string> keys_;  // "key":
     std::string line_;
     bool first_ = true;
+    // One serializer appending to the line and two reused values: a value and a serializer
+    // made for every cell cost as much as the encoding.
+    nlohmann::json text_ = std::string();
+    nlohmann::json number_ = 0.0;
+    nlohmann::detail::serializer<nlohmann::json> serializer_{nlohmann::detail::output_adapter<char>(line_), ' '};
 };
 
 class WorkbookWriter : public RowWriter {
@@ -162,6 +150,24 @@ void CannotWrite(const std::string& file) {
 }
 
 }  // namespace
+
+std::vector<std::string> UnitColumn::Headings(const std::vector<OutputColumn>& columns, const std::string& unit) {
+    std::vector<std::string> headings = HeadingsOf(columns);
+    unit_ = {unit, std::nullopt};
+    if (unit.empty()) return headings;
+    at_ = headings.size();
+    for (std::size_t i = 0; i < columns.size(); ++i)
+        if (columns[i].Key == "value") at_ = i + 1;
+    headings.insert(headings.begin() + static_cast<std::ptrdiff_t>(at_), "Unit");
+    return headings;
+}
+
+const std::vector<TidyCell>& UnitColumn::Cells(const std::vector<TidyCell>& cells) {
+    if (unit_.Text.empty() || cells.size() < at_) return cells;
+    row_ = cells;
+    row_.insert(row_.begin() + static_cast<std::ptrdiff_t>(at_), unit_);
+    return row_;
+}
 
 const std::vector<std::pair<std::string, RowFormat>>& RowFormatWords() {
     static const std::vector<std::pair<std::string, RowFormat>> words = {{"text", RowFormat::Text},
