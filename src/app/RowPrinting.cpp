@@ -11,13 +11,16 @@ namespace {
 
 class TableCapture : public RowWriter {
 public:
-    void Begin(const std::vector<OutputColumn>& columns, const std::string&) override {
-        for (const auto& column : columns) Table.Headings.push_back(column.Heading);
+    void Begin(const std::vector<OutputColumn>& columns, const std::string& unit) override {
+        Table.Headings = unit_.Headings(columns, unit);
     }
-    void Row(const std::vector<TidyCell>& cells) override { Table.Rows.push_back(cells); }
+    void Row(const std::vector<TidyCell>& cells) override { Table.Rows.push_back(unit_.Cells(cells)); }
     void End() override {}
 
     TidyTable Table;
+
+private:
+    UnitColumn unit_;
 };
 
 constexpr int Landscape = 2;

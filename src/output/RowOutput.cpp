@@ -1,6 +1,7 @@
 #include "RowOutput.h"
 
 #include <cctype>
+#include <cstddef>
 #include <filesystem>
 #include <fstream>
 #include <nlohmann/json.hpp>
@@ -22,15 +23,16 @@ std::vector<std::string> HeadingsOf(const std::vector<OutputColumn>& columns) {
 class SeparatedWriter : public RowWriter {
 public:
     SeparatedWriter(std::ostream& out, SeparatedText format) : out_(out), format_(format) {}
-    void Begin(const std::vector<OutputColumn>& columns, const std::string&) override {
-        out_ << FormatTidyLine(HeadingsOf(columns), format_);
+    void Begin(const std::vector<OutputColumn>& columns, const std::string& unit) override {
+        out_ << FormatTidyLine(unit_.Headings(columns, unit), format_);
     }
-    void Row(const std::vector<TidyCell>& cells) override { out_ << FormatTidyLine(cells, format_); }
+    void Row(const std::vector<TidyCell>& cells) override { out_ << FormatTidyLine(unit_.Cells(cells), format_); }
     void End() override {}
 
 private:
     std::ostream& out_;
     SeparatedText format_;
+    UnitColumn unit_;
 };
 
 class AlignedWriter : public RowWriter {
@@ -69,11 +71,17 @@ public:
             if (i > 0) line_ += ',';
             line_ += keys_[i];
             if (!columns_[i].Numeric) {
-                line_ += nlohmann::json(cells[i].Text).dump();
+                PutText(cells[i].Text);
                 continue;
             }
-            line_ += cells[i].Number ? nlohmann::json(*cells[i].Number).dump() : "null";
-            line_ += ",\"text\":" + nlohmann::json(cells[i].Text).dump();
+            if (cells[i].Number) {
+                number_ = *cells[i].Number;
+                serializer_.dump(number_, false, false, 0);
+            } else {
+                line_ += "null";
+            }
+            line_ += ",\"text\":";
+            PutText(cells[i].Text);
         }
         line_ += '}';
         out_ << line_;
@@ -82,25 +90,36 @@ public:
     void End() override { out_ << "\n]}\n"; }
 
 private:
+    void PutText(const std::string& text) {
+        text_.get_ref<std::string&>() = text;
+        serializer_.dump(text_, false, false, 0);
+    }
+
     std::ostream& out_;
     std::vector<OutputColumn> columns_;
     std::vector<std::string> keys_;  // "key":
     std::string line_;
     bool first_ = true;
+    // One serializer appending to the line and two reused values: a value and a serializer
+    // made for every cell cost as much as the encoding.
+    nlohmann::json text_ = std::string();
+    nlohmann::json number_ = 0.0;
+    nlohmann::detail::serializer<nlohmann::json> serializer_{nlohmann::detail::output_adapter<char>(line_), ' '};
 };
 
 class WorkbookWriter : public RowWriter {
 public:
     explicit WorkbookWriter(const std::string& path) : workbook_(path) {}
-    void Begin(const std::vector<OutputColumn>& columns, const std::string&) override {
-        workbook_.AddHeadings(HeadingsOf(columns));
+    void Begin(const std::vector<OutputColumn>& columns, const std::string& unit) override {
+        workbook_.AddHeadings(unit_.Headings(columns, unit));
     }
-    void Row(const std::vector<TidyCell>& cells) override { workbook_.AddRow(cells); }
+    void Row(const std::vector<TidyCell>& cells) override { workbook_.AddRow(unit_.Cells(cells)); }
     void End() override {}
     bool Close() { return workbook_.Close(); }
 
 private:
     TidyWorkbook workbook_;
+    UnitColumn unit_;
 };
 
 void Produce(RowWriter& writer, const RowProducer& produce) { produce(writer); }
@@ -131,6 +150,24 @@ void CannotWrite(const std::string& file) {
 }
 
 }  // namespace
+
+std::vector<std::string> UnitColumn::Headings(const std::vector<OutputColumn>& columns, const std::string& unit) {
+    std::vector<std::string> headings = HeadingsOf(columns);
+    unit_ = {unit, std::nullopt};
+    if (unit.empty()) return headings;
+    at_ = headings.size();
+    for (std::size_t i = 0; i < columns.size(); ++i)
+        if (columns[i].Key == "value") at_ = i + 1;
+    headings.insert(headings.begin() + static_cast<std::ptrdiff_t>(at_), "Unit");
+    return headings;
+}
+
+const std::vector<TidyCell>& UnitColumn::Cells(const std::vector<TidyCell>& cells) {
+    if (unit_.Text.empty() || cells.size() < at_) return cells;
+    row_ = cells;
+    row_.insert(row_.begin() + static_cast<std::ptrdiff_t>(at_), unit_);
+    return row_;
+}
 
 const std::vector<std::pair<std::string, RowFormat>>& RowFormatWords() {
     static const std::vector<std::pair<std::string, RowFormat>> words = {{"text", RowFormat::Text},

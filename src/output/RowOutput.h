@@ -2,6 +2,7 @@
 // Headed rows in the formats of the catalogue's outputs. A command produces its rows
 // once, into whichever writer the format asks for; a named file is replaced only when whole.
 
+#include <cstddef>
 #include <functional>
 #include <iosfwd>
 #include <stdexcept>
@@ -40,6 +41,22 @@ public:
     virtual void Begin(const std::vector<OutputColumn>& columns, const std::string& unit) = 0;
     virtual void Row(const std::vector<TidyCell>& cells) = 0;
     virtual void End() = 0;
+};
+
+// A plain table (separated text, a workbook, a printed table) has no place above its
+// headings for the unit, +D label and all, that the text table and JSON give once: it goes
+// in a "Unit" column after the values, as the dump's.
+class UnitColumn {
+public:
+    // The headings, with "Unit" when a unit is given.
+    std::vector<std::string> Headings(const std::vector<OutputColumn>& columns, const std::string& unit);
+    // The row's cells, with the unit when it has a column.
+    const std::vector<TidyCell>& Cells(const std::vector<TidyCell>& cells);
+
+private:
+    TidyCell unit_;
+    std::size_t at_ = 0;
+    std::vector<TidyCell> row_;
 };
 
 // Output that cannot be written where asked (a workbook without a file, an unwritable file).

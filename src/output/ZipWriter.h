@@ -1,8 +1,8 @@
 #pragma once
-// A zip file written entry by entry as the data comes, deflated by zlib at its fastest
-// level on a thread of its own, so that a large entry (a workbook's sheet of every
-// coefficient) costs little more than producing its text. No Zip64: an entry or file over
-// 4 GiB fails.
+// A zip file written entry by entry as the data comes (by minizip), deflated at zlib's
+// fastest level on a thread of its own, so that a large entry (a workbook's sheet of every
+// coefficient) costs little more than producing its text. Entries carry no Zip64 field,
+// which Excel is strict about: an entry over 4 GiB fails.
 
 #include <memory>
 #include <string>

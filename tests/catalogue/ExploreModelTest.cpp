@@ -76,7 +76,7 @@ TEST_F(ExploreModelTest, AKindStartsAtTheAdultEffectiveDoseHighestFirst) {
 }
 
 // +D with a made-up chain H-3 -> Co-60 (fraction 1): the parent's rank rises by the member's
-// dose, the unit names the cutoff, and switching it off gives the tabulated values again.
+// dose, the unit names the cutoff (in the CSV too), and switching it off gives the tabulated values again.
 TEST_F(ExploreModelTest, ProgenyValuesReRankAndSayWhatTheyCount) {
     db.Execute("CREATE TABLE Daughters (Nuclide TEXT, \"Half-life (s)\" REAL, Daughter TEXT, \"Branching Fraction\" "
                "REAL, \"Daughter T1/2\" TEXT, \"Daughter Half-life (s)\" REAL, ID INTEGER, Source TEXT)");
@@ -87,6 +87,12 @@ TEST_F(ExploreModelTest, ProgenyValuesReRankAndSayWhatTheyCount) {
     model.SetProgeny(10 * 365.25 * 86400.0);
     EXPECT_EQ(view.Nuclides, "I-131 Cs-137 H-3 Co-60 ") << "H-3 now carries Co-60's dose";
     EXPECT_NE(view.Unit.find("+D, T1/2 < 3652.5 d"), std::string::npos) << view.Unit;
+    std::ostringstream csv;
+    WriteRows(RowFormat::Csv, "", csv, [&](RowWriter& writer) { model.WriteShown(writer); });
+    std::istringstream lines(csv.str());
+    int labelled = 0;
+    for (std::string line; std::getline(lines, line);) labelled += line.find(",\"" + view.Unit + "\",") != std::string::npos;
+    EXPECT_EQ(labelled, 4) << "every row of the CSV says +D in its unit\n" << csv.str();
     model.SetProgeny(std::nullopt);
     EXPECT_EQ(view.Nuclides, "I-131 Cs-137 Co-60 H-3 ");
 }
