@@ -136,11 +136,12 @@ QuantityChoices CoefficientCatalogue::Choices(const TableKind& kind) {
         }
         return choices;
     }
-    for (const Coefficient& cell : ScanTable(*database_, kind, 1.0, ages_, {})) {
+    // Cell by cell: a risk table's every cell at once would hold some hundred megabytes.
+    ScanTable(*database_, kind, 1.0, ages_, {}, [&choices](Coefficient&& cell) {
         AddOnce(choices.Ages, cell.Age);
         if (!cell.Intake.empty()) AddOnce(choices.Intakes, cell.Intake);
         AddOnce(choices.Descriptors, cell.Descriptor);
-    }
+    });
     return choices;
 }
 
