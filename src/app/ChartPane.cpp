@@ -7,6 +7,8 @@
 #include <QHBoxLayout>
 #include <QImage>
 #include <QLabel>
+#include <QLegend>
+#include <QLegendMarker>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QVBoxLayout>
@@ -105,6 +107,11 @@ ChartPane::ChartPane(DesktopServices& services, bool withChoices, QWidget* paren
     scroll->setWidgetResizable(true);
     scroll->setWidget(view_);
     layout->addWidget(scroll, 1);
+    legend_ = new QLabel(this);
+    legend_->setObjectName("lblChartLegend");
+    legend_->setWordWrap(true);
+    legend_->hide();
+    layout->addWidget(legend_);
 
     auto* buttons = new QHBoxLayout;
     for (const auto& [name, caption, slot] : {std::tuple{"cmdSaveChart", "Save . . .", &ChartPane::SaveCommand},
@@ -156,9 +163,24 @@ void ChartPane::Draw() {
     QFont title = view_->chart()->titleFont();
     title.setPointSizeF(font().pointSizeF() * 1.1);
     view_->chart()->setTitleFont(title);
-    // A long series name is cut in the legend; pointing at it shows it whole.
-    view_->chart()->legend()->setShowToolTips(true);
+    ShowLegendBelow();
     SetCurrent(current_);
+}
+
+// A pane is narrower than a page: Qt's legend would cut the series' names short or take
+// the plot's width, so the pane writes the names out below the chart, wrapped.
+void ChartPane::ShowLegendBelow() {
+    QLegend* legend = view_->chart()->legend();
+    QStringList entries;
+    if (legend->isVisible())
+        for (QLegendMarker* marker : legend->markers())
+            if (marker->isVisible())
+                entries.append(QStringLiteral("<span style=\"color:%1\">&#9632;</span>&nbsp;%2")
+                                   .arg(marker->brush().color().name(),
+                                        marker->label().replace(QChar(' '), QStringLiteral("&nbsp;"))));
+    legend->hide();
+    legend_->setText(entries.join(QStringLiteral(" &nbsp; ")));
+    legend_->setVisible(!entries.isEmpty());
 }
 
 void ChartPane::SetCurrent(bool current) {

@@ -68,6 +68,7 @@ public:
 
 private:
     void Draw();
+    void ShowLegendBelow();
     void SaveAs(const std::string& initialName, const std::string& filter, const std::string& ending);
 
     DesktopServices& services_;
@@ -81,6 +82,7 @@ private:
     QComboBox* age_ = nullptr;
     QChartView* view_ = nullptr;
     QLabel* message_ = nullptr;
+    QLabel* legend_ = nullptr;
 };
 
 }  // namespace quorvel
