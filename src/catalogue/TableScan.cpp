@@ -252,10 +252,29 @@ ScanSelection SelectionOf(const Quantity& quantity) {
     return selection;
 }
 
+// A risk table holds thirty records of some forty fields for each nuclide: read whole, it
+// would take tens of megabytes. Read a batch of nuclides at a time, in the table's order.
+void ScanRiskInBatches(Database& database, const TableKind& kind, double unitFactor, const ScanSelection& selection,
+                       const CoefficientSink& sink) {
+    if (!selection.Nuclides.empty()) return ScanRisk(database, kind, unitFactor, selection, sink);
+    constexpr std::size_t BatchNuclides = 64;
+    const Recordset names = database.OpenQuery("SELECT Nuclide FROM " + kind.Request(1).TableName() +
+                                               " GROUP BY Nuclide COLLATE NOCASE ORDER BY MIN(ID);");
+    ScanSelection batch = selection;
+    for (const Record& name : names.Records()) {
+        batch.Nuclides.push_back(At(name, 0).TextOrEmpty());
+        if (batch.Nuclides.size() == BatchNuclides) {
+            ScanRisk(database, kind, unitFactor, batch, sink);
+            batch.Nuclides.clear();
+        }
+    }
+    if (!batch.Nuclides.empty()) ScanRisk(database, kind, unitFactor, batch, sink);
+}
+
 void ScanTable(Database& database, const TableKind& kind, double unitFactor, const AgeGroups& ages,
                const ScanSelection& selection, const CoefficientSink& sink) {
     if (!kind.IsDose())
-        ScanRisk(database, kind, unitFactor, selection, sink);
+        ScanRiskInBatches(database, kind, unitFactor, selection, sink);
     else if (kind.IsExternal())
         ScanExternalDose(database, kind, unitFactor, selection, sink);
     else
