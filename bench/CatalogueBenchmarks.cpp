@@ -2,9 +2,8 @@
 // bare SQLite scan of the same rows, a comparison of 12 nuclides, the sort and filter of
 // the explore table, and the whole database exported.
 #include <benchmark/benchmark.h>
-#include <sqlite3.h>
-
 #include <filesystem>
+#include <sqlite3.h>
 #include <sstream>
 #include <stdexcept>
 
@@ -12,15 +11,10 @@
 #include "CommandLineViewer.h"
 #include "Comparison.h"
 #include "RowFilter.h"
+#include "ShippedDatabase.h"
 
 namespace quorvel {
 namespace {
-
-std::string ShippedDatabase() {
-    const auto path = std::filesystem::path(QUORVEL_APPLICATION_DIRECTORY) / "DoseAndRisk.mdb";
-    if (!std::filesystem::exists(path)) throw std::runtime_error("build the shipped database first: " + path.string());
-    return path.string();
-}
 
 Quantity AdultIngestionEffective() {
     Quantity quantity;
@@ -100,8 +94,8 @@ void Dump(benchmark::State& state, const char* format) {
     for (auto _ : state) {
         std::ostringstream out;
         std::ostringstream err;
-        const char* argv[] = {"quorvel-cli", "dump", "--database", database.c_str(), "--format", format,
-                              "--output",    book.c_str()};
+        const char* argv[] = {"quorvel-cli", "dump", "--database", database.c_str(),
+                              "--format",    format, "--output",   book.c_str()};
         const int argc = workbook ? 8 : 6;
         if (RunCommandLineViewer(argc, argv, QUORVEL_APPLICATION_DIRECTORY, out, err) != 0)
             state.SkipWithError(err.str().c_str());

@@ -1,26 +1,20 @@
 // What a chart adds to a request: the request alone (open, query, build the grid, close)
 // beside the same request and its chart (the catalogue opened, the chart's values, the
 // QChart, drawn into an image the size of a pane), in the same run.
-#include <benchmark/benchmark.h>
-#include <sys/resource.h>
-
 #include <QApplication>
 #include <QChart>
+#include <benchmark/benchmark.h>
 #include <filesystem>
 #include <stdexcept>
+#include <sys/resource.h>
 
 #include "ChartRendering.h"
 #include "CoefficientDispatcher.h"
 #include "NuclideCharts.h"
+#include "ShippedDatabase.h"
 
 namespace quorvel {
 namespace {
-
-std::string ShippedDatabase() {
-    const auto path = std::filesystem::path(QUORVEL_APPLICATION_DIRECTORY) / "DoseAndRisk.mdb";
-    if (!std::filesystem::exists(path)) throw std::runtime_error("build the shipped database first: " + path.string());
-    return path.string();
-}
 
 struct ChartCase {
     const char* Name;
@@ -46,7 +40,8 @@ CoefficientRequest RequestOf(const ChartCase& c) {
     return request;
 }
 
-void Request(const std::string& path, const CoefficientRequest& request, const AgeGroups& ages, const UnitChoice& unit) {
+void Request(const std::string& path, const CoefficientRequest& request, const AgeGroups& ages,
+             const UnitChoice& unit) {
     FlexGrid grid;
     NoBusyPointer pointer;
     DispatchCoefficientRequest(path, request, grid, unit, ages, 1, pointer);
@@ -81,7 +76,8 @@ void RequestAndChart(benchmark::State& state, const ChartCase* c) {
 // The parts: the chart's values from an open catalogue; the QChart drawn into the image.
 void ChartValues(benchmark::State& state, const ChartCase* c) {
     CoefficientCatalogue catalogue(ShippedDatabase());
-    for (auto _ : state) benchmark::DoNotOptimize(NuclideChart(catalogue, RequestOf(*c), {c->Kind, "", ""}).Series.size());
+    for (auto _ : state)
+        benchmark::DoNotOptimize(NuclideChart(catalogue, RequestOf(*c), {c->Kind, "", ""}).Series.size());
 }
 
 void ChartDrawing(benchmark::State& state, const ChartCase* c) {
@@ -100,7 +96,8 @@ int main(int argc, char** argv) {
     for (const auto& c : quorvel::Cases) {
         benchmark::RegisterBenchmark((std::string("Chart/") + c.Name + "/request").c_str(), quorvel::RequestAlone, &c)
             ->Unit(benchmark::kMillisecond);
-        benchmark::RegisterBenchmark((std::string("Chart/") + c.Name + "/request+chart").c_str(), quorvel::RequestAndChart, &c)
+        benchmark::RegisterBenchmark((std::string("Chart/") + c.Name + "/request+chart").c_str(),
+                                     quorvel::RequestAndChart, &c)
             ->Unit(benchmark::kMillisecond);
         benchmark::RegisterBenchmark((std::string("Chart/") + c.Name + "/values").c_str(), quorvel::ChartValues, &c)
             ->Unit(benchmark::kMillisecond);

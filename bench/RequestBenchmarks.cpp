@@ -1,27 +1,21 @@
 // Time of one coefficient request (open, query, build, close) beside the bare SQLite fetch
 // of the same rows, start-up, and a sweep of every nuclide through every table kind.
 #include <benchmark/benchmark.h>
-#include <sqlite3.h>
-#include <sys/resource.h>
-
 #include <filesystem>
 #include <memory>
+#include <sqlite3.h>
 #include <stdexcept>
+#include <sys/resource.h>
 
 #include "CoefficientDispatcher.h"
 #include "Database.h"
 #include "FixtureDatabase.h"
 #include "NuclideList.h"
+#include "ShippedDatabase.h"
 #include "StartUpReaders.h"
 
 namespace quorvel {
 namespace {
-
-std::string ShippedDatabase() {
-    const auto path = std::filesystem::path(QUORVEL_APPLICATION_DIRECTORY) / "DoseAndRisk.mdb";
-    if (!std::filesystem::exists(path)) throw std::runtime_error("build the shipped database first: " + path.string());
-    return path.string();
-}
 
 // The inhalation and external risk tables of the shipped database are empty: a fixture of
 // realistic size stands in for them (45 inhalation records, 30 per geometry).
@@ -33,7 +27,8 @@ const test::FixtureDatabase& RiskFixture() {
         std::vector<FieldValue> row = {"Esophagus"};
         for (int j = 1; j < 11; ++j) row.emplace_back(1.23e-10 * j);
         std::int64_t id = 0;
-        for (int i = 0; i < 60; ++i) f->AddIngestionRiskRecord("Cs-137", i < 30 ? "Food" : "Tap water", FieldValue(), 1.0, row, ++id);
+        for (int i = 0; i < 60; ++i)
+            f->AddIngestionRiskRecord("Cs-137", i < 30 ? "Food" : "Tap water", FieldValue(), 1.0, row, ++id);
         for (int i = 0; i < 45; ++i) f->AddInhalationRiskRecord("Cs-137", "Type F", 1.0, row, ++id);
         for (const char* mode : {"Submersion", "Ground Plane", "Soil Layer"})
             for (int i = 0; i < 30; ++i) f->AddExternalRiskRecord("Cs-137", mode, row, ++id);
@@ -81,8 +76,8 @@ void Request(benchmark::State& state, const Kind& kind) {
     NoBusyPointer pointer;
     FlexGrid grid;
     for (auto _ : state) {
-        DispatchCoefficientRequest(path, {nuclide, kind.Type, kind.Pathway, kind.Geometry}, grid, {1, "Sv/Bq"}, SixAges, 1,
-                                   pointer);
+        DispatchCoefficientRequest(path, {nuclide, kind.Type, kind.Pathway, kind.Geometry}, grid, {1, "Sv/Bq"}, SixAges,
+                                   1, pointer);
         benchmark::DoNotOptimize(grid.Rows());
     }
     if (grid.Rows() < 20) state.SkipWithError("the request found no table");
@@ -103,7 +98,8 @@ void BareFetch(benchmark::State& state, const Kind& kind) {
             sqlite3_stmt* stmt = nullptr;
             sqlite3_prepare_v2(db, sql.c_str(), -1, &stmt, nullptr);
             while (sqlite3_step(stmt) == SQLITE_ROW)
-                for (int c = 0; c < sqlite3_column_count(stmt); ++c) benchmark::DoNotOptimize(sqlite3_column_text(stmt, c));
+                for (int c = 0; c < sqlite3_column_count(stmt); ++c)
+                    benchmark::DoNotOptimize(sqlite3_column_text(stmt, c));
             sqlite3_finalize(stmt);
         }
         sqlite3_close(db);
@@ -142,8 +138,8 @@ void SweepEveryNuclideAndTableKind(benchmark::State& state) {
             for (int type : {DoseCoefficients, RiskCoefficients})
                 for (int pathway : {IngestionPathway, InhalationPathway, ExternalPathway})
                     for (int geometry = 0; geometry < (pathway == ExternalPathway ? 3 : 1); ++geometry)
-                        DispatchCoefficientRequest(path, {nuclide, type, pathway, geometry}, grid, {1, "unit"}, SixAges, 1,
-                                                   pointer);
+                        DispatchCoefficientRequest(path, {nuclide, type, pathway, geometry}, grid, {1, "unit"}, SixAges,
+                                                   1, pointer);
     }
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
@@ -153,8 +149,10 @@ void SweepEveryNuclideAndTableKind(benchmark::State& state) {
 
 void RegisterAll() {
     for (const Kind& kind : Kinds) {
-        benchmark::RegisterBenchmark((std::string("Request/") + kind.Name).c_str(), Request, kind)->Unit(benchmark::kMicrosecond);
-        benchmark::RegisterBenchmark((std::string("BareFetch/") + kind.Name).c_str(), BareFetch, kind)->Unit(benchmark::kMicrosecond);
+        benchmark::RegisterBenchmark((std::string("Request/") + kind.Name).c_str(), Request, kind)
+            ->Unit(benchmark::kMicrosecond);
+        benchmark::RegisterBenchmark((std::string("BareFetch/") + kind.Name).c_str(), BareFetch, kind)
+            ->Unit(benchmark::kMicrosecond);
     }
     benchmark::RegisterBenchmark("StartUpToFirstTable", StartUpToFirstTable)->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark("SweepEveryNuclideAndTableKind", SweepEveryNuclideAndTableKind)
