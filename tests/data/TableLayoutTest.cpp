@@ -110,5 +110,20 @@ TEST(TableLayout, BlocksAreWholeAndFormsComeInTheSameOrderAtEveryAge) {
     EXPECT_NE(tritium[1]->find("organically bound"), std::string::npos);
 }
 
+TEST(TableLayout, IcrpInhalationTypesAndGasesFollowTheOrganSet) {
+    // Be-7 has no organ doses: its ICRP-72 values for types M and S, in file order.
+    const auto be7 = Db().Texts("SELECT \"Effective Dose (e50)\" FROM Fgr13inhHDB WHERE Nuclide = 'Be-7' AND Age = 7300 "
+                                "ORDER BY ID");
+    ASSERT_EQ(be7.size(), 2u);
+    EXPECT_DOUBLE_EQ(std::stod(be7[0].value()), 5e-11);
+    EXPECT_DOUBLE_EQ(std::stod(be7[1].value()), 5.5e-11);
+    // Ni-56 as particulate types from Annex G, then as nickel carbonyl vapour from Annex H (1.2E-09).
+    const auto forms = Db().Texts("SELECT Form || ' ' || \"Effective Dose (e50)\" FROM Fgr13inhHDB "
+                                  "WHERE Nuclide = 'Ni-56' AND Age = 7300 ORDER BY ID");
+    ASSERT_FALSE(forms.empty());
+    EXPECT_NE(forms.back()->find("Gas or vapour"), std::string::npos) << *forms.back();
+    EXPECT_DOUBLE_EQ(std::stod(forms.back()->substr(forms.back()->rfind(' '))), 1.2e-9);
+}
+
 }  // namespace
 }  // namespace quorvel::data
