@@ -116,6 +116,19 @@ INSTANTIATE_TEST_SUITE_P(DataRowCounts, PageSplitTest,
                                            PageCase{31, {RowNames(1, 30), RowNames(31, 31)}},
                                            PageCase{65, {RowNames(1, 30), RowNames(31, 60), RowNames(61, 65)}}));
 
+// Asked for, the header heads every page, and the pages still hold thirty data rows each.
+TEST_F(GridPrintingTest, TheHeaderCanHeadEveryPage) {
+    quorvel::GridPrintingOptions options;
+    options.HeaderOnEveryPage = true;
+    WriteGridResultsToPrinter(TableWithDataRows(61), 2, printer_, prompt_, options);
+    ASSERT_EQ(printer_.SentDocuments.size(), 1U);
+    const auto& pages = printer_.SentDocuments[0];
+    ASSERT_EQ(pages.size(), 3U);
+    for (const auto& page : pages) EXPECT_EQ(BoldTextsOf(page), (Texts{"Nuclide", "Adult", "Child"}));
+    EXPECT_EQ(DataRowsOf(pages[1]), RowNames(31, 60));
+    EXPECT_EQ(DataRowsOf(pages[2]), Texts{"r61"});
+}
+
 // ---------------------------------------------------------------------------------------
 // The footer line on every page
 
