@@ -128,10 +128,6 @@ INSTANTIATE_TEST_SUITE_P(
                    0.037, "per pCi"},
         OutputCase{"RiskInhalation", {"--type", "risk", "--pathway", "inhalation"}, quorvel::RiskCoefficients,
                    quorvel::InhalationPathway, 0, 1, "per Bq"},
-        OutputCase{"RiskExternalSoilVolume", {"--type", "risk", "--pathway", "external", "--geometry", "soil-volume"},
-                   quorvel::RiskCoefficients, quorvel::ExternalPathway, 2, 1, "per Bq s/m3"},
-        OutputCase{"DoseIngestionSecondUnit", {"--type", "dose", "--unit", "2"}, quorvel::DoseCoefficients,
-                   quorvel::IngestionPathway, 0, 1000, "mSv/Bq"},
         OutputCase{"DoseExternalGroundPlane", {"--type", "dose", "--pathway", "external", "--geometry", "ground-plane"},
                    quorvel::DoseCoefficients, quorvel::ExternalPathway, 1, 1, "Sv m2/(Bq s)"}),
     [](const ::testing::TestParamInfo<OutputCase>& testCase) { return std::string(testCase.param.Name); });
