@@ -35,14 +35,8 @@ protected:
         for (const auto& [nuclide, scale] : nuclides)
             for (int k = 1; k <= 15; ++k)
                 db.AddIngestionRiskRecord(nuclide, "Water", FieldValue("Oxide, \"fine\""), "0.1", RiskRow(k * scale), ++id);
-        for (const auto& [nuclide, scale] : nuclides) {
-            quorvel::test::DoseRecord record;
-            record.Nuclide = nuclide;
-            record.Subtitle = "f1 = 0.1";
-            record.Coefficients = {{1, 0.1}, {2, 2.5e-9 * scale}, {25, 3.4e-9 * scale}};
-            record.Id = ++id;
-            db.AddDoseRecord("Fgr13ingGDB", record);
-        }
+        for (const auto& [nuclide, scale] : nuclides)
+            db.AddDose("Fgr13ingGDB", nuclide, {{1, 0.1}, {2, 2.5e-9 * scale}, {25, 3.4e-9 * scale}}, ++id, "f1 = 0.1");
         units = quorvel::ReadUnitTables(db.Path(), "Risk Units", "Dose Units");
     }
 
