@@ -47,7 +47,8 @@ TEST_F(NuclideDatabase, ScansAndSearchesSkipTheSystemTablesAndQueriesBindTheValu
 
 TEST_F(NuclideDatabase, AddedRecordsAreAllOrNone) {
     EXPECT_FALSE(clsTalvorLibrary::AddRecordsToAnExistingTableInAClosedDatabase(
-        fixture.Path(), "Nuclides", {"Nuclide", "HalfLife"}, {{"Sr-90", "28.8 y"}, {"Y-90"}}, prompt));
+        fixture.Path(), "Nuclides", {"ID", "Nuclide", "HalfLife"}, {{"5", "Sr-90", "28.8 y"}, {"6", "Y-90"}}, prompt))
+        << "the second row is one value short";
     Strings names;
     ASSERT_TRUE(clsTalvorLibrary::OpenAClosedDatabaseAndRetrieveAllTheElementsInAField(fixture.Path(), "Nuclides",
                                                                                        "Nuclide", names, nullptr));
