@@ -27,13 +27,7 @@ protected:
 
     void AddIngestion(const std::string& nuclide, const std::string& form, double adultEffective, std::int64_t id,
                       double age = 7300) {
-        DoseRecord record;
-        record.Nuclide = nuclide;
-        record.Subtitle = form;
-        record.Age = age;
-        record.Coefficients = {{1, 0.5}, {Effective, adultEffective}};
-        record.Id = id;
-        db.AddDoseRecord("Fgr13ingGDB", record);
+        db.AddDose("Fgr13ingGDB", nuclide, {{1, 0.5}, {Effective, adultEffective}}, id, form, age);
     }
 
     // The table gets a last field Source, each record "dir/FILE:" and its ID.
@@ -132,11 +126,7 @@ TEST_F(CatalogueTest, FiltersKeepWhatEveryRangeAndNameAllow) {
     AddIngestion("Cs-137", "a", 3e-9, 1);
     AddIngestion("Co-60", "b", 2e-8, 2);
     AddIngestion("I-131", "c", 1e-10, 3);
-    DoseRecord empty;
-    empty.Nuclide = "H-3";
-    empty.Subtitle = "d";
-    empty.Id = 4;
-    db.AddDoseRecord("Fgr13ingGDB", empty);
+    db.AddDose("Fgr13ingGDB", "H-3", {}, 4, "d");
     CoefficientCatalogue catalogue(db.Path());
     const auto rows = catalogue.Rows(AdultEffectiveIngestion());
     const auto kept = [&](const RowFilter& filter) {

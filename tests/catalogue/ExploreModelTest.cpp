@@ -41,13 +41,8 @@ protected:
         db.AddNuclide("53", "Iodine", "I-131", "8.02 d", "I/E");
         std::int64_t id = 0;
         for (const auto& [nuclide, value] : std::vector<std::pair<std::string, double>>{
-                 {"H-3", 1.8e-11}, {"Co-60", 3.4e-9}, {"Cs-137", 1.3e-8}, {"I-131", 2.2e-8}}) {
-            test::DoseRecord record;
-            record.Nuclide = nuclide;
-            record.Coefficients = {{Effective, value}};
-            record.Id = ++id;
-            db.AddDoseRecord("Fgr13ingGDB", record);
-        }
+                 {"H-3", 1.8e-11}, {"Co-60", 3.4e-9}, {"Cs-137", 1.3e-8}, {"I-131", 2.2e-8}})
+            db.AddDose("Fgr13ingGDB", nuclide, {{Effective, value}}, ++id);
     }
     static constexpr int Effective = 25;
 

@@ -54,17 +54,9 @@ protected:
         }
         for (const auto& [age, id] : std::vector<std::pair<double, std::int64_t>>{
                  {100, 1}, {365, 2}, {1825, 3}, {3650, 4}, {5475, 5}, {7300, 6}}) {
-            quorvel::test::DoseRecord record;
-            record.Nuclide = "Co-60";
-            record.Header = "Co-60, Ingestion";
-            record.Subtitle = "f1 = 0.1";
-            record.Age = age;
-            record.Coefficients = {{1, 1.5e-9 * id}, {2, 2.5e-9}, {25, 3.4e-9}};
-            record.Id = id;
-            db.AddDoseRecord("Fgr13ingGDB", record);
-            record.Header = "Co-60, Inhalation";
-            record.Subtitle = "Type M, f1 = 0.1";
-            db.AddDoseRecord("Fgr13inhHDB", record);
+            const std::map<int, FieldValue> coefficients = {{1, 1.5e-9 * static_cast<double>(id)}, {2, 2.5e-9}, {25, 3.4e-9}};
+            db.AddDose("Fgr13ingGDB", "Co-60", coefficients, id, "f1 = 0.1", age);
+            db.AddDose("Fgr13inhHDB", "Co-60", coefficients, id, "Type M, f1 = 0.1", age);
         }
         db.AddExternalDoseRecord("F12TIII1", "Co-60", "Co-60, Submersion", {{2, 1.3e-13}, {28, 1.2e-13}}, 1);
         db.AddExternalDoseRecord("F12TIII3", "Co-60", "Co-60, Ground Plane", {{2, 1.1e-16}, {28, 2.2e-16}}, 1);
@@ -128,10 +120,6 @@ INSTANTIATE_TEST_SUITE_P(
                    0.037, "per pCi"},
         OutputCase{"RiskInhalation", {"--type", "risk", "--pathway", "inhalation"}, quorvel::RiskCoefficients,
                    quorvel::InhalationPathway, 0, 1, "per Bq"},
-        OutputCase{"RiskExternalSoilVolume", {"--type", "risk", "--pathway", "external", "--geometry", "soil-volume"},
-                   quorvel::RiskCoefficients, quorvel::ExternalPathway, 2, 1, "per Bq s/m3"},
-        OutputCase{"DoseIngestionSecondUnit", {"--type", "dose", "--unit", "2"}, quorvel::DoseCoefficients,
-                   quorvel::IngestionPathway, 0, 1000, "mSv/Bq"},
         OutputCase{"DoseExternalGroundPlane", {"--type", "dose", "--pathway", "external", "--geometry", "ground-plane"},
                    quorvel::DoseCoefficients, quorvel::ExternalPathway, 1, 1, "Sv m2/(Bq s)"}),
     [](const ::testing::TestParamInfo<OutputCase>& testCase) { return std::string(testCase.param.Name); });

@@ -108,6 +108,7 @@ TEST(ShippedTables, EffectiveOnlyNuclidesShowF1AndEffectiveWithEmptyOrganCells) 
     const FlexGrid cf = Request("Cf-252", DoseCoefficients, IngestionPathway, 0);
     EXPECT_EQ(Cell(cf, 5, "Adult", "Effective Dose (e50)"), "9.00E-08");
     EXPECT_EQ(Cell(cf, 5, "Adult", "f1 (Gut Uptake Fraction)"), "5.00E-04");
+    EXPECT_EQ(Cell(cf, 5, "3 Months", "f1 (Gut Uptake Fraction)"), "5.00E-03") << "the infant f1";
     EXPECT_EQ(Cell(cf, 5, "Adult", "Adrenals"), "");
     EXPECT_EQ(Cell(cf, 5, "Adult", "Red Marrow"), "");
 }

@@ -32,14 +32,6 @@ TEST(Recordset, MovesFromTheFirstRecordToTheEnd) {
     EXPECT_EQ(records.Field(0).Text(), "Co-60");
 }
 
-TEST(Recordset, AnEmptyRecordsetHasNoFirstRecord) {
-    Recordset records({"A"}, {});
-    EXPECT_TRUE(records.IsEOF());
-    EXPECT_EQ(records.RecordCount(), 0);
-    EXPECT_THROW(records.MoveFirst(), DatabaseError);
-    EXPECT_THROW(records.MoveLast(), DatabaseError);
-}
-
 TEST(SqliteDatabase, QueriesBindTheirParameters) {
     FixtureDatabase fixture;
     fixture.Execute("CREATE TABLE T (Nuclide TEXT, ID INTEGER)");

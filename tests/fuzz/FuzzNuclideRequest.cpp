@@ -14,11 +14,7 @@ const quorvel::test::FixtureDatabase& Database() {
     static const auto fixture = [] {
         auto f = std::make_unique<quorvel::test::FixtureDatabase>();
         f->CreateStartUpTables();
-        quorvel::test::DoseRecord dose;
-        dose.Nuclide = "Co-60";
-        dose.Coefficients[2] = 1e-9;
-        f->AddDoseRecord("Fgr13ingGDB", dose);
-        f->AddDoseRecord("Fgr13inhHDB", dose);
+        for (const char* table : {"Fgr13ingGDB", "Fgr13inhHDB"}) f->AddDose(table, "Co-60", {{2, 1e-9}}, 0);
         f->AddExternalDoseRecord("F12TIII1", "Co-60", "Co-60", {{2, 1e-15}}, 1);
         std::vector<quorvel::FieldValue> row = {"Total"};
         for (int j = 1; j < 11; ++j) row.emplace_back(1e-10);

@@ -25,25 +25,6 @@ TEST(FlexGrid, ResizingKeepsTheCellsThatRemain) {
     EXPECT_EQ(grid.TextMatrix(3, 3), "");
 }
 
-TEST(FlexGrid, ClearEmptiesTextsAndFormatsButKeepsTheShape) {
-    FlexGrid grid(4, 5);
-    grid.SetTextMatrix(3, 4, "x");
-    grid.SetRow(3);
-    grid.SetCol(4);
-    grid.SetCellFontBold(true);
-    grid.SetCellFontItalic(true);
-    grid.SetCellFontSize(12);
-    grid.SetColWidth(2, 3000);
-
-    grid.Clear();
-
-    EXPECT_EQ(grid.Rows(), 4);
-    EXPECT_EQ(grid.Cols(), 5);
-    EXPECT_EQ(grid.TextMatrix(3, 4), "");
-    EXPECT_EQ(grid.CellFormatAt(3, 4), CellFormat{});
-    EXPECT_EQ(grid.ColWidth(2), 3000) << "widths are not cell formatting";
-}
-
 TEST(FlexGrid, CellsOutsideTheGridCannotBeReadOrWritten) {
     FlexGrid grid(2, 1);
     EXPECT_THROW(grid.TextMatrix(2, 0), std::out_of_range);
@@ -52,20 +33,6 @@ TEST(FlexGrid, CellsOutsideTheGridCannotBeReadOrWritten) {
     EXPECT_THROW(grid.SetRow(2), std::out_of_range);
     EXPECT_THROW(grid.SetFixedRows(3), std::out_of_range);
     EXPECT_THROW(grid.SetRows(-1), std::out_of_range);
-}
-
-TEST(FlexGrid, SettingTheCurrentCellCollapsesTheSelection) {
-    FlexGrid grid(10, 10);
-    grid.SetRow(2);
-    grid.SetCol(3);
-    grid.SetRowSel(7);
-    grid.SetColSel(5);
-    EXPECT_EQ(grid.RowSel(), 7);
-    EXPECT_EQ(grid.ColSel(), 5);
-
-    grid.SetRow(4);
-    EXPECT_EQ(grid.RowSel(), 4);
-    EXPECT_EQ(grid.ColSel(), 5) << "setting the row leaves the column selection";
 }
 
 TEST(FlexGrid, ShrinkingPullsTheCurrentCellAndFixedRowsInside) {

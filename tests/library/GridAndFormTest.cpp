@@ -1,18 +1,10 @@
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
-#include <stdexcept>
-
-#include "FixtureDatabase.h"
-#include "Recorders.h"
 #include "TalvorLibrary.h"
 
 namespace quorvel {
 namespace {
 
-using test::RecordingPrompt;
-using test::TemporaryFolder;
 using Records = clsTalvorLibrary::Records;
 
 Records GridTexts(const FlexGrid& grid) {
@@ -43,20 +35,6 @@ TEST(RecordSetGrid, HoldsTheNamesAndOneRowPerRecord) {
     ASSERT_TRUE(clsTalvorLibrary::PlaceRecordSetIntoAMSFlexGrid(empty, grid, 0, -1));
     EXPECT_EQ(GridTexts(grid), (Records{{"A"}}));
     EXPECT_EQ(grid.FixedRows(), 0);
-}
-
-TEST(TextFile, IsTheOneTheExportWrites) {
-    TemporaryFolder folder;
-    FlexGrid grid(2, 2);
-    grid.SetTextMatrix(0, 1, "1,234");
-    const std::string path = (folder.Path() / "out.txt").string();
-    RecordingPrompt prompt;
-    ASSERT_TRUE(clsTalvorLibrary::WriteTheContentOfMSFlexGridToAsciiFile(grid, path, prompt));
-    std::ifstream file(path, std::ios::binary);
-    std::stringstream content;
-    content << file.rdbuf();
-    EXPECT_EQ(content.str(), "\"\",\"1,234\"\r\n\"\",\r\n");
-    EXPECT_FALSE(clsTalvorLibrary::WriteTheContentOfMSFlexGridToAsciiFile(grid, path + "/inner.txt", prompt));
 }
 
 TEST(FormCentring, CentresAndNeverLeavesTheScreenAtTheTopOrLeft) {

@@ -13,11 +13,7 @@ class Dispatcher : public ::testing::Test {
 protected:
     Dispatcher() {
         fixture.CreateStartUpTables();
-        test::DoseRecord dose;
-        dose.Nuclide = "Co-60";
-        dose.Coefficients[2] = 1e-9;
-        fixture.AddDoseRecord("Fgr13ingGDB", dose);
-        fixture.AddDoseRecord("Fgr13inhHDB", dose);
+        for (const char* table : {"Fgr13ingGDB", "Fgr13inhHDB"}) fixture.AddDose(table, "Co-60", {{2, 1e-9}}, 0);
         for (const char* table : {"F12TIII1", "F12TIII3", "F12TIII7"})
             fixture.AddExternalDoseRecord(table, "Co-60", table, {{2, 1e-15}}, 1);
         const std::vector<FieldValue> risks(11, FieldValue(1e-10));

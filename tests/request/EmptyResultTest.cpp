@@ -13,9 +13,7 @@ TEST(EmptyResult, NamesTheMissingNuclideTheEmptyTableOrTheMissingRecords) {
     std::vector<FieldValue> risks(11, FieldValue(1e-10));
     risks[0] = "Total";
     fixture.AddExternalRiskRecord("Co-60", "Ground Plane", risks, 1);
-    test::DoseRecord dose;
-    dose.Nuclide = "Co-60";
-    fixture.AddDoseRecord("Fgr13ingGDB", dose);
+    fixture.AddDose("Fgr13ingGDB", "Co-60", {}, 0);
     auto database = OpenDatabase(fixture.Path());
 
     const auto explain = [&](CoefficientRequest request, bool listed) {

@@ -151,6 +151,18 @@ void FixtureDatabase::AddDoseRecord(const std::string& table, const DoseRecord& 
     Insert(table, values);
 }
 
+void FixtureDatabase::AddDose(const std::string& table, const std::string& nuclide,
+                              const std::map<int, FieldValue>& coefficients, std::int64_t id, const std::string& subtitle,
+                              double age) {
+    DoseRecord record;
+    record.Nuclide = nuclide;
+    record.Subtitle = subtitle;
+    record.Age = age;
+    record.Coefficients = coefficients;
+    record.Id = id;
+    AddDoseRecord(table, record);
+}
+
 std::vector<std::string> FixtureDatabase::ExternalFieldNames() {
     std::vector<std::string> names = {"Nuclide", "Header"};
     for (int position = 2; position <= 28; ++position) names.push_back("Organ " + std::to_string(position));

@@ -75,6 +75,9 @@ public:
     // Fgr13ingGDB / Fgr13inhHDB: 41 fields, the coefficients at their positions.
     void CreateAgeDependentDoseTable(const std::string& table);
     void AddDoseRecord(const std::string& table, const DoseRecord& record);
+    // A one-record block of a nuclide, low LET, with the given coefficients.
+    void AddDose(const std::string& table, const std::string& nuclide, const std::map<int, FieldValue>& coefficients,
+                 std::int64_t id, const std::string& subtitle = "", double age = 7300);
     static int DoseCoefficientPosition(int coefficient);
     static std::vector<std::string> DoseFieldNames();
 

@@ -12,7 +12,6 @@
 #include "BusyPointer.h"
 #include "GridCopyPaste.h"
 #include "SpreadsheetExport.h"
-#include "StatusBarText.h"
 #include "YesNoCancelPrompt.h"
 
 namespace quorvel::test {
@@ -34,27 +33,6 @@ public:
     std::vector<std::string> Questions;
     std::deque<PromptAnswer> Answers;
     PromptAnswer DefaultAnswer = PromptAnswer::Cancel;
-};
-
-class RecordingStatusBar : public StatusBarText {
-public:
-    explicit RecordingStatusBar(int panels = 2) : panels_(panels) {}
-    int PanelCount() const override { return panels_; }
-    void SetPanelText(int panel, const std::string& text) override { Texts.emplace_back(panel, text); }
-    void Refresh() override { ++Refreshes; }
-
-    std::vector<std::string> PanelOneTexts() const {
-        std::vector<std::string> texts;
-        for (const auto& [panel, text] : Texts)
-            if (panel == 1) texts.push_back(text);
-        return texts;
-    }
-
-    std::vector<std::pair<int, std::string>> Texts;
-    int Refreshes = 0;
-
-private:
-    int panels_;
 };
 
 // Events reads "busy normal " for one busy spell; Depth is how many are still shown.
