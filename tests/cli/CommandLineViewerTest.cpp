@@ -25,16 +25,10 @@ using quorvel::FieldValue;
 using quorvel::FlexGrid;
 using quorvel::test::ExpectOneLineFailure;
 using quorvel::test::FixtureDatabase;
+using quorvel::test::RiskRow;
 using quorvel::test::RunViewer;
 using quorvel::test::TemporaryFolder;
 using quorvel::test::ViewerRun;
-
-// Displayed values of record k: the site "Site k" and ten coefficients k.0 to k.9 times 10^-12.
-std::vector<FieldValue> RiskRow(int k) {
-    std::vector<FieldValue> row{FieldValue("Site " + std::to_string(k))};
-    for (int j = 0; j < 10; ++j) row.emplace_back((k + 0.1 * j) * 1e-12);
-    return row;
-}
 
 constexpr const char* NoneAvailableCsv = "\"\"\r\n\"(None Available)\"\r\n";
 
