@@ -142,16 +142,14 @@ TEST(CommandLineTextTest, TextIsTheDefaultAndAlignsColumnsToTheirWidestCell) {
     }
 }
 
-TEST_F(CommandLineViewerTest, UnknownOrHostileNuclideShowsNoneAvailableAndChangesNothing) {
-    const std::string before = quorvel::test::ReadBytes(db.Path());
-    for (const char* name : {"Zz-999", "Co-60' OR '1'='1", "x'); DROP TABLE FGR13INGRBS; --"})
-        for (const char* format : {"csv", "text"}) {
-            const ViewerRun result = RunViewer({"--database", db.Path(), "--nuclide", name, "--format", format});
-            EXPECT_EQ(result.Code, 0) << result.Err;
-            EXPECT_EQ(result.Err, "");
-            EXPECT_EQ(result.Out, std::string(format) == "csv" ? NoneAvailableCsv : "\n(None Available)\n") << name;
-        }
-    EXPECT_EQ(quorvel::test::ReadBytes(db.Path()), before);
+// Hostile names and the database left as it was are the hardening test's.
+TEST_F(CommandLineViewerTest, UnknownNuclideShowsNoneAvailable) {
+    for (const char* format : {"csv", "text"}) {
+        const ViewerRun result = RunViewer({"--database", db.Path(), "--nuclide", "Zz-999", "--format", format});
+        EXPECT_EQ(result.Code, 0) << result.Err;
+        EXPECT_EQ(result.Err, "");
+        EXPECT_EQ(result.Out, std::string(format) == "csv" ? NoneAvailableCsv : "\n(None Available)\n");
+    }
 }
 
 // ---------------------------------------------------------------------------------------
