@@ -207,8 +207,6 @@ std::vector<ChartCase> Cases() {
          RequestOf("Cs-137", DoseCoefficients, ExternalPathway, GroundPlaneGeometry), {}, "", "Adult"},
         {"ingestion_risk_by_age", ShippedDatabase, RequestOf("Cs-137", RiskCoefficients, IngestionPathway),
          {"by-age", "colon", ""}, "Colon", ""},
-        {"ingestion_risk_sites", ShippedDatabase, RequestOf("Cs-137", RiskCoefficients, IngestionPathway),
-         {"sites", "", ""}, "", "Lifetime 0-110"},
         {"inhalation_risk_by_age", RiskFixture, RequestOf("Co-60", RiskCoefficients, InhalationPathway),
          {"", "Site 3", ""}, "Site 3", ""},
         {"external_risk_sites", RiskFixture,

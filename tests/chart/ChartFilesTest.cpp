@@ -3,8 +3,6 @@
 
 #include <QImage>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 
 #include "ChartRendering.h"
 #include "DecayChain.h"
@@ -13,11 +11,6 @@
 
 namespace quorvel {
 namespace {
-
-std::string ReadText(const std::filesystem::path& path) {
-    std::ifstream file(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-}
 
 ChartData ExternalDoseChart() {
     CoefficientCatalogue catalogue(QUORVEL_SHIPPED_DATABASE);
@@ -37,7 +30,7 @@ TEST(ChartFilesTest, SvgPngAndPdfAreWrittenAndReadBack) {
     SaveChart(data, (folder.Path() / "chart.PNG").string(), footer);
     SaveChart(data, (folder.Path() / "chart.pdf").string(), footer);
 
-    const std::string svg = ReadText(folder.Path() / "chart.svg");
+    const std::string svg = test::ReadBytes(folder.Path() / "chart.svg");
     EXPECT_NE(svg.find("<svg"), std::string::npos);
     const std::size_t cutoff = data.ValueTitle.find('<');
     ASSERT_NE(cutoff, std::string::npos);
@@ -54,7 +47,7 @@ TEST(ChartFilesTest, SvgPngAndPdfAreWrittenAndReadBack) {
         for (int x = 0; x < png.width(); x += 4) inked += png.pixel(x, y) != png.pixel(0, 0);
     EXPECT_GT(inked, 100);
 
-    EXPECT_EQ(ReadText(folder.Path() / "chart.pdf").substr(0, 5), "%PDF-");
+    EXPECT_EQ(test::ReadBytes(folder.Path() / "chart.pdf").substr(0, 5), "%PDF-");
 }
 
 TEST(ChartFilesTest, AnUnknownEndingOrAnUnwritablePlaceIsAnErrorAndKeepsTheOldFile) {

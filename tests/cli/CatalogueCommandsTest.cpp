@@ -1,6 +1,6 @@
-// The rank, compare and dump subcommands on a fixture database: their formats read back
-// (JSON with nlohmann) and their answers to bad input. The workbook itself is the spreadsheet
-// export's test.
+// The rank, compare and dump subcommands on a fixture database, and intake on the shipped
+// one: their formats read back (JSON with nlohmann) and their answers to bad input. The
+// workbook itself is the spreadsheet export's test.
 
 #include <gtest/gtest.h>
 
@@ -16,14 +16,8 @@ namespace {
 using quorvel::FieldValue;
 using quorvel::test::ExpectOneLineFailure;
 using quorvel::test::FixtureDatabase;
+using quorvel::test::RiskRow;
 using quorvel::test::RunViewer;
-
-// Site k of every risk table: the ten coefficients k.0 to k.9 times 10^-12.
-std::vector<FieldValue> RiskRow(int k) {
-    std::vector<FieldValue> row{FieldValue("Site " + std::to_string(k))};
-    for (int j = 0; j < 10; ++j) row.emplace_back((k + 0.1 * j) * 1e-12);
-    return row;
-}
 
 class CatalogueCommandsTest : public ::testing::Test {
 protected:
@@ -140,6 +134,49 @@ TEST_F(CatalogueCommandsTest, BadInputIsOneLineAndExitTwo) {
     EXPECT_NE(unknown.Err.find("Adrenals"), std::string::npos) << "the candidates are listed: " << unknown.Err;
     const auto ambiguous = Run({"rank", "--type", "risk", "--descriptor", "site 1"});
     EXPECT_EQ(ambiguous.Code, 0) << "a whole name is no prefix of the others: " << ambiguous.Err;
+}
+
+const std::string ApplicationDirectory = QUORVEL_APPLICATION_DIRECTORY;
+
+TEST(IntakeCommand, AMixtureFileOverThreePathwaysInJson) {
+    quorvel::test::TemporaryFolder folder;
+    const auto mixture = folder.Path() / "mixture.csv";
+    std::ofstream(mixture) << "pathway,nuclide,amount,unit,age,time,time_unit\n"
+                              "ingestion,Cs-137,1E4,Bq,Adult,,\n"
+                              "ingestion,Sr-90,1,kBq,,,\n"
+                              "inhalation,Pu-239,10,Bq,Adult,,\n"
+                              "ground-plane,Co-60,1,Bq/m2,,1,y\n"
+                              "submersion,Kr-85,1,kBq/m3,,1,h\n";
+    const auto run = RunViewer({"intake", "--mixture", mixture.string(), "--format", "json"}, ApplicationDirectory);
+    ASSERT_EQ(run.Code, 2) << "kBq/m3 is no submersion unit";
+    EXPECT_NE(run.Err.find("row 5"), std::string::npos) << run.Err;
+    const auto document = nlohmann::json::parse(run.Out);
+    const auto& rows = document.at("rows");
+    ASSERT_EQ(rows.size(), 5u);
+    EXPECT_DOUBLE_EQ(rows[0].at("effective_dose_Sv").get<double>(), 1e4 * 1.356e-8);
+    EXPECT_DOUBLE_EQ(rows[0].at("mortality_risk").get<double>(), 1e4 * 5.66e-10);
+    EXPECT_FALSE(rows[2].contains("mortality_risk")) << "no inhalation risks in this database";
+    EXPECT_TRUE(rows[4].contains("error"));
+    double total = 0, shares = 0;
+    for (const auto& row : rows)
+        if (row.contains("effective_dose_Sv")) {
+            total += row.at("effective_dose_Sv").get<double>();
+            shares += row.at("share").get<double>();
+        }
+    EXPECT_DOUBLE_EQ(document.at("total_effective_dose_Sv").get<double>(), total);
+    EXPECT_NEAR(shares, 1.0, 1e-12);
+}
+
+TEST(IntakeCommand, RowsOnTheCommandLineAndBadInput) {
+    const auto good = RunViewer({"intake", "--row", "Cs-137,ingestion,,,Adult,1E4,Bq"}, ApplicationDirectory);
+    EXPECT_EQ(good.Code, 0) << good.Err;
+    EXPECT_NE(good.Out.find("1.36E-04 Sv = 0.136 mSv"), std::string::npos) << good.Out;
+
+    ExpectOneLineFailure(RunViewer({"intake"}, ApplicationDirectory), 2);
+    ExpectOneLineFailure(RunViewer({"intake", "--mixture", "/nonexistent/mixture.csv"}, ApplicationDirectory), 2);
+    ExpectOneLineFailure(RunViewer({"intake", "--row", "Cs-137,ingestion,,,Adult,1,Bq,,,extra"}), 2);
+    // No database where the program lies.
+    ExpectOneLineFailure(RunViewer({"intake", "--row", "Cs-137,ingestion,,,Adult,1,Bq"}), 1);
 }
 
 }  // namespace

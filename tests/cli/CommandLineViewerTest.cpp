@@ -25,16 +25,10 @@ using quorvel::FieldValue;
 using quorvel::FlexGrid;
 using quorvel::test::ExpectOneLineFailure;
 using quorvel::test::FixtureDatabase;
+using quorvel::test::RiskRow;
 using quorvel::test::RunViewer;
 using quorvel::test::TemporaryFolder;
 using quorvel::test::ViewerRun;
-
-// Displayed values of record k: the site "Site k" and ten coefficients k.0 to k.9 times 10^-12.
-std::vector<FieldValue> RiskRow(int k) {
-    std::vector<FieldValue> row{FieldValue("Site " + std::to_string(k))};
-    for (int j = 0; j < 10; ++j) row.emplace_back((k + 0.1 * j) * 1e-12);
-    return row;
-}
 
 constexpr const char* NoneAvailableCsv = "\"\"\r\n\"(None Available)\"\r\n";
 
@@ -148,16 +142,14 @@ TEST(CommandLineTextTest, TextIsTheDefaultAndAlignsColumnsToTheirWidestCell) {
     }
 }
 
-TEST_F(CommandLineViewerTest, UnknownOrHostileNuclideShowsNoneAvailableAndChangesNothing) {
-    const std::string before = quorvel::test::ReadBytes(db.Path());
-    for (const char* name : {"Zz-999", "Co-60' OR '1'='1", "x'); DROP TABLE FGR13INGRBS; --"})
-        for (const char* format : {"csv", "text"}) {
-            const ViewerRun result = RunViewer({"--database", db.Path(), "--nuclide", name, "--format", format});
-            EXPECT_EQ(result.Code, 0) << result.Err;
-            EXPECT_EQ(result.Err, "");
-            EXPECT_EQ(result.Out, std::string(format) == "csv" ? NoneAvailableCsv : "\n(None Available)\n") << name;
-        }
-    EXPECT_EQ(quorvel::test::ReadBytes(db.Path()), before);
+// Hostile names and the database left as it was are the hardening test's.
+TEST_F(CommandLineViewerTest, UnknownNuclideShowsNoneAvailable) {
+    for (const char* format : {"csv", "text"}) {
+        const ViewerRun result = RunViewer({"--database", db.Path(), "--nuclide", "Zz-999", "--format", format});
+        EXPECT_EQ(result.Code, 0) << result.Err;
+        EXPECT_EQ(result.Err, "");
+        EXPECT_EQ(result.Out, std::string(format) == "csv" ? NoneAvailableCsv : "\n(None Available)\n");
+    }
 }
 
 // ---------------------------------------------------------------------------------------

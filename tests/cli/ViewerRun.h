@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "CommandLineViewer.h"
+#include "FieldValue.h"
 
 namespace quorvel::test {
 
@@ -37,6 +38,13 @@ inline void ExpectOneLineFailure(const ViewerRun& result, int code) {
     EXPECT_EQ(result.Out, "");
     ASSERT_FALSE(result.Err.empty());
     EXPECT_EQ(result.Err.find('\n'), result.Err.size() - 1) << result.Err;
+}
+
+// Risk site k of a fixture: the site "Site k" and ten coefficients k.0 to k.9 times 10^-12.
+inline std::vector<FieldValue> RiskRow(int k) {
+    std::vector<FieldValue> row{FieldValue("Site " + std::to_string(k))};
+    for (int j = 0; j < 10; ++j) row.emplace_back((k + 0.1 * j) * 1e-12);
+    return row;
 }
 
 }  // namespace quorvel::test

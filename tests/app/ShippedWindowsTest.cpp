@@ -1,5 +1,6 @@
-// The main window's chart pane on the shipped database: it draws the grid's numbers, goes
-// stale with the grid, stays hidden once hidden, and writes and copies its picture.
+// The windows on the shipped database. The main window's chart pane draws the grid's
+// numbers, goes stale with the grid, stays hidden once hidden, and writes and copies its
+// picture; the decay chain and intake calculator windows.
 #include <gtest/gtest.h>
 
 #include <QAbstractBarSeries>
@@ -14,12 +15,13 @@
 #include <cmath>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 
 #include "ChartPane.h"
+#include "DecayChainWindow.h"
 #include "DesktopFakes.h"
 #include "FilePermissionsApply.h"
 #include "FixtureDatabase.h"
+#include "IntakeCalculatorWindow.h"
 #include "frmPrimarySelectionForm.h"
 
 namespace quorvel {
@@ -28,6 +30,7 @@ namespace {
 namespace fs = std::filesystem;
 
 const std::string PngSignature = "\x89PNG";
+const std::string Shipped = std::string(QUORVEL_APPLICATION_DIRECTORY) + "/DoseAndRisk.mdb";
 
 // Every number the grid shows.
 std::vector<double> GridNumbers(const FlexGrid& grid) {
@@ -62,15 +65,10 @@ bool AmongGridNumbers(double value, const std::vector<double>& numbers) {
     return false;
 }
 
-std::string ReadBytes(const fs::path& path) {
-    std::ifstream file(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-}
-
 class ChartPaneTest : public testing::Test {
 protected:
     void SetUp() override {
-        fs::copy_file(fs::path(QUORVEL_APPLICATION_DIRECTORY) / "DoseAndRisk.mdb", folder_.Path() / "DoseAndRisk.mdb");
+        fs::copy_file(Shipped, folder_.Path() / "DoseAndRisk.mdb");
         form_ = std::make_unique<frmPrimarySelectionForm>(desktop_.Services(folder_.Path().string()));
         ASSERT_TRUE(form_->Load());
         form_->show();
@@ -111,10 +109,6 @@ TEST_F(ChartPaneTest, EachRequestDrawsTheGridsNumbersWithItsProgenyOption) {
     form_->Apply();
     ExpectTheGridsNumbers();
     EXPECT_NE(ChartValues(*form_->Chart()->Chart()), alone) << "Sr-90+D adds Y-90";
-
-    Child<QCheckBox>("chkProgeny")->setChecked(false);
-    Request("Cs-137", "optType1", "optCoefficients0");
-    ExpectTheGridsNumbers();
 }
 
 TEST_F(ChartPaneTest, TheChartGoesStaleWithTheGridAndStaysHiddenOnceHidden) {
@@ -139,7 +133,7 @@ TEST_F(ChartPaneTest, TheChartIsSavedAndCopiedAndAnUnwritableFileOrNoPrinterIsSa
     const fs::path png = folder_.Path() / "chart.png";
     desktop_.Files.Answers = {png.string()};
     Child<QPushButton>("cmdSaveChart")->click();
-    EXPECT_EQ(ReadBytes(png).substr(0, 4), PngSignature);
+    EXPECT_EQ(test::ReadBytes(png).substr(0, 4), PngSignature);
     EXPECT_TRUE(desktop_.Prompt.Messages.empty());
 
     Child<QPushButton>("cmdCopyChart")->click();
@@ -156,6 +150,60 @@ TEST_F(ChartPaneTest, TheChartIsSavedAndCopiedAndAnUnwritableFileOrNoPrinterIsSa
 
     Child<QPushButton>("cmdPrintChart")->click();
     ASSERT_EQ(desktop_.Prompt.Messages.size(), 2u) << "no printer is said";
+}
+
+QPushButton* ButtonOf(QWidget& window, const QString& caption) {
+    for (auto* button : window.findChildren<QPushButton*>())
+        if (button->text() == caption) return button;
+    return nullptr;
+}
+
+TEST(DecayChainWindow, ShowsTheChainAndHandsAMemberToTheMainWindow) {
+    DecayChainWindow window(Shipped);
+    window.ShowChain("U-238");
+    std::vector<std::string> members;
+    for (int row = 0; row < window.Chain().Rows(); ++row)
+        if (!window.MemberAt(row).empty()) members.push_back(window.MemberAt(row));
+    EXPECT_EQ(members.front(), "U-238");
+    EXPECT_EQ(members.back(), "U-234");
+
+    window.ShowChain("Xx-1");
+    EXPECT_NE(window.Message().find("Xx-1"), std::string::npos);
+    for (int row = 0; row < window.Chain().Rows(); ++row)
+        EXPECT_EQ(window.MemberAt(row), "") << "no stale chain of another nuclide";
+}
+
+TEST(IntakeCalculatorWindow, ComputesShowsStepsAndLendsItsTableToTheOutputs) {
+    IntakeCalculatorWindow window(Shipped);
+    window.SetRows({ReadMixtureRow("Cs-137,ingestion,,,Adult,1E4,Bq", 1), ReadMixtureRow("Xx-1,ingestion,,,,1,Bq", 2)});
+    window.Calculate();
+    ASSERT_EQ(window.Result().Rows.size(), 2u);
+    EXPECT_DOUBLE_EQ(window.Result().TotalEffectiveDoseSv, 1e4 * 1.356e-8);
+    EXPECT_NE(window.Steps().find("1.36E-04 Sv = 0.136 mSv"), std::string::npos) << window.Steps();
+    window.SelectResult(1);
+    EXPECT_NE(window.Steps().find("Xx-1"), std::string::npos);
+    EXPECT_NE(window.Message().find("1 row(s) could not be computed"), std::string::npos);
+
+    const FlexGrid* copied = nullptr;
+    window.CopyTable = [&](const FlexGrid& grid) { copied = &grid; };
+    ButtonOf(window, "Copy")->click();
+    EXPECT_EQ(copied, &window.Results());
+}
+
+TEST(IntakeCalculatorWindow, MixturesSaveAndOpenAndAnUnwritableFileIsSaid) {
+    test::TemporaryFolder folder;
+    const std::string path = (folder.Path() / "mixture.csv").string();
+    IntakeCalculatorWindow window(Shipped);
+    window.SetRows({ReadMixtureRow("Co-60,ground-plane,,,,1,Bq/m2,1,y", 1)});
+    ASSERT_TRUE(window.SaveMixture(path));
+    IntakeCalculatorWindow other(Shipped);
+    ASSERT_TRUE(other.OpenMixture(path));
+    ASSERT_EQ(other.Rows().size(), 1u);
+    EXPECT_EQ(other.Rows()[0].TimeUnit, "y");
+
+    EXPECT_FALSE(window.SaveMixture((folder.Path() / "missing" / "mixture.csv").string()));
+    EXPECT_NE(window.Message().find("could not be written"), std::string::npos);
+    EXPECT_FALSE(other.OpenMixture((folder.Path() / "none.csv").string()));
 }
 
 }  // namespace
