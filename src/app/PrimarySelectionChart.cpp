@@ -54,7 +54,12 @@ void frmPrimarySelectionForm::PlaceChartDock() {
     // A chart by age reads best beside the grid, which seldom fills the window's width; a
     // window of the design's size has no room there.
     const int room = width() - centralWidget()->minimumSizeHint().width();
-    if (chartDock_->isFloating() || room < chartPane_->sizeHint().width()) return;
+    if (chartDock_->isFloating()) return;
+    if (room < chartPane_->sizeHint().width()) {
+        // Below the grid, the grid keeps most of the height: the table is what the window is for.
+        resizeDocks({chartDock_}, {height() / 3}, Qt::Vertical);
+        return;
+    }
     addDockWidget(Qt::RightDockWidgetArea, chartDock_);
     resizeDocks({chartDock_}, {chartPane_->sizeHint().width()}, Qt::Horizontal);
 }
