@@ -14,16 +14,11 @@
 #include "NuclideCharts.h"
 #include "NumberText.h"
 #include "RowFilter.h"
+#include "UsageError.h"
 
 namespace quorvel {
 
 namespace {
-
-// Input the catalogue cannot take: exit 2.
-class BadInput : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
-};
 
 template <typename Code>
 CLI::CheckedTransformer WordsOf(const std::vector<std::pair<std::string, Code>>& words) {
@@ -79,11 +74,11 @@ std::string QuantityTitle(const Quantity& quantity, bool withDescriptor) {
 }
 
 void SaveChart(const CommandLineBackends& backends, const ChartData& chart, const std::string& path) {
-    if (!backends.SaveChart) throw BadInput("charts are not available in this build");
+    if (!backends.SaveChart) throw UsageError("charts are not available in this build");
     try {
         backends.SaveChart(chart, path, chart.Title + " | " + chart.ValueTitle);
     } catch (const std::exception& e) {
-        throw BadInput(e.what());
+        throw UsageError(e.what());
     }
 }
 
@@ -91,7 +86,7 @@ RowFormat FormatOf(const CatalogueOptions& options) {
     const std::string word = FoldCase(options.Format);
     for (const auto& [name, format] : RowFormatWords())
         if (name == word) return format;
-    throw BadInput("--format " + options.Format + " is none of text, csv, tsv, json, xlsx.");
+    throw UsageError("--format " + options.Format + " is none of text, csv, tsv, json, xlsx.");
 }
 
 std::string Listed(const std::vector<std::string>& choices) {
@@ -111,9 +106,9 @@ std::string Choose(const std::vector<std::string>& choices, const std::string& g
     const auto matches = MatchChoice(choices, given);
     if (matches.size() == 1) return matches.front();
     if (matches.empty())
-        throw BadInput(option + " \"" + given + "\" is no " + what + " of " + TableDescription(kind) + "; choose one of: " +
+        throw UsageError(option + " \"" + given + "\" is no " + what + " of " + TableDescription(kind) + "; choose one of: " +
                        Listed(choices) + ".");
-    throw BadInput(option + " \"" + given + "\" could be any of: " + Listed(matches) + ".");
+    throw UsageError(option + " \"" + given + "\" could be any of: " + Listed(matches) + ".");
 }
 
 std::string DefaultDescriptor(const std::vector<std::string>& descriptors) {
@@ -140,7 +135,7 @@ Quantity QuantityOf(CoefficientCatalogue& catalogue, const CatalogueOptions& opt
     }
     quantity.Age = Choose(choices.Ages, options.Age, "--age", kind.IsDose() ? "age group" : "age band", kind, age);
     if (!options.Intake.empty() && choices.Intakes.empty())
-        throw BadInput("--intake: " + TableDescription(kind) + " has no intakes; only the ingestion risk table has.");
+        throw UsageError("--intake: " + TableDescription(kind) + " has no intakes; only the ingestion risk table has.");
     if (!choices.Intakes.empty())
         quantity.Intake = Choose(choices.Intakes, options.Intake, "--intake", "intake", kind, choices.Intakes.front());
     if (withDescriptor)
@@ -153,13 +148,13 @@ UnitChoice UnitOf(CoefficientCatalogue& catalogue, const Quantity& quantity) {
     try {
         return catalogue.UnitOf(quantity.Kind, quantity.UnitPosition);
     } catch (const UnitPositionError& e) {
-        throw BadInput("--unit " + std::to_string(quantity.UnitPosition) + ": " + e.what() + " (see --list-units).");
+        throw UsageError("--unit " + std::to_string(quantity.UnitPosition) + ": " + e.what() + " (see --list-units).");
     }
 }
 
 double Seconds(const std::string& text, const std::string& option) {
     const auto value = HalfLifeSeconds(text);
-    if (!value) throw BadInput(option + " \"" + text + "\" is no half-life; write a number and s, m, min, h, d or y.");
+    if (!value) throw UsageError(option + " \"" + text + "\" is no half-life; write a number and s, m, min, h, d or y.");
     return *value;
 }
 
@@ -179,7 +174,7 @@ RowFilter FilterOf(const CatalogueOptions& options) {
     try {
         CheckFilter(filter);
     } catch (const FilterError& e) {
-        throw BadInput(e.what());
+        throw UsageError(e.what());
     }
     return filter;
 }
@@ -218,7 +213,7 @@ int Compare(const CatalogueOptions& options, CoefficientCatalogue& catalogue, co
         comparison = CompareNuclides(catalogue, quantity, options.Nuclides);
         comparison.Unit = UnitLabel(catalogue, comparison.Unit);
     } catch (const ComparisonError& e) {
-        throw BadInput(e.what());
+        throw UsageError(e.what());
     }
     if (!options.Chart.empty())
         SaveChart(backends, ComparisonChart(comparison, "Comparison: " + QuantityTitle(quantity, false)), options.Chart);
@@ -281,24 +276,12 @@ bool CatalogueCommandChosen(const CatalogueOptions& options) {
 }
 
 int RunCatalogueCommand(const CatalogueOptions& options, const std::string& databasePath,
-                        const CoefficientRequest& request, std::ostream& out, std::ostream& err,
-                        const CommandLineBackends& backends) {
-    try {
-        CoefficientCatalogue catalogue(databasePath);
-        if (options.WithProgeny) catalogue.IncludeProgeny(options.ProgenyCutoffSeconds);
-        if (options.Rank->parsed()) return Rank(options, catalogue, request, out, backends);
-        if (options.Compare->parsed()) return Compare(options, catalogue, request, out, backends);
-        return Dump(options, catalogue, out);
-    } catch (const BadInput& e) {
-        err << "quorvel-cli: " << e.what() << '\n';
-        return ExitBadUsage;
-    } catch (const OutputError& e) {
-        err << "quorvel-cli: " << e.what() << '\n';
-        return ExitBadUsage;
-    } catch (const std::exception& e) {
-        err << "quorvel-cli: " << e.what() << '\n';
-        return ExitDatabaseError;
-    }
+                        const CoefficientRequest& request, std::ostream& out, const CommandLineBackends& backends) {
+    CoefficientCatalogue catalogue(databasePath);
+    if (options.WithProgeny) catalogue.IncludeProgeny(options.ProgenyCutoffSeconds);
+    if (options.Rank->parsed()) return Rank(options, catalogue, request, out, backends);
+    if (options.Compare->parsed()) return Compare(options, catalogue, request, out, backends);
+    return Dump(options, catalogue, out);
 }
 
 }  // namespace quorvel

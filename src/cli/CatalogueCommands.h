@@ -41,10 +41,9 @@ void AddCatalogueCommands(CLI::App& app, std::string& databasePath, CoefficientR
 // True when the arguments named one of the subcommands.
 bool CatalogueCommandChosen(const CatalogueOptions& options);
 
-// Runs the chosen subcommand; bad input is one line on err and exit 2, a database that
-// cannot be read exit 1. Charts are drawn through the backends.
+// Runs the chosen subcommand; bad input throws UsageError, a database that cannot be read
+// throws what it throws. Charts are drawn through the backends.
 int RunCatalogueCommand(const CatalogueOptions& options, const std::string& databasePath,
-                        const CoefficientRequest& request, std::ostream& out, std::ostream& err,
-                        const CommandLineBackends& backends = {});
+                        const CoefficientRequest& request, std::ostream& out, const CommandLineBackends& backends);
 
 }  // namespace quorvel

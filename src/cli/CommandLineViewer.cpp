@@ -21,7 +21,10 @@
 #include "PrintFooter.h"
 #include "PrinterSurface.h"
 #include "StartUpReaders.h"
+#include "Mixture.h"
+#include "RowOutput.h"
 #include "TerminalTable.h"
+#include "UsageError.h"
 
 namespace quorvel {
 
@@ -45,13 +48,6 @@ struct Options {
     ChartChoice Chart;
 };
 
-
-// A request the database can answer but the arguments cannot make.
-class UsageError : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
-};
-
 // CLI11's transformer of a word list of the request model.
 CLI::CheckedTransformer WordsOf(const std::vector<std::pair<std::string, int>>& words) {
     return CLI::CheckedTransformer(std::map<std::string, int>(words.begin(), words.end()), CLI::ignore_case);
@@ -69,6 +65,14 @@ std::string ChartKindsHelp() {
     return ChartKindsOf(DoseCoefficients, IngestionPathway) + " (internal dose), " +
            ChartKindsOf(DoseCoefficients, ExternalPathway) + " (external dose), " +
            ChartKindsOf(RiskCoefficients, IngestionPathway) + " (risk); default: the first";
+}
+
+// The words of --format; a decay chain is not printed into a PDF.
+CLI::CheckedTransformer FormatWords(bool withPdf) {
+    std::map<std::string, OutputFormat> words{
+        {"text", OutputFormat::Text}, {"csv", OutputFormat::Csv}, {"tsv", OutputFormat::Tsv}};
+    if (withPdf) words.emplace("pdf", OutputFormat::Pdf);
+    return CLI::CheckedTransformer(words, CLI::ignore_case);
 }
 
 void AddOptions(CLI::App& app, Options& options) {
@@ -92,10 +96,7 @@ void AddOptions(CLI::App& app, Options& options) {
     app.add_option("--format", options.Format,
                    "text (aligned columns), csv (as the text export writes), tsv (as the clipboard copy) or pdf (as "
                    "the desktop prints it, into --output)")
-        ->transform(CLI::CheckedTransformer(
-            std::map<std::string, OutputFormat>{{"text", OutputFormat::Text}, {"csv", OutputFormat::Csv},
-                                                {"tsv", OutputFormat::Tsv}, {"pdf", OutputFormat::Pdf}},
-            CLI::ignore_case));
+        ->transform(FormatWords(true));
     app.add_option("--output", options.OutputPath, "File that --format pdf writes (replaced when it exists)");
     app.add_flag("--portrait", options.Portrait, "Print the PDF in portrait (default: landscape)");
     AddProgenyOptions(app, options.WithProgeny, options.ProgenyCutoffSeconds);
@@ -114,10 +115,7 @@ void AddOptions(CLI::App& app, Options& options) {
     options.Chain->add_option("--progeny-cutoff", options.ProgenyCutoffSeconds,
                               std::string("Half-life that ends the chain: ") + DurationUnitsHelp() + " (default 180d)")
         ->transform(DurationValidator());
-    options.Chain->add_option("--format", options.Format, "text, csv or tsv")
-        ->transform(CLI::CheckedTransformer(
-            std::map<std::string, OutputFormat>{{"text", OutputFormat::Text}, {"csv", OutputFormat::Csv}, {"tsv", OutputFormat::Tsv}},
-            CLI::ignore_case));
+    options.Chain->add_option("--format", options.Format, "text, csv or tsv")->transform(FormatWords(false));
     auto* listNuclides = app.add_flag("--list-nuclides", options.ListNuclides, "Print the nuclide list, one entry a line");
     auto* listUnits = app.add_flag("--list-units", options.ListUnits, "Print the units of the chosen type, pathway and geometry");
     listNuclides->excludes(listUnits);
@@ -289,17 +287,24 @@ int RunCommandLineViewer(int argc, const char* const* argv, const std::string& a
         err << "quorvel-cli: " << e.what() << '\n';
         return ExitBadUsage;
     }
-    if (intake.Command->parsed()) return RunIntakeCommand(intake, options.DatabasePath, out, err);
-    if (CatalogueCommandChosen(catalogue))
-        return RunCatalogueCommand(catalogue, options.DatabasePath, options.Request, out, err, backends);
+    const char* const program = intake.Command->parsed() ? "quorvel-cli intake: " : "quorvel-cli: ";
+    const auto failed = [&](const std::exception& e, int code) {
+        err << program << e.what() << '\n';
+        return code;
+    };
     try {
+        if (intake.Command->parsed()) return RunIntakeCommand(intake, options.DatabasePath, out, err);
+        if (CatalogueCommandChosen(catalogue))
+            return RunCatalogueCommand(catalogue, options.DatabasePath, options.Request, out, backends);
         return Run(options, backends, out, err);
     } catch (const UsageError& e) {
-        err << "quorvel-cli: " << e.what() << '\n';
-        return ExitBadUsage;
+        return failed(e, ExitBadUsage);
+    } catch (const MixtureFormatError& e) {
+        return failed(e, ExitBadUsage);
+    } catch (const OutputError& e) {
+        return failed(e, ExitBadUsage);
     } catch (const std::exception& e) {
-        err << "quorvel-cli: " << e.what() << '\n';
-        return ExitDatabaseError;
+        return failed(e, ExitDatabaseError);
     }
 }
 

@@ -124,23 +124,11 @@ void AddIntakeCommand(CLI::App& app, std::string& databasePath, IntakeOptions& o
 
 int RunIntakeCommand(const IntakeOptions& options, const std::string& databasePath, std::ostream& out,
                      std::ostream& err) {
-    std::vector<MixtureRow> rows;
-    try {
-        rows = ReadRows(options);
-    } catch (const MixtureFormatError& e) {
-        err << "quorvel-cli intake: " << e.what() << '\n';
-        return ExitBadUsage;
-    }
-    MixtureResult result;
+    const std::vector<MixtureRow> rows = ReadRows(options);
     const CalculationOptions calculation{options.Organ, options.DoseUnit};
-    try {
-        CoefficientCatalogue catalogue(databasePath);
-        if (options.WithProgeny) catalogue.IncludeProgeny(options.ProgenyCutoffSeconds);
-        result = CalculateMixture(catalogue, rows, calculation);
-    } catch (const std::exception& e) {
-        err << "quorvel-cli intake: " << e.what() << '\n';
-        return ExitDatabaseError;
-    }
+    CoefficientCatalogue catalogue(databasePath);
+    if (options.WithProgeny) catalogue.IncludeProgeny(options.ProgenyCutoffSeconds);
+    const MixtureResult result = CalculateMixture(catalogue, rows, calculation);
     const std::string format = options.Format;
     if (format == "json")
         WriteJson(result, out);

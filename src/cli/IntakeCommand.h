@@ -24,8 +24,9 @@ struct IntakeOptions {
 
 void AddIntakeCommand(CLI::App& app, std::string& databasePath, IntakeOptions& options);
 
-// Exit 0 when every row computed; 2 for bad input, a row that cannot be computed naming its
-// number and reason on err (the other rows still print); 1 for a database that cannot be read.
+// Exit 0 when every row computed; 2 for a row that cannot be computed, naming its number and
+// reason on err (the other rows still print). A mixture that cannot be read throws
+// MixtureFormatError, a database that cannot be read what it throws.
 int RunIntakeCommand(const IntakeOptions& options, const std::string& databasePath, std::ostream& out,
                      std::ostream& err);
 
