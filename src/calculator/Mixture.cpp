@@ -3,35 +3,16 @@
 #include <algorithm>
 #include <map>
 
+#include "CsvFields.h"
 #include "NumberText.h"
 
 namespace quorvel {
 
 namespace {
 
-// Fields of one CSV line; double quotes protect commas, "" is a quote inside them.
-std::vector<std::string> SplitCsvLine(const std::string& line) {
-    std::vector<std::string> fields(1);
-    bool quoted = false;
-    for (std::size_t i = 0; i < line.size(); ++i) {
-        const char c = line[i];
-        if (quoted) {
-            if (c == '"' && i + 1 < line.size() && line[i + 1] == '"') {
-                fields.back() += '"';
-                ++i;
-            } else if (c == '"') {
-                quoted = false;
-            } else {
-                fields.back() += c;
-            }
-        } else if (c == '"') {
-            quoted = true;
-        } else if (c == ',') {
-            fields.emplace_back();
-        } else {
-            fields.back() += c;
-        }
-    }
+// The fields of one CSV line, blanks around them trimmed.
+std::vector<std::string> TrimmedFields(const std::string& line) {
+    std::vector<std::string> fields = SplitCsvLine(line);
     for (auto& field : fields) field = TrimBlanks(field);
     return fields;
 }
@@ -58,13 +39,6 @@ std::string WithoutLineEnd(std::string line) {
 
 }  // namespace
 
-std::string CsvField(const std::string& text) {
-    if (text.find_first_of(",\"\r\n") == std::string::npos && TrimBlanks(text) == text) return text;
-    std::string quoted = "\"";
-    for (char c : text) quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
-    return quoted + "\"";
-}
-
 const std::vector<std::string>& MixtureColumns() {
     static const std::vector<std::string> columns = {"nuclide", "pathway", "form",  "intake",   "age",
                                                      "amount",  "unit",    "time", "time_unit"};
@@ -82,7 +56,7 @@ std::vector<MixtureRow> ReadMixture(std::istream& in) {
             return names;
         }() + ")");
     std::vector<std::size_t> columns;
-    for (std::string name : SplitCsvLine(WithoutLineEnd(line))) {
+    for (std::string name : TrimmedFields(WithoutLineEnd(line))) {
         std::transform(name.begin(), name.end(), name.begin(),
                        [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
         const auto& known = MixtureColumns();
@@ -97,7 +71,7 @@ std::vector<MixtureRow> ReadMixture(std::istream& in) {
     while (std::getline(in, line)) {
         line = WithoutLineEnd(line);
         if (TrimBlanks(line).empty()) continue;
-        rows.push_back(RowOf(SplitCsvLine(line), columns, static_cast<int>(rows.size()) + 1));
+        rows.push_back(RowOf(TrimmedFields(line), columns, static_cast<int>(rows.size()) + 1));
     }
     return rows;
 }
@@ -105,7 +79,7 @@ std::vector<MixtureRow> ReadMixture(std::istream& in) {
 MixtureRow ReadMixtureRow(const std::string& line, int number) {
     std::vector<std::size_t> columns(MixtureColumns().size());
     for (std::size_t k = 0; k < columns.size(); ++k) columns[k] = k;
-    return RowOf(SplitCsvLine(line), columns, number);
+    return RowOf(TrimmedFields(line), columns, number);
 }
 
 std::string WriteMixture(const std::vector<MixtureRow>& rows) {

@@ -36,10 +36,6 @@ const std::vector<std::string>& MixtureColumns();
 std::vector<MixtureRow> ReadMixture(std::istream& in);
 // One line in the order of MixtureColumns, without a header (the command line's --row).
 MixtureRow ReadMixtureRow(const std::string& line, int number);
-// A field of a CSV line: in double quotes (a quote doubled) where it holds a comma, a quote,
-// a line end or blanks at an end; as it stands otherwise.
-std::string CsvField(const std::string& text);
-
 // The header and one line per row, fields in double quotes where they need them.
 std::string WriteMixture(const std::vector<MixtureRow>& rows);
 

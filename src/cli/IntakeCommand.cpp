@@ -7,6 +7,7 @@
 #include "CommandLineViewer.h"
 #include "DurationOption.h"
 #include "IntakeCalculation.h"
+#include "CsvFields.h"
 #include "Mixture.h"
 
 namespace quorvel {

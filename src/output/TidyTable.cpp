@@ -1,18 +1,10 @@
 #include "TidyTable.h"
 
+#include "CsvFields.h"
+
 namespace quorvel {
 
 namespace {
-
-std::string CsvField(const std::string& text) {
-    if (text.find_first_of(",\"\r\n") == std::string::npos) return text;
-    std::string quoted = "\"";
-    for (char c : text) {
-        if (c == '"') quoted += '"';
-        quoted += c;
-    }
-    return quoted + '"';
-}
 
 std::string TsvField(std::string text) {
     for (char& c : text)

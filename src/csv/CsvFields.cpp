@@ -1,6 +1,6 @@
 #include "CsvFields.h"
 
-namespace quorvel::data {
+namespace quorvel {
 
 std::vector<std::string> SplitCsvLine(const std::string& line) {
     std::vector<std::string> fields(1);
@@ -25,4 +25,15 @@ std::vector<std::string> SplitCsvLine(const std::string& line) {
     return fields;
 }
 
-}  // namespace quorvel::data
+std::string CsvField(const std::string& text) {
+    const bool blankAtAnEnd = !text.empty() && (text.front() == ' ' || text.back() == ' ');
+    if (text.find_first_of(",\"\r\n") == std::string::npos && !blankAtAnEnd) return text;
+    std::string quoted = "\"";
+    for (char c : text) {
+        if (c == '"') quoted += '"';
+        quoted += c;
+    }
+    return quoted + '"';
+}
+
+}  // namespace quorvel
