@@ -49,20 +49,49 @@ CompareWindow::CompareWindow(CoefficientCatalogue& catalogue, const Quantity& qu
 
 void CompareWindow::Build() {
     auto* layout = new QVBoxLayout(this);
-    age_ = new QComboBox(this);
-    age_->setObjectName("cboAge");
-    // The compared nuclides' ages: the whole table's choices of a risk kind would read every cell.
+    auto* cell = new QHBoxLayout;
+    const auto combo = [this, cell](const char* name) {
+        auto* box = new QComboBox(this);
+        box->setObjectName(name);
+        cell->addWidget(box);
+        return box;
+    };
+    age_ = combo("cboAge");
+    // A risk value is of one intake and one outcome; a dose table has neither.
+    QComboBox* intake = quantity_.Kind.IsDose() ? nullptr : combo("cboIntake");
+    QComboBox* outcome = quantity_.Kind.IsDose() ? nullptr : combo("cboOutcome");
+    cell->addStretch();
+    // The compared nuclides' choices: the whole table's choices of a risk kind would read every cell.
     ScanSelection compared;
     compared.Nuclides = nuclides_;
-    catalogue_.EachCell(quantity_.Kind, quantity_.UnitPosition, compared, [this](Coefficient&& cell) {
-        if (age_->findText(QString::fromStdString(cell.Age)) < 0) age_->addItem(QString::fromStdString(cell.Age));
+    const auto addNew = [](QComboBox* box, const std::string& text) {
+        if (box && !text.empty() && box->findText(QString::fromStdString(text)) < 0)
+            box->addItem(QString::fromStdString(text));
+    };
+    catalogue_.EachCell(quantity_.Kind, quantity_.UnitPosition, compared, [&](Coefficient&& found) {
+        addNew(age_, found.Age);
+        addNew(intake, found.Intake);
     });
     age_->setCurrentText(QString::fromStdString(quantity_.Age));
     connect(age_, &QComboBox::currentTextChanged, this, [this](const QString& age) {
         quantity_.Age = age.toStdString();
         Show();
     });
-    layout->addWidget(age_);
+    if (intake) {
+        intake->setEnabled(intake->count() > 1);
+        intake->setCurrentText(QString::fromStdString(quantity_.Intake));
+        connect(intake, &QComboBox::currentTextChanged, this, [this](const QString& text) {
+            quantity_.Intake = text.toStdString();
+            Show();
+        });
+        outcome->addItems({"Mortality", "Morbidity"});
+        outcome->setCurrentIndex(quantity_.Outcome == MorbidityOutcome ? 1 : 0);
+        connect(outcome, &QComboBox::currentIndexChanged, this, [this](int index) {
+            quantity_.Outcome = index == 1 ? MorbidityOutcome : MortalityOutcome;
+            Show();
+        });
+    }
+    layout->addLayout(cell);
     message_ = new QLabel(this);
     message_->setObjectName("lblMessage");
     layout->addWidget(message_);
