@@ -109,6 +109,15 @@ TEST_F(ChartPaneTest, EachRequestDrawsTheGridsNumbersWithItsProgenyOption) {
     form_->Apply();
     ExpectTheGridsNumbers();
     EXPECT_NE(ChartValues(*form_->Chart()->Chart()), alone) << "Sr-90+D adds Y-90";
+    const std::string title = form_->MSFlexGrid1().TextMatrix(0, 0);
+    EXPECT_NE(title.find("+D (Y-90"), std::string::npos) << title;
+    EXPECT_NE(form_->StatusText().find("Y-90"), std::string::npos) << form_->StatusText();
+
+    Child<QLineEdit>("txtProgenyCutoff")->setText("5 weeks");
+    form_->Apply();
+    ASSERT_EQ(desktop_.Prompt.Messages.size(), 1u);
+    EXPECT_NE(desktop_.Prompt.Messages[0].find("cutoff"), std::string::npos) << "no duration";
+    EXPECT_FALSE(form_->GridIsCurrent());
 }
 
 TEST_F(ChartPaneTest, TheChartGoesStaleWithTheGridAndStaysHiddenOnceHidden) {
@@ -196,14 +205,13 @@ TEST(IntakeCalculatorWindow, MixturesSaveAndOpenAndAnUnwritableFileIsSaid) {
     IntakeCalculatorWindow window(Shipped);
     window.SetRows({ReadMixtureRow("Co-60,ground-plane,,,,1,Bq/m2,1,y", 1)});
     ASSERT_TRUE(window.SaveMixture(path));
-    IntakeCalculatorWindow other(Shipped);
-    ASSERT_TRUE(other.OpenMixture(path));
-    ASSERT_EQ(other.Rows().size(), 1u);
-    EXPECT_EQ(other.Rows()[0].TimeUnit, "y");
-
+    window.SetRows({});
+    ASSERT_TRUE(window.OpenMixture(path));
+    ASSERT_EQ(window.Rows().size(), 1u);
+    EXPECT_EQ(window.Rows()[0].TimeUnit, "y");
     EXPECT_FALSE(window.SaveMixture((folder.Path() / "missing" / "mixture.csv").string()));
     EXPECT_NE(window.Message().find("could not be written"), std::string::npos);
-    EXPECT_FALSE(other.OpenMixture((folder.Path() / "none.csv").string()));
+    EXPECT_FALSE(window.OpenMixture((folder.Path() / "none.csv").string()));
 }
 
 }  // namespace
