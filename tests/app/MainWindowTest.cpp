@@ -34,8 +34,6 @@ namespace fs = std::filesystem;
 using test::FixtureDatabase;
 using test::RecordingDesktop;
 
-const std::string InitializationEnd = ") has occured while initializing the parameters.  The code will now be terminated.";
-
 using test::ReadBytes;
 
 class MainWindowTest : public testing::Test {
@@ -114,8 +112,9 @@ TEST_F(MainWindowTest, AStartUpThatCannotReadTheDatabaseSaysWhyAndEndsLeavingUse
               (std::vector<std::string>{
                   "An error (No current record.) has occured while setting the list of radionuclides.",
                   "Terminating code.",
-                  "An error (Cannot open the database " + fixture_.Path() + ": unable to open database file" +
-                      InitializationEnd}));
+                  "An error (Cannot open the database " + fixture_.Path() +
+                      ": unable to open database file) has occured while initializing the parameters.  The code will "
+                      "now be terminated."}));
     EXPECT_EQ(desktop_.End.Codes, (std::vector<int>{1, 1}));
     EXPECT_EQ(ReadBytes(IniPath()), "0\r\n1\r\n2\r\n");
 }
@@ -295,7 +294,7 @@ TEST_F(MainWindowTest, ExportAsksForAFileAndWritesNothingWhenCancelled) {
     EXPECT_EQ(ReadBytes(file), "\"\"\r\n\"(None Available)\"\r\n");
 }
 
-TEST_F(MainWindowTest, PrintWithoutAnyPrinterSaysSoAndPointsToPdf) {
+TEST_F(MainWindowTest, PrintWithoutAnyPrinterSaysSoAndPointsToPdfWhichKeepsAnOlderFileItCannotReplace) {
     ASSERT_TRUE(Start());
     form_->Toolbar1ButtonClick("Print");
     Child<QAction>("mnuPrint")->trigger();
@@ -309,11 +308,8 @@ TEST_F(MainWindowTest, PrintWithoutAnyPrinterSaysSoAndPointsToPdf) {
     Child<QAction>("mnuPrint")->trigger();
     EXPECT_EQ(desktop_.Files.Asked.size(), 1U) << "printing to the PDF file asks for its name";
     EXPECT_EQ(ReadBytes(pdf).substr(0, 5), "%PDF-");
-}
 
-TEST_F(MainWindowTest, APdfThatCannotBeWrittenWhollyLeavesTheOlderFileOfThatName) {
-    ASSERT_TRUE(Start());
-    const fs::path pdf = fixture_.Folder() / "table.pdf";
+    // A PDF that cannot be written wholly leaves the older file of that name.
     std::ofstream(pdf, std::ios::binary) << "%PDF- printed last week";
     const auto filesBefore = std::distance(fs::directory_iterator(fixture_.Folder()), {});
     desktop_.Files.Answers = {pdf.string()};
@@ -321,8 +317,9 @@ TEST_F(MainWindowTest, APdfThatCannotBeWrittenWhollyLeavesTheOlderFileOfThatName
         const test::FileSizeLimit fullDisk(2048);
         Child<QAction>("mnuPrintToPdf")->trigger();
     }
-    ASSERT_EQ(desktop_.Prompt.Messages.size(), 1U);
-    EXPECT_TRUE(desktop_.Prompt.Messages.front().ends_with(") occured while printing.")) << desktop_.Prompt.Messages.front();
+    ASSERT_EQ(desktop_.Prompt.Messages.size(), 3U);
+    const std::string& message = desktop_.Prompt.Messages.back();
+    EXPECT_TRUE(message.ends_with(") occured while printing.")) << message;
     EXPECT_EQ(ReadBytes(pdf), "%PDF- printed last week");
     EXPECT_EQ(std::distance(fs::directory_iterator(fixture_.Folder()), {}), filesBefore) << "nothing is left behind";
 }
