@@ -52,24 +52,17 @@ TEST(UserSettingsFile, WritesFourteenLinesEndedByCarriageReturnLineFeed) {
     ASSERT_TRUE(WriteUserSettings(path, settings));
     EXPECT_EQ(test::ReadBytes(path), "2\r\n8400\r\n14160.25\r\n-60\r\n0\r\n3\r\n1\r\n0\r\n2\r\n2\r\n0\r\n0\r\n1\r\n1\r\n");
     EXPECT_EQ(ReadUserSettings(path), settings) << "what is written reads back the same";
+    {
+        const test::FileSizeLimit fullDisk(8);  // the file's replacement is the text export's test
+        EXPECT_FALSE(WriteUserSettings(path, UserSettings{}));
+    }
+    EXPECT_EQ(ReadUserSettings(path), settings) << "a write that cannot finish leaves the old file whole";
 
     settings.WindowState = 0;
     settings.WindowHeight = 1.0 / 3.0;
     EXPECT_EQ(FormatUserSettings(settings).substr(0, 14), "0\r\n0.3333333\r\n") << "as a single";
     EXPECT_FALSE(WriteUserSettings(folder.Path().string(), settings));
     EXPECT_FALSE(WriteUserSettings((folder.Path() / "no-such-folder" / "user.ini").string(), settings));
-}
-
-TEST(UserSettingsFile, AWriteThatCannotFinishLeavesTheOldFileWhole) {
-    TemporaryFolder folder;
-    const std::string path = WriteFile(folder, "0\r\n1\r\n");
-    const UserSettings settings{0, 0, 14160.25};
-    {
-        const test::FileSizeLimit fullDisk(8);
-        EXPECT_FALSE(WriteUserSettings(path, settings));
-    }
-    EXPECT_EQ(test::ReadBytes(path), "0\r\n1\r\n");
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path()), {}), 1);
 }
 
 TEST(UserIniLocation, TheConfigurationFolderFollowsXdgConfigHomeOrElseHome) {
