@@ -16,12 +16,11 @@ namespace fs = std::filesystem;
 using test::RecordingBusyPointer;
 using test::FixtureDatabase;
 using test::RecordingStatus;
+using test::ReadBytes;
 using test::TemporaryFolder;
 
 const std::vector<std::string> AllStatusTexts = {"Creating temp file . . .", "Compacting Database . . .",
                                                   "DONE Compacting Database . . .", ""};
-
-using test::ReadBytes;
 
 // Runs with the current directory in a folder of its own, as the program's would be.
 class CompactionTest : public testing::Test {
@@ -44,7 +43,10 @@ protected:
     RecordingBusyPointer busy_;
 };
 
-TEST_F(CompactionTest, TheCompactedDatabaseIsSmallerAndReadsAsBefore) {
+TEST_F(CompactionTest, TheCompactedDatabaseIsSmallerReadsAsBeforeAndNoTempFileIsLeft) {
+    EXPECT_EQ(CompactionTempPath(fixture_.Path()), (fs::path(fixture_.Path()).parent_path() / "temp.001").string());
+    std::ofstream(workingFolder_.Path() / "temp.001") << "left over from an earlier run";
+    std::ofstream(CompactionTempPath(fixture_.Path())) << "left over beside the database";
     const auto before = fs::file_size(fixture_.Path());
     EXPECT_TRUE(CompactDatabase(fixture_.Path(), status_, busy_));
     EXPECT_LT(fs::file_size(fixture_.Path()), before);
@@ -52,21 +54,12 @@ TEST_F(CompactionTest, TheCompactedDatabaseIsSmallerAndReadsAsBefore) {
     EXPECT_EQ(busy_.Shown, 1);
     EXPECT_EQ(busy_.Depth, 0);
     EXPECT_FALSE(fs::exists(CompactionTempPath(fixture_.Path())));
+    EXPECT_FALSE(fs::exists(workingFolder_.Path() / "temp.001"));
 
     auto database = OpenDatabase(fixture_.Path());
     EXPECT_EQ(ReadAgeUnits(*database).AgeGroupNames,
               (std::vector<std::string>{"3 Months", "1 Year", "5 Years", "10 Years", "15 Years", "Adult"}));
-    Recordset nuclides = database->OpenTable("Nuke2");
-    EXPECT_EQ(nuclides.RecordCount(), 3);
-}
-
-TEST_F(CompactionTest, ALeftoverTempFileInTheCurrentDirectoryIsRemovedFirst) {
-    std::ofstream(workingFolder_.Path() / "temp.001") << "left over from an earlier run";
-    std::ofstream(CompactionTempPath(fixture_.Path())) << "left over beside the database";
-    EXPECT_TRUE(CompactDatabase(fixture_.Path(), status_, busy_));
-    EXPECT_FALSE(fs::exists(workingFolder_.Path() / "temp.001"));
-    EXPECT_FALSE(fs::exists(CompactionTempPath(fixture_.Path())));
-    EXPECT_EQ(CompactionTempPath(fixture_.Path()), (fs::path(fixture_.Path()).parent_path() / "temp.001").string());
+    EXPECT_EQ(database->OpenTable("Nuke2").RecordCount(), 3);
 }
 
 class FailAt : public CompactionFaults {
@@ -98,20 +91,17 @@ TEST_F(CompactionTest, AFailureAtAnyStepLeavesTheDatabaseAsItWasAndNoCopyBehind)
     }
 }
 
-TEST(Compaction, OnlySqliteDatabasesAreCompacted) {
-    TemporaryFolder folder;
-    const fs::path access = folder.Path() / "DoseAndRisk.mdb";
+TEST_F(CompactionTest, OnlySqliteDatabasesAreCompacted) {
+    const fs::path access = workingFolder_.Path() / "DoseAndRisk.mdb";
     const std::string jet = std::string("\0\1\0\0Standard Jet DB\0", 20) + std::string(2000, '\0');
     std::ofstream(access, std::ios::binary) << jet;
-    RecordingStatus status;
-    RecordingBusyPointer busy;
     EXPECT_FALSE(IsCompactableDatabase(access.string()));
-    EXPECT_FALSE(CompactDatabase(access.string(), status, busy));
+    EXPECT_FALSE(CompactDatabase(access.string(), status_, busy_));
     EXPECT_EQ(ReadBytes(access), jet);
-    EXPECT_EQ(status.Texts, (std::vector<std::string>{"Creating temp file . . .", "DONE Compacting Database . . .", ""}));
+    EXPECT_EQ(status_.Texts, (std::vector<std::string>{"Creating temp file . . .", "DONE Compacting Database . . .", ""}));
 
-    const fs::path missing = folder.Path() / "missing.mdb";
-    EXPECT_FALSE(CompactDatabase(missing.string(), status, busy));
+    const fs::path missing = workingFolder_.Path() / "missing.mdb";
+    EXPECT_FALSE(CompactDatabase(missing.string(), status_, busy_));
     EXPECT_FALSE(fs::exists(missing));
 }
 

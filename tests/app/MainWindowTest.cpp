@@ -1,26 +1,30 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
-#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTableWidget>
 #include <QTest>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 
 #include "DesktopFakes.h"
-#include "FilePermissionsApply.h"
 #include "FileSizeLimit.h"
 #include "FixtureDatabase.h"
+#include "FormCentring.h"
 #include "HelpWindow.h"
 #include "PrinterChoice.h"
-#include "ScientificFormat.h"
+#include "SystemInformation.h"
+#include "frmAbout.h"
+#include "frmPageSetup.h"
 #include "frmPrimarySelectionForm.h"
 
 namespace quorvel {
@@ -30,20 +34,25 @@ namespace fs = std::filesystem;
 using test::FixtureDatabase;
 using test::RecordingDesktop;
 
-const std::string InitializationEnd = ") has occured while initializing the parameters.  The code will now be terminated.";
-
 using test::ReadBytes;
 
 class MainWindowTest : public testing::Test {
 protected:
-    void SetUp() override { fixture_.CreateStartUpTables(); }
+    void SetUp() override {
+        fixture_.CreateStartUpTables();
+        ::setenv("XDG_CONFIG_HOME", config_.Path().c_str(), 1);
+    }
+    void TearDown() override { ::unsetenv("XDG_CONFIG_HOME"); }
 
     std::string AppDir() const { return fixture_.Folder().string(); }
     fs::path IniPath() const { return fixture_.Folder() / "user.ini"; }
     void WriteIni(const std::string& content) const { std::ofstream(IniPath(), std::ios::binary) << content; }
 
-    bool Start() {
-        form_ = std::make_unique<frmPrimarySelectionForm>(desktop_.Services(AppDir()));
+    // An installed program's folders cannot be written.
+    bool Start(bool installed = false) {
+        DesktopServices services = desktop_.Services(AppDir());
+        if (installed) services.FolderWritable = [](const std::string&) { return false; };
+        form_ = std::make_unique<frmPrimarySelectionForm>(services);
         return form_->Load();
     }
     template <class T>
@@ -68,6 +77,7 @@ protected:
     }
 
     FixtureDatabase fixture_;
+    test::TemporaryFolder config_;
     RecordingDesktop desktop_;
     std::unique_ptr<frmPrimarySelectionForm> form_;
 };
@@ -92,29 +102,26 @@ TEST_F(MainWindowTest, WithoutUserIniTheWindowOpensMaximizedOnTheFirstNuclidesIn
     EXPECT_FALSE(fs::exists(IniPath())) << "start-up writes nothing";
 }
 
-TEST_F(MainWindowTest, AMissingDatabaseEndsStartUpWithItsMessageAndLeavesUserIniAlone) {
+TEST_F(MainWindowTest, AStartUpThatCannotReadTheDatabaseSaysWhyAndEndsLeavingUserIniAlone) {
     WriteIni("0\r\n1\r\n2\r\n");
+    fixture_.Execute("DELETE FROM Nuke2");
+    EXPECT_FALSE(Start());
     fs::remove(fixture_.Path());
     EXPECT_FALSE(Start());
     EXPECT_EQ(desktop_.Prompt.Messages,
-              (std::vector<std::string>{"An error (Cannot open the database " + fixture_.Path() +
-                                        ": unable to open database file" + InitializationEnd}));
-    EXPECT_EQ(desktop_.End.Codes, (std::vector<int>{1}));
+              (std::vector<std::string>{
+                  "An error (No current record.) has occured while setting the list of radionuclides.",
+                  "Terminating code.",
+                  "An error (Cannot open the database " + fixture_.Path() +
+                      ": unable to open database file) has occured while initializing the parameters.  The code will "
+                      "now be terminated."}));
+    EXPECT_EQ(desktop_.End.Codes, (std::vector<int>{1, 1}));
     EXPECT_EQ(ReadBytes(IniPath()), "0\r\n1\r\n2\r\n");
-}
-
-TEST_F(MainWindowTest, AnEmptyNuclideTableShowsTheListMessageThenTerminatingCode) {
-    fixture_.Execute("DELETE FROM Nuke2");
-    EXPECT_FALSE(Start());
-    EXPECT_EQ(desktop_.Prompt.Messages,
-              (std::vector<std::string>{"An error (No current record.) has occured while setting the list of radionuclides.",
-                                        "Terminating code."}));
-    EXPECT_EQ(desktop_.End.Codes, (std::vector<int>{1}));
 }
 
 // Nuclide list and type-ahead.
 
-TEST_F(MainWindowTest, TypingMovesTheListSelectionAndKeepsTheTextAsTyped) {
+TEST_F(MainWindowTest, TypingMovesTheListSelectionKeepingTheTextAsTypedAndEnterLooksItUp) {
     ASSERT_TRUE(Start());
     Nuclide()->clear();
     EXPECT_EQ(SelectedRow(), 0) << "an empty text selects the first entry";
@@ -127,10 +134,8 @@ TEST_F(MainWindowTest, TypingMovesTheListSelectionAndKeepsTheTextAsTyped) {
     EXPECT_EQ(SelectedRow(), -1);
     EXPECT_EQ(Nuclide()->text(), "cs-1x");
     EXPECT_FALSE(form_->GridIsCurrent());
-}
 
-TEST_F(MainWindowTest, EnterLooksUpTheTextAsTypedAndAClickCopiesTheEntrysName) {
-    ASSERT_TRUE(Start());
+    // Enter looks up the text as typed; a click copies the entry's name.
     fixture_.AddIngestionRiskRecord("Co-60", "Water", FieldValue(), "0.1",
                                     {"Esophagus", 1e-10, 2e-10, 3e-10, 4e-10, 5e-10, 6e-10, 7e-10, 8e-10, 9e-10, 1e-9}, 1);
     Nuclide()->setText("Co");
@@ -242,6 +247,24 @@ TEST_F(MainWindowTest, ClosingTheWindowWritesUserIniByteForByteAndEnds) {
     EXPECT_TRUE(fs::exists(fixture_.Path()));
 }
 
+TEST_F(MainWindowTest, AnInstalledProgramKeepsUserIniInTheConfigurationFolderAndCannotCompact) {
+    const fs::path inConfig = config_.Path() / "quorvel" / "user.ini";
+    ASSERT_TRUE(Start(true));
+    const std::string before = ReadBytes(fixture_.Path());
+    Child<QAction>("Tools_CompactDatabase")->trigger();
+    EXPECT_EQ(form_->StatusText(), "Cannot compact the database: its folder " + AppDir() + " is read-only.");
+    EXPECT_EQ(ReadBytes(fixture_.Path()), before);
+    form_->close();
+    EXPECT_FALSE(fs::exists(IniPath()));
+    EXPECT_EQ(ReadBytes(inConfig).substr(0, 3), "2\r\n") << "first run: maximized";
+
+    std::ofstream(inConfig, std::ios::binary) << "0\r\n8100\r\n11700\r\n1440\r\n720\r\n";
+    form_.reset();
+    ASSERT_TRUE(Start(true));
+    EXPECT_FALSE(form_->isMaximized()) << "the next start reads it there";
+    EXPECT_TRUE(desktop_.Prompt.Messages.empty() && desktop_.Prompt.Questions.empty());
+}
+
 // Commands.
 
 TEST_F(MainWindowTest, AMissingHelpFileGivesItsMessageNamingFileAndFolder) {
@@ -269,7 +292,7 @@ TEST_F(MainWindowTest, ExportAsksForAFileAndWritesNothingWhenCancelled) {
     EXPECT_EQ(ReadBytes(file), "\"\"\r\n\"(None Available)\"\r\n");
 }
 
-TEST_F(MainWindowTest, PrintWithoutAnyPrinterSaysSoAndPointsToPdf) {
+TEST_F(MainWindowTest, PrintWithoutAnyPrinterSaysSoAndPointsToPdfWhichKeepsAnOlderFileItCannotReplace) {
     ASSERT_TRUE(Start());
     form_->Toolbar1ButtonClick("Print");
     Child<QAction>("mnuPrint")->trigger();
@@ -283,11 +306,8 @@ TEST_F(MainWindowTest, PrintWithoutAnyPrinterSaysSoAndPointsToPdf) {
     Child<QAction>("mnuPrint")->trigger();
     EXPECT_EQ(desktop_.Files.Asked.size(), 1U) << "printing to the PDF file asks for its name";
     EXPECT_EQ(ReadBytes(pdf).substr(0, 5), "%PDF-");
-}
 
-TEST_F(MainWindowTest, APdfThatCannotBeWrittenWhollyLeavesTheOlderFileOfThatName) {
-    ASSERT_TRUE(Start());
-    const fs::path pdf = fixture_.Folder() / "table.pdf";
+    // A PDF that cannot be written wholly leaves the older file of that name.
     std::ofstream(pdf, std::ios::binary) << "%PDF- printed last week";
     const auto filesBefore = std::distance(fs::directory_iterator(fixture_.Folder()), {});
     desktop_.Files.Answers = {pdf.string()};
@@ -295,8 +315,9 @@ TEST_F(MainWindowTest, APdfThatCannotBeWrittenWhollyLeavesTheOlderFileOfThatName
         const test::FileSizeLimit fullDisk(2048);
         Child<QAction>("mnuPrintToPdf")->trigger();
     }
-    ASSERT_EQ(desktop_.Prompt.Messages.size(), 1U);
-    EXPECT_TRUE(desktop_.Prompt.Messages.front().ends_with(") occured while printing.")) << desktop_.Prompt.Messages.front();
+    ASSERT_EQ(desktop_.Prompt.Messages.size(), 3U);
+    const std::string& message = desktop_.Prompt.Messages.back();
+    EXPECT_TRUE(message.ends_with(") occured while printing.")) << message;
     EXPECT_EQ(ReadBytes(pdf), "%PDF- printed last week");
     EXPECT_EQ(std::distance(fs::directory_iterator(fixture_.Folder()), {}), filesBefore) << "nothing is left behind";
 }
@@ -304,14 +325,7 @@ TEST_F(MainWindowTest, APdfThatCannotBeWrittenWhollyLeavesTheOlderFileOfThatName
 TEST_F(MainWindowTest, ExploringAndComparingFromTheListShowTheCatalogueAndCompactingClosesThem) {
     std::int64_t id = 0;
     for (const auto& [nuclide, value] : std::vector<std::pair<std::string, double>>{{"H-3", 1.8e-11}, {"Cs-137", 1.3e-8}})
-        for (const double age : {100.0, 7300.0}) {
-            test::DoseRecord record;
-            record.Nuclide = nuclide;
-            record.Age = age;
-            record.Coefficients = {{25, value}};
-            record.Id = ++id;
-            fixture_.AddDoseRecord("Fgr13ingGDB", record);
-        }
+        for (const double age : {100.0, 7300.0}) fixture_.AddDose("Fgr13ingGDB", nuclide, {{25, value}}, ++id, "", age);
     ASSERT_TRUE(Start());
     Child<QAction>("Tools_ExploreAllNuclides")->trigger();
     auto* explore = form_->findChild<QDialog*>("frmExplore");
@@ -342,35 +356,69 @@ TEST_F(MainWindowTest, ExploringAndComparingFromTheListShowTheCatalogueAndCompac
     EXPECT_EQ(form_->findChild<QDialog*>("frmComparePicker"), nullptr) << "it held the database open";
 }
 
-// "+D": Cs-137 on the ground with Ba-137m; each value cell the parent's plus the member's
-// times its fraction, the title naming the member; a cutoff that is no duration is said.
-TEST_F(MainWindowTest, TheProgenyOptionAddsTheShortLivedMembersToEveryValue) {
-    fixture_.Execute(
-        "CREATE TABLE Daughters (Nuclide TEXT, \"Half-life (s)\" REAL, Daughter TEXT, \"Branching Fraction\" REAL, "
-        "\"Daughter T1/2\" TEXT, \"Daughter Half-life (s)\" REAL, ID INTEGER, Source TEXT)");
-    fixture_.Insert("Daughters", {"Cs-137", 9.5e8, "Ba-137m", 0.946, "2.552 m", 153.12, std::int64_t{1}, "index:1"});
-    fixture_.AddExternalDoseRecord("F12TIII3", "Cs-137", "Cs-137", {{26, 3e-19}}, 1);
-    fixture_.AddExternalDoseRecord("F12TIII3", "Ba-137m", "Ba-137m", {{26, 6e-16}}, 2);
-    ASSERT_TRUE(Start());
-    Click("optType0");
-    Click("optCoefficients2");
-    Click("optExternalType1");
-    Nuclide()->setText("Cs-137");
-    Child<QCheckBox>("chkProgeny")->setChecked(true);
-    Go()->click();
-    const FlexGrid& grid = form_->MSFlexGrid1();
-    EXPECT_NE(grid.TextMatrix(0, 0).find("+D (Ba-137m x 0.946)"), std::string::npos) << grid.TextMatrix(0, 0);
-    bool found = false;
-    for (int row = 0; row < grid.Rows(); ++row)
-        found = found || grid.TextMatrix(row, 1) == FormatScientific(3e-19 + 0.946 * 6e-16);
-    EXPECT_TRUE(found) << "the effective dose +D";
-    EXPECT_NE(form_->StatusText().find("Ba-137m"), std::string::npos);
+// The dialogs. The centring rule itself is tested with the utility library.
 
-    Child<QLineEdit>("txtProgenyCutoff")->setText("5 weeks");
-    Go()->click();
-    ASSERT_EQ(desktop_.Prompt.Messages.size(), 1u);
-    EXPECT_NE(desktop_.Prompt.Messages[0].find("cutoff"), std::string::npos);
-    EXPECT_FALSE(form_->GridIsCurrent());
+TEST(CenterTheForm, MovesAWidgetTallerThanItsScreenToTheTopEdge) {
+    QWidget widget;
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    widget.resize(screen.width() / 2, screen.height() * 2);
+    CenterTheForm(widget);
+    EXPECT_EQ(widget.pos(), QPoint(screen.left() + screen.width() / 4, screen.top()));
+}
+
+TEST(PageSetup, OkAppliesPrinterAndPaperStyleAndCancelOrAMissingPrinterChangesNothing) {
+    test::FakePrinters printers;
+    printers.Names = {"Office", "Lab", "Lab"};
+    printers.Current = "Lab";
+    for (const char* button : {"CancelButton", "OKButton"}) {
+        frmPageSetup dialog(printers);
+        dialog.SetPaperStyle(2);
+        dialog.Load();
+        EXPECT_TRUE(dialog.PaperStyleOptionButton(2)->isChecked());
+        dialog.PrinterComboDropDown()->setCurrentIndex(0);
+        dialog.PaperStyleOptionButton(1)->click();
+        dialog.findChild<QPushButton*>(button)->click();
+        const bool ok = std::string(button) == "OKButton";
+        EXPECT_EQ(dialog.result(), ok ? QDialog::Accepted : QDialog::Rejected);
+        EXPECT_EQ(dialog.PaperStyle(), ok ? 1 : 2);
+        EXPECT_EQ(printers.Current, ok ? "Office" : "Lab");
+    }
+    for (const auto& names : {std::vector<std::string>{}, std::vector<std::string>{"Lab"}}) {
+        printers.Names = names;  // without the current printer
+        frmPageSetup dialog(printers);
+        dialog.Load();
+        EXPECT_EQ(dialog.PrinterComboDropDown()->currentIndex(), -1);
+        dialog.findChild<QPushButton*>("OKButton")->click();
+        EXPECT_EQ(printers.Current, "Office");
+    }
+}
+
+TEST(PageSetup, ThePdfFileIsAlwaysOfferedAndIsTheChoiceWhileNoPrinterIsSet) {
+    QPrinter printer;
+    QtPrinterChoice printers(printer);
+    ASSERT_FALSE(printers.PrinterNames().empty());
+    EXPECT_EQ(printers.PrinterNames().back(), PdfPrinterName);
+    frmPageSetup dialog(printers);
+    dialog.Load();
+    EXPECT_GE(dialog.PrinterComboDropDown()->currentIndex(), 0) << "a choice shows, never an empty box";
+    EXPECT_EQ(dialog.PrinterComboDropDown()->currentText().toStdString(), printers.CurrentPrinterName());
+    printers.SelectPrinter(PdfPrinterName);
+    EXPECT_EQ(printers.CurrentPrinterName(), PdfPrinterName);
+}
+
+TEST(SystemInformation, AboutStartsTheProgramTheKeyNamesOrSaysItIsUnavailable) {
+    test::FakeKeys keys;
+    test::RecordingStarter starter;
+    test::RecordingPrompt prompt;
+    StartSysInfo(keys, starter, prompt);
+    EXPECT_TRUE(starter.Started.empty()) << "no key";
+    keys.Values["SOFTWARE\\Microsoft\\Shared Tools\\MSINFO|PATH"] = "/usr/bin/hardinfo";
+    frmAbout about(keys, starter, prompt);
+    about.findChild<QPushButton*>("cmdSysInfo")->click();
+    EXPECT_EQ(starter.Started, (std::vector<std::string>{"/usr/bin/hardinfo"}));
+    starter.Starts = false;
+    StartSysInfo(keys, starter, prompt);
+    EXPECT_EQ(prompt.Messages, (std::vector<std::string>(2, "System Information Is Unavailable At This Time")));
 }
 
 }  // namespace

@@ -19,7 +19,6 @@
 #include "ChartPane.h"
 #include "DecayChainWindow.h"
 #include "DesktopFakes.h"
-#include "FilePermissionsApply.h"
 #include "FixtureDatabase.h"
 #include "IntakeCalculatorWindow.h"
 #include "frmPrimarySelectionForm.h"
@@ -31,19 +30,6 @@ namespace fs = std::filesystem;
 
 const std::string PngSignature = "\x89PNG";
 const std::string Shipped = std::string(QUORVEL_APPLICATION_DIRECTORY) + "/DoseAndRisk.mdb";
-
-// Every number the grid shows.
-std::vector<double> GridNumbers(const FlexGrid& grid) {
-    std::vector<double> numbers;
-    for (int r = 0; r < grid.Rows(); ++r)
-        for (int c = 0; c < grid.Cols(); ++c) {
-            const std::string text = grid.TextMatrix(r, c);
-            char* end = nullptr;
-            const double value = std::strtod(text.c_str(), &end);
-            if (end != text.c_str() && *end == '\0') numbers.push_back(value);
-        }
-    return numbers;
-}
 
 // Every value the chart draws, read from its series.
 std::vector<double> ChartValues(const QChart& chart) {
@@ -58,10 +44,15 @@ std::vector<double> ChartValues(const QChart& chart) {
     return values;
 }
 
-// The grid shows three or four significant digits.
-bool AmongGridNumbers(double value, const std::vector<double>& numbers) {
-    for (double number : numbers)
-        if (std::abs(number - value) <= 5e-3 * std::abs(number)) return true;
+// A number the grid shows, to its three or four significant digits.
+bool AmongGridNumbers(double value, const FlexGrid& grid) {
+    for (int r = 0; r < grid.Rows(); ++r)
+        for (int c = 0; c < grid.Cols(); ++c) {
+            const std::string text = grid.TextMatrix(r, c);
+            char* end = nullptr;
+            const double number = std::strtod(text.c_str(), &end);
+            if (end != text.c_str() && *end == '\0' && std::abs(number - value) <= 5e-3 * std::abs(number)) return true;
+        }
     return false;
 }
 
@@ -89,10 +80,9 @@ protected:
     // The chart's values are the grid's, and there are some.
     void ExpectTheGridsNumbers() const {
         ASSERT_TRUE(form_->GridIsCurrent());
-        const std::vector<double> numbers = GridNumbers(form_->MSFlexGrid1());
         const std::vector<double> values = ChartValues(*form_->Chart()->Chart());
         EXPECT_GE(values.size(), 3u);
-        for (double value : values) EXPECT_TRUE(AmongGridNumbers(value, numbers)) << value;
+        for (double value : values) EXPECT_TRUE(AmongGridNumbers(value, form_->MSFlexGrid1())) << value;
     }
 
     test::TemporaryFolder folder_;
@@ -109,6 +99,15 @@ TEST_F(ChartPaneTest, EachRequestDrawsTheGridsNumbersWithItsProgenyOption) {
     form_->Apply();
     ExpectTheGridsNumbers();
     EXPECT_NE(ChartValues(*form_->Chart()->Chart()), alone) << "Sr-90+D adds Y-90";
+    const std::string title = form_->MSFlexGrid1().TextMatrix(0, 0);
+    EXPECT_NE(title.find("+D (Y-90"), std::string::npos) << title;
+    EXPECT_NE(form_->StatusText().find("Y-90"), std::string::npos) << form_->StatusText();
+
+    Child<QLineEdit>("txtProgenyCutoff")->setText("5 weeks");
+    form_->Apply();
+    ASSERT_EQ(desktop_.Prompt.Messages.size(), 1u);
+    EXPECT_NE(desktop_.Prompt.Messages[0].find("cutoff"), std::string::npos) << "no duration";
+    EXPECT_FALSE(form_->GridIsCurrent());
 }
 
 TEST_F(ChartPaneTest, TheChartGoesStaleWithTheGridAndStaysHiddenOnceHidden) {
@@ -139,11 +138,7 @@ TEST_F(ChartPaneTest, TheChartIsSavedAndCopiedAndAnUnwritableFileOrNoPrinterIsSa
     Child<QPushButton>("cmdCopyChart")->click();
     EXPECT_EQ(desktop_.Clipboard.Picture.substr(0, 4), PngSignature);
 
-    const fs::path locked = folder_.Path() / "locked";
-    fs::create_directory(locked);
-    fs::permissions(locked, fs::perms::owner_read | fs::perms::owner_exec);
-    test::FilePermissionsApply asAnyUser;
-    desktop_.Files.Answers = {(locked / "chart.svg").string()};
+    desktop_.Files.Answers = {(folder_.Path() / "missing" / "chart.svg").string()};
     Child<QPushButton>("cmdSaveChart")->click();
     ASSERT_EQ(desktop_.Prompt.Messages.size(), 1u);
     EXPECT_NE(desktop_.Prompt.Messages.front().find("chart.svg"), std::string::npos) << desktop_.Prompt.Messages.front();
@@ -173,7 +168,7 @@ TEST(DecayChainWindow, ShowsTheChainAndHandsAMemberToTheMainWindow) {
         EXPECT_EQ(window.MemberAt(row), "") << "no stale chain of another nuclide";
 }
 
-TEST(IntakeCalculatorWindow, ComputesShowsStepsAndLendsItsTableToTheOutputs) {
+TEST(IntakeCalculatorWindow, ComputesShowsStepsLendsItsTableAndSavesAndOpensMixtures) {
     IntakeCalculatorWindow window(Shipped);
     window.SetRows({ReadMixtureRow("Cs-137,ingestion,,,Adult,1E4,Bq", 1), ReadMixtureRow("Xx-1,ingestion,,,,1,Bq", 2)});
     window.Calculate();
@@ -188,22 +183,18 @@ TEST(IntakeCalculatorWindow, ComputesShowsStepsAndLendsItsTableToTheOutputs) {
     window.CopyTable = [&](const FlexGrid& grid) { copied = &grid; };
     ButtonOf(window, "Copy")->click();
     EXPECT_EQ(copied, &window.Results());
-}
 
-TEST(IntakeCalculatorWindow, MixturesSaveAndOpenAndAnUnwritableFileIsSaid) {
     test::TemporaryFolder folder;
     const std::string path = (folder.Path() / "mixture.csv").string();
-    IntakeCalculatorWindow window(Shipped);
     window.SetRows({ReadMixtureRow("Co-60,ground-plane,,,,1,Bq/m2,1,y", 1)});
     ASSERT_TRUE(window.SaveMixture(path));
-    IntakeCalculatorWindow other(Shipped);
-    ASSERT_TRUE(other.OpenMixture(path));
-    ASSERT_EQ(other.Rows().size(), 1u);
-    EXPECT_EQ(other.Rows()[0].TimeUnit, "y");
-
+    window.SetRows({});
+    ASSERT_TRUE(window.OpenMixture(path));
+    ASSERT_EQ(window.Rows().size(), 1u);
+    EXPECT_EQ(window.Rows()[0].TimeUnit, "y");
     EXPECT_FALSE(window.SaveMixture((folder.Path() / "missing" / "mixture.csv").string()));
     EXPECT_NE(window.Message().find("could not be written"), std::string::npos);
-    EXPECT_FALSE(other.OpenMixture((folder.Path() / "none.csv").string()));
+    EXPECT_FALSE(window.OpenMixture((folder.Path() / "none.csv").string()));
 }
 
 }  // namespace

@@ -1,13 +1,24 @@
+// user.ini: reading, writing and where it goes; the window placement it stores and the
+// unit and nuclide choices the main window makes from it.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <filesystem>
 #include <fstream>
+#include <ostream>
 
 #include "FileSizeLimit.h"
 #include "FixtureDatabase.h"
+#include "TypeAhead.h"
+#include "UserIniLocation.h"
 #include "UserSettings.h"
+#include "WindowPlacement.h"
 
 namespace quorvel {
+
+// A failure shows the settings as the file would hold them.
+void PrintTo(const UserSettings& settings, std::ostream* out) { *out << FormatUserSettings(settings); }
+
 namespace {
 
 using test::TemporaryFolder;
@@ -18,73 +29,146 @@ std::string WriteFile(const TemporaryFolder& folder, const std::string& content)
     return path;
 }
 
+// Every line differs, so a line read from the wrong place shows.
 TEST(UserSettingsFile, ReadsEachOfTheFourteenLinesWithBlanksAroundTheNumbers) {
     TemporaryFolder folder;
     const auto settings = ReadUserSettings(
         WriteFile(folder, " 0\r\n 6000 \r\n9000\r\n120.5\r\n-45\r\n1\r\n2\r\n3\r\n4\r\n 5\r\n6\r\n7\r\n8\r\n 9\r\n"));
-    ASSERT_TRUE(settings.has_value());
-    EXPECT_EQ(settings->WindowState, 0);
-    EXPECT_EQ(settings->WindowHeight, 6000);
-    EXPECT_EQ(settings->WindowWidth, 9000);
-    EXPECT_EQ(settings->WindowLeft, 120.5);
-    EXPECT_EQ(settings->WindowTop, -45);
-    EXPECT_EQ(settings->SavedDoseUnit, (std::array<int, 5>{0, 1, 2, 3, 4}));
-    EXPECT_EQ(settings->SavedRiskUnit, (std::array<int, 5>{0, 5, 6, 7, 8}));
-    EXPECT_EQ(settings->CompactDatabase, 9) << "every line differs, so a line read from the wrong place shows";
+    EXPECT_EQ(settings, (UserSettings{0, 6000, 9000, 120.5, -45, {0, 1, 2, 3, 4}, {0, 5, 6, 7, 8}, 9}));
 }
 
+// Lone LF line ends, words, an empty line, a number beyond range and a file that stops
+// after line 7.
 TEST(UserSettingsFile, ValuesThatCannotBeReadStayZeroAndTheRestIsRead) {
     TemporaryFolder folder;
-    // Lone LF line ends, words, an empty line and a file that stops after line 7.
     const auto settings = ReadUserSettings(WriteFile(folder, "2\nwide\n9000\n\n1e400\nthree\n2\n"));
-    ASSERT_TRUE(settings.has_value());
-    EXPECT_EQ(settings->WindowState, 2);
-    EXPECT_EQ(settings->WindowHeight, 0);
-    EXPECT_EQ(settings->WindowWidth, 9000);
-    EXPECT_EQ(settings->WindowLeft, 0);
-    EXPECT_EQ(settings->WindowTop, 0) << "beyond the range of a number";
-    EXPECT_EQ(settings->SavedDoseUnit, (std::array<int, 5>{0, 0, 2, 0, 0}));
-    EXPECT_EQ(settings->SavedRiskUnit, (std::array<int, 5>{}));
-    EXPECT_EQ(settings->CompactDatabase, 0);
+    EXPECT_EQ(settings, (UserSettings{2, 0, 9000, 0, 0, {0, 0, 2, 0, 0}, {}, 0}));
 }
 
 TEST(UserSettingsFile, WritesFourteenLinesEndedByCarriageReturnLineFeed) {
     TemporaryFolder folder;
-    UserSettings settings;
-    settings.WindowState = 2;
-    settings.WindowHeight = 8400;
-    settings.WindowWidth = 14160.25;
-    settings.WindowLeft = -60;
-    settings.WindowTop = 0;
-    settings.SavedDoseUnit = {0, 3, 1, 0, 2};
-    settings.SavedRiskUnit = {0, 2, 0, 0, 1};
-    settings.CompactDatabase = 1;
+    UserSettings settings{2, 8400, 14160.25, -60, 0, {0, 3, 1, 0, 2}, {0, 2, 0, 0, 1}, 1};
     const std::string path = (folder.Path() / "user.ini").string();
     ASSERT_TRUE(WriteUserSettings(path, settings));
     EXPECT_EQ(test::ReadBytes(path), "2\r\n8400\r\n14160.25\r\n-60\r\n0\r\n3\r\n1\r\n0\r\n2\r\n2\r\n0\r\n0\r\n1\r\n1\r\n");
     EXPECT_EQ(ReadUserSettings(path), settings) << "what is written reads back the same";
-}
+    {
+        const test::FileSizeLimit fullDisk(8);  // the file's replacement is the text export's test
+        EXPECT_FALSE(WriteUserSettings(path, UserSettings{}));
+    }
+    EXPECT_EQ(ReadUserSettings(path), settings) << "a write that cannot finish leaves the old file whole";
 
-TEST(UserSettingsFile, TheGeometryIsWrittenAsASingleAndAFolderIsNotAFile) {
-    TemporaryFolder folder;
-    UserSettings settings;
+    settings.WindowState = 0;
     settings.WindowHeight = 1.0 / 3.0;
-    EXPECT_EQ(FormatUserSettings(settings).substr(0, 14), "0\r\n0.3333333\r\n");
+    EXPECT_EQ(FormatUserSettings(settings).substr(0, 14), "0\r\n0.3333333\r\n") << "as a single";
     EXPECT_FALSE(WriteUserSettings(folder.Path().string(), settings));
     EXPECT_FALSE(WriteUserSettings((folder.Path() / "no-such-folder" / "user.ini").string(), settings));
 }
 
-TEST(UserSettingsFile, AWriteThatCannotFinishLeavesTheOldFileWhole) {
-    TemporaryFolder folder;
-    const std::string path = WriteFile(folder, "0\r\n1\r\n");
-    UserSettings settings;
-    settings.WindowWidth = 14160.25;
-    {
-        const test::FileSizeLimit fullDisk(8);
-        EXPECT_FALSE(WriteUserSettings(path, settings));
+TEST(UserIniLocation, TheConfigurationFolderFollowsXdgConfigHomeOrElseHome) {
+    EXPECT_EQ(UserConfigFolder("/srv/config", "/home/ann"), "/srv/config/quorvel");
+    EXPECT_EQ(UserConfigFolder(nullptr, "/home/ann"), "/home/ann/.config/quorvel");
+    EXPECT_EQ(UserConfigFolder("", "/home/ann"), "/home/ann/.config/quorvel") << "empty counts as unset";
+    EXPECT_EQ(UserConfigFolder("config", "/home/ann"), "/home/ann/.config/quorvel") << "a relative value is ignored";
+    EXPECT_EQ(UserConfigFolder(nullptr, nullptr), "");
+    EXPECT_EQ(UserConfigFolder(nullptr, "relative/home"), "");
+    EXPECT_EQ(UserConfigFolder("/srv/config", nullptr), "/srv/config/quorvel");
+}
+
+TEST(UserIniLocation, BesideAWritableProgramElseInTheConfigurationFolderMadeWhenNeeded) {
+    TemporaryFolder home;
+    const std::filesystem::path config = home.Path() / ".config" / "quorvel";
+    std::vector<std::string> asked;
+    bool writable = true;
+    const FolderWritableCheck check = [&](const std::string& folder) {
+        asked.push_back(folder);
+        return writable;
+    };
+    EXPECT_EQ(ChooseUserIniPath("/opt/quorvel", check, config.string()), "/opt/quorvel/user.ini");
+    EXPECT_EQ(asked, (std::vector<std::string>{"/opt/quorvel"}));
+    EXPECT_FALSE(std::filesystem::exists(config)) << "not made when unused";
+    writable = false;
+    for (int start = 0; start < 2; ++start)  // the second time the folder is there already
+        EXPECT_EQ(ChooseUserIniPath("/opt/quorvel", check, config.string()), (config / "user.ini").string());
+
+    EXPECT_TRUE(CanCreateFileIn(config.string()));
+    EXPECT_TRUE(std::filesystem::is_empty(config)) << "the trial file is removed";
+    EXPECT_FALSE(CanCreateFileIn((home.Path() / "missing").string()));
+    EXPECT_FALSE(CanCreateFileIn("/proc")) << "not even root can create a file there";
+}
+
+TEST(StoredPlacement, AMinimizedOrMaximizedStateMaximizesAndZeroIsNormal) {
+    UserSettings settings{0, 4000, 3000, 100, 200};
+    for (const int state : {1, 2, 7}) {
+        settings.WindowState = state;
+        EXPECT_TRUE(PlacementFromSettings(settings).Maximized) << state;
     }
-    EXPECT_EQ(test::ReadBytes(path), "0\r\n1\r\n");
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path()), {}), 1);
+    settings.WindowState = 0;
+    EXPECT_FALSE(PlacementFromSettings(settings).Maximized);
+    EXPECT_EQ(PlacementFromSettings(settings).Geometry, (WindowRect{100, 200, 3000, 4000}));
+}
+
+TEST(StoredPlacement, TenRestartsThroughUserIniLeaveTheWindowWhereItWas) {
+    test::TemporaryFolder folder;
+    const std::string path = (folder.Path() / "user.ini").string();
+    const FrameMargins openbox{1, 20, 1, 1};  // a title bar and thin borders
+    const WindowRect placed{300, 200, 944, 560};  // the inside, pixels
+    const double dpi = 96;
+    WindowRect inside = placed;
+    for (int start = 0; start < 10; ++start) {
+        const WindowRect outer = OuterGeometry(inside, openbox);
+        const UserSettings stored{0, PixelsToTwips(outer.Height, dpi), PixelsToTwips(outer.Width, dpi),
+                                  PixelsToTwips(outer.Left, dpi), PixelsToTwips(outer.Top, dpi)};
+        ASSERT_TRUE(WriteUserSettings(path, stored));
+        const auto read = ReadUserSettings(path);
+        ASSERT_TRUE(read.has_value());
+        const WindowRect twips = SensiblePlacement(*read, {{0, 0, 24000, 15000}}, 6000, 4000).Geometry;
+        inside = InnerGeometry({double(TwipsToPixels(twips.Left, dpi)), double(TwipsToPixels(twips.Top, dpi)),
+                                double(TwipsToPixels(twips.Width, dpi)), double(TwipsToPixels(twips.Height, dpi))},
+                               openbox);
+        ASSERT_EQ(inside, placed) << "after start " << start + 1;
+    }
+}
+
+TEST(StoredPlacement, AGeometryThatIsNoSensibleWindowOpensMaximized) {
+    const std::vector<WindowRect> screens = {{0, 0, 24000, 15000}, {24000, 0, 19200, 15360}};
+    const auto placement = [&screens](double left, double top, double width, double height) {
+        return SensiblePlacement(UserSettings{0, height, width, left, top}, screens, 6000, 4000);
+    };
+    EXPECT_TRUE(placement(0, 0, 0, 0).Maximized) << "an empty or unreadable file";
+    EXPECT_TRUE(placement(0, 0, 795, 1200).Maximized) << "below the minimum size";
+    EXPECT_TRUE(placement(0, 0, 14160, 491505).Maximized) << "taller than every screen";
+    EXPECT_TRUE(placement(0, 0, 50000, 8400).Maximized) << "wider than both screens together";
+    EXPECT_TRUE(placement(std::nan(""), 0, 14160, 8400).Maximized);
+    EXPECT_EQ(placement(1500, 900, 14160, 8400).Geometry, (WindowRect{1500, 900, 14160, 8400}));
+    EXPECT_EQ(placement(20000, 0, 30000, 8400).Geometry, (WindowRect{20000, 0, 30000, 8400})) << "across both screens";
+    EXPECT_EQ(placement(1500, -300, 14160, 8400).Geometry, (WindowRect{1500, 0, 14160, 8400})) << "title bar brought back";
+}
+
+TEST(UnitList, ARememberedPositionTheListLacksSelectsTheFirstUnit) {
+    EXPECT_EQ(UnitListIndex(2, 3), 1);
+    EXPECT_EQ(UnitListIndex(3, 3), 2);
+    EXPECT_EQ(UnitListIndex(4, 3), 0);
+    EXPECT_EQ(UnitListIndex(0, 3), 0);
+    EXPECT_EQ(UnitListIndex(-7, 3), 0);
+    EXPECT_EQ(UnitListIndex(1, 0), -1);
+}
+
+const std::vector<std::string> Entries = {
+    "  1   Hydrogen        H-3         12.35 y      I/E ", "  6   Carbon          C-11        20.39 m      I/E ",
+    "  6   Carbon          C-14        5700 y       I/E ", " 27   Cobalt          Co-57       271.7 d      I/E ",
+    " 27   Cobalt          Co-60       5.271 y      I/E ", " 55   Cesium          Cs-137      30.0 y       I/E "};
+
+// A prefix in either case selects the first nuclide it begins; one that begins none, none.
+TEST(TypeAhead, ATypedPrefixSelectsTheFirstNuclideBeginningWithIt) {
+    EXPECT_EQ(TypeAheadSelection(Entries, 0, "c"), 1);
+    EXPECT_EQ(TypeAheadSelection(Entries, 1, "co"), 3);
+    EXPECT_EQ(TypeAheadSelection(Entries, 3, "co-6"), 4);
+    EXPECT_EQ(TypeAheadSelection(Entries, 4, "CS-137"), 5);
+    EXPECT_EQ(TypeAheadSelection(Entries, 4, "xe"), -1);
+    EXPECT_EQ(TypeAheadSelection(Entries, 4, "co-600"), -1) << "longer than any name";
+    EXPECT_EQ(TypeAheadSelection(Entries, -1, ""), 0);
+    EXPECT_EQ(TypeAheadSelection({}, -1, "h"), -1);
 }
 
 }  // namespace

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "FieldValue.h"
-#include "SourceNumberText.h"
+#include "NumberText.h"
 #include "ScientificFormat.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

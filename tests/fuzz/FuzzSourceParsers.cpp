@@ -1,15 +1,11 @@
 // The data build's source parsers on any file content: a report or an error, never a crash.
-#include <unistd.h>
-
-#include <cstdint>
 #include <exception>
-#include <filesystem>
-#include <fstream>
 
 #include "CofIndexFile.h"
 #include "DecayDataCsv.h"
 #include "Fgr12File.h"
 #include "Fgr13OrganFile.h"
+#include "FuzzInputFile.h"
 #include "IcrpEffectiveDose.h"
 #include "NomenclatureCsv.h"
 
@@ -17,11 +13,7 @@ namespace data = quorvel::data;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t size) {
     if (size < 1) return 0;
-    static const auto file = std::filesystem::temp_directory_path() / ("quorvel-fuzz-source-" + std::to_string(getpid()));
-    {
-        std::ofstream out(file, std::ios::binary | std::ios::trunc);
-        out.write(reinterpret_cast<const char*>(bytes + 1), static_cast<std::streamsize>(size - 1));
-    }
+    const std::filesystem::path file = WriteFuzzInput("source", bytes + 1, size - 1);
     data::QualityReport report;
     try {
         switch (bytes[0] % 9) {

@@ -17,7 +17,6 @@ namespace {
 
 namespace fs = std::filesystem;
 using test::ReadBytes;
-
 using test::WriteBytes;
 
 fs::path ShippedDatabase() { return fs::path(QUORVEL_APPLICATION_DIRECTORY) / "DoseAndRisk.mdb"; }

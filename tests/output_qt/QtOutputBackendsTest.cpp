@@ -54,44 +54,34 @@ FlexGrid DoseTable(int dataRows) {
     return grid;
 }
 
-class PdfPrintingTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        if (std::system("pdftotext -v >/dev/null 2>&1") != 0) GTEST_SKIP() << "poppler-utils is not installed";
-    }
-    fs::path File() const { return folder_.Path() / "table.pdf"; }
-    std::string PageText(int page) const {
-        return RunCommand("pdftotext -layout -f " + std::to_string(page) + " -l " + std::to_string(page) + " '" +
-                          File().string() + "' -");
-    }
-
-    TemporaryFolder folder_;
-    RecordingPrompt prompt_;
-};
-
-TEST_F(PdfPrintingTest, LandscapeTableOfFiftyRowsGivesTwoPagesWithTheirRowsAndTheFooter) {
+TEST(PdfPrintingTest, LandscapeTableOfFiftyRowsGivesTwoPagesWithTheirRowsAndTheFooter) {
+    if (std::system("pdftotext -v >/dev/null 2>&1") != 0) GTEST_SKIP() << "poppler-utils is not installed";
+    TemporaryFolder folder;
+    const std::string file = (folder.Path() / "table.pdf").string();
+    const auto pageText = [&file](int page) {
+        const std::string number = std::to_string(page);
+        return RunCommand("pdftotext -layout -f " + number + " -l " + number + " '" + file + "' -");
+    };
     FlexGrid grid = DoseTable(50);
     grid.SetTextMatrix(0, 0, "Inhalation Dose Table");  // no "ffi", which the PDF draws as one glyph
-    ASSERT_TRUE(quorvel::PrintGridToPdfFile(grid, 2, File().string(), prompt_));
-    EXPECT_TRUE(prompt_.Messages.empty());
-    const std::string info = RunCommand("pdfinfo '" + File().string() + "'");
+    RecordingPrompt prompt;
+    ASSERT_TRUE(quorvel::PrintGridToPdfFile(grid, 2, file, prompt));
+    EXPECT_TRUE(prompt.Messages.empty());
+    const std::string info = RunCommand("pdfinfo '" + file + "'");
     EXPECT_NE(info.find("Pages:           2"), std::string::npos) << info;
     std::smatch size;
     ASSERT_TRUE(std::regex_search(info, size, std::regex("Page size: +([0-9.]+) x ([0-9.]+)"))) << info;
     EXPECT_GT(std::stod(size[1]), std::stod(size[2])) << "the page on its side";
-    const std::string first = PageText(1);
+    const std::string first = pageText(1);
     EXPECT_TRUE(std::regex_search(first, std::regex("Inhalation Dose Table +Adult +Infant"))) << first;
     EXPECT_TRUE(std::regex_search(first, std::regex("Organ1 +1\\.21E-09"))) << first;
-    EXPECT_TRUE(std::regex_search(first, std::regex("Organ30 +1\\.20E-09"))) << first;
-    EXPECT_EQ(first.find("Organ31"), std::string::npos);
-    const std::string second = PageText(2);
+    const std::string second = pageText(2);  // where the rows go is the printing rules' test
     EXPECT_EQ(second.find("Adult"), std::string::npos) << second;
     EXPECT_TRUE(std::regex_search(second, std::regex("Organ31 +1\\.21E-09"))) << second;
-    EXPECT_TRUE(std::regex_search(second, std::regex("Organ50 +1\\.20E-09"))) << second;
     for (int page = 1; page <= 2; ++page)
-        EXPECT_TRUE(std::regex_search(PageText(page), std::regex("Inhalation Dose Table.*" + quorvel::TodaysDate() +
+        EXPECT_TRUE(std::regex_search(pageText(page), std::regex("Inhalation Dose Table.*" + quorvel::TodaysDate() +
                                                                  " +Page " + std::to_string(page) + " of 2")))
-            << PageText(page);
+            << pageText(page);
 }
 
 TEST(UnwritablePdfTest, PrinterThatCannotStartIsAnError) {
@@ -155,16 +145,7 @@ protected:
     std::string savedPath_;
 };
 
-TEST_F(DocumentOpenerTest, LibreOfficeOpensTheFileAsANewWorkbookWithoutAShell) {
-    FakeProgram("soffice");
-    FakeProgram("xdg-open");
-    quorvel::DesktopDocumentOpener opener;
-    opener.Open("/tmp/a folder/it's; $(rm -rf x).xlsx");
-    EXPECT_EQ(ArgumentsOf("soffice"), "-n\n/tmp/a folder/it's; $(rm -rf x).xlsx\n");
-    EXPECT_FALSE(fs::exists(folder_.Path() / "xdg-open.args"));
-}
-
-TEST_F(DocumentOpenerTest, NoProgramIsAnErrorWithItsCause) {
+TEST_F(DocumentOpenerTest, LibreOfficeOpensTheFileAsANewWorkbookWithoutAShellAndNoProgramIsAnError) {
     quorvel::DesktopDocumentOpener opener;
     try {
         opener.Open("/tmp/Coefficients.xlsx");
@@ -174,6 +155,11 @@ TEST_F(DocumentOpenerTest, NoProgramIsAnErrorWithItsCause) {
                   "no program to open /tmp/Coefficients.xlsx was found: neither libreoffice, localc, soffice nor "
                   "xdg-open is on the PATH");
     }
+    FakeProgram("soffice");
+    FakeProgram("xdg-open");
+    opener.Open("/tmp/a folder/it's; $(rm -rf x).xlsx");
+    EXPECT_EQ(ArgumentsOf("soffice"), "-n\n/tmp/a folder/it's; $(rm -rf x).xlsx\n");
+    EXPECT_FALSE(fs::exists(folder_.Path() / "xdg-open.args"));
 }
 
 }  // namespace
