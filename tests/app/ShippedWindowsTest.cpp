@@ -1,26 +1,31 @@
 // The windows on the shipped database. The main window's chart pane draws the grid's
 // numbers, goes stale with the grid, stays hidden once hidden, and writes and copies its
-// picture; the decay chain and intake calculator windows.
+// picture; the decay chain, intake calculator and compare windows.
 #include <gtest/gtest.h>
 
 #include <QAbstractBarSeries>
 #include <QBarSet>
 #include <QChart>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDockWidget>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTableWidget>
 #include <QXYSeries>
 #include <cmath>
 #include <cstdlib>
 #include <filesystem>
 
 #include "ChartPane.h"
+#include "CompareWindow.h"
+#include "Database.h"
 #include "DecayChainWindow.h"
 #include "DesktopFakes.h"
 #include "FixtureDatabase.h"
 #include "IntakeCalculatorWindow.h"
+#include "ScientificFormat.h"
 #include "frmPrimarySelectionForm.h"
 
 namespace quorvel {
@@ -195,6 +200,30 @@ TEST(IntakeCalculatorWindow, ComputesShowsStepsLendsItsTableAndSavesAndOpensMixt
     EXPECT_FALSE(window.SaveMixture((folder.Path() / "missing" / "mixture.csv").string()));
     EXPECT_NE(window.Message().find("could not be written"), std::string::npos);
     EXPECT_FALSE(window.OpenMixture((folder.Path() / "none.csv").string()));
+}
+
+// A risk comparison shows the intake and outcome picked above it: Cs-137's food morbidity
+// total, as the database stores it for that source line.
+TEST(CompareWindow, ARiskComparisonFollowsThePickedIntakeAndOutcome) {
+    test::RecordingDesktop desktop;
+    DesktopServices services = desktop.Services(QUORVEL_APPLICATION_DIRECTORY);
+    CoefficientCatalogue catalogue(Shipped);
+    Quantity quantity;
+    quantity.Kind = {RiskCoefficients, IngestionPathway, 0};
+    quantity.Age = "Lifetime 0-110";
+    quantity.Intake = "Tap Water";
+    CompareWindow window(catalogue, quantity, {"Cs-137", "Cs-134"}, services);
+    window.findChild<QComboBox*>("cboOutcome")->setCurrentText("Morbidity");
+    window.findChild<QComboBox*>("cboIntake")->setCurrentText("Food");
+
+    Recordset stored = OpenDatabase(Shipped)->OpenQuery(
+        "SELECT \"Morbidity Lifetime 0-110\" FROM FGR13INGRBS WHERE Nuclide = 'Cs-137' AND Intake = 'Food' AND "
+        "\"Cancer Site\" = 'Total'");
+    ASSERT_EQ(stored.RecordCount(), 1);
+    const auto* table = window.findChild<QTableWidget*>("tblComparison");
+    const auto total = table->findItems("Total", Qt::MatchExactly);
+    ASSERT_EQ(total.size(), 1);
+    EXPECT_EQ(table->item(total.front()->row(), 1)->text().toStdString(), FormatScientific(stored.Field(0).Number()));
 }
 
 }  // namespace
