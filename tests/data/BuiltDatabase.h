@@ -13,6 +13,10 @@ namespace quorvel::data::test {
 
 std::filesystem::path SourcesDirectory();
 
+// The lines of a list file under tests/data ('#' starts a comment line), each split at '|'
+// into trimmed fields.
+std::vector<std::vector<std::string>> ReadListFile(const std::string& name);
+
 // A fresh temporary directory, removed with the object.
 class TemporaryDirectory {
 public:
@@ -39,7 +43,6 @@ public:
     std::optional<double> Real(const std::string& sql) const;
     long Count(const std::string& sql) const;
     std::vector<std::string> FieldNames(const std::string& table) const;
-    std::vector<std::string> FieldTypes(const std::string& table) const;
 
     ~BuiltDatabase();
 
