@@ -59,15 +59,12 @@ protected:
     RecordingPrinterSurface printer_;
     RecordingPrompt prompt_;
 };
-using GridPrintingTest = PrintingTest;
-using PrintedDataTest = PrintingTest;
-using IllegalFontSizeTest = PrintingTest;
 
 // ---------------------------------------------------------------------------------------
 // Whole run of a small table
 
 // The whole run of calls, against tests/data/expected/printing.
-TEST_F(GridPrintingTest, SmallTableGivesTheCallsOfItsExpectedFile) {
+TEST_F(PrintingTest, SmallTableGivesTheCallsOfItsExpectedFile) {
     FlexGrid grid(3, 2);
     grid.SetFixedRows(1);
     grid.SetTextMatrix(0, 0, "Nuclide");
@@ -89,44 +86,31 @@ TEST_F(GridPrintingTest, SmallTableGivesTheCallsOfItsExpectedFile) {
 }
 
 // ---------------------------------------------------------------------------------------
-// Pages: 30 data rows each, header on the first page only
+// Pages: 30 data rows each, the header on the first page or, asked for, on every page
 
-struct PageCase {
-    int DataRows;
-    std::vector<Texts> Pages;
-};
-
-class PageSplitTest : public PrintingTest, public ::testing::WithParamInterface<PageCase> {};
-
-TEST_P(PageSplitTest, RowsGoThirtyToAPageWithTheHeaderOnPageOne) {
-    const PageCase& expected = GetParam();
-    Print(TableWithDataRows(expected.DataRows), 1);
-    ASSERT_EQ(printer_.SentDocuments.size(), 1U);
-    const auto& pages = printer_.SentDocuments[0];
-    ASSERT_EQ(pages.size(), expected.Pages.size());
-    for (std::size_t p = 0; p < pages.size(); ++p) {
-        EXPECT_EQ(DataRowsOf(pages[p]), expected.Pages[p]) << "page " << p + 1;
-        EXPECT_EQ(BoldTextsOf(pages[p]).empty(), p != 0) << "page " << p + 1;
+TEST_F(PrintingTest, RowsGoThirtyToAPageWithTheHeaderWhereAsked) {
+    struct PageCase {
+        int DataRows;
+        bool HeaderOnEveryPage;
+        std::vector<int> LastRowOfPage;
+    };
+    for (const PageCase& c : {PageCase{30, false, {30}}, PageCase{31, false, {30, 31}},
+                              PageCase{65, false, {30, 60, 65}}, PageCase{61, true, {30, 60, 61}}}) {
+        SCOPED_TRACE(c.DataRows);
+        RecordingPrinterSurface printer;
+        quorvel::GridPrintingOptions options;
+        options.HeaderOnEveryPage = c.HeaderOnEveryPage;
+        WriteGridResultsToPrinter(TableWithDataRows(c.DataRows), 1, printer, prompt_, options);
+        ASSERT_EQ(printer.SentDocuments.size(), 1U);
+        const auto& pages = printer.SentDocuments[0];
+        ASSERT_EQ(pages.size(), c.LastRowOfPage.size());
+        for (std::size_t p = 0; p < pages.size(); ++p) {
+            EXPECT_EQ(DataRowsOf(pages[p]), RowNames(p == 0 ? 1 : c.LastRowOfPage[p - 1] + 1, c.LastRowOfPage[p])) << p;
+            const Texts header = p == 0 || c.HeaderOnEveryPage ? Texts{"Nuclide", "Adult", "Child"} : Texts{};
+            EXPECT_EQ(BoldTextsOf(pages[p]), header) << p;
+        }
     }
     EXPECT_TRUE(prompt_.Messages.empty());
-}
-
-INSTANTIATE_TEST_SUITE_P(DataRowCounts, PageSplitTest,
-                         ::testing::Values(PageCase{30, {RowNames(1, 30)}},
-                                           PageCase{31, {RowNames(1, 30), RowNames(31, 31)}},
-                                           PageCase{65, {RowNames(1, 30), RowNames(31, 60), RowNames(61, 65)}}));
-
-// Asked for, the header heads every page, and the pages still hold thirty data rows each.
-TEST_F(GridPrintingTest, TheHeaderCanHeadEveryPage) {
-    quorvel::GridPrintingOptions options;
-    options.HeaderOnEveryPage = true;
-    WriteGridResultsToPrinter(TableWithDataRows(61), 2, printer_, prompt_, options);
-    ASSERT_EQ(printer_.SentDocuments.size(), 1U);
-    const auto& pages = printer_.SentDocuments[0];
-    ASSERT_EQ(pages.size(), 3U);
-    for (const auto& page : pages) EXPECT_EQ(BoldTextsOf(page), (Texts{"Nuclide", "Adult", "Child"}));
-    EXPECT_EQ(DataRowsOf(pages[1]), RowNames(31, 60));
-    EXPECT_EQ(DataRowsOf(pages[2]), Texts{"r61"});
 }
 
 // ---------------------------------------------------------------------------------------
@@ -149,7 +133,7 @@ FlexGrid TitledTable(const std::vector<std::string>& titleBlock, int dataRows) {
     return grid;
 }
 
-TEST_F(GridPrintingTest, EveryPageEndsWithTheTablesFooterAndItsPageNumber) {
+TEST_F(PrintingTest, EveryPageEndsWithTheTablesFooterAndItsPageNumber) {
     const std::vector<std::string> block = {"Ingestion Dose Coefficients", "Cs-137, T1/2 = 30.1671 y", "Units = Sv/Bq",
                                             "f1 = 1; FGR-13 organ doses (Cs.def)"};
     const FlexGrid grid = TitledTable(block, 60);  // 66 rows below the fixed one: three pages
@@ -197,7 +181,7 @@ TEST(PrintFooterTest, TheSourceIsThePublicationTheTitleBlockNames) {
 // ---------------------------------------------------------------------------------------
 // Data cells: cut at the right, fonts of the cell
 
-TEST_F(PrintedDataTest, MultibyteCharactersAreCutWhole) {
+TEST_F(PrintingTest, MultibyteCharactersAreCutWhole) {
     FlexGrid grid = TableWithDataRows(1);
     grid.SetColWidth(1, 400);  // 380 free: 4 characters of 82.5
     grid.SetTextMatrix(1, 1, "\xC2\xB5Sv/Bq");
@@ -211,7 +195,7 @@ TEST_F(PrintedDataTest, MultibyteCharactersAreCutWhole) {
 // ---------------------------------------------------------------------------------------
 // Text taller than its row
 
-TEST_F(IllegalFontSizeTest, TallDataTextIsReportedAndCancelsTheDocumentSoFar) {
+TEST_F(PrintingTest, TallDataTextIsReportedAndCancelsTheDocumentSoFar) {
     FlexGrid grid = TableWithDataRows(3);
     grid.SetRow(2);
     grid.SetCol(1);
