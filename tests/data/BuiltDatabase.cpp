@@ -1,6 +1,5 @@
 #include "BuiltDatabase.h"
 
-#include <cstdlib>
 #include <fstream>
 #include <sstream>
 #include <memory>
@@ -27,17 +26,6 @@ std::vector<std::vector<std::string>> ReadListFile(const std::string& name) {
         if (line.back() == '|') lines.back().emplace_back();  // an empty last field
     }
     return lines;
-}
-
-TemporaryDirectory::TemporaryDirectory() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "quorvel-data-XXXXXX").string();
-    if (!mkdtemp(pattern.data())) throw std::runtime_error("cannot create a temporary directory");
-    path_ = pattern;
-}
-
-TemporaryDirectory::~TemporaryDirectory() {
-    std::error_code ignored;
-    std::filesystem::remove_all(path_, ignored);
 }
 
 const BuiltDatabase& BuiltDatabase::Instance() {

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "FixtureDatabase.h"
 #include "QualityReport.h"
 
 namespace quorvel::data::test {
@@ -16,19 +17,6 @@ std::filesystem::path SourcesDirectory();
 // The lines of a list file under tests/data ('#' starts a comment line), each split at '|'
 // into trimmed fields.
 std::vector<std::vector<std::string>> ReadListFile(const std::string& name);
-
-// A fresh temporary directory, removed with the object.
-class TemporaryDirectory {
-public:
-    TemporaryDirectory();
-    ~TemporaryDirectory();
-    TemporaryDirectory(const TemporaryDirectory&) = delete;
-    TemporaryDirectory& operator=(const TemporaryDirectory&) = delete;
-    const std::filesystem::path& Path() const { return path_; }
-
-private:
-    std::filesystem::path path_;
-};
 
 class BuiltDatabase {
 public:
@@ -48,7 +36,7 @@ public:
 
 private:
     BuiltDatabase();
-    TemporaryDirectory directory_;
+    quorvel::test::TemporaryFolder directory_;
     std::filesystem::path file_;
     QualityReport report_;
     sqlite3* db_ = nullptr;
