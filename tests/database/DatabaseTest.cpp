@@ -181,25 +181,19 @@ TEST(ReadUnitTables, UnitsComeFromTheRecordsInStoredOrderNotFromTheCountRecord) 
 }
 
 TEST(ReadUnitTables, MalformedTablesFail) {
-    struct Case {
-        const char* Name;
-        const char* Setup;
-    };
-    const Case cases[] = {
-        {"even field count", R"(CREATE TABLE "Dose Units" (ID, U1, F1, U2))"},
-        {"empty table", R"(CREATE TABLE "Dose Units" (ID, U1, F1))"},
-        {"count beyond the records",
-         R"(CREATE TABLE "Dose Units" (ID, U1, F1); INSERT INTO "Dose Units" VALUES (0, '3', NULL), (1, 'Sv/Bq', 1), (2, 'mSv/Bq', 1000))"},
-        {"count that is no number", R"(CREATE TABLE "Dose Units" (ID, U1, F1); INSERT INTO "Dose Units" VALUES (0, 'two', NULL))"},
-        {"fractional count", R"(CREATE TABLE "Dose Units" (ID, U1, F1); INSERT INTO "Dose Units" VALUES (0, '0.5', NULL))"},
-        {"Null factor", R"(CREATE TABLE "Dose Units" (ID, U1, F1); INSERT INTO "Dose Units" VALUES (0, '1', NULL), (1, 'Sv/Bq', NULL))"},
-        {"missing table", ""},
-    };
-    for (const Case& c : cases) {
+    // An even field count, no records, a count beyond the records, a count that is no whole
+    // number, a Null factor, no table.
+    for (const char* setup :
+         {R"(CREATE TABLE "Dose Units" (ID, U1, F1, U2))", R"(CREATE TABLE "Dose Units" (ID, U1, F1))",
+          R"(CREATE TABLE "Dose Units" (ID, U1, F1); INSERT INTO "Dose Units" VALUES (0, '3', NULL), (1, 'Sv/Bq', 1), (2, 'mSv/Bq', 1000))",
+          R"(CREATE TABLE "Dose Units" (ID, U1, F1); INSERT INTO "Dose Units" VALUES (0, 'two', NULL))",
+          R"(CREATE TABLE "Dose Units" (ID, U1, F1); INSERT INTO "Dose Units" VALUES (0, '0.5', NULL))",
+          R"(CREATE TABLE "Dose Units" (ID, U1, F1); INSERT INTO "Dose Units" VALUES (0, '1', NULL), (1, 'Sv/Bq', NULL))",
+          ""}) {
         FixtureDatabase fixture;
         fixture.CreateUnitTable("Risk Units", {{{"per Bq", 1}}});
-        if (*c.Setup) fixture.Execute(c.Setup);
-        EXPECT_THROW(ReadUnitTables(fixture.Path(), "Risk Units", "Dose Units"), DatabaseError) << c.Name;
+        if (*setup) fixture.Execute(setup);
+        EXPECT_THROW(ReadUnitTables(fixture.Path(), "Risk Units", "Dose Units"), DatabaseError) << setup;
     }
 }
 

@@ -2,9 +2,6 @@
 // Grids, files and commands that the output tests share; the recording prompt is in tests/support.
 
 #include <cstdio>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <memory>
 #include <string>
 #include <vector>
