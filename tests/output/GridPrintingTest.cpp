@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <fstream>
 #include <string>
 #include <vector>
@@ -22,11 +21,13 @@ using quorvel::test::RecordingPrinterSurface;
 using quorvel::test::RecordingPrompt;
 using Texts = std::vector<std::string>;
 
-const std::string Illegal = "Illegal FontSize! try another one";
-
-// One header row ("Nuclide", "Adult", "Child") and data rows "rN" in column 0.
+// One fixed row "Nuclide | Adult | Child", then data rows "rN | 1.00E-09 |".
 FlexGrid TableWithDataRows(int dataRows) {
-    return quorvel::testing::TableWithDataRows(dataRows, {"Nuclide", "Adult", "Child"});
+    std::vector<Texts> rows{{"Nuclide", "Adult", "Child"}};
+    for (int r = 1; r <= dataRows; ++r) rows.push_back({"r" + std::to_string(r), "1.00E-09", ""});
+    FlexGrid grid = quorvel::testing::GridOf(rows);
+    grid.SetFixedRows(1);
+    return grid;
 }
 
 Texts RowNames(int first, int last) {
@@ -65,13 +66,8 @@ protected:
 
 // The whole run of calls, against tests/data/expected/printing.
 TEST_F(PrintingTest, SmallTableGivesTheCallsOfItsExpectedFile) {
-    FlexGrid grid(3, 2);
+    FlexGrid grid = quorvel::testing::GridOf({{"Nuclide", "Value"}, {"Cs-137", "1.00E-09"}, {"Sr-90", ""}});
     grid.SetFixedRows(1);
-    grid.SetTextMatrix(0, 0, "Nuclide");
-    grid.SetTextMatrix(0, 1, "Value");
-    grid.SetTextMatrix(1, 0, "Cs-137");
-    grid.SetTextMatrix(1, 1, "1.00E-09");
-    grid.SetTextMatrix(2, 0, "Sr-90");
     Print(grid);
     std::ifstream file(std::string(QUORVEL_EXPECTED_TABLES) + "/printing/small-table.txt");
     Texts expected;
@@ -201,7 +197,7 @@ TEST_F(PrintingTest, TallDataTextIsReportedAndCancelsTheDocumentSoFar) {
     grid.SetCol(1);
     grid.SetCellFontSize(12);  // 288 high in a 240 row
     Print(grid);
-    EXPECT_EQ(prompt_.Messages, Texts{Illegal});
+    EXPECT_EQ(prompt_.Messages, Texts{"Illegal FontSize! try another one"});
     EXPECT_EQ(printer_.KilledDocuments, 1);
     // What followed the cancel forms the document that is sent: the tall cell and row 3.
     ASSERT_EQ(printer_.SentDocuments.size(), 1U);

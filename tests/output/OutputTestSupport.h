@@ -28,18 +28,6 @@ inline FlexGrid NamedCells(int rows, int cols) {
     return grid;
 }
 
-// One fixed row of titles, then data rows "rN" | "1.00E-09" with any further cells empty.
-inline FlexGrid TableWithDataRows(int dataRows, const std::vector<std::string>& titles) {
-    FlexGrid grid(dataRows + 1, static_cast<int>(titles.size()));
-    grid.SetFixedRows(1);
-    for (std::size_t c = 0; c < titles.size(); ++c) grid.SetTextMatrix(0, static_cast<int>(c), titles[c]);
-    for (int r = 1; r <= dataRows; ++r) {
-        grid.SetTextMatrix(r, 0, "r" + std::to_string(r));
-        grid.SetTextMatrix(r, 1, "1.00E-09");
-    }
-    return grid;
-}
-
 // What a shell command writes to its standard output.
 inline std::string RunCommand(const std::string& command) {
     std::string output;
