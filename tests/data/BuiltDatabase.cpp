@@ -1,6 +1,7 @@
 #include "BuiltDatabase.h"
 
-#include <cstdlib>
+#include <fstream>
+#include <sstream>
 #include <memory>
 #include <stdexcept>
 
@@ -10,15 +11,21 @@ namespace quorvel::data::test {
 
 std::filesystem::path SourcesDirectory() { return QUORVEL_DATA_SOURCES_DIR; }
 
-TemporaryDirectory::TemporaryDirectory() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "quorvel-data-XXXXXX").string();
-    if (!mkdtemp(pattern.data())) throw std::runtime_error("cannot create a temporary directory");
-    path_ = pattern;
-}
-
-TemporaryDirectory::~TemporaryDirectory() {
-    std::error_code ignored;
-    std::filesystem::remove_all(path_, ignored);
+std::vector<std::vector<std::string>> ReadListFile(const std::string& name) {
+    std::ifstream in(std::string(QUORVEL_DATA_TESTS_DIR) + "/" + name);
+    if (!in) throw std::runtime_error("cannot read " + name);
+    std::vector<std::vector<std::string>> lines;
+    for (std::string line; std::getline(in, line);) {
+        if (line.empty() || line[0] == '#') continue;
+        std::istringstream fields(line);
+        lines.emplace_back();
+        for (std::string field; std::getline(fields, field, '|');) {
+            const auto first = field.find_first_not_of(' ');
+            lines.back().push_back(first == std::string::npos ? "" : field.substr(first, field.find_last_not_of(' ') - first + 1));
+        }
+        if (line.back() == '|') lines.back().emplace_back();  // an empty last field
+    }
+    return lines;
 }
 
 const BuiltDatabase& BuiltDatabase::Instance() {
@@ -70,13 +77,6 @@ std::vector<std::string> BuiltDatabase::FieldNames(const std::string& table) con
     for (const auto& name : Texts("SELECT name FROM pragma_table_info('" + table + "') ORDER BY cid"))
         names.push_back(name.value());
     return names;
-}
-
-std::vector<std::string> BuiltDatabase::FieldTypes(const std::string& table) const {
-    std::vector<std::string> types;
-    for (const auto& type : Texts("SELECT type FROM pragma_table_info('" + table + "') ORDER BY cid"))
-        types.push_back(type.value());
-    return types;
 }
 
 }  // namespace quorvel::data::test

@@ -7,24 +7,16 @@
 #include <string>
 #include <vector>
 
+#include "FixtureDatabase.h"
 #include "QualityReport.h"
 
 namespace quorvel::data::test {
 
 std::filesystem::path SourcesDirectory();
 
-// A fresh temporary directory, removed with the object.
-class TemporaryDirectory {
-public:
-    TemporaryDirectory();
-    ~TemporaryDirectory();
-    TemporaryDirectory(const TemporaryDirectory&) = delete;
-    TemporaryDirectory& operator=(const TemporaryDirectory&) = delete;
-    const std::filesystem::path& Path() const { return path_; }
-
-private:
-    std::filesystem::path path_;
-};
+// The lines of a list file under tests/data ('#' starts a comment line), each split at '|'
+// into trimmed fields.
+std::vector<std::vector<std::string>> ReadListFile(const std::string& name);
 
 class BuiltDatabase {
 public:
@@ -39,13 +31,12 @@ public:
     std::optional<double> Real(const std::string& sql) const;
     long Count(const std::string& sql) const;
     std::vector<std::string> FieldNames(const std::string& table) const;
-    std::vector<std::string> FieldTypes(const std::string& table) const;
 
     ~BuiltDatabase();
 
 private:
     BuiltDatabase();
-    TemporaryDirectory directory_;
+    quorvel::test::TemporaryFolder directory_;
     std::filesystem::path file_;
     QualityReport report_;
     sqlite3* db_ = nullptr;

@@ -2,11 +2,9 @@
 #include <algorithm>
 #include <cctype>
 #include <cmath>
-#include <fstream>
 #include <gtest/gtest.h>
 #include <map>
 #include <regex>
-#include <set>
 
 #include "BuiltDatabase.h"
 #include "SourceLines.h"
@@ -200,96 +198,52 @@ TEST(Provenance, EveryCoefficientRecordNamesItsSourceLine) {
 }
 
 // ---------------------------------------------------------------------------------------
-// Every unit factor of the unit tables, derived here again from the definitions of the units:
-// 1 Ci = 3.7E10 Bq, 1 rem = 0.01 Sv, 1 h = 3600 s, 1 y = 365.25 d, soil 1.6 g/cm3.
-
-struct Expected {
-    int Category;
-    std::map<std::string, double> Factors;  // unit name -> value of 1 tabulated unit in it
-};
+// Every unit factor of the unit tables against tests/data/shipped/unit-factors.txt.
 
 // Reads category k of a unit table the way the viewer does: counts in the first record's name
 // fields (position 2k - 1), then one unit per record.
 std::map<std::string, double> UnitsOf(const std::string& table, int category) {
     const auto names = Db().FieldNames(table);
-    const std::string nameField = "\"" + names.at(2 * category - 1) + "\"";
-    const std::string factorField = "\"" + names.at(2 * category) + "\"";
-    const auto labels = Db().Texts("SELECT " + nameField + " FROM \"" + table + "\" ORDER BY rowid");
-    const auto factors = Db().Texts("SELECT " + factorField + " FROM \"" + table + "\" ORDER BY rowid");
-    const int count = std::stoi(labels.at(0).value());
+    const auto labels = Db().Texts("SELECT \"" + names.at(2 * category - 1) + "\" FROM \"" + table + "\" ORDER BY rowid");
+    const auto factors = Db().Texts("SELECT \"" + names.at(2 * category) + "\" FROM \"" + table + "\" ORDER BY rowid");
     std::map<std::string, double> units;
-    for (int j = 1; j <= count; ++j) units[labels.at(j).value()] = std::stod(factors.at(j).value());
+    for (int j = 1; j <= std::stoi(labels.at(0).value()); ++j) units[labels.at(j).value()] = std::stod(factors.at(j).value());
     return units;
 }
 
-void ExpectFactors(const std::string& table, const Expected& expected) {
-    const auto units = UnitsOf(table, expected.Category);
-    EXPECT_EQ(units.size(), expected.Factors.size()) << table << " category " << expected.Category;
-    for (const auto& [name, factor] : expected.Factors) {
-        ASSERT_TRUE(units.contains(name)) << table << ": " << name;
-        EXPECT_NEAR(units.at(name) / factor, 1.0, 1e-12) << table << ": " << name;
+TEST(UnitFactors, EveryUnitIsWorthWhatItsDefinitionGives) {
+    std::map<std::pair<std::string, int>, std::map<std::string, double>> expected;
+    for (const auto& fields : test::ReadListFile("shipped/unit-factors.txt"))
+        expected[{fields.at(0), std::stoi(fields.at(1))}][fields.at(2)] = std::stod(fields.at(3));
+    ASSERT_EQ(expected.size(), 8u);
+    for (const auto& [category, factors] : expected) {
+        const auto units = UnitsOf(category.first, category.second);
+        EXPECT_EQ(units.size(), factors.size()) << category.first << " category " << category.second;
+        for (const auto& [name, factor] : factors) {
+            ASSERT_TRUE(units.contains(name)) << category.first << ": " << name;
+            EXPECT_NEAR(units.at(name) / factor, 1.0, 1e-12) << category.first << ": " << name;
+        }
     }
-}
-
-TEST(UnitFactors, DoseUnitsFromDefinitions) {
-    // 1 Sv/Bq in rem per Ci: 100 rem per Sv, 3.7E10 Bq per Ci.
-    ExpectFactors("Dose Units",
-                  {1, {{"Sv/Bq", 1}, {"mSv/Bq", 1000}, {"rem/Ci", 100 * 3.7e10}, {"mrem/pCi", 1e5 * 3.7e10 / 1e12}}});
-    // 1 Sv/s per Bq/m3 is 3600 Sv/h; 1 uCi = 3.7E4 Bq.
-    ExpectFactors(
-        "Dose Units",
-        {2, {{"Sv m3/(Bq s)", 1}, {"mSv/h per Bq/m3", 3600 * 1000}, {"mrem/h per uCi/m3", 3600 * 1e5 * 3.7e4}}});
-    // 1 pCi/cm2 = 0.037 Bq per 1E-4 m2 = 370 Bq/m2.
-    ExpectFactors(
-        "Dose Units",
-        {3, {{"Sv m2/(Bq s)", 1}, {"mSv/h per Bq/m2", 3600 * 1000}, {"mrem/h per pCi/cm2", 3600 * 1e5 * 370}}});
-    // 1 Bq/kg of soil at 1600 kg/m3 is 1600 Bq/m3; 1 pCi/g is 37 Bq/kg.
-    ExpectFactors("Dose Units", {4,
-                                 {{"Sv m3/(Bq s)", 1},
-                                  {"mSv/h per Bq/m3", 3600 * 1000},
-                                  {"mrem/h per uCi/m3", 3600 * 1e5 * 3.7e4},
-                                  {"mSv/h per Bq/kg", 3600.0 * 1000 * 1600},
-                                  {"mrem/h per pCi/g", 3600.0 * 1e5 * 37 * 1600}}});
-}
-
-TEST(UnitFactors, RiskUnitsFromDefinitions) {
-    const double pCiYear = 0.037 * 365.25 * 86400;  // Bq s
-    ExpectFactors("Risk Units", {1, {{"per Bq", 1}, {"per pCi", 0.037}}});
-    ExpectFactors("Risk Units", {2, {{"per Bq s/m3", 1}, {"per pCi y/m3", pCiYear}}});
-    ExpectFactors("Risk Units", {3, {{"per Bq s/m2", 1}, {"per pCi y/m2", pCiYear}}});
-    ExpectFactors("Risk Units", {4,
-                                 {{"per Bq s/m3", 1},
-                                  {"per pCi y/m3", pCiYear},
-                                  {"per Bq s/kg", 1600},
-                                  {"per pCi y/g", pCiYear * 1000 * 1600}}});
 }
 
 // ---------------------------------------------------------------------------------------
 // The daughters of the FGR-12/13 index as the build stores them, checked against the index
 // file's own lines, read here with a pattern of their own.
 
-std::vector<std::string> IndexLines() {
-    std::ifstream in(test::SourcesDirectory() / "nuclides/FGR13COF.NDX", std::ios::binary);
-    std::vector<std::string> lines;
-    for (std::string line; std::getline(in, line);) lines.push_back(line);
-    return lines;
-}
-
 // (name, fraction) of the daughter slots of a nuclide's line: "  73 9.4600E-01".
 std::vector<std::pair<std::string, double>> DaughtersInFile(const std::string& nuclide) {
-    const auto lines = IndexLines();
+    const auto lines = ReadSourceLines(test::SourcesDirectory() / "nuclides/FGR13COF.NDX");
     static const std::regex slot(R"( *(\d+) (\d\.\d{4})E([ -])(\d\d))");
     for (const auto& line : lines) {
-        if (line.rfind(nuclide + " ", 0) != 0) continue;
+        if (line.Text.rfind(nuclide + " ", 0) != 0) continue;
         std::vector<std::pair<std::string, double>> daughters;
-        const std::string slots = line.substr(23, 45);
+        const std::string slots = line.Text.substr(23, 45);
         for (auto it = std::sregex_iterator(slots.begin(), slots.end(), slot); it != std::sregex_iterator(); ++it) {
             const int record = std::stoi((*it)[1].str());
             if (record == 999) continue;  // spontaneous fission
-            const double mantissa = std::stod((*it)[2].str());
             const int exponent = ((*it)[3].str() == "-" ? -1 : 1) * std::stoi((*it)[4].str());
-            const std::string& target = lines.at(static_cast<std::size_t>(record - 1));
-            daughters.emplace_back(target.substr(0, target.find(' ')), mantissa * std::pow(10.0, exponent));
+            const std::string& target = lines.at(static_cast<std::size_t>(record - 1)).Text;
+            daughters.emplace_back(target.substr(0, target.find(' ')), std::stod((*it)[2].str()) * std::pow(10.0, exponent));
         }
         return daughters;
     }
@@ -302,14 +256,13 @@ TEST(DecayData, DaughtersAndFractionsAreThoseOfTheIndexFile) {
     // also decays by spontaneous fission.
     for (const std::string nuclide : {"Cs-137", "Bi-212", "Th-234", "U-238", "Ba-137m"}) {
         const auto expected = DaughtersInFile(nuclide);
-        const auto names = Db().Texts("SELECT Daughter FROM Daughters WHERE Nuclide = '" + nuclide + "' ORDER BY ID");
-        ASSERT_EQ(names.size(), expected.size()) << nuclide;
+        const auto stored = Db().Texts("SELECT Daughter || ' ' || \"Branching Fraction\" FROM Daughters WHERE Nuclide = '" +
+                                       nuclide + "' ORDER BY ID");
+        ASSERT_EQ(stored.size(), expected.size()) << nuclide;
         for (std::size_t k = 0; k < expected.size(); ++k) {
-            EXPECT_EQ(names[k], expected[k].first) << nuclide;
-            const auto fraction = Db().Real("SELECT \"Branching Fraction\" FROM Daughters WHERE Nuclide = '" + nuclide +
-                                            "' AND Daughter = '" + expected[k].first + "'");
-            ASSERT_TRUE(fraction.has_value());
-            EXPECT_DOUBLE_EQ(*fraction, expected[k].second) << nuclide << " -> " << expected[k].first;
+            const auto blank = stored[k]->find(' ');
+            EXPECT_EQ(stored[k]->substr(0, blank), expected[k].first) << nuclide;
+            EXPECT_NEAR(std::stod(stored[k]->substr(blank)) / expected[k].second, 1, 1e-12) << *stored[k];
         }
     }
     EXPECT_EQ(*Db().Real("SELECT \"Daughter Half-life (s)\" FROM Daughters WHERE Daughter = 'Ba-137m' AND "
@@ -320,26 +273,18 @@ TEST(DecayData, DaughtersAndFractionsAreThoseOfTheIndexFile) {
 
 // ---------------------------------------------------------------------------------------
 // Malformed source values become Null in the database and appear in the report with file,
-// line and reason.
-
-const char* const IngestionCsv = "icrp72-effective/AnnexF_ICRP119_dcf_ingestion_public.csv";
-
-const RejectedValue* RejectedAt(const std::string& file, int line) {
+// line, value and reason: exactly those of tests/data/shipped/rejected-values.txt.
+TEST(QualityReport, OnlyTheKnownFaultsAreRejected) {
+    const auto listed = test::ReadListFile("shipped/rejected-values.txt");
     const auto& rejected = Db().Report().Rejected();
-    const auto found = std::find_if(rejected.begin(), rejected.end(),
-                                    [&](const RejectedValue& r) { return r.File == file && r.Line == line; });
-    return found == rejected.end() ? nullptr : &*found;
-}
-
-TEST(QualityReport, ValuesWithoutExponentAreRejected) {
-    const std::vector<std::pair<std::string, int>> faults = {{"Zr-95", 163},  {"Tc-101", 194},  {"Te-116", 284},
-                                                             {"Te-121", 285}, {"Lu-173", 473},  {"Re-182", 524},
-                                                             {"Os-181", 534}, {"Ir-193m", 555}, {"Po-207", 646}};
-    for (const auto& [nuclide, line] : faults) {
-        const auto* rejected = RejectedAt(IngestionCsv, line);
-        ASSERT_NE(rejected, nullptr) << nuclide;
-        EXPECT_NE(rejected->Reason.find("no exponent"), std::string::npos) << nuclide;
-        EXPECT_NE(rejected->What.find("adult"), std::string::npos) << nuclide;
+    ASSERT_EQ(rejected.size(), listed.size());
+    for (const auto& fields : listed) {
+        const auto found = std::find_if(rejected.begin(), rejected.end(), [&](const RejectedValue& r) {
+            return r.File == fields.at(0) && r.Line == std::stoi(fields.at(1));
+        });
+        ASSERT_NE(found, rejected.end()) << fields.at(0) << ":" << fields.at(1);
+        EXPECT_EQ(found->Text, fields.at(2)) << found->Line;
+        EXPECT_NE(found->Reason.find(fields.at(3)), std::string::npos) << found->Line << ": " << found->Reason;
     }
     // Ir-193m is not in the FGR-13 data package: its ICRP-72 adult value stays Null, the others stand.
     EXPECT_FALSE(
@@ -347,10 +292,6 @@ TEST(QualityReport, ValuesWithoutExponentAreRejected) {
     EXPECT_DOUBLE_EQ(
         Db().Real("SELECT \"Effective Dose (e50)\" FROM Fgr13ingGDB WHERE Nuclide = 'Ir-193m' AND Age = 5475").value(),
         3.4e-10);
-}
-
-TEST(QualityReport, OnlyTheKnownFaultsAreRejected) {
-    EXPECT_EQ(Db().Report().Rejected().size(), 11u);
     // Every Null effective dose of a low-LET record is a reported rejection; of the rejected
     // ICRP-72 rows only Ir-193m's is in the database, the other nuclides have FGR-13 doses.
     EXPECT_EQ(

@@ -1,5 +1,6 @@
 // The shipped database read the way the viewer reads it: start-up readers and table builders.
 #include <gtest/gtest.h>
+#include <sstream>
 
 #include "BuiltDatabase.h"
 #include "CoefficientDispatcher.h"
@@ -31,27 +32,27 @@ const StartUp& ShippedStartUp() {
     return read;
 }
 
-FlexGrid Request(const std::string& nuclide, int type, int pathway, int geometry, int unitPosition = 1) {
-    const int category = pathway == ExternalPathway ? 2 + geometry : 1;
-    const UnitTable& units =
-        type == DoseCoefficients ? ShippedStartUp().Units.DoseUnits : ShippedStartUp().Units.RiskUnits;
+FlexGrid Request(const CoefficientRequest& request) {
     FlexGrid grid;
     NoBusyPointer pointer;
-    DispatchCoefficientRequest(
-        ShippedPath(), {nuclide, type, pathway, geometry, unitPosition}, grid,
-        {units.Factors.at(category).at(unitPosition), units.Labels.at(category).at(unitPosition)},
-        ShippedStartUp().Ages, 1, pointer);
+    DispatchCoefficientRequest(ShippedPath(), request, grid, ChooseUnit(ShippedStartUp().Units, request),
+                               ShippedStartUp().Ages, 1, pointer);
     return grid;
 }
 
-// The text in the column headed `column` (row of the headings given) on the row whose descriptor is `row`.
-std::string Cell(const FlexGrid& grid, int headingRow, const std::string& column, const std::string& row) {
+// The text in the last column headed `column` of the first row that has it, on the first row
+// below whose descriptor is `row`.
+std::string Cell(const FlexGrid& grid, const std::string& column, const std::string& row) {
     int c = -1;
-    for (int j = 0; j < grid.Cols(); ++j)
-        if (grid.TextMatrix(headingRow, j) == column) c = j;
-    for (int r = headingRow; r < grid.Rows() && c >= 0; ++r)
-        if (grid.TextMatrix(r, 0) == row) return grid.TextMatrix(r, c);
-    throw std::runtime_error("no cell " + row + " / " + column);
+    for (int r = 0; r < grid.Rows(); ++r) {
+        if (c >= 0) {
+            if (grid.TextMatrix(r, 0) == row) return grid.TextMatrix(r, c);
+        } else {
+            for (int j = 1; j < grid.Cols(); ++j)
+                if (grid.TextMatrix(r, j) == column) c = j;
+        }
+    }
+    return "(no cell " + row + " / " + column + ")";
 }
 
 TEST(ShippedTables, StartUpReadsAgesUnitsAndEveryNuclideBackFromItsListEntry) {
@@ -69,63 +70,32 @@ TEST(ShippedTables, StartUpReadsAgesUnitsAndEveryNuclideBackFromItsListEntry) {
         EXPECT_EQ(EntryNuclide(ShippedStartUp().Entries[i]), names[i].value());
 }
 
-TEST(ShippedTables, Fgr12ValuesShowAsPublished) {
-    const FlexGrid air = Request("Co-60", DoseCoefficients, ExternalPathway, SubmersionGeometry);
-    EXPECT_EQ(air.TextMatrix(0, 0), "Submersion Dose Coefficients");
-    EXPECT_EQ(Cell(air, 3, "h_T", "Effective Dose Equivalent (H subE)"), "1.26E-13");
-    EXPECT_EQ(Cell(air, 3, "h_T", "Effective Dose (E)"), "1.19E-13");
-    EXPECT_EQ(Cell(air, 3, "h_T", "Not Tabulated in FGR-12 (1)"), "") << "not tabulated is not zero";
-
-    // mSv/h per Bq/m3: 1000 mSv per Sv, 3600 s per h.
-    const FlexGrid airPerHour = Request("Co-60", DoseCoefficients, ExternalPathway, SubmersionGeometry, 2);
-    EXPECT_EQ(Cell(airPerHour, 3, "h_T", "Effective Dose (E)"), "4.28E-07");
-
-    const FlexGrid ground = Request("Co-60", DoseCoefficients, ExternalPathway, GroundPlaneGeometry);
-    EXPECT_EQ(Cell(ground, 3, "h_T", "Effective Dose Equivalent (H subE)"), "2.35E-15");
-    const FlexGrid soil = Request("Cs-137", DoseCoefficients, ExternalPathway, SoilVolumeGeometry);
-    EXPECT_EQ(soil.TextMatrix(0, 0), "Soil Layer Dose Coefficients");
-    EXPECT_EQ(Cell(soil, 3, "h_T", "Effective Dose Equivalent (H subE)"), "4.02E-21");
+int Code(const std::vector<std::pair<std::string, int>>& words, const std::string& word) {
+    if (word == "-") return 0;
+    for (const auto& [name, code] : words)
+        if (name == word) return code;
+    throw std::runtime_error("published-values.txt: unknown word " + word);
 }
 
-TEST(ShippedTables, Fgr13OrganDosesShowWeightedAndConverted) {
-    const FlexGrid cs = Request("Cs-137", DoseCoefficients, IngestionPathway, 0);
-    EXPECT_EQ(Cell(cs, 5, "Adult", "Effective Dose (e50)"), "1.36E-08");
-    // rem/Ci: 100 rem per Sv, 3.7E10 Bq per Ci.
-    const FlexGrid csRem = Request("Cs-137", DoseCoefficients, IngestionPathway, 0, 3);
-    EXPECT_EQ(csRem.TextMatrix(2, 0), "Units = rem/Ci");
-    EXPECT_EQ(Cell(csRem, 5, "Adult", "Effective Dose (e50)"), "5.02E04");
-
-    // Bone surface of Pu-239: 5.505E-10 low LET + 20 x 4.115E-07 Gy/Bq high LET.
-    const FlexGrid pu = Request("Pu-239", DoseCoefficients, IngestionPathway, 0);
-    EXPECT_EQ(Cell(pu, 5, "Adult", "Bone Surface"), "8.23E-06");
-    EXPECT_EQ(Cell(pu, 5, "Adult", "Effective Dose (e50)"), "2.51E-07");
-
-    const FlexGrid sr = Request("Sr-90", DoseCoefficients, IngestionPathway, 0);
-    EXPECT_EQ(Cell(sr, 5, "Adult", "Effective Dose (e50)"), "2.77E-08");
-}
-
-TEST(ShippedTables, EffectiveOnlyNuclidesShowF1AndEffectiveWithEmptyOrganCells) {
-    const FlexGrid cf = Request("Cf-252", DoseCoefficients, IngestionPathway, 0);
-    EXPECT_EQ(Cell(cf, 5, "Adult", "Effective Dose (e50)"), "9.00E-08");
-    EXPECT_EQ(Cell(cf, 5, "Adult", "f1 (Gut Uptake Fraction)"), "5.00E-04");
-    EXPECT_EQ(Cell(cf, 5, "3 Months", "f1 (Gut Uptake Fraction)"), "5.00E-03") << "the infant f1";
-    EXPECT_EQ(Cell(cf, 5, "Adult", "Adrenals"), "");
-    EXPECT_EQ(Cell(cf, 5, "Adult", "Red Marrow"), "");
-}
-
-// The lifetime morbidity of the tap-water total (the last "Lifetime 0-110" heading), per Bq
-// and per pCi (0.037 Bq/pCi: EPA's slope factor of 2001 is 3.04E-11 per pCi).
-TEST(ShippedTables, IngestionRiskPerBqAndPerPicocurie) {
-    const FlexGrid perBq = Request("Cs-137", RiskCoefficients, IngestionPathway, 0);
-    EXPECT_EQ(Cell(perBq, 5, "Lifetime 0-110", "Total"), "8.22E-10");
-    const FlexGrid perPci = Request("Cs-137", RiskCoefficients, IngestionPathway, 0, 2);
-    EXPECT_EQ(perPci.TextMatrix(2, 0), "Units = per pCi");
-    EXPECT_EQ(Cell(perPci, 5, "Lifetime 0-110", "Total"), "3.04E-11");
+// Each line of tests/data/shipped/published-values.txt.
+TEST(ShippedTables, PublishedValuesShowAsPublished) {
+    const auto lines = data::test::ReadListFile("shipped/published-values.txt");
+    ASSERT_GE(lines.size(), 10u);
+    for (const auto& fields : lines) {
+        std::istringstream words(fields.at(0));
+        std::string type, pathway, geometry;
+        CoefficientRequest request;
+        words >> request.Nuclide >> type >> pathway >> geometry >> request.UnitPosition;
+        request.Type = Code(CoefficientTypeWords(), type);
+        request.PathwayCode = Code(PathwayWords(), pathway);
+        request.Geometry = Code(GeometryWords(), geometry);
+        EXPECT_EQ(Cell(Request(request), fields.at(1), fields.at(2)), fields.at(3)) << fields.at(0);
+    }
 }
 
 TEST(ShippedTables, TheInhalationAndExternalRiskTablesHoldNoInventedValues) {
     for (int pathway : {InhalationPathway, ExternalPathway})
-        EXPECT_EQ(Request("Cs-137", RiskCoefficients, pathway, 0).TextMatrix(1, 0), "(None Available)") << pathway;
+        EXPECT_EQ(Request({"Cs-137", RiskCoefficients, pathway, 0, 1}).TextMatrix(1, 0), "(None Available)") << pathway;
 }
 
 TEST(ShippedTables, EveryNuclideGivesEveryDoseTableWithoutFailing) {
@@ -133,10 +103,10 @@ TEST(ShippedTables, EveryNuclideGivesEveryDoseTableWithoutFailing) {
     for (const auto& entry : ShippedStartUp().Entries) {
         const std::string nuclide = EntryNuclide(entry);
         for (int pathway : {IngestionPathway, InhalationPathway})
-            tables += Request(nuclide, DoseCoefficients, pathway, 0).TextMatrix(1, 0) != "(None Available)";
+            tables += Request({nuclide, DoseCoefficients, pathway, 0, 1}).TextMatrix(1, 0) != "(None Available)";
         for (int geometry : {SubmersionGeometry, GroundPlaneGeometry, SoilVolumeGeometry})
-            tables +=
-                Request(nuclide, DoseCoefficients, ExternalPathway, geometry).TextMatrix(1, 0) != "(None Available)";
+            tables += Request({nuclide, DoseCoefficients, ExternalPathway, geometry, 1}).TextMatrix(1, 0) !=
+                      "(None Available)";
     }
     EXPECT_GE(tables, 3 * 825 + 2 * 700);
 }

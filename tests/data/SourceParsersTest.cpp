@@ -1,5 +1,5 @@
-// Every source file parses, with the record counts its documentation states, and the number
-// reader keeps the published text's meaning exactly.
+// Every source file parses, with the record counts its documentation states; the number
+// reader keeps the published text's meaning exactly; ICRP spellings map onto FGR-13's.
 #include <algorithm>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -15,6 +15,7 @@
 #include "Fgr13RiskFile.h"
 #include "IcrpEffectiveDose.h"
 #include "NomenclatureCsv.h"
+#include "NuclideNames.h"
 #include "SourceHalfLife.h"
 #include "SourceLines.h"
 #include "SourceNumberText.h"
@@ -97,7 +98,7 @@ TEST(SourceFiles, Fgr13PackageFilesParseWhole) {
 
 // A damaged value is Null and reported with its line; the rest of the line stands.
 TEST(SourceFiles, Fgr13PackageFilesRejectDamagedValues) {
-    test::TemporaryDirectory folder;
+    quorvel::test::TemporaryFolder folder;
     const auto copyDamaged = [&](const char* name, std::size_t keep, std::size_t damagedLine, std::size_t column) {
         const auto lines = ReadSourceLines(SourcesDirectory() / "fgr13pak" / name);
         std::ofstream out(folder.Path() / name, std::ios::binary);
@@ -132,7 +133,7 @@ TEST(SourceFiles, AnAgeThatIsNoWholeNumberOfDaysLeavesItsLineOut) {
     std::getline(in, header);
     std::getline(in, heading);
     std::getline(in, line);
-    test::TemporaryDirectory folder;
+    quorvel::test::TemporaryFolder folder;
     const auto file = folder.Path() / "ages.dat";
     {
         std::ofstream out(file, std::ios::binary);
@@ -185,7 +186,7 @@ TEST(SourceFiles, IcrpCsvTranscriptionsParse) {
 
 }
 
-TEST(SourceFiles, NuclideDataFilesParse) {
+TEST(SourceFiles, NuclideDataFilesParseAndNameTheIcrpSpellings) {
     QualityReport report;
     const auto index = ParseCofIndexFile(SourcesDirectory() / "nuclides/FGR13COF.NDX", "NDX", report);
     EXPECT_EQ(index.size(), 838u);
@@ -203,6 +204,16 @@ TEST(SourceFiles, NuclideDataFilesParse) {
     const auto spellings = ParseNomenclatureCsv(SourcesDirectory() / "nuclides/formatted_nuclide_nomenclature.csv");
     EXPECT_EQ(spellings.at("Eu-150a"), "Eu-150m");
     EXPECT_EQ(spellings.at("Ta-180"), "");
+
+    const NuclideNamer namer(index, decay);
+    const auto resolve = [&](const std::string& written, const std::string& halfLife) {
+        return namer.Resolve(written, ParseHalfLife(halfLife)).value_or(ResolvedName{"(not resolved)", "", ""});
+    };
+    for (const auto& name : test::ReadListFile("shipped/nuclide-names.txt"))
+        EXPECT_EQ(resolve(name.at(0), name.at(1)).Nuclide, name.at(2)) << name.at(0) << ", " << name.at(1);
+    EXPECT_EQ(resolve("OBT", "12.3 a").Form, "OBT");
+    EXPECT_EQ(resolve("Hg-197-org", "2.67 d").Form, "organic");
+    EXPECT_EQ(resolve("S-35_inorg", "87.4 d").Form, "inorganic");
 }
 
 }  // namespace

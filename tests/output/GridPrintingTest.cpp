@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <fstream>
 #include <string>
 #include <vector>
@@ -22,11 +21,13 @@ using quorvel::test::RecordingPrinterSurface;
 using quorvel::test::RecordingPrompt;
 using Texts = std::vector<std::string>;
 
-const std::string Illegal = "Illegal FontSize! try another one";
-
-// One header row ("Nuclide", "Adult", "Child") and data rows "rN" in column 0.
+// One fixed row "Nuclide | Adult | Child", then data rows "rN | 1.00E-09 |".
 FlexGrid TableWithDataRows(int dataRows) {
-    return quorvel::testing::TableWithDataRows(dataRows, {"Nuclide", "Adult", "Child"});
+    std::vector<Texts> rows{{"Nuclide", "Adult", "Child"}};
+    for (int r = 1; r <= dataRows; ++r) rows.push_back({"r" + std::to_string(r), "1.00E-09", ""});
+    FlexGrid grid = quorvel::testing::GridOf(rows);
+    grid.SetFixedRows(1);
+    return grid;
 }
 
 Texts RowNames(int first, int last) {
@@ -59,22 +60,14 @@ protected:
     RecordingPrinterSurface printer_;
     RecordingPrompt prompt_;
 };
-using GridPrintingTest = PrintingTest;
-using PrintedDataTest = PrintingTest;
-using IllegalFontSizeTest = PrintingTest;
 
 // ---------------------------------------------------------------------------------------
 // Whole run of a small table
 
 // The whole run of calls, against tests/data/expected/printing.
-TEST_F(GridPrintingTest, SmallTableGivesTheCallsOfItsExpectedFile) {
-    FlexGrid grid(3, 2);
+TEST_F(PrintingTest, SmallTableGivesTheCallsOfItsExpectedFile) {
+    FlexGrid grid = quorvel::testing::GridOf({{"Nuclide", "Value"}, {"Cs-137", "1.00E-09"}, {"Sr-90", ""}});
     grid.SetFixedRows(1);
-    grid.SetTextMatrix(0, 0, "Nuclide");
-    grid.SetTextMatrix(0, 1, "Value");
-    grid.SetTextMatrix(1, 0, "Cs-137");
-    grid.SetTextMatrix(1, 1, "1.00E-09");
-    grid.SetTextMatrix(2, 0, "Sr-90");
     Print(grid);
     std::ifstream file(std::string(QUORVEL_EXPECTED_TABLES) + "/printing/small-table.txt");
     Texts expected;
@@ -89,44 +82,31 @@ TEST_F(GridPrintingTest, SmallTableGivesTheCallsOfItsExpectedFile) {
 }
 
 // ---------------------------------------------------------------------------------------
-// Pages: 30 data rows each, header on the first page only
+// Pages: 30 data rows each, the header on the first page or, asked for, on every page
 
-struct PageCase {
-    int DataRows;
-    std::vector<Texts> Pages;
-};
-
-class PageSplitTest : public PrintingTest, public ::testing::WithParamInterface<PageCase> {};
-
-TEST_P(PageSplitTest, RowsGoThirtyToAPageWithTheHeaderOnPageOne) {
-    const PageCase& expected = GetParam();
-    Print(TableWithDataRows(expected.DataRows), 1);
-    ASSERT_EQ(printer_.SentDocuments.size(), 1U);
-    const auto& pages = printer_.SentDocuments[0];
-    ASSERT_EQ(pages.size(), expected.Pages.size());
-    for (std::size_t p = 0; p < pages.size(); ++p) {
-        EXPECT_EQ(DataRowsOf(pages[p]), expected.Pages[p]) << "page " << p + 1;
-        EXPECT_EQ(BoldTextsOf(pages[p]).empty(), p != 0) << "page " << p + 1;
+TEST_F(PrintingTest, RowsGoThirtyToAPageWithTheHeaderWhereAsked) {
+    struct PageCase {
+        int DataRows;
+        bool HeaderOnEveryPage;
+        std::vector<int> LastRowOfPage;
+    };
+    for (const PageCase& c : {PageCase{30, false, {30}}, PageCase{31, false, {30, 31}},
+                              PageCase{65, false, {30, 60, 65}}, PageCase{61, true, {30, 60, 61}}}) {
+        SCOPED_TRACE(c.DataRows);
+        RecordingPrinterSurface printer;
+        quorvel::GridPrintingOptions options;
+        options.HeaderOnEveryPage = c.HeaderOnEveryPage;
+        WriteGridResultsToPrinter(TableWithDataRows(c.DataRows), 1, printer, prompt_, options);
+        ASSERT_EQ(printer.SentDocuments.size(), 1U);
+        const auto& pages = printer.SentDocuments[0];
+        ASSERT_EQ(pages.size(), c.LastRowOfPage.size());
+        for (std::size_t p = 0; p < pages.size(); ++p) {
+            EXPECT_EQ(DataRowsOf(pages[p]), RowNames(p == 0 ? 1 : c.LastRowOfPage[p - 1] + 1, c.LastRowOfPage[p])) << p;
+            const Texts header = p == 0 || c.HeaderOnEveryPage ? Texts{"Nuclide", "Adult", "Child"} : Texts{};
+            EXPECT_EQ(BoldTextsOf(pages[p]), header) << p;
+        }
     }
     EXPECT_TRUE(prompt_.Messages.empty());
-}
-
-INSTANTIATE_TEST_SUITE_P(DataRowCounts, PageSplitTest,
-                         ::testing::Values(PageCase{30, {RowNames(1, 30)}},
-                                           PageCase{31, {RowNames(1, 30), RowNames(31, 31)}},
-                                           PageCase{65, {RowNames(1, 30), RowNames(31, 60), RowNames(61, 65)}}));
-
-// Asked for, the header heads every page, and the pages still hold thirty data rows each.
-TEST_F(GridPrintingTest, TheHeaderCanHeadEveryPage) {
-    quorvel::GridPrintingOptions options;
-    options.HeaderOnEveryPage = true;
-    WriteGridResultsToPrinter(TableWithDataRows(61), 2, printer_, prompt_, options);
-    ASSERT_EQ(printer_.SentDocuments.size(), 1U);
-    const auto& pages = printer_.SentDocuments[0];
-    ASSERT_EQ(pages.size(), 3U);
-    for (const auto& page : pages) EXPECT_EQ(BoldTextsOf(page), (Texts{"Nuclide", "Adult", "Child"}));
-    EXPECT_EQ(DataRowsOf(pages[1]), RowNames(31, 60));
-    EXPECT_EQ(DataRowsOf(pages[2]), Texts{"r61"});
 }
 
 // ---------------------------------------------------------------------------------------
@@ -149,7 +129,7 @@ FlexGrid TitledTable(const std::vector<std::string>& titleBlock, int dataRows) {
     return grid;
 }
 
-TEST_F(GridPrintingTest, EveryPageEndsWithTheTablesFooterAndItsPageNumber) {
+TEST_F(PrintingTest, EveryPageEndsWithTheTablesFooterAndItsPageNumber) {
     const std::vector<std::string> block = {"Ingestion Dose Coefficients", "Cs-137, T1/2 = 30.1671 y", "Units = Sv/Bq",
                                             "f1 = 1; FGR-13 organ doses (Cs.def)"};
     const FlexGrid grid = TitledTable(block, 60);  // 66 rows below the fixed one: three pages
@@ -197,7 +177,7 @@ TEST(PrintFooterTest, TheSourceIsThePublicationTheTitleBlockNames) {
 // ---------------------------------------------------------------------------------------
 // Data cells: cut at the right, fonts of the cell
 
-TEST_F(PrintedDataTest, MultibyteCharactersAreCutWhole) {
+TEST_F(PrintingTest, MultibyteCharactersAreCutWhole) {
     FlexGrid grid = TableWithDataRows(1);
     grid.SetColWidth(1, 400);  // 380 free: 4 characters of 82.5
     grid.SetTextMatrix(1, 1, "\xC2\xB5Sv/Bq");
@@ -211,13 +191,13 @@ TEST_F(PrintedDataTest, MultibyteCharactersAreCutWhole) {
 // ---------------------------------------------------------------------------------------
 // Text taller than its row
 
-TEST_F(IllegalFontSizeTest, TallDataTextIsReportedAndCancelsTheDocumentSoFar) {
+TEST_F(PrintingTest, TallDataTextIsReportedAndCancelsTheDocumentSoFar) {
     FlexGrid grid = TableWithDataRows(3);
     grid.SetRow(2);
     grid.SetCol(1);
     grid.SetCellFontSize(12);  // 288 high in a 240 row
     Print(grid);
-    EXPECT_EQ(prompt_.Messages, Texts{Illegal});
+    EXPECT_EQ(prompt_.Messages, Texts{"Illegal FontSize! try another one"});
     EXPECT_EQ(printer_.KilledDocuments, 1);
     // What followed the cancel forms the document that is sent: the tall cell and row 3.
     ASSERT_EQ(printer_.SentDocuments.size(), 1U);

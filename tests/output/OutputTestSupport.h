@@ -2,9 +2,6 @@
 // Grids, files and commands that the output tests share; the recording prompt is in tests/support.
 
 #include <cstdio>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <memory>
 #include <string>
 #include <vector>
@@ -28,18 +25,6 @@ inline FlexGrid NamedCells(int rows, int cols) {
     FlexGrid grid(rows, cols);
     for (int r = 0; r < rows; ++r)
         for (int c = 0; c < cols; ++c) grid.SetTextMatrix(r, c, "r" + std::to_string(r) + "c" + std::to_string(c));
-    return grid;
-}
-
-// One fixed row of titles, then data rows "rN" | "1.00E-09" with any further cells empty.
-inline FlexGrid TableWithDataRows(int dataRows, const std::vector<std::string>& titles) {
-    FlexGrid grid(dataRows + 1, static_cast<int>(titles.size()));
-    grid.SetFixedRows(1);
-    for (std::size_t c = 0; c < titles.size(); ++c) grid.SetTextMatrix(0, static_cast<int>(c), titles[c]);
-    for (int r = 1; r <= dataRows; ++r) {
-        grid.SetTextMatrix(r, 0, "r" + std::to_string(r));
-        grid.SetTextMatrix(r, 1, "1.00E-09");
-    }
     return grid;
 }
 

@@ -1,7 +1,15 @@
+// The grid model, its conventions and the scientific format of the tables' values.
+
 #include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <limits>
+#include <sstream>
 
 #include "FlexGrid.h"
 #include "GridConventions.h"
+#include "ScientificFormat.h"
 
 namespace quorvel {
 namespace {
@@ -57,6 +65,25 @@ TEST(GridConventions, BoldTheCellLeavesTheCurrentCellWhereItWas) {
     EXPECT_EQ(grid.Col(), 2);
     EXPECT_TRUE(grid.CellFormatAt(4, 3).Bold);
     EXPECT_FALSE(grid.CellFormatAt(1, 2).Bold);
+}
+
+// Each line of tests/data/grid/scientific-format.txt.
+TEST(ScientificFormat, RendersTheListedValuesAsListed) {
+    std::ifstream list(std::string(QUORVEL_TEST_DATA) + "/grid/scientific-format.txt");
+    int checked = 0;
+    for (std::string line; std::getline(list, line);) {
+        if (line.empty() || line[0] == '#') continue;
+        std::string value, bar, text;
+        std::istringstream(line) >> value >> bar >> text;
+        EXPECT_EQ(FormatScientific(std::strtod(value.c_str(), nullptr)), text) << line;
+        ++checked;
+    }
+    EXPECT_GE(checked, 10);
+}
+
+TEST(ScientificFormat, RefusesValuesBeyondTheRangeOfANumber) {
+    EXPECT_THROW(FormatScientific(std::numeric_limits<double>::infinity()), std::overflow_error);
+    EXPECT_THROW(FormatScientific(std::numeric_limits<double>::quiet_NaN()), std::overflow_error);
 }
 
 }  // namespace

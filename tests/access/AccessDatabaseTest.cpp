@@ -1,5 +1,6 @@
-// Access files read through OpenDatabase: tables, fields, records and values of every
-// fixture, format detection, damaged files, and the cache of loaded files.
+// Access files: read through OpenDatabase (tables, fields, records and values of every
+// fixture, format detection, damaged files) and converted by quorvel-cli --convert to an
+// SQLite copy.
 
 #include <gtest/gtest.h>
 
@@ -9,20 +10,22 @@
 
 #include "AccessDateText.h"
 #include "AccessReader.h"
-#include "AccessTestFiles.h"
 #include "Database.h"
 #include "DatabaseError.h"
 #include "DatabaseFormat.h"
 #include "FixtureDatabase.h"
+#include "SqliteDatabase.h"
 #include "StartUpReaders.h"
+#include "ViewerRun.h"
 
 namespace quorvel {
 namespace {
 
-using test::AccessFixture;
 using test::ReadBytes;
-using test::ValueText;
+using test::RunViewer;
 using test::WriteBytes;
+
+std::string AccessFixture(const std::string& name) { return std::string(QUORVEL_ACCESS_FIXTURES) + "/" + name; }
 
 std::vector<std::string> UserTables(Database& database) {
     Recordset names = database.OpenQuery("SELECT name FROM sqlite_master WHERE type = 'table' ORDER BY rowid");
@@ -37,10 +40,22 @@ std::vector<std::string> FieldNames(const Recordset& records) {
     return names;
 }
 
-// A record as "'text'|12|0.5|<Null>".
+// A record as "'text'|12|0.5|<Null>": texts in quotes, so that types show.
 std::string RecordText(const Recordset& records) {
     std::string text;
-    for (int i = 0; i < records.FieldCount(); ++i) text += (i > 0 ? "|" : "") + ValueText(records.Field(i));
+    for (int i = 0; i < records.FieldCount(); ++i) {
+        const FieldValue& value = records.Field(i);
+        text += (i > 0 ? "|" : "") + (value.IsNull() ? "<Null>" : value.IsText() ? "'" + value.Text() + "'" : value.Text());
+    }
+    return text;
+}
+
+// The field names, then a line per record.
+std::string TableText(Database& database, const std::string& table) {
+    Recordset records = database.OpenTable(table);
+    std::string text;
+    for (const auto& name : FieldNames(records)) text += name + ",";
+    for (; !records.IsEOF(); records.MoveNext()) text += "\n" + RecordText(records);
     return text;
 }
 
@@ -161,6 +176,39 @@ TEST(FormatAccessDate, GeneralDateWithUsSettings) {
     EXPECT_EQ(FormatAccessDate(-1.25), "12/29/1899 6:00:00 AM");
     EXPECT_EQ(FormatAccessDate(36526.999999), "1/2/2000");
     EXPECT_EQ(FormatAccessDate(2958465), "12/31/9999");
+}
+
+TEST(ConvertAccessDatabase, TheSqliteCopyHoldsTheSameTablesAndValues) {
+    test::TemporaryFolder folder;
+    const std::string out = (folder.Path() / "fruit.sqlite").string();
+    const test::ViewerRun result = RunViewer({"--convert", AccessFixture("fruit_V2000.mdb"), out});
+    EXPECT_EQ(result.Code, ExitTable) << result.Err;
+    EXPECT_EQ(result.Out, "Wrote 5 tables with 84 records to " + out + ".\n");
+    EXPECT_EQ(result.Err, "");
+
+    auto access = OpenDatabase(AccessFixture("fruit_V2000.mdb"));
+    SqliteDatabase copy(out, SqliteDatabase::Mode::ReadOnly);
+    for (const char* table : {"Fruit", "Fruit Salad", "Veggie Salad", "Muffin/Bread", "Dried"})
+        EXPECT_EQ(TableText(copy, table), TableText(*access, table)) << table;
+}
+
+TEST(ConvertAccessDatabase, AnExistingTargetOrAFileThatIsNotAccessIsRefused) {
+    test::TemporaryFolder folder;
+    const std::string out = (folder.Path() / "out.sqlite").string();
+    test::WriteBytes(out, "keep me");
+    const test::ViewerRun existing = RunViewer({"--convert", AccessFixture("fruit_V2000.mdb"), out});
+    EXPECT_EQ(existing.Code, ExitBadUsage);
+    EXPECT_EQ(existing.Out, "");
+    EXPECT_EQ(existing.Err, "quorvel-cli: --convert: " + out + " already exists; remove it first or name another file.\n");
+    EXPECT_EQ(ReadBytes(out), "keep me");
+
+    test::FixtureDatabase sqlite;
+    sqlite.CreateStandardAgeUnits();
+    const std::string target = (folder.Path() / "new.sqlite").string();
+    const test::ViewerRun notAccess = RunViewer({"--convert", sqlite.Path(), target});
+    EXPECT_EQ(notAccess.Code, ExitDatabaseError);
+    EXPECT_EQ(notAccess.Err, "quorvel-cli: " + sqlite.Path() + " is not a Microsoft Access database.\n");
+    EXPECT_FALSE(std::filesystem::exists(target));
 }
 
 }  // namespace
