@@ -55,19 +55,14 @@ TEST_F(DecayChainTest, BranchesJoinAndALongLivedMemberEndsTheChain) {
     EXPECT_EQ(progeny[1].Nuclide, "C");
 }
 
-TEST_F(DecayChainTest, ALongerCutoffFollowsThroughAndAStableEndHasNoMembers) {
+TEST_F(DecayChainTest, ALongerCutoffFollowsThroughAndAStableEndOrNoDataHasNoMembers) {
     const auto members = FollowDecayChain(data, "A", 1e13);
     ASSERT_NE(Find(members, "E"), nullptr);
     EXPECT_DOUBLE_EQ(Find(members, "E")->CumulativeFraction, 1.0);
     EXPECT_TRUE(FollowDecayChain(data, "E", 1e13).empty());
     EXPECT_TRUE(FollowDecayChain(data, "Unknown", 1e13).empty());
-}
-
-TEST(DecayData, ADatabaseWithoutDecayDataHasNone) {
-    test::FixtureDatabase fixture;
-    fixture.CreateStartUpTables();
-    auto database = OpenDatabase(fixture.Path());
-    EXPECT_TRUE(DecayData::Read(*database).Empty());
+    test::FixtureDatabase without;
+    EXPECT_TRUE(DecayData::Read(*OpenDatabase(without.Path())).Empty()) << "a database without decay data";
 }
 
 TEST(Durations, ANumberAndAUnit) {

@@ -17,6 +17,7 @@ namespace quorvel {
 namespace {
 
 const std::filesystem::path Sources = QUORVEL_DATA_SOURCES_DIR;
+const std::string Shipped = QUORVEL_APPLICATION_DIRECTORY "/DoseAndRisk.mdb";
 
 std::string LineOf(const std::string& file, const std::string& nuclide) {
     std::ifstream in(Sources / file, std::ios::binary);
@@ -46,8 +47,7 @@ double Caesium137PlusD(const std::string& file) {
 class ProgenySumTest : public ::testing::Test {
 protected:
     static CoefficientCatalogue& Catalogue() {
-        static CoefficientCatalogue catalogue(
-            (std::filesystem::path(QUORVEL_APPLICATION_DIRECTORY) / "DoseAndRisk.mdb").string());
+        static CoefficientCatalogue catalogue(Shipped);
         return catalogue;
     }
     static const DecayData& Decay() {
@@ -83,7 +83,7 @@ TEST_F(ProgenySumTest, Caesium137WithBarium137mOnTheGroundAndInAir) {
 // Ranking and the calculator take +D values from the catalogue's one switch.
 TEST_F(ProgenySumTest, EveryConsumerOfTheCatalogueGetsTheSameSums) {
     const double expected = Caesium137PlusD("fgr12/FGR12F33.DAT");
-    CoefficientCatalogue catalogue((std::filesystem::path(QUORVEL_APPLICATION_DIRECTORY) / "DoseAndRisk.mdb").string());
+    CoefficientCatalogue catalogue(Shipped);
     catalogue.IncludeProgeny(DefaultProgenyCutoffSeconds);
     Quantity quantity;
     quantity.Kind = {DoseCoefficients, ExternalPathway, GroundPlaneGeometry};
