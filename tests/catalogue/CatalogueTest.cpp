@@ -166,10 +166,8 @@ TEST_F(CatalogueTest, ComparisonHasAColumnPerNuclideAndFormAndARatioForTwo) {
     const Comparison ratio = CompareNuclides(catalogue, quantity, {"Co-60", "Cs-137"});
     EXPECT_EQ(ratio.Columns[0].Form, "b");
     EXPECT_EQ(ratio.Columns[1].Form, "c");
-    const Comparison plain = [&] {
-        db.Execute("DELETE FROM Fgr13ingGDB WHERE ID = 3");
-        return CompareNuclides(catalogue, quantity, {"Co-60", "Cs-137"});
-    }();
+    db.Execute("DELETE FROM Fgr13ingGDB WHERE ID = 3");
+    const Comparison plain = CompareNuclides(catalogue, quantity, {"Co-60", "Cs-137"});
     ASSERT_TRUE(plain.HasRatio());
     const auto effective = static_cast<std::size_t>(
         std::find(plain.Descriptors.begin(), plain.Descriptors.end(), "Effective") - plain.Descriptors.begin());

@@ -31,18 +31,11 @@ protected:
                                       "0.1", RiskRow(k), k);
             db.AddIngestionRiskRecord("H-3", "Water", FieldValue(), "1", RiskRow(k + 40), 100 + k);
         }
-        for (int k = 1; k <= 15; ++k) {
-            db.AddInhalationRiskRecord("Co-60", "Type M", "0.1", RiskRow(k), k);
-            db.AddExternalRiskRecord("Co-60", "Submersion", RiskRow(k), k);
-            db.AddExternalRiskRecord("Co-60", "Soil Layer", RiskRow(k + 20), 100 + k);
-        }
+        for (int k = 1; k <= 15; ++k) db.AddInhalationRiskRecord("Co-60", "Type M", "0.1", RiskRow(k), k);
         const double days[] = {100, 365, 1825, 3650, 5475, 7300};
-        for (std::int64_t id = 1; id <= 6; ++id) {
-            const std::map<int, FieldValue> coefficients = {{1, 1.5e-9 * static_cast<double>(id)}, {2, 2.5e-9}, {25, 3.4e-9}};
-            db.AddDose("Fgr13ingGDB", "Co-60", coefficients, id, "f1 = 0.1", days[id - 1]);
-            db.AddDose("Fgr13inhHDB", "Co-60", coefficients, id, "Type M, f1 = 0.1", days[id - 1]);
-        }
-        db.AddExternalDoseRecord("F12TIII1", "Co-60", "Co-60, Submersion", {{2, 1.3e-13}, {28, 1.2e-13}}, 1);
+        for (std::int64_t id = 1; id <= 6; ++id)
+            db.AddDose("Fgr13ingGDB", "Co-60", {{1, 1.5e-9 * static_cast<double>(id)}, {2, 2.5e-9}, {25, 3.4e-9}}, id,
+                       "f1 = 0.1", days[id - 1]);
         db.AddExternalDoseRecord("F12TIII3", "Co-60", "Co-60, Ground Plane", {{2, 1.1e-16}, {28, 2.2e-16}}, 1);
         db.AddNuclide("104", "Rutherfordium", "Rf-261", "65 s", "E");
         db.AddExternalRiskRecord(
@@ -61,10 +54,8 @@ TEST_F(CommandLineViewerTest, CsvAndTsvHoldTheTableTheDesktopBuilds) {
         UnitChoice Unit;
     };
     const Case cases[] = {
-        {{"--type", "risk", "--unit", "2"}, {"Co-60", RiskCoefficients, IngestionPathway, 0, 2},
-         {0.037, "per pCi"}},
-        {{"--type", "risk", "--pathway", "inhalation"},
-         {"Co-60", RiskCoefficients, InhalationPathway, 0, 1}, {1, "per Bq"}},
+        {{"--type", "risk", "--unit", "2"}, {"Co-60", RiskCoefficients, IngestionPathway, 0, 2}, {0.037, "per pCi"}},
+        {{"--type", "risk", "--pathway", "inhalation"}, {"Co-60", RiskCoefficients, InhalationPathway}, {1, "per Bq"}},
         {{"--type", "dose", "--pathway", "external", "--geometry", "ground-plane"},
          {"Co-60", DoseCoefficients, ExternalPathway, 1, 1}, {1, "Sv m2/(Bq s)"}},
     };
