@@ -162,13 +162,7 @@ void FixtureDatabase::AddDoseRecord(const std::string& table, const DoseRecord& 
 void FixtureDatabase::AddDose(const std::string& table, const std::string& nuclide,
                               const std::map<int, FieldValue>& coefficients, std::int64_t id, const std::string& subtitle,
                               double age) {
-    DoseRecord record;
-    record.Nuclide = nuclide;
-    record.Subtitle = subtitle;
-    record.Age = age;
-    record.Coefficients = coefficients;
-    record.Id = id;
-    AddDoseRecord(table, record);
+    AddDoseRecord(table, {nuclide, "", subtitle, age, std::int64_t{1}, "L", coefficients, id});
 }
 
 void FixtureDatabase::CreateExternalDoseTable(const std::string& table) {
