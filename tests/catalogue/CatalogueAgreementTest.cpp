@@ -5,7 +5,6 @@
 
 #include <cmath>
 #include <map>
-#include <memory>
 
 #include "CoefficientCatalogue.h"
 #include "CoefficientDispatcher.h"
@@ -17,33 +16,7 @@ namespace {
 
 std::string ShippedDatabase() { return QUORVEL_SHIPPED_DATABASE; }
 
-// Risk tables with what the shipped ones do not hold yet: sections with and without a
-// form, a short last section, text, numeric text and Null cells, a name in other case.
-std::string RiskFixture() {
-    static const auto fixture = [] {
-        auto f = std::make_unique<test::FixtureDatabase>();
-        f->CreateStartUpTables();
-        std::int64_t id = 0;
-        const auto row = [&](int k) {
-            std::vector<FieldValue> values{FieldValue("Site " + std::to_string(k % 15))};
-            for (int j = 1; j < 11; ++j) values.emplace_back(1.5e-10 * j + 1e-12 * k);
-            if (k % 7 == 3) values[4] = FieldValue();
-            if (k % 11 == 5) values[6] = "n/a";
-            if (k % 13 == 2) values[9] = "2.5E-11";
-            return values;
-        };
-        for (int k = 0; k < 50; ++k)
-            f->AddIngestionRiskRecord(k < 25 ? "Cs-137" : "CS-137", k < 15 ? "Water" : "Food",
-                                      k < 15 || k >= 30 ? FieldValue("Soluble") : FieldValue(), 0.3, row(k), ++id);
-        for (int k = 0; k < 45; ++k)
-            f->AddInhalationRiskRecord("Co-60", k < 15 ? FieldValue() : FieldValue("Type M"), 0.1, row(k), ++id);
-        for (int k = 0; k < 33; ++k) f->AddExternalRiskRecord("Cs-137", "Ground Plane", row(k), ++id);
-        for (int k = 0; k < 15; ++k) f->AddExternalRiskRecord("H-3", "soil layer", row(k), ++id);
-        for (int k = 0; k < 15; ++k) f->AddExternalRiskRecord("Co-60", "Submersion", row(k), ++id);
-        return f;
-    }();
-    return fixture->Path();
-}
+std::string RiskFixture() { return test::RiskSectionsFixture(); }
 
 struct AgreementCase {
     std::string Name;

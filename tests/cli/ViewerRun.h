@@ -6,7 +6,7 @@
 
 #include <filesystem>
 #include <fstream>
-#include <iterator>
+#include <iomanip>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -23,12 +23,13 @@ struct ViewerRun {
 };
 
 inline ViewerRun RunViewer(const std::vector<std::string>& arguments,
-                           const std::string& applicationDirectory = "/nonexistent") {
+                           const std::string& applicationDirectory = "/nonexistent",
+                           const CommandLineBackends& backends = {}) {
     std::vector<const char*> argv = {"quorvel-cli"};
     for (const auto& argument : arguments) argv.push_back(argument.c_str());
     std::ostringstream out;
     std::ostringstream err;
-    const int code = RunCommandLineViewer(static_cast<int>(argv.size()), argv.data(), applicationDirectory, out, err);
+    const int code = RunCommandLineViewer(static_cast<int>(argv.size()), argv.data(), applicationDirectory, out, err, backends);
     return {code, out.str(), err.str()};
 }
 
@@ -38,6 +39,50 @@ inline void ExpectOneLineFailure(const ViewerRun& result, int code) {
     EXPECT_EQ(result.Out, "");
     ASSERT_FALSE(result.Err.empty());
     EXPECT_EQ(result.Err.find('\n'), result.Err.size() - 1) << result.Err;
+}
+
+// The runs a file of tests/data/cli writes out, each checked. A run is "$" and its arguments
+// ("..." around a word with blanks, {db} for the database), "exit" and the code, then
+// either the whole standard output, each line between bars so that trailing blanks show,
+// or "error" and a piece of the one-line message. Without either only the code is checked.
+inline void ExpectRuns(const std::string& path, const std::string& database, const CommandLineBackends& backends = {}) {
+    struct Expected {
+        std::vector<std::string> Arguments;
+        int Code = 0, Line = 0;
+        std::string Out, Error;
+    };
+    std::vector<Expected> runs;
+    std::ifstream file(path);
+    ASSERT_TRUE(file) << path;
+    std::string line, word;
+    for (int number = 1; std::getline(file, line); ++number) {
+        std::istringstream words(line);
+        if (!(words >> word) || word[0] == '#') continue;
+        if (word == "$") runs.push_back({{}, 0, number, "", ""});
+        ASSERT_FALSE(runs.empty()) << path << ":" << number;
+        Expected& run = runs.back();
+        if (word == "$") {
+            while (words >> std::quoted(word)) run.Arguments.push_back(word == "{db}" ? database : word);
+        } else if (word == "exit") {
+            words >> run.Code;
+        } else if (word == "error") {
+            std::getline(words >> std::ws, run.Error);
+        } else if (line.size() > 1 && line.front() == '|' && line.back() == '|') {
+            run.Out += line.substr(1, line.size() - 2) + '\n';
+        } else {
+            ADD_FAILURE() << path << ":" << number << ": " << line;
+        }
+    }
+    for (const Expected& run : runs) {
+        SCOPED_TRACE(path + ":" + std::to_string(run.Line));
+        const ViewerRun result = RunViewer(run.Arguments, "/nonexistent", backends);
+        if (run.Code != 0) ExpectOneLineFailure(result, run.Code);
+        EXPECT_EQ(result.Code, run.Code) << result.Err;
+        EXPECT_NE(result.Err.find(run.Error), std::string::npos) << result.Err;
+        if (!run.Out.empty()) {
+            EXPECT_EQ(result.Out, run.Out);
+        }
+    }
 }
 
 // Risk site k of a fixture: the site "Site k" and ten coefficients k.0 to k.9 times 10^-12.

@@ -26,6 +26,34 @@ QueryParameter ToParameter(const FieldValue& value) {
     return number;
 }
 
+std::vector<std::string> DoseFieldNames() {
+    return {"Nuclide", "Header", "Subtitle", "Age", "f1", "Nlet", "Type", "Adrenals", "Bladder Wall", "Bone Surface",
+            "Brain", "Breasts", "Stomach Wall", "Small Intestine Wall", "Upper Large Intestine Wall",
+            "Lower Large Intestine Wall", "Kidneys", "Liver", "ET1", "ET2", "Bronchial", "Bronchiolar", "AI", "LN-ET", "LN-TH",
+            "Esophagus", "Muscle", "Ovaries", "Pancreas", "Red Marrow", "Skin", "Spleen", "Testes", "Thymus", "Thyroid",
+            "Uterus", "Lungs", "Remainder", "Gall Bladder Wall", "Effective", "ID"};
+}
+
+int DoseCoefficientPosition(int coefficient) {
+    static const int positions[] = {0,  4,  7,  9,  10, 11, 12, 13, 14, 15, 16, 17, 36,
+                                    37, 26, 27, 28, 29, 30, 31, 32, 33, 34, 35, 8,  39};
+    if (coefficient < 1 || coefficient > 25) throw std::out_of_range("coefficient");
+    return positions[coefficient];
+}
+
+std::vector<std::string> ExternalFieldNames() {
+    std::vector<std::string> names = {"Nuclide", "Header"};
+    for (int position = 2; position <= 28; ++position) names.push_back("Organ " + std::to_string(position));
+    names.emplace_back("ID");
+    return names;
+}
+
+std::vector<std::string> RiskDisplayedFieldNames() {
+    return {"Cancer Site", "Mortality Male", "Mortality Female", "Mortality Average", "Mortality Lower",
+            "Mortality Upper", "Morbidity Male", "Morbidity Female", "Morbidity Average", "Morbidity Lower",
+            "Morbidity Upper"};
+}
+
 }  // namespace
 
 TemporaryFolder::TemporaryFolder() {
@@ -70,29 +98,24 @@ void FixtureDatabase::CreateAgeUnits(const std::vector<std::pair<std::string, do
 
 void FixtureDatabase::CreateUnitTable(const std::string& name,
                                       const std::vector<std::vector<std::pair<std::string, double>>>& categories) {
+    // Record 0 holds each category's count; record j its j-th unit and factor, Null past its end.
     std::vector<std::string> fields = {"ID"};
+    std::vector<FieldValue> counts = {std::int64_t{0}};
     std::size_t longest = 0;
     for (std::size_t k = 1; k <= categories.size(); ++k) {
-        fields.push_back("Units" + std::to_string(k));
-        fields.push_back("Factors" + std::to_string(k));
+        fields.insert(fields.end(), {"Units" + std::to_string(k), "Factors" + std::to_string(k)});
+        counts.insert(counts.end(), {FieldValue(std::to_string(categories[k - 1].size())), FieldValue()});
         longest = std::max(longest, categories[k - 1].size());
     }
     Execute("CREATE TABLE " + QuoteIdentifier(name) + " (" + ColumnList(fields) + ")");
-    std::vector<FieldValue> counts = {std::int64_t{0}};
-    for (const auto& units : categories) {
-        counts.emplace_back(std::to_string(units.size()));
-        counts.emplace_back();
-    }
     Insert(name, counts);
     for (std::size_t j = 0; j < longest; ++j) {
         std::vector<FieldValue> record = {static_cast<std::int64_t>(j + 1)};
         for (const auto& units : categories) {
+            record.resize(record.size() + 2);
             if (j < units.size()) {
-                record.emplace_back(units[j].first);
-                record.emplace_back(units[j].second);
-            } else {
-                record.emplace_back();
-                record.emplace_back();
+                record[record.size() - 2] = units[j].first;
+                record.back() = units[j].second;
             }
         }
         Insert(name, record);
@@ -119,21 +142,6 @@ void FixtureDatabase::AddNuclide(const std::string& z, const std::string& elemen
     Insert("Nuke2", {z, element, nuclide, halfLife, intExt});
 }
 
-std::vector<std::string> FixtureDatabase::DoseFieldNames() {
-    return {"Nuclide", "Header", "Subtitle", "Age", "f1", "Nlet", "Type", "Adrenals", "Bladder Wall", "Bone Surface",
-            "Brain", "Breasts", "Stomach Wall", "Small Intestine Wall", "Upper Large Intestine Wall",
-            "Lower Large Intestine Wall", "Kidneys", "Liver", "ET1", "ET2", "Bronchial", "Bronchiolar", "AI", "LN-ET", "LN-TH",
-            "Esophagus", "Muscle", "Ovaries", "Pancreas", "Red Marrow", "Skin", "Spleen", "Testes", "Thymus", "Thyroid",
-            "Uterus", "Lungs", "Remainder", "Gall Bladder Wall", "Effective", "ID"};
-}
-
-int FixtureDatabase::DoseCoefficientPosition(int coefficient) {
-    static const int positions[] = {0,  4,  7,  9,  10, 11, 12, 13, 14, 15, 16, 17, 36,
-                                    37, 26, 27, 28, 29, 30, 31, 32, 33, 34, 35, 8,  39};
-    if (coefficient < 1 || coefficient > 25) throw std::out_of_range("coefficient");
-    return positions[coefficient];
-}
-
 void FixtureDatabase::CreateAgeDependentDoseTable(const std::string& table) {
     Execute("CREATE TABLE " + QuoteIdentifier(table) + " (" + ColumnList(DoseFieldNames()) + ")");
 }
@@ -154,20 +162,7 @@ void FixtureDatabase::AddDoseRecord(const std::string& table, const DoseRecord& 
 void FixtureDatabase::AddDose(const std::string& table, const std::string& nuclide,
                               const std::map<int, FieldValue>& coefficients, std::int64_t id, const std::string& subtitle,
                               double age) {
-    DoseRecord record;
-    record.Nuclide = nuclide;
-    record.Subtitle = subtitle;
-    record.Age = age;
-    record.Coefficients = coefficients;
-    record.Id = id;
-    AddDoseRecord(table, record);
-}
-
-std::vector<std::string> FixtureDatabase::ExternalFieldNames() {
-    std::vector<std::string> names = {"Nuclide", "Header"};
-    for (int position = 2; position <= 28; ++position) names.push_back("Organ " + std::to_string(position));
-    names.emplace_back("ID");
-    return names;
+    AddDoseRecord(table, {nuclide, "", subtitle, age, std::int64_t{1}, "L", coefficients, id});
 }
 
 void FixtureDatabase::CreateExternalDoseTable(const std::string& table) {
@@ -183,12 +178,6 @@ void FixtureDatabase::AddExternalDoseRecord(const std::string& table, const std:
     for (const auto& [position, value] : values) record.at(static_cast<std::size_t>(position)) = value;
     record[29] = id;
     Insert(table, record);
-}
-
-std::vector<std::string> FixtureDatabase::RiskDisplayedFieldNames() {
-    return {"Cancer Site", "Mortality Male", "Mortality Female", "Mortality Average", "Mortality Lower",
-            "Mortality Upper", "Morbidity Male", "Morbidity Female", "Morbidity Average", "Morbidity Lower",
-            "Morbidity Upper"};
 }
 
 void FixtureDatabase::CreateRiskTables() {
@@ -231,6 +220,33 @@ void FixtureDatabase::CreateStartUpTables() {
     CreateAgeDependentDoseTable("Fgr13inhHDB");
     for (const char* table : {"F12TIII1", "F12TIII3", "F12TIII7"}) CreateExternalDoseTable(table);
     CreateRiskTables();
+}
+
+const std::string& RiskSectionsFixture() {
+    static const auto fixture = [] {
+        auto f = std::make_unique<FixtureDatabase>();
+        f->CreateStartUpTables();
+        std::int64_t id = 0;
+        const auto row = [](int k) {
+            std::vector<FieldValue> values{FieldValue("Site " + std::to_string(k % 15))};
+            for (int j = 1; j < 11; ++j) values.emplace_back(1.5e-10 * j + 1e-12 * k);
+            if (k % 7 == 3) values[2] = FieldValue();
+            if (k % 11 == 4) values[10] = "n/a";
+            if (k % 13 == 2) values[9] = "2.5E-11";
+            return values;
+        };
+        for (int k = 0; k < 50; ++k)
+            f->AddIngestionRiskRecord(k < 25 ? "Cs-137" : "CS-137", k < 15 ? "Water" : "Food",
+                                      k < 15 || k >= 30 ? FieldValue("Soluble") : FieldValue(), 0.3, row(k), ++id);
+        for (int k = 0; k < 45; ++k)
+            f->AddInhalationRiskRecord("Co-60", k < 15 ? FieldValue() : FieldValue(k < 30 ? "Type M" : "Type S"), 0.1,
+                                       row(k), ++id);
+        for (int k = 0; k < 33; ++k) f->AddExternalRiskRecord("Cs-137", "Ground Plane", row(k), ++id);
+        for (int k = 0; k < 15; ++k) f->AddExternalRiskRecord("H-3", "soil layer", row(k), ++id);
+        for (int k = 0; k < 15; ++k) f->AddExternalRiskRecord("Co-60", "Submersion", row(k), ++id);
+        return f;
+    }();
+    return fixture->Path();
 }
 
 }  // namespace quorvel::test

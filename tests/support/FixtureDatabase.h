@@ -78,14 +78,11 @@ public:
     // A one-record block of a nuclide, low LET, with the given coefficients.
     void AddDose(const std::string& table, const std::string& nuclide, const std::map<int, FieldValue>& coefficients,
                  std::int64_t id, const std::string& subtitle = "", double age = 7300);
-    static int DoseCoefficientPosition(int coefficient);
-    static std::vector<std::string> DoseFieldNames();
 
     // F12TIII1/3/7: 30 fields; values by field position 2 to 28.
     void CreateExternalDoseTable(const std::string& table);
     void AddExternalDoseRecord(const std::string& table, const std::string& nuclide, const std::string& header,
                                const std::map<int, FieldValue>& values, std::int64_t id);
-    static std::vector<std::string> ExternalFieldNames();
 
     // The three risk tables, empty.
     void CreateRiskTables();
@@ -96,7 +93,6 @@ public:
                                  const std::vector<FieldValue>& displayed, std::int64_t id);
     void AddExternalRiskRecord(const std::string& nuclide, const std::string& mode,
                                const std::vector<FieldValue>& displayed, std::int64_t id);
-    static std::vector<std::string> RiskDisplayedFieldNames();
 
     // A database with every table start-up reads, and the empty coefficient tables.
     void CreateStartUpTables();
@@ -106,5 +102,10 @@ private:
     std::string path_;
     std::unique_ptr<SqliteDatabase> db_;
 };
+
+// One database for the whole run with risk tables the shipped one lacks: sections with and
+// without a form, a short last section, Null, text and numeric text cells, a name stored in
+// two cases (Cs-137 ingestion; Co-60 inhalation and submersion; Cs-137 ground plane; H-3 soil).
+const std::string& RiskSectionsFixture();
 
 }  // namespace quorvel::test

@@ -9,6 +9,17 @@
 
 namespace quorvel::test {
 
-std::string DescribeGrid(const FlexGrid& grid);
+inline std::string DescribeGrid(const FlexGrid& grid) {
+    std::string text;
+    for (int r = 0; r < grid.Rows(); ++r) {
+        for (int c = 0; c < grid.Cols(); ++c) {
+            if (c > 0) text += '|';
+            if (grid.CellFormatAt(r, c).Bold) text += '*';
+            text += grid.TextMatrix(r, c);
+        }
+        text += '\n';
+    }
+    return text;
+}
 
 }  // namespace quorvel::test

@@ -18,7 +18,6 @@ struct PrintedText {
     double X = 0;
     double Y = 0;
     bool Bold = false;
-    bool Italic = false;
     float Size = 0;
 };
 
@@ -54,7 +53,7 @@ public:
     double ScaleWidth() const override { return width_; }
     double ScaleHeight() const override { return height_; }
     void SetFontBold(bool bold) override { bold_ = bold; }
-    void SetFontItalic(bool italic) override { italic_ = italic; }
+    void SetFontItalic(bool /*italic*/) override {}
     void SetFontSize(float points) override { size_ = points; }
     double TextWidth(const std::string& text) const override {
         return static_cast<double>(text.size()) * size_ * 10;
@@ -65,7 +64,7 @@ public:
         y_ = y;
     }
     void PrintText(const std::string& text) override {
-        Page().Texts.push_back({text, x_, y_, bold_, italic_, size_});
+        Page().Texts.push_back({text, x_, y_, bold_, size_});
         Log.push_back("text " + text + " at " + Numbers({x_, y_}));
     }
     void DrawLine(double x1, double y1, double x2, double y2, RgbColour colour) override {
@@ -98,12 +97,7 @@ private:
     }
     static std::string Numbers(std::initializer_list<double> values) {
         std::ostringstream out;
-        bool first = true;
-        for (const double value : values) {
-            if (!first) out << ' ';
-            out << value;
-            first = false;
-        }
+        for (const double value : values) out << (out.tellp() > 0 ? " " : "") << value;
         return out.str();
     }
 
@@ -112,7 +106,6 @@ private:
     double width_ = 1;
     double height_ = 1;
     bool bold_ = false;
-    bool italic_ = false;
     float size_ = 8.25F;
     double x_ = 0;
     double y_ = 0;
