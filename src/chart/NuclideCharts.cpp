@@ -73,18 +73,23 @@ std::string ShortForm(const std::string& form) {
     return name;
 }
 
-// Series keyed by what tells them apart, in the order the table first shows them.
+// Series keyed by what tells them apart, in the order the table first shows them. Two
+// sections alike in form, intake and outcome (an f1 apart, say) give a cell of a category
+// twice: the second starts a series of its own rather than overwrite the first.
 class SeriesBuilder {
 public:
     explicit SeriesBuilder(std::size_t categories) : categories_(categories) {}
 
     void Set(const std::string& key, const std::string& name, std::size_t category, std::optional<double> value) {
-        auto found = index_.find(key);
-        if (found == index_.end()) {
-            found = index_.emplace(key, series_.size()).first;
+        std::vector<std::size_t>& keyed = index_[key];
+        auto free = std::find_if(keyed.begin(), keyed.end(), [&](std::size_t s) { return !filled_[s][category]; });
+        if (free == keyed.end()) {
             series_.push_back({name, std::vector<std::optional<double>>(categories_)});
+            filled_.emplace_back(categories_, false);
+            free = keyed.insert(keyed.end(), series_.size() - 1);
         }
-        series_[found->second].Values[category] = value;
+        series_[*free].Values[category] = value;
+        filled_[*free][category] = true;
     }
 
     std::vector<ChartSeries> Take() {
@@ -99,8 +104,9 @@ public:
 
 private:
     std::size_t categories_;
-    std::map<std::string, std::size_t> index_;
+    std::map<std::string, std::vector<std::size_t>> index_;
     std::vector<ChartSeries> series_;
+    std::vector<std::vector<bool>> filled_;
 };
 
 // Leaves out the categories that no series has a value for: the rows the table keeps

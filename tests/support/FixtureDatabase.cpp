@@ -239,8 +239,8 @@ const std::string& RiskSectionsFixture() {
             f->AddIngestionRiskRecord(k < 25 ? "Cs-137" : "CS-137", k < 15 ? "Water" : "Food",
                                       k < 15 || k >= 30 ? FieldValue("Soluble") : FieldValue(), 0.3, row(k), ++id);
         for (int k = 0; k < 45; ++k)
-            f->AddInhalationRiskRecord("Co-60", k < 15 ? FieldValue() : FieldValue(k < 30 ? "Type M" : "Type S"), 0.1,
-                                       row(k), ++id);
+            f->AddInhalationRiskRecord("Co-60", k < 15 ? FieldValue() : FieldValue("Type M"), k < 30 ? 0.1 : 0.05, row(k),
+                                       ++id);
         for (int k = 0; k < 33; ++k) f->AddExternalRiskRecord("Cs-137", "Ground Plane", row(k), ++id);
         for (int k = 0; k < 15; ++k) f->AddExternalRiskRecord("H-3", "soil layer", row(k), ++id);
         for (int k = 0; k < 15; ++k) f->AddExternalRiskRecord("Co-60", "Submersion", row(k), ++id);

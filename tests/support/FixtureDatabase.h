@@ -104,8 +104,9 @@ private:
 };
 
 // One database for the whole run with risk tables the shipped one lacks: sections with and
-// without a form, a short last section, Null, text and numeric text cells, a name stored in
-// two cases (Cs-137 ingestion; Co-60 inhalation and submersion; Cs-137 ground plane; H-3 soil).
+// without a form, two of one form an f1 apart, a short last section, Null, text and numeric
+// text cells, a name stored in two cases (Cs-137 ingestion; Co-60 inhalation and submersion;
+// Cs-137 ground plane; H-3 soil).
 const std::string& RiskSectionsFixture();
 
 }  // namespace quorvel::test
