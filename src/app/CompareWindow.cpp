@@ -98,6 +98,8 @@ void CompareWindow::Build() {
     table_ = new QTableWidget(this);
     table_->setObjectName("tblComparison");
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // One line of text a row, as dense as the main grid: the style's default leaves room for two.
+    table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 6);
     table_->setWordWrap(false);
     chart_ = new ChartPane(services_, false, this);
     tabs_ = new QTabWidget(this);

@@ -115,6 +115,8 @@ void ExploreWindow::BuildControls() {
     table_->setObjectName("tblRows");
     table_->setHorizontalHeaderLabels({"Z", "Element", "Nuclide", "Half-life", "Form", "Value", "Source"});
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // One line of text a row, as dense as the main grid: the style's default leaves room for two.
+    table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 6);
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->setSelectionMode(QAbstractItemView::ExtendedSelection);
     table_->horizontalHeader()->setStretchLastSection(true);
