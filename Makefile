@@ -39,10 +39,11 @@ test: deps
 	@cmake --build $(SANITIZE_DIR) -j $(JOBS)
 	cd $(SANITIZE_DIR) && QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
 	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --output-on-failure -j $(JOBS)
-	@cmake -S . -B $(NOQT_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUORVEL_WITH_QT=OFF -DBUILD_TESTING=OFF \
+	@cmake -S . -B $(NOQT_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUORVEL_WITH_QT=OFF \
 	  -DQUORVEL_WARNINGS_AS_ERRORS=ON >/dev/null
 	@cmake --build $(NOQT_DIR) -j $(JOBS)
-	@echo "Built without Qt: $(NOQT_DIR)/bin/quorvel-cli and the database builder."
+	cd $(NOQT_DIR) && ctest --output-on-failure -j $(JOBS)
+	@echo "Built without Qt and tested: $(NOQT_DIR)/bin/quorvel-cli and the database builder."
 
 # The Debian package of the installed program (/opt/quorvel), in $(BUILD_DIR).
 package: build
