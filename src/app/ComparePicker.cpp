@@ -12,18 +12,11 @@
 
 #include "CompareWindow.h"
 #include "NumberText.h"
+#include "ToolWidgets.h"
 
 namespace quorvel {
 
 namespace {
-
-QComboBox* Combo(const char* name, const QStringList& items, int chosen, QWidget* parent) {
-    auto* combo = new QComboBox(parent);
-    combo->setObjectName(name);
-    combo->addItems(items);
-    combo->setCurrentIndex(chosen);
-    return combo;
-}
 
 // The age a comparison starts at: the adult's for dose tables, the first band for risk
 // tables; the compare window lets the user change it.
@@ -56,9 +49,9 @@ ComparePicker::~ComparePicker() = default;
 void ComparePicker::Build(const CoefficientRequest& request, const std::string& nuclide) {
     auto* layout = new QVBoxLayout(this);
     auto* form = new QFormLayout;
-    type_ = Combo("cboType", {"Dose", "Risk"}, request.Type, this);
-    pathway_ = Combo("cboPathway", {"Ingestion", "Inhalation", "External"}, request.PathwayCode, this);
-    geometry_ = Combo("cboGeometry", {"Submersion", "Ground Plane", "Soil Volume"}, request.Geometry, this);
+    type_ = NamedCombo("cboType", {"Dose", "Risk"}, this, request.Type);
+    pathway_ = NamedCombo("cboPathway", {"Ingestion", "Inhalation", "External"}, this, request.PathwayCode);
+    geometry_ = NamedCombo("cboGeometry", {"Submersion", "Ground Plane", "Soil Volume"}, this, request.Geometry);
     geometry_->setEnabled(request.PathwayCode == ExternalPathway);
     connect(pathway_, &QComboBox::currentIndexChanged, this,
             [this](int pathway) { geometry_->setEnabled(pathway == ExternalPathway); });

@@ -17,6 +17,7 @@
 #include "NuclideCharts.h"
 #include "RowOutput.h"
 #include "RowPrinting.h"
+#include "ToolWidgets.h"
 
 namespace quorvel {
 
@@ -50,16 +51,20 @@ CompareWindow::CompareWindow(CoefficientCatalogue& catalogue, const Quantity& qu
 void CompareWindow::Build() {
     auto* layout = new QVBoxLayout(this);
     auto* cell = new QHBoxLayout;
-    const auto combo = [this, cell](const char* name) {
-        auto* box = new QComboBox(this);
-        box->setObjectName(name);
-        cell->addWidget(box);
-        return box;
-    };
-    age_ = combo("cboAge");
+    age_ = NamedCombo("cboAge", {}, this);
+    cell->addWidget(age_);
     // A risk value is of one intake and one outcome; a dose table has neither.
-    QComboBox* intake = quantity_.Kind.IsDose() ? nullptr : combo("cboIntake");
-    QComboBox* outcome = quantity_.Kind.IsDose() ? nullptr : combo("cboOutcome");
+    QComboBox* intake = nullptr;
+    if (!quantity_.Kind.IsDose()) {
+        intake = NamedCombo("cboIntake", {}, this);
+        auto* outcome = NamedCombo("cboOutcome", {"Mortality", "Morbidity"}, this, quantity_.Outcome);
+        connect(outcome, &QComboBox::currentIndexChanged, this, [this](int index) {
+            quantity_.Outcome = index;
+            Show();
+        });
+        cell->addWidget(intake);
+        cell->addWidget(outcome);
+    }
     cell->addStretch();
     // The compared nuclides' choices: the whole table's choices of a risk kind would read every cell.
     ScanSelection compared;
@@ -84,12 +89,6 @@ void CompareWindow::Build() {
             quantity_.Intake = text.toStdString();
             Show();
         });
-        outcome->addItems({"Mortality", "Morbidity"});
-        outcome->setCurrentIndex(quantity_.Outcome == MorbidityOutcome ? 1 : 0);
-        connect(outcome, &QComboBox::currentIndexChanged, this, [this](int index) {
-            quantity_.Outcome = index == 1 ? MorbidityOutcome : MortalityOutcome;
-            Show();
-        });
     }
     layout->addLayout(cell);
     message_ = new QLabel(this);
@@ -98,8 +97,7 @@ void CompareWindow::Build() {
     table_ = new QTableWidget(this);
     table_->setObjectName("tblComparison");
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    // One line of text a row, as dense as the main grid: the style's default leaves room for two.
-    table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 6);
+    UseOneLineRows(*table_);
     table_->setWordWrap(false);
     chart_ = new ChartPane(services_, false, this);
     tabs_ = new QTabWidget(this);

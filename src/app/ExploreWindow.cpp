@@ -21,6 +21,7 @@
 #include "NuclideCharts.h"
 #include "RowPrinting.h"
 #include "RowOutput.h"
+#include "ToolWidgets.h"
 
 namespace quorvel {
 
@@ -30,13 +31,6 @@ constexpr std::size_t RankedBars = 20;
 
 constexpr RowColumn Columns[] = {RowColumn::Z,    RowColumn::Element, RowColumn::Nuclide, RowColumn::HalfLife,
                                  RowColumn::Form, RowColumn::Value,   RowColumn::Source};
-
-QComboBox* Combo(const char* name, const QStringList& items, QWidget* parent) {
-    auto* combo = new QComboBox(parent);
-    combo->setObjectName(name);
-    combo->addItems(items);
-    return combo;
-}
 
 QLineEdit* Edit(const char* name, const char* hint, QWidget* parent) {
     auto* edit = new QLineEdit(parent);
@@ -68,14 +62,14 @@ ExploreWindow::~ExploreWindow() = default;
 void ExploreWindow::BuildControls() {
     auto* layout = new QVBoxLayout(this);
     auto* choices = new QFormLayout;
-    type_ = Combo("cboType", {"Dose", "Risk"}, this);
-    pathway_ = Combo("cboPathway", {"Ingestion", "Inhalation", "External"}, this);
-    geometry_ = Combo("cboGeometry", {"Submersion", "Ground Plane", "Soil Volume"}, this);
-    age_ = Combo("cboAge", {}, this);
-    descriptor_ = Combo("cboDescriptor", {}, this);
-    intake_ = Combo("cboIntake", {}, this);
-    outcome_ = Combo("cboOutcome", {"Mortality", "Morbidity"}, this);
-    unit_ = Combo("cboUnit", {}, this);
+    type_ = NamedCombo("cboType", {"Dose", "Risk"}, this);
+    pathway_ = NamedCombo("cboPathway", {"Ingestion", "Inhalation", "External"}, this);
+    geometry_ = NamedCombo("cboGeometry", {"Submersion", "Ground Plane", "Soil Volume"}, this);
+    age_ = NamedCombo("cboAge", {}, this);
+    descriptor_ = NamedCombo("cboDescriptor", {}, this);
+    intake_ = NamedCombo("cboIntake", {}, this);
+    outcome_ = NamedCombo("cboOutcome", {"Mortality", "Morbidity"}, this);
+    unit_ = NamedCombo("cboUnit", {}, this);
     auto* kind = new QHBoxLayout;
     for (QComboBox* combo : {type_, pathway_, geometry_}) kind->addWidget(combo);
     choices->addRow("Table", kind);
@@ -115,8 +109,7 @@ void ExploreWindow::BuildControls() {
     table_->setObjectName("tblRows");
     table_->setHorizontalHeaderLabels({"Z", "Element", "Nuclide", "Half-life", "Form", "Value", "Source"});
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    // One line of text a row, as dense as the main grid: the style's default leaves room for two.
-    table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 6);
+    UseOneLineRows(*table_);
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->setSelectionMode(QAbstractItemView::ExtendedSelection);
     table_->horizontalHeader()->setStretchLastSection(true);
