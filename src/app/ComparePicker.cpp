@@ -101,7 +101,7 @@ void ComparePicker::Build(const CoefficientRequest& request, const std::string& 
     buttons->addWidget(close);
     layout->addLayout(buttons);
     SelectionChanged();
-    resize(420, 560);
+    ResizeWithinScreen(*this, {420, 560});
 }
 
 void ComparePicker::Filter(const QString& text) {

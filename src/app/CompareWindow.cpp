@@ -116,7 +116,7 @@ void CompareWindow::Build() {
         buttons->addWidget(button);
     }
     layout->addLayout(buttons);
-    resize(1000, 700);
+    ResizeWithinScreen(*this, {1000, 700});
 }
 
 void CompareWindow::Show() {

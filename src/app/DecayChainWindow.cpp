@@ -8,6 +8,7 @@
 
 #include "DecayChainTable.h"
 #include "ResultGridView.h"
+#include "ToolWidgets.h"
 
 namespace quorvel {
 
@@ -35,7 +36,7 @@ DecayChainWindow::DecayChainWindow(std::string databasePath, QWidget* parent)
     view_ = new ResultGridView(grid_, this);
     view_->setObjectName("ChainGrid");
     layout->addWidget(view_, 1);
-    resize(900, 320);
+    ResizeWithinScreen(*this, {900, 320});
 
     connect(show, &QPushButton::clicked, this, [this] { ShowChain(nuclide_); });
     connect(cutoff_, &QLineEdit::returnPressed, this, [this] { ShowChain(nuclide_); });

@@ -140,7 +140,7 @@ void ExploreWindow::BuildControls() {
     button("cmdCompare", "Compare Selected . . .", [this] { CompareSelected(); });
     button("cmdClose", "Close", [this] { close(); });
     layout->addLayout(buttons);
-    resize(1100, 700);
+    ResizeWithinScreen(*this, {1100, 700});
 
     for (QComboBox* combo : {type_, pathway_, geometry_})
         connect(combo, &QComboBox::currentIndexChanged, this, [this] { KindChanged(); });

@@ -9,6 +9,8 @@
 #include <filesystem>
 #include <fstream>
 
+#include "ToolWidgets.h"
+
 namespace quorvel {
 
 namespace {
@@ -44,7 +46,7 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window), browser_(
     layout->addWidget(browser_);
     connect(browser_, &QTextBrowser::sourceChanged, this,
             [this] { setWindowTitle(browser_->documentTitle().isEmpty() ? "Help" : browser_->documentTitle()); });
-    resize(760, 640);
+    ResizeWithinScreen(*this, {760, 640});
 }
 
 void HelpWindow::ShowHelpFile(const std::string& path) {

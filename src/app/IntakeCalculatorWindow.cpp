@@ -17,6 +17,7 @@
 #include "FileReplacement.h"
 #include "IntakeResultGrid.h"
 #include "ResultGridView.h"
+#include "ToolWidgets.h"
 
 namespace quorvel {
 
@@ -111,7 +112,7 @@ IntakeCalculatorWindow::IntakeCalculatorWindow(std::string databasePath, QWidget
     layout->addLayout(calculation);
     layout->addWidget(splitter, 1);
     layout->addWidget(message_);
-    resize(1100, 700);
+    ResizeWithinScreen(*this, {1100, 700});
 
     connect(view_->selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex& index) { ShowSteps(index.row() - IntakeResultFirstRow); });

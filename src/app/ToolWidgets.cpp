@@ -2,6 +2,7 @@
 
 #include <QComboBox>
 #include <QHeaderView>
+#include <QScreen>
 #include <QTableWidget>
 
 namespace quorvel {
@@ -16,6 +17,12 @@ QComboBox* NamedCombo(const char* name, const QStringList& items, QWidget* paren
 
 void UseOneLineRows(QTableWidget& table) {
     table.verticalHeader()->setDefaultSectionSize(table.fontMetrics().height() + 6);
+}
+
+void ResizeWithinScreen(QWidget& window, const QSize& wanted) {
+    // Room for the window manager's frame and a panel.
+    const QSize room = window.screen()->availableGeometry().size() * 0.92;
+    window.resize(wanted.boundedTo(room));
 }
 
 }  // namespace quorvel

@@ -1,9 +1,10 @@
 #pragma once
-// Widgets the tool windows (explore, compare, compare picker) build alike.
+// What the tool windows build alike.
 
 #include <QStringList>
 
 class QComboBox;
+class QSize;
 class QTableWidget;
 class QWidget;
 
@@ -14,5 +15,9 @@ QComboBox* NamedCombo(const char* name, const QStringList& items, QWidget* paren
 
 // One line of text a row, as dense as the main grid: the style's default leaves room for two.
 void UseOneLineRows(QTableWidget& table);
+
+// The window at the size wanted, or smaller where its screen has less room, so that its
+// buttons stay on a small screen.
+void ResizeWithinScreen(QWidget& window, const QSize& wanted);
 
 }  // namespace quorvel
