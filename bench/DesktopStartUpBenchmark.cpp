@@ -1,13 +1,12 @@
 // Start-up of the desktop window: the load event (splash, InitializeParameters, the first
 // table) on a copy of the shipped database, once as the first window of the process (Qt's
 // fonts and styles still to load) and then repeated; with the peak resident memory.
-#include <benchmark/benchmark.h>
-#include <sys/resource.h>
-
 #include <QApplication>
+#include <benchmark/benchmark.h>
 #include <cstdio>
 #include <filesystem>
 #include <stdexcept>
+#include <sys/resource.h>
 
 #include "DesktopFakes.h"
 #include "FixtureDatabase.h"
@@ -61,7 +60,8 @@ int main(int argc, char** argv) {
     benchmark::RegisterBenchmark("DesktopStartUp/first-window", quorvel::LoadTheWindow, &folder)
         ->Unit(benchmark::kMillisecond)
         ->Iterations(1);
-    benchmark::RegisterBenchmark("DesktopStartUp/window", quorvel::LoadTheWindow, &folder)->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("DesktopStartUp/window", quorvel::LoadTheWindow, &folder)
+        ->Unit(benchmark::kMillisecond);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

@@ -67,7 +67,9 @@ std::string Chosen(const QComboBox* combo) {
 std::string QuantityChartTitle(const Quantity& quantity, bool withDescriptor) {
     std::string title = quantity.Kind.Name();
     if (!title.empty()) title[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(title[0])));
-    const std::string outcome = quantity.Kind.IsDose() ? "" : quantity.Outcome == MortalityOutcome ? "mortality" : "morbidity";
+    const std::string outcome = quantity.Kind.IsDose()                 ? ""
+                                : quantity.Outcome == MortalityOutcome ? "mortality"
+                                                                       : "morbidity";
     for (const std::string& part : {quantity.Kind.GeometryWord(), withDescriptor ? quantity.Descriptor : std::string(),
                                     quantity.Intake, quantity.Age, outcome})
         if (!part.empty()) title += ", " + part;
@@ -154,7 +156,8 @@ void ChartPane::Draw() {
     const int categories = static_cast<int>(data_.Categories.size());
     if (data_.Shape == ChartShape::HorizontalBars) {
         const int row = std::max(CategoryRow, BarHeight * static_cast<int>(data_.Series.size()));
-        view_->setMinimumSize(MinimumChartSize.width(), std::max(MinimumChartSize.height(), categories * row + ChartFrame));
+        view_->setMinimumSize(MinimumChartSize.width(),
+                              std::max(MinimumChartSize.height(), categories * row + ChartFrame));
     } else {
         view_->setMinimumSize(std::max(MinimumChartSize.width(), categories * CategoryColumn + ChartFrame),
                               MinimumChartSize.height());

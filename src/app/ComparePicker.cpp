@@ -30,8 +30,8 @@ std::string FirstAge(const TableKind& kind, const std::vector<std::string>& ages
 }  // namespace
 
 ComparePicker::ComparePicker(const std::string& databasePath, const CoefficientRequest& request,
-                             const std::string& nuclide, std::optional<double> progenyCutoff,
-                             DesktopServices& services, QWidget* parent)
+                             const std::string& nuclide, std::optional<double> progenyCutoff, DesktopServices& services,
+                             QWidget* parent)
     : QDialog(parent),
       catalogue_(std::make_unique<CoefficientCatalogue>(databasePath)),
       services_(services),

@@ -179,7 +179,8 @@ void CompareWindow::Print() {
 
 void CompareWindow::Copy() {
     std::ostringstream text;
-    WriteRows(RowFormat::Tsv, "", text, [this](RowWriter& writer) { WriteComparison(comparison_, quantity_.Age, writer); });
+    WriteRows(RowFormat::Tsv, "", text,
+              [this](RowWriter& writer) { WriteComparison(comparison_, quantity_.Age, writer); });
     services_.Clipboard.Clear();
     services_.Clipboard.SetText(text.str());
 }

@@ -4,7 +4,6 @@
 #include <QStandardPaths>
 #include <QString>
 #include <QStringList>
-
 #include <stdexcept>
 
 namespace quorvel {

@@ -11,7 +11,6 @@
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
-
 #include <algorithm>
 #include <sstream>
 
@@ -19,8 +18,8 @@
 #include "CompareWindow.h"
 #include "GridPrintJobs.h"
 #include "NuclideCharts.h"
-#include "RowPrinting.h"
 #include "RowOutput.h"
+#include "RowPrinting.h"
 #include "ToolWidgets.h"
 
 namespace quorvel {
@@ -134,9 +133,8 @@ void ExploreWindow::BuildControls() {
     };
     button("cmdExport", "Export . . .", [this] { Export(); });
     button("cmdCopy", "Copy", [this] { CopyRows(); });
-    button("cmdPrint", "Print", [this] {
-        PrintRows([this](RowWriter& writer) { model_->WriteShown(writer); }, services_);
-    });
+    button("cmdPrint", "Print",
+           [this] { PrintRows([this](RowWriter& writer) { model_->WriteShown(writer); }, services_); });
     button("cmdCompare", "Compare Selected . . .", [this] { CompareSelected(); });
     button("cmdClose", "Close", [this] { close(); });
     layout->addLayout(buttons);
@@ -172,7 +170,8 @@ void ExploreWindow::BuildControls() {
     };
     connect(progeny_, &QCheckBox::toggled, this, progenyChanged);
     connect(progenyCutoff_, &QLineEdit::editingFinished, this, progenyChanged);
-    connect(table_->horizontalHeader(), &QHeaderView::sectionClicked, this, [this](int column) { HeaderClicked(column); });
+    connect(table_->horizontalHeader(), &QHeaderView::sectionClicked, this,
+            [this](int column) { HeaderClicked(column); });
     connect(table_, &QTableWidget::cellDoubleClicked, this, [this](int row, int) {
         const auto& rows = model_->Shown();
         if (OnShowNuclide && row >= 0 && static_cast<std::size_t>(row) < rows.size())
@@ -226,8 +225,9 @@ void ExploreWindow::ShowRows(const std::vector<CatalogueRow>& rows, const std::s
     table_->setHorizontalHeaderItem(5, new QTableWidgetItem(QString::fromStdString("Value (" + unit + ")")));
     for (std::size_t r = 0; r < rows.size(); ++r) {
         const CatalogueRow& row = rows[r];
-        const std::string texts[] = {row.Nuclide.Z, row.Nuclide.Element, row.Nuclide.Nuclide, row.Nuclide.HalfLife,
-                                     row.Form,      row.Text,            row.Source};
+        const std::string texts[] = {
+            row.Nuclide.Z, row.Nuclide.Element, row.Nuclide.Nuclide, row.Nuclide.HalfLife, row.Form,
+            row.Text,      row.Source};
         for (int c = 0; c < 7; ++c)
             table_->setItem(static_cast<int>(r), c, new QTableWidgetItem(QString::fromStdString(texts[c])));
     }
@@ -258,7 +258,8 @@ void ExploreWindow::Export() {
     if (!fileName) return;
     std::ostringstream unused;
     try {
-        WriteRows(RowFormatOfFile(*fileName), *fileName, unused, [this](RowWriter& writer) { model_->WriteShown(writer); });
+        WriteRows(RowFormatOfFile(*fileName), *fileName, unused,
+                  [this](RowWriter& writer) { model_->WriteShown(writer); });
     } catch (const OutputError& e) {
         ShowMessage(e.what());
     }
@@ -268,7 +269,8 @@ void ExploreWindow::CompareSelected() {
     std::vector<std::string> nuclides;
     const auto& rows = model_->Shown();
     for (int r = 0; r < table_->rowCount(); ++r) {
-        if (!table_->item(r, 0) || !table_->item(r, 0)->isSelected() || static_cast<std::size_t>(r) >= rows.size()) continue;
+        if (!table_->item(r, 0) || !table_->item(r, 0)->isSelected() || static_cast<std::size_t>(r) >= rows.size())
+            continue;
         const std::string& nuclide = rows[static_cast<std::size_t>(r)].Nuclide.Nuclide;
         if (std::find(nuclides.begin(), nuclides.end(), nuclide) == nuclides.end()) nuclides.push_back(nuclide);
     }

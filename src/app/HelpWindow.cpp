@@ -68,7 +68,8 @@ std::string HelpFileProblem(const std::string& path) {
     return {};
 }
 
-std::string HelpFileMessage(const std::string& cause, const std::string& fileName, const std::string& applicationDirectory) {
+std::string HelpFileMessage(const std::string& cause, const std::string& fileName,
+                            const std::string& applicationDirectory) {
     return "An error (" + cause + ") occured accessing the help file (" + fileName +
            ").  Make sure that the file exists and is in the application directory (" + applicationDirectory + ").";
 }

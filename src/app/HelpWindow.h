@@ -29,6 +29,7 @@ std::string HelpFileProblem(const std::string& path);
 
 // "An error (cause) occured accessing the help file (name).  Make sure that the file
 // exists and is in the application directory (directory)."
-std::string HelpFileMessage(const std::string& cause, const std::string& fileName, const std::string& applicationDirectory);
+std::string HelpFileMessage(const std::string& cause, const std::string& fileName,
+                            const std::string& applicationDirectory);
 
 }  // namespace quorvel

@@ -25,7 +25,8 @@ namespace {
 
 // The fields of a row in the order of the mixture's columns.
 std::vector<std::string*> FieldsOf(MixtureRow& row) {
-    return {&row.Nuclide, &row.Pathway, &row.Form, &row.Intake, &row.Age, &row.Amount, &row.Unit, &row.Time, &row.TimeUnit};
+    return {&row.Nuclide, &row.Pathway, &row.Form, &row.Intake,  &row.Age,
+            &row.Amount,  &row.Unit,    &row.Time, &row.TimeUnit};
 }
 
 }  // namespace
@@ -89,8 +90,11 @@ IntakeCalculatorWindow::IntakeCalculatorWindow(std::string databasePath, QWidget
     calculation->addWidget(progenyCutoff_);
     calculation->addWidget(button("Calculate", [this] { Calculate(); }));
     calculation->addStretch(1);
-    for (const auto& [caption, output] : std::vector<std::pair<const char*, std::function<void(const FlexGrid&)>*>>{
-             {"Print", &PrintTable}, {"Export", &ExportTable}, {"Copy", &CopyTable}, {"Spreadsheet", &SpreadsheetTable}})
+    for (const auto& [caption, output] :
+         std::vector<std::pair<const char*, std::function<void(const FlexGrid&)>*>>{{"Print", &PrintTable},
+                                                                                    {"Export", &ExportTable},
+                                                                                    {"Copy", &CopyTable},
+                                                                                    {"Spreadsheet", &SpreadsheetTable}})
         calculation->addWidget(button(caption, [this, output = output] {
             if (*output) (*output)(results_);
         }));

@@ -90,8 +90,9 @@ void frmPrimarySelectionForm::RefreshChart() {
             addOnce(descriptors, cell.Descriptor);
             addOnce(ages, cell.Age);
         });
-        chartPane_->SetChoices(kinds, {byAge ? descriptors : std::vector<std::string>{}, kind.IsDose() ? "Effective" : "Total"},
-                               {byAge ? std::vector<std::string>{} : ages, kind.IsDose() ? "Adult" : "Lifetime"});
+        chartPane_->SetChoices(
+            kinds, {byAge ? descriptors : std::vector<std::string>{}, kind.IsDose() ? "Effective" : "Total"},
+            {byAge ? std::vector<std::string>{} : ages, kind.IsDose() ? "Adult" : "Lifetime"});
         const ChartChoice choice{chartPane_->ChosenKind(), chartPane_->ChosenDescriptor(), chartPane_->ChosenAge()};
         chartPane_->ShowChart(NuclideChart(*chartCatalogue_, shownRequest_, choice),
                               FooterDescription(grid_, TodaysDate()));

@@ -3,8 +3,8 @@
 #include <filesystem>
 
 #include "DesktopDocumentOpener.h"
-#include "GridText.h"
 #include "GridPrintJobs.h"
+#include "GridText.h"
 #include "HelpWindow.h"
 #include "ResultGridView.h"
 #include "SpreadsheetExport.h"

@@ -1,7 +1,6 @@
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QRadioButton>
-
 #include <sstream>
 
 #include "CatalogueExports.h"
@@ -60,8 +59,9 @@ void frmPrimarySelectionForm::CompareCommand() {
     std::optional<double> progenyCutoff;
     if (!ReadProgenyOption(*chkProgeny_, *txtProgenyCutoff_, services_.Prompt, progenyCutoff)) return;
     try {
-        auto* picker = new ComparePicker(databasePath_, RequestFromOptions(),
-                                         txtSelectedNuclide_->text().trimmed().toStdString(), progenyCutoff, services_, this);
+        auto* picker =
+            new ComparePicker(databasePath_, RequestFromOptions(), txtSelectedNuclide_->text().trimmed().toStdString(),
+                              progenyCutoff, services_, this);
         picker->show();
     } catch (const std::exception& e) {
         services_.Prompt.ShowMessage(std::string("An error (") + e.what() +

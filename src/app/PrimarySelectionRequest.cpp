@@ -119,9 +119,9 @@ void frmPrimarySelectionForm::Apply() {
     gridView_->ShowGrid();
     chartDrawn_ = false;
     RefreshChart();
-    SetStatusText(IsEmptyResultGrid(grid_)  ? EmptyResultExplanation(request)
-                  : shownProgeny_           ? shownProgeny_->Label + "; point at a value to see its terms."
-                                            : std::string());
+    SetStatusText(IsEmptyResultGrid(grid_) ? EmptyResultExplanation(request)
+                  : shownProgeny_          ? shownProgeny_->Label + "; point at a value to see its terms."
+                                           : std::string());
     ChangeTheGridBackGround(true);
 }
 

@@ -66,8 +66,9 @@ bool frmPrimarySelectionForm::InitializeParameters() {
         }
         units_ = ReadUnitTables(databasePath_, riskUnitTableName_, doseUnitTableName_);
     } catch (const std::exception& e) {
-        services_.Prompt.ShowMessage(std::string("An error (") + e.what() +
-                                     ") has occured while initializing the parameters.  The code will now be terminated.");
+        services_.Prompt.ShowMessage(
+            std::string("An error (") + e.what() +
+            ") has occured while initializing the parameters.  The code will now be terminated.");
         services_.End.EndProcess(1);
         return false;
     }
@@ -127,8 +128,8 @@ void frmPrimarySelectionForm::PlaceWindow(const UserSettings& settings) {
                            PixelsToTwips(area.width(), dpiX), PixelsToTwips(area.height(), dpiY)});
     }
     const QSize minimum = minimumSizeHint().expandedTo(minimumSize());
-    const StoredPlacement placement =
-        SensiblePlacement(settings, screens, PixelsToTwips(minimum.width(), dpiX), PixelsToTwips(minimum.height(), dpiY));
+    const StoredPlacement placement = SensiblePlacement(settings, screens, PixelsToTwips(minimum.width(), dpiX),
+                                                        PixelsToTwips(minimum.height(), dpiY));
     if (placement.Maximized) {
         setWindowState(Qt::WindowMaximized);
         return;
@@ -150,11 +151,11 @@ void frmPrimarySelectionForm::PlaceInsideFrame(bool lastChance) {
     if (margins.isNull() && !lastChance) return;
     const QRect outer = *pendingOuterGeometry_;
     pendingOuterGeometry_.reset();
-    const WindowRect inner = InnerGeometry(
-        {static_cast<double>(outer.left()), static_cast<double>(outer.top()), static_cast<double>(outer.width()),
-         static_cast<double>(outer.height())},
-        {static_cast<double>(margins.left()), static_cast<double>(margins.top()), static_cast<double>(margins.right()),
-         static_cast<double>(margins.bottom())});
+    const WindowRect inner =
+        InnerGeometry({static_cast<double>(outer.left()), static_cast<double>(outer.top()),
+                       static_cast<double>(outer.width()), static_cast<double>(outer.height())},
+                      {static_cast<double>(margins.left()), static_cast<double>(margins.top()),
+                       static_cast<double>(margins.right()), static_cast<double>(margins.bottom())});
     setGeometry(static_cast<int>(inner.Left), static_cast<int>(inner.Top), static_cast<int>(inner.Width),
                 static_cast<int>(inner.Height));
 }

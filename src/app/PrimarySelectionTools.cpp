@@ -58,7 +58,8 @@ void frmPrimarySelectionForm::IntakeCalculatorCommand() {
         calculator_ = new IntakeCalculatorWindow(databasePath_, this);
         calculator_->CurrentRow = [this] { return MixtureRowFromOptions(); };
         calculator_->ChooseFile = [this](bool save) {
-            return save ? services_.Files.ChooseSaveFile("*.csv", MixtureFilter) : services_.Files.ChooseOpenFile(MixtureFilter);
+            return save ? services_.Files.ChooseSaveFile("*.csv", MixtureFilter)
+                        : services_.Files.ChooseOpenFile(MixtureFilter);
         };
         calculator_->PrintTable = [this](const FlexGrid& table) { PrintTable(table); };
         calculator_->ExportTable = [this](const FlexGrid& table) { ExportTable(table); };

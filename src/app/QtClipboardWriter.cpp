@@ -4,7 +4,6 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QString>
-
 #include <stdexcept>
 
 namespace quorvel {

@@ -19,7 +19,8 @@ bool Headless() { return QGuiApplication::platformName() == "offscreen"; }
 void QtUserPrompt::ShowMessage(const std::string& text) {
     std::cerr << ApplicationTitle << ": " << text << '\n';
     if (Headless()) return;
-    QMessageBox::information(QApplication::activeWindow(), ApplicationTitle, QString::fromStdString(text), QMessageBox::Ok);
+    QMessageBox::information(QApplication::activeWindow(), ApplicationTitle, QString::fromStdString(text),
+                             QMessageBox::Ok);
 }
 
 bool QtUserPrompt::AskYesNo(const std::string& question) {
@@ -51,8 +52,8 @@ std::optional<std::string> QtFileChooser::ChooseSaveFile(const std::string& init
 }
 
 std::optional<std::string> QtFileChooser::ChooseOpenFile(const std::string& filter) {
-    const QString chosen = QFileDialog::getOpenFileName(QApplication::activeWindow(), "Open", QString(),
-                                                        QtFileDialogFilter(filter));
+    const QString chosen =
+        QFileDialog::getOpenFileName(QApplication::activeWindow(), "Open", QString(), QtFileDialogFilter(filter));
     if (chosen.isEmpty()) return std::nullopt;
     return chosen.toStdString();
 }

@@ -1,8 +1,8 @@
 #include "ResultGridView.h"
 
 #include <QApplication>
-#include <QHeaderView>
 #include <QFontMetrics>
+#include <QHeaderView>
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -23,7 +23,8 @@ QColor ToColour(RgbColour colour) { return {colour.Red, colour.Green, colour.Blu
 
 }  // namespace
 
-FlexGridTableModel::FlexGridTableModel(const FlexGrid& grid, QObject* parent) : QAbstractTableModel(parent), grid_(grid) {}
+FlexGridTableModel::FlexGridTableModel(const FlexGrid& grid, QObject* parent)
+    : QAbstractTableModel(parent), grid_(grid) {}
 
 void FlexGridTableModel::Refresh() {
     beginResetModel();
@@ -56,8 +57,7 @@ QVariant FlexGridTableModel::data(const QModelIndex& index, int role) const {
             const std::string tip = CellToolTip ? CellToolTip(row, col) : std::string();
             return tip.empty() ? QVariant() : QVariant(QString::fromStdString(tip));
         }
-        case Qt::ForegroundRole:
-            return fixed ? QApplication::palette().color(QPalette::ButtonText) : QColor(Qt::black);
+        case Qt::ForegroundRole: return fixed ? QApplication::palette().color(QPalette::ButtonText) : QColor(Qt::black);
         default: return {};
     }
 }
@@ -101,7 +101,7 @@ ResultGridView::ResultGridView(FlexGrid& grid, QWidget* parent)
     setSelectionMode(QAbstractItemView::ContiguousSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setWordWrap(false);
-    setTextElideMode(Qt::ElideNone);  // a long text is cut at the cell edge, as the grid control does
+    setTextElideMode(Qt::ElideNone);     // a long text is cut at the cell edge, as the grid control does
     viewport()->setMouseTracking(true);  // the pointer shows where a column edge can be dragged
     connect(selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] { SelectionToGrid(); });
     connect(selectionModel(), &QItemSelectionModel::currentChanged, this, [this] { SelectionToGrid(); });
@@ -112,7 +112,8 @@ void ResultGridView::ShowGrid() {
     const double dpiX = logicalDpiX();
     const double dpiY = logicalDpiY();
     for (int col = 0; col < grid_.Cols(); ++col) setColumnWidth(col, TwipsToPixels(grid_.ColWidth(col), dpiX));
-    for (int row = 0; row < grid_.Rows(); ++row) setRowHeight(row, std::max(1, TwipsToPixels(grid_.RowHeight(row), dpiY)));
+    for (int row = 0; row < grid_.Rows(); ++row)
+        setRowHeight(row, std::max(1, TwipsToPixels(grid_.RowHeight(row), dpiY)));
     ShowBackColour();
     // A new table starts at its top-left cell, wherever the last one was scrolled to.
     verticalScrollBar()->setValue(0);
@@ -125,7 +126,8 @@ bool ResultGridView::TextIsCut(const QModelIndex& index) const {
     if (!index.isValid()) return false;
     const QFontMetrics metrics(model()->data(index, Qt::FontRole).value<QFont>());
     const int margin = 2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1);
-    return metrics.horizontalAdvance(model()->data(index, Qt::DisplayRole).toString()) + margin > columnWidth(index.column());
+    return metrics.horizontalAdvance(model()->data(index, Qt::DisplayRole).toString()) + margin >
+           columnWidth(index.column());
 }
 
 bool ResultGridView::viewportEvent(QEvent* event) {

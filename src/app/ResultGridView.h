@@ -54,7 +54,9 @@ public:
     bool TextIsCut(const QModelIndex& index) const;
 
     // Where a cell's value comes from, shown as its tooltip.
-    void SetCellToolTip(std::function<std::string(int row, int col)> toolTip) { model_->CellToolTip = std::move(toolTip); }
+    void SetCellToolTip(std::function<std::string(int row, int col)> toolTip) {
+        model_->CellToolTip = std::move(toolTip);
+    }
 
     std::function<void(int keyCode)> OnKeyDown;
     std::function<void(int keyCode)> OnKeyUp;

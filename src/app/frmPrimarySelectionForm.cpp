@@ -4,12 +4,12 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QGridLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QGridLayout>
-#include <QHBoxLayout>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -43,7 +43,6 @@ QFont CourierNew9() {
     font.setPointSize(9);
     return font;
 }
-
 
 }  // namespace
 
@@ -336,7 +335,8 @@ void frmPrimarySelectionForm::ConnectEvents() {
     connect(lstNuclides_, &QListWidget::itemSelectionChanged, this, [this] {
         const int selected = SelectedNuclideEntry();
         if (!suppressListClick_ && selected >= 0)
-            txtSelectedNuclide_->setText(QString::fromStdString(EntryNuclide(entries_[static_cast<std::size_t>(selected)])));
+            txtSelectedNuclide_->setText(
+                QString::fromStdString(EntryNuclide(entries_[static_cast<std::size_t>(selected)])));
     });
     connect(lstNuclides_, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
         txtSelectedNuclide_->setText(QString::fromStdString(EntryNuclide(item->text().toStdString())));

@@ -30,7 +30,9 @@ const std::vector<CalculatorUnit>& ActivityUnits() {
 const std::vector<CalculatorUnit>& ConcentrationUnits(int geometry) {
     static const std::vector<CalculatorUnit> air = {{"Bq/m3", 1}, {"pCi/m3", BecquerelsPerPicocurie}};
     static const std::vector<CalculatorUnit> ground = {
-        {"Bq/m2", 1}, {"pCi/m2", BecquerelsPerPicocurie}, {"pCi/cm2", BecquerelsPerPicocurie / SquareMetresPerSquareCentimetre}};
+        {"Bq/m2", 1},
+        {"pCi/m2", BecquerelsPerPicocurie},
+        {"pCi/cm2", BecquerelsPerPicocurie / SquareMetresPerSquareCentimetre}};
     static const std::vector<CalculatorUnit> soil = {
         {"Bq/m3", 1},
         {"pCi/m3", BecquerelsPerPicocurie},

@@ -142,8 +142,8 @@ private:
         }
         result.Organ = cell->Descriptor;
         result.OrganDoseSv = multiplier * *cell->Value;
-        result.Steps.push_back(cell->Descriptor + ": " + amountText + " x " + FormatCalculatorNumber(*cell->Value) + " " +
-                               coefficientUnit + " = " + Dose(*result.OrganDoseSv) + SourceOf(*cell));
+        result.Steps.push_back(cell->Descriptor + ": " + amountText + " x " + FormatCalculatorNumber(*cell->Value) +
+                               " " + coefficientUnit + " = " + Dose(*result.OrganDoseSv) + SourceOf(*cell));
     }
 
     void Internal(const NuclideInfo& nuclide, const TableKind& kind, const MixtureRow& row, RowResult& result) {
@@ -175,11 +175,12 @@ private:
         const std::string coefficientUnit = catalogue_.UnitOf(kind, 1).Name;
         const std::string amountText = FormatCalculatorNumber(becquerels) + " Bq";
         if (unit.Factor != 1)
-            result.Steps.push_back(FormatCalculatorNumber(*ReadNumber(row.Amount)) + " " + unit.Name + " = " + amountText);
+            result.Steps.push_back(FormatCalculatorNumber(*ReadNumber(row.Amount)) + " " + unit.Name + " = " +
+                                   amountText);
         result.EffectiveDoseSv = becquerels * *cell->Value;
-        result.Steps.push_back(nuclide.Nuclide + ", " + kind.Name() + Progeny() + ", " + age + ", " + form + ": " + amountText +
-                               " x " + FormatCalculatorNumber(*cell->Value) + " " + coefficientUnit + " = " +
-                               Dose(*result.EffectiveDoseSv) + SourceOf(*cell));
+        result.Steps.push_back(nuclide.Nuclide + ", " + kind.Name() + Progeny() + ", " + age + ", " + form + ": " +
+                               amountText + " x " + FormatCalculatorNumber(*cell->Value) + " " + coefficientUnit +
+                               " = " + Dose(*result.EffectiveDoseSv) + SourceOf(*cell));
         Organ(cells, form, becquerels, amountText, coefficientUnit, result);
         Risk(nuclide, kind, row, formIndex, becquerels, amountText, result);
     }
@@ -210,8 +211,8 @@ private:
                 if (cell.Form != form || cell.Age != band || cell.Outcome != outcome || !cell.Value) continue;
                 const double risk = becquerels * *cell.Value;
                 (outcome == MortalityOutcome ? result.MortalityRisk : result.MorbidityRisk) = risk;
-                result.Steps.push_back(std::string(outcome == MortalityOutcome ? "Mortality" : "Morbidity") + Progeny() +
-                                       " (" + intake + ", " + band + "): " + amountText + " x " +
+                result.Steps.push_back(std::string(outcome == MortalityOutcome ? "Mortality" : "Morbidity") +
+                                       Progeny() + " (" + intake + ", " + band + "): " + amountText + " x " +
                                        FormatCalculatorNumber(*cell.Value) + " " + unitName + " = " +
                                        FormatCalculatorNumber(risk) + SourceOf(cell));
                 break;
@@ -229,7 +230,8 @@ private:
         if (TrimBlanks(row.Time).empty()) throw RowError("external exposure needs a time");
         const CalculatorUnit timeUnit = UnitOf(TimeUnits(), row.TimeUnit, "time");
         const double seconds = PositiveAmount(row.Time, "time") * timeUnit.Factor;
-        if (seconds > LongestExposureSeconds) throw RowError("time " + row.Time + " " + timeUnit.Name + " is over 100 y");
+        if (seconds > LongestExposureSeconds)
+            throw RowError("time " + row.Time + " " + timeUnit.Name + " is over 100 y");
 
         ScanSelection selection;
         selection.Nuclides = {nuclide.Nuclide};
@@ -240,28 +242,31 @@ private:
         const std::string form = FormOf(cells, row.Form);
         const auto descriptors = Distinct(cells, &Coefficient::Descriptor);
         const Coefficient* effective = CellFor(cells, form, DescriptorStarting(descriptors, "Effective Dose ("));
-        const Coefficient* equivalent = CellFor(cells, form, DescriptorStarting(descriptors, "Effective Dose Equivalent"));
-        if (!effective) throw RowError("no effective dose of " + nuclide.Nuclide + " for " + GeometryCaption(kind.Geometry));
+        const Coefficient* equivalent =
+            CellFor(cells, form, DescriptorStarting(descriptors, "Effective Dose Equivalent"));
+        if (!effective)
+            throw RowError("no effective dose of " + nuclide.Nuclide + " for " + GeometryCaption(kind.Geometry));
 
         result.Form = form;
         const std::string base = kind.Geometry == GroundPlaneGeometry ? "Bq/m2" : "Bq/m3";
         const std::string coefficientUnit = catalogue_.UnitOf(kind, 1).Name;
-        const std::string exposure = FormatCalculatorNumber(concentration) + " " + base + " x " +
-                                     FormatCalculatorNumber(seconds) + " s";
+        const std::string exposure =
+            FormatCalculatorNumber(concentration) + " " + base + " x " + FormatCalculatorNumber(seconds) + " s";
         if (unit.Factor != 1)
-            result.Steps.push_back(FormatCalculatorNumber(*ReadNumber(row.Amount)) + " " + unit.Name + " = " +
-                                   FormatCalculatorNumber(concentration) + " " + base +
-                                   (unit.Name.find("/kg") != std::string::npos || unit.Name.find("/g") != std::string::npos
-                                        ? " (soil of 1.6 g/cm3)"
-                                        : ""));
+            result.Steps.push_back(
+                FormatCalculatorNumber(*ReadNumber(row.Amount)) + " " + unit.Name + " = " +
+                FormatCalculatorNumber(concentration) + " " + base +
+                (unit.Name.find("/kg") != std::string::npos || unit.Name.find("/g") != std::string::npos
+                     ? " (soil of 1.6 g/cm3)"
+                     : ""));
         if (timeUnit.Factor != 1)
             result.Steps.push_back(FormatCalculatorNumber(*ReadNumber(row.Time)) + " " + timeUnit.Name + " = " +
                                    FormatCalculatorNumber(seconds) + " s");
         const double multiplier = concentration * seconds;
         result.EffectiveDoseSv = multiplier * *effective->Value;
-        result.Steps.push_back(nuclide.Nuclide + ", " + GeometryCaption(kind.Geometry) + Progeny() + ", E: " + exposure + " x " +
-                               FormatCalculatorNumber(*effective->Value) + " " + coefficientUnit + " = " +
-                               Dose(*result.EffectiveDoseSv) + SourceOf(*effective));
+        result.Steps.push_back(nuclide.Nuclide + ", " + GeometryCaption(kind.Geometry) + Progeny() +
+                               ", E: " + exposure + " x " + FormatCalculatorNumber(*effective->Value) + " " +
+                               coefficientUnit + " = " + Dose(*result.EffectiveDoseSv) + SourceOf(*effective));
         if (equivalent) {
             result.EffectiveDoseEquivalentSv = multiplier * *equivalent->Value;
             result.Steps.push_back("H_E: " + exposure + " x " + FormatCalculatorNumber(*equivalent->Value) + " " +

@@ -12,9 +12,13 @@ std::string Number(const std::optional<double>& value) { return value ? FormatCa
 
 FlexGrid IntakeResultGrid(const MixtureResult& result, const CalculationOptions& options) {
     const std::vector<std::string> headings = {
-        "Row",       "Nuclide", "Pathway", "Form", "Amount", "Unit",     "Time",      "Effective Dose (Sv)",
+        "Row",       "Nuclide",
+        "Pathway",   "Form",
+        "Amount",    "Unit",
+        "Time",      "Effective Dose (Sv)",
         "H_E (Sv)",  options.Organ.empty() ? "Organ Dose (Sv)" : options.Organ + " (Sv)",
-        "Mortality", "Morbidity", "Share",  "Not Computed Because"};
+        "Mortality", "Morbidity",
+        "Share",     "Not Computed Because"};
     const int rows = IntakeResultFirstRow + static_cast<int>(result.Rows.size()) + 2;
     FlexGrid grid(rows, static_cast<int>(headings.size()));
     grid.SetColWidth(0, DescriptorColumnWidth);
@@ -31,21 +35,20 @@ FlexGrid IntakeResultGrid(const MixtureResult& result, const CalculationOptions&
     int row = IntakeResultFirstRow;
     for (const RowResult& item : result.Rows) {
         const MixtureRow& in = item.Row;
-        const std::vector<std::string> cells = {
-            std::to_string(in.Number),
-            in.Nuclide,
-            in.Pathway,
-            item.Form,
-            in.Amount,
-            in.Unit,
-            in.Time.empty() ? "" : in.Time + " " + in.TimeUnit,
-            Number(item.EffectiveDoseSv),
-            Number(item.EffectiveDoseEquivalentSv),
-            Number(item.OrganDoseSv),
-            Number(item.MortalityRisk),
-            Number(item.MorbidityRisk),
-            item.Error.empty() ? FormatCalculatorNumber(item.Share) : "",
-            item.Error};
+        const std::vector<std::string> cells = {std::to_string(in.Number),
+                                                in.Nuclide,
+                                                in.Pathway,
+                                                item.Form,
+                                                in.Amount,
+                                                in.Unit,
+                                                in.Time.empty() ? "" : in.Time + " " + in.TimeUnit,
+                                                Number(item.EffectiveDoseSv),
+                                                Number(item.EffectiveDoseEquivalentSv),
+                                                Number(item.OrganDoseSv),
+                                                Number(item.MortalityRisk),
+                                                Number(item.MorbidityRisk),
+                                                item.Error.empty() ? FormatCalculatorNumber(item.Share) : "",
+                                                item.Error};
         for (std::size_t c = 0; c < cells.size(); ++c) grid.SetTextMatrix(row, static_cast<int>(c), cells[c]);
         ++row;
     }

@@ -40,15 +40,14 @@ std::string WithoutLineEnd(std::string line) {
 }  // namespace
 
 const std::vector<std::string>& MixtureColumns() {
-    static const std::vector<std::string> columns = {"nuclide", "pathway", "form",  "intake",   "age",
+    static const std::vector<std::string> columns = {"nuclide", "pathway", "form", "intake",   "age",
                                                      "amount",  "unit",    "time", "time_unit"};
     return columns;
 }
 
 std::vector<MixtureRow> ReadMixture(std::istream& in) {
     std::string line;
-    while (std::getline(in, line) && TrimBlanks(WithoutLineEnd(line)).empty()) {
-    }
+    while (std::getline(in, line) && TrimBlanks(WithoutLineEnd(line)).empty()) {}
     if (TrimBlanks(WithoutLineEnd(line)).empty())
         throw MixtureFormatError("the mixture has no header line (" + [] {
             std::string names;

@@ -62,8 +62,8 @@ std::string ComparisonJson(const Comparison& comparison) {
         json["ratios"] = nlohmann::ordered_json::array();
         for (std::size_t d = 0; d < comparison.Descriptors.size(); ++d) {
             const auto ratio = comparison.Ratio(d);
-            json["ratios"].push_back(
-                {{"descriptor", comparison.Descriptors[d]}, {"ratio", ratio ? nlohmann::ordered_json(*ratio) : nullptr}});
+            json["ratios"].push_back({{"descriptor", comparison.Descriptors[d]},
+                                      {"ratio", ratio ? nlohmann::ordered_json(*ratio) : nullptr}});
         }
     }
     return json.dump(1) + "\n";
@@ -80,8 +80,13 @@ void WriteRankedRows(const std::vector<CatalogueRow>& rows, const Quantity& quan
                   {"Source", "source"}},
                  unit);
     for (const CatalogueRow& row : rows)
-        writer.Row({Plain(row.Nuclide.Z), Plain(row.Nuclide.Element), Plain(row.Nuclide.Nuclide),
-                    Plain(row.Nuclide.HalfLife), Plain(row.Form), {row.Text, row.Value}, Plain(row.Source)});
+        writer.Row({Plain(row.Nuclide.Z),
+                    Plain(row.Nuclide.Element),
+                    Plain(row.Nuclide.Nuclide),
+                    Plain(row.Nuclide.HalfLife),
+                    Plain(row.Form),
+                    {row.Text, row.Value},
+                    Plain(row.Source)});
     writer.End();
 }
 
@@ -106,9 +111,16 @@ void WriteEveryCoefficient(CoefficientCatalogue& catalogue, RowWriter& writer) {
         const std::string table = kind.Name();
         const std::string geometry = kind.GeometryWord();
         catalogue.EachCell(kind, 1, {}, [&](Coefficient&& cell) {
-            writer.Row({Plain(std::move(cell.Nuclide)), Plain(std::move(cell.Form)), Plain(table), Plain(geometry),
-                        Plain(std::move(cell.Age)), Plain(std::move(cell.Intake)), Plain(std::move(cell.Descriptor)),
-                        Plain(OutcomeWord(kind, cell.Outcome)), {std::move(cell.Text), cell.Value}, Plain(unit),
+            writer.Row({Plain(std::move(cell.Nuclide)),
+                        Plain(std::move(cell.Form)),
+                        Plain(table),
+                        Plain(geometry),
+                        Plain(std::move(cell.Age)),
+                        Plain(std::move(cell.Intake)),
+                        Plain(std::move(cell.Descriptor)),
+                        Plain(OutcomeWord(kind, cell.Outcome)),
+                        {std::move(cell.Text), cell.Value},
+                        Plain(unit),
                         Plain(std::move(cell.Source))});
         });
     }

@@ -5,13 +5,14 @@
 namespace quorvel {
 
 std::map<std::pair<int, int>, std::string> GridCellSources(Database& database, const CoefficientRequest& request,
-                                                          const AgeGroups& ages) {
+                                                           const AgeGroups& ages) {
     ScanSelection selection;
     selection.Nuclides = {request.Nuclide};
     const TableKind kind{request.Type, request.PathwayCode, request.Geometry};
     std::map<std::pair<int, int>, std::string> sources;
     ScanTable(database, kind, 1.0, ages, selection, [&](Coefficient&& cell) {
-        if (!cell.Text.empty() && !cell.Source.empty()) sources.emplace(std::pair(cell.Row, cell.Column), std::move(cell.Source));
+        if (!cell.Text.empty() && !cell.Source.empty())
+            sources.emplace(std::pair(cell.Row, cell.Column), std::move(cell.Source));
     });
     return sources;
 }

@@ -22,7 +22,9 @@ std::vector<NuclideInfo> ReadNuclides(Database& database) {
     std::vector<NuclideInfo> nuclides;
     nuclides.reserve(records.Records().size());
     for (const auto& record : records.Records()) {
-        const auto text = [&](int position) { return TrimBlanks(record[static_cast<std::size_t>(position)].TextOrEmpty()); };
+        const auto text = [&](int position) {
+            return TrimBlanks(record[static_cast<std::size_t>(position)].TextOrEmpty());
+        };
         NuclideInfo info{text(z), text(element), text(nuclide), text(halfLife), std::nullopt, std::nullopt};
         if (const auto number = ReadNumber(info.Z); number && *number == static_cast<int>(*number))
             info.AtomicNumber = static_cast<int>(*number);
@@ -82,7 +84,8 @@ std::vector<ProgenyCell> CoefficientCatalogue::ProgenyCellsOf(const TableKind& k
     // The members' cells come from the same pass: the scan takes them in beside the parents.
     ScanSelection scan = selection;
     for (const std::string& parent : selection.Nuclides)
-        for (const ChainMember& member : ShortLivedProgeny(*decay_, parent, cutoff)) scan.Nuclides.push_back(member.Nuclide);
+        for (const ChainMember& member : ShortLivedProgeny(*decay_, parent, cutoff))
+            scan.Nuclides.push_back(member.Nuclide);
     const double factor = UnitOf(kind, unitPosition).Factor;
     const std::vector<Coefficient> cells = ScanTable(*database_, kind, factor, ages_, scan);
     // The first row of an age-dependent dose table is f1, no coefficient: it stays the parent's.
@@ -122,11 +125,11 @@ QuantityChoices CoefficientCatalogue::Choices(const TableKind& kind) {
     QuantityChoices choices;
     if (kind.IsDose()) {
         // Every block shows the same descriptors: the table's field names.
-        const Recordset fields =
-            database_->OpenQuery("SELECT * FROM " + kind.Request(1).TableName() + " WHERE 0;");
+        const Recordset fields = database_->OpenQuery("SELECT * FROM " + kind.Request(1).TableName() + " WHERE 0;");
         if (kind.IsExternal()) {
             choices.Ages = {ExternalDoseAge};
-            for (int i = 1; i < clsExternalCoefs::CoefficientCount; ++i) choices.Descriptors.push_back(fields.FieldName(i + 1));
+            for (int i = 1; i < clsExternalCoefs::CoefficientCount; ++i)
+                choices.Descriptors.push_back(fields.FieldName(i + 1));
             choices.Descriptors.emplace_back(clsExternalCoefs::ColonDoseDescriptor);
         } else {
             choices.Ages = ages_.AgeGroupNames;

@@ -16,14 +16,17 @@ std::optional<T> Limit(const std::string& text, const char* name, bool whole = f
     if (TrimBlanks(text).empty()) return std::nullopt;
     const auto value = ReadNumber(text);
     if (!value || (whole && *value != static_cast<int>(*value)))
-        throw FilterError(std::string("The ") + name + " \"" + text + "\" is not a" + (whole ? " whole" : "") + " number.");
+        throw FilterError(std::string("The ") + name + " \"" + text + "\" is not a" + (whole ? " whole" : "") +
+                          " number.");
     return static_cast<T>(*value);
 }
 
 std::optional<double> HalfLifeLimit(const std::string& text, const char* name) {
     if (TrimBlanks(text).empty()) return std::nullopt;
     const auto value = HalfLifeSeconds(text);
-    if (!value) throw FilterError(std::string("The ") + name + " \"" + text + "\" is no half-life; write a number and s, m, h, d or y.");
+    if (!value)
+        throw FilterError(std::string("The ") + name + " \"" + text +
+                          "\" is no half-life; write a number and s, m, h, d or y.");
     return value;
 }
 
@@ -127,7 +130,8 @@ void ExploreModel::SortBy(RowColumn column, bool ascending) {
 void ExploreModel::Query() {
     all_.clear();
     try {
-        if (choices_.Descriptors.empty()) throw std::runtime_error("This table holds no coefficients in this database.");
+        if (choices_.Descriptors.empty())
+            throw std::runtime_error("This table holds no coefficients in this database.");
         unit_ = catalogue_.UnitOf(quantity_.Kind, quantity_.UnitPosition).Name;
         if (const auto cutoff = catalogue_.ProgenyCutoff()) unit_ += " (" + ProgenyUnitLabel(*cutoff) + ")";
         all_ = catalogue_.Rows(quantity_);

@@ -75,8 +75,12 @@ void SortRows(std::vector<CatalogueRow>& rows, RowColumn column, bool ascending)
         case RowColumn::Nuclide:
             SortBy(rows, ascending, [](const CatalogueRow& r) { return std::optional(FoldCase(r.Nuclide.Nuclide)); });
             break;
-        case RowColumn::Form: SortBy(rows, ascending, [](const CatalogueRow& r) { return std::optional(r.Form); }); break;
-        case RowColumn::Source: SortBy(rows, ascending, [](const CatalogueRow& r) { return std::optional(r.Source); }); break;
+        case RowColumn::Form:
+            SortBy(rows, ascending, [](const CatalogueRow& r) { return std::optional(r.Form); });
+            break;
+        case RowColumn::Source:
+            SortBy(rows, ascending, [](const CatalogueRow& r) { return std::optional(r.Source); });
+            break;
     }
 }
 

@@ -63,8 +63,8 @@ Recordset OpenTableRecords(Database& database, const std::string& table, std::st
         }
         condition += std::string(condition.empty() ? "" : " AND ") + "(Nuclide COLLATE NOCASE IN (" + list + "))";
     }
-    return database.OpenQuery("SELECT * FROM " + table + (condition.empty() ? "" : " WHERE " + condition) + " ORDER BY ID;",
-                              parameters);
+    return database.OpenQuery(
+        "SELECT * FROM " + table + (condition.empty() ? "" : " WHERE " + condition) + " ORDER BY ID;", parameters);
 }
 
 void ScanAgeDependentDose(Database& database, const TableKind& kind, double unitFactor, const AgeGroups& ages,
@@ -111,7 +111,8 @@ void ScanAgeDependentDose(Database& database, const TableKind& kind, double unit
                 const Record& lead = *ageRecords[first];
                 const Record* highLetPart = size == 2 ? ageRecords[first + 1] : nullptr;
                 first += static_cast<std::size_t>(size);
-                const bool highLet = IsHighLetType(At(lead, AgeDependentDoseCoefs::RadiationTypePosition).TextOrEmpty());
+                const bool highLet =
+                    IsHighLetType(At(lead, AgeDependentDoseCoefs::RadiationTypePosition).TextOrEmpty());
                 for (int i = 1; i <= count; ++i) {
                     const auto c = static_cast<std::size_t>(i);
                     if (!Keeps(selection.Descriptor, descriptors[c])) continue;
@@ -171,7 +172,7 @@ void ScanRisk(Database& database, const TableKind& kind, double unitFactor, cons
               const CoefficientSink& sink) {
     const bool ingestion = kind.PathwayCode == IngestionPathway;
     const bool external = kind.IsExternal();
-    const int firstPosition = ingestion ? IngestionRiskFirstPosition
+    const int firstPosition = ingestion  ? IngestionRiskFirstPosition
                               : external ? ExternalRiskFirstPosition
                                          : InhalationRiskFirstPosition;
     std::string condition;
@@ -284,7 +285,8 @@ void ScanTable(Database& database, const TableKind& kind, double unitFactor, con
 std::vector<Coefficient> ScanTable(Database& database, const TableKind& kind, double unitFactor, const AgeGroups& ages,
                                    const ScanSelection& selection) {
     std::vector<Coefficient> cells;
-    ScanTable(database, kind, unitFactor, ages, selection, [&](Coefficient&& cell) { cells.push_back(std::move(cell)); });
+    ScanTable(database, kind, unitFactor, ages, selection,
+              [&](Coefficient&& cell) { cells.push_back(std::move(cell)); });
     return cells;
 }
 

@@ -117,7 +117,8 @@ void DropEmptyCategories(ChartData& chart) {
                                         [&](const ChartSeries& series) { return series.Values[c].has_value(); });
         if (!empty) continue;
         chart.Categories.erase(chart.Categories.begin() + static_cast<std::ptrdiff_t>(c));
-        for (ChartSeries& series : chart.Series) series.Values.erase(series.Values.begin() + static_cast<std::ptrdiff_t>(c));
+        for (ChartSeries& series : chart.Series)
+            series.Values.erase(series.Values.begin() + static_cast<std::ptrdiff_t>(c));
     }
 }
 
@@ -168,7 +169,8 @@ std::string SeriesName(const NuclideCells& cells, const Coefficient& cell) {
 std::string DefaultDescriptor(const TableKind& kind, const std::vector<std::string>& descriptors) {
     std::string chosen = descriptors.back();
     for (const auto& descriptor : descriptors)
-        if (kind.IsDose() ? StartsWithFolded(descriptor, "effective") : FoldCase(descriptor) == "total") chosen = descriptor;
+        if (kind.IsDose() ? StartsWithFolded(descriptor, "effective") : FoldCase(descriptor) == "total")
+            chosen = descriptor;
     return chosen;
 }
 
@@ -209,7 +211,8 @@ void FillByAge(ChartData& chart, const NuclideCells& cells, const AgeGroups& age
 // Every organ (dose) or cancer site (risk) of the table at one age.
 void FillAtAge(ChartData& chart, const NuclideCells& cells, const ChartChoice& choice) {
     const TableKind& kind = cells.Kind;
-    const std::string age = Pick(cells.Ages, choice.Age, kind.IsDose() ? "age" : "age band", DefaultAge(kind, cells.Ages));
+    const std::string age =
+        Pick(cells.Ages, choice.Age, kind.IsDose() ? "age" : "age band", DefaultAge(kind, cells.Ages));
     chart.Categories = cells.Descriptors;
     chart.CategoryTitle = kind.IsDose() ? "Organ" : "Cancer site";
     chart.Shape = ChartShape::HorizontalBars;
@@ -298,12 +301,14 @@ ChartData ComparisonChart(const Comparison& comparison, const std::string& title
     for (const auto& column : comparison.Columns) {
         // A nuclide compared in several forms names the form.
         const std::string form = ShortForm(column.Form);
-        chart.Series.push_back({column.Nuclide + (shown[column.Nuclide] > 1 && !form.empty() ? " (" + form + ")" : ""), {}});
+        chart.Series.push_back(
+            {column.Nuclide + (shown[column.Nuclide] > 1 && !form.empty() ? " (" + form + ")" : ""), {}});
     }
     for (std::size_t d = 0; d < comparison.Descriptors.size(); ++d) {
         if (IsUptakeFraction(comparison.Descriptors[d])) continue;
         chart.Categories.push_back(comparison.Descriptors[d]);
-        for (std::size_t c = 0; c < chart.Series.size(); ++c) chart.Series[c].Values.push_back(comparison.Cells[d][c].Value);
+        for (std::size_t c = 0; c < chart.Series.size(); ++c)
+            chart.Series[c].Values.push_back(comparison.Cells[d][c].Value);
     }
     DropEmptyCategories(chart);
     if (!chart.HasValues()) chart.EmptyText = NoneAvailable;

@@ -4,16 +4,16 @@
 #include <ostream>
 
 #include "CatalogueExports.h"
-#include "RowOutput.h"
-#include "CommandLineViewer.h"
 #include "ChoiceMatch.h"
 #include "CoefficientCatalogue.h"
-#include "DurationOption.h"
+#include "CommandLineViewer.h"
 #include "Comparison.h"
+#include "DurationOption.h"
 #include "HalfLife.h"
 #include "NuclideCharts.h"
 #include "NumberText.h"
 #include "RowFilter.h"
+#include "RowOutput.h"
 #include "UsageError.h"
 
 namespace quorvel {
@@ -26,8 +26,10 @@ CLI::CheckedTransformer WordsOf(const std::vector<std::pair<std::string, Code>>&
 }
 
 void AddRequestOptions(CLI::App& command, std::string& databasePath, CoefficientRequest& request) {
-    command.add_option("--database", databasePath, "Coefficient database (default: DoseAndRisk.mdb beside the program)");
-    command.add_option("--type", request.Type, "dose or risk (default: dose)")->transform(WordsOf(CoefficientTypeWords()));
+    command.add_option("--database", databasePath,
+                       "Coefficient database (default: DoseAndRisk.mdb beside the program)");
+    command.add_option("--type", request.Type, "dose or risk (default: dose)")
+        ->transform(WordsOf(CoefficientTypeWords()));
     command.add_option("--pathway", request.PathwayCode, "ingestion, inhalation or external (default: ingestion)")
         ->transform(WordsOf(PathwayWords()));
     command.add_option("--geometry", request.Geometry, "submersion, ground-plane or soil-volume (default: submersion)")
@@ -106,8 +108,8 @@ std::string Choose(const std::vector<std::string>& choices, const std::string& g
     const auto matches = MatchChoice(choices, given);
     if (matches.size() == 1) return matches.front();
     if (matches.empty())
-        throw UsageError(option + " \"" + given + "\" is no " + what + " of " + TableDescription(kind) + "; choose one of: " +
-                       Listed(choices) + ".");
+        throw UsageError(option + " \"" + given + "\" is no " + what + " of " + TableDescription(kind) +
+                         "; choose one of: " + Listed(choices) + ".");
     throw UsageError(option + " \"" + given + "\" could be any of: " + Listed(matches) + ".");
 }
 
@@ -154,7 +156,8 @@ UnitChoice UnitOf(CoefficientCatalogue& catalogue, const Quantity& quantity) {
 
 double Seconds(const std::string& text, const std::string& option) {
     const auto value = HalfLifeSeconds(text);
-    if (!value) throw UsageError(option + " \"" + text + "\" is no half-life; write a number and s, m, min, h, d or y.");
+    if (!value)
+        throw UsageError(option + " \"" + text + "\" is no half-life; write a number and s, m, min, h, d or y.");
     return *value;
 }
 
@@ -216,13 +219,15 @@ int Compare(const CatalogueOptions& options, CoefficientCatalogue& catalogue, co
         throw UsageError(e.what());
     }
     if (!options.Chart.empty())
-        SaveChart(backends, ComparisonChart(comparison, "Comparison: " + QuantityTitle(quantity, false)), options.Chart);
+        SaveChart(backends, ComparisonChart(comparison, "Comparison: " + QuantityTitle(quantity, false)),
+                  options.Chart);
     const RowFormat format = FormatOf(options);
     if (format == RowFormat::Json) {
         WriteText(ComparisonJson(comparison), options.Output, out);
         return ExitTable;
     }
-    WriteRows(format, options.Output, out, [&](RowWriter& writer) { WriteComparison(comparison, quantity.Age, writer); });
+    WriteRows(format, options.Output, out,
+              [&](RowWriter& writer) { WriteComparison(comparison, quantity.Age, writer); });
     return ExitTable;
 }
 
@@ -245,7 +250,8 @@ void AddCatalogueCommands(CLI::App& app, std::string& databasePath, CoefficientR
     options.Rank->add_option("--element", options.Element, "Keep one element, by name or symbol");
     options.Rank->add_option("--z-min", options.ZMin, "Lowest atomic number kept");
     options.Rank->add_option("--z-max", options.ZMax, "Highest atomic number kept");
-    options.Rank->add_option("--half-life-min", options.HalfLifeMin, "Shortest half-life kept, e.g. 1d (s, m, h, d, y)");
+    options.Rank->add_option("--half-life-min", options.HalfLifeMin,
+                             "Shortest half-life kept, e.g. 1d (s, m, h, d, y)");
     options.Rank->add_option("--half-life-max", options.HalfLifeMax, "Longest half-life kept, e.g. 30y");
     options.Rank->add_option("--value-min", options.ValueMin, "Lowest value kept, in the chosen unit");
     options.Rank->add_option("--value-max", options.ValueMax, "Highest value kept, in the chosen unit");
@@ -258,15 +264,18 @@ void AddCatalogueCommands(CLI::App& app, std::string& databasePath, CoefficientR
     options.Compare = app.add_subcommand("compare", "Nuclides side by side: every row of one table at one age or band");
     AddRequestOptions(*options.Compare, databasePath, request);
     AddQuantityOptions(*options.Compare, options, false);
-    options.Compare->add_option("--nuclide", options.Nuclides, "A nuclide to compare; repeat for up to 12 (two: a ratio)")
+    options.Compare
+        ->add_option("--nuclide", options.Nuclides, "A nuclide to compare; repeat for up to 12 (two: a ratio)")
         ->required()
         ->take_all();
     AddProgenyOptions(*options.Compare, options.WithProgeny, options.ProgenyCutoffSeconds);
     AddFormatOptions(*options.Compare, options);
     AddChartOption(*options.Compare, options, "the comparison as grouped bars, a group for each row");
 
-    options.Dump = app.add_subcommand("dump", "Every coefficient of the database, one row each, in each table's first unit");
-    options.Dump->add_option("--database", databasePath, "Coefficient database (default: DoseAndRisk.mdb beside the program)");
+    options.Dump =
+        app.add_subcommand("dump", "Every coefficient of the database, one row each, in each table's first unit");
+    options.Dump->add_option("--database", databasePath,
+                             "Coefficient database (default: DoseAndRisk.mdb beside the program)");
     AddProgenyOptions(*options.Dump, options.WithProgeny, options.ProgenyCutoffSeconds);
     AddFormatOptions(*options.Dump, options);
 }

@@ -10,19 +10,19 @@
 #include "CoefficientDispatcher.h"
 #include "Database.h"
 #include "DatabaseError.h"
-#include "GridText.h"
-#include "IntakeCommand.h"
 #include "DecayChainTable.h"
 #include "DurationOption.h"
-#include "ProgenySum.h"
+#include "GridText.h"
+#include "IntakeCommand.h"
+#include "Mixture.h"
 #include "NuclideCharts.h"
 #include "NuclideList.h"
 #include "NumberText.h"
 #include "PrintFooter.h"
 #include "PrinterSurface.h"
-#include "StartUpReaders.h"
-#include "Mixture.h"
+#include "ProgenySum.h"
 #include "RowOutput.h"
+#include "StartUpReaders.h"
 #include "TerminalTable.h"
 #include "UsageError.h"
 
@@ -76,10 +76,12 @@ CLI::CheckedTransformer FormatWords(bool withPdf) {
 }
 
 void AddOptions(CLI::App& app, Options& options) {
-    app.add_option("--database", options.DatabasePath, "Coefficient database (default: DoseAndRisk.mdb beside the program)");
+    app.add_option("--database", options.DatabasePath,
+                   "Coefficient database (default: DoseAndRisk.mdb beside the program)");
     app.add_option("--nuclide", options.Request.Nuclide,
                    "Nuclide name as listed, e.g. Co-60 (default: the first of the list)");
-    app.add_option("--type", options.Request.Type, "dose or risk (default: dose)")->transform(WordsOf(CoefficientTypeWords()));
+    app.add_option("--type", options.Request.Type, "dose or risk (default: dose)")
+        ->transform(WordsOf(CoefficientTypeWords()));
     app.add_option("--pathway", options.Request.PathwayCode, "ingestion, inhalation or external (default: ingestion)")
         ->transform(WordsOf(PathwayWords()));
     app.add_option("--geometry", options.Request.Geometry,
@@ -108,22 +110,27 @@ void AddOptions(CLI::App& app, Options& options) {
                    "Row a by-age chart draws, its beginning enough (default: the effective dose; risk: Total)");
     app.add_option("--chart-age", options.Chart.Age,
                    "Age group or band of an organs or sites chart (default: Adult; risk: the lifetime band)");
-    options.Chain = app.add_subcommand("chain", "Print the decay chain of --nuclide: each member with its half-life, "
-                                                "branching and cumulative fractions and the tables that hold it");
+    options.Chain = app.add_subcommand("chain",
+                                       "Print the decay chain of --nuclide: each member with its half-life, "
+                                       "branching and cumulative fractions and the tables that hold it");
     options.Chain->add_option("--nuclide", options.Request.Nuclide, "Nuclide name as listed, e.g. U-238")->required();
     options.Chain->add_option("--database", options.DatabasePath, "Coefficient database");
-    options.Chain->add_option("--progeny-cutoff", options.ProgenyCutoffSeconds,
-                              std::string("Half-life that ends the chain: ") + DurationUnitsHelp() + " (default 180d)")
+    options.Chain
+        ->add_option("--progeny-cutoff", options.ProgenyCutoffSeconds,
+                     std::string("Half-life that ends the chain: ") + DurationUnitsHelp() + " (default 180d)")
         ->transform(DurationValidator());
     options.Chain->add_option("--format", options.Format, "text, csv or tsv")->transform(FormatWords(false));
-    auto* listNuclides = app.add_flag("--list-nuclides", options.ListNuclides, "Print the nuclide list, one entry a line");
-    auto* listUnits = app.add_flag("--list-units", options.ListUnits, "Print the units of the chosen type, pathway and geometry");
+    auto* listNuclides =
+        app.add_flag("--list-nuclides", options.ListNuclides, "Print the nuclide list, one entry a line");
+    auto* listUnits =
+        app.add_flag("--list-units", options.ListUnits, "Print the units of the chosen type, pathway and geometry");
     listNuclides->excludes(listUnits);
-    auto* convert = app.add_option("--convert", options.Convert,
-                                   "Write an SQLite copy of a Microsoft Access coefficient database that the viewer can "
-                                   "open; OUT.sqlite must not exist yet (an existing file is never replaced)")
-                        ->expected(2)
-                        ->type_name("FILE.mdb OUT.sqlite");
+    auto* convert =
+        app.add_option("--convert", options.Convert,
+                       "Write an SQLite copy of a Microsoft Access coefficient database that the viewer can "
+                       "open; OUT.sqlite must not exist yet (an existing file is never replaced)")
+            ->expected(2)
+            ->type_name("FILE.mdb OUT.sqlite");
     convert->excludes(listNuclides);
     convert->excludes(listUnits);
 }
@@ -145,7 +152,8 @@ std::vector<std::string> ReadNuclideEntries(Database& database) {
 
 void PrintUnits(const UnitTable& units, int category, std::ostream& out) {
     for (int position = 1; position <= units.UnitCount(category); ++position)
-        out << position << "  " << units.Labels[static_cast<std::size_t>(category)][static_cast<std::size_t>(position)] << '\n';
+        out << position << "  " << units.Labels[static_cast<std::size_t>(category)][static_cast<std::size_t>(position)]
+            << '\n';
 }
 
 void PrintGrid(const FlexGrid& grid, OutputFormat format, std::ostream& out) {
@@ -213,10 +221,12 @@ void WriteTableChart(const Options& options, const CoefficientRequest& request, 
 int PrintDecayChain(const Options& options, std::ostream& out) {
     CoefficientCatalogue catalogue(options.DatabasePath);
     if (!catalogue.FindNuclide(options.Request.Nuclide))
-        throw UsageError("--nuclide " + options.Request.Nuclide + ": no such nuclide in the list (see --list-nuclides).");
+        throw UsageError("--nuclide " + options.Request.Nuclide +
+                         ": no such nuclide in the list (see --list-nuclides).");
     const DecayData decay = DecayData::Read(catalogue.Connection());
     if (decay.Empty()) throw DatabaseError("This database holds no decay data.");
-    PrintGrid(DecayChainGrid(catalogue, decay, options.Request.Nuclide, options.ProgenyCutoffSeconds), options.Format, out);
+    PrintGrid(DecayChainGrid(catalogue, decay, options.Request.Nuclide, options.ProgenyCutoffSeconds), options.Format,
+              out);
     return ExitTable;
 }
 

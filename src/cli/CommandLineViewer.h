@@ -19,7 +19,8 @@ enum CommandLineExit { ExitTable = 0, ExitDatabaseError = 1, ExitBadUsage = 2 };
 // without its date (today's is added); an ending it cannot write or a file it cannot make
 // throws, with a one-line text. Without it, --chart is refused.
 struct CommandLineBackends {
-    std::function<bool(const FlexGrid& grid, int paperStyle, const std::string& path, UserPrompt& prompt)> PrintGridToPdf;
+    std::function<bool(const FlexGrid& grid, int paperStyle, const std::string& path, UserPrompt& prompt)>
+        PrintGridToPdf;
     std::function<void(const ChartData& chart, const std::string& path, const std::string& footer)> SaveChart;
 };
 

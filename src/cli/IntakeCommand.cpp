@@ -5,9 +5,9 @@
 #include <ostream>
 
 #include "CommandLineViewer.h"
+#include "CsvFields.h"
 #include "DurationOption.h"
 #include "IntakeCalculation.h"
-#include "CsvFields.h"
 #include "Mixture.h"
 
 namespace quorvel {
@@ -25,8 +25,7 @@ std::vector<MixtureRow> ReadRows(const IntakeOptions& options) {
         if (!file) throw MixtureFormatError("the mixture file " + options.Mixture + " cannot be read");
         rows = ReadMixture(file);
     }
-    for (const auto& line : options.Rows)
-        rows.push_back(ReadMixtureRow(line, static_cast<int>(rows.size()) + 1));
+    for (const auto& line : options.Rows) rows.push_back(ReadMixtureRow(line, static_cast<int>(rows.size()) + 1));
     if (rows.empty()) throw MixtureFormatError("no rows: give --mixture FILE.csv or --row \"...\"");
     return rows;
 }
@@ -46,8 +45,8 @@ void WriteText(const MixtureResult& result, const CalculationOptions& calculatio
         for (const auto& note : row.Notes) out << "  note: " << note << '\n';
         out << "  share of the total: " << Share(row.Share) << '\n';
     }
-    out << "Total effective dose: " << FormatCalculatorNumber(result.TotalEffectiveDoseSv) << " Sv = "
-        << FormatDoseIn(result.TotalEffectiveDoseSv, unit) << '\n';
+    out << "Total effective dose: " << FormatCalculatorNumber(result.TotalEffectiveDoseSv)
+        << " Sv = " << FormatDoseIn(result.TotalEffectiveDoseSv, unit) << '\n';
 }
 
 void WriteCsv(const MixtureResult& result, std::ostream& out) {
@@ -55,11 +54,12 @@ void WriteCsv(const MixtureResult& result, std::ostream& out) {
            "organ,organ_dose_Sv,mortality_risk,morbidity_risk,share,error\n";
     for (const auto& row : result.Rows) {
         const MixtureRow& in = row.Row;
-        out << in.Number << ',' << CsvField(in.Nuclide) << ',' << CsvField(in.Pathway) << ',' << CsvField(row.Form) << ','
-            << CsvField(in.Amount) << ',' << CsvField(in.Unit) << ',' << CsvField(in.Time) << ',' << CsvField(in.TimeUnit) << ','
-            << Number(row.EffectiveDoseSv) << ',' << Number(row.EffectiveDoseEquivalentSv) << ',' << CsvField(row.Organ)
-            << ',' << Number(row.OrganDoseSv) << ',' << Number(row.MortalityRisk) << ',' << Number(row.MorbidityRisk)
-            << ',' << (row.Error.empty() ? FormatCalculatorNumber(row.Share) : "") << ',' << CsvField(row.Error) << '\n';
+        out << in.Number << ',' << CsvField(in.Nuclide) << ',' << CsvField(in.Pathway) << ',' << CsvField(row.Form)
+            << ',' << CsvField(in.Amount) << ',' << CsvField(in.Unit) << ',' << CsvField(in.Time) << ','
+            << CsvField(in.TimeUnit) << ',' << Number(row.EffectiveDoseSv) << ','
+            << Number(row.EffectiveDoseEquivalentSv) << ',' << CsvField(row.Organ) << ',' << Number(row.OrganDoseSv)
+            << ',' << Number(row.MortalityRisk) << ',' << Number(row.MorbidityRisk) << ','
+            << (row.Error.empty() ? FormatCalculatorNumber(row.Share) : "") << ',' << CsvField(row.Error) << '\n';
     }
     out << "total,,,,,,,," << FormatCalculatorNumber(result.TotalEffectiveDoseSv) << ",,,,,,,\n";
 }
@@ -102,7 +102,8 @@ void AddIntakeCommand(CLI::App& app, std::string& databasePath, IntakeOptions& o
     options.Command = app.add_subcommand(
         "intake", "Committed doses and lifetime risks of intakes and external exposures, with every step shown");
     CLI::App& command = *options.Command;
-    command.add_option("--database", databasePath, "Coefficient database (default: DoseAndRisk.mdb beside the program)");
+    command.add_option("--database", databasePath,
+                       "Coefficient database (default: DoseAndRisk.mdb beside the program)");
     command.add_option("--mixture", options.Mixture,
                        "CSV file whose header names its columns, in any order: "
                        "nuclide,pathway,form,intake,age,amount,unit,time,time_unit");
@@ -119,7 +120,8 @@ void AddIntakeCommand(CLI::App& app, std::string& databasePath, IntakeOptions& o
         "Pathways: ingestion, inhalation, submersion, ground-plane, soil-volume. Intake units: " +
         UnitNames(ActivityUnits()) + ". Concentrations: submersion " + UnitNames(ConcentrationUnits(0)) +
         "; ground-plane " + UnitNames(ConcentrationUnits(1)) + "; soil-volume " + UnitNames(ConcentrationUnits(2)) +
-        " (soil of 1.6 g/cm3). Times: " + UnitNames(TimeUnits()) + " (y = 365.25 d). An empty form is the first form; "
+        " (soil of 1.6 g/cm3). Times: " + UnitNames(TimeUnits()) +
+        " (y = 365.25 d). An empty form is the first form; "
         "intake (ingestion risk) is tap water or food, default tap water; age is an age group, default Adult.");
 }
 

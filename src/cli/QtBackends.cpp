@@ -22,7 +22,8 @@ CommandLineBackends BuildBackends() {
         static char* qtArgv[] = {name, nullptr};
         *application = std::make_unique<QApplication>(qtArgc, qtArgv);
     };
-    backends.PrintGridToPdf = [start](const FlexGrid& grid, int paperStyle, const std::string& path, UserPrompt& prompt) {
+    backends.PrintGridToPdf = [start](const FlexGrid& grid, int paperStyle, const std::string& path,
+                                      UserPrompt& prompt) {
         start();
         return PrintGridToPdfFile(grid, paperStyle, path, prompt);
     };

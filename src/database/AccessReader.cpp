@@ -1,12 +1,11 @@
 #include "AccessReader.h"
 
-#include <mdbtools.h>
-
 #include <charconv>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <cstdint>
 #include <filesystem>
+#include <mdbtools.h>
 #include <strings.h>
 #include <vector>
 
@@ -64,7 +63,8 @@ private:
 class Insertion {
 public:
     Insertion(sqlite3* db, const std::string& sql) : db_(db) {
-        if (sqlite3_prepare_v2(db, sql.c_str(), -1, &stmt_, nullptr) != SQLITE_OK) throw DatabaseError(sqlite3_errmsg(db));
+        if (sqlite3_prepare_v2(db, sql.c_str(), -1, &stmt_, nullptr) != SQLITE_OK)
+            throw DatabaseError(sqlite3_errmsg(db));
     }
     ~Insertion() { sqlite3_finalize(stmt_); }
     Insertion(const Insertion&) = delete;
@@ -126,7 +126,8 @@ std::string LibraryText(MdbHandle* mdb, const MdbField& field, int columnType) {
 double ReadDecimal(const std::string& text) {
     double value = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc() || end != text.data() + text.size()) throw ReadFailure("a decimal value reads \"" + text + "\"");
+    if (error != std::errc() || end != text.data() + text.size())
+        throw ReadFailure("a decimal value reads \"" + text + "\"");
     return value;
 }
 
@@ -156,7 +157,9 @@ QueryParameter FieldValueOf(MdbHandle* mdb, const MdbColumn& column, const MdbFi
     switch (column.col_type) {
         case MDB_BYTE: need(1); return std::int64_t{bytes[0]};
         case MDB_INT: need(2); return std::int64_t{static_cast<std::int16_t>(mdb_get_int16(mdb->pg_buf, field.start))};
-        case MDB_LONGINT: need(4); return std::int64_t{static_cast<std::int32_t>(mdb_get_int32(mdb->pg_buf, field.start))};
+        case MDB_LONGINT:
+            need(4);
+            return std::int64_t{static_cast<std::int32_t>(mdb_get_int32(mdb->pg_buf, field.start))};
         case MDB_MONEY: need(8); return static_cast<double>(ReadInt64(bytes)) / 10000.0;
         case MDB_FLOAT: need(4); return SingleAsShown(mdb_get_single(mdb->pg_buf, field.start));
         case MDB_DOUBLE: need(8); return mdb_get_double(mdb->pg_buf, field.start);
@@ -174,7 +177,8 @@ QueryParameter FieldValueOf(MdbHandle* mdb, const MdbColumn& column, const MdbFi
             // The library gives an empty text for a memo whose pages it cannot read.
             const bool announced = (mdb_get_int32(mdb->pg_buf, field.start) & 0x3fffffff) != 0;
             std::string text = LibraryText(mdb, field, column.col_type);
-            if (announced && text.empty()) throw ReadFailure("a memo of " + std::string(column.name) + " cannot be read");
+            if (announced && text.empty())
+                throw ReadFailure("a memo of " + std::string(column.name) + " cannot be read");
             return text;
         }
         case MDB_REPID: need(16); return LibraryText(mdb, field, column.col_type);
@@ -238,7 +242,8 @@ std::vector<MdbCatalogEntry> ReadTableCatalog(MdbHandle* mdb) {
     MdbTableDef* table = definition.get();
 
     std::vector<char> id(TextBufferSize), name(TextBufferSize), type(TextBufferSize), flags(TextBufferSize);
-    const std::pair<const char*, char*> columns[] = {{"Id", id.data()}, {"Name", name.data()}, {"Type", type.data()}, {"Flags", flags.data()}};
+    const std::pair<const char*, char*> columns[] = {
+        {"Id", id.data()}, {"Name", name.data()}, {"Type", type.data()}, {"Flags", flags.data()}};
     for (const auto& [column, buffer] : columns)
         if (mdb_bind_column_by_name(table, const_cast<gchar*>(column), buffer, nullptr) < 0)
             throw ReadFailure("its table catalog is damaged");

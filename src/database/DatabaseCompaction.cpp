@@ -1,9 +1,8 @@
 #include "DatabaseCompaction.h"
 
 #include <fcntl.h>
-#include <unistd.h>
-
 #include <filesystem>
+#include <unistd.h>
 
 #include "DatabaseError.h"
 #include "DatabaseFormat.h"

@@ -26,8 +26,9 @@ std::unique_ptr<Database> OpenDatabase(const std::string& path) {
         std::fclose(file);
     else
         throw DatabaseError("Cannot open the database " + path + ": " + std::strerror(errno));
-    throw DatabaseError("Cannot open the database " + path +
-                        ": the file is not a coefficient database; it is neither an SQLite nor a Microsoft Access database");
+    throw DatabaseError(
+        "Cannot open the database " + path +
+        ": the file is not a coefficient database; it is neither an SQLite nor a Microsoft Access database");
 }
 
 }  // namespace quorvel

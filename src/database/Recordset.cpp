@@ -59,7 +59,6 @@ int Recordset::FindField(std::string_view name) const {
     return -1;
 }
 
-
 int Recordset::FieldPosition(std::string_view name) const {
     if (const int position = FindField(name); position >= 0) return position;
     throw DatabaseError("Item not found in this collection (field " + std::string(name) + ").");

@@ -42,15 +42,13 @@ void BindAll(sqlite3* db, sqlite3_stmt* stmt, const std::string& sql, const std:
 
 FieldValue ColumnValue(sqlite3_stmt* stmt, int column) {
     switch (sqlite3_column_type(stmt, column)) {
-        case SQLITE_NULL:
-            return {};
-        case SQLITE_INTEGER:
-            return FieldValue(static_cast<std::int64_t>(sqlite3_column_int64(stmt, column)));
-        case SQLITE_FLOAT:
-            return FieldValue(sqlite3_column_double(stmt, column));
+        case SQLITE_NULL: return {};
+        case SQLITE_INTEGER: return FieldValue(static_cast<std::int64_t>(sqlite3_column_int64(stmt, column)));
+        case SQLITE_FLOAT: return FieldValue(sqlite3_column_double(stmt, column));
         default: {
             const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt, column));
-            return FieldValue(std::string(text ? text : "", static_cast<std::size_t>(sqlite3_column_bytes(stmt, column))));
+            return FieldValue(
+                std::string(text ? text : "", static_cast<std::size_t>(sqlite3_column_bytes(stmt, column))));
         }
     }
 }
@@ -93,7 +91,8 @@ Recordset SqliteDatabase::OpenTable(const std::string& tableName) {
     // Without an order SQLite may answer from an index; the row id is the order of storing.
     const std::string select = "SELECT * FROM " + QuoteIdentifier(tableName);
     sqlite3_stmt* probe = nullptr;
-    const bool hasRowId = sqlite3_prepare_v2(db_, (select + " ORDER BY _rowid_").c_str(), -1, &probe, nullptr) == SQLITE_OK;
+    const bool hasRowId =
+        sqlite3_prepare_v2(db_, (select + " ORDER BY _rowid_").c_str(), -1, &probe, nullptr) == SQLITE_OK;
     sqlite3_finalize(probe);
     return OpenQuery(hasRowId ? select + " ORDER BY _rowid_" : select);
 }

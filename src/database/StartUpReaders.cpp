@@ -45,15 +45,18 @@ UnitTable ReadUnitTable(Database& database, const std::string& tableName) {
     const int categories = (fieldCount - 1) / 2;
 
     std::vector<int> counts(static_cast<std::size_t>(categories) + 1, 0);
-    for (int k = 1; k <= categories; ++k) counts[static_cast<std::size_t>(k)] = ReadUnitCount(records.Field(2 * k - 1), tableName);
+    for (int k = 1; k <= categories; ++k)
+        counts[static_cast<std::size_t>(k)] = ReadUnitCount(records.Field(2 * k - 1), tableName);
     const int largest = *std::max_element(counts.begin(), counts.end());
     if (largest > records.RecordCount() - 1)
         throw DatabaseError("The unit table " + tableName + " announces " + std::to_string(largest) +
                             " units but holds only " + std::to_string(records.RecordCount() - 1) + ".");
 
     UnitTable table;
-    table.Labels.assign(static_cast<std::size_t>(categories) + 1, std::vector<std::string>(static_cast<std::size_t>(largest) + 1));
-    table.Factors.assign(static_cast<std::size_t>(categories) + 1, std::vector<double>(static_cast<std::size_t>(largest) + 1, 0.0));
+    table.Labels.assign(static_cast<std::size_t>(categories) + 1,
+                        std::vector<std::string>(static_cast<std::size_t>(largest) + 1));
+    table.Factors.assign(static_cast<std::size_t>(categories) + 1,
+                         std::vector<double>(static_cast<std::size_t>(largest) + 1, 0.0));
     for (int k = 1; k <= categories; ++k) {
         const auto category = static_cast<std::size_t>(k);
         table.Labels[category][0] = std::to_string(counts[category]);

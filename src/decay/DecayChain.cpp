@@ -68,8 +68,8 @@ std::vector<ChainMember> ShortLivedProgeny(const DecayData& data, const std::str
 }
 
 std::optional<double> ReadDurationSeconds(const std::string& text) {
-    static const std::pair<const char*, double> units[] = {
-        {"s", 1.0}, {"min", 60.0}, {"m", 60.0}, {"h", 3600.0}, {"d", 86400.0}, {"y", 365.25 * 86400.0}};
+    static const std::pair<const char*, double> units[] = {{"s", 1.0},    {"min", 60.0},  {"m", 60.0},
+                                                           {"h", 3600.0}, {"d", 86400.0}, {"y", 365.25 * 86400.0}};
     const std::string trimmed = TrimBlanks(text);
     std::size_t split = trimmed.size();
     while (split > 0 && std::isalpha(static_cast<unsigned char>(trimmed[split - 1]))) --split;
@@ -87,6 +87,8 @@ std::string FormatFraction(double fraction) {
     return text;
 }
 
-const char* DurationUnitsHelp() { return "a number and a unit: s, min (or m), h, d or y (365.25 d), e.g. 180d or 0.5y"; }
+const char* DurationUnitsHelp() {
+    return "a number and a unit: s, min (or m), h, d or y (365.25 d), e.g. 180d or 0.5y";
+}
 
 }  // namespace quorvel

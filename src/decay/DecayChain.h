@@ -15,9 +15,9 @@ namespace quorvel {
 
 struct ChainMember {
     std::string Nuclide;
-    std::string Parent;    // the parent it was first reached from
-    int Depth = 0;         // 1 for a daughter of the root
-    double Fraction = 0;   // branching fraction from Parent
+    std::string Parent;   // the parent it was first reached from
+    int Depth = 0;        // 1 for a daughter of the root
+    double Fraction = 0;  // branching fraction from Parent
     double CumulativeFraction = 0;
     std::string HalfLifeText;
     std::optional<double> HalfLifeSeconds;

@@ -40,9 +40,8 @@ void ReportAgeDependentDoseCoefficients(const AgeDependentDoseTable& table, AgeD
                                         int descriptorColumns) {
     SetEmptyResultGrid(grid);
     if (table.LooksForNuclideFirst) {
-        const Recordset any =
-            database.OpenQuery("SELECT * From " + table.TableName + " Where ((Nuclide = ? COLLATE NOCASE)) ORDER BY ID;",
-                               {nuclide});
+        const Recordset any = database.OpenQuery(
+            "SELECT * From " + table.TableName + " Where ((Nuclide = ? COLLATE NOCASE)) ORDER BY ID;", {nuclide});
         if (any.RecordCount() < 1) return;
     }
     grid.SetCols(ages.AgeGroupCount() + descriptorColumns);

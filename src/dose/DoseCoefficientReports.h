@@ -12,9 +12,8 @@ namespace quorvel {
 void ReportIngestionDoseCoefficients(const std::string& nuclide, Database& database, FlexGrid& grid, double unitFactor,
                                      const std::string& unitLabel, const AgeGroups& ages, int descriptorColumns);
 
-void ReportInhalationDoseCoefficients(const std::string& nuclide, Database& database, FlexGrid& grid,
-                                      double unitFactor, const std::string& unitLabel, const AgeGroups& ages,
-                                      int descriptorColumns);
+void ReportInhalationDoseCoefficients(const std::string& nuclide, Database& database, FlexGrid& grid, double unitFactor,
+                                      const std::string& unitLabel, const AgeGroups& ages, int descriptorColumns);
 
 // Geometry 0 Submersion, 1 Ground Plane, 2 Soil Volume.
 void ReportExternalDoseCoefficients(const std::string& nuclide, Database& database, FlexGrid& grid, int geometry,

@@ -15,8 +15,7 @@ template <typename Statement>
 void IgnoringFailure(Statement statement) {
     try {
         statement();
-    } catch (const std::exception&) {
-    }
+    } catch (const std::exception&) {}
 }
 
 void PrepareColumn(FlexGrid& grid, int startRow, int upperBound, int col) {

@@ -19,7 +19,8 @@ constexpr ExternalGeometry ExternalGeometries[] = {
 };
 
 const ExternalGeometry& GeometryAt(int geometry) {
-    if (geometry < 0 || geometry > 2) throw DatabaseError("There is no external geometry " + std::to_string(geometry) + ".");
+    if (geometry < 0 || geometry > 2)
+        throw DatabaseError("There is no external geometry " + std::to_string(geometry) + ".");
     return ExternalGeometries[geometry];
 }
 
@@ -31,7 +32,8 @@ void ReportExternalDoseCoefficients(const std::string& nuclide, Database& databa
                                     double unitFactor, const std::string& unitLabel, int descriptorColumns) {
     const ExternalGeometry& chosen = GeometryAt(geometry);
     Recordset records = database.OpenQuery(
-        std::string("SELECT * From ") + chosen.TableName + " Where Nuclide = ? COLLATE NOCASE  ORDER BY ID;", {nuclide});
+        std::string("SELECT * From ") + chosen.TableName + " Where Nuclide = ? COLLATE NOCASE  ORDER BY ID;",
+        {nuclide});
     SetEmptyResultGrid(grid);
     if (records.RecordCount() < 1) return;
 

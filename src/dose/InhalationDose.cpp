@@ -3,9 +3,8 @@
 
 namespace quorvel {
 
-void ReportInhalationDoseCoefficients(const std::string& nuclide, Database& database, FlexGrid& grid,
-                                      double unitFactor, const std::string& unitLabel, const AgeGroups& ages,
-                                      int descriptorColumns) {
+void ReportInhalationDoseCoefficients(const std::string& nuclide, Database& database, FlexGrid& grid, double unitFactor,
+                                      const std::string& unitLabel, const AgeGroups& ages, int descriptorColumns) {
     clsInhalationCoefs coefs;
     ReportAgeDependentDoseCoefficients({"Fgr13inhHDB", false}, coefs, nuclide, database, grid, unitFactor, unitLabel,
                                        ages, descriptorColumns);

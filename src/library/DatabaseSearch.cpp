@@ -27,12 +27,9 @@ bool MatchesSearch(const std::string& fieldText, const std::string& value, const
     const std::string text = settings.IgnoreCase ? Lower(fieldText) : fieldText;
     const std::string sought = settings.IgnoreCase ? Lower(value) : value;
     switch (settings.Mode) {
-        case SearchMode::Beginning:
-            return text.starts_with(sought);
-        case SearchMode::End:
-            return text.ends_with(sought);
-        case SearchMode::WholeValue:
-            break;
+        case SearchMode::Beginning: return text.starts_with(sought);
+        case SearchMode::End: return text.ends_with(sought);
+        case SearchMode::WholeValue: break;
     }
     return text == sought;
 }

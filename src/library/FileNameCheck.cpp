@@ -1,10 +1,9 @@
 // Checking a chosen file before it is read or overwritten.
 
+#include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
-
-#include <cerrno>
 
 #include "TalvorLibrary.h"
 
@@ -21,23 +20,17 @@ struct OpenResult {
 
 OpenOutcome Classify(int error) {
     switch (error) {
-        case ENOENT:
-            return OpenOutcome::NotFound;
+        case ENOENT: return OpenOutcome::NotFound;
         case ENAMETOOLONG:
-        case EINVAL:
-            return OpenOutcome::BadName;
+        case EINVAL: return OpenOutcome::BadName;
         case ENOTDIR:
         case EACCES:
-        case EISDIR:
-            return OpenOutcome::PathOrAccess;
+        case EISDIR: return OpenOutcome::PathOrAccess;
         case ENXIO:
-        case ENODEV:
-            return OpenOutcome::Device;
+        case ENODEV: return OpenOutcome::Device;
         case EIO:
-        case ENOMEDIUM:
-            return OpenOutcome::NotReady;
-        default:
-            return OpenOutcome::Other;
+        case ENOMEDIUM: return OpenOutcome::NotReady;
+        default: return OpenOutcome::Other;
     }
 }
 
@@ -69,24 +62,15 @@ std::string GeneralWriteMessage(int error) {
 
 void CheckFileToRead(const OpenResult& result, bool& acceptable, UserPrompt& prompt) {
     switch (result.Outcome) {
-        case OpenOutcome::Opened:
-            acceptable = true;
-            return;
+        case OpenOutcome::Opened: acceptable = true; return;
         case OpenOutcome::BadName:
             prompt.ShowMessage("The ascii file name you selected was invalid. Try again.");
             return;
         case OpenOutcome::NotFound:
-        case OpenOutcome::PathOrAccess:
-            prompt.ShowMessage(NotFoundMessage);
-            return;
-        case OpenOutcome::Device:
-            prompt.ShowMessage(DeviceMessage);
-            return;
-        case OpenOutcome::NotReady:
-            prompt.ShowMessage(NotReadyMessage);
-            return;
-        case OpenOutcome::Other:
-            break;
+        case OpenOutcome::PathOrAccess: prompt.ShowMessage(NotFoundMessage); return;
+        case OpenOutcome::Device: prompt.ShowMessage(DeviceMessage); return;
+        case OpenOutcome::NotReady: prompt.ShowMessage(NotReadyMessage); return;
+        case OpenOutcome::Other: break;
     }
     prompt.ShowMessage(
         "An error has occured in checking the selected csv file.  Please check the format of the file and file "
@@ -99,18 +83,11 @@ void CheckFileToWrite(const OpenResult& result, bool& acceptable, YesNoCancelPro
             acceptable = prompt.AskYesNoCancel(ReplacePloverFileQuestion) == PromptAnswer::Yes;
             return;
         case OpenOutcome::BadName:
-        case OpenOutcome::NotFound:
-            acceptable = true;
-            return;
-        case OpenOutcome::Device:
-            prompt.ShowMessage(DeviceMessage);
-            return;
-        case OpenOutcome::NotReady:
-            prompt.ShowMessage(NotReadyMessage);
-            return;
+        case OpenOutcome::NotFound: acceptable = true; return;
+        case OpenOutcome::Device: prompt.ShowMessage(DeviceMessage); return;
+        case OpenOutcome::NotReady: prompt.ShowMessage(NotReadyMessage); return;
         case OpenOutcome::PathOrAccess:
-        case OpenOutcome::Other:
-            break;
+        case OpenOutcome::Other: break;
     }
     prompt.ShowMessage(GeneralWriteMessage(result.Error));
 }

@@ -1,11 +1,10 @@
 #include "FileReplacement.h"
 
+#include <cerrno>
 #include <fcntl.h>
+#include <filesystem>
 #include <sys/stat.h>
 #include <unistd.h>
-
-#include <cerrno>
-#include <filesystem>
 
 namespace quorvel {
 

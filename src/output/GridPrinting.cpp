@@ -168,8 +168,8 @@ void PrintTheFixedRows(const FlexGrid& grid, PrinterSurface& printer, UserPrompt
     }
 }
 
-void PrintTheRowsOfAPage(const FlexGrid& grid, int firstRow, int lastRow, PrinterSurface& printer,
-                         UserPrompt& prompt, const GridPrintingOptions& options) {
+void PrintTheRowsOfAPage(const FlexGrid& grid, int firstRow, int lastRow, PrinterSurface& printer, UserPrompt& prompt,
+                         const GridPrintingOptions& options) {
     printer.SetFontBold(false);
     const int fixedRows = grid.FixedRows();
     const int slots = lastRow - firstRow + 1;
@@ -181,13 +181,16 @@ void PrintTheRowsOfAPage(const FlexGrid& grid, int firstRow, int lastRow, Printe
     // The last column each slot's column-0 text spreads over (0: its own).
     std::vector<int> spreadTo(static_cast<std::size_t>(std::max(slots, 0)), 0);
     if (!options.FixedDataRowFonts)
-        for (int r = firstRow; r <= lastRow; ++r) spreadTo[static_cast<std::size_t>(r - firstRow)] = ColumnZeroSpread(grid, r, printer);
+        for (int r = firstRow; r <= lastRow; ++r)
+            spreadTo[static_cast<std::size_t>(r - firstRow)] = ColumnZeroSpread(grid, r, printer);
     for (int c = 0; c < grid.Cols(); ++c) {
         // A rule runs down the page, broken where a spread text crosses it.
         int from = 0;
         for (int k = 0; k <= slots; ++k) {
             if (k < slots && (c == 0 || spreadTo[static_cast<std::size_t>(k)] < c)) continue;
-            if (k > from) Rule(printer, grid.ColPos(c), rowHeight0 * (fixedRows + from), grid.ColPos(c), rowHeight0 * (fixedRows + k));
+            if (k > from)
+                Rule(printer, grid.ColPos(c), rowHeight0 * (fixedRows + from), grid.ColPos(c),
+                     rowHeight0 * (fixedRows + k));
             from = k + 1;
         }
     }
@@ -211,10 +214,10 @@ void PrintTheRowsOfAPage(const FlexGrid& grid, int firstRow, int lastRow, Printe
             }
             if (options.FixedDataRowFonts) {
                 printer.SetFontBold(c == 0);
-                PrintFitted(printer, c == 0 ? PositionTextLeftInCell(cellMargin, text, left, right, top, bottom,
-                                                                     printer, prompt)
-                                            : PositionTextCenteredInCell(cellMargin, text, left, right, top,
-                                                                         bottom, printer, prompt));
+                PrintFitted(
+                    printer,
+                    c == 0 ? PositionTextLeftInCell(cellMargin, text, left, right, top, bottom, printer, prompt)
+                           : PositionTextCenteredInCell(cellMargin, text, left, right, top, bottom, printer, prompt));
                 continue;
             }
             const CellFormat& format = grid.CellFormatAt(r, c);
@@ -226,8 +229,8 @@ void PrintTheRowsOfAPage(const FlexGrid& grid, int firstRow, int lastRow, Printe
     }
 }
 
-std::string PositionTextLeftInCell(double cellMargin, const std::string& text, double left, double right,
-                                   double top, double bottom, PrinterSurface& printer, UserPrompt& prompt) {
+std::string PositionTextLeftInCell(double cellMargin, const std::string& text, double left, double right, double top,
+                                   double bottom, PrinterSurface& printer, UserPrompt& prompt) {
     const bool tooTall = printer.TextHeight(text) > bottom - top;
     if (tooTall) prompt.ShowMessage(IllegalFontSizeMessage);
     std::string fitted = text;

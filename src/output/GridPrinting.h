@@ -47,16 +47,16 @@ void PrintTheFixedRows(const FlexGrid& grid, PrinterSurface& printer, UserPrompt
 // Rules and texts of grid rows firstRow to lastRow, placed in the slots below the header.
 // In the program's own printing a column-0 text too wide for its column spreads over the
 // empty cells to its right, as a title in row 0 does, and no rule crosses it.
-void PrintTheRowsOfAPage(const FlexGrid& grid, int firstRow, int lastRow, PrinterSurface& printer,
-                         UserPrompt& prompt, const GridPrintingOptions& options = {});
+void PrintTheRowsOfAPage(const FlexGrid& grid, int firstRow, int lastRow, PrinterSurface& printer, UserPrompt& prompt,
+                         const GridPrintingOptions& options = {});
 
 // Fit a text into a cell box, set the printer's current position for it and return the
 // fitted text for the caller to print. Left: cut at the right, indented by cellMargin; a
 // text taller than the box is reported and cancels the document. Centred: characters go
 // alternately at the right and the left, the margin is 0.05 of the box width whatever
 // cellMargin says, and a text still too wide at two characters leaves the cell blank.
-std::string PositionTextLeftInCell(double cellMargin, const std::string& text, double left, double right,
-                                   double top, double bottom, PrinterSurface& printer, UserPrompt& prompt);
+std::string PositionTextLeftInCell(double cellMargin, const std::string& text, double left, double right, double top,
+                                   double bottom, PrinterSurface& printer, UserPrompt& prompt);
 std::string PositionTextCenteredInCell(double cellMargin, const std::string& text, double left, double right,
                                        double top, double bottom, PrinterSurface& printer, UserPrompt& prompt);
 

@@ -171,10 +171,10 @@ const std::vector<TidyCell>& UnitColumn::Cells(const std::vector<TidyCell>& cell
 
 const std::vector<std::pair<std::string, RowFormat>>& RowFormatWords() {
     static const std::vector<std::pair<std::string, RowFormat>> words = {{"text", RowFormat::Text},
-                                                                               {"csv", RowFormat::Csv},
-                                                                               {"tsv", RowFormat::Tsv},
-                                                                               {"json", RowFormat::Json},
-                                                                               {"xlsx", RowFormat::Xlsx}};
+                                                                         {"csv", RowFormat::Csv},
+                                                                         {"tsv", RowFormat::Tsv},
+                                                                         {"json", RowFormat::Json},
+                                                                         {"xlsx", RowFormat::Xlsx}};
     return words;
 }
 
@@ -189,7 +189,8 @@ RowFormat RowFormatOfFile(const std::string& fileName) {
 
 void WriteRows(RowFormat format, const std::string& outputFile, std::ostream& out, const RowProducer& produce) {
     if (format == RowFormat::Xlsx) {
-        if (outputFile.empty()) throw OutputError("An xlsx workbook is written to a file: name one (--output FILE.xlsx).");
+        if (outputFile.empty())
+            throw OutputError("An xlsx workbook is written to a file: name one (--output FILE.xlsx).");
         if (!ReplaceFile(outputFile, [&](const std::string& path) {
                 WorkbookWriter writer(path);
                 produce(writer);

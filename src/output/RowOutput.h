@@ -31,8 +31,7 @@ struct OutputColumn {
 RowFormat RowFormatOfFile(const std::string& fileName);
 
 // The Save dialog's filter of the file formats ("Description|pattern|" pairs).
-inline constexpr const char* RowFileFilter =
-    "CSV (*.csv)|*.csv|Excel workbook (*.xlsx)|*.xlsx|JSON (*.json)|*.json|";
+inline constexpr const char* RowFileFilter = "CSV (*.csv)|*.csv|Excel workbook (*.xlsx)|*.xlsx|JSON (*.json)|*.json|";
 
 class RowWriter {
 public:

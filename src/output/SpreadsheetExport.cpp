@@ -1,7 +1,5 @@
 #include "SpreadsheetExport.h"
 
-#include <xlsxwriter.h>
-
 #include <algorithm>
 #include <cerrno>
 #include <cmath>
@@ -10,6 +8,7 @@
 #include <filesystem>
 #include <stdexcept>
 #include <system_error>
+#include <xlsxwriter.h>
 
 namespace quorvel {
 
@@ -49,15 +48,15 @@ bool ReadsAsNumber(const std::string& text, double& value) {
 
 // Characters as a spreadsheet counts them: UTF-8 continuation bytes are no character.
 std::size_t CharacterCount(const std::string& text) {
-    return static_cast<std::size_t>(std::count_if(text.begin(), text.end(), [](char byte) {
-        return (static_cast<unsigned char>(byte) & 0xC0U) != 0x80U;
-    }));
+    return static_cast<std::size_t>(std::count_if(
+        text.begin(), text.end(), [](char byte) { return (static_cast<unsigned char>(byte) & 0xC0U) != 0x80U; }));
 }
 
 // A new folder of its own under the temporary directory, so that no earlier export is
 // ever overwritten.
 std::filesystem::path MakeExportFolder() {
-    std::string pattern = (std::filesystem::temp_directory_path() / (std::string(ExportFolderPrefix) + "XXXXXX")).string();
+    std::string pattern =
+        (std::filesystem::temp_directory_path() / (std::string(ExportFolderPrefix) + "XXXXXX")).string();
     if (mkdtemp(pattern.data()) == nullptr)
         throw std::runtime_error("cannot create a folder for the workbook in " +
                                  std::filesystem::temp_directory_path().string() + ": " +
@@ -117,9 +116,10 @@ void XlsxSpreadsheetApplication::SetCellValue(int row, int col, const std::strin
     // As a spreadsheet program does with a value it is given: a text that reads as a number
     // becomes that number, shown as the grid shows it; anything else stays text.
     double number = 0;
-    const lxw_error error = ReadsAsNumber(text, number)
-                                ? worksheet_write_number(workbook_->Sheet, sheetRow, sheetCol, number, workbook_->Number)
-                                : worksheet_write_string(workbook_->Sheet, sheetRow, sheetCol, text.c_str(), nullptr);
+    const lxw_error error =
+        ReadsAsNumber(text, number)
+            ? worksheet_write_number(workbook_->Sheet, sheetRow, sheetCol, number, workbook_->Number)
+            : worksheet_write_string(workbook_->Sheet, sheetRow, sheetCol, text.c_str(), nullptr);
     if (col == 1) workbook_->LongestFirstColumnText = std::max(workbook_->LongestFirstColumnText, CharacterCount(text));
     if (error != LXW_NO_ERROR)
         throw std::runtime_error("cannot set cell (" + std::to_string(row) + ", " + std::to_string(col) +
@@ -131,11 +131,13 @@ void XlsxSpreadsheetApplication::MakeVisible() {
     const std::string path = (workbook_->Folder / WorkbookFileName).string();
     // Column A holds the descriptions: wide enough for the longest (widths count characters).
     if (workbook_->LongestFirstColumnText > 0)
-        worksheet_set_column(workbook_->Sheet, 0, 0, static_cast<double>(workbook_->LongestFirstColumnText) + 1, nullptr);
+        worksheet_set_column(workbook_->Sheet, 0, 0, static_cast<double>(workbook_->LongestFirstColumnText) + 1,
+                             nullptr);
     // Closing writes the file and frees the workbook, whatever the outcome.
     const lxw_error error = workbook_close(workbook_->Book);
     workbook_->Book = nullptr;
-    if (error != LXW_NO_ERROR) throw std::runtime_error("cannot save the workbook " + path + ": " + lxw_strerror(error));
+    if (error != LXW_NO_ERROR)
+        throw std::runtime_error("cannot save the workbook " + path + ": " + lxw_strerror(error));
     opener_.Open(path);
     savedPath_ = path;
     workbook_.reset();  // the file now belongs to the spreadsheet program

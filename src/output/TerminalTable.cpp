@@ -19,7 +19,8 @@ std::string FormatGridAsAlignedText(const FlexGrid& grid) {
     std::vector<std::size_t> widths(static_cast<std::size_t>(grid.Cols()), 0);
     for (int r = 0; r < grid.Rows(); ++r)
         for (int c = 0; c < grid.Cols(); ++c)
-            widths[static_cast<std::size_t>(c)] = std::max(widths[static_cast<std::size_t>(c)], DisplayWidth(grid.TextMatrix(r, c)));
+            widths[static_cast<std::size_t>(c)] =
+                std::max(widths[static_cast<std::size_t>(c)], DisplayWidth(grid.TextMatrix(r, c)));
 
     std::string text;
     for (int r = 0; r < grid.Rows(); ++r) {

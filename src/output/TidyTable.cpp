@@ -46,7 +46,8 @@ FlexGrid TidyTableGrid(const TidyTable& table) {
     FlexGrid grid;
     grid.SetRows(static_cast<int>(table.Rows.size()) + 1);
     grid.SetCols(static_cast<int>(table.Headings.size()));
-    for (std::size_t c = 0; c < table.Headings.size(); ++c) grid.SetTextMatrix(0, static_cast<int>(c), table.Headings[c]);
+    for (std::size_t c = 0; c < table.Headings.size(); ++c)
+        grid.SetTextMatrix(0, static_cast<int>(c), table.Headings[c]);
     for (std::size_t r = 0; r < table.Rows.size(); ++r)
         for (std::size_t c = 0; c < table.Rows[r].size() && c < table.Headings.size(); ++c)
             grid.SetTextMatrix(static_cast<int>(r) + 1, static_cast<int>(c), table.Rows[r][c].Text);

@@ -33,10 +33,9 @@ const std::pair<const char*, std::string> PackageParts[] = {
      "<Relationship Id=\"rId1\" "
      "Type=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships/officeDocument\" "
      "Target=\"xl/workbook.xml\"/></Relationships>"},
-    {"xl/workbook.xml",
-     std::string("<workbook xmlns=\"") + SheetNamespace +
-         "\" xmlns:r=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships\">"
-         "<sheets><sheet name=\"Sheet1\" sheetId=\"1\" r:id=\"rId1\"/></sheets></workbook>"},
+    {"xl/workbook.xml", std::string("<workbook xmlns=\"") + SheetNamespace +
+                            "\" xmlns:r=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships\">"
+                            "<sheets><sheet name=\"Sheet1\" sheetId=\"1\" r:id=\"rId1\"/></sheets></workbook>"},
     {"xl/_rels/workbook.xml.rels",
      "<Relationships xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\">"
      "<Relationship Id=\"rId1\" Type=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships/worksheet\" "

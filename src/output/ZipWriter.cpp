@@ -1,12 +1,11 @@
 #include "ZipWriter.h"
 
-#include <zip.h>
-
 #include <atomic>
 #include <condition_variable>
 #include <deque>
 #include <mutex>
 #include <thread>
+#include <zip.h>
 
 namespace quorvel {
 

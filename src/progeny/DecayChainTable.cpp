@@ -51,8 +51,8 @@ FlexGrid DecayChainGrid(CoefficientCatalogue& catalogue, const DecayData& decay,
     grid.SetColWidth(6, 4 * DescriptorColumnWidth);
     grid.SetTextMatrix(0, 0, "Decay Chain of " + name);
     grid.SetTextMatrix(1, 0, "Cutoff: T1/2 < " + FormatGeneralNumber(cutoffSeconds / 86400) + " d");
-    const char* headings[] = {"Nuclide", "Parent", "Half-life", "Branching Fraction", "Cumulative Fraction", "In +D",
-                              "Coefficient Tables"};
+    const char* headings[] = {
+        "Nuclide", "Parent", "Half-life", "Branching Fraction", "Cumulative Fraction", "In +D", "Coefficient Tables"};
     for (int c = 0; c < 7; ++c) grid.SetTextMatrix(DecayChainFirstMemberRow - 1, c, headings[c]);
     for (int row : {0, 1, DecayChainFirstMemberRow - 1})
         for (int c = 0; c < (row == DecayChainFirstMemberRow - 1 ? 7 : 1); ++c) BoldTheCell(grid, row, c);
@@ -66,8 +66,9 @@ FlexGrid DecayChainGrid(CoefficientCatalogue& catalogue, const DecayData& decay,
     for (std::size_t k = 0; k < members.size(); ++k) {
         const ChainMember& member = members[k];
         write(DecayChainFirstMemberRow + 1 + static_cast<int>(k), member.Nuclide,
-              {member.Parent, member.HalfLifeText, FormatFraction(member.Fraction), FormatFraction(member.CumulativeFraction),
-               !member.ShortLived                        ? "no (ends the chain)"
+              {member.Parent, member.HalfLifeText, FormatFraction(member.Fraction),
+               FormatFraction(member.CumulativeFraction),
+               !member.ShortLived                          ? "no (ends the chain)"
                : decay.DaughtersOf(member.Nuclide).empty() ? "yes (decays to a stable nuclide)"
                                                            : "yes"});
     }

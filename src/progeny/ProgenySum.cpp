@@ -9,9 +9,9 @@
 
 namespace quorvel {
 
-std::vector<ProgenyCell> AddShortLivedProgeny(CoefficientCatalogue& catalogue, const TableKind& kind,
-                                              int unitPosition, const std::string& nuclide,
-                                              const ScanSelection& selection, double cutoffSeconds) {
+std::vector<ProgenyCell> AddShortLivedProgeny(CoefficientCatalogue& catalogue, const TableKind& kind, int unitPosition,
+                                              const std::string& nuclide, const ScanSelection& selection,
+                                              double cutoffSeconds) {
     ScanSelection scan = selection;
     scan.Nuclides = {nuclide};
     std::vector<ProgenyCell> result = catalogue.ProgenyCellsOf(kind, unitPosition, scan, cutoffSeconds);
@@ -61,15 +61,14 @@ void ShowProgenyInGrid(FlexGrid& grid, const std::vector<ProgenyCell>& cells, co
 
 namespace quorvel {
 
-ProgenyBreakdown ApplyProgenyToTable(const std::string& databasePath, const CoefficientRequest& request,
-                                     FlexGrid& grid, double cutoffSeconds) {
+ProgenyBreakdown ApplyProgenyToTable(const std::string& databasePath, const CoefficientRequest& request, FlexGrid& grid,
+                                     double cutoffSeconds) {
     CoefficientCatalogue catalogue(databasePath);
     const DecayData decay = DecayData::Read(catalogue.Connection());
     const TableKind kind{request.Type, request.PathwayCode, request.Geometry};
     ProgenyBreakdown breakdown;
     breakdown.Members = ShortLivedProgeny(decay, request.Nuclide, cutoffSeconds);
-    breakdown.Cells =
-        AddShortLivedProgeny(catalogue, kind, request.UnitPosition, request.Nuclide, {}, cutoffSeconds);
+    breakdown.Cells = AddShortLivedProgeny(catalogue, kind, request.UnitPosition, request.Nuclide, {}, cutoffSeconds);
     breakdown.Missing = MissingMembers(breakdown.Cells);
     breakdown.Label = ProgenyLabel(breakdown.Members, breakdown.Missing);
     if (!IsEmptyResultGrid(grid)) ShowProgenyInGrid(grid, breakdown.Cells, breakdown.Label);

@@ -15,9 +15,9 @@ namespace quorvel {
 // The cells of the parent's table (the selection's one nuclide) with their +D values. The
 // member's cell is the one with the same age, intake, descriptor and outcome, of the
 // member's form at the parent form's position (the member's first form where it has fewer).
-std::vector<ProgenyCell> AddShortLivedProgeny(CoefficientCatalogue& catalogue, const TableKind& kind,
-                                              int unitPosition, const std::string& nuclide,
-                                              const ScanSelection& selection, double cutoffSeconds);
+std::vector<ProgenyCell> AddShortLivedProgeny(CoefficientCatalogue& catalogue, const TableKind& kind, int unitPosition,
+                                              const std::string& nuclide, const ScanSelection& selection,
+                                              double cutoffSeconds);
 
 // "+D (Ba-137m x 0.946)": the members and fractions a +D table counts, the missing ones
 // named; "+D (no short-lived progeny)" when there are none.
@@ -43,7 +43,7 @@ struct ProgenyBreakdown {
 };
 
 // Turns the request's table, as its builder left it in the grid, into its +D table.
-ProgenyBreakdown ApplyProgenyToTable(const std::string& databasePath, const CoefficientRequest& request,
-                                     FlexGrid& grid, double cutoffSeconds);
+ProgenyBreakdown ApplyProgenyToTable(const std::string& databasePath, const CoefficientRequest& request, FlexGrid& grid,
+                                     double cutoffSeconds);
 
 }  // namespace quorvel

@@ -151,8 +151,9 @@ void AddLines(QChart& chart, const ChartData& data, QAbstractAxis* categoryAxis,
 
 void AddBars(QChart& chart, const ChartData& data, const std::vector<std::size_t>& order, QAbstractAxis* categoryAxis,
              QAbstractAxis* valueAxis) {
-    QAbstractBarSeries* bars = data.Shape == ChartShape::HorizontalBars ? static_cast<QAbstractBarSeries*>(new QHorizontalBarSeries)
-                                                                        : new QBarSeries;
+    QAbstractBarSeries* bars = data.Shape == ChartShape::HorizontalBars
+                                   ? static_cast<QAbstractBarSeries*>(new QHorizontalBarSeries)
+                                   : new QBarSeries;
     const double foot = AxisFoot(valueAxis);
     for (std::size_t s = 0; s < data.Series.size(); ++s) {
         const ChartSeries& series = data.Series[s];

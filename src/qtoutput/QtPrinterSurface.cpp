@@ -4,7 +4,6 @@
 #include <QFontMetricsF>
 #include <QPen>
 #include <QPrinter>
-
 #include <stdexcept>
 
 namespace quorvel {
@@ -110,7 +109,8 @@ void QtPrinterSurface::PrepareToDraw() {
         printed_ = false;
     } else if (pageBreakPending_) {
         pageBreakPending_ = false;
-        if (!printer_.newPage()) throw std::runtime_error("the " + PrinterName(printer_) + " could not start a new page");
+        if (!printer_.newPage())
+            throw std::runtime_error("the " + PrinterName(printer_) + " could not start a new page");
     }
 }
 

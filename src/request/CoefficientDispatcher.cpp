@@ -16,9 +16,11 @@ void DispatchCoefficientRequest(const std::string& databasePath, const Coefficie
         auto database = OpenDatabase(databasePath);
         if (request.Type == DoseCoefficients) {
             if (request.PathwayCode == IngestionPathway)
-                ReportIngestionDoseCoefficients(nuclide, *database, grid, unit.Factor, unit.Name, ages, descriptorColumns);
+                ReportIngestionDoseCoefficients(nuclide, *database, grid, unit.Factor, unit.Name, ages,
+                                                descriptorColumns);
             else if (request.PathwayCode == InhalationPathway)
-                ReportInhalationDoseCoefficients(nuclide, *database, grid, unit.Factor, unit.Name, ages, descriptorColumns);
+                ReportInhalationDoseCoefficients(nuclide, *database, grid, unit.Factor, unit.Name, ages,
+                                                 descriptorColumns);
             else
                 ReportExternalDoseCoefficients(nuclide, *database, grid, request.Geometry, unit.Factor, unit.Name,
                                                descriptorColumns);

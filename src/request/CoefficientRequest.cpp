@@ -46,7 +46,7 @@ UnitChoice ChooseUnit(const UnitTables& units, const CoefficientRequest& request
     if (count == 0) throw RequestError("The database holds no " + UnitListDescription(request) + ".");
     if (request.UnitPosition < 1 || request.UnitPosition > count)
         throw UnitPositionError("there are " + std::to_string(count) + " " + UnitListDescription(request) +
-                           "; position " + std::to_string(request.UnitPosition) + " is none of them");
+                                "; position " + std::to_string(request.UnitPosition) + " is none of them");
     const auto c = static_cast<std::size_t>(category);
     const auto p = static_cast<std::size_t>(request.UnitPosition);
     return {list.Factors[c][p], list.Labels[c][p]};

@@ -12,7 +12,8 @@ constexpr const char* Modes[] = {"Submersion", "Ground Plane", "Soil Layer"};
 }  // namespace
 
 std::string ExternalRiskMode(int geometry) {
-    if (geometry < 0 || geometry > 2) throw DatabaseError("There is no external geometry " + std::to_string(geometry) + ".");
+    if (geometry < 0 || geometry > 2)
+        throw DatabaseError("There is no external geometry " + std::to_string(geometry) + ".");
     return Modes[geometry];
 }
 
@@ -34,7 +35,8 @@ void ReportExternalRiskCoefficients(const std::string& nuclide, Database& databa
         BoldTheCell(grid, r + 1, 0);
         WriteMortalityMorbidityRow(grid, r + 2, "Units = " + unitName);
         WriteRiskColumnHeadings(grid, r + 3, records, FirstDisplayedPosition);
-        r = WriteRiskValueRows(grid, r + ExternalRiskHeadRows, records, FirstDisplayedPosition, unitFactor) + RiskSectionGap;
+        r = WriteRiskValueRows(grid, r + ExternalRiskHeadRows, records, FirstDisplayedPosition, unitFactor) +
+            RiskSectionGap;
     }
     AlignRiskValueColumns(grid);
 }

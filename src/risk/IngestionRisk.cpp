@@ -10,8 +10,8 @@ constexpr int RowsPerGroup = 42;
 constexpr int FirstDisplayedPosition = IngestionRiskFirstPosition;
 }  // namespace
 
-void ReportIngestionRiskCoefficients(const std::string& nuclide, Database& database, FlexGrid& grid,
-                                     double unitFactor, const std::string& unitName, int descriptorColumns) {
+void ReportIngestionRiskCoefficients(const std::string& nuclide, Database& database, FlexGrid& grid, double unitFactor,
+                                     const std::string& unitName, int descriptorColumns) {
     Recordset records =
         database.OpenQuery("SELECT * From FGR13INGRBS Where (Nuclide = ? COLLATE NOCASE) ORDER BY ID;", {nuclide});
     const int groups =

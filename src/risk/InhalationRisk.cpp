@@ -8,8 +8,8 @@ constexpr int RowsPerGroup = 21;
 constexpr int FirstDisplayedPosition = InhalationRiskFirstPosition;
 }  // namespace
 
-void ReportInhalationRiskCoefficients(const std::string& nuclide, Database& database, FlexGrid& grid,
-                                      double unitFactor, const std::string& unitName, int descriptorColumns) {
+void ReportInhalationRiskCoefficients(const std::string& nuclide, Database& database, FlexGrid& grid, double unitFactor,
+                                      const std::string& unitName, int descriptorColumns) {
     Recordset records =
         database.OpenQuery("SELECT * From FGR13INHRBS Where (Nuclide = ? COLLATE NOCASE) ORDER BY ID;", {nuclide});
     const int groups = PrepareRiskGrid(grid, records, RiskSectionRecords, RowsPerGroup, 1, descriptorColumns);

@@ -8,11 +8,11 @@
 
 namespace quorvel {
 
-void ReportIngestionRiskCoefficients(const std::string& nuclide, Database& database, FlexGrid& grid,
-                                     double unitFactor, const std::string& unitName, int descriptorColumns);
+void ReportIngestionRiskCoefficients(const std::string& nuclide, Database& database, FlexGrid& grid, double unitFactor,
+                                     const std::string& unitName, int descriptorColumns);
 
-void ReportInhalationRiskCoefficients(const std::string& nuclide, Database& database, FlexGrid& grid,
-                                      double unitFactor, const std::string& unitName, int descriptorColumns);
+void ReportInhalationRiskCoefficients(const std::string& nuclide, Database& database, FlexGrid& grid, double unitFactor,
+                                      const std::string& unitName, int descriptorColumns);
 
 // Geometry 0 Submersion, 1 Ground Plane, 2 Soil Volume (stored as "Soil Layer").
 void ReportExternalRiskCoefficients(const std::string& nuclide, Database& database, FlexGrid& grid, int geometry,

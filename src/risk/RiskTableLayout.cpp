@@ -73,7 +73,8 @@ int WriteInternalRiskSection(FlexGrid& grid, int r, Recordset& records, int firs
     }
     WriteMortalityMorbidityRow(grid, r + 1, "f1 = " + records.Field("f_1").TextOrEmpty());
     WriteRiskColumnHeadings(grid, r + 2, records, firstPosition);
-    return WriteRiskValueRows(grid, r + InternalRiskSectionHeadRows, records, firstPosition, unitFactor) + RiskSectionGap;
+    return WriteRiskValueRows(grid, r + InternalRiskSectionHeadRows, records, firstPosition, unitFactor) +
+           RiskSectionGap;
 }
 
 void AlignRiskValueColumns(FlexGrid& grid) {

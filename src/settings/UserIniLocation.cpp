@@ -1,9 +1,8 @@
 #include "UserIniLocation.h"
 
-#include <unistd.h>
-
 #include <cstdlib>
 #include <filesystem>
+#include <unistd.h>
 #include <vector>
 
 namespace quorvel {

@@ -8,7 +8,7 @@
 namespace quorvel {
 
 struct UserSettings {
-    int WindowState = 0;  // 0 normal, 1 minimized, 2 maximized
+    int WindowState = 0;      // 0 normal, 1 minimized, 2 maximized
     double WindowHeight = 0;  // outer size and position, twips
     double WindowWidth = 0;
     double WindowLeft = 0;

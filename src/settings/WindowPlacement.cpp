@@ -16,8 +16,8 @@ double Gap(const WindowRect& a, const WindowRect& b) {
 }
 
 bool TopEdgeShowsOn(const WindowRect& window, const WindowRect& screen) {
-    return window.Top >= screen.Top && window.Top < screen.Top + screen.Height && window.Left < screen.Left + screen.Width &&
-           screen.Left < window.Left + window.Width;
+    return window.Top >= screen.Top && window.Top < screen.Top + screen.Height &&
+           window.Left < screen.Left + screen.Width && screen.Left < window.Left + window.Width;
 }
 
 }  // namespace
@@ -97,7 +97,9 @@ WindowRect CorrectTheGridShape(const WindowRect& list, double innerWidth, double
     return grid;
 }
 
-int TwipsToPixels(double twips, double dotsPerInch) { return static_cast<int>(std::lround(twips * dotsPerInch / 1440.0)); }
+int TwipsToPixels(double twips, double dotsPerInch) {
+    return static_cast<int>(std::lround(twips * dotsPerInch / 1440.0));
+}
 
 double PixelsToTwips(double pixels, double dotsPerInch) { return pixels * 1440.0 / dotsPerInch; }
 

@@ -13,8 +13,9 @@ void CenterTheForm(QWidget& form) {
     if (!screen) return;
     const QRect area = screen->geometry();
     const QSize size = form.frameGeometry().size();
-    const FormPlacement position = CentredFormPlacement({static_cast<double>(area.width()), static_cast<double>(area.height())},
-                                                        {static_cast<double>(size.width()), static_cast<double>(size.height())});
+    const FormPlacement position =
+        CentredFormPlacement({static_cast<double>(area.width()), static_cast<double>(area.height())},
+                             {static_cast<double>(size.width()), static_cast<double>(size.height())});
     form.move(area.left() + static_cast<int>(position.Left), area.top() + static_cast<int>(position.Top));
 }
 

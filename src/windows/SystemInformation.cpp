@@ -1,9 +1,8 @@
 #include "SystemInformation.h"
 
-#include <unistd.h>
-
 #include <filesystem>
 #include <sstream>
+#include <unistd.h>
 
 namespace quorvel {
 
@@ -30,8 +29,8 @@ std::vector<std::string> PathFolders(const std::string& pathVariable) {
 PathKeyValueSource::PathKeyValueSource(std::string pathVariable) : pathVariable_(std::move(pathVariable)) {}
 
 const std::vector<std::string>& PathKeyValueSource::SystemInfoPrograms() {
-    static const std::vector<std::string> programs = {"hardinfo2", "hardinfo", "kinfocenter", "gnome-system-monitor",
-                                                      "mate-system-monitor", "xfce4-taskmanager"};
+    static const std::vector<std::string> programs = {
+        "hardinfo2", "hardinfo", "kinfocenter", "gnome-system-monitor", "mate-system-monitor", "xfce4-taskmanager"};
     return programs;
 }
 

@@ -2,9 +2,8 @@
 // fixture, format detection, damaged files) and converted by quorvel-cli --convert to an
 // SQLite copy.
 
-#include <gtest/gtest.h>
-
 #include <filesystem>
+#include <gtest/gtest.h>
 #include <string>
 #include <vector>
 
@@ -45,7 +44,9 @@ std::string RecordText(const Recordset& records) {
     std::string text;
     for (int i = 0; i < records.FieldCount(); ++i) {
         const FieldValue& value = records.Field(i);
-        text += (i > 0 ? "|" : "") + (value.IsNull() ? "<Null>" : value.IsText() ? "'" + value.Text() + "'" : value.Text());
+        text += (i > 0 ? "|" : "") + (value.IsNull()   ? "<Null>"
+                                      : value.IsText() ? "'" + value.Text() + "'"
+                                                       : value.Text());
     }
     return text;
 }
@@ -103,8 +104,8 @@ TEST(AccessDatabase, Jet4TablesInStoredOrderWithNullsApartFromZero) {
     EXPECT_EQ(UserTables(*database),
               (std::vector<std::string>{"Fruit", "Fruit Salad", "Veggie Salad", "Muffin/Bread", "Dried"}));
     Recordset fruit = database->OpenTable("Fruit");
-    EXPECT_EQ(FieldNames(fruit), (std::vector<std::string>{"Fruit", "Fiber", "Fat", "Protien", "Sugar", "Vit A", "Vit C",
-                                                           "Vit B1", "Vit B2", "Vit B6", "Vit E"}));
+    EXPECT_EQ(FieldNames(fruit), (std::vector<std::string>{"Fruit", "Fiber", "Fat", "Protien", "Sugar", "Vit A",
+                                                           "Vit C", "Vit B1", "Vit B2", "Vit B6", "Vit E"}));
     EXPECT_EQ(fruit.RecordCount(), 37);
     EXPECT_EQ(RecordText(fruit), "'Apple'|2|0|0|12|2|15|0|0|0|0");
     for (int i = 0; i < 10; ++i) fruit.MoveNext();
@@ -199,7 +200,8 @@ TEST(ConvertAccessDatabase, AnExistingTargetOrAFileThatIsNotAccessIsRefused) {
     const test::ViewerRun existing = RunViewer({"--convert", AccessFixture("fruit_V2000.mdb"), out});
     EXPECT_EQ(existing.Code, ExitBadUsage);
     EXPECT_EQ(existing.Out, "");
-    EXPECT_EQ(existing.Err, "quorvel-cli: --convert: " + out + " already exists; remove it first or name another file.\n");
+    EXPECT_EQ(existing.Err,
+              "quorvel-cli: --convert: " + out + " already exists; remove it first or name another file.\n");
     EXPECT_EQ(ReadBytes(out), "keep me");
 
     test::FixtureDatabase sqlite;

@@ -1,7 +1,6 @@
-#include <gtest/gtest.h>
-
 #include <filesystem>
 #include <fstream>
+#include <gtest/gtest.h>
 
 #include "Database.h"
 #include "DatabaseCompaction.h"
@@ -13,14 +12,14 @@ namespace quorvel {
 namespace {
 
 namespace fs = std::filesystem;
-using test::RecordingBusyPointer;
 using test::FixtureDatabase;
-using test::RecordingStatus;
 using test::ReadBytes;
+using test::RecordingBusyPointer;
+using test::RecordingStatus;
 using test::TemporaryFolder;
 
 const std::vector<std::string> AllStatusTexts = {"Creating temp file . . .", "Compacting Database . . .",
-                                                  "DONE Compacting Database . . .", ""};
+                                                 "DONE Compacting Database . . .", ""};
 
 // Runs with the current directory in a folder of its own, as the program's would be.
 class CompactionTest : public testing::Test {
@@ -74,8 +73,8 @@ private:
 };
 
 TEST_F(CompactionTest, AFailureAtAnyStepLeavesTheDatabaseAsItWasAndNoCopyBehind) {
-    for (const CompactionStep step : {CompactionStep::WriteCompactedCopy, CompactionStep::CheckCompactedCopy,
-                                      CompactionStep::ReplaceDatabase}) {
+    for (const CompactionStep step :
+         {CompactionStep::WriteCompactedCopy, CompactionStep::CheckCompactedCopy, CompactionStep::ReplaceDatabase}) {
         SCOPED_TRACE(static_cast<int>(step));
         const std::string before = ReadBytes(fixture_.Path());
         RecordingStatus status;
@@ -98,7 +97,8 @@ TEST_F(CompactionTest, OnlySqliteDatabasesAreCompacted) {
     EXPECT_FALSE(IsCompactableDatabase(access.string()));
     EXPECT_FALSE(CompactDatabase(access.string(), status_, busy_));
     EXPECT_EQ(ReadBytes(access), jet);
-    EXPECT_EQ(status_.Texts, (std::vector<std::string>{"Creating temp file . . .", "DONE Compacting Database . . .", ""}));
+    EXPECT_EQ(status_.Texts,
+              (std::vector<std::string>{"Creating temp file . . .", "DONE Compacting Database . . .", ""}));
 
     const fs::path missing = workingFolder_.Path() / "missing.mdb";
     EXPECT_FALSE(CompactDatabase(missing.string(), status_, busy_));

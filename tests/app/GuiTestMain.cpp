@@ -1,8 +1,7 @@
 // The main of the widget tests: the QApplication must exist before any widget. Without a
 // platform named, the tests (and the listing of them at build time) run headless.
-#include <gtest/gtest.h>
-
 #include <QApplication>
+#include <gtest/gtest.h>
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");

@@ -1,5 +1,3 @@
-#include <gtest/gtest.h>
-
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
@@ -15,6 +13,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <gtest/gtest.h>
 
 #include "DesktopFakes.h"
 #include "FileSizeLimit.h"
@@ -108,13 +107,13 @@ TEST_F(MainWindowTest, AStartUpThatCannotReadTheDatabaseSaysWhyAndEndsLeavingUse
     EXPECT_FALSE(Start());
     fs::remove(fixture_.Path());
     EXPECT_FALSE(Start());
-    EXPECT_EQ(desktop_.Prompt.Messages,
-              (std::vector<std::string>{
-                  "An error (No current record.) has occured while setting the list of radionuclides.",
-                  "Terminating code.",
-                  "An error (Cannot open the database " + fixture_.Path() +
-                      ": unable to open database file) has occured while initializing the parameters.  The code will "
-                      "now be terminated."}));
+    EXPECT_EQ(
+        desktop_.Prompt.Messages,
+        (std::vector<std::string>{
+            "An error (No current record.) has occured while setting the list of radionuclides.", "Terminating code.",
+            "An error (Cannot open the database " + fixture_.Path() +
+                ": unable to open database file) has occured while initializing the parameters.  The code will "
+                "now be terminated."}));
     EXPECT_EQ(desktop_.End.Codes, (std::vector<int>{1, 1}));
     EXPECT_EQ(ReadBytes(IniPath()), "0\r\n1\r\n2\r\n");
 }
@@ -137,7 +136,8 @@ TEST_F(MainWindowTest, TypingMovesTheListSelectionKeepingTheTextAsTypedAndEnterL
 
     // Enter looks up the text as typed; a click copies the entry's name.
     fixture_.AddIngestionRiskRecord("Co-60", "Water", FieldValue(), "0.1",
-                                    {"Esophagus", 1e-10, 2e-10, 3e-10, 4e-10, 5e-10, 6e-10, 7e-10, 8e-10, 9e-10, 1e-9}, 1);
+                                    {"Esophagus", 1e-10, 2e-10, 3e-10, 4e-10, 5e-10, 6e-10, 7e-10, 8e-10, 9e-10, 1e-9},
+                                    1);
     Nuclide()->setText("Co");
     QTest::keyClick(Nuclide(), Qt::Key_Return);
     EXPECT_TRUE(form_->GridIsCurrent());
@@ -242,7 +242,8 @@ TEST_F(MainWindowTest, ClosingTheWindowWritesUserIniByteForByteAndEnds) {
     Child<QCheckBox>("chkCompactDatabase")->setChecked(true);
     form_->close();
     EXPECT_EQ(desktop_.End.Codes, (std::vector<int>{0}));
-    EXPECT_EQ(ReadBytes(IniPath()), "0\r\n8100\r\n11700\r\n1440\r\n720\r\n2\r\n0\r\n0\r\n0\r\n1\r\n0\r\n0\r\n0\r\n1\r\n");
+    EXPECT_EQ(ReadBytes(IniPath()),
+              "0\r\n8100\r\n11700\r\n1440\r\n720\r\n2\r\n0\r\n0\r\n0\r\n1\r\n0\r\n0\r\n0\r\n1\r\n");
     EXPECT_EQ(form_->StatusText(), "") << "the compaction on exit ran to its end";
     EXPECT_TRUE(fs::exists(fixture_.Path()));
 }
@@ -272,7 +273,8 @@ TEST_F(MainWindowTest, AMissingHelpFileGivesItsMessageNamingFileAndFolder) {
     Child<QAction>("mnuFGR")->trigger();
     Child<QAction>("mnuGlossary")->trigger();
     Child<QAction>("mnuHowTo")->trigger();
-    const std::string tail = ").  Make sure that the file exists and is in the application directory (" + AppDir() + ").";
+    const std::string tail =
+        ").  Make sure that the file exists and is in the application directory (" + AppDir() + ").";
     EXPECT_EQ(desktop_.Prompt.Messages,
               (std::vector<std::string>{
                   "An error (No such file or directory) occured accessing the help file (FGR13.hlp" + tail,
@@ -297,7 +299,8 @@ TEST_F(MainWindowTest, PrintWithoutAnyPrinterSaysSoAndPointsToPdfWhichKeepsAnOld
     form_->Toolbar1ButtonClick("Print");
     Child<QAction>("mnuPrint")->trigger();
     EXPECT_EQ(desktop_.Prompt.Messages,
-              (std::vector<std::string>(2, "No printer is installed.  Use File > Print to PDF . . . to print the table to a file.")));
+              (std::vector<std::string>(
+                  2, "No printer is installed.  Use File > Print to PDF . . . to print the table to a file.")));
 
     desktop_.Printers.Names = {PdfPrinterName};
     desktop_.Printers.Current = PdfPrinterName;
@@ -324,7 +327,8 @@ TEST_F(MainWindowTest, PrintWithoutAnyPrinterSaysSoAndPointsToPdfWhichKeepsAnOld
 
 TEST_F(MainWindowTest, ExploringAndComparingFromTheListShowTheCatalogueAndCompactingClosesThem) {
     std::int64_t id = 0;
-    for (const auto& [nuclide, value] : std::vector<std::pair<std::string, double>>{{"H-3", 1.8e-11}, {"Cs-137", 1.3e-8}})
+    for (const auto& [nuclide, value] :
+         std::vector<std::pair<std::string, double>>{{"H-3", 1.8e-11}, {"Cs-137", 1.3e-8}})
         for (const double age : {100.0, 7300.0}) fixture_.AddDose("Fgr13ingGDB", nuclide, {{25, value}}, ++id, "", age);
     ASSERT_TRUE(Start());
     Child<QAction>("Tools_ExploreAllNuclides")->trigger();
@@ -349,7 +353,8 @@ TEST_F(MainWindowTest, ExploringAndComparingFromTheListShowTheCatalogueAndCompac
     ASSERT_NE(picker->findChild<QDialog*>("frmCompare"), nullptr);
     auto* table = picker->findChild<QDialog*>("frmCompare")->findChild<QTableWidget*>("tblComparison");
     ASSERT_EQ(table->columnCount(), 4) << "descriptors, two nuclides, ratio";
-    EXPECT_TRUE(table->horizontalHeaderItem(1)->text().startsWith("H-3")) << table->horizontalHeaderItem(1)->text().toStdString();
+    EXPECT_TRUE(table->horizontalHeaderItem(1)->text().startsWith("H-3"))
+        << table->horizontalHeaderItem(1)->text().toStdString();
 
     Child<QAction>("Tools_CompactDatabase")->trigger();
     EXPECT_EQ(form_->findChild<QDialog*>("frmExplore"), nullptr) << "it held the database open";

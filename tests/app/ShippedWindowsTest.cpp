@@ -1,8 +1,6 @@
 // The windows on the shipped database. The main window's chart pane draws the grid's
 // numbers, goes stale with the grid, stays hidden once hidden, and writes and copies its
 // picture; the decay chain, intake calculator and compare windows.
-#include <gtest/gtest.h>
-
 #include <QAbstractBarSeries>
 #include <QBarSet>
 #include <QChart>
@@ -17,6 +15,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <filesystem>
+#include <gtest/gtest.h>
 
 #include "ChartPane.h"
 #include "CompareWindow.h"
@@ -146,7 +145,8 @@ TEST_F(ChartPaneTest, TheChartIsSavedAndCopiedAndAnUnwritableFileOrNoPrinterIsSa
     desktop_.Files.Answers = {(folder_.Path() / "missing" / "chart.svg").string()};
     Child<QPushButton>("cmdSaveChart")->click();
     ASSERT_EQ(desktop_.Prompt.Messages.size(), 1u);
-    EXPECT_NE(desktop_.Prompt.Messages.front().find("chart.svg"), std::string::npos) << desktop_.Prompt.Messages.front();
+    EXPECT_NE(desktop_.Prompt.Messages.front().find("chart.svg"), std::string::npos)
+        << desktop_.Prompt.Messages.front();
 
     Child<QPushButton>("cmdPrintChart")->click();
     ASSERT_EQ(desktop_.Prompt.Messages.size(), 2u) << "no printer is said";

@@ -1,10 +1,9 @@
 // user.ini: reading, writing and where it goes; the window placement it stores and the
 // unit and nuclide choices the main window makes from it.
-#include <gtest/gtest.h>
-
 #include <cmath>
 #include <filesystem>
 #include <fstream>
+#include <gtest/gtest.h>
 #include <ostream>
 
 #include "FileSizeLimit.h"
@@ -50,7 +49,8 @@ TEST(UserSettingsFile, WritesFourteenLinesEndedByCarriageReturnLineFeed) {
     UserSettings settings{2, 8400, 14160.25, -60, 0, {0, 3, 1, 0, 2}, {0, 2, 0, 0, 1}, 1};
     const std::string path = (folder.Path() / "user.ini").string();
     ASSERT_TRUE(WriteUserSettings(path, settings));
-    EXPECT_EQ(test::ReadBytes(path), "2\r\n8400\r\n14160.25\r\n-60\r\n0\r\n3\r\n1\r\n0\r\n2\r\n2\r\n0\r\n0\r\n1\r\n1\r\n");
+    EXPECT_EQ(test::ReadBytes(path),
+              "2\r\n8400\r\n14160.25\r\n-60\r\n0\r\n3\r\n1\r\n0\r\n2\r\n2\r\n0\r\n0\r\n1\r\n1\r\n");
     EXPECT_EQ(ReadUserSettings(path), settings) << "what is written reads back the same";
     {
         const test::FileSizeLimit fullDisk(8);  // the file's replacement is the text export's test
@@ -111,7 +111,7 @@ TEST(StoredPlacement, AMinimizedOrMaximizedStateMaximizesAndZeroIsNormal) {
 TEST(StoredPlacement, TenRestartsThroughUserIniLeaveTheWindowWhereItWas) {
     test::TemporaryFolder folder;
     const std::string path = (folder.Path() / "user.ini").string();
-    const FrameMargins openbox{1, 20, 1, 1};  // a title bar and thin borders
+    const FrameMargins openbox{1, 20, 1, 1};      // a title bar and thin borders
     const WindowRect placed{300, 200, 944, 560};  // the inside, pixels
     const double dpi = 96;
     WindowRect inside = placed;
@@ -142,7 +142,8 @@ TEST(StoredPlacement, AGeometryThatIsNoSensibleWindowOpensMaximized) {
     EXPECT_TRUE(placement(std::nan(""), 0, 14160, 8400).Maximized);
     EXPECT_EQ(placement(1500, 900, 14160, 8400).Geometry, (WindowRect{1500, 900, 14160, 8400}));
     EXPECT_EQ(placement(20000, 0, 30000, 8400).Geometry, (WindowRect{20000, 0, 30000, 8400})) << "across both screens";
-    EXPECT_EQ(placement(1500, -300, 14160, 8400).Geometry, (WindowRect{1500, 0, 14160, 8400})) << "title bar brought back";
+    EXPECT_EQ(placement(1500, -300, 14160, 8400).Geometry, (WindowRect{1500, 0, 14160, 8400}))
+        << "title bar brought back";
 }
 
 TEST(UnitList, ARememberedPositionTheListLacksSelectsTheFirstUnit) {

@@ -1,9 +1,8 @@
 // Worked cases computed here by hand from published coefficients (FGR-13 and FGR-12 as the
 // sources' provenance quotes them) and the definitions of the units.
-#include <gtest/gtest.h>
-
 #include <filesystem>
 #include <fstream>
+#include <gtest/gtest.h>
 #include <sstream>
 
 #include "IntakeCalculation.h"
@@ -102,15 +101,20 @@ TEST(IntakeCalculation, EachBadRowSaysWhyAndTheOthersStillCompute) {
 }
 
 TEST(CalculatorUnits, FactorsFollowFromTheDefinitions) {
-    const std::pair<const char*, double> activities[] = {{"Bq", 1},      {"kBq", 1e3},  {"MBq", 1e6},
+    const std::pair<const char*, double> activities[] = {{"Bq", 1},      {"kBq", 1e3},   {"MBq", 1e6},
                                                          {"GBq", 1e9},   {"pCi", 0.037}, {"nCi", 37},
                                                          {"uCi", 3.7e4}, {"mCi", 3.7e7}, {"Ci", 3.7e10}};
-    for (const auto& [name, factor] : activities) EXPECT_DOUBLE_EQ(FindUnit(ActivityUnits(), name)->Factor, factor) << name;
+    for (const auto& [name, factor] : activities)
+        EXPECT_DOUBLE_EQ(FindUnit(ActivityUnits(), name)->Factor, factor) << name;
     EXPECT_DOUBLE_EQ(FindUnit(DoseUnits(), "mrem")->Factor, 1e-5);
     EXPECT_DOUBLE_EQ(FindUnit(TimeUnits(), "y")->Factor, SecondsPerYear);
     EXPECT_DOUBLE_EQ(FindUnit(ConcentrationUnits(2), "pCi/g")->Factor, 0.037 * 1000 * 1600);
     EXPECT_DOUBLE_EQ(FindUnit(ConcentrationUnits(1), "pCi/cm2")->Factor, 0.037 * 1e4);
-    EXPECT_DOUBLE_EQ(FindUnit(ActivityUnits(), "\xC2\xB5" "Ci")->Factor, 3.7e4);
+    EXPECT_DOUBLE_EQ(FindUnit(ActivityUnits(),
+                              "\xC2\xB5"
+                              "Ci")
+                         ->Factor,
+                     3.7e4);
     // A unit is never guessed from another's case: MBq and mBq differ by 1E9.
     EXPECT_FALSE(FindUnit(ActivityUnits(), "mbq").has_value());
     EXPECT_FALSE(FindUnit(ConcentrationUnits(0), "Bq/m2").has_value());
@@ -135,7 +139,8 @@ TEST(Mixture, WrittenAndReadBackWithColumnsInAnyOrder) {
     EXPECT_EQ(one[0].Nuclide, "Cs-137");
     EXPECT_EQ(one[0].Amount, "10");
 
-    for (const char* broken : {"", "nuclide,colour\nCs-137,red\n", "nuclide,nuclide\n", "nuclide,amount\nCs-137,1,Bq\n"}) {
+    for (const char* broken :
+         {"", "nuclide,colour\nCs-137,red\n", "nuclide,nuclide\n", "nuclide,amount\nCs-137,1,Bq\n"}) {
         std::istringstream in(broken);
         EXPECT_THROW(ReadMixture(in), MixtureFormatError) << broken;
     }

@@ -1,9 +1,8 @@
 // The catalogue against the table builders: for every nuclide and table kind, every cell
 // the catalogue gives stands in the built grid at the place it names, with the same text,
 // and every number the grid shows is one of the catalogue's cells.
-#include <gtest/gtest.h>
-
 #include <cmath>
+#include <gtest/gtest.h>
 #include <map>
 
 #include "CoefficientCatalogue.h"
@@ -40,7 +39,9 @@ void PrintTo(const AgreementCase& c, std::ostream* out) { *out << c.Name; }
 
 class CatalogueAgreesWithBuilders : public ::testing::TestWithParam<AgreementCase> {};
 
-bool IsShownNumber(const std::string& text) { return ReadNumber(text).has_value() && text.find('E') != std::string::npos; }
+bool IsShownNumber(const std::string& text) {
+    return ReadNumber(text).has_value() && text.find('E') != std::string::npos;
+}
 
 TEST_P(CatalogueAgreesWithBuilders, ForEveryNuclide) {
     const AgreementCase& c = GetParam();
@@ -54,7 +55,8 @@ TEST_P(CatalogueAgreesWithBuilders, ForEveryNuclide) {
     std::map<std::string, std::map<std::pair<int, int>, Coefficient>> byNuclide;
     for (Coefficient& cell : catalogue.Cells(c.Kind, unitPosition)) {
         const auto place = std::pair(cell.Row, cell.Column);
-        EXPECT_TRUE(byNuclide[FoldCase(cell.Nuclide)].emplace(place, std::move(cell)).second) << "two cells in one place";
+        EXPECT_TRUE(byNuclide[FoldCase(cell.Nuclide)].emplace(place, std::move(cell)).second)
+            << "two cells in one place";
     }
 
     int failures = 0;

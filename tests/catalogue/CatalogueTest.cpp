@@ -1,9 +1,8 @@
 // The catalogue's own rules on small fixture databases: one quantity for every nuclide and
 // form, sources read when the table records them, sorting and filtering, comparisons, and
 // the explore table that shows them.
-#include <gtest/gtest.h>
-
 #include <algorithm>
+#include <gtest/gtest.h>
 #include <sstream>
 
 #include "CellSource.h"
@@ -56,7 +55,7 @@ TEST_F(CatalogueTest, OneQuantityGivesEveryListedNuclideAndFormInListOrder) {
     AddIngestion("Cs-137", "Other", 2.0e-8, 2);
     AddIngestion("h-3", "Water", 1.8e-11, 3);
     AddIngestion("Co-60", "Oxide", 3.4e-9, 4, 365);  // no adult value: no row
-    AddIngestion("Xx-9", "Unlisted", 1.0, 5);         // not in the nuclide list: no row
+    AddIngestion("Xx-9", "Unlisted", 1.0, 5);        // not in the nuclide list: no row
     CoefficientCatalogue catalogue(db.Path());
     Quantity quantity = AdultEffectiveIngestion();
     quantity.UnitPosition = 2;
@@ -83,7 +82,8 @@ TEST_F(CatalogueTest, SourcesAreReadWhereTheTableRecordsThem) {
     AddSources("Fgr13ingGDB");
     db.AddExternalDoseRecord("F12TIII1", "Co-60", "header", {{10, 2e-14}, {11, 4e-14}}, 3);
     AddSources("F12TIII1");
-    db.AddExternalRiskRecord("Co-60", "Submersion", {"Liver", 1e-12, 2e-12, 3e-12, 4e-12, 5e-12, 6e-12, 7e-12, 8e-12, 9e-12, 1e-11}, 4);
+    db.AddExternalRiskRecord("Co-60", "Submersion",
+                             {"Liver", 1e-12, 2e-12, 3e-12, 4e-12, 5e-12, 6e-12, 7e-12, 8e-12, 9e-12, 1e-11}, 4);
     AddSources("FGR13extRBS");
     db.AddExternalDoseRecord("F12TIII3", "Co-60", "header", {{2, 1e-15}}, 5);
 
@@ -237,8 +237,9 @@ TEST_F(ExploreTest, AKindStartsAtTheAdultEffectiveDoseHighestFirst) {
 // +D with a made-up chain H-3 -> Co-60 (fraction 1): the parent's rank rises by the member's
 // dose, the unit names the cutoff (in the CSV too), and switching it off gives the tabulated values again.
 TEST_F(ExploreTest, ProgenyValuesReRankAndSayWhatTheyCount) {
-    db.Execute("CREATE TABLE Daughters (Nuclide TEXT, \"Half-life (s)\" REAL, Daughter TEXT, \"Branching Fraction\" "
-               "REAL, \"Daughter T1/2\" TEXT, \"Daughter Half-life (s)\" REAL, ID INTEGER, Source TEXT)");
+    db.Execute(
+        "CREATE TABLE Daughters (Nuclide TEXT, \"Half-life (s)\" REAL, Daughter TEXT, \"Branching Fraction\" "
+        "REAL, \"Daughter T1/2\" TEXT, \"Daughter Half-life (s)\" REAL, ID INTEGER, Source TEXT)");
     db.Insert("Daughters", {"H-3", 3.9e8, "Co-60", 1.0, "5.27 y", 1.66e8, std::int64_t{1}, "index:1"});
     CoefficientCatalogue catalogue(db.Path());
     ExploreModel model(catalogue, view);
@@ -250,7 +251,8 @@ TEST_F(ExploreTest, ProgenyValuesReRankAndSayWhatTheyCount) {
     WriteRows(RowFormat::Csv, "", csv, [&](RowWriter& writer) { model.WriteShown(writer); });
     std::istringstream lines(csv.str());
     int labelled = 0;
-    for (std::string line; std::getline(lines, line);) labelled += line.find(",\"" + view.Unit + "\",") != std::string::npos;
+    for (std::string line; std::getline(lines, line);)
+        labelled += line.find(",\"" + view.Unit + "\",") != std::string::npos;
     EXPECT_EQ(labelled, 4) << "every row of the CSV says +D in its unit\n" << csv.str();
     model.SetProgeny(std::nullopt);
     EXPECT_EQ(view.Nuclides, "I-131 Cs-137 Co-60 H-3 ");

@@ -1,7 +1,6 @@
 // The command line's --chart through the Qt backends the program itself uses.
-#include <gtest/gtest.h>
-
 #include <filesystem>
+#include <gtest/gtest.h>
 #include <memory>
 
 #include "BuildBackends.h"
@@ -32,7 +31,8 @@ protected:
 std::unique_ptr<CommandLineBackends> ChartCommandLineTest::backends_;
 
 TEST_F(ChartCommandLineTest, TableRankAndCompareWriteTheirCharts) {
-    const auto table = Run({"--nuclide", "Cs-137", "--type", "risk", "--chart", In("table.svg"), "--chart-kind", "sites"});
+    const auto table =
+        Run({"--nuclide", "Cs-137", "--type", "risk", "--chart", In("table.svg"), "--chart-kind", "sites"});
     EXPECT_EQ(table.Code, 0) << table.Err;
     EXPECT_NE(table.Out.find("Cs-137"), std::string::npos);  // the table is printed as well
     EXPECT_NE(test::ReadBytes(In("table.svg")).find("Cancer site"), std::string::npos);

@@ -4,8 +4,6 @@
 // categories; empty cells are gaps, and a nuclide without coefficients gives the empty chart.
 // The catalogue's cells say where a number stands in the grid (the catalogue's agreement test
 // holds them to it). Then the chart files.
-#include <gtest/gtest.h>
-
 #include <QAbstractBarSeries>
 #include <QBarCategoryAxis>
 #include <QBarSet>
@@ -15,6 +13,7 @@
 #include <QLogValueAxis>
 #include <algorithm>
 #include <filesystem>
+#include <gtest/gtest.h>
 #include <memory>
 
 #include "ChartRendering.h"
@@ -68,18 +67,42 @@ struct ChartCase {
 
 std::vector<ChartCase> Cases() {
     return {
-        {"ingestion_dose_by_age", ShippedDatabase, {"Sr-90", DoseCoefficients, IngestionPathway}, {},
-         "Effective Dose (e50)", ""},
-        {"inhalation_dose_organs", ShippedDatabase, {"I-131", DoseCoefficients, InhalationPathway},
-         {"organs", "", "1 Year"}, "", "1 Year"},
-        {"external_dose_organs", ShippedDatabase,
-         {"Cs-137", DoseCoefficients, ExternalPathway, GroundPlaneGeometry}, {}, "", "Adult"},
-        {"ingestion_risk_by_age", ShippedDatabase, {"Cs-137", RiskCoefficients, IngestionPathway},
-         {"by-age", "colon", ""}, "Colon", ""},
-        {"inhalation_risk_by_age", RiskFixture, {"Co-60", RiskCoefficients, InhalationPathway},
-         {"", "Site 3", ""}, "Site 3", ""},
-        {"external_risk_sites", RiskFixture, {"Co-60", RiskCoefficients, ExternalPathway}, {"sites", "", "Upper"},
-         "", "Upper"},
+        {"ingestion_dose_by_age",
+         ShippedDatabase,
+         {"Sr-90", DoseCoefficients, IngestionPathway},
+         {},
+         "Effective Dose (e50)",
+         ""},
+        {"inhalation_dose_organs",
+         ShippedDatabase,
+         {"I-131", DoseCoefficients, InhalationPathway},
+         {"organs", "", "1 Year"},
+         "",
+         "1 Year"},
+        {"external_dose_organs",
+         ShippedDatabase,
+         {"Cs-137", DoseCoefficients, ExternalPathway, GroundPlaneGeometry},
+         {},
+         "",
+         "Adult"},
+        {"ingestion_risk_by_age",
+         ShippedDatabase,
+         {"Cs-137", RiskCoefficients, IngestionPathway},
+         {"by-age", "colon", ""},
+         "Colon",
+         ""},
+        {"inhalation_risk_by_age",
+         RiskFixture,
+         {"Co-60", RiskCoefficients, InhalationPathway},
+         {"", "Site 3", ""},
+         "Site 3",
+         ""},
+        {"external_risk_sites",
+         RiskFixture,
+         {"Co-60", RiskCoefficients, ExternalPathway},
+         {"sites", "", "Upper"},
+         "",
+         "Upper"},
     };
 }
 
@@ -160,8 +183,8 @@ TEST(ChartFilesTest, SvgPngAndPdfAreWrittenAndReadBack) {
     EXPECT_NE(svg.find("<svg"), std::string::npos);
     const std::size_t cutoff = data.ValueTitle.find('<');
     ASSERT_NE(cutoff, std::string::npos);
-    for (const std::string& text : {data.CategoryTitle, data.ValueTitle.substr(0, cutoff),
-                                    data.ValueTitle.substr(cutoff + 1), footer})
+    for (const std::string& text :
+         {data.CategoryTitle, data.ValueTitle.substr(0, cutoff), data.ValueTitle.substr(cutoff + 1), footer})
         EXPECT_NE(svg.find(text), std::string::npos) << text;
 
     const QImage png(QString::fromStdString((folder.Path() / "chart.PNG").string()));

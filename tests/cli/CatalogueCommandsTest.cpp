@@ -3,7 +3,6 @@
 // workbook itself is the spreadsheet export's test.
 
 #include <gtest/gtest.h>
-
 #include <nlohmann/json.hpp>
 
 #include "FixtureDatabase.h"
@@ -23,7 +22,8 @@ protected:
         std::int64_t id = 0;
         for (const auto& [nuclide, scale] : nuclides)
             for (int k = 1; k <= 15; ++k)
-                db.AddIngestionRiskRecord(nuclide, "Water", FieldValue("Oxide, \"fine\""), "0.1", RiskRow(k * scale), ++id);
+                db.AddIngestionRiskRecord(nuclide, "Water", FieldValue("Oxide, \"fine\""), "0.1", RiskRow(k * scale),
+                                          ++id);
         for (const auto& [nuclide, scale] : nuclides)
             db.AddDose("Fgr13ingGDB", nuclide, {{1, 0.1}, {2, 2.5e-9 * scale}, {25, 3.4e-9 * scale}}, ++id, "f1 = 0.1");
         units = ReadUnitTables(db.Path(), "Risk Units", "Dose Units");
@@ -106,15 +106,14 @@ TEST_F(CatalogueCommandsTest, DumpHasEveryCellWithItsTableUnitAndNumber) {
     EXPECT_EQ(found, 1);
 }
 
-TEST_F(CatalogueCommandsTest, RunsOfTheDataFile) {
-    ExpectRuns(QUORVEL_CLI_RUNS "/catalogue-commands.txt", db.Path());
-}
+TEST_F(CatalogueCommandsTest, RunsOfTheDataFile) { ExpectRuns(QUORVEL_CLI_RUNS "/catalogue-commands.txt", db.Path()); }
 
 const std::string ApplicationDirectory = QUORVEL_APPLICATION_DIRECTORY;
 
 TEST(IntakeCommand, AMixtureFileInJson) {
     // Five rows over three pathways (tests/data/cli/mixture.csv), the last in a unit that is no submersion unit.
-    const auto run = RunViewer({"intake", "--mixture", QUORVEL_CLI_RUNS "/mixture.csv", "--format", "json"}, ApplicationDirectory);
+    const auto run =
+        RunViewer({"intake", "--mixture", QUORVEL_CLI_RUNS "/mixture.csv", "--format", "json"}, ApplicationDirectory);
     ASSERT_EQ(run.Code, 2);
     EXPECT_NE(run.Err.find("row 5"), std::string::npos) << run.Err;
     const auto document = nlohmann::json::parse(run.Out);

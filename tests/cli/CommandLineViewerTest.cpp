@@ -1,19 +1,18 @@
 // The command-line viewer on fixture databases: its outputs, its lists, its defaults and
 // its exit codes.
 
-#include <gtest/gtest.h>
-
 #include <filesystem>
+#include <gtest/gtest.h>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "CoefficientDispatcher.h"
-#include "PrinterSurface.h"
 #include "Database.h"
 #include "FixtureDatabase.h"
 #include "FlexGrid.h"
 #include "GridText.h"
+#include "PrinterSurface.h"
 #include "StartUpReaders.h"
 #include "ViewerRun.h"
 
@@ -57,7 +56,8 @@ TEST_F(CommandLineViewerTest, CsvAndTsvHoldTheTableTheDesktopBuilds) {
         {{"--type", "risk", "--unit", "2"}, {"Co-60", RiskCoefficients, IngestionPathway, 0, 2}, {0.037, "per pCi"}},
         {{"--type", "risk", "--pathway", "inhalation"}, {"Co-60", RiskCoefficients, InhalationPathway}, {1, "per Bq"}},
         {{"--type", "dose", "--pathway", "external", "--geometry", "ground-plane"},
-         {"Co-60", DoseCoefficients, ExternalPathway, 1, 1}, {1, "Sv m2/(Bq s)"}},
+         {"Co-60", DoseCoefficients, ExternalPathway, 1, 1},
+         {1, "Sv m2/(Bq s)"}},
     };
     const AgeGroups ages = ReadAgeUnits(*OpenDatabase(db.Path()));
     for (const Case& c : cases) {
@@ -124,13 +124,15 @@ TEST_F(CommandLineViewerTest, PdfIsPrintedByTheBackendInLandscapeUnlessPortrait)
 
 TEST_F(CommandLineViewerTest, MissingCoefficientTableIsNamedInTheMessage) {
     db.Execute("DROP TABLE FGR13INHRBS");
-    const ViewerRun result = RunViewer({"--database", db.Path(), "--type", "risk", "--nuclide", "Co-60", "--pathway", "inhalation"});
+    const ViewerRun result =
+        RunViewer({"--database", db.Path(), "--type", "risk", "--nuclide", "Co-60", "--pathway", "inhalation"});
     ExpectOneLineFailure(result, 1);
     EXPECT_NE(result.Err.find("FGR13INHRBS"), std::string::npos) << result.Err;
     EXPECT_NE(result.Err.find("Co-60"), std::string::npos) << result.Err;
 
     // The other tables still answer.
-    EXPECT_EQ(RunViewer({"--database", db.Path(), "--type", "risk", "--nuclide", "H-1", "--format", "csv"}).Out, NoneAvailableCsv);
+    EXPECT_EQ(RunViewer({"--database", db.Path(), "--type", "risk", "--nuclide", "H-1", "--format", "csv"}).Out,
+              NoneAvailableCsv);
 }
 
 TEST_F(CommandLineViewerTest, DatabaseWithoutUnitsForTheRequestExitsWithOne) {

@@ -2,10 +2,9 @@
 // The command-line viewer run in the test process, for the tests of the viewer and of
 // hostile input.
 
-#include <gtest/gtest.h>
-
 #include <filesystem>
 #include <fstream>
+#include <gtest/gtest.h>
 #include <iomanip>
 #include <sstream>
 #include <string>
@@ -29,7 +28,8 @@ inline ViewerRun RunViewer(const std::vector<std::string>& arguments,
     for (const auto& argument : arguments) argv.push_back(argument.c_str());
     std::ostringstream out;
     std::ostringstream err;
-    const int code = RunCommandLineViewer(static_cast<int>(argv.size()), argv.data(), applicationDirectory, out, err, backends);
+    const int code =
+        RunCommandLineViewer(static_cast<int>(argv.size()), argv.data(), applicationDirectory, out, err, backends);
     return {code, out.str(), err.str()};
 }
 

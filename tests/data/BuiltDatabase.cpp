@@ -1,8 +1,8 @@
 #include "BuiltDatabase.h"
 
 #include <fstream>
-#include <sstream>
 #include <memory>
+#include <sstream>
 #include <stdexcept>
 
 #include "ShippedDatabase.h"
@@ -21,7 +21,8 @@ std::vector<std::vector<std::string>> ReadListFile(const std::string& name) {
         lines.emplace_back();
         for (std::string field; std::getline(fields, field, '|');) {
             const auto first = field.find_first_not_of(' ');
-            lines.back().push_back(first == std::string::npos ? "" : field.substr(first, field.find_last_not_of(' ') - first + 1));
+            lines.back().push_back(
+                first == std::string::npos ? "" : field.substr(first, field.find_last_not_of(' ') - first + 1));
         }
         if (line.back() == '|') lines.back().emplace_back();  // an empty last field
     }

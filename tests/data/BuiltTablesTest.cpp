@@ -120,14 +120,16 @@ TEST(TableLayout, BlocksAreWholeAndFormsComeInTheSameOrderAtEveryAge) {
 
 TEST(TableLayout, IcrpInhalationTypesAndGasesFollowTheOrganSet) {
     // Be-7 has no organ doses: its ICRP-72 values for types M and S, in file order.
-    const auto be7 = Db().Texts("SELECT \"Effective Dose (e50)\" FROM Fgr13inhHDB WHERE Nuclide = 'Be-7' AND Age = 7300 "
-                                "ORDER BY ID");
+    const auto be7 = Db().Texts(
+        "SELECT \"Effective Dose (e50)\" FROM Fgr13inhHDB WHERE Nuclide = 'Be-7' AND Age = 7300 "
+        "ORDER BY ID");
     ASSERT_EQ(be7.size(), 2u);
     EXPECT_DOUBLE_EQ(std::stod(be7[0].value()), 5e-11);
     EXPECT_DOUBLE_EQ(std::stod(be7[1].value()), 5.5e-11);
     // Ni-56 as particulate types from Annex G, then as nickel carbonyl vapour from Annex H (1.2E-09).
-    const auto forms = Db().Texts("SELECT Form || ' ' || \"Effective Dose (e50)\" FROM Fgr13inhHDB "
-                                  "WHERE Nuclide = 'Ni-56' AND Age = 7300 ORDER BY ID");
+    const auto forms = Db().Texts(
+        "SELECT Form || ' ' || \"Effective Dose (e50)\" FROM Fgr13inhHDB "
+        "WHERE Nuclide = 'Ni-56' AND Age = 7300 ORDER BY ID");
     ASSERT_FALSE(forms.empty());
     EXPECT_NE(forms.back()->find("Gas or vapour"), std::string::npos) << *forms.back();
     EXPECT_DOUBLE_EQ(std::stod(forms.back()->substr(forms.back()->rfind(' '))), 1.2e-9);
@@ -204,10 +206,12 @@ TEST(Provenance, EveryCoefficientRecordNamesItsSourceLine) {
 // fields (position 2k - 1), then one unit per record.
 std::map<std::string, double> UnitsOf(const std::string& table, int category) {
     const auto names = Db().FieldNames(table);
-    const auto labels = Db().Texts("SELECT \"" + names.at(2 * category - 1) + "\" FROM \"" + table + "\" ORDER BY rowid");
+    const auto labels =
+        Db().Texts("SELECT \"" + names.at(2 * category - 1) + "\" FROM \"" + table + "\" ORDER BY rowid");
     const auto factors = Db().Texts("SELECT \"" + names.at(2 * category) + "\" FROM \"" + table + "\" ORDER BY rowid");
     std::map<std::string, double> units;
-    for (int j = 1; j <= std::stoi(labels.at(0).value()); ++j) units[labels.at(j).value()] = std::stod(factors.at(j).value());
+    for (int j = 1; j <= std::stoi(labels.at(0).value()); ++j)
+        units[labels.at(j).value()] = std::stod(factors.at(j).value());
     return units;
 }
 
@@ -243,7 +247,8 @@ std::vector<std::pair<std::string, double>> DaughtersInFile(const std::string& n
             if (record == 999) continue;  // spontaneous fission
             const int exponent = ((*it)[3].str() == "-" ? -1 : 1) * std::stoi((*it)[4].str());
             const std::string& target = lines.at(static_cast<std::size_t>(record - 1)).Text;
-            daughters.emplace_back(target.substr(0, target.find(' ')), std::stod((*it)[2].str()) * std::pow(10.0, exponent));
+            daughters.emplace_back(target.substr(0, target.find(' ')),
+                                   std::stod((*it)[2].str()) * std::pow(10.0, exponent));
         }
         return daughters;
     }
@@ -256,8 +261,9 @@ TEST(DecayData, DaughtersAndFractionsAreThoseOfTheIndexFile) {
     // also decays by spontaneous fission.
     for (const std::string nuclide : {"Cs-137", "Bi-212", "Th-234", "U-238", "Ba-137m"}) {
         const auto expected = DaughtersInFile(nuclide);
-        const auto stored = Db().Texts("SELECT Daughter || ' ' || \"Branching Fraction\" FROM Daughters WHERE Nuclide = '" +
-                                       nuclide + "' ORDER BY ID");
+        const auto stored =
+            Db().Texts("SELECT Daughter || ' ' || \"Branching Fraction\" FROM Daughters WHERE Nuclide = '" + nuclide +
+                       "' ORDER BY ID");
         ASSERT_EQ(stored.size(), expected.size()) << nuclide;
         for (std::size_t k = 0; k < expected.size(); ++k) {
             const auto blank = stored[k]->find(' ');

@@ -183,7 +183,6 @@ TEST(SourceFiles, IcrpCsvTranscriptionsParse) {
     for (const auto& row : inhalation)
         if (row.WrittenName == "Cs-137") inhaled[row.AbsorptionType] = row.Dose[5].value();
     EXPECT_EQ(inhaled, (std::map<std::string, double>{{"F", 4.6e-9}, {"M", 9.7e-9}, {"S", 3.9e-8}}));
-
 }
 
 TEST(SourceFiles, NuclideDataFilesParseAndNameTheIcrpSpellings) {

@@ -1,9 +1,8 @@
 // The database library: number texts, field values, recordsets, the SQLite reader, the
 // start-up tables and the nuclide list.
 
-#include <gtest/gtest.h>
-
 #include <fstream>
+#include <gtest/gtest.h>
 #include <utility>
 #include <vector>
 
@@ -29,7 +28,9 @@ TEST(ReadNumber, ReadsDecimalNumbersWithBlanksAround) {
 
 TEST(ReadNumber, RefusesTextsThatAreNotNumbers) {
     for (const char* text : {"", " ", "abc", "1.2.3", "1e", "e5", "0x10", "inf", "nan", "1,5", "1 2", "--1", "1e400",
-                             "1\xe2\x80\x93" "05", "."}) {
+                             "1\xe2\x80\x93"
+                             "05",
+                             "."}) {
         EXPECT_FALSE(ReadNumber(text).has_value()) << text;
     }
     EXPECT_THROW(ConvertTextToNumber("4.3 Sv"), DatabaseError);
@@ -37,9 +38,14 @@ TEST(ReadNumber, RefusesTextsThatAreNotNumbers) {
 
 TEST(FormatGeneralNumber, WritesTheShortestGeneralForm) {
     // Fifteen significant digits at most, found by fuzzing a sixteen-digit text.
-    for (const auto& [value, text] : std::vector<std::pair<double, const char*>>{
-             {365, "365"}, {0.01, "0.01"}, {1.356E-08, "1.356E-08"}, {0, "0"}, {0.1 + 0.2, "0.3"},
-             {*ReadNumber("2222222222222225"), "2.22222222222222E+15"}, {123456789012345678.0, "1.23456789012346E+17"}})
+    for (const auto& [value, text] :
+         std::vector<std::pair<double, const char*>>{{365, "365"},
+                                                     {0.01, "0.01"},
+                                                     {1.356E-08, "1.356E-08"},
+                                                     {0, "0"},
+                                                     {0.1 + 0.2, "0.3"},
+                                                     {*ReadNumber("2222222222222225"), "2.22222222222222E+15"},
+                                                     {123456789012345678.0, "1.23456789012346E+17"}})
         EXPECT_EQ(FormatGeneralNumber(value), text) << text;
 }
 
@@ -68,7 +74,8 @@ TEST(TrimBlanks, RemovesBlanksAtBothEndsOnly) {
 }
 
 Recordset TwoRecords() {
-    return Recordset({"Nuclide", "Value"}, {{FieldValue("Co-60"), FieldValue(1.5)}, {FieldValue("Cs-137"), FieldValue()}});
+    return Recordset({"Nuclide", "Value"},
+                     {{FieldValue("Co-60"), FieldValue(1.5)}, {FieldValue("Cs-137"), FieldValue()}});
 }
 
 TEST(Recordset, MovesFromTheFirstRecordToTheEnd) {
@@ -149,10 +156,9 @@ TEST(ReadAgeUnits, ReadsTheGroupsInStoredOrder) {
 
 TEST(ReadUnitTables, NineFieldsGiveFourCategoriesWithCountsAtPositionZero) {
     FixtureDatabase fixture;
-    fixture.CreateUnitTable("Dose Units", {{{"Sv/Bq", 1}, {"mSv/Bq", 1000}, {"rem/Ci", 3.7e12}},
-                                           {{"Sv m3/(Bq s)", 1}},
-                                           {},
-                                           {{"a", 2}, {"b", 3}}});
+    fixture.CreateUnitTable(
+        "Dose Units",
+        {{{"Sv/Bq", 1}, {"mSv/Bq", 1000}, {"rem/Ci", 3.7e12}}, {{"Sv m3/(Bq s)", 1}}, {}, {{"a", 2}, {"b", 3}}});
     fixture.CreateUnitTable("Risk Units", {{{"per Bq", 1}}, {}, {}, {}});
 
     const UnitTables tables = ReadUnitTables(fixture.Path(), "Risk Units", "Dose Units");
@@ -183,13 +189,14 @@ TEST(ReadUnitTables, UnitsComeFromTheRecordsInStoredOrderNotFromTheCountRecord) 
 TEST(ReadUnitTables, MalformedTablesFail) {
     // An even field count, no records, a count beyond the records, a count that is no whole
     // number, a Null factor, no table.
-    for (const char* setup :
-         {R"(CREATE TABLE "Dose Units" (ID, U1, F1, U2))", R"(CREATE TABLE "Dose Units" (ID, U1, F1))",
-          R"(CREATE TABLE "Dose Units" (ID, U1, F1); INSERT INTO "Dose Units" VALUES (0, '3', NULL), (1, 'Sv/Bq', 1), (2, 'mSv/Bq', 1000))",
-          R"(CREATE TABLE "Dose Units" (ID, U1, F1); INSERT INTO "Dose Units" VALUES (0, 'two', NULL))",
-          R"(CREATE TABLE "Dose Units" (ID, U1, F1); INSERT INTO "Dose Units" VALUES (0, '0.5', NULL))",
-          R"(CREATE TABLE "Dose Units" (ID, U1, F1); INSERT INTO "Dose Units" VALUES (0, '1', NULL), (1, 'Sv/Bq', NULL))",
-          ""}) {
+    for (
+        const char* setup :
+        {R"(CREATE TABLE "Dose Units" (ID, U1, F1, U2))", R"(CREATE TABLE "Dose Units" (ID, U1, F1))",
+         R"(CREATE TABLE "Dose Units" (ID, U1, F1); INSERT INTO "Dose Units" VALUES (0, '3', NULL), (1, 'Sv/Bq', 1), (2, 'mSv/Bq', 1000))",
+         R"(CREATE TABLE "Dose Units" (ID, U1, F1); INSERT INTO "Dose Units" VALUES (0, 'two', NULL))",
+         R"(CREATE TABLE "Dose Units" (ID, U1, F1); INSERT INTO "Dose Units" VALUES (0, '0.5', NULL))",
+         R"(CREATE TABLE "Dose Units" (ID, U1, F1); INSERT INTO "Dose Units" VALUES (0, '1', NULL), (1, 'Sv/Bq', NULL))",
+         ""}) {
         FixtureDatabase fixture;
         fixture.CreateUnitTable("Risk Units", {{{"per Bq", 1}}});
         if (*setup) fixture.Execute(setup);

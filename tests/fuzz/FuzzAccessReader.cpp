@@ -6,7 +6,6 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     try {
         quorvel::ReadAccessDatabase(WriteFuzzInput("access", data, size));
-    } catch (const quorvel::DatabaseError&) {
-    }
+    } catch (const quorvel::DatabaseError&) {}
     return 0;
 }

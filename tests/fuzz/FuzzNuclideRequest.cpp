@@ -36,8 +36,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         for (int pathway : {quorvel::IngestionPathway, quorvel::InhalationPathway, quorvel::ExternalPathway}) {
             quorvel::FlexGrid grid;
             try {
-                quorvel::DispatchCoefficientRequest(Database().Path(), {name, type, pathway, 0, 1}, grid, {1, "u"}, ages, 1,
-                                                    pointer);
+                quorvel::DispatchCoefficientRequest(Database().Path(), {name, type, pathway, 0, 1}, grid, {1, "u"},
+                                                    ages, 1, pointer);
             } catch (...) {
                 std::abort();
             }

@@ -1,9 +1,8 @@
 // The grid model, its conventions and the scientific format of the tables' values.
 
-#include <gtest/gtest.h>
-
 #include <cstdlib>
 #include <fstream>
+#include <gtest/gtest.h>
 #include <limits>
 #include <sstream>
 

@@ -1,10 +1,9 @@
 // Names a user can type and database files a user can have: every one gives a table, the
 // empty result or a clear message, never a crash, and nothing is written to the database.
 
-#include <gtest/gtest.h>
-
 #include <filesystem>
 #include <fstream>
+#include <gtest/gtest.h>
 #include <random>
 
 #include "CoefficientDispatcher.h"
@@ -24,10 +23,37 @@ fs::path ShippedDatabase() { return fs::path(QUORVEL_APPLICATION_DIRECTORY) / "D
 // Quotes, SQL fragments, wildcards, control characters, invalid UTF-8, very long names and
 // near-misses of real names, drawn from a fixed seed so that a failure can be repeated.
 std::vector<std::string> GeneratedNames(std::size_t count) {
-    const std::vector<std::string> pieces = {
-        "'", "''", "\"", "Co-60", "Cs-137", "cs-137 ", " Pu-239", "%", "_", "%60", "C_-60", "*", "?", "[", "]",
-        "' OR '1'='1", "'); DROP TABLE Nuke2; --", ") Or (1=1", "; VACUUM;", "\\", "\t", "\r\n",
-        std::string(1, '\0'), "\x01", "\x7f", "\xff", "\xc3\x28", "\xe2\x80\x93", "\xf0\x9f\x98\x80", "Nlet", "ID"};
+    const std::vector<std::string> pieces = {"'",
+                                             "''",
+                                             "\"",
+                                             "Co-60",
+                                             "Cs-137",
+                                             "cs-137 ",
+                                             " Pu-239",
+                                             "%",
+                                             "_",
+                                             "%60",
+                                             "C_-60",
+                                             "*",
+                                             "?",
+                                             "[",
+                                             "]",
+                                             "' OR '1'='1",
+                                             "'); DROP TABLE Nuke2; --",
+                                             ") Or (1=1",
+                                             "; VACUUM;",
+                                             "\\",
+                                             "\t",
+                                             "\r\n",
+                                             std::string(1, '\0'),
+                                             "\x01",
+                                             "\x7f",
+                                             "\xff",
+                                             "\xc3\x28",
+                                             "\xe2\x80\x93",
+                                             "\xf0\x9f\x98\x80",
+                                             "Nlet",
+                                             "ID"};
     std::mt19937 random(20261206);
     std::vector<std::string> names;
     names.reserve(count);
@@ -48,15 +74,16 @@ TEST(HostileInput, AThousandTypedNamesGiveTablesOrTheEmptyResultAndLeaveTheDatab
     fs::copy_file(ShippedDatabase(), database);
     const std::string before = ReadBytes(database);
 
-    const AgeGroups ages{{"3 Months", "1 Year", "5 Years", "10 Years", "15 Years", "Adult"}, {100, 365, 1825, 3650, 5475, 7300}};
+    const AgeGroups ages{{"3 Months", "1 Year", "5 Years", "10 Years", "15 Years", "Adult"},
+                         {100, 365, 1825, 3650, 5475, 7300}};
     NoBusyPointer pointer;
     int tables = 0;
     for (const std::string& name : GeneratedNames(1000)) {
         for (int type : {DoseCoefficients, RiskCoefficients}) {
             for (int pathway : {IngestionPathway, InhalationPathway, ExternalPathway}) {
                 FlexGrid grid;
-                ASSERT_NO_THROW(DispatchCoefficientRequest(database.string(), {name, type, pathway, 1, 1}, grid, {1, "u"}, ages, 1,
-                                                           pointer))
+                ASSERT_NO_THROW(DispatchCoefficientRequest(database.string(), {name, type, pathway, 1, 1}, grid,
+                                                           {1, "u"}, ages, 1, pointer))
                     << name.substr(0, 60);
                 tables += grid.TextMatrix(1, 0) != "(None Available)";
             }
@@ -87,8 +114,8 @@ TEST(DamagedDatabase, EveryDamagedFileIsRefusedWithAMessageAndLeftAsItWas) {
     WriteBytes(folder.Path() / "empty.mdb", "");
     ExpectRefused(folder.Path() / "empty.mdb", "zero length");
 
-    for (std::size_t length : {std::size_t{50}, std::size_t{100}, std::size_t{4096}, std::size_t{8192}, shipped.size() / 3,
-                               shipped.size() / 2, shipped.size() - 4096}) {
+    for (std::size_t length : {std::size_t{50}, std::size_t{100}, std::size_t{4096}, std::size_t{8192},
+                               shipped.size() / 3, shipped.size() / 2, shipped.size() - 4096}) {
         const fs::path truncated = folder.Path() / ("truncated-" + std::to_string(length) + ".mdb");
         WriteBytes(truncated, shipped.substr(0, length));
         ExpectRefused(truncated, "truncated at " + std::to_string(length));

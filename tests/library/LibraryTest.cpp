@@ -1,14 +1,12 @@
 // The utility library: the check of a chosen file name, the databases it reads and adds
 // to, a recordset placed into a grid and the centring of a form.
-#include <gtest/gtest.h>
-
-#include <sys/socket.h>
-#include <sys/un.h>
-#include <unistd.h>
-
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <gtest/gtest.h>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 #include "FixtureDatabase.h"
 #include "GridLayout.h"
@@ -81,10 +79,16 @@ TEST_F(FileNameCheck, ANameThatCannotServeIsExplained) {
     const std::string notFound = "The ascii file you selected was not found.";
     const std::string device = "Device is not available. Try again.";
     const std::vector<std::vector<std::string>> cases = {
-        {"csv", "", invalid},          {"csv", tooLong, invalid},         {"csv", missing, notFound},
-        {"csv", throughAFile, notFound}, {"csv", aFolder, notFound},        {"csv", socketPath, device},
-        {"csv", loop, ReadGeneralMessage}, {"plv", throughAFile, WriteGeneralMessage("20")},
-        {"plv", aFolder, WriteGeneralMessage("21")}, {"plv", loop, WriteGeneralMessage("40")},
+        {"csv", "", invalid},
+        {"csv", tooLong, invalid},
+        {"csv", missing, notFound},
+        {"csv", throughAFile, notFound},
+        {"csv", aFolder, notFound},
+        {"csv", socketPath, device},
+        {"csv", loop, ReadGeneralMessage},
+        {"plv", throughAFile, WriteGeneralMessage("20")},
+        {"plv", aFolder, WriteGeneralMessage("21")},
+        {"plv", loop, WriteGeneralMessage("40")},
         {"plv", socketPath, device},
     };
     for (const auto& c : cases) {

@@ -1,8 +1,7 @@
 // Printing the result grid, on a surface that records what a printer would receive.
 
-#include <gtest/gtest.h>
-
 #include <fstream>
+#include <gtest/gtest.h>
 #include <string>
 #include <vector>
 
@@ -54,7 +53,9 @@ Texts BoldTextsOf(const RecordedPage& page) {
 // Prints on a fresh recorder.
 class PrintingTest : public ::testing::Test {
 protected:
-    void Print(const FlexGrid& grid, int paperStyle = 2) { WriteGridResultsToPrinter(grid, paperStyle, printer_, prompt_); }
+    void Print(const FlexGrid& grid, int paperStyle = 2) {
+        WriteGridResultsToPrinter(grid, paperStyle, printer_, prompt_);
+    }
     const RecordedPage& FirstPage() const { return printer_.SentDocuments.at(0).at(0); }
 
     RecordingPrinterSurface printer_;
@@ -148,9 +149,9 @@ TEST_F(PrintingTest, EveryPageEndsWithTheTablesFooterAndItsPageNumber) {
         ASSERT_EQ(footer.size(), 2U);
         EXPECT_EQ(footer[0].Text, "Page " + std::to_string(p + 1) + " of 3");
         const std::string& line = footer[1].Text;
-        for (const std::string& part : {std::string("Ingestion Dose Coefficients"), std::string("Cs-137"),
-                                        std::string("Units = Sv/Bq"), std::string("FGR-13 organ doses (Cs.def)"),
-                                        std::string("2026-12-07")})
+        for (const std::string& part :
+             {std::string("Ingestion Dose Coefficients"), std::string("Cs-137"), std::string("Units = Sv/Bq"),
+              std::string("FGR-13 organ doses (Cs.def)"), std::string("2026-12-07")})
             EXPECT_NE(line.find(part), std::string::npos) << part << " in " << line;
         EXPECT_EQ(line.find("30.1671"), std::string::npos) << "the nuclide without its half-life";
     }
@@ -160,14 +161,15 @@ TEST_F(PrintingTest, EveryPageEndsWithTheTablesFooterAndItsPageNumber) {
 }
 
 TEST(PrintFooterTest, TheSourceIsThePublicationTheTitleBlockNames) {
-    const FlexGrid external = TitledTable({"Soil Layer Dose Coefficients", "Co-60, T1/2 = 5.2713 y (FGR-12 Table III.7)",
-                                           "Units = Sv m3/(Bq s)"}, 1);
+    const FlexGrid external = TitledTable(
+        {"Soil Layer Dose Coefficients", "Co-60, T1/2 = 5.2713 y (FGR-12 Table III.7)", "Units = Sv m3/(Bq s)"}, 1);
     const std::string line = quorvel::FooterDescription(external, "today");
     EXPECT_NE(line.find("FGR-12 Table III.7"), std::string::npos) << line;
     EXPECT_EQ(line.find("(FGR-12"), std::string::npos) << line;
     EXPECT_EQ(line.find("Table III.7)"), std::string::npos) << line;
     const FlexGrid icrp = TitledTable({"Ingestion Dose Coefficients", "Na-22, T1/2 = 2.6019 y", "Units = Sv/Bq",
-                                       "f1 = 1; ICRP-72 effective dose only"}, 1);
+                                       "f1 = 1; ICRP-72 effective dose only"},
+                                      1);
     EXPECT_NE(quorvel::FooterDescription(icrp, "today").find("ICRP-72 effective dose only"), std::string::npos);
     FlexGrid none(2, 1);
     none.SetTextMatrix(1, 0, "(None Available)");

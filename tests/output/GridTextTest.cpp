@@ -2,10 +2,9 @@
 // copying a block to the clipboard on Ctrl+C or the toolbar; writing the text file, byte for
 // byte, and failing visibly.
 
-#include <gtest/gtest.h>
-
 #include <filesystem>
 #include <fstream>
+#include <gtest/gtest.h>
 #include <string>
 #include <vector>
 
@@ -25,11 +24,11 @@ using quorvel::FlexGrid;
 using quorvel::FormatBlockAsClipboardText;
 using quorvel::FormatGridAsCommaSeparatedText;
 using quorvel::WriteTheContentOfMSFlexGridToAsciiFile;
-using quorvel::testing::GridOf;
-using quorvel::testing::NamedCells;
 using quorvel::test::ReadBytes;
 using quorvel::test::RecordingClipboard;
 using quorvel::test::RecordingPrompt;
+using quorvel::testing::GridOf;
+using quorvel::testing::NamedCells;
 namespace fs = std::filesystem;
 using Messages = std::vector<std::string>;
 
@@ -142,7 +141,8 @@ TEST_F(TextExportTest, AFileThatCannotBeMadeIsReported) {
     const fs::path folder = folder_.Path() / "a folder";
     fs::create_directory(folder);
     // Root may write anywhere on an ordinary disk, but not into /proc.
-    for (const fs::path& file : {folder_.Path() / "no such folder" / "table.txt", folder, fs::path("/proc/self/t.txt")}) {
+    for (const fs::path& file :
+         {folder_.Path() / "no such folder" / "table.txt", folder, fs::path("/proc/self/t.txt")}) {
         SCOPED_TRACE(file);
         RecordingPrompt prompt;
         EXPECT_FALSE(WriteTheContentOfMSFlexGridToAsciiFile(GridOf({{"abc"}}), file.string(), prompt));
@@ -184,7 +184,8 @@ TEST_F(TextExportTest, AWriteThatFailsHalfWayLeavesTheFileItWasToReplace) {
     // Nor is a new file left half written.
     {
         const quorvel::test::FileSizeLimit fullDisk(4096);
-        EXPECT_FALSE(WriteTheContentOfMSFlexGridToAsciiFile(LargeGrid(), (folder_.Path() / "new.txt").string(), prompt_));
+        EXPECT_FALSE(
+            WriteTheContentOfMSFlexGridToAsciiFile(LargeGrid(), (folder_.Path() / "new.txt").string(), prompt_));
     }
     EXPECT_EQ(FileNames(folder_.Path()), std::vector<std::string>{"table.txt"});
 }
@@ -216,7 +217,8 @@ TEST_F(TextExportTest, InAReadOnlyFolderOnlyAWritableFileThereCanBeWritten) {
     fs::permissions(folder, fs::perms::owner_read | fs::perms::owner_exec);
     {
         const quorvel::test::FilePermissionsApply asAnyUser;
-        EXPECT_TRUE(WriteTheContentOfMSFlexGridToAsciiFile(GridOf({{"a"}}), (folder / "writable.txt").string(), prompt_));
+        EXPECT_TRUE(
+            WriteTheContentOfMSFlexGridToAsciiFile(GridOf({{"a"}}), (folder / "writable.txt").string(), prompt_));
         EXPECT_TRUE(prompt_.Messages.empty());
         EXPECT_FALSE(WriteTheContentOfMSFlexGridToAsciiFile(GridOf({{"a"}}), (folder / "new.txt").string(), prompt_));
         EXPECT_EQ(prompt_.Messages, Messages{Reported("Permission denied")});

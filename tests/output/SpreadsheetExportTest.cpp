@@ -1,10 +1,9 @@
 // Handing the grid to a spreadsheet program: the sequence of calls, the .xlsx file read
 // back, and the message when anything fails.
 
-#include <gtest/gtest.h>
-
 #include <chrono>
 #include <filesystem>
+#include <gtest/gtest.h>
 #include <map>
 #include <regex>
 #include <stdexcept>
@@ -20,8 +19,8 @@ namespace {
 using quorvel::ExportToExcel;
 using quorvel::FlexGrid;
 using quorvel::XlsxSpreadsheetApplication;
-using quorvel::testing::GridOf;
 using quorvel::test::RecordingPrompt;
+using quorvel::testing::GridOf;
 using quorvel::testing::RunCommand;
 namespace fs = std::filesystem;
 
@@ -87,7 +86,8 @@ std::map<std::string, std::string> ReadCells(const std::string& xlsx, std::strin
             cells[m[4]] = "(no value)";
         } else if (m[2].str().find("t=\"s\"") != std::string::npos && m[3].matched) {
             cells[m[1]] = shared.at(std::stoul(m[3]));
-        } else if (m[2].str().find("t=") == std::string::npos && m[2].str().find(" s=") != std::string::npos && m[3].matched) {
+        } else if (m[2].str().find("t=") == std::string::npos && m[2].str().find(" s=") != std::string::npos &&
+                   m[3].matched) {
             cells[m[1]] = "number " + m[3].str();  // a number with a format of its own
         } else {
             cells[m[1]] = "(neither text nor formatted number)";
@@ -125,9 +125,10 @@ TEST_F(XlsxExportTest, ThreeByFourGridFillsA1ToD3WithItsTextsAndLeavesEmptyCells
     const auto cells = ReadCells(file.string(), dimension);
     EXPECT_EQ(dimension, "A1:D3");
     const std::map<std::string, std::string> expected = {
-        {"A1", "Organ"}, {"B1", "Adult"}, {"C1", "15-year"}, {"D1", "Units = Sv/Bq"},
-        {"A2", "Lung"}, {"B2", "number 1.23E-05"}, {"C2", "number 988"}, {"D2", "a,b"},
-        {"A3", "<Bone & \"marrow\">"}, {"B3", " spaced "}, {"D3", "\xC2\xB5Sv"}};
+        {"A1", "Organ"},         {"B1", "Adult"},     {"C1", "15-year"},
+        {"D1", "Units = Sv/Bq"}, {"A2", "Lung"},      {"B2", "number 1.23E-05"},
+        {"C2", "number 988"},    {"D2", "a,b"},       {"A3", "<Bone & \"marrow\">"},
+        {"B3", " spaced "},      {"D3", "\xC2\xB5Sv"}};
     EXPECT_EQ(cells, expected);
 }
 

@@ -1,18 +1,16 @@
 // The Qt backends of the outputs: the printer surface drawing a real PDF, the program's
 // PDF file with its footer, the clipboard and the detached opener of spreadsheet files.
 
-#include <gtest/gtest.h>
-
 #include <QBuffer>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPrinter>
-
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <gtest/gtest.h>
 #include <regex>
 #include <stdexcept>
 #include <string>
@@ -31,9 +29,9 @@
 namespace {
 
 using quorvel::FlexGrid;
-using quorvel::test::TemporaryFolder;
 using quorvel::test::ReadBytes;
 using quorvel::test::RecordingPrompt;
+using quorvel::test::TemporaryFolder;
 using quorvel::testing::RunCommand;
 namespace fs = std::filesystem;
 

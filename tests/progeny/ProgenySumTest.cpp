@@ -1,11 +1,10 @@
 // "+D" values against sums computed here from the source files themselves: FGR-12's tables
 // for the coefficients and the FGR-12/13 index for the branching fractions.
-#include <gtest/gtest.h>
-
 #include <algorithm>
 #include <cmath>
 #include <filesystem>
 #include <fstream>
+#include <gtest/gtest.h>
 #include <map>
 
 #include "CoefficientCatalogue.h"
@@ -34,7 +33,8 @@ double Fgr12Value(const std::string& file, const std::string& nuclide, int k) {
 
 // The fraction of the index's daughter slot (record number, blank, "9.4600E-01").
 double IndexFraction(const std::string& nuclide, int slot) {
-    std::string text = LineOf("nuclides/FGR13COF.NDX", nuclide).substr(23 + 15 * static_cast<std::size_t>(slot) + 5, 10);
+    std::string text =
+        LineOf("nuclides/FGR13COF.NDX", nuclide).substr(23 + 15 * static_cast<std::size_t>(slot) + 5, 10);
     if (text[7] == ' ') text[7] = '+';
     return std::stod(text);
 }
@@ -59,8 +59,7 @@ protected:
         ScanSelection selection;
         selection.Descriptor = descriptor;
         selection.Age = "Adult";
-        const auto cells =
-            AddShortLivedProgeny(Catalogue(), kind, 1, nuclide, selection, DefaultProgenyCutoffSeconds);
+        const auto cells = AddShortLivedProgeny(Catalogue(), kind, 1, nuclide, selection, DefaultProgenyCutoffSeconds);
         EXPECT_EQ(cells.size(), 1u) << nuclide << " " << descriptor;
         return cells.empty() ? ProgenyCell{} : cells.front();
     }
@@ -90,7 +89,8 @@ TEST_F(ProgenySumTest, EveryConsumerOfTheCatalogueGetsTheSameSums) {
     quantity.Age = "Adult";
     quantity.Descriptor = "Effective Dose (E)";
     const auto rows = catalogue.Rows(quantity);
-    const auto caesium = std::find_if(rows.begin(), rows.end(), [](const auto& row) { return row.Nuclide.Nuclide == "Cs-137"; });
+    const auto caesium =
+        std::find_if(rows.begin(), rows.end(), [](const auto& row) { return row.Nuclide.Nuclide == "Cs-137"; });
     ASSERT_NE(caesium, rows.end());
     EXPECT_NEAR(*caesium->Value / expected, 1.0, 1e-12);
     const MixtureResult mixture =
@@ -102,9 +102,11 @@ TEST_F(ProgenySumTest, EveryConsumerOfTheCatalogueGetsTheSameSums) {
 TEST_F(ProgenySumTest, ABranchingChainCountsBothBranches) {
     const std::string file = "fgr12/FGR12F31.DAT";
     // Bi-212's first daughter slot is Po-212, its second Tl-208.
-    const double expected = Fgr12Value(file, "Bi-212", 25) + IndexFraction("Bi-212", 0) * Fgr12Value(file, "Po-212", 25) +
+    const double expected = Fgr12Value(file, "Bi-212", 25) +
+                            IndexFraction("Bi-212", 0) * Fgr12Value(file, "Po-212", 25) +
                             IndexFraction("Bi-212", 1) * Fgr12Value(file, "Tl-208", 25);
-    const ProgenyCell cell = Cell({DoseCoefficients, ExternalPathway, SubmersionGeometry}, "Bi-212", "Effective Dose (E)");
+    const ProgenyCell cell =
+        Cell({DoseCoefficients, ExternalPathway, SubmersionGeometry}, "Bi-212", "Effective Dose (E)");
     EXPECT_NEAR(*cell.Value / expected, 1.0, 1e-12);
 }
 

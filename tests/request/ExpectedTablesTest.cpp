@@ -2,10 +2,9 @@
 // database, in its unit from the database's unit tables, and the grid must read as its
 // expected file (texts, size, bold cells, as DescribeGrid writes them).
 
-#include <gtest/gtest.h>
-
 #include <cmath>
 #include <fstream>
+#include <gtest/gtest.h>
 #include <map>
 #include <sstream>
 
@@ -83,10 +82,11 @@ void PrintTo(const ListedRequest& listed, std::ostream* os) { *os << listed.Line
 
 // "nuclide type pathway geometry unit-position expected-file", '#' starting a comment.
 std::vector<ListedRequest> ListedRequests() {
-    const std::map<std::string, int> codes = {
-        {"dose", DoseCoefficients},        {"risk", RiskCoefficients},        {"ingestion", IngestionPathway},
-        {"inhalation", InhalationPathway}, {"external", ExternalPathway},     {"-", SubmersionGeometry},
-        {"submersion", SubmersionGeometry}, {"ground-plane", GroundPlaneGeometry}, {"soil-volume", SoilVolumeGeometry}};
+    const std::map<std::string, int> codes = {{"dose", DoseCoefficients},         {"risk", RiskCoefficients},
+                                              {"ingestion", IngestionPathway},    {"inhalation", InhalationPathway},
+                                              {"external", ExternalPathway},      {"-", SubmersionGeometry},
+                                              {"submersion", SubmersionGeometry}, {"ground-plane", GroundPlaneGeometry},
+                                              {"soil-volume", SoilVolumeGeometry}};
     std::vector<ListedRequest> requests;
     std::istringstream list(ReadText(ExpectedFolder + "/requests.txt"));
     for (std::string line; std::getline(list, line);) {

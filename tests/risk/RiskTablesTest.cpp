@@ -2,7 +2,6 @@
 // values are converted, what Null shows, and how field names become column headings.
 
 #include <gtest/gtest.h>
-
 #include <sstream>
 
 #include "Database.h"
@@ -23,8 +22,7 @@ protected:
     void AddRecord(const std::vector<FieldValue>& displayed) {
         if (GetParam() == RiskTable::Ingestion)
             db.AddIngestionRiskRecord("Sr-90", "Water", FieldValue(), "0.1", displayed, 1);
-        if (GetParam() == RiskTable::Inhalation)
-            db.AddInhalationRiskRecord("Sr-90", FieldValue(), "0.1", displayed, 1);
+        if (GetParam() == RiskTable::Inhalation) db.AddInhalationRiskRecord("Sr-90", FieldValue(), "0.1", displayed, 1);
         if (GetParam() == RiskTable::External) db.AddExternalRiskRecord("Sr-90", "Submersion", displayed, 1);
     }
 
@@ -56,9 +54,9 @@ TEST_P(EachRiskTable, CoefficientsAreScaledOnlyWhenTheyReadAsNumbersAndNullLeave
 
 TEST_P(EachRiskTable, MorHeadingsDropTheirFirstNineCharacters) {
     std::string columns;
-    for (const char* name : {"Cancer Site", "Mortality", "Morbid", "mortality male", "Mortality   Spaced  ",
-                             "Morbidity Female", "MortalityX", "Morning Star Value", "MORTALITY Upper",
-                             "Mortality Male Adult", "Mor"})
+    for (const char* name :
+         {"Cancer Site", "Mortality", "Morbid", "mortality male", "Mortality   Spaced  ", "Morbidity Female",
+          "MortalityX", "Morning Star Value", "MORTALITY Upper", "Mortality Male Adult", "Mor"})
         columns += std::string(", \"") + name + "\"";
     db.Execute("DROP TABLE FGR13INGRBS; DROP TABLE FGR13INHRBS; DROP TABLE FGR13extRBS");
     db.Execute("CREATE TABLE FGR13INGRBS (Nuclide, Intake, Form, f_1, ID" + columns + ")");

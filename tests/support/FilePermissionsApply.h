@@ -4,15 +4,14 @@
 // so that a test running as root meets an unreadable file or a read-only folder as any
 // user would; they are restored at the end. Outside root nothing needs dropping.
 
-#include <linux/capability.h>
-#include <sys/syscall.h>
-#include <unistd.h>
-
 #include <cerrno>
 #include <cstdint>
 #include <cstring>
+#include <linux/capability.h>
 #include <stdexcept>
 #include <string>
+#include <sys/syscall.h>
+#include <unistd.h>
 
 namespace quorvel::test {
 

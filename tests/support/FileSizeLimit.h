@@ -2,9 +2,8 @@
 // A full disk, as far as the process can tell: while it lives no file may grow beyond
 // the given size (writes past it fail instead of raising SIGXFSZ).
 
-#include <sys/resource.h>
-
 #include <csignal>
+#include <sys/resource.h>
 
 namespace quorvel::test {
 

@@ -27,11 +27,47 @@ QueryParameter ToParameter(const FieldValue& value) {
 }
 
 std::vector<std::string> DoseFieldNames() {
-    return {"Nuclide", "Header", "Subtitle", "Age", "f1", "Nlet", "Type", "Adrenals", "Bladder Wall", "Bone Surface",
-            "Brain", "Breasts", "Stomach Wall", "Small Intestine Wall", "Upper Large Intestine Wall",
-            "Lower Large Intestine Wall", "Kidneys", "Liver", "ET1", "ET2", "Bronchial", "Bronchiolar", "AI", "LN-ET", "LN-TH",
-            "Esophagus", "Muscle", "Ovaries", "Pancreas", "Red Marrow", "Skin", "Spleen", "Testes", "Thymus", "Thyroid",
-            "Uterus", "Lungs", "Remainder", "Gall Bladder Wall", "Effective", "ID"};
+    return {"Nuclide",
+            "Header",
+            "Subtitle",
+            "Age",
+            "f1",
+            "Nlet",
+            "Type",
+            "Adrenals",
+            "Bladder Wall",
+            "Bone Surface",
+            "Brain",
+            "Breasts",
+            "Stomach Wall",
+            "Small Intestine Wall",
+            "Upper Large Intestine Wall",
+            "Lower Large Intestine Wall",
+            "Kidneys",
+            "Liver",
+            "ET1",
+            "ET2",
+            "Bronchial",
+            "Bronchiolar",
+            "AI",
+            "LN-ET",
+            "LN-TH",
+            "Esophagus",
+            "Muscle",
+            "Ovaries",
+            "Pancreas",
+            "Red Marrow",
+            "Skin",
+            "Spleen",
+            "Testes",
+            "Thymus",
+            "Thyroid",
+            "Uterus",
+            "Lungs",
+            "Remainder",
+            "Gall Bladder Wall",
+            "Effective",
+            "ID"};
 }
 
 int DoseCoefficientPosition(int coefficient) {
@@ -49,16 +85,17 @@ std::vector<std::string> ExternalFieldNames() {
 }
 
 std::vector<std::string> RiskDisplayedFieldNames() {
-    return {"Cancer Site", "Mortality Male", "Mortality Female", "Mortality Average", "Mortality Lower",
-            "Mortality Upper", "Morbidity Male", "Morbidity Female", "Morbidity Average", "Morbidity Lower",
-            "Morbidity Upper"};
+    return {"Cancer Site",       "Mortality Male",  "Mortality Female", "Mortality Average",
+            "Mortality Lower",   "Mortality Upper", "Morbidity Male",   "Morbidity Female",
+            "Morbidity Average", "Morbidity Lower", "Morbidity Upper"};
 }
 
 }  // namespace
 
 TemporaryFolder::TemporaryFolder() {
     std::random_device random;
-    path_ = std::filesystem::temp_directory_path() / ("quorvel-test-" + std::to_string(random()) + std::to_string(random()));
+    path_ = std::filesystem::temp_directory_path() /
+            ("quorvel-test-" + std::to_string(random()) + std::to_string(random()));
     std::filesystem::create_directories(path_);
 }
 
@@ -87,7 +124,12 @@ void FixtureDatabase::Insert(const std::string& table, const std::vector<FieldVa
 }
 
 void FixtureDatabase::CreateStandardAgeUnits() {
-    CreateAgeUnits({{"3 Months", 100}, {"1 Year", 365}, {"5 Years", 1825}, {"10 Years", 3650}, {"15 Years", 5475}, {"Adult", 7300}});
+    CreateAgeUnits({{"3 Months", 100},
+                    {"1 Year", 365},
+                    {"5 Years", 1825},
+                    {"10 Years", 3650},
+                    {"15 Years", 5475},
+                    {"Adult", 7300}});
 }
 
 void FixtureDatabase::CreateAgeUnits(const std::vector<std::pair<std::string, double>>& ages) {
@@ -127,10 +169,9 @@ void FixtureDatabase::CreateStandardUnitTables() {
                                    {{"Sv m3/(Bq s)", 1}, {"mSv/h per Bq/m3", 3.6e6}},
                                    {{"Sv m2/(Bq s)", 1}},
                                    {{"Sv m3/(Bq s)", 1}, {"mSv/h per Bq/kg", 5.76e9}}});
-    CreateUnitTable("Risk Units", {{{"per Bq", 1}, {"per pCi", 0.037}},
-                                   {{"per Bq s/m3", 1}},
-                                   {{"per Bq s/m2", 1}},
-                                   {{"per Bq s/m3", 1}}});
+    CreateUnitTable(
+        "Risk Units",
+        {{{"per Bq", 1}, {"per pCi", 0.037}}, {{"per Bq s/m3", 1}}, {{"per Bq s/m2", 1}}, {{"per Bq s/m3", 1}}});
 }
 
 void FixtureDatabase::CreateNuclideTable() {
@@ -154,14 +195,15 @@ void FixtureDatabase::AddDoseRecord(const std::string& table, const DoseRecord& 
     values[3] = record.Age;
     values[5] = record.Nlet;
     values[6] = record.Type;
-    for (const auto& [coefficient, value] : record.Coefficients) values[static_cast<std::size_t>(DoseCoefficientPosition(coefficient))] = value;
+    for (const auto& [coefficient, value] : record.Coefficients)
+        values[static_cast<std::size_t>(DoseCoefficientPosition(coefficient))] = value;
     values[40] = record.Id;
     Insert(table, values);
 }
 
 void FixtureDatabase::AddDose(const std::string& table, const std::string& nuclide,
-                              const std::map<int, FieldValue>& coefficients, std::int64_t id, const std::string& subtitle,
-                              double age) {
+                              const std::map<int, FieldValue>& coefficients, std::int64_t id,
+                              const std::string& subtitle, double age) {
     AddDoseRecord(table, {nuclide, "", subtitle, age, std::int64_t{1}, "L", coefficients, id});
 }
 
@@ -239,8 +281,8 @@ const std::string& RiskSectionsFixture() {
             f->AddIngestionRiskRecord(k < 25 ? "Cs-137" : "CS-137", k < 15 ? "Water" : "Food",
                                       k < 15 || k >= 30 ? FieldValue("Soluble") : FieldValue(), 0.3, row(k), ++id);
         for (int k = 0; k < 45; ++k)
-            f->AddInhalationRiskRecord("Co-60", k < 15 ? FieldValue() : FieldValue("Type M"), k < 30 ? 0.1 : 0.05, row(k),
-                                       ++id);
+            f->AddInhalationRiskRecord("Co-60", k < 15 ? FieldValue() : FieldValue("Type M"), k < 30 ? 0.1 : 0.05,
+                                       row(k), ++id);
         for (int k = 0; k < 33; ++k) f->AddExternalRiskRecord("Cs-137", "Ground Plane", row(k), ++id);
         for (int k = 0; k < 15; ++k) f->AddExternalRiskRecord("H-3", "soil layer", row(k), ++id);
         for (int k = 0; k < 15; ++k) f->AddExternalRiskRecord("Co-60", "Submersion", row(k), ++id);

@@ -64,7 +64,8 @@ public:
     void CreateAgeUnits(const std::vector<std::pair<std::string, double>>& ages);
 
     // A unit table: one (name, factor) list per category.
-    void CreateUnitTable(const std::string& name, const std::vector<std::vector<std::pair<std::string, double>>>& categories);
+    void CreateUnitTable(const std::string& name,
+                         const std::vector<std::vector<std::pair<std::string, double>>>& categories);
     // Both unit tables with a few units in each of the four categories.
     void CreateStandardUnitTables();
 

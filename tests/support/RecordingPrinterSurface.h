@@ -35,8 +35,8 @@ struct RecordedPage {
 
 class RecordingPrinterSurface : public PrinterSurface {
 public:
-    std::vector<std::string> Log;          // every call, in order
-    std::vector<RecordedPage> Pages;       // the document as it stands
+    std::vector<std::string> Log;                          // every call, in order
+    std::vector<RecordedPage> Pages;                       // the document as it stands
     std::vector<std::vector<RecordedPage>> SentDocuments;  // each ended document
     int KilledDocuments = 0;
 
@@ -55,9 +55,7 @@ public:
     void SetFontBold(bool bold) override { bold_ = bold; }
     void SetFontItalic(bool /*italic*/) override {}
     void SetFontSize(float points) override { size_ = points; }
-    double TextWidth(const std::string& text) const override {
-        return static_cast<double>(text.size()) * size_ * 10;
-    }
+    double TextWidth(const std::string& text) const override { return static_cast<double>(text.size()) * size_ * 10; }
     double TextHeight(const std::string& /*text*/) const override { return size_ * 24.0; }
     void SetCurrentPosition(double x, double y) override {
         x_ = x;
