@@ -2,7 +2,7 @@
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps configure build run test package bench fuzz mutation clean
+.PHONY: all deps configure build run test package bench fuzz mutation format format-check clean
 
 all: build
 
@@ -30,7 +30,7 @@ run: build
 # last a build of the core, the command line and the database builder without Qt.
 SANITIZE_DIR ?= build-sanitize
 NOQT_DIR ?= build-noqt
-test: deps
+test: deps format-check
 	@cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUORVEL_WARNINGS_AS_ERRORS=ON >/dev/null
 	@cmake --build $(BUILD_DIR) -j $(JOBS)
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
@@ -72,6 +72,16 @@ fuzz: deps
 # of them the tests catch (not part of CI; see tests/README.md).
 mutation: deps
 	@JOBS=$(JOBS) scripts/mutation-check
+
+# The code's style is .clang-format's: format rewrites every tracked C++ file in it,
+# format-check (run by make test) fails on any file that differs.
+FORMAT_FILES = git ls-files -- '*.cpp' '*.h'
+format:
+	@$(FORMAT_FILES) | xargs clang-format -i
+
+format-check: deps
+	@$(FORMAT_FILES) | xargs clang-format --dry-run --Werror \
+	  || { echo "Files differ from .clang-format: run make format."; exit 1; }
 
 clean:
 	rm -rf $(BUILD_DIR) $(SANITIZE_DIR) $(NOQT_DIR) build-fuzz
