@@ -31,8 +31,8 @@ std::vector<std::string*> FieldsOf(MixtureRow& row) {
 
 }  // namespace
 
-IntakeCalculatorWindow::IntakeCalculatorWindow(std::string databasePath, QWidget* parent)
-    : QDialog(parent), databasePath_(std::move(databasePath)) {
+IntakeCalculatorWindow::IntakeCalculatorWindow(DatabaseSession& session, QWidget* parent)
+    : QDialog(parent), session_(session) {
     setObjectName("IntakeCalculatorWindow");
     setWindowTitle("Intake Calculator");
     auto* layout = new QVBoxLayout(this);
@@ -161,7 +161,7 @@ void IntakeCalculatorWindow::Calculate() {
         }
     }
     try {
-        CoefficientCatalogue catalogue(databasePath_);
+        CoefficientCatalogue catalogue(session_);
         catalogue.IncludeProgeny(cutoff);
         result_ = CalculateMixture(catalogue, Rows(), options);
     } catch (const std::exception& e) {

@@ -27,7 +27,8 @@ class ResultGridView;
 class IntakeCalculatorWindow : public QDialog {
     Q_OBJECT
 public:
-    IntakeCalculatorWindow(std::string databasePath, QWidget* parent = nullptr);
+    // Reads through the main window's session.
+    explicit IntakeCalculatorWindow(DatabaseSession& session, QWidget* parent = nullptr);
 
     void AddRow(const MixtureRow& row);
     std::vector<MixtureRow> Rows() const;
@@ -54,7 +55,7 @@ private:
     void ShowSteps(int resultRow);
     void SetMessage(const std::string& text);
 
-    std::string databasePath_;
+    DatabaseSession& session_;
     MixtureResult result_;
     FlexGrid results_;
     QTableWidget* mixture_ = nullptr;

@@ -6,8 +6,7 @@
 
 #include "ChoiceMatch.h"
 #include "NumberText.h"
-#include "RiskValueRules.h"
-#include "TableScan.h"
+#include "ProgenyCells.h"
 
 namespace quorvel {
 
@@ -29,13 +28,14 @@ struct PathwayChoice {
 
 PathwayChoice PathwayOf(const std::string& word) {
     const std::string folded = FoldCase(TrimBlanks(word));
-    if (folded == "ingestion") return {{DoseCoefficients, IngestionPathway}, false};
-    if (folded == "inhalation") return {{DoseCoefficients, InhalationPathway}, false};
-    if (folded == "submersion") return {{DoseCoefficients, ExternalPathway, SubmersionGeometry}, true};
+    constexpr CoefficientType dose = CoefficientType::Dose;
+    if (folded == "ingestion") return {{dose, Pathway::Ingestion}, false};
+    if (folded == "inhalation") return {{dose, Pathway::Inhalation}, false};
+    if (folded == "submersion") return {{dose, Pathway::External, ExternalGeometry::Submersion}, true};
     if (folded == "ground-plane" || folded == "ground plane")
-        return {{DoseCoefficients, ExternalPathway, GroundPlaneGeometry}, true};
+        return {{dose, Pathway::External, ExternalGeometry::GroundPlane}, true};
     if (folded == "soil-volume" || folded == "soil volume")
-        return {{DoseCoefficients, ExternalPathway, SoilVolumeGeometry}, true};
+        return {{dose, Pathway::External, ExternalGeometry::SoilVolume}, true};
     throw RowError("pathway \"" + word + "\" is none of ingestion, inhalation, submersion, ground-plane, soil-volume");
 }
 
@@ -187,7 +187,7 @@ private:
 
     void Risk(const NuclideInfo& nuclide, const TableKind& doseKind, const MixtureRow& row, std::size_t formIndex,
               double becquerels, const std::string& amountText, RowResult& result) {
-        const TableKind kind{RiskCoefficients, doseKind.PathwayCode};
+        const TableKind kind{CoefficientType::Risk, doseKind.PathwayCode};
         ScanSelection selection;
         selection.Nuclides = {nuclide.Nuclide};
         std::vector<Coefficient> cells = catalogue_.Cells(kind, 1, selection);
@@ -206,12 +206,12 @@ private:
         // The last age band is the lifetime coefficient, intake at any age.
         const std::string band = Distinct(cells, &Coefficient::Age).back();
         const std::string unitName = catalogue_.UnitOf(kind, 1).Name;
-        for (int outcome : {MortalityOutcome, MorbidityOutcome}) {
+        for (RiskOutcome outcome : {RiskOutcome::Mortality, RiskOutcome::Morbidity}) {
             for (const auto& cell : cells) {
                 if (cell.Form != form || cell.Age != band || cell.Outcome != outcome || !cell.Value) continue;
                 const double risk = becquerels * *cell.Value;
-                (outcome == MortalityOutcome ? result.MortalityRisk : result.MorbidityRisk) = risk;
-                result.Steps.push_back(std::string(outcome == MortalityOutcome ? "Mortality" : "Morbidity") +
+                (outcome == RiskOutcome::Mortality ? result.MortalityRisk : result.MorbidityRisk) = risk;
+                result.Steps.push_back(std::string(outcome == RiskOutcome::Mortality ? "Mortality" : "Morbidity") +
                                        Progeny() + " (" + intake + ", " + band + "): " + amountText + " x " +
                                        FormatCalculatorNumber(*cell.Value) + " " + unitName + " = " +
                                        FormatCalculatorNumber(risk) + SourceOf(cell));
@@ -248,7 +248,7 @@ private:
             throw RowError("no effective dose of " + nuclide.Nuclide + " for " + GeometryCaption(kind.Geometry));
 
         result.Form = form;
-        const std::string base = kind.Geometry == GroundPlaneGeometry ? "Bq/m2" : "Bq/m3";
+        const std::string base = kind.Geometry == ExternalGeometry::GroundPlane ? "Bq/m2" : "Bq/m3";
         const std::string coefficientUnit = catalogue_.UnitOf(kind, 1).Name;
         const std::string exposure =
             FormatCalculatorNumber(concentration) + " " + base + " x " + FormatCalculatorNumber(seconds) + " s";

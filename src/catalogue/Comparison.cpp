@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <map>
 
+#include "NumberText.h"
+
 namespace quorvel {
 
 std::optional<double> Comparison::Ratio(std::size_t descriptor) const {

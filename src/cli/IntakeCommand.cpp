@@ -118,8 +118,10 @@ void AddIntakeCommand(CLI::App& app, std::string& databasePath, IntakeOptions& o
         ->check(CLI::IsMember({"text", "csv", "json"}, CLI::ignore_case));
     command.footer(
         "Pathways: ingestion, inhalation, submersion, ground-plane, soil-volume. Intake units: " +
-        UnitNames(ActivityUnits()) + ". Concentrations: submersion " + UnitNames(ConcentrationUnits(0)) +
-        "; ground-plane " + UnitNames(ConcentrationUnits(1)) + "; soil-volume " + UnitNames(ConcentrationUnits(2)) +
+        UnitNames(ActivityUnits()) + ". Concentrations: submersion " +
+        UnitNames(ConcentrationUnits(ExternalGeometry::Submersion)) + "; ground-plane " +
+        UnitNames(ConcentrationUnits(ExternalGeometry::GroundPlane)) + "; soil-volume " +
+        UnitNames(ConcentrationUnits(ExternalGeometry::SoilVolume)) +
         " (soil of 1.6 g/cm3). Times: " + UnitNames(TimeUnits()) +
         " (y = 365.25 d). An empty form is the first form; "
         "intake (ingestion risk) is tap water or food, default tap water; age is an age group, default Adult.");
@@ -129,7 +131,8 @@ int RunIntakeCommand(const IntakeOptions& options, const std::string& databasePa
                      std::ostream& err) {
     const std::vector<MixtureRow> rows = ReadRows(options);
     const CalculationOptions calculation{options.Organ, options.DoseUnit};
-    CoefficientCatalogue catalogue(databasePath);
+    DatabaseSession session(databasePath);
+    CoefficientCatalogue catalogue(session);
     if (options.WithProgeny) catalogue.IncludeProgeny(options.ProgenyCutoffSeconds);
     const MixtureResult result = CalculateMixture(catalogue, rows, calculation);
     const std::string format = options.Format;

@@ -158,8 +158,13 @@ QPushButton* ButtonOf(QWidget& window, const QString& caption) {
     return nullptr;
 }
 
+DatabaseSession& ShippedSession() {
+    static DatabaseSession session(Shipped);
+    return session;
+}
+
 TEST(DecayChainWindow, ShowsTheChainAndHandsAMemberToTheMainWindow) {
-    DecayChainWindow window(Shipped);
+    DecayChainWindow window(ShippedSession());
     window.ShowChain("U-238");
     std::vector<std::string> members;
     for (int row = 0; row < window.Chain().Rows(); ++row)
@@ -174,7 +179,7 @@ TEST(DecayChainWindow, ShowsTheChainAndHandsAMemberToTheMainWindow) {
 }
 
 TEST(IntakeCalculatorWindow, ComputesShowsStepsLendsItsTableAndSavesAndOpensMixtures) {
-    IntakeCalculatorWindow window(Shipped);
+    IntakeCalculatorWindow window(ShippedSession());
     window.SetRows({ReadMixtureRow("Cs-137,ingestion,,,Adult,1E4,Bq", 1), ReadMixtureRow("Xx-1,ingestion,,,,1,Bq", 2)});
     window.Calculate();
     ASSERT_EQ(window.Result().Rows.size(), 2u);
@@ -207,16 +212,16 @@ TEST(IntakeCalculatorWindow, ComputesShowsStepsLendsItsTableAndSavesAndOpensMixt
 TEST(CompareWindow, ARiskComparisonFollowsThePickedIntakeAndOutcome) {
     test::RecordingDesktop desktop;
     DesktopServices services = desktop.Services(QUORVEL_APPLICATION_DIRECTORY);
-    CoefficientCatalogue catalogue(Shipped);
+    CoefficientCatalogue catalogue(ShippedSession());
     Quantity quantity;
-    quantity.Kind = {RiskCoefficients, IngestionPathway, 0};
+    quantity.Kind = {CoefficientType::Risk, Pathway::Ingestion};
     quantity.Age = "Lifetime 0-110";
     quantity.Intake = "Tap Water";
     CompareWindow window(catalogue, quantity, {"Cs-137", "Cs-134"}, services);
     window.findChild<QComboBox*>("cboOutcome")->setCurrentText("Morbidity");
     window.findChild<QComboBox*>("cboIntake")->setCurrentText("Food");
 
-    Recordset stored = OpenDatabase(Shipped)->OpenQuery(
+    Recordset stored = ShippedSession().Connection().OpenQuery(
         "SELECT \"Morbidity Lifetime 0-110\" FROM FGR13INGRBS WHERE Nuclide = 'Cs-137' AND Intake = 'Food' AND "
         "\"Cancer Site\" = 'Total'");
     ASSERT_EQ(stored.RecordCount(), 1);

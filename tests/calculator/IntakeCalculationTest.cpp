@@ -13,8 +13,8 @@ namespace {
 constexpr double SecondsPerYear = 365.25 * 86400;
 
 CoefficientCatalogue& Shipped() {
-    static CoefficientCatalogue catalogue(
-        (std::filesystem::path(QUORVEL_APPLICATION_DIRECTORY) / "DoseAndRisk.mdb").string());
+    static DatabaseSession session((std::filesystem::path(QUORVEL_APPLICATION_DIRECTORY) / "DoseAndRisk.mdb").string());
+    static CoefficientCatalogue catalogue(session);
     return catalogue;
 }
 
@@ -108,8 +108,8 @@ TEST(CalculatorUnits, FactorsFollowFromTheDefinitions) {
         EXPECT_DOUBLE_EQ(FindUnit(ActivityUnits(), name)->Factor, factor) << name;
     EXPECT_DOUBLE_EQ(FindUnit(DoseUnits(), "mrem")->Factor, 1e-5);
     EXPECT_DOUBLE_EQ(FindUnit(TimeUnits(), "y")->Factor, SecondsPerYear);
-    EXPECT_DOUBLE_EQ(FindUnit(ConcentrationUnits(2), "pCi/g")->Factor, 0.037 * 1000 * 1600);
-    EXPECT_DOUBLE_EQ(FindUnit(ConcentrationUnits(1), "pCi/cm2")->Factor, 0.037 * 1e4);
+    EXPECT_DOUBLE_EQ(FindUnit(ConcentrationUnits(ExternalGeometry::SoilVolume), "pCi/g")->Factor, 0.037 * 1000 * 1600);
+    EXPECT_DOUBLE_EQ(FindUnit(ConcentrationUnits(ExternalGeometry::GroundPlane), "pCi/cm2")->Factor, 0.037 * 1e4);
     EXPECT_DOUBLE_EQ(FindUnit(ActivityUnits(),
                               "\xC2\xB5"
                               "Ci")
@@ -117,7 +117,7 @@ TEST(CalculatorUnits, FactorsFollowFromTheDefinitions) {
                      3.7e4);
     // A unit is never guessed from another's case: MBq and mBq differ by 1E9.
     EXPECT_FALSE(FindUnit(ActivityUnits(), "mbq").has_value());
-    EXPECT_FALSE(FindUnit(ConcentrationUnits(0), "Bq/m2").has_value());
+    EXPECT_FALSE(FindUnit(ConcentrationUnits(ExternalGeometry::Submersion), "Bq/m2").has_value());
     EXPECT_EQ(FormatDoseIn(1.356e-4, *FindUnit(DoseUnits(), "mSv")), "0.136 mSv");
     EXPECT_EQ(FormatDoseIn(2.5e-9, *FindUnit(DoseUnits(), "mrem")), "2.50E-04 mrem");
 }

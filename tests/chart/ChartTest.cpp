@@ -65,44 +65,42 @@ struct ChartCase {
     std::string Age;  // a chart down the organs or sites: the age of the column it shows
 };
 
+constexpr CoefficientType Dose = CoefficientType::Dose;
+constexpr CoefficientType Risk = CoefficientType::Risk;
+
 std::vector<ChartCase> Cases() {
     return {
         {"ingestion_dose_by_age",
          ShippedDatabase,
-         {"Sr-90", DoseCoefficients, IngestionPathway},
+         {"Sr-90", {Dose, Pathway::Ingestion}},
          {},
          "Effective Dose (e50)",
          ""},
         {"inhalation_dose_organs",
          ShippedDatabase,
-         {"I-131", DoseCoefficients, InhalationPathway},
+         {"I-131", {Dose, Pathway::Inhalation}},
          {"organs", "", "1 Year"},
          "",
          "1 Year"},
         {"external_dose_organs",
          ShippedDatabase,
-         {"Cs-137", DoseCoefficients, ExternalPathway, GroundPlaneGeometry},
+         {"Cs-137", {Dose, Pathway::External, ExternalGeometry::GroundPlane}},
          {},
          "",
          "Adult"},
         {"ingestion_risk_by_age",
          ShippedDatabase,
-         {"Cs-137", RiskCoefficients, IngestionPathway},
+         {"Cs-137", {Risk, Pathway::Ingestion}},
          {"by-age", "colon", ""},
          "Colon",
          ""},
         {"inhalation_risk_by_age",
          RiskFixture,
-         {"Co-60", RiskCoefficients, InhalationPathway},
+         {"Co-60", {Risk, Pathway::Inhalation}},
          {"", "Site 3", ""},
          "Site 3",
          ""},
-        {"external_risk_sites",
-         RiskFixture,
-         {"Co-60", RiskCoefficients, ExternalPathway},
-         {"sites", "", "Upper"},
-         "",
-         "Upper"},
+        {"external_risk_sites", RiskFixture, {"Co-60", {Risk, Pathway::External}}, {"sites", "", "Upper"}, "", "Upper"},
     };
 }
 
@@ -112,29 +110,30 @@ class ChartAgreesWithGrid : public ::testing::TestWithParam<ChartCase> {};
 
 TEST_P(ChartAgreesWithGrid, SeriesShowTheGridsNumbers) {
     ChartCase c = GetParam();
-    CoefficientCatalogue catalogue(c.Database());
+    DatabaseSession session(c.Database());
+    CoefficientCatalogue catalogue(session);
     // The last unit of the list, so that the unit factor is at work.
-    c.Request.UnitPosition = UnitListOf(catalogue.Units(), c.Request.Type).UnitCount(c.Request.UnitCategory());
+    const TableKind& kind = c.Request.Kind;
+    c.Request.UnitPosition = UnitListOf(catalogue.Units(), kind.Type).UnitCount(UnitCategory(kind));
     const ChartData data = NuclideChart(catalogue, c.Request, c.Choice);
     ASSERT_TRUE(data.HasValues());
     const Points shown = ReadChart(*BuildChart(data));
 
-    const TableKind kind{c.Request.Type, c.Request.PathwayCode, c.Request.Geometry};
     FlexGrid grid;
     NoBusyPointer pointer;
-    DispatchCoefficientRequest(c.Database(), c.Request, grid, catalogue.UnitOf(kind, c.Request.UnitPosition),
-                               catalogue.Ages(), 1, pointer);
-    ScanSelection selection;
-    selection.Nuclides = {c.Request.Nuclide};
+    const ShownTable table = DispatchCoefficientRequest(session, c.Request, grid, pointer);
     Points expected;
-    for (const Coefficient& cell : catalogue.Cells(kind, c.Request.UnitPosition, selection)) {
-        const bool across = c.Age.empty();
-        const std::string category = across ? cell.Age : cell.Descriptor;
-        const auto number = ReadNumber(grid.TextMatrix(cell.Row, cell.Column));
-        if ((across ? cell.Descriptor == c.Row : cell.Age == c.Age) && number &&
-            std::find(data.Categories.begin(), data.Categories.end(), category) != data.Categories.end())
-            expected.emplace_back(category, *number);
-    }
+    for (int row = 0; row < grid.Rows(); ++row)
+        for (int col = 0; col < grid.Cols(); ++col) {
+            if (grid.CellCoefficient(row, col) < 0) continue;
+            const Coefficient& cell = table.Table.Cells[static_cast<std::size_t>(grid.CellCoefficient(row, col))];
+            const bool across = c.Age.empty();
+            const std::string category = across ? cell.Age : cell.Descriptor;
+            const auto number = ReadNumber(grid.TextMatrix(row, col));
+            if ((across ? cell.Descriptor == c.Row : cell.Age == c.Age) && number &&
+                std::find(data.Categories.begin(), data.Categories.end(), category) != data.Categories.end())
+                expected.emplace_back(category, *number);
+        }
     std::sort(expected.begin(), expected.end());
     ASSERT_EQ(shown.size(), expected.size());
     for (std::size_t k = 0; k < shown.size(); ++k) {
@@ -148,13 +147,14 @@ INSTANTIATE_TEST_SUITE_P(TableKinds, ChartAgreesWithGrid, ::testing::ValuesIn(Ca
                          [](const auto& param) { return param.param.Name; });
 
 TEST(ChartGapsTest, EmptyCellsAreGapsAndAnEmptyTableSaysSo) {
-    CoefficientCatalogue catalogue(RiskFixture());
+    DatabaseSession session(RiskFixture());
+    CoefficientCatalogue catalogue(session);
     // One cell of Site 3 is empty: its line breaks there into two pieces (no zero is drawn,
     // as the agreement above shows).
-    const ChartData data = NuclideChart(catalogue, {"Co-60", RiskCoefficients, InhalationPathway}, {"", "Site 3", ""});
+    const ChartData data = NuclideChart(catalogue, {"Co-60", {Risk, Pathway::Inhalation}}, {"", "Site 3", ""});
     EXPECT_EQ(BuildChart(data)->series().size(), static_cast<qsizetype>(data.Series.size()) + 1);
 
-    const ChartData none = NuclideChart(catalogue, {"H-3", RiskCoefficients, InhalationPathway}, {});
+    const ChartData none = NuclideChart(catalogue, {"H-3", {Risk, Pathway::Inhalation}}, {});
     EXPECT_FALSE(none.HasValues());
     EXPECT_EQ(none.EmptyText, "(None Available)");
     EXPECT_TRUE(BuildChart(none)->series().isEmpty());
@@ -162,12 +162,13 @@ TEST(ChartGapsTest, EmptyCellsAreGapsAndAnEmptyTableSaysSo) {
 
 // Charts written headless as SVG, PNG and PDF, and read back; the errors of a bad name.
 ChartData ExternalDoseChart() {
-    CoefficientCatalogue catalogue(QUORVEL_SHIPPED_DATABASE);
+    static DatabaseSession session(QUORVEL_SHIPPED_DATABASE);
+    CoefficientCatalogue catalogue(session);
     // +D puts a "<" in the unit, which the rich-text titles must not take for a tag.
     catalogue.IncludeProgeny(DefaultProgenyCutoffSeconds);
     CoefficientRequest request;
     request.Nuclide = "I-131";
-    request.PathwayCode = ExternalPathway;
+    request.Kind.PathwayCode = Pathway::External;
     return NuclideChart(catalogue, request, {});
 }
 

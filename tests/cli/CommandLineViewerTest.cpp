@@ -8,12 +8,11 @@
 #include <vector>
 
 #include "CoefficientDispatcher.h"
-#include "Database.h"
+#include "DatabaseSession.h"
 #include "FixtureDatabase.h"
 #include "FlexGrid.h"
 #include "GridText.h"
 #include "PrinterSurface.h"
-#include "StartUpReaders.h"
 #include "ViewerRun.h"
 
 namespace quorvel::test {
@@ -50,21 +49,19 @@ TEST_F(CommandLineViewerTest, CsvAndTsvHoldTheTableTheDesktopBuilds) {
     struct Case {
         std::vector<std::string> Arguments;
         CoefficientRequest Request;
-        UnitChoice Unit;
     };
     const Case cases[] = {
-        {{"--type", "risk", "--unit", "2"}, {"Co-60", RiskCoefficients, IngestionPathway, 0, 2}, {0.037, "per pCi"}},
-        {{"--type", "risk", "--pathway", "inhalation"}, {"Co-60", RiskCoefficients, InhalationPathway}, {1, "per Bq"}},
+        {{"--type", "risk", "--unit", "2"}, {"Co-60", {CoefficientType::Risk, Pathway::Ingestion}, 2}},
+        {{"--type", "risk", "--pathway", "inhalation"}, {"Co-60", {CoefficientType::Risk, Pathway::Inhalation}}},
         {{"--type", "dose", "--pathway", "external", "--geometry", "ground-plane"},
-         {"Co-60", DoseCoefficients, ExternalPathway, 1, 1},
-         {1, "Sv m2/(Bq s)"}},
+         {"Co-60", {CoefficientType::Dose, Pathway::External, ExternalGeometry::GroundPlane}}},
     };
-    const AgeGroups ages = ReadAgeUnits(*OpenDatabase(db.Path()));
+    DatabaseSession session(db.Path());
     for (const Case& c : cases) {
         SCOPED_TRACE(c.Arguments.back());
         FlexGrid grid;
         NoBusyPointer pointer;
-        DispatchCoefficientRequest(db.Path(), c.Request, grid, c.Unit, ages, 1, pointer);
+        DispatchCoefficientRequest(session, c.Request, grid, pointer);
         ASSERT_GT(grid.Rows(), 2);
         std::vector<std::string> arguments = {"--database", db.Path(), "--nuclide", "Co-60", "--format", "csv"};
         arguments.insert(arguments.end(), c.Arguments.begin(), c.Arguments.end());
@@ -97,6 +94,22 @@ TEST_F(CommandLineViewerTest, DefaultDatabaseLiesInTheApplicationDirectoryAndIsN
     ExpectOneLineFailure(missing, 1);
     EXPECT_NE(missing.Err.find("DoseAndRisk.mdb"), std::string::npos) << missing.Err;
     EXPECT_FALSE(std::filesystem::exists(empty.Path() / "DoseAndRisk.mdb"));
+}
+
+// A request opens its database once, its +D values and its chart included.
+TEST_F(CommandLineViewerTest, ARequestOpensItsDatabaseOnce) {
+    CommandLineBackends backends;
+    int charts = 0;
+    backends.SaveChart = [&charts](const ChartData& chart, const std::string&, const std::string&) {
+        charts += chart.HasValues();
+    };
+    const long long before = DatabaseOpenings();
+    const ViewerRun run =
+        RunViewer({"--database", db.Path(), "--nuclide", "Co-60", "--with-progeny", "--chart", "c.png"}, "/nonexistent",
+                  backends);
+    EXPECT_EQ(run.Code, 0) << run.Err;
+    EXPECT_EQ(charts, 1);
+    EXPECT_EQ(DatabaseOpenings() - before, 1);
 }
 
 TEST_F(CommandLineViewerTest, PdfIsPrintedByTheBackendInLandscapeUnlessPortrait) {

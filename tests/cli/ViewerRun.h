@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "CommandLineViewer.h"
+#include "Database.h"
 #include "FieldValue.h"
 
 namespace quorvel::test {
@@ -45,6 +46,7 @@ inline void ExpectOneLineFailure(const ViewerRun& result, int code) {
 // ("..." around a word with blanks, {db} for the database), "exit" and the code, then
 // either the whole standard output, each line between bars so that trailing blanks show,
 // or "error" and a piece of the one-line message. Without either only the code is checked.
+// No run opens the database more than once.
 inline void ExpectRuns(const std::string& path, const std::string& database, const CommandLineBackends& backends = {}) {
     struct Expected {
         std::vector<std::string> Arguments;
@@ -75,7 +77,9 @@ inline void ExpectRuns(const std::string& path, const std::string& database, con
     }
     for (const Expected& run : runs) {
         SCOPED_TRACE(path + ":" + std::to_string(run.Line));
+        const long long openings = DatabaseOpenings();
         const ViewerRun result = RunViewer(run.Arguments, "/nonexistent", backends);
+        EXPECT_LE(DatabaseOpenings() - openings, 1);
         if (run.Code != 0) ExpectOneLineFailure(result, run.Code);
         EXPECT_EQ(result.Code, run.Code) << result.Err;
         EXPECT_NE(result.Err.find(run.Error), std::string::npos) << result.Err;

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "AgeDependentDoseTable.h"
 #include "Database.h"
 #include "DatabaseError.h"
 #include "DoseCoefficientReports.h"
@@ -35,8 +36,11 @@ protected:
 
     FlexGrid Build(const std::string& nuclide, const AgeGroups& ages, double factor = 1) {
         auto database = OpenDatabase(fixture.Path());
+        CoefficientTable table;
+        ReadAgeDependentDoseTables(*database, {CoefficientType::Dose, Pathway::Ingestion}, ages, factor,
+                                   {.Nuclides = {nuclide}}, [&table](CoefficientTable&& read) { table = read; });
         FlexGrid grid;
-        ReportIngestionDoseCoefficients(nuclide, *database, grid, factor, "Sv/Bq", ages, 1);
+        ReportIngestionDoseCoefficients(table, grid);
         return grid;
     }
     void Add(const DoseRecord& record) { fixture.AddDoseRecord("Fgr13ingGDB", record); }
@@ -168,8 +172,11 @@ protected:
     // The colon dose is the last row.
     FlexGrid Build(const std::string& nuclide, double factor = 1) {
         auto database = OpenDatabase(fixture.Path());
+        CoefficientTable table;
+        ReadExternalDoseTables(*database, {CoefficientType::Dose, Pathway::External, ExternalGeometry::GroundPlane},
+                               factor, {.Nuclides = {nuclide}}, [&table](CoefficientTable&& read) { table = read; });
         FlexGrid grid;
-        ReportExternalDoseCoefficients(nuclide, *database, grid, 1, factor, "Sv m2/(Bq s)", 1);
+        ReportExternalDoseCoefficients(table, grid);
         return grid;
     }
 

@@ -74,18 +74,19 @@ TEST(HostileInput, AThousandTypedNamesGiveTablesOrTheEmptyResultAndLeaveTheDatab
     fs::copy_file(ShippedDatabase(), database);
     const std::string before = ReadBytes(database);
 
-    const AgeGroups ages{{"3 Months", "1 Year", "5 Years", "10 Years", "15 Years", "Adult"},
-                         {100, 365, 1825, 3650, 5475, 7300}};
     NoBusyPointer pointer;
     int tables = 0;
-    for (const std::string& name : GeneratedNames(1000)) {
-        for (int type : {DoseCoefficients, RiskCoefficients}) {
-            for (int pathway : {IngestionPathway, InhalationPathway, ExternalPathway}) {
-                FlexGrid grid;
-                ASSERT_NO_THROW(DispatchCoefficientRequest(database.string(), {name, type, pathway, 1, 1}, grid,
-                                                           {1, "u"}, ages, 1, pointer))
-                    << name.substr(0, 60);
-                tables += grid.TextMatrix(1, 0) != "(None Available)";
+    {
+        DatabaseSession session(database.string());
+        for (const std::string& name : GeneratedNames(1000)) {
+            for (CoefficientType type : {CoefficientType::Dose, CoefficientType::Risk}) {
+                for (Pathway pathway : {Pathway::Ingestion, Pathway::Inhalation, Pathway::External}) {
+                    FlexGrid grid;
+                    const TableKind kind{type, pathway, ExternalGeometry::GroundPlane};
+                    ASSERT_NO_THROW(DispatchCoefficientRequest(session, {name, kind}, grid, pointer))
+                        << name.substr(0, 60);
+                    tables += grid.TextMatrix(1, 0) != "(None Available)";
+                }
             }
         }
     }

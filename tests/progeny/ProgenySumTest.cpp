@@ -8,9 +8,9 @@
 #include <map>
 
 #include "CoefficientCatalogue.h"
+#include "CoefficientDispatcher.h"
 #include "DecayChainTable.h"
 #include "IntakeCalculation.h"
-#include "ProgenySum.h"
 
 namespace quorvel {
 namespace {
@@ -46,31 +46,38 @@ double Caesium137PlusD(const std::string& file) {
 
 class ProgenySumTest : public ::testing::Test {
 protected:
+    static DatabaseSession& Session() {
+        static DatabaseSession session(Shipped);
+        return session;
+    }
     static CoefficientCatalogue& Catalogue() {
-        static CoefficientCatalogue catalogue(Shipped);
+        static CoefficientCatalogue catalogue(Session());
         return catalogue;
     }
-    static const DecayData& Decay() {
-        static const DecayData decay = DecayData::Read(Catalogue().Connection());
-        return decay;
-    }
-    // The +D cell of one descriptor of the table of one nuclide.
+    static const DecayData& Decay() { return Session().Decay(); }
+    // The +D cell of one descriptor of the table of one nuclide, as the table shows it.
     static ProgenyCell Cell(const TableKind& kind, const std::string& nuclide, const std::string& descriptor) {
-        ScanSelection selection;
-        selection.Descriptor = descriptor;
-        selection.Age = "Adult";
-        const auto cells = AddShortLivedProgeny(Catalogue(), kind, 1, nuclide, selection, DefaultProgenyCutoffSeconds);
-        EXPECT_EQ(cells.size(), 1u) << nuclide << " " << descriptor;
-        return cells.empty() ? ProgenyCell{} : cells.front();
+        FlexGrid grid;
+        NoBusyPointer pointer;
+        const ShownTable shown =
+            DispatchCoefficientRequest(Session(), {nuclide, kind}, grid, pointer, DefaultProgenyCutoffSeconds);
+        for (std::size_t i = 0; i < shown.Table.Cells.size(); ++i) {
+            const Coefficient& cell = shown.Table.Cells[i];
+            if (cell.Descriptor == descriptor && cell.Age == "Adult") return shown.Progeny->Cells[i];
+        }
+        ADD_FAILURE() << nuclide << " " << descriptor;
+        return {};
     }
 };
 
 TEST_F(ProgenySumTest, Caesium137WithBarium137mOnTheGroundAndInAir) {
     const double f = IndexFraction("Cs-137", 0);
-    for (const auto& [file, geometry] : std::map<std::string, int>{{"fgr12/FGR12F31.DAT", SubmersionGeometry},
-                                                                   {"fgr12/FGR12F33.DAT", GroundPlaneGeometry}}) {
+    for (const auto& [file, geometry] :
+         std::map<std::string, ExternalGeometry>{{"fgr12/FGR12F31.DAT", ExternalGeometry::Submersion},
+                                                 {"fgr12/FGR12F33.DAT", ExternalGeometry::GroundPlane}}) {
         const double expected = Caesium137PlusD(file);
-        const ProgenyCell cell = Cell({DoseCoefficients, ExternalPathway, geometry}, "Cs-137", "Effective Dose (E)");
+        const ProgenyCell cell =
+            Cell({CoefficientType::Dose, Pathway::External, geometry}, "Cs-137", "Effective Dose (E)");
         ASSERT_TRUE(cell.Value.has_value());
         EXPECT_NEAR(*cell.Value / expected, 1.0, 1e-12) << file;
         ASSERT_EQ(cell.Terms.size(), 1u);
@@ -82,10 +89,10 @@ TEST_F(ProgenySumTest, Caesium137WithBarium137mOnTheGroundAndInAir) {
 // Ranking and the calculator take +D values from the catalogue's one switch.
 TEST_F(ProgenySumTest, EveryConsumerOfTheCatalogueGetsTheSameSums) {
     const double expected = Caesium137PlusD("fgr12/FGR12F33.DAT");
-    CoefficientCatalogue catalogue(Shipped);
+    CoefficientCatalogue catalogue(Session());
     catalogue.IncludeProgeny(DefaultProgenyCutoffSeconds);
     Quantity quantity;
-    quantity.Kind = {DoseCoefficients, ExternalPathway, GroundPlaneGeometry};
+    quantity.Kind = {CoefficientType::Dose, Pathway::External, ExternalGeometry::GroundPlane};
     quantity.Age = "Adult";
     quantity.Descriptor = "Effective Dose (E)";
     const auto rows = catalogue.Rows(quantity);
@@ -106,13 +113,13 @@ TEST_F(ProgenySumTest, ABranchingChainCountsBothBranches) {
                             IndexFraction("Bi-212", 0) * Fgr12Value(file, "Po-212", 25) +
                             IndexFraction("Bi-212", 1) * Fgr12Value(file, "Tl-208", 25);
     const ProgenyCell cell =
-        Cell({DoseCoefficients, ExternalPathway, SubmersionGeometry}, "Bi-212", "Effective Dose (E)");
+        Cell({CoefficientType::Dose, Pathway::External, ExternalGeometry::Submersion}, "Bi-212", "Effective Dose (E)");
     EXPECT_NEAR(*cell.Value / expected, 1.0, 1e-12);
 }
 
 TEST_F(ProgenySumTest, AMemberWithoutCoefficientsIsNamedAndAddsNothing) {
     // FGR-13 has no ingestion dose of Po-212 or Tl-208.
-    const ProgenyCell cell = Cell({DoseCoefficients, IngestionPathway}, "Bi-212", "Effective Dose (e50)");
+    const ProgenyCell cell = Cell({CoefficientType::Dose, Pathway::Ingestion}, "Bi-212", "Effective Dose (e50)");
     ASSERT_EQ(cell.Terms.size(), 2u);
     for (const auto& term : cell.Terms) EXPECT_FALSE(term.Value.has_value()) << term.Nuclide;
     EXPECT_EQ(cell.Value, cell.Parent.Value);

@@ -1,8 +1,10 @@
-// The dispatcher's refusals, errors and busy pointer, and why a table comes out empty.
+// The dispatcher's errors and busy pointer, the session it reads through, and why a table
+// comes out empty.
 
 #include <gtest/gtest.h>
 
 #include "CoefficientDispatcher.h"
+#include "DatabaseError.h"
 #include "EmptyResult.h"
 #include "FixtureDatabase.h"
 #include "Recorders.h"
@@ -25,17 +27,21 @@ protected:
         fixture.AddExternalRiskRecord("Co-60", "Ground Plane", risks, 1);
     }
 
-    FlexGrid Request(const std::string& nuclide, int type, int pathway, int geometry) {
+    DatabaseSession& Session() {
+        if (!session) session = std::make_unique<DatabaseSession>(fixture.Path());
+        return *session;
+    }
+
+    FlexGrid Request(const std::string& nuclide, const TableKind& kind) {
         FlexGrid grid;
-        DispatchCoefficientRequest(fixture.Path(), {nuclide, type, pathway, geometry, 1}, grid, {1, "unit"}, ages, 1,
-                                   pointer);
+        DispatchCoefficientRequest(Session(), {nuclide, kind}, grid, pointer);
         return grid;
     }
 
     // The message of the RequestError a request for Co-60 ends with.
-    std::string FailureOf(int type, int pathway, int geometry) {
+    std::string FailureOf(const TableKind& kind) {
         try {
-            Request("Co-60", type, pathway, geometry);
+            Request("Co-60", kind);
         } catch (const RequestError& e) {
             return e.what();
         }
@@ -44,18 +50,22 @@ protected:
     }
 
     FixtureDatabase fixture;
-    AgeGroups ages{{"Adult"}, {7300}};
+    std::unique_ptr<DatabaseSession> session;
     test::RecordingBusyPointer pointer;
 };
 
-TEST_F(Dispatcher, TheBusyPointerIsRestoredAfterSuccessAndFailure) {
-    Request("Co-60", DoseCoefficients, IngestionPathway, 0);
+// A session closed for compaction and not opened again (its file gone) fails every request
+// clearly, and the busy pointer is restored either way.
+TEST_F(Dispatcher, ASessionThatCouldNotBeOpenedAgainFailsEachRequestWithItsCause) {
+    Request("Co-60", {CoefficientType::Dose, Pathway::Ingestion});
     EXPECT_EQ(pointer.Events, "busy normal ");
 
     pointer.Events.clear();
+    Session().Close();
     std::filesystem::remove(fixture.Path());
-    const std::string message = FailureOf(DoseCoefficients, ExternalPathway, 1);
-    for (const char* part : {"F12TIII3", "Co-60", "DoseAndRisk.mdb"})
+    EXPECT_THROW(Session().Reopen(), DatabaseError);
+    const std::string message = FailureOf({CoefficientType::Dose, Pathway::External, ExternalGeometry::GroundPlane});
+    for (const char* part : {"F12TIII3", "Co-60", "DoseAndRisk.mdb", "could not be opened again"})
         EXPECT_NE(message.find(part), std::string::npos) << message;
     EXPECT_EQ(pointer.Events, "busy normal ");
     EXPECT_FALSE(std::filesystem::exists(fixture.Path())) << "a request never creates the database";
@@ -65,24 +75,17 @@ TEST_F(Dispatcher, AMalformedTableIsReportedWithTableNuclideAndCause) {
     fixture.Execute("DROP TABLE FGR13INHRBS");
     fixture.Execute("CREATE TABLE FGR13INHRBS (Nuclide, ID)");
     fixture.Insert("FGR13INHRBS", {"Co-60", std::int64_t{1}});
-    const std::string message = FailureOf(RiskCoefficients, InhalationPathway, 0);
+    const std::string message = FailureOf({CoefficientType::Risk, Pathway::Inhalation});
     for (const char* part : {"FGR13INHRBS", "\"Co-60\"", "Form"})
         EXPECT_NE(message.find(part), std::string::npos) << message;
 }
 
 TEST_F(Dispatcher, TheLastUnitOfAListIsTakenAndOnePastItRefused) {
-    const UnitTables units = ReadUnitTables(fixture.Path(), "Risk Units", "Dose Units");
-    CoefficientRequest request{"Co-60", RiskCoefficients, IngestionPathway, 0, units.RiskUnits.UnitCount(1)};
-    EXPECT_EQ(ChooseUnit(units, request).Name, units.RiskUnits.Labels[1].back());
-    ++request.UnitPosition;
-    EXPECT_THROW(ChooseUnit(units, request), UnitPositionError);
-}
-
-TEST_F(Dispatcher, UnknownCodesAreRefusedBeforeTheDatabaseIsOpened) {
-    EXPECT_THROW(Request("Co-60", 2, IngestionPathway, 0), RequestError);
-    EXPECT_THROW(Request("Co-60", DoseCoefficients, 3, 0), RequestError);
-    EXPECT_THROW(Request("Co-60", RiskCoefficients, ExternalPathway, -1), RequestError);
-    EXPECT_EQ(pointer.Events, "");
+    const UnitTables& units = Session().Units();
+    const TableKind kind{CoefficientType::Risk, Pathway::Ingestion};
+    const int count = units.RiskUnits.UnitCount(1);
+    EXPECT_EQ(ChooseUnit(units, kind, count).Name, units.RiskUnits.Labels[1].back());
+    EXPECT_THROW(ChooseUnit(units, kind, count + 1), UnitPositionError);
 }
 
 // The three reasons a table comes out empty are told apart, per table and geometry.
@@ -95,19 +98,19 @@ TEST(EmptyResult, NamesTheMissingNuclideTheEmptyTableOrTheMissingRecords) {
     fixture.AddDose("Fgr13ingGDB", "Co-60", {}, 0);
     auto database = OpenDatabase(fixture.Path());
 
-    const auto explain = [&](CoefficientRequest request, bool listed) {
-        return ExplainEmptyResult(*database, request, listed);
+    const auto explain = [&](const std::string& nuclide, const TableKind& kind, bool listed) {
+        return ExplainEmptyResult(*database, {nuclide, kind}, listed);
     };
-    EXPECT_EQ(explain({"Xx-1", RiskCoefficients, IngestionPathway}, false),
-              "No nuclide \"Xx-1\" in the list of this database.");
-    EXPECT_EQ(explain({"Co-60", RiskCoefficients, InhalationPathway}, true),
+    constexpr CoefficientType risk = CoefficientType::Risk;
+    EXPECT_EQ(explain("Xx-1", {risk, Pathway::Ingestion}, false), "No nuclide \"Xx-1\" in the list of this database.");
+    EXPECT_EQ(explain("Co-60", {risk, Pathway::Inhalation}, true),
               "This database holds no inhalation risk coefficients at all.");
     // Ground plane risks exist, submersion risks do not.
-    EXPECT_EQ(explain({"Co-60", RiskCoefficients, ExternalPathway, SubmersionGeometry}, true),
+    EXPECT_EQ(explain("Co-60", {risk, Pathway::External, ExternalGeometry::Submersion}, true),
               "This database holds no external (Submersion) risk coefficients at all.");
-    EXPECT_EQ(explain({"Cs-137", RiskCoefficients, ExternalPathway, GroundPlaneGeometry}, true),
+    EXPECT_EQ(explain("Cs-137", {risk, Pathway::External, ExternalGeometry::GroundPlane}, true),
               "This database holds no external (Ground Plane) risk coefficients of Cs-137.");
-    EXPECT_EQ(explain({"Cs-137", DoseCoefficients, IngestionPathway}, true),
+    EXPECT_EQ(explain("Cs-137", {CoefficientType::Dose, Pathway::Ingestion}, true),
               "This database holds no ingestion dose coefficients of Cs-137.");
 }
 

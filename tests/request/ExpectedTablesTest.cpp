@@ -1,6 +1,7 @@
 // Whole tables: each request of tests/data/expected/requests.txt runs over one fixture
 // database, in its unit from the database's unit tables, and the grid must read as its
-// expected file (texts, size, bold cells, as DescribeGrid writes them).
+// expected file (texts, size, bold cells, as DescribeGrid writes them), with the structure
+// its layout records.
 
 #include <cmath>
 #include <fstream>
@@ -9,11 +10,9 @@
 #include <sstream>
 
 #include "CoefficientDispatcher.h"
-#include "Database.h"
 #include "FixtureDatabase.h"
 #include "GridLayout.h"
 #include "Recorders.h"
-#include "StartUpReaders.h"
 
 namespace quorvel {
 namespace {
@@ -82,11 +81,11 @@ void PrintTo(const ListedRequest& listed, std::ostream* os) { *os << listed.Line
 
 // "nuclide type pathway geometry unit-position expected-file", '#' starting a comment.
 std::vector<ListedRequest> ListedRequests() {
-    const std::map<std::string, int> codes = {{"dose", DoseCoefficients},         {"risk", RiskCoefficients},
-                                              {"ingestion", IngestionPathway},    {"inhalation", InhalationPathway},
-                                              {"external", ExternalPathway},      {"-", SubmersionGeometry},
-                                              {"submersion", SubmersionGeometry}, {"ground-plane", GroundPlaneGeometry},
-                                              {"soil-volume", SoilVolumeGeometry}};
+    const auto codeOf = [](const auto& words, const std::string& word) {
+        for (const auto& [name, code] : words)
+            if (name == word) return code;
+        return words.front().second;  // "-": no geometry
+    };
     std::vector<ListedRequest> requests;
     std::istringstream list(ReadText(ExpectedFolder + "/requests.txt"));
     for (std::string line; std::getline(list, line);) {
@@ -97,9 +96,8 @@ std::vector<ListedRequest> ListedRequests() {
         words >> listed.Request.Nuclide >> type >> pathway >> geometry >> listed.Request.UnitPosition >>
             listed.ExpectedFile;
         if (!words) throw std::runtime_error("requests.txt: cannot read: " + line);
-        listed.Request.Type = codes.at(type);
-        listed.Request.PathwayCode = codes.at(pathway);
-        listed.Request.Geometry = codes.at(geometry);
+        listed.Request.Kind = {codeOf(CoefficientTypeWords(), type), codeOf(PathwayWords(), pathway),
+                               codeOf(GeometryWords(), geometry)};
         requests.push_back(listed);
     }
     return requests;
@@ -121,8 +119,7 @@ test::FixtureDatabase* ExpectedTables::fixture = nullptr;
 
 TEST_P(ExpectedTables, TheGridReadsAsItsExpectedFile) {
     const ListedRequest& listed = GetParam();
-    const UnitTables units = ReadUnitTables(fixture->Path(), "Risk Units", "Dose Units");
-    const AgeGroups ages = ReadAgeUnits(*OpenDatabase(fixture->Path()));
+    DatabaseSession session(fixture->Path());
     FlexGrid grid(90, 14);  // an earlier, larger table must leave nothing behind
     grid.SetCol(3);
     for (int r = 0; r < grid.Rows(); ++r) {
@@ -132,9 +129,9 @@ TEST_P(ExpectedTables, TheGridReadsAsItsExpectedFile) {
     }
     grid.SetRow(0);
     test::RecordingBusyPointer pointer;
-    DispatchCoefficientRequest(fixture->Path(), listed.Request, grid, ChooseUnit(units, listed.Request), ages, 1,
-                               pointer);
+    const ShownTable shown = DispatchCoefficientRequest(session, listed.Request, grid, pointer);
     EXPECT_EQ(test::DescribeGrid(grid), ReadText(ExpectedFolder + "/" + listed.ExpectedFile)) << listed.ExpectedFile;
+    EXPECT_EQ(test::LayoutFaults(grid, shown.Table), "");
 }
 
 INSTANTIATE_TEST_SUITE_P(Requests, ExpectedTables, ::testing::ValuesIn(ListedRequests()));

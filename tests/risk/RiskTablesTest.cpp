@@ -14,6 +14,19 @@ namespace {
 
 enum class RiskTable { Ingestion, Inhalation, External };
 
+// A nuclide's risk table of a kind, read and laid out.
+FlexGrid Build(const std::string& path, const TableKind& kind, const std::string& nuclide, double unitFactor) {
+    auto database = OpenDatabase(path);
+    CoefficientTable table;
+    ReadRiskTables(*database, kind, unitFactor, {.Nuclides = {nuclide}},
+                   [&table](CoefficientTable&& read) { table = read; });
+    FlexGrid grid;
+    if (kind.PathwayCode == Pathway::Ingestion) ReportIngestionRiskCoefficients(table, grid);
+    if (kind.PathwayCode == Pathway::Inhalation) ReportInhalationRiskCoefficients(table, grid);
+    if (kind.IsExternal()) ReportExternalRiskCoefficients(table, grid);
+    return grid;
+}
+
 class EachRiskTable : public ::testing::TestWithParam<RiskTable> {
 protected:
     EachRiskTable() { db.CreateRiskTables(); }
@@ -28,15 +41,8 @@ protected:
 
     // The grid line of the first record (offset 0) or of the row above it (-1).
     std::string FirstRecordLine(double unitFactor, int offset = 0) {
-        auto database = OpenDatabase(db.Path());
-        FlexGrid grid;
-        if (GetParam() == RiskTable::Ingestion)
-            ReportIngestionRiskCoefficients("Sr-90", *database, grid, unitFactor, "u", 1);
-        if (GetParam() == RiskTable::Inhalation)
-            ReportInhalationRiskCoefficients("Sr-90", *database, grid, unitFactor, "u", 1);
-        if (GetParam() == RiskTable::External)
-            ReportExternalRiskCoefficients("Sr-90", *database, grid, 0, unitFactor, "u", 1);
-        std::istringstream text(test::DescribeGrid(grid));
+        const TableKind kind{CoefficientType::Risk, CodeAt<Pathway>(static_cast<int>(GetParam()))};
+        std::istringstream text(test::DescribeGrid(Build(db.Path(), kind, "Sr-90", unitFactor)));
         std::string line;
         const int row = (GetParam() == RiskTable::External ? 4 : 6) + offset;
         for (int r = 0; r <= row; ++r) std::getline(text, line);
@@ -75,9 +81,7 @@ TEST(IngestionRisk, NullIntakeAndF1LeaveTheirLabelsAlone) {
     db.CreateRiskTables();
     const std::vector<FieldValue> displayed(11, FieldValue("x"));
     db.AddIngestionRiskRecord("Tc-99", FieldValue(), FieldValue(), FieldValue(), displayed, 1);
-    auto database = OpenDatabase(db.Path());
-    FlexGrid grid;
-    ReportIngestionRiskCoefficients("Tc-99", *database, grid, 1, "per Bq", 1);
+    const FlexGrid grid = Build(db.Path(), {CoefficientType::Risk, Pathway::Ingestion}, "Tc-99", 1);
     EXPECT_EQ(grid.TextMatrix(3, 0), "Pathway = ");
     EXPECT_EQ(grid.TextMatrix(4, 0), "f1 = ");
 }

@@ -1,0 +1,18 @@
+#pragma once
+// The words an option takes for a request code, as CLI11 checks and converts them.
+
+#include <CLI/CLI.hpp>
+#include <map>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace quorvel {
+
+// CLI11's transformer of a word list of the request codes, any case.
+template <typename Code>
+CLI::CheckedTransformer WordsOf(const std::vector<std::pair<std::string, Code>>& words) {
+    return CLI::CheckedTransformer(std::map<std::string, Code>(words.begin(), words.end()), CLI::ignore_case);
+}
+
+}  // namespace quorvel
