@@ -24,14 +24,11 @@ namespace {
 void AddRequestOptions(CLI::App& command, std::string& databasePath, CoefficientRequest& request) {
     command.add_option("--database", databasePath,
                        "Coefficient database (default: DoseAndRisk.mdb beside the program)");
-    command.add_option("--type", request.Kind.Type, "dose or risk (default: dose)")
-        ->transform(WordsOf(CoefficientTypeWords()));
-    command.add_option("--pathway", request.Kind.PathwayCode, "ingestion, inhalation or external (default: ingestion)")
-        ->transform(WordsOf(PathwayWords()));
-    command
-        .add_option("--geometry", request.Kind.Geometry,
-                    "submersion, ground-plane or soil-volume (default: submersion)")
-        ->transform(WordsOf(GeometryWords()));
+    AddCodeOption(command, "--type", request.Kind.Type, "dose or risk (default: dose)", CoefficientTypeWords());
+    AddCodeOption(command, "--pathway", request.Kind.PathwayCode,
+                  "ingestion, inhalation or external (default: ingestion)", PathwayWords());
+    AddCodeOption(command, "--geometry", request.Kind.Geometry,
+                  "submersion, ground-plane or soil-volume (default: submersion)", GeometryWords());
     command.add_option("--unit", request.UnitPosition, "Position of the unit in --list-units (default: 1)")
         ->check(CLI::PositiveNumber);
 }
@@ -43,8 +40,8 @@ void AddQuantityOptions(CLI::App& command, CatalogueOptions& options, bool withD
         command.add_option("--descriptor", options.Descriptor,
                            "Row of the table, any case, its beginning enough (default: the effective dose)");
     command.add_option("--intake", options.Intake, "Ingestion risk: the intake (default: the first)");
-    command.add_option("--outcome", options.Outcome, "Risk: mortality or morbidity (default: mortality)")
-        ->transform(WordsOf(OutcomeWords()));
+    AddCodeOption(command, "--outcome", options.Outcome, "Risk: mortality or morbidity (default: mortality)",
+                  OutcomeWords());
 }
 
 void AddFormatOptions(CLI::App& command, CatalogueOptions& options) {

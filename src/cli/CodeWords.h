@@ -15,4 +15,12 @@ CLI::CheckedTransformer WordsOf(const std::vector<std::pair<std::string, Code>>&
     return CLI::CheckedTransformer(std::map<std::string, Code>(words.begin(), words.end()), CLI::ignore_case);
 }
 
+// An option that takes a word of a code list into the code; its help shows the words, their
+// codes, and INT as the kind of value.
+template <typename Code>
+CLI::Option* AddCodeOption(CLI::App& app, const std::string& name, Code& code, const std::string& help,
+                           const std::vector<std::pair<std::string, Code>>& words) {
+    return app.add_option(name, code, help)->transform(WordsOf(words))->type_name("INT");
+}
+
 }  // namespace quorvel

@@ -75,14 +75,11 @@ void AddOptions(CLI::App& app, Options& options) {
                    "Coefficient database (default: DoseAndRisk.mdb beside the program)");
     app.add_option("--nuclide", options.Request.Nuclide,
                    "Nuclide name as listed, e.g. Co-60 (default: the first of the list)");
-    app.add_option("--type", options.Request.Kind.Type, "dose or risk (default: dose)")
-        ->transform(WordsOf(CoefficientTypeWords()));
-    app.add_option("--pathway", options.Request.Kind.PathwayCode,
-                   "ingestion, inhalation or external (default: ingestion)")
-        ->transform(WordsOf(PathwayWords()));
-    app.add_option("--geometry", options.Request.Kind.Geometry,
-                   "External geometry: submersion, ground-plane or soil-volume (default: submersion)")
-        ->transform(WordsOf(GeometryWords()));
+    AddCodeOption(app, "--type", options.Request.Kind.Type, "dose or risk (default: dose)", CoefficientTypeWords());
+    AddCodeOption(app, "--pathway", options.Request.Kind.PathwayCode,
+                  "ingestion, inhalation or external (default: ingestion)", PathwayWords());
+    AddCodeOption(app, "--geometry", options.Request.Kind.Geometry,
+                  "External geometry: submersion, ground-plane or soil-volume (default: submersion)", GeometryWords());
     app.add_option("--unit", options.Request.UnitPosition, "Position of the unit in --list-units (default: 1)")
         ->check(CLI::Validator(
             [](std::string& text) {

@@ -17,57 +17,104 @@ namespace {
 
 constexpr int CoefficientCount = AgeDependentDoseCoefs::CoefficientCount;
 
-// Where the fields of the table's records are.
-struct Positions {
-    int Nuclide, Age, Nlet, Source;
-    std::vector<std::string> Descriptors;  // of coefficients 1 to 25, from 0
-};
-
 bool Keeps(const std::optional<std::string>& wanted, const std::string& value) { return !wanted || *wanted == value; }
 
-// The block of the age that starts at `first`, as cells; first moves past it.
-void ReadBlock(const std::vector<const Record*>& records, std::size_t& first, const Positions& at, std::size_t age,
-               int block, double unitFactor, const AgeGroups& ages, const ScanSelection& selection,
-               CoefficientTable& table) {
-    const int size = BlockRecordCount(FieldAt(*records[first], at.Nlet), static_cast<int>(records.size() - first));
-    const Record& lead = *records[first];
-    // The second record of a two-record block is the high-LET part of the first.
-    const Record* highLetPart = size == 2 ? records[first + 1] : nullptr;
-    first += static_cast<std::size_t>(size);
-    const std::string subtitle = FieldAt(lead, AgeDependentDoseCoefs::SubtitlePosition).TextOrEmpty();
-    if (block >= static_cast<int>(table.Blocks.size())) {
-        TableBlock heading;
-        heading.Nuclide = FieldAt(lead, at.Nuclide).TextOrEmpty();
-        heading.HeaderText = FieldAt(lead, AgeDependentDoseCoefs::HeaderTextPosition).TextOrEmpty();
-        heading.Subtitle = subtitle;
-        heading.RowLabels = at.Descriptors;
-        heading.Headed = age == 0;
-        heading.SourceNote = PublicationNamedIn(subtitle);
-        if (heading.SourceNote.empty() && at.Source >= 0)
-            AddSourceFile(heading.SourceNote, FieldAt(lead, at.Source).TextOrEmpty());
-        table.Blocks.push_back(std::move(heading));
+// Reads the records of one query into tables, nuclide by nuclide.
+class AgeDependentDoseReader {
+public:
+    AgeDependentDoseReader(const Recordset& records, const AgeGroups& ages, double unitFactor,
+                           const ScanSelection& selection)
+        : ages_(ages),
+          unitFactor_(unitFactor),
+          selection_(selection),
+          nuclide_(records.FieldPosition("Nuclide")),
+          age_(records.FieldPosition("Age")),
+          nlet_(records.FieldPosition("Nlet")),
+          source_(records.FindField("Source")) {
+        for (int i = 1; i <= CoefficientCount; ++i)
+            descriptors_.push_back(
+                records.FieldName(AgeDependentDoseCoefs::CoefficientFieldPositions[static_cast<std::size_t>(i)]));
     }
-    const bool highLet = IsHighLetType(FieldAt(lead, AgeDependentDoseCoefs::RadiationTypePosition).TextOrEmpty());
-    for (int i = 1; i <= CoefficientCount; ++i) {
-        const auto c = static_cast<std::size_t>(i);
-        if (!Keeps(selection.Descriptor, at.Descriptors[c - 1])) continue;
-        const int position = AgeDependentDoseCoefs::CoefficientFieldPositions[c];
-        Coefficient cell;
-        cell.Value = AgeDependentDoseValue(
-            i, CoefficientCount, highLet, StoredDoseValue(FieldAt(lead, position)), highLetPart != nullptr,
-            highLetPart ? StoredDoseValue(FieldAt(*highLetPart, position)) : std::nullopt, unitFactor);
-        cell.Nuclide = FieldAt(lead, at.Nuclide).TextOrEmpty();
-        cell.Form = subtitle;
-        cell.Age = ages.AgeGroupNames[age];
-        cell.Descriptor = at.Descriptors[c - 1];
-        cell.Text = cell.Value ? FormatScientific(*cell.Value) : std::string();
-        cell.Source = at.Source < 0 ? std::string() : FieldAt(lead, at.Source).TextOrEmpty();
-        cell.Block = block;
-        cell.BlockRow = i - 1;
-        cell.ColumnKey = static_cast<int>(age);
-        table.Cells.push_back(std::move(cell));
+
+    int NuclidePosition() const { return nuclide_; }
+
+    // One nuclide's records as its table: a column for each age group of the list that
+    // has records, the blocks of each column in ID order.
+    CoefficientTable TableOf(const TableKind& kind, const std::vector<const Record*>& records) const {
+        CoefficientTable table;
+        table.Kind = kind;
+        table.Nuclide = FieldAt(*records.front(), nuclide_).TextOrEmpty();
+        table.ColumnKeys = ages_.AgeGroupNames;
+        table.HasRecords = true;
+        table.Cells.reserve(records.size() * CoefficientCount);
+        std::vector<std::vector<const Record*>> byAge(ages_.AgeGroupDays.size());
+        for (const Record* record : records) {
+            const FieldValue& age = FieldAt(*record, age_);
+            if (!age.IsNumeric()) continue;
+            const auto found = std::find(ages_.AgeGroupDays.begin(), ages_.AgeGroupDays.end(), age.Number());
+            if (found != ages_.AgeGroupDays.end())
+                byAge[static_cast<std::size_t>(found - ages_.AgeGroupDays.begin())].push_back(record);
+        }
+        for (std::size_t age = 0; age < byAge.size(); ++age) {
+            const std::vector<const Record*>& column = byAge[age];
+            int block = 0;
+            for (std::size_t first = 0; first < column.size(); ++block) {
+                const int size =
+                    BlockRecordCount(FieldAt(*column[first], nlet_), static_cast<int>(column.size() - first));
+                // The second record of a two-record block is the high-LET part of the first.
+                ReadBlock(*column[first], size == 2 ? column[first + 1] : nullptr, age, block, table);
+                first += static_cast<std::size_t>(size);
+            }
+        }
+        return table;
     }
-}
+
+private:
+    void ReadBlock(const Record& lead, const Record* highLetPart, std::size_t age, int block,
+                   CoefficientTable& table) const {
+        const std::string subtitle = FieldAt(lead, AgeDependentDoseCoefs::SubtitlePosition).TextOrEmpty();
+        const std::string source = source_ < 0 ? std::string() : FieldAt(lead, source_).TextOrEmpty();
+        // The first age group that has a block heads it; the grid shows that heading when it
+        // is the first age group of the list.
+        if (block >= static_cast<int>(table.Blocks.size())) {
+            TableBlock heading;
+            heading.Nuclide = FieldAt(lead, nuclide_).TextOrEmpty();
+            heading.HeaderText = FieldAt(lead, AgeDependentDoseCoefs::HeaderTextPosition).TextOrEmpty();
+            heading.Subtitle = subtitle;
+            heading.RowLabels = descriptors_;
+            heading.Headed = age == 0;
+            heading.SourceNote = PublicationNamedIn(subtitle);
+            if (heading.SourceNote.empty()) AddSourceFile(heading.SourceNote, source);
+            table.Blocks.push_back(std::move(heading));
+        }
+        const bool highLet = IsHighLetType(FieldAt(lead, AgeDependentDoseCoefs::RadiationTypePosition).TextOrEmpty());
+        for (int i = 1; i <= CoefficientCount; ++i) {
+            const std::string& descriptor = descriptors_[static_cast<std::size_t>(i - 1)];
+            if (!Keeps(selection_.Descriptor, descriptor)) continue;
+            const int position = AgeDependentDoseCoefs::CoefficientFieldPositions[static_cast<std::size_t>(i)];
+            Coefficient cell;
+            cell.Value = AgeDependentDoseValue(
+                i, CoefficientCount, highLet, StoredDoseValue(FieldAt(lead, position)), highLetPart != nullptr,
+                highLetPart ? StoredDoseValue(FieldAt(*highLetPart, position)) : std::nullopt, unitFactor_);
+            cell.Nuclide = FieldAt(lead, nuclide_).TextOrEmpty();
+            cell.Form = subtitle;
+            cell.Age = ages_.AgeGroupNames[age];
+            cell.Descriptor = descriptor;
+            cell.Text = cell.Value ? FormatScientific(*cell.Value) : std::string();
+            cell.Source = source;
+            cell.Block = block;
+            cell.BlockRow = i - 1;
+            cell.ColumnKey = static_cast<int>(age);
+            table.Cells.push_back(std::move(cell));
+        }
+    }
+
+    const AgeGroups& ages_;
+    double unitFactor_;
+    const ScanSelection& selection_;
+    int nuclide_, age_, nlet_, source_;
+    std::vector<std::string> descriptors_;  // of coefficients 1 to 25
+};
 
 }  // namespace
 
@@ -90,39 +137,9 @@ void ReadAgeDependentDoseTables(Database& database, const TableKind& kind, const
     }
     const Recordset records =
         OpenTableRecords(database, DoseTableName(kind), condition, std::move(parameters), selection.Nuclides);
-    Positions at{records.FieldPosition("Nuclide"),
-                 records.FieldPosition("Age"),
-                 records.FieldPosition("Nlet"),
-                 records.FindField("Source"),
-                 {}};
-    for (int i = 1; i <= CoefficientCount; ++i)
-        at.Descriptors.push_back(
-            records.FieldName(AgeDependentDoseCoefs::CoefficientFieldPositions[static_cast<std::size_t>(i)]));
-
-    const std::vector<NuclideRecords> nuclides = GroupByNuclide(records, at.Nuclide);
-    for (const NuclideRecords& nuclide : nuclides) {
-        CoefficientTable table;
-        table.Kind = kind;
-        table.Nuclide = FieldAt(*nuclide.Records.front(), at.Nuclide).TextOrEmpty();
-        table.ColumnKeys = ages.AgeGroupNames;
-        table.HasRecords = true;
-        table.Cells.reserve(nuclide.Records.size() * CoefficientCount);
-        // The records of each age group in ID order; a value column for each group that has some.
-        std::vector<std::vector<const Record*>> byAge(ages.AgeGroupDays.size());
-        for (const Record* record : nuclide.Records) {
-            const FieldValue& age = FieldAt(*record, at.Age);
-            if (!age.IsNumeric()) continue;
-            const auto found = std::find(ages.AgeGroupDays.begin(), ages.AgeGroupDays.end(), age.Number());
-            if (found != ages.AgeGroupDays.end())
-                byAge[static_cast<std::size_t>(found - ages.AgeGroupDays.begin())].push_back(record);
-        }
-        for (std::size_t age = 0; age < byAge.size(); ++age) {
-            int block = 0;
-            for (std::size_t first = 0; first < byAge[age].size(); ++block)
-                ReadBlock(byAge[age], first, at, age, block, unitFactor, ages, selection, table);
-        }
-        sink(std::move(table));
-    }
+    const AgeDependentDoseReader reader(records, ages, unitFactor, selection);
+    const std::vector<NuclideRecords> nuclides = GroupByNuclide(records, reader.NuclidePosition());
+    for (const NuclideRecords& nuclide : nuclides) sink(reader.TableOf(kind, nuclide.Records));
     for (const std::string& name : NamesNotFound(selection.Nuclides, nuclides))
         sink({.Kind = kind, .Nuclide = name, .ColumnKeys = ages.AgeGroupNames});
 }
