@@ -66,7 +66,7 @@ UnitChoice CoefficientCatalogue::UnitOf(const TableKind& kind, int unitPosition)
 
 void CoefficientCatalogue::ReadCells(const TableKind& kind, double unitFactor, const ScanSelection& selection,
                                      const CoefficientSink& sink) {
-    ReadCoefficientTables(session_, kind, unitFactor, selection, [&sink](CoefficientTable&& table) {
+    ReadCoefficientTables(SourceOf(session_), kind, unitFactor, selection, [&sink](CoefficientTable&& table) {
         for (Coefficient& cell : table.Cells) sink(std::move(cell));
     });
 }

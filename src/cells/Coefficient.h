@@ -82,6 +82,11 @@ struct ScanSelection {
     std::optional<RiskOutcome> Outcome = {};
 };
 
+// Whether a part of a selection keeps a value: unset keeps every value.
+inline bool SelectionKeeps(const std::optional<std::string>& wanted, const std::string& value) {
+    return !wanted || *wanted == value;
+}
+
 using CoefficientSink = std::function<void(Coefficient&&)>;
 using TableSink = std::function<void(CoefficientTable&&)>;
 

@@ -17,8 +17,6 @@ namespace {
 
 constexpr int CoefficientCount = AgeDependentDoseCoefs::CoefficientCount;
 
-bool Keeps(const std::optional<std::string>& wanted, const std::string& value) { return !wanted || *wanted == value; }
-
 // Reads the records of one query into tables, nuclide by nuclide.
 class AgeDependentDoseReader {
 public:
@@ -90,7 +88,7 @@ private:
         const bool highLet = IsHighLetType(FieldAt(lead, AgeDependentDoseCoefs::RadiationTypePosition).TextOrEmpty());
         for (int i = 1; i <= CoefficientCount; ++i) {
             const std::string& descriptor = descriptors_[static_cast<std::size_t>(i - 1)];
-            if (!Keeps(selection_.Descriptor, descriptor)) continue;
+            if (!SelectionKeeps(selection_.Descriptor, descriptor)) continue;
             const int position = AgeDependentDoseCoefs::CoefficientFieldPositions[static_cast<std::size_t>(i)];
             Coefficient cell;
             cell.Value = AgeDependentDoseValue(

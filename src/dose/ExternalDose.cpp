@@ -25,8 +25,6 @@ const ExternalDoseTable& TableOf(ExternalGeometry geometry) {
     return ExternalDoseTables[static_cast<std::size_t>(geometry)];
 }
 
-bool Keeps(const std::optional<std::string>& wanted, const std::string& value) { return !wanted || *wanted == value; }
-
 // The table of the record with the lowest ID: the only one shown.
 CoefficientTable TableOfRecord(const TableKind& kind, const Recordset& records, const Record& record, double unitFactor,
                                const ScanSelection& selection) {
@@ -55,7 +53,7 @@ CoefficientTable TableOfRecord(const TableKind& kind, const Recordset& records, 
                                   stored[clsExternalCoefs::LowerLargeIntestinePosition - 2]);
     for (int i = 0; i < count; ++i) {
         const auto c = static_cast<std::size_t>(i);
-        if (!Keeps(selection.Descriptor, block.RowLabels[c])) continue;
+        if (!SelectionKeeps(selection.Descriptor, block.RowLabels[c])) continue;
         Coefficient cell;
         cell.Nuclide = table.Nuclide;
         cell.Age = ExternalDoseAge;
@@ -85,7 +83,7 @@ std::string DoseTableName(const TableKind& kind) {
 
 void ReadExternalDoseTables(Database& database, const TableKind& kind, double unitFactor,
                             const ScanSelection& selection, const TableSink& sink) {
-    if (!Keeps(selection.Age, ExternalDoseAge)) return;
+    if (!SelectionKeeps(selection.Age, ExternalDoseAge)) return;
     const Recordset records = OpenTableRecords(database, DoseTableName(kind), "", {}, selection.Nuclides);
     const std::vector<NuclideRecords> nuclides = GroupByNuclide(records, records.FieldPosition("Nuclide"));
     for (const NuclideRecords& nuclide : nuclides)

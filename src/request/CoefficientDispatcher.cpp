@@ -20,7 +20,7 @@ CoefficientTable ReadProgenyTable(DatabaseSession& session, const CoefficientReq
     const std::string parent = FoldCase(request.Nuclide);
     CoefficientTable table;
     std::vector<CoefficientTable> members;
-    ReadCoefficientTables(session, request.Kind, unitFactor, selection, [&](CoefficientTable&& read) {
+    ReadCoefficientTables(SourceOf(session), request.Kind, unitFactor, selection, [&](CoefficientTable&& read) {
         if (FoldCase(read.Nuclide) == parent && table.Nuclide.empty())
             table = std::move(read);
         else
@@ -54,7 +54,7 @@ ShownTable DispatchCoefficientRequest(DatabaseSession& session, const Coefficien
     try {
         shown.Table = progenyCutoffSeconds
                           ? ReadProgenyTable(session, request, shown.Unit.Factor, *progenyCutoffSeconds, shown.Progeny)
-                          : ReadCoefficientTable(session, request.Kind, shown.Unit.Factor, request.Nuclide);
+                          : ReadCoefficientTable(SourceOf(session), request.Kind, shown.Unit.Factor, request.Nuclide);
         shown.Table.UnitName = shown.Unit.Name;
         LayOutCoefficientTable(shown.Table, grid);
     } catch (const std::exception& e) {

@@ -7,23 +7,22 @@
 
 namespace quorvel {
 
-void ReadCoefficientTables(DatabaseSession& session, const TableKind& kind, double unitFactor,
+TableSource SourceOf(DatabaseSession& session) { return {session.Connection(), session.Ages()}; }
+
+void ReadCoefficientTables(const TableSource& source, const TableKind& kind, double unitFactor,
                            const ScanSelection& selection, const TableSink& sink) {
-    Database& database = session.Connection();
     if (!kind.IsDose())
-        ReadRiskTables(database, kind, unitFactor, selection, sink);
+        ReadRiskTables(source.Connection, kind, unitFactor, selection, sink);
     else if (kind.IsExternal())
-        ReadExternalDoseTables(database, kind, unitFactor, selection, sink);
+        ReadExternalDoseTables(source.Connection, kind, unitFactor, selection, sink);
     else
-        ReadAgeDependentDoseTables(database, kind, session.Ages(), unitFactor, selection, sink);
+        ReadAgeDependentDoseTables(source.Connection, kind, source.Ages, unitFactor, selection, sink);
 }
 
-CoefficientTable ReadCoefficientTable(DatabaseSession& session, const TableKind& kind, double unitFactor,
+CoefficientTable ReadCoefficientTable(const TableSource& source, const TableKind& kind, double unitFactor,
                                       const std::string& nuclide) {
-    ScanSelection selection;
-    selection.Nuclides = {nuclide};
     CoefficientTable read;
-    ReadCoefficientTables(session, kind, unitFactor, selection,
+    ReadCoefficientTables(source, kind, unitFactor, {.Nuclides = {nuclide}},
                           [&read](CoefficientTable&& table) { read = std::move(table); });
     return read;
 }

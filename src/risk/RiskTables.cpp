@@ -10,8 +10,6 @@ namespace {
 
 constexpr const char* Modes[] = {"Submersion", "Ground Plane", "Soil Layer"};
 
-bool Keeps(const std::optional<std::string>& wanted, const std::string& value) { return !wanted || *wanted == value; }
-
 // Where the fields of a risk table's records are; -1 for a field the table lacks.
 struct Positions {
     int First;  // the first displayed field
@@ -49,11 +47,13 @@ CoefficientTable TableOf(const TableKind& kind, const std::vector<const Record*>
             AddSourceFile(block.SourceNote, source);
             std::string site = RiskCellOf(FieldAt(record, at.First + CancerSiteColumn), unitFactor).Text;
             block.RowLabels.push_back(site);
-            if (!Keeps(selection.Descriptor, site) || !Keeps(selection.Intake, block.Intake)) continue;
+            if (!SelectionKeeps(selection.Descriptor, site) || !SelectionKeeps(selection.Intake, block.Intake))
+                continue;
             for (int j = 1; j < RiskDisplayedColumns; ++j) {
                 const RiskOutcome outcome = RiskOutcomeOfColumn(j);
                 const std::string& band = headings[static_cast<std::size_t>(j)];
-                if (!Keeps(selection.Age, band) || (selection.Outcome && *selection.Outcome != outcome)) continue;
+                if (!SelectionKeeps(selection.Age, band) || (selection.Outcome && *selection.Outcome != outcome))
+                    continue;
                 RiskCell value = RiskCellOf(FieldAt(record, at.First + j), unitFactor);
                 Coefficient cell;
                 cell.Nuclide = FieldAt(record, at.Nuclide).TextOrEmpty();

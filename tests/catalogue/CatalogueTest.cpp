@@ -94,45 +94,27 @@ TEST_F(CatalogueTest, SourcesAreReadWhereTheTableRecordsThem) {
     db.AddExternalDoseRecord("F12TIII3", "Co-60", "header", {{2, 1e-15}}, 5);
 
     CoefficientCatalogue catalogue = Catalogue();
-    const auto dose = catalogue.Rows(AdultEffectiveIngestion());
-    ASSERT_EQ(dose.size(), 1u);
-    EXPECT_EQ(dose[0].Source, "dir/Fgr13ingGDB.DAT:7");
-
-    Quantity colon;
-    colon.Kind = {CoefficientType::Dose, Pathway::External, ExternalGeometry::Submersion};
-    colon.Age = ExternalDoseAge;
-    colon.Descriptor = "Colon Dose";
-    const auto colonRows = catalogue.Rows(colon);
-    ASSERT_EQ(colonRows.size(), 1u);
-    EXPECT_EQ(colonRows[0].Source, "dir/F12TIII1.DAT:3");
-    EXPECT_DOUBLE_EQ(*colonRows[0].Value, 0.57 * 2e-14 + 0.43 * 4e-14);
-
-    Quantity risk;
-    risk.Kind = {CoefficientType::Risk, Pathway::External, ExternalGeometry::Submersion};
-    risk.Age = "Female";
-    risk.Descriptor = "Liver";
-    risk.Outcome = RiskOutcome::Morbidity;
-    const auto riskRows = catalogue.Rows(risk);
-    ASSERT_EQ(riskRows.size(), 1u);
-    EXPECT_EQ(riskRows[0].Source, "dir/FGR13extRBS.DAT:4");
-    EXPECT_DOUBLE_EQ(*riskRows[0].Value, 7e-12);
-
-    colon.Kind.Geometry = ExternalGeometry::GroundPlane;
-    colon.Descriptor = "Organ 2";
-    EXPECT_EQ(catalogue.Rows(colon).at(0).Source, "") << "a table without the field has no source";
+    const auto cited = [&](const Quantity& quantity) {
+        const auto rows = catalogue.Rows(quantity);
+        return rows.size() == 1 ? rows[0].Text + " " + rows[0].Source : std::to_string(rows.size()) + " rows";
+    };
+    const TableKind submersion{CoefficientType::Dose, Pathway::External, ExternalGeometry::Submersion};
+    const TableKind risk{CoefficientType::Risk, Pathway::External};
+    const TableKind groundPlane{CoefficientType::Dose, Pathway::External, ExternalGeometry::GroundPlane};
+    EXPECT_EQ(cited(AdultEffectiveIngestion()), "1.00E-08 dir/Fgr13ingGDB.DAT:7");
+    EXPECT_EQ(cited({submersion, ExternalDoseAge, "", "Colon Dose"}), "2.86E-14 dir/F12TIII1.DAT:3");
+    EXPECT_EQ(cited({risk, "Female", "", "Liver", RiskOutcome::Morbidity}), "7.00E-12 dir/FGR13extRBS.DAT:4");
+    EXPECT_EQ(cited({groundPlane, ExternalDoseAge, "", "Organ 2"}), "1.00E-15 ") << "the table has no Source field";
 
     // The value cell of the shown table names its cell, and so its source; a heading names none.
     FlexGrid grid;
     NoBusyPointer pointer;
-    const TableKind submersion{CoefficientType::Dose, Pathway::External, ExternalGeometry::Submersion};
     const ShownTable shown = DispatchCoefficientRequest(*session, {"Co-60", submersion}, grid, pointer);
-    int colonRow = -1;
-    for (int r = 0; r < grid.Rows(); ++r)
-        if (grid.TextMatrix(r, 0) == "Colon Dose") colonRow = r;
-    ASSERT_GE(grid.CellCoefficient(colonRow, 1), 0);
-    EXPECT_EQ(shown.Table.Cells[static_cast<std::size_t>(grid.CellCoefficient(colonRow, 1))].Source,
-              "dir/F12TIII1.DAT:3");
-    EXPECT_EQ(grid.CellCoefficient(colonRow, 0), -1);
+    const int colon = grid.Rows() - 1;
+    ASSERT_EQ(grid.TextMatrix(colon, 0), "Colon Dose");
+    ASSERT_GE(grid.CellCoefficient(colon, 1), 0);
+    EXPECT_EQ(shown.Table.Cells[static_cast<std::size_t>(grid.CellCoefficient(colon, 1))].Source, "dir/F12TIII1.DAT:3");
+    EXPECT_EQ(grid.CellCoefficient(colon, 0), -1);
 }
 
 TEST_F(CatalogueTest, FiltersKeepWhatEveryRangeAndNameAllow) {

@@ -2,8 +2,7 @@
 // a reader of the chart sees it) is a number of the grid that the dispatcher builds for the
 // same request, at the category of its cell, and the chart shows every such number of its
 // categories; empty cells are gaps, and a nuclide without coefficients gives the empty chart.
-// The catalogue's cells say where a number stands in the grid (the catalogue's agreement test
-// holds them to it). Then the chart files.
+// The grid's layout records which cell each of its numbers is. Then the chart files.
 #include <QAbstractBarSeries>
 #include <QBarCategoryAxis>
 #include <QBarSet>
@@ -17,11 +16,11 @@
 #include <memory>
 
 #include "ChartRendering.h"
-#include "CoefficientDispatcher.h"
 #include "DecayChain.h"
 #include "FixtureDatabase.h"
 #include "NuclideCharts.h"
 #include "NumberText.h"
+#include "TableRequests.h"
 
 namespace quorvel {
 namespace {
@@ -59,48 +58,20 @@ Points ReadChart(QChart& chart) {
 struct ChartCase {
     std::string Name;
     std::string (*Database)();
-    CoefficientRequest Request;
+    std::string Request;  // as test::RequestOf reads it
     ChartChoice Choice;
     std::string Row;  // a chart across the ages: the descriptor of the row it shows
     std::string Age;  // a chart down the organs or sites: the age of the column it shows
 };
 
-constexpr CoefficientType Dose = CoefficientType::Dose;
-constexpr CoefficientType Risk = CoefficientType::Risk;
-
 std::vector<ChartCase> Cases() {
     return {
-        {"ingestion_dose_by_age",
-         ShippedDatabase,
-         {"Sr-90", {Dose, Pathway::Ingestion}},
-         {},
-         "Effective Dose (e50)",
-         ""},
-        {"inhalation_dose_organs",
-         ShippedDatabase,
-         {"I-131", {Dose, Pathway::Inhalation}},
-         {"organs", "", "1 Year"},
-         "",
-         "1 Year"},
-        {"external_dose_organs",
-         ShippedDatabase,
-         {"Cs-137", {Dose, Pathway::External, ExternalGeometry::GroundPlane}},
-         {},
-         "",
-         "Adult"},
-        {"ingestion_risk_by_age",
-         ShippedDatabase,
-         {"Cs-137", {Risk, Pathway::Ingestion}},
-         {"by-age", "colon", ""},
-         "Colon",
-         ""},
-        {"inhalation_risk_by_age",
-         RiskFixture,
-         {"Co-60", {Risk, Pathway::Inhalation}},
-         {"", "Site 3", ""},
-         "Site 3",
-         ""},
-        {"external_risk_sites", RiskFixture, {"Co-60", {Risk, Pathway::External}}, {"sites", "", "Upper"}, "", "Upper"},
+        {"ingestion_dose_by_age", ShippedDatabase, "Sr-90 dose ingestion -", {}, "Effective Dose (e50)", ""},
+        {"inhalation_dose_organs", ShippedDatabase, "I-131 dose inhalation -", {"organs", "", "1 Year"}, "", "1 Year"},
+        {"external_dose_organs", ShippedDatabase, "Cs-137 dose external ground-plane", {}, "", "Adult"},
+        {"ingestion_risk_by_age", ShippedDatabase, "Cs-137 risk ingestion -", {"by-age", "colon", ""}, "Colon", ""},
+        {"inhalation_risk_by_age", RiskFixture, "Co-60 risk inhalation -", {"", "Site 3", ""}, "Site 3", ""},
+        {"external_risk_sites", RiskFixture, "Co-60 risk external submersion", {"sites", "", "Upper"}, "", "Upper"},
     };
 }
 
@@ -109,19 +80,20 @@ void PrintTo(const ChartCase& c, std::ostream* out) { *out << c.Name; }
 class ChartAgreesWithGrid : public ::testing::TestWithParam<ChartCase> {};
 
 TEST_P(ChartAgreesWithGrid, SeriesShowTheGridsNumbers) {
-    ChartCase c = GetParam();
+    const ChartCase& c = GetParam();
     DatabaseSession session(c.Database());
     CoefficientCatalogue catalogue(session);
+    CoefficientRequest request = test::RequestOf(c.Request);
     // The last unit of the list, so that the unit factor is at work.
-    const TableKind& kind = c.Request.Kind;
-    c.Request.UnitPosition = UnitListOf(catalogue.Units(), kind.Type).UnitCount(UnitCategory(kind));
-    const ChartData data = NuclideChart(catalogue, c.Request, c.Choice);
+    const TableKind& kind = request.Kind;
+    request.UnitPosition = UnitListOf(catalogue.Units(), kind.Type).UnitCount(UnitCategory(kind));
+    const ChartData data = NuclideChart(catalogue, request, c.Choice);
     ASSERT_TRUE(data.HasValues());
     const Points shown = ReadChart(*BuildChart(data));
 
     FlexGrid grid;
     NoBusyPointer pointer;
-    const ShownTable table = DispatchCoefficientRequest(session, c.Request, grid, pointer);
+    const ShownTable table = DispatchCoefficientRequest(session, request, grid, pointer);
     Points expected;
     for (int row = 0; row < grid.Rows(); ++row)
         for (int col = 0; col < grid.Cols(); ++col) {
@@ -151,10 +123,10 @@ TEST(ChartGapsTest, EmptyCellsAreGapsAndAnEmptyTableSaysSo) {
     CoefficientCatalogue catalogue(session);
     // One cell of Site 3 is empty: its line breaks there into two pieces (no zero is drawn,
     // as the agreement above shows).
-    const ChartData data = NuclideChart(catalogue, {"Co-60", {Risk, Pathway::Inhalation}}, {"", "Site 3", ""});
+    const ChartData data = NuclideChart(catalogue, test::RequestOf("Co-60 risk inhalation -"), {"", "Site 3", ""});
     EXPECT_EQ(BuildChart(data)->series().size(), static_cast<qsizetype>(data.Series.size()) + 1);
 
-    const ChartData none = NuclideChart(catalogue, {"H-3", {Risk, Pathway::Inhalation}}, {});
+    const ChartData none = NuclideChart(catalogue, test::RequestOf("H-3 risk inhalation -"), {});
     EXPECT_FALSE(none.HasValues());
     EXPECT_EQ(none.EmptyText, "(None Available)");
     EXPECT_TRUE(BuildChart(none)->series().isEmpty());

@@ -7,12 +7,10 @@
 #include <utility>
 #include <vector>
 
-#include "CoefficientDispatcher.h"
-#include "DatabaseSession.h"
 #include "FixtureDatabase.h"
-#include "FlexGrid.h"
 #include "GridText.h"
 #include "PrinterSurface.h"
+#include "TableRequests.h"
 #include "ViewerRun.h"
 
 namespace quorvel::test {
@@ -46,31 +44,26 @@ protected:
 
 // CSV is the text export and TSV the clipboard text of the table the dispatcher builds.
 TEST_F(CommandLineViewerTest, CsvAndTsvHoldTheTableTheDesktopBuilds) {
-    struct Case {
-        std::vector<std::string> Arguments;
-        CoefficientRequest Request;
-    };
-    const Case cases[] = {
-        {{"--type", "risk", "--unit", "2"}, {"Co-60", {CoefficientType::Risk, Pathway::Ingestion}, 2}},
-        {{"--type", "risk", "--pathway", "inhalation"}, {"Co-60", {CoefficientType::Risk, Pathway::Inhalation}}},
-        {{"--type", "dose", "--pathway", "external", "--geometry", "ground-plane"},
-         {"Co-60", {CoefficientType::Dose, Pathway::External, ExternalGeometry::GroundPlane}}},
+    const std::pair<std::vector<std::string>, std::string> cases[] = {
+        {{"--type", "risk", "--unit", "2"}, "Co-60 risk ingestion - 2"},
+        {{"--type", "risk", "--pathway", "inhalation"}, "Co-60 risk inhalation -"},
+        {{"--type", "dose", "--pathway", "external", "--geometry", "ground-plane"}, "Co-60 dose external ground-plane"},
     };
     DatabaseSession session(db.Path());
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.Arguments.back());
+    for (const auto& [options, request] : cases) {
+        SCOPED_TRACE(request);
         FlexGrid grid;
         NoBusyPointer pointer;
-        DispatchCoefficientRequest(session, c.Request, grid, pointer);
+        DispatchCoefficientRequest(session, RequestOf(request), grid, pointer);
         ASSERT_GT(grid.Rows(), 2);
         std::vector<std::string> arguments = {"--database", db.Path(), "--nuclide", "Co-60", "--format", "csv"};
-        arguments.insert(arguments.end(), c.Arguments.begin(), c.Arguments.end());
+        arguments.insert(arguments.end(), options.begin(), options.end());
         const ViewerRun csv = RunViewer(arguments);
         EXPECT_EQ(csv.Code, 0) << csv.Err;
         EXPECT_EQ(csv.Out, FormatGridAsCommaSeparatedText(grid));
         arguments[5] = "tsv";
-        const ViewerRun tsv = RunViewer(arguments);
-        EXPECT_EQ(tsv.Out, FormatBlockAsClipboardText(grid, 0, grid.Rows() - 1, 0, grid.Cols() - 1) + "\n");
+        EXPECT_EQ(RunViewer(arguments).Out,
+                  FormatBlockAsClipboardText(grid, 0, grid.Rows() - 1, 0, grid.Cols() - 1) + "\n");
     }
 }
 
@@ -96,22 +89,6 @@ TEST_F(CommandLineViewerTest, DefaultDatabaseLiesInTheApplicationDirectoryAndIsN
     EXPECT_FALSE(std::filesystem::exists(empty.Path() / "DoseAndRisk.mdb"));
 }
 
-// A request opens its database once, its +D values and its chart included.
-TEST_F(CommandLineViewerTest, ARequestOpensItsDatabaseOnce) {
-    CommandLineBackends backends;
-    int charts = 0;
-    backends.SaveChart = [&charts](const ChartData& chart, const std::string&, const std::string&) {
-        charts += chart.HasValues();
-    };
-    const long long before = DatabaseOpenings();
-    const ViewerRun run =
-        RunViewer({"--database", db.Path(), "--nuclide", "Co-60", "--with-progeny", "--chart", "c.png"}, "/nonexistent",
-                  backends);
-    EXPECT_EQ(run.Code, 0) << run.Err;
-    EXPECT_EQ(charts, 1);
-    EXPECT_EQ(DatabaseOpenings() - before, 1);
-}
-
 TEST_F(CommandLineViewerTest, PdfIsPrintedByTheBackendInLandscapeUnlessPortrait) {
     std::vector<std::string> calls;
     CommandLineBackends backends;
@@ -135,13 +112,15 @@ TEST_F(CommandLineViewerTest, PdfIsPrintedByTheBackendInLandscapeUnlessPortrait)
 // ---------------------------------------------------------------------------------------
 // Failures
 
-TEST_F(CommandLineViewerTest, MissingCoefficientTableIsNamedInTheMessage) {
-    db.Execute("DROP TABLE FGR13INHRBS");
+// A table without the fields its reader takes is named with the nuclide and the cause.
+TEST_F(CommandLineViewerTest, AMalformedCoefficientTableIsNamedInTheMessage) {
+    db.Execute("DROP TABLE FGR13INHRBS; CREATE TABLE FGR13INHRBS (Nuclide, ID)");
+    db.Insert("FGR13INHRBS", {"Co-60", std::int64_t{1}});
     const ViewerRun result =
         RunViewer({"--database", db.Path(), "--type", "risk", "--nuclide", "Co-60", "--pathway", "inhalation"});
     ExpectOneLineFailure(result, 1);
-    EXPECT_NE(result.Err.find("FGR13INHRBS"), std::string::npos) << result.Err;
-    EXPECT_NE(result.Err.find("Co-60"), std::string::npos) << result.Err;
+    for (const char* part : {"FGR13INHRBS", "\"Co-60\"", "Form"})
+        EXPECT_NE(result.Err.find(part), std::string::npos) << result.Err;
 
     // The other tables still answer.
     EXPECT_EQ(RunViewer({"--database", db.Path(), "--type", "risk", "--nuclide", "H-1", "--format", "csv"}).Out,

@@ -3,9 +3,9 @@
 #include <sstream>
 
 #include "BuiltDatabase.h"
-#include "CoefficientDispatcher.h"
 #include "GridLayout.h"
 #include "NuclideList.h"
+#include "TableRequests.h"
 
 namespace quorvel {
 namespace {
@@ -15,14 +15,6 @@ std::string ShippedPath() { return data::test::BuiltDatabase::Instance().File().
 DatabaseSession& Shipped() {
     static DatabaseSession session(ShippedPath());
     return session;
-}
-
-const std::vector<std::string>& Entries() {
-    static const std::vector<std::string> entries = [] {
-        Recordset nuclides = Shipped().NuclideRecords();
-        return ReadNuclideListEntries(nuclides);
-    }();
-    return entries;
 }
 
 // The request's table; the structure its layout records must hold.
@@ -58,17 +50,11 @@ TEST(ShippedTables, StartUpReadsAgesUnitsAndEveryNuclideBackFromItsListEntry) {
         EXPECT_GE(Shipped().Units().DoseUnits.UnitCount(category), 2) << category;
         EXPECT_GE(Shipped().Units().RiskUnits.UnitCount(category), 2) << category;
     }
+    Recordset records = Shipped().NuclideRecords();
+    const auto entries = ReadNuclideListEntries(records);
     const auto names = data::test::BuiltDatabase::Instance().Texts("SELECT Nuclide FROM Nuke2 ORDER BY rowid");
-    ASSERT_EQ(names.size(), Entries().size());
-    for (std::size_t i = 0; i < names.size(); ++i) EXPECT_EQ(EntryNuclide(Entries()[i]), names[i].value());
-}
-
-template <typename Code>
-Code CodeOf(const std::vector<std::pair<std::string, Code>>& words, const std::string& word) {
-    if (word == "-") return Code{};
-    for (const auto& [name, code] : words)
-        if (name == word) return code;
-    throw std::runtime_error("published-values.txt: unknown word " + word);
+    ASSERT_EQ(names.size(), entries.size());
+    for (std::size_t i = 0; i < names.size(); ++i) EXPECT_EQ(EntryNuclide(entries[i]), names[i].value());
 }
 
 // Each line of tests/data/shipped/published-values.txt.
@@ -76,13 +62,8 @@ TEST(ShippedTables, PublishedValuesShowAsPublished) {
     const auto lines = data::test::ReadListFile("shipped/published-values.txt");
     ASSERT_GE(lines.size(), 10u);
     for (const auto& fields : lines) {
-        std::istringstream words(fields.at(0));
-        std::string type, pathway, geometry;
-        CoefficientRequest request;
-        words >> request.Nuclide >> type >> pathway >> geometry >> request.UnitPosition;
-        request.Kind = {CodeOf(CoefficientTypeWords(), type), CodeOf(PathwayWords(), pathway),
-                        CodeOf(GeometryWords(), geometry)};
-        EXPECT_EQ(Cell(Request(request), fields.at(1), fields.at(2)), fields.at(3)) << fields.at(0);
+        EXPECT_EQ(Cell(Request(test::RequestOf(fields.at(0))), fields.at(1), fields.at(2)), fields.at(3))
+            << fields.at(0);
     }
 }
 
@@ -94,28 +75,25 @@ TEST(ShippedTables, TheInhalationAndExternalRiskTablesHoldNoInventedValues) {
 // Every table of every nuclide, and the structure each layout records.
 TEST(ShippedTables, EveryNuclideGivesEveryTableWithoutFailing) {
     int tables = 0;
-    for (const auto& entry : Entries())
+    for (const auto& name : data::test::BuiltDatabase::Instance().Texts("SELECT Nuclide FROM Nuke2"))
         for (const TableKind& kind : AllTableKinds())
-            tables += Request({EntryNuclide(entry), kind}).TextMatrix(1, 0) != "(None Available)";
+            tables += Request({name.value(), kind}).TextMatrix(1, 0) != "(None Available)";
     EXPECT_GE(tables, 3 * 825 + 2 * 700 + 700);
 }
 
-// Each block says where its values come from, as the sources of the database name them.
+// Each block says where its values come from, as the sources of the database name them:
+// Cs-137's types F and M from FGR-13's organ doses, type S from ICRP-72.
 TEST(ShippedTables, EachBlockNamesItsSource) {
-    const auto sources = [](const CoefficientRequest& request) {
-        const FlexGrid grid = Request(request);
-        std::vector<std::string> blocks;
-        for (int block = 0; block < grid.BlockCount(); ++block) blocks.push_back(grid.BlockSource(block));
+    const auto sources = [](const std::string& request) {
+        const FlexGrid grid = Request(test::RequestOf(request));
+        std::string blocks;
+        for (int block = 0; block < grid.BlockCount(); ++block) blocks += grid.BlockSource(block) + "; ";
         return blocks;
     };
-    // FGR-13's organ doses of the three absorption types it has, ICRP-72's effective dose of the third.
-    EXPECT_EQ(sources({"Cs-137", {CoefficientType::Dose, Pathway::Inhalation}}),
-              (std::vector<std::string>{"FGR-13 organ doses (Cs.def)", "FGR-13 organ doses (Cs.def)",
-                                        "ICRP-72 effective dose only"}));
-    EXPECT_EQ(sources({"Cs-137", {CoefficientType::Dose, Pathway::External, ExternalGeometry::GroundPlane}}),
-              std::vector<std::string>{"FGR-12 Table III.3"});
-    EXPECT_EQ(sources({"Cs-137", {CoefficientType::Risk, Pathway::Ingestion}}),
-              (std::vector<std::string>{"fgr13pak/FGR13ING.RBS", "fgr13pak/FGR13ING.RBS"}));
+    EXPECT_EQ(sources("Cs-137 dose inhalation -"),
+              "FGR-13 organ doses (Cs.def); FGR-13 organ doses (Cs.def); ICRP-72 effective dose only; ");
+    EXPECT_EQ(sources("Cs-137 dose external ground-plane"), "FGR-12 Table III.3; ");
+    EXPECT_EQ(sources("Cs-137 risk ingestion -"), "fgr13pak/FGR13ING.RBS; fgr13pak/FGR13ING.RBS; ");
 }
 
 }  // namespace

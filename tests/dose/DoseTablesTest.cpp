@@ -4,11 +4,9 @@
 
 #include <gtest/gtest.h>
 
-#include "AgeDependentDoseTable.h"
-#include "Database.h"
 #include "DatabaseError.h"
-#include "DoseCoefficientReports.h"
 #include "FixtureDatabase.h"
+#include "TableRequests.h"
 
 namespace quorvel {
 namespace {
@@ -35,13 +33,7 @@ protected:
     IngestionDose() { fixture.CreateAgeDependentDoseTable("Fgr13ingGDB"); }
 
     FlexGrid Build(const std::string& nuclide, const AgeGroups& ages, double factor = 1) {
-        auto database = OpenDatabase(fixture.Path());
-        CoefficientTable table;
-        ReadAgeDependentDoseTables(*database, {CoefficientType::Dose, Pathway::Ingestion}, ages, factor,
-                                   {.Nuclides = {nuclide}}, [&table](CoefficientTable&& read) { table = read; });
-        FlexGrid grid;
-        ReportIngestionDoseCoefficients(table, grid);
-        return grid;
+        return test::BuildTable(fixture.Path(), {CoefficientType::Dose, Pathway::Ingestion}, nuclide, factor, ages);
     }
     void Add(const DoseRecord& record) { fixture.AddDoseRecord("Fgr13ingGDB", record); }
 
@@ -171,13 +163,7 @@ protected:
 
     // The colon dose is the last row.
     FlexGrid Build(const std::string& nuclide, double factor = 1) {
-        auto database = OpenDatabase(fixture.Path());
-        CoefficientTable table;
-        ReadExternalDoseTables(*database, {CoefficientType::Dose, Pathway::External, ExternalGeometry::GroundPlane},
-                               factor, {.Nuclides = {nuclide}}, [&table](CoefficientTable&& read) { table = read; });
-        FlexGrid grid;
-        ReportExternalDoseCoefficients(table, grid);
-        return grid;
+        return test::BuildTable(fixture.Path(), test::RequestOf("- dose external ground-plane").Kind, nuclide, factor);
     }
 
     test::FixtureDatabase fixture;

@@ -3,11 +3,11 @@
 
 #include <gtest/gtest.h>
 
-#include "CoefficientDispatcher.h"
 #include "DatabaseError.h"
 #include "EmptyResult.h"
 #include "FixtureDatabase.h"
 #include "Recorders.h"
+#include "TableRequests.h"
 
 namespace quorvel {
 namespace {
@@ -18,13 +18,7 @@ class Dispatcher : public ::testing::Test {
 protected:
     Dispatcher() {
         fixture.CreateStartUpTables();
-        for (const char* table : {"Fgr13ingGDB", "Fgr13inhHDB"}) fixture.AddDose(table, "Co-60", {{2, 1e-9}}, 0);
-        for (const char* table : {"F12TIII1", "F12TIII3", "F12TIII7"})
-            fixture.AddExternalDoseRecord(table, "Co-60", table, {{2, 1e-15}}, 1);
-        const std::vector<FieldValue> risks(11, FieldValue(1e-10));
-        fixture.AddIngestionRiskRecord("Co-60", "Food", FieldValue(), 0.1, risks, 1);
-        fixture.AddInhalationRiskRecord("Co-60", "Type M", 0.1, risks, 1);
-        fixture.AddExternalRiskRecord("Co-60", "Ground Plane", risks, 1);
+        fixture.AddDose("Fgr13ingGDB", "Co-60", {{2, 1e-9}}, 0);
     }
 
     DatabaseSession& Session() {
@@ -71,21 +65,11 @@ TEST_F(Dispatcher, ASessionThatCouldNotBeOpenedAgainFailsEachRequestWithItsCause
     EXPECT_FALSE(std::filesystem::exists(fixture.Path())) << "a request never creates the database";
 }
 
-TEST_F(Dispatcher, AMalformedTableIsReportedWithTableNuclideAndCause) {
-    fixture.Execute("DROP TABLE FGR13INHRBS");
-    fixture.Execute("CREATE TABLE FGR13INHRBS (Nuclide, ID)");
-    fixture.Insert("FGR13INHRBS", {"Co-60", std::int64_t{1}});
-    const std::string message = FailureOf({CoefficientType::Risk, Pathway::Inhalation});
-    for (const char* part : {"FGR13INHRBS", "\"Co-60\"", "Form"})
-        EXPECT_NE(message.find(part), std::string::npos) << message;
-}
-
 TEST_F(Dispatcher, TheLastUnitOfAListIsTakenAndOnePastItRefused) {
     const UnitTables& units = Session().Units();
-    const TableKind kind{CoefficientType::Risk, Pathway::Ingestion};
     const int count = units.RiskUnits.UnitCount(1);
-    EXPECT_EQ(ChooseUnit(units, kind, count).Name, units.RiskUnits.Labels[1].back());
-    EXPECT_THROW(ChooseUnit(units, kind, count + 1), UnitPositionError);
+    EXPECT_EQ(ChooseUnit(units, {CoefficientType::Risk}, count).Name, units.RiskUnits.Labels[1].back());
+    EXPECT_THROW(ChooseUnit(units, {CoefficientType::Risk}, count + 1), UnitPositionError);
 }
 
 // The three reasons a table comes out empty are told apart, per table and geometry.
@@ -98,19 +82,17 @@ TEST(EmptyResult, NamesTheMissingNuclideTheEmptyTableOrTheMissingRecords) {
     fixture.AddDose("Fgr13ingGDB", "Co-60", {}, 0);
     auto database = OpenDatabase(fixture.Path());
 
-    const auto explain = [&](const std::string& nuclide, const TableKind& kind, bool listed) {
-        return ExplainEmptyResult(*database, {nuclide, kind}, listed);
+    const auto explain = [&](const std::string& request, bool listed) {
+        return ExplainEmptyResult(*database, test::RequestOf(request), listed);
     };
-    constexpr CoefficientType risk = CoefficientType::Risk;
-    EXPECT_EQ(explain("Xx-1", {risk, Pathway::Ingestion}, false), "No nuclide \"Xx-1\" in the list of this database.");
-    EXPECT_EQ(explain("Co-60", {risk, Pathway::Inhalation}, true),
-              "This database holds no inhalation risk coefficients at all.");
+    EXPECT_EQ(explain("Xx-1 risk ingestion -", false), "No nuclide \"Xx-1\" in the list of this database.");
+    EXPECT_EQ(explain("Co-60 risk inhalation -", true), "This database holds no inhalation risk coefficients at all.");
     // Ground plane risks exist, submersion risks do not.
-    EXPECT_EQ(explain("Co-60", {risk, Pathway::External, ExternalGeometry::Submersion}, true),
+    EXPECT_EQ(explain("Co-60 risk external submersion", true),
               "This database holds no external (Submersion) risk coefficients at all.");
-    EXPECT_EQ(explain("Cs-137", {risk, Pathway::External, ExternalGeometry::GroundPlane}, true),
+    EXPECT_EQ(explain("Cs-137 risk external ground-plane", true),
               "This database holds no external (Ground Plane) risk coefficients of Cs-137.");
-    EXPECT_EQ(explain("Cs-137", {CoefficientType::Dose, Pathway::Ingestion}, true),
+    EXPECT_EQ(explain("Cs-137 dose ingestion -", true),
               "This database holds no ingestion dose coefficients of Cs-137.");
 }
 

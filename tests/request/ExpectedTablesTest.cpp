@@ -4,15 +4,14 @@
 // its layout records.
 
 #include <cmath>
-#include <fstream>
 #include <gtest/gtest.h>
 #include <map>
 #include <sstream>
 
-#include "CoefficientDispatcher.h"
 #include "FixtureDatabase.h"
 #include "GridLayout.h"
 #include "Recorders.h"
+#include "TableRequests.h"
 
 namespace quorvel {
 namespace {
@@ -63,14 +62,6 @@ void FillFixture(test::FixtureDatabase& db) {
     db.AddExternalRiskRecord("Co-60", "Soil Volume", SiteRow(5), 100);  // a mode no geometry reads
 }
 
-std::string ReadText(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) throw std::runtime_error("cannot read " + path);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
 struct ListedRequest {
     std::string Line;
     CoefficientRequest Request;
@@ -81,23 +72,13 @@ void PrintTo(const ListedRequest& listed, std::ostream* os) { *os << listed.Line
 
 // "nuclide type pathway geometry unit-position expected-file", '#' starting a comment.
 std::vector<ListedRequest> ListedRequests() {
-    const auto codeOf = [](const auto& words, const std::string& word) {
-        for (const auto& [name, code] : words)
-            if (name == word) return code;
-        return words.front().second;  // "-": no geometry
-    };
     std::vector<ListedRequest> requests;
-    std::istringstream list(ReadText(ExpectedFolder + "/requests.txt"));
+    std::istringstream list(test::ReadBytes(ExpectedFolder + "/requests.txt"));
     for (std::string line; std::getline(list, line);) {
         if (line.empty() || line[0] == '#') continue;
         std::istringstream words(line);
-        ListedRequest listed{line, {}, {}};
-        std::string type, pathway, geometry;
-        words >> listed.Request.Nuclide >> type >> pathway >> geometry >> listed.Request.UnitPosition >>
-            listed.ExpectedFile;
-        if (!words) throw std::runtime_error("requests.txt: cannot read: " + line);
-        listed.Request.Kind = {codeOf(CoefficientTypeWords(), type), codeOf(PathwayWords(), pathway),
-                               codeOf(GeometryWords(), geometry)};
+        ListedRequest listed{line, test::ReadRequest(words), {}};
+        if (!(words >> listed.ExpectedFile)) throw std::runtime_error("requests.txt: cannot read: " + line);
         requests.push_back(listed);
     }
     return requests;
@@ -130,7 +111,8 @@ TEST_P(ExpectedTables, TheGridReadsAsItsExpectedFile) {
     grid.SetRow(0);
     test::RecordingBusyPointer pointer;
     const ShownTable shown = DispatchCoefficientRequest(session, listed.Request, grid, pointer);
-    EXPECT_EQ(test::DescribeGrid(grid), ReadText(ExpectedFolder + "/" + listed.ExpectedFile)) << listed.ExpectedFile;
+    EXPECT_EQ(test::DescribeGrid(grid), test::ReadBytes(ExpectedFolder + "/" + listed.ExpectedFile))
+        << listed.ExpectedFile;
     EXPECT_EQ(test::LayoutFaults(grid, shown.Table), "");
 }
 
