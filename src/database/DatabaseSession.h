@@ -41,7 +41,6 @@ public:
     void Close();
     // Opens it again; a failure leaves the session closed and is a DatabaseError.
     void Reopen();
-    bool IsOpen() const { return database_ != nullptr; }
 
 private:
     std::string path_;

@@ -30,8 +30,6 @@ public:
                                           const std::vector<const Coefficient*>& cells, FlexGrid& grid,
                                           int blockStartRow, int valueColumn);
 
-    const std::string& TableTitle() const { return tableTitle_; }
-
 private:
     std::string tableTitle_;
 };

@@ -16,7 +16,6 @@ inline constexpr const char* ExternalDoseAge = "Adult";
 
 // The table a dose kind's coefficients are read from.
 std::string DoseTableName(const TableKind& kind);
-std::string ExternalDoseTableName(ExternalGeometry geometry);
 
 // The external dose tables of the selection's nuclides (every nuclide when it names none),
 // in the unit of the factor: each nuclide's record with the lowest ID, nuclide by nuclide

@@ -70,15 +70,13 @@ CoefficientTable TableOfRecord(const TableKind& kind, const Recordset& records, 
 
 }  // namespace
 
-std::string ExternalDoseTableName(ExternalGeometry geometry) { return TableOf(geometry).TableName; }
-
 std::string DoseTableName(const TableKind& kind) {
     switch (kind.PathwayCode) {
         case Pathway::Ingestion: return "Fgr13ingGDB";
         case Pathway::Inhalation: return "Fgr13inhHDB";
         case Pathway::External: break;
     }
-    return ExternalDoseTableName(kind.Geometry);
+    return TableOf(kind.Geometry).TableName;
 }
 
 void ReadExternalDoseTables(Database& database, const TableKind& kind, double unitFactor,
