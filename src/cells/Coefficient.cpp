@@ -1,6 +1,7 @@
 #include "Coefficient.h"
 
 #include <algorithm>
+#include <string_view>
 
 namespace quorvel {
 
@@ -13,10 +14,19 @@ std::string PublicationNamedIn(const std::string& text) {
     return source;
 }
 
-void AddSourceFile(std::string& note, const std::string& source) {
-    const std::string file = source.substr(0, source.rfind(':'));
-    if (file.empty() || (", " + note + ", ").find(", " + file + ", ") != std::string::npos) return;
-    note += (note.empty() ? "" : ", ") + file;
+std::string BlockSourceNote(const CoefficientTable& table, int block) {
+    const TableBlock& heading = table.Blocks[static_cast<std::size_t>(block)];
+    for (const std::string* text : {&heading.Subtitle, &heading.HeaderText})
+        if (std::string note = PublicationNamedIn(*text); !note.empty()) return note;
+    std::vector<std::string_view> files;
+    for (const Coefficient& cell : table.Cells) {
+        const std::string_view file = std::string_view(cell.Source).substr(0, cell.Source.rfind(':'));
+        if (cell.Block == block && !file.empty() && std::find(files.begin(), files.end(), file) == files.end())
+            files.push_back(file);
+    }
+    std::string note;
+    for (const std::string_view file : files) (note += note.empty() ? "" : ", ") += file;
+    return note;
 }
 
 bool HoldsUptakeFraction(const TableKind& kind, const Coefficient& cell) {

@@ -6,6 +6,7 @@
 // exports use the same cells.
 
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -42,13 +43,11 @@ struct TableBlock {
     std::string Intake;                   // ingestion risk: the section's intake
     std::optional<std::string> FormLine;  // risk: the section's Form, where stored
     std::string F1;                       // risk: the section's f_1
-    std::vector<std::string> RowLabels;   // the labels of the block's rows, in order
+    // The labels of the block's rows, in order; shared by the blocks that have the same.
+    std::shared_ptr<const std::vector<std::string>> RowLabels;
     // The age-dependent dose tables head a block only when the first age group of the list
     // has it.
     bool Headed = true;
-    // Where the block's values come from, as its headings or its records name it ("FGR-13
-    // organ doses (Cs.def)", "FGR-12 Table III.3", "fgr13pak/FGR13ING.RBS").
-    std::string SourceNote;
 };
 
 // One nuclide's table of one kind, in the unit it was read in.
@@ -73,13 +72,17 @@ struct CoefficientTable {
 // no coefficient, so no unit converts it and no "+D" value adds to it.
 bool HoldsUptakeFraction(const TableKind& kind, const Coefficient& cell);
 
-// What a reading keeps. Unset parts keep everything.
+// What a reading keeps. Unset parts keep everything. A reading of some cells of each table
+// (an age, a row, an intake or an outcome) is for the cells alone: its tables' blocks come
+// without the texts of their headings.
 struct ScanSelection {
     std::vector<std::string> Nuclides = {};  // names compare without regard to case
     std::optional<std::string> Age = {};
     std::optional<std::string> Intake = {};
     std::optional<std::string> Descriptor = {};
     std::optional<RiskOutcome> Outcome = {};
+
+    bool KeepsWholeTables() const { return !Age && !Intake && !Descriptor && !Outcome; }
 };
 
 // Whether a part of a selection keeps a value: unset keeps every value.
@@ -95,8 +98,9 @@ using TableSink = std::function<void(CoefficientTable&&)>;
 // whose opening one stands before it; empty when it names none.
 std::string PublicationNamedIn(const std::string& text);
 
-// Adds the file of a source ("fgr13pak/FGR13ING.RBS" of "fgr13pak/FGR13ING.RBS:4") to a
-// block's source note, unless the note names it already.
-void AddSourceFile(std::string& note, const std::string& source);
+// Where the values of a block of the table come from, as its headings name it ("FGR-13 organ
+// doses (Cs.def)", "FGR-12 Table III.3"), else the files its cells cite, each once
+// ("fgr13pak/FGR13ING.RBS").
+std::string BlockSourceNote(const CoefficientTable& table, int block);
 
 }  // namespace quorvel

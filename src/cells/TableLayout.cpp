@@ -18,7 +18,7 @@ void RecordValueCells(FlexGrid& grid, const CoefficientTable& table, const std::
 
 void RecordBlockSources(FlexGrid& grid, const CoefficientTable& table) {
     for (std::size_t block = 0; block < table.Blocks.size(); ++block)
-        grid.SetBlockSource(static_cast<int>(block), table.Blocks[block].SourceNote);
+        grid.SetBlockSource(static_cast<int>(block), BlockSourceNote(table, static_cast<int>(block)));
 }
 
 std::vector<std::string> OneBased(const std::vector<std::string>& items) {

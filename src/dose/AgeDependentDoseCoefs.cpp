@@ -21,7 +21,7 @@ void AgeDependentDoseCoefs::ReportCoefficientsInAnMSFlexGrid(const CoefficientTa
                                table.UnitName, heading.Subtitle);
     const int startRow = blockStartRow + DoseBlockHeadRows;
     if (first)
-        SetupCoefficientDescriptorsInAnMSFlexGrid(grid, OneBased(heading.RowLabels), startRow, 0, FirstRowStyle::Bold);
+        SetupCoefficientDescriptorsInAnMSFlexGrid(grid, OneBased(*heading.RowLabels), startRow, 0, FirstRowStyle::Bold);
     CoefficientTexts coefficients(1);
     for (const Coefficient* cell : cells) coefficients.push_back(cell->Text);
     PlaceCoefficientsInAnMSFlexGrid(grid, table.ColumnKeys[static_cast<std::size_t>(cells.front()->ColumnKey)],

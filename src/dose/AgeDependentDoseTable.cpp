@@ -29,9 +29,11 @@ public:
           age_(records.FieldPosition("Age")),
           nlet_(records.FieldPosition("Nlet")),
           source_(records.FindField("Source")) {
+        auto descriptors = std::make_shared<std::vector<std::string>>();
         for (int i = 1; i <= CoefficientCount; ++i)
-            descriptors_.push_back(
+            descriptors->push_back(
                 records.FieldName(AgeDependentDoseCoefs::CoefficientFieldPositions[static_cast<std::size_t>(i)]));
+        descriptors_ = std::move(descriptors);
     }
 
     int NuclidePosition() const { return nuclide_; }
@@ -44,7 +46,7 @@ public:
         table.Nuclide = FieldAt(*records.front(), nuclide_).TextOrEmpty();
         table.ColumnKeys = ages_.AgeGroupNames;
         table.HasRecords = true;
-        table.Cells.reserve(records.size() * CoefficientCount);
+        table.Cells.reserve(records.size() * (selection_.Descriptor ? 1 : CoefficientCount));
         std::vector<std::vector<const Record*>> byAge(ages_.AgeGroupDays.size());
         for (const Record* record : records) {
             const FieldValue& age = FieldAt(*record, age_);
@@ -70,24 +72,25 @@ public:
 private:
     void ReadBlock(const Record& lead, const Record* highLetPart, std::size_t age, int block,
                    CoefficientTable& table) const {
-        const std::string subtitle = FieldAt(lead, AgeDependentDoseCoefs::SubtitlePosition).TextOrEmpty();
-        const std::string source = source_ < 0 ? std::string() : FieldAt(lead, source_).TextOrEmpty();
+        const FieldValue& subtitle = FieldAt(lead, AgeDependentDoseCoefs::SubtitlePosition);
+        const FieldValue none;
+        const FieldValue& source = source_ < 0 ? none : FieldAt(lead, source_);
         // The first age group that has a block heads it; the grid shows that heading when it
         // is the first age group of the list.
         if (block >= static_cast<int>(table.Blocks.size())) {
             TableBlock heading;
-            heading.Nuclide = FieldAt(lead, nuclide_).TextOrEmpty();
-            heading.HeaderText = FieldAt(lead, AgeDependentDoseCoefs::HeaderTextPosition).TextOrEmpty();
-            heading.Subtitle = subtitle;
+            if (selection_.KeepsWholeTables()) {
+                heading.Nuclide = FieldAt(lead, nuclide_).TextOrEmpty();
+                heading.HeaderText = FieldAt(lead, AgeDependentDoseCoefs::HeaderTextPosition).TextOrEmpty();
+                heading.Subtitle = subtitle.TextOrEmpty();
+            }
             heading.RowLabels = descriptors_;
             heading.Headed = age == 0;
-            heading.SourceNote = PublicationNamedIn(subtitle);
-            if (heading.SourceNote.empty()) AddSourceFile(heading.SourceNote, source);
             table.Blocks.push_back(std::move(heading));
         }
         const bool highLet = IsHighLetType(FieldAt(lead, AgeDependentDoseCoefs::RadiationTypePosition).TextOrEmpty());
         for (int i = 1; i <= CoefficientCount; ++i) {
-            const std::string& descriptor = descriptors_[static_cast<std::size_t>(i - 1)];
+            const std::string& descriptor = (*descriptors_)[static_cast<std::size_t>(i - 1)];
             if (!SelectionKeeps(selection_.Descriptor, descriptor)) continue;
             const int position = AgeDependentDoseCoefs::CoefficientFieldPositions[static_cast<std::size_t>(i)];
             Coefficient cell;
@@ -95,11 +98,11 @@ private:
                 i, CoefficientCount, highLet, StoredDoseValue(FieldAt(lead, position)), highLetPart != nullptr,
                 highLetPart ? StoredDoseValue(FieldAt(*highLetPart, position)) : std::nullopt, unitFactor_);
             cell.Nuclide = FieldAt(lead, nuclide_).TextOrEmpty();
-            cell.Form = subtitle;
+            cell.Form = subtitle.TextOrEmpty();
             cell.Age = ages_.AgeGroupNames[age];
             cell.Descriptor = descriptor;
             cell.Text = cell.Value ? FormatScientific(*cell.Value) : std::string();
-            cell.Source = source;
+            cell.Source = source.TextOrEmpty();
             cell.Block = block;
             cell.BlockRow = i - 1;
             cell.ColumnKey = static_cast<int>(age);
@@ -111,7 +114,7 @@ private:
     double unitFactor_;
     const ScanSelection& selection_;
     int nuclide_, age_, nlet_, source_;
-    std::vector<std::string> descriptors_;  // of coefficients 1 to 25
+    std::shared_ptr<const std::vector<std::string>> descriptors_;  // of coefficients 1 to 25
 };
 
 }  // namespace

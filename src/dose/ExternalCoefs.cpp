@@ -8,7 +8,7 @@ void clsExternalCoefs::ReportCoefficientsInAnMSFlexGrid(const CoefficientTable& 
                                                         FlexGrid& grid) {
     const TableBlock& block = table.Blocks.front();
     SetupExternalHeaderInformation(grid, 0, title, block.HeaderText, table.UnitName);
-    SetupCoefficientDescriptorsInAnMSFlexGrid(grid, OneBased(block.RowLabels), HeadRows, 0, FirstRowStyle::Plain);
+    SetupCoefficientDescriptorsInAnMSFlexGrid(grid, OneBased(*block.RowLabels), HeadRows, 0, FirstRowStyle::Plain);
     CoefficientTexts coefficients(1);
     std::vector<const Coefficient*> cells;
     for (const Coefficient& cell : table.Cells) {

@@ -38,26 +38,25 @@ CoefficientTable TableOfRecord(const TableKind& kind, const Recordset& records, 
     TableBlock block;
     block.Nuclide = table.Nuclide;
     block.HeaderText = FieldAt(record, clsExternalCoefs::HeaderTextPosition).TextOrEmpty();
-    block.SourceNote = PublicationNamedIn(block.HeaderText);
-    if (block.SourceNote.empty() && sourcePosition >= 0)
-        AddSourceFile(block.SourceNote, FieldAt(record, sourcePosition).TextOrEmpty());
     table.Cells.reserve(count);
     std::vector<std::optional<double>> stored(count);
+    auto descriptors = std::make_shared<std::vector<std::string>>();
     for (int i = 1; i < count; ++i) {
-        block.RowLabels.push_back(records.FieldName(i + 1));
+        descriptors->push_back(records.FieldName(i + 1));
         stored[static_cast<std::size_t>(i - 1)] = StoredDoseValue(FieldAt(record, i + 1));
     }
-    block.RowLabels.emplace_back(clsExternalCoefs::ColonDoseDescriptor);
+    descriptors->emplace_back(clsExternalCoefs::ColonDoseDescriptor);
+    block.RowLabels = descriptors;
     // Positions 10 and 11 are coefficients 9 and 10.
     stored[count - 1] = ColonDose(stored[clsExternalCoefs::UpperLargeIntestinePosition - 2],
                                   stored[clsExternalCoefs::LowerLargeIntestinePosition - 2]);
     for (int i = 0; i < count; ++i) {
         const auto c = static_cast<std::size_t>(i);
-        if (!SelectionKeeps(selection.Descriptor, block.RowLabels[c])) continue;
+        if (!SelectionKeeps(selection.Descriptor, (*descriptors)[c])) continue;
         Coefficient cell;
         cell.Nuclide = table.Nuclide;
         cell.Age = ExternalDoseAge;
-        cell.Descriptor = block.RowLabels[c];
+        cell.Descriptor = (*descriptors)[c];
         cell.Value = InUnit(stored[c], unitFactor);
         cell.Text = cell.Value ? FormatScientific(*cell.Value) : std::string();
         cell.Source = sourcePosition < 0 ? std::string() : FieldAt(record, sourcePosition).TextOrEmpty();

@@ -16,7 +16,7 @@ std::string RiskColumnHeading(const std::string& fieldName) {
 
 int PrepareRiskGrid(FlexGrid& grid, const CoefficientTable& table, int groupSize, int rowsPerGroup, int extraRows) {
     int records = 0;
-    for (const TableBlock& block : table.Blocks) records += static_cast<int>(block.RowLabels.size());
+    for (const TableBlock& block : table.Blocks) records += static_cast<int>(block.RowLabels->size());
     if (records < 1) {
         SetEmptyResultGrid(grid);
         return 0;
@@ -59,14 +59,15 @@ void WriteRiskColumnHeadings(FlexGrid& grid, int row, const CoefficientTable& ta
 
 int WriteRiskValueRows(FlexGrid& grid, int row, const CoefficientTable& table, int block) {
     const TableBlock& rows = table.Blocks[static_cast<std::size_t>(block)];
-    for (std::size_t n = 0; n < rows.RowLabels.size(); ++n)
-        grid.SetTextMatrix(row + static_cast<int>(n), CancerSiteColumn, rows.RowLabels[n]);
+    const std::vector<std::string>& sites = *rows.RowLabels;
+    for (std::size_t n = 0; n < sites.size(); ++n)
+        grid.SetTextMatrix(row + static_cast<int>(n), CancerSiteColumn, sites[n]);
     for (const Coefficient& cell : table.Cells) {
         if (cell.Block != block) continue;
         grid.SetTextMatrix(row + cell.BlockRow, cell.ColumnKey + 1, cell.Text);
         grid.SetCellCoefficient(row + cell.BlockRow, cell.ColumnKey + 1, static_cast<int>(&cell - table.Cells.data()));
     }
-    const int last = row + static_cast<int>(rows.RowLabels.size()) - 1;
+    const int last = row + static_cast<int>(sites.size()) - 1;
     RecordBlockRows(grid, row, last, block, RowRole::Data);
     return last;
 }

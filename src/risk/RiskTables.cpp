@@ -41,12 +41,12 @@ CoefficientTable TableOf(const TableKind& kind, const std::vector<const Record*>
         TableBlock block = SectionHeading(*records[first], at);
         const std::string form = at.Form < 0 ? std::string() : block.FormLine.value_or("f1 = " + block.F1);
         const std::size_t end = std::min(first + RiskSectionRecords, records.size());
+        auto sites = std::make_shared<std::vector<std::string>>();
         for (std::size_t n = first; n < end; ++n) {
             const Record& record = *records[n];
             const std::string source = at.Source < 0 ? std::string() : FieldAt(record, at.Source).TextOrEmpty();
-            AddSourceFile(block.SourceNote, source);
             std::string site = RiskCellOf(FieldAt(record, at.First + CancerSiteColumn), unitFactor).Text;
-            block.RowLabels.push_back(site);
+            sites->push_back(site);
             if (!SelectionKeeps(selection.Descriptor, site) || !SelectionKeeps(selection.Intake, block.Intake))
                 continue;
             for (int j = 1; j < RiskDisplayedColumns; ++j) {
@@ -71,6 +71,7 @@ CoefficientTable TableOf(const TableKind& kind, const std::vector<const Record*>
                 table.Cells.push_back(std::move(cell));
             }
         }
+        block.RowLabels = std::move(sites);
         table.Blocks.push_back(std::move(block));
     }
     return table;
