@@ -16,12 +16,6 @@
 
 namespace quorvel {
 
-namespace {
-
-const char* const MixtureFilter = "Mixture (*.csv)|*.csv|All (*.*)|*.*|";
-
-}  // namespace
-
 void frmPrimarySelectionForm::DecayChainCommand() {
     if (!decayChain_) {
         decayChain_ = new DecayChainWindow(databasePath_, this);
@@ -57,12 +51,10 @@ void frmPrimarySelectionForm::IntakeCalculatorCommand() {
     if (!calculator_) {
         calculator_ = new IntakeCalculatorWindow(databasePath_, this);
         calculator_->CurrentRow = [this] { return MixtureRowFromOptions(); };
-        calculator_->ChooseFile = [this](bool save) {
-            return save ? services_.Files.ChooseSaveFile("*.csv", MixtureFilter)
-                        : services_.Files.ChooseOpenFile(MixtureFilter);
+        calculator_->ChooseFile = [this](bool save, const std::string& filter) {
+            return save ? services_.Files.ChooseSaveFile("*.csv", filter) : services_.Files.ChooseOpenFile(filter);
         };
         calculator_->PrintTable = [this](const FlexGrid& table) { PrintTable(table); };
-        calculator_->ExportTable = [this](const FlexGrid& table) { ExportTable(table); };
         calculator_->CopyTable = [this](const FlexGrid& table) { CopyWholeTable(table); };
         calculator_->SpreadsheetTable = [this](const FlexGrid& table) { SpreadsheetTable(table); };
     }
