@@ -1,5 +1,6 @@
 #include "IntakeCalculatorWindow.h"
 
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -37,7 +38,7 @@ const int DecayColumn = static_cast<int>(ColumnOf("decay"));
 
 // A line edit as wide as the longest text it is meant to hold.
 void FitWidth(QLineEdit& edit, const QString& longest) {
-    edit.setMinimumWidth(edit.fontMetrics().horizontalAdvance(longest) + 4 * edit.fontMetrics().averageCharWidth());
+    edit.setMinimumWidth(edit.fontMetrics().horizontalAdvance(longest) + 2 * edit.fontMetrics().averageCharWidth());
 }
 
 }  // namespace
@@ -116,6 +117,7 @@ IntakeCalculatorWindow::IntakeCalculatorWindow(std::string databasePath, QWidget
     splitter->addWidget(mixture_);
     splitter->addWidget(view_);
     splitter->addWidget(steps_);
+    for (const auto& [pane, share] : {std::pair{0, 2}, {1, 3}, {2, 1}}) splitter->setStretchFactor(pane, share);
     layout->addLayout(rowButtons);
     layout->addLayout(options);
     layout->addWidget(splitter, 1);
@@ -231,9 +233,9 @@ void IntakeCalculatorWindow::Changed() {
 
 void IntakeCalculatorWindow::ShowState() {
     const bool current = model_.Current();
-    results_.SetBackColour(current ? CurrentTableColour : StaleTableColour);
-    view_->ShowBackColour();
     const bool shown = !model_.Table().Rows.empty();
+    results_.SetBackColour(current || !shown ? CurrentTableColour : StaleTableColour);
+    view_->ShowBackColour();
     calculate_->setText(current ? CurrentTableCaption : shown ? StaleTableCaption : "Calculate");
     QFont font = calculate_->font();
     font.setBold(!current && shown);
@@ -286,18 +288,23 @@ void IntakeCalculatorWindow::MarkRows() {
         if (!failed || result->FormsToChoose.empty()) continue;
         // The forms the row may name, to pick from in its form cell.
         auto* forms = new QComboBox;
-        forms->addItem("(choose a form)");
-        for (const auto& form : result->FormsToChoose) forms->addItem(QString::fromStdString(form));
+        forms->addItem("(choose)");
+        for (const auto& [name, form] : result->FormsToChoose)
+            forms->addItem(QString::fromStdString(name == form ? form : name + ": " + form),
+                           QString::fromStdString(name));
+        forms->view()->setMinimumWidth(forms->view()->sizeHintForColumn(0));
         forms->setToolTip(QString::fromStdString(result->Error));
         connect(forms, &QComboBox::activated, this, [this, forms](int index) {
             for (int at = 0; index > 0 && at < mixture_->rowCount(); ++at) {
                 if (mixture_->cellWidget(at, FormColumn) != forms) continue;
-                if (QTableWidgetItem* item = mixture_->item(at, FormColumn)) item->setText(forms->itemText(index));
+                if (QTableWidgetItem* item = mixture_->item(at, FormColumn))
+                    item->setText(forms->itemData(index).toString());
                 mixture_->removeCellWidget(at, FormColumn);
                 return;
             }
         });
         mixture_->setCellWidget(r, FormColumn, forms);
+        mixture_->setColumnWidth(FormColumn, std::max(mixture_->columnWidth(FormColumn), forms->sizeHint().width()));
     }
     filling_ = false;
 }

@@ -67,7 +67,7 @@ private:
 
     std::string databasePath_;
     IntakeModel model_;
-    FlexGrid results_;
+    FlexGrid results_{0, 0};
     bool filling_ = false;  // the widgets are being set, not edited
     QTableWidget* mixture_ = nullptr;
     QLineEdit* organ_ = nullptr;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 
 #include "ChoiceMatch.h"
 #include "ExposureIntegral.h"
@@ -176,7 +177,7 @@ private:
         std::string offered;
         for (const auto& form : named.empty() ? forms : named) {
             const std::string name = ShortFormName(forms, form);
-            result.FormsToChoose.push_back(name);
+            result.FormsToChoose.emplace_back(name, form);
             offered += (offered.empty() ? "" : "; ") + (name == form ? form : name + " (" + form + ")");
         }
         if (TrimBlanks(written).empty())
@@ -391,7 +392,8 @@ std::string FormatCalculatorNumber(double value) {
 
 std::string FormatDoseIn(double sieverts, const CalculatorUnit& unit) {
     // From the three figures the steps show in Sv, so that both forms of a dose agree.
-    const double value = std::stod(FormatCalculatorNumber(sieverts)) / unit.Factor;
+    // strtod: a dose below the smallest normal double still reads (stod would throw).
+    const double value = std::strtod(FormatCalculatorNumber(sieverts).c_str(), nullptr) / unit.Factor;
     const double magnitude = std::fabs(value);
     char text[48];
     if (magnitude >= 1e-3 && magnitude < 1e4) {

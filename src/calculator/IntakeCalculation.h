@@ -38,12 +38,14 @@ public:
 
 struct RowResult {
     MixtureRow Row;
-    std::string Error;                       // why the row could not be computed; empty when it was
-    std::vector<std::string> FormsToChoose;  // the row named no form of several: their short names
-    std::string Form;                        // the form the coefficients are of
-    std::string Age;                         // internal: the age group of the coefficients
-    std::string Intake;                      // ingestion risk: tap water or food
-    std::string Deposit;                     // external: constant or decaying
+    std::string Error;  // why the row could not be computed; empty when it was
+    // The row named no one form of several: the forms to name, each by its short name and
+    // whole text.
+    std::vector<std::pair<std::string, std::string>> FormsToChoose;
+    std::string Form;     // the form the coefficients are of
+    std::string Age;      // internal: the age group of the coefficients
+    std::string Intake;   // ingestion risk: tap water or food
+    std::string Deposit;  // external: constant or decaying
     std::optional<double> EffectiveDoseSv;
     std::optional<double> EffectiveDoseEquivalentSv;  // external exposure: H_E
     std::optional<double> OrganDoseSv;

@@ -40,8 +40,8 @@ bool IntakeModel::Calculate(CoefficientCatalogue& catalogue) {
 std::string IntakeModel::Steps(int row) const {
     if (row < 0 || row >= static_cast<int>(result_.Rows.size())) return {};
     const RowResult& result = result_.Rows[static_cast<std::size_t>(row)];
-    std::string text = "Row " + std::to_string(result.Row.Number) + ": " + result.Row.Nuclide + ", " +
-                       result.Row.Pathway + "\n";
+    std::string text =
+        "Row " + std::to_string(result.Row.Number) + ": " + result.Row.Nuclide + ", " + result.Row.Pathway + "\n";
     if (!result.Error.empty()) text += "Not computed: " + result.Error + "\n";
     for (const auto& step : result.Steps) text += step + "\n";
     for (const auto& note : result.Notes) text += "Note: " + note + "\n";

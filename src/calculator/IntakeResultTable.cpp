@@ -1,5 +1,6 @@
 #include "IntakeResultTable.h"
 
+#include <algorithm>
 #include <nlohmann/json.hpp>
 #include <ostream>
 
@@ -14,6 +15,12 @@ namespace quorvel {
 namespace {
 
 using Kind = ResultColumnKind;
+
+// Column widths on screen and paper, in twips: a character of the grid's font and the
+// margins of a cell, about.
+constexpr int TwipsPerCharacter = 110;
+constexpr int CellMarginTwips = 240;
+constexpr int NarrowestColumn = 700;
 
 ResultCell Number(const std::optional<double>& value, const ResultColumn& column) {
     if (!value) return {};
@@ -148,7 +155,7 @@ IntakeResultTable BuildResultTable(const MixtureResult& result, const Calculatio
     if (!unit)
         throw CalculationOptionError("dose unit \"" + options.DoseUnit + "\" is none of " + UnitNames(DoseUnits()));
     table.DoseUnit = unit->Name;
-    table.RiskBand = !result.RiskBand.empty() ? result.RiskBand
+    table.RiskBand = !result.RiskBand.empty()            ? result.RiskBand
                      : Trimmed(options.RiskBand).empty() ? "lifetime"
                                                          : Trimmed(options.RiskBand);
     table.Progeny = options.ProgenyCutoffSeconds ? ProgenyUnitLabel(*options.ProgenyCutoffSeconds) : "";
@@ -201,9 +208,16 @@ IntakeResultTable BuildResultTable(const MixtureResult& result, const Calculatio
 FlexGrid ResultGrid(const IntakeResultTable& table) {
     const int columns = static_cast<int>(table.Columns.size());
     FlexGrid grid(IntakeResultFirstRow + static_cast<int>(table.Rows.size()), columns);
-    grid.SetColWidth(0, DescriptorColumnWidth);
-    grid.SetColWidth(3, DescriptorColumnWidth);
-    grid.SetColWidth(columns - 1, 2 * DescriptorColumnWidth);
+    // Each column as wide as its texts, within bounds; a longer text shows whole as the
+    // cell's tooltip, and a title spreads over the empty cells beside it.
+    for (int c = 0; c < columns; ++c) {
+        std::size_t characters = table.Columns[static_cast<std::size_t>(c)].Heading.size();
+        for (const auto& row : table.Rows)
+            characters = std::max(characters, row[static_cast<std::size_t>(c)].Text.size());
+        const int widest = c + 1 == columns ? 2 * DescriptorColumnWidth : DescriptorColumnWidth;
+        grid.SetColWidth(
+            c, std::clamp(TwipsPerCharacter * static_cast<int>(characters) + CellMarginTwips, NarrowestColumn, widest));
+    }
     for (std::size_t line = 0; line < table.Title.size(); ++line) {
         grid.SetTextMatrix(static_cast<int>(line), 0, table.Title[line]);
         BoldTheCell(grid, static_cast<int>(line), 0);

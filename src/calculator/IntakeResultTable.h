@@ -32,7 +32,7 @@ struct ResultCell {
 struct IntakeResultTable {
     std::vector<std::string> Title;  // two lines: what the table is; units, band and +D
     std::vector<ResultColumn> Columns;
-    std::vector<std::vector<ResultCell>> Rows;  // a row per mixture row, then the total
+    std::vector<std::vector<ResultCell>> Rows;           // a row per mixture row, then the total
     std::vector<std::vector<std::string>> Steps, Notes;  // per mixture row
     std::string DoseUnit, RiskBand, Progeny, Organ;
     int RowsSummed = 0, RiskRowsSummed = 0;

@@ -197,7 +197,7 @@ TEST(IntakeCalculatorWindow, WritesOnlyResultsOfTheRowsShownAndOffersTheForms) {
     EXPECT_EQ(mixture->item(2, column("decay"))->checkState(), Qt::Checked);
     auto* forms = qobject_cast<QComboBox*>(mixture->cellWidget(1, column("form")));
     ASSERT_NE(forms, nullptr) << "Cs-137 inhalation has three forms";
-    emit forms->activated(forms->findText("S"));
+    emit forms->activated(forms->findData("S"));
     EXPECT_EQ(window.Rows()[1].Form, "S");
     mixture->item(0, column("amount"))->setText("2E4");
     EXPECT_EQ(window.Results().BackColour(), StaleTableColour);

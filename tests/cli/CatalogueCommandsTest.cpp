@@ -1,6 +1,6 @@
-// The rank, compare and dump subcommands on a fixture database, and intake on the shipped
-// one: their formats read back (JSON with nlohmann) and their answers to bad input. The
-// workbook itself is the spreadsheet export's test.
+// The rank, compare and dump subcommands on a fixture database (and intake's runs on the
+// shipped one): their formats read back (JSON with nlohmann) and their answers to bad input.
+// The workbook itself is the spreadsheet export's test.
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
@@ -111,23 +111,6 @@ const std::string ApplicationDirectory = QUORVEL_APPLICATION_DIRECTORY;
 // Runs without --database (intake's) read the shipped database.
 TEST_F(CatalogueCommandsTest, RunsOfTheDataFile) {
     ExpectRuns(QUORVEL_CLI_RUNS "/catalogue-commands.txt", db.Path(), {}, ApplicationDirectory);
-}
-
-TEST(IntakeCommand, AMixtureFileInJson) {
-    // Five rows over three pathways (tests/data/cli/mixture.csv), the last in a unit that is no submersion unit.
-    const auto run =
-        RunViewer({"intake", "--mixture", QUORVEL_CLI_RUNS "/mixture.csv", "--format", "json"}, ApplicationDirectory);
-    ASSERT_EQ(run.Code, 2);
-    EXPECT_NE(run.Err.find("row 5"), std::string::npos) << run.Err;
-    const auto document = nlohmann::json::parse(run.Out);
-    const auto& rows = document.at("rows");
-    ASSERT_EQ(rows.size(), 5u);
-    EXPECT_DOUBLE_EQ(rows[0].at("effective_dose_Sv").get<double>(), 1e4 * 1.356e-8);
-    EXPECT_DOUBLE_EQ(rows[0].at("mortality_risk").get<double>(), 1e4 * 5.66e-10);
-    EXPECT_FALSE(rows[2].contains("mortality_risk")) << "no inhalation risks in this database";
-    EXPECT_EQ(rows[3].at("decay"), "decaying");
-    EXPECT_TRUE(rows[4].contains("error"));
-    EXPECT_EQ(document.at("total").at("rows_summed"), 4);
 }
 
 }  // namespace

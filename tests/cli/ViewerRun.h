@@ -42,7 +42,8 @@ inline void ExpectOneLineFailure(const ViewerRun& result, int code) {
 }
 
 // The runs a file of tests/data/cli writes out, each checked. A run is "$" and its arguments
-// ("..." around a word with blanks, {db} for the database), "exit" and the code, then
+// ("..." around a word with blanks, {db} for the database, {dir} for the file's folder),
+// "exit" and the code, then
 // either the whole standard output, each line between bars so that trailing blanks show,
 // or "error" and a piece of the one-line message, and "out" and a piece of the output a
 // failed run still writes (the computed rows of a mixture). Without them only the code is
@@ -65,7 +66,11 @@ inline void ExpectRuns(const std::string& path, const std::string& database, con
         ASSERT_FALSE(runs.empty()) << path << ":" << number;
         Expected& run = runs.back();
         if (word == "$") {
-            while (words >> std::quoted(word)) run.Arguments.push_back(word == "{db}" ? database : word);
+            while (words >> std::quoted(word)) {
+                if (word.starts_with("{dir}"))
+                    word = std::filesystem::path(path).parent_path().string() + word.substr(5);
+                run.Arguments.push_back(word == "{db}" ? database : word);
+            }
         } else if (word == "exit") {
             words >> run.Code;
         } else if (word == "error") {
