@@ -54,7 +54,8 @@ IntakeCalculatorWindow::IntakeCalculatorWindow(std::string databasePath, QWidget
     QStringList headings;
     for (const auto& column : MixtureColumns()) headings << QString::fromStdString(column);
     mixture_->setHorizontalHeaderLabels(headings);
-    mixture_->horizontalHeader()->setStretchLastSection(true);
+    // Short words all: every column in view at once.
+    mixture_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     UseOneLineRows(*mixture_);
     mixture_->setToolTip(
         "Pathway: ingestion, inhalation, submersion, ground-plane or soil-volume. Form: needed "
@@ -137,7 +138,8 @@ QWidget* IntakeCalculatorWindow::BuildOptions() {
     row->addWidget(new QLabel("Organ", box));
     organ_ = new QLineEdit(box);
     organ_->setObjectName("Organ");
-    organ_->setPlaceholderText("optional, e.g. Red Marrow");
+    organ_->setPlaceholderText("e.g. Red Marrow");
+    organ_->setToolTip("Also the committed equivalent dose of this organ (optional)");
     FitWidth(*organ_, organ_->placeholderText());
     row->addWidget(organ_);
     row->addWidget(new QLabel("Dose unit", box));
@@ -154,11 +156,12 @@ QWidget* IntakeCalculatorWindow::BuildOptions() {
         "The band of age at intake of the risk coefficients; the lifetime band (0-110) by "
         "default, as slope factors are.");
     row->addWidget(riskBand_);
-    progeny_ = new QCheckBox("Include short-lived progeny (+D)", box);
+    progeny_ = new QCheckBox("Short-lived progeny (+D)", box);
     progeny_->setObjectName("chkProgeny");
+    progeny_->setToolTip("Include the short-lived decay products (+D) whose half-lives are below the cutoff");
     progenyCutoff_ = new QLineEdit("180d", box);
     progenyCutoff_->setObjectName("txtProgenyCutoff");
-    FitWidth(*progenyCutoff_, "1000 min");
+    FitWidth(*progenyCutoff_, "999.5 d");
     progenyCutoff_->setToolTip(QString("Half-life cutoff of +D: ") + DurationUnitsHelp());
     row->addWidget(progeny_);
     row->addWidget(progenyCutoff_);
@@ -292,6 +295,9 @@ void IntakeCalculatorWindow::MarkRows() {
         for (const auto& [name, form] : result->FormsToChoose)
             forms->addItem(QString::fromStdString(name == form ? form : name + ": " + form),
                            QString::fromStdString(name));
+        // As narrow as its first item in the cell, as wide as the forms in the list.
+        forms->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+        forms->setMinimumContentsLength(static_cast<int>(forms->itemText(0).size()));
         forms->view()->setMinimumWidth(forms->view()->sizeHintForColumn(0));
         forms->setToolTip(QString::fromStdString(result->Error));
         connect(forms, &QComboBox::activated, this, [this, forms](int index) {
@@ -304,7 +310,6 @@ void IntakeCalculatorWindow::MarkRows() {
             }
         });
         mixture_->setCellWidget(r, FormColumn, forms);
-        mixture_->setColumnWidth(FormColumn, std::max(mixture_->columnWidth(FormColumn), forms->sizeHint().width()));
     }
     filling_ = false;
 }
