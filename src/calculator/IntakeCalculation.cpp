@@ -101,8 +101,8 @@ std::string DescriptorStarting(const std::vector<std::string>& descriptors, cons
 
 std::string SourceOf(const Coefficient& cell) { return cell.Source.empty() ? "" : " [" + cell.Source + "]"; }
 
-double Quantity(const std::string& number, const std::string& unit, const std::vector<CalculatorUnit>& units,
-                const std::string& what) {
+double RowQuantity(const std::string& number, const std::string& unit, const std::vector<CalculatorUnit>& units,
+                   const std::string& what) {
     try {
         return ReadQuantity(number, unit, units, what);
     } catch (const QuantityError& e) {
@@ -207,7 +207,7 @@ private:
         if (Decaying(row.Decay)) throw RowError("a decaying deposit applies to external exposure only");
         const auto& ages = catalogue_.Ages().AgeGroupNames;
         const std::string age = TrimBlanks(row.Age).empty() ? ages.back() : Choose(ages, row.Age, "age");
-        const double becquerels = Quantity(row.Amount, row.Unit, ActivityUnits(), "intake");
+        const double becquerels = RowQuantity(row.Amount, row.Unit, ActivityUnits(), "intake");
         if (becquerels > LargestAmountInBaseUnits)
             throw RowError("intake " + row.Amount + " " + row.Unit + " is beyond any real intake (over " +
                            FormatCalculatorNumber(LargestAmountInBaseUnits) + " Bq)");
@@ -294,11 +294,11 @@ private:
         if (!TrimBlanks(row.Intake).empty()) throw RowError("intake (tap water or food) applies to ingestion only");
         const bool decaying = Decaying(row.Decay);
         const auto& units = ConcentrationUnits(kind.Geometry);
-        const double concentration = Quantity(row.Amount, row.Unit, units, "concentration");
+        const double concentration = RowQuantity(row.Amount, row.Unit, units, "concentration");
         if (concentration > LargestAmountInBaseUnits)
             throw RowError("concentration " + row.Amount + " " + row.Unit + " is beyond any real contamination");
         if (TrimBlanks(row.Time).empty()) throw RowError("external exposure needs a time");
-        const double seconds = Quantity(row.Time, row.TimeUnit, TimeUnits(), "time");
+        const double seconds = RowQuantity(row.Time, row.TimeUnit, TimeUnits(), "time");
         if (seconds > LongestExposureSeconds)
             throw RowError("time " + row.Time + " " + row.TimeUnit + " is over 100 y");
 
