@@ -99,7 +99,13 @@ std::string DescriptorStarting(const std::vector<std::string>& descriptors, cons
     return {};
 }
 
-std::string SourceOf(const Coefficient& cell) { return cell.Source.empty() ? "" : " [" + cell.Source + "]"; }
+// " [dir/FILE:LINE]" for a step, the source kept with the row's others.
+std::string SourceOf(const Coefficient& cell, RowResult& result) {
+    if (cell.Source.empty()) return "";
+    if (std::find(result.Sources.begin(), result.Sources.end(), cell.Source) == result.Sources.end())
+        result.Sources.push_back(cell.Source);
+    return " [" + cell.Source + "]";
+}
 
 double RowQuantity(const std::string& number, const std::string& unit, const std::vector<CalculatorUnit>& units,
                    const std::string& what) {
@@ -198,7 +204,7 @@ private:
         result.Organ = cell->Descriptor;
         result.OrganDoseSv = multiplier * *cell->Value;
         result.Steps.push_back(cell->Descriptor + ": " + amountText + " x " + FormatCalculatorNumber(*cell->Value) +
-                               " " + coefficientUnit + " = " + Dose(*result.OrganDoseSv) + SourceOf(*cell));
+                               " " + coefficientUnit + " = " + Dose(*result.OrganDoseSv) + SourceOf(*cell, result));
     }
 
     void Internal(const NuclideInfo& nuclide, const TableKind& kind, const MixtureRow& row, RowResult& result) {
@@ -231,7 +237,7 @@ private:
         result.EffectiveDoseSv = becquerels * *cell->Value;
         result.Steps.push_back(nuclide.Nuclide + ", " + kind.Name() + Progeny() + ", " + age + ", " + form + ": " +
                                amountText + " x " + FormatCalculatorNumber(*cell->Value) + " " + coefficientUnit +
-                               " = " + Dose(*result.EffectiveDoseSv) + SourceOf(*cell));
+                               " = " + Dose(*result.EffectiveDoseSv) + SourceOf(*cell, result));
         Organ(cells, form, becquerels, amountText, coefficientUnit, result);
         Risk(nuclide, kind, row, formIndex, becquerels, amountText, result);
     }
@@ -264,7 +270,7 @@ private:
                 result.Steps.push_back(std::string(outcome == MortalityOutcome ? "Mortality" : "Morbidity") +
                                        Progeny() + " (" + intake + ", " + band + "): " + amountText + " x " +
                                        FormatCalculatorNumber(*cell.Value) + " " + unitName + " = " +
-                                       FormatCalculatorNumber(risk) + SourceOf(cell));
+                                       FormatCalculatorNumber(risk) + SourceOf(cell, result));
                 break;
             }
         }
@@ -332,12 +338,12 @@ private:
         result.EffectiveDoseSv = multiplier * *effective->Value;
         result.Steps.push_back(nuclide.Nuclide + ", " + GeometryCaption(kind.Geometry) + Progeny() +
                                ", E: " + exposure + " x " + FormatCalculatorNumber(*effective->Value) + " " +
-                               coefficientUnit + " = " + Dose(*result.EffectiveDoseSv) + SourceOf(*effective));
+                               coefficientUnit + " = " + Dose(*result.EffectiveDoseSv) + SourceOf(*effective, result));
         if (equivalent) {
             result.EffectiveDoseEquivalentSv = multiplier * *equivalent->Value;
             result.Steps.push_back("H_E: " + exposure + " x " + FormatCalculatorNumber(*equivalent->Value) + " " +
                                    coefficientUnit + " = " + Dose(*result.EffectiveDoseEquivalentSv) +
-                                   SourceOf(*equivalent));
+                                   SourceOf(*equivalent, result));
         }
         Organ(cells, form, multiplier, exposure, coefficientUnit, result);
     }

@@ -52,9 +52,10 @@ struct RowResult {
     std::string Organ;  // the descriptor of OrganDoseSv
     std::optional<double> MortalityRisk;
     std::optional<double> MorbidityRisk;
-    double Share = 0;                // of the mixture's total effective dose
-    std::vector<std::string> Steps;  // the computation written out, each with its source
-    std::vector<std::string> Notes;  // what the row could not give besides its dose, and why
+    double Share = 0;                  // of the mixture's total effective dose
+    std::vector<std::string> Steps;    // the computation written out, each with its source
+    std::vector<std::string> Sources;  // of the coefficients the steps take ("dir/FILE:LINE")
+    std::vector<std::string> Notes;    // what the row could not give besides its dose, and why
 };
 
 struct MixtureResult {

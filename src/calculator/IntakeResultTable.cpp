@@ -136,6 +136,11 @@ ResultCell RowCell(const ResultColumn& column, const RowResult& item) {
     if (key == "mortality_risk") return Number(item.MortalityRisk, column);
     if (key == "morbidity_risk") return Number(item.MorbidityRisk, column);
     if (key == "share") return item.Error.empty() ? Number(item.Share, column) : ResultCell{};
+    if (key == "sources") {
+        std::string sources;
+        for (const auto& source : item.Sources) sources += (sources.empty() ? "" : "; ") + source;
+        return {sources};
+    }
     return {item.Error};
 }
 
@@ -183,6 +188,7 @@ IntakeResultTable BuildResultTable(const MixtureResult& result, const Calculatio
                          {{Heading("Mortality", table.RiskBand, table.Progeny), "mortality_risk", "", Kind::Number},
                           {Heading("Morbidity", table.RiskBand, table.Progeny), "morbidity_risk", "", Kind::Number},
                           {"Share of Total Dose", "share", "", Kind::Number},
+                          {"Sources", "sources"},
                           {"Not Computed Because", "error"}});
     for (const RowResult& item : result.Rows) {
         std::vector<ResultCell> cells;

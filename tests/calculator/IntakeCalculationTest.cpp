@@ -140,6 +140,7 @@ TEST(IntakeResultTable, OutputsReadBackWithTheirSumsInTheChosenUnit) {
     EXPECT_NEAR(std::stod(field(6, "Effective Dose (uSv)")) / (dose * 1e6), 1, 5e-3);
     EXPECT_NEAR(std::stod(field(6, "Mortality (Lifetime 0-110)")) / mortality, 1, 5e-3);
     EXPECT_EQ(field(6, "Row"), "Total: 4 of 5 rows; risks: 2");
+    EXPECT_NE(field(1, "Sources").find("fgr13pak/FGR13ING.GDB:"), std::string::npos) << "the coefficients' sources";
     EXPECT_NE(written(RowFormat::Text).find("Doses in uSv"), std::string::npos);
 }
 
