@@ -16,6 +16,7 @@
 
 #include "ChartPane.h"
 #include "CompareWindow.h"
+#include "FileNameSuggestion.h"
 #include "GridPrintJobs.h"
 #include "NuclideCharts.h"
 #include "RowOutput.h"
@@ -248,13 +249,15 @@ void ExploreWindow::DrawRanking() {
     const std::string title = QuantityChartTitle(model_->Chosen(), true);
     const ChartData ranking =
         RankingChart(rows, title, "Value (" + shownUnit_ + ")", given && top > 0 ? top : RankedBars);
+    chart_->SetFileDescription("Ranking " + title);
     chart_->ShowChart(ranking, title + " | " + TodaysDate());
 }
 
 void ExploreWindow::ShowMessage(const std::string& message) { message_->setText(QString::fromStdString(message)); }
 
 void ExploreWindow::Export() {
-    const auto fileName = services_.Files.ChooseSaveFile("*.csv", RowFileFilter);
+    const auto fileName = services_.Files.ChooseSaveFile(
+        SuggestedFileName({"Ranking", QuantityChartTitle(model_->Chosen(), true)}, ".csv"), RowFileFilter);
     if (!fileName) return;
     std::ostringstream unused;
     try {
