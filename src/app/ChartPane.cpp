@@ -207,8 +207,12 @@ QSize ChartPane::ReadableSize(int width) const {
                                 buttons_->minimumSizeHint().width()}) +
                       margins.left() + margins.right();
     const int inner = std::max(width, least) - margins.left() - margins.right();
-    int height = margins.top() + margins.bottom() + std::min(view_->minimumHeight(), MinimumChartSize.height()) +
-                 spacing + buttons_->sizeHint().height();
+    // The plot high enough for the value axis' title along it; a chart of many categories scrolls.
+    int chart = std::min(view_->minimumHeight(), MinimumChartSize.height());
+    for (const QAbstractAxis* axis : view_->chart()->axes(Qt::Vertical))
+        if (axis->isVisible() && axis->isTitleVisible())
+            chart = std::max(chart, QFontMetrics(axis->titleFont()).horizontalAdvance(axis->titleText()) + ChartFrame);
+    int height = margins.top() + margins.bottom() + chart + spacing + buttons_->sizeHint().height();
     if (choices_) height += choices_->sizeHint().height() + spacing;
     for (const QLabel* label : {message_, legend_})
         if (!label->isHidden()) height += label->heightForWidth(inner) + spacing;
@@ -238,7 +242,7 @@ void ChartPane::SaveCommand() { SaveAs(ChartFileFilter, ".png"); }
 
 void ChartPane::SaveAs(const std::string& filter, const std::string& ending) {
     const auto fileName = services_.Files.ChooseSaveFile(
-        SuggestedFileName({fileDescription_.empty() ? data_.Title : fileDescription_}, ending), filter);
+        SuggestedFileName(fileName_.empty() ? std::vector<std::string>{data_.Title} : fileName_, ending), filter);
     if (!fileName) return;
     std::string path = *fileName;
     if (std::filesystem::path(path).extension().empty()) path += ending;

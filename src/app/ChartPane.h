@@ -59,10 +59,11 @@ public:
     // Wide enough for the axis labels and the legend of a chart by age.
     QSize sizeHint() const override { return {560, 480}; }
     // The least size at which the chart shows its axes, labels and legend whole, at the given
-    // width or its least; a chart of many categories scrolls, each label whole.
+    // width or its least: the value axis' title along the plot; a chart of many categories
+    // scrolls, each label whole.
     QSize ReadableSize(int width = 0) const;
     // What a saved chart is named after; the chart's title when none is given.
-    void SetFileDescription(const std::string& description) { fileDescription_ = description; }
+    void SetFileName(std::vector<std::string> name) { fileName_ = std::move(name); }
 
     const ChartData& Data() const { return data_; }
     QChart* Chart() const;
@@ -79,7 +80,7 @@ private:
     DesktopServices& services_;
     ChartData data_;
     std::string footer_;
-    std::string fileDescription_;
+    std::vector<std::string> fileName_;
     bool current_ = true;
     bool filling_ = false;
 

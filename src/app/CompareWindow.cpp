@@ -164,9 +164,7 @@ void CompareWindow::Show() {
 void CompareWindow::DrawComparison() {
     if (!tabs_ || tabs_->currentWidget() != chart_) return;
     const std::string title = QuantityChartTitle(quantity_, false);
-    std::string named;
-    for (const std::string& word : FileName()) named += (named.empty() ? "" : " ") + word;
-    chart_->SetFileDescription(named);
+    chart_->SetFileName(FileName());
     chart_->ShowChart(ComparisonChart(comparison_, title), title + " | " + TodaysDate());
 }
 
@@ -192,7 +190,8 @@ void CompareWindow::Export() {
 }
 
 void CompareWindow::Print() {
-    PrintRows([this](RowWriter& writer) { WriteComparison(comparison_, quantity_.Age, writer); }, services_);
+    PrintRows([this](RowWriter& writer) { WriteComparison(comparison_, quantity_.Age, writer); }, services_,
+              FileName());
 }
 
 void CompareWindow::Copy() {

@@ -10,6 +10,7 @@
 #include "HelpWindow.h"
 #include "NuclideList.h"
 #include "ResultGridView.h"
+#include "RowPrinting.h"
 #include "SpreadsheetExport.h"
 #include "TableScan.h"
 #include "TextExport.h"
@@ -87,11 +88,7 @@ void frmPrimarySelectionForm::PrintTable(const FlexGrid& table, const std::vecto
 void frmPrimarySelectionForm::PrintToPdfCommand() { PrintTableToPdf(grid_, ShownTableName()); }
 
 void frmPrimarySelectionForm::PrintTableToPdf(const FlexGrid& table, const std::vector<std::string>& name) {
-    const auto fileName = services_.Files.ChooseSaveFile(SuggestedFileName(name, ".pdf"), "PDF (*.pdf)|*.pdf|");
-    if (!fileName) return;
-    std::string path = *fileName;
-    if (std::filesystem::path(path).extension().empty()) path += ".pdf";
-    PrintGridToPdfFile(table, printPaperStyle_, path, services_.Prompt);
+    PrintGridToChosenPdf(table, printPaperStyle_, name, services_);
 }
 
 void frmPrimarySelectionForm::ExportCommand() { ExportTable(grid_, {}); }
