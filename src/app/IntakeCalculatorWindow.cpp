@@ -16,6 +16,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "FileNameSuggestion.h"
 #include "FileReplacement.h"
 #include "GridConventions.h"
 #include "ResultGridView.h"
@@ -83,10 +84,10 @@ IntakeCalculatorWindow::IntakeCalculatorWindow(std::string databasePath, QWidget
     }));
     rowButtons->addStretch(1);
     rowButtons->addWidget(button("Open Mixture . . .", [this] {
-        if (const auto path = ChooseFile ? ChooseFile(false, MixtureFilter) : std::nullopt) OpenMixture(*path);
+        if (const auto path = ChooseFile ? ChooseFile(false, "", MixtureFilter) : std::nullopt) OpenMixture(*path);
     }));
     rowButtons->addWidget(button("Save Mixture . . .", [this] {
-        if (const auto path = ChooseFile ? ChooseFile(true, MixtureFilter) : std::nullopt) SaveMixture(*path);
+        if (const auto path = ChooseFile ? ChooseFile(true, "*.csv", MixtureFilter) : std::nullopt) SaveMixture(*path);
     }));
 
     auto* options = new QHBoxLayout;
@@ -321,7 +322,7 @@ bool IntakeCalculatorWindow::CurrentResults() {
 
 void IntakeCalculatorWindow::Export() {
     if (!CurrentResults() || !ChooseFile) return;
-    const auto path = ChooseFile(true, RowFileFilter);
+    const auto path = ChooseFile(true, SuggestedFileName({model_.Table().Title.front()}, ".csv"), RowFileFilter);
     if (!path) return;
     std::ostringstream unused;
     try {

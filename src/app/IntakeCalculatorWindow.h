@@ -47,9 +47,10 @@ public:
     void SelectResult(int mixtureRow);
 
     // What the main window lends: its current nuclide and options as a row, the file
-    // dialogs (save or open, with a filter), and the outputs it gives its own table.
+    // dialogs (save, with the name offered, or open; a filter), and the outputs it gives its
+    // own table.
     std::function<MixtureRow()> CurrentRow;
-    std::function<std::optional<std::string>(bool save, const std::string& filter)> ChooseFile;
+    std::function<std::optional<std::string>(bool save, const std::string& name, const std::string& filter)> ChooseFile;
     std::function<void(const FlexGrid&)> PrintTable, CopyTable, SpreadsheetTable;
 
 private:

@@ -51,10 +51,14 @@ void frmPrimarySelectionForm::IntakeCalculatorCommand() {
     if (!calculator_) {
         calculator_ = new IntakeCalculatorWindow(databasePath_, this);
         calculator_->CurrentRow = [this] { return MixtureRowFromOptions(); };
-        calculator_->ChooseFile = [this](bool save, const std::string& filter) {
-            return save ? services_.Files.ChooseSaveFile("*.csv", filter) : services_.Files.ChooseOpenFile(filter);
+        calculator_->ChooseFile = [this](bool save, const std::string& name, const std::string& filter) {
+            return save ? services_.Files.ChooseSaveFile(name, filter) : services_.Files.ChooseOpenFile(filter);
         };
-        calculator_->PrintTable = [this](const FlexGrid& table) { PrintTable(table); };
+        // Named by the calculation's own title.
+        const auto name = [](const FlexGrid& table) {
+            return std::vector<std::string>{table.Rows() > 0 && table.Cols() > 0 ? table.TextMatrix(0, 0) : ""};
+        };
+        calculator_->PrintTable = [this, name](const FlexGrid& table) { PrintTable(table, name(table)); };
         calculator_->CopyTable = [this](const FlexGrid& table) { CopyWholeTable(table); };
         calculator_->SpreadsheetTable = [this](const FlexGrid& table) { SpreadsheetTable(table); };
     }
