@@ -180,7 +180,8 @@ TEST(Provenance, EveryCoefficientRecordNamesItsSourceLine) {
         ASSERT_EQ(names.back(), "Source") << table;
         const bool risk = std::string(table) == "FGR13INGRBS";
         const std::string label = risk ? "\"Cancer Site\"" : "Nuclide";
-        const std::string lowLet = risk || names[6] != "LET Type" ? "1" : "\"LET Type\" = 'L'";
+        const bool blocks = std::find(names.begin(), names.end(), "LET Type") != names.end();
+        const std::string lowLet = risk || !blocks ? "1" : "\"LET Type\" = 'L'";
         const auto rows =
             Db().Texts(std::string("SELECT Source || '|' || ") + label + " || '|' || (" + lowLet + ") FROM " + table);
         for (const auto& row : rows) {
