@@ -61,8 +61,12 @@ void frmPrimarySelectionForm::IntakeCalculatorCommand() {
             return save ? services_.Files.ChooseSaveFile("*.csv", MixtureFilter)
                         : services_.Files.ChooseOpenFile(MixtureFilter);
         };
-        calculator_->PrintTable = [this](const FlexGrid& table) { PrintTable(table); };
-        calculator_->ExportTable = [this](const FlexGrid& table) { ExportTable(table); };
+        // Named by the calculation's own title.
+        const auto name = [](const FlexGrid& table) {
+            return std::vector<std::string>{table.Rows() > 0 && table.Cols() > 0 ? table.TextMatrix(0, 0) : ""};
+        };
+        calculator_->PrintTable = [this, name](const FlexGrid& table) { PrintTable(table, name(table)); };
+        calculator_->ExportTable = [this, name](const FlexGrid& table) { ExportTable(table, name(table)); };
         calculator_->CopyTable = [this](const FlexGrid& table) { CopyWholeTable(table); };
         calculator_->SpreadsheetTable = [this](const FlexGrid& table) { SpreadsheetTable(table); };
     }

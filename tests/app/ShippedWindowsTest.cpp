@@ -203,7 +203,7 @@ TEST(IntakeCalculatorWindow, ComputesShowsStepsLendsItsTableAndSavesAndOpensMixt
 }
 
 // A risk comparison shows the intake and outcome picked above it: Cs-137's food morbidity
-// total, as the database stores it for that source line.
+// total, as the database stores it for that source line; its print goes to a PDF file.
 TEST(CompareWindow, ARiskComparisonFollowsThePickedIntakeAndOutcome) {
     test::RecordingDesktop desktop;
     DesktopServices services = desktop.Services(QUORVEL_APPLICATION_DIRECTORY);
@@ -224,6 +224,18 @@ TEST(CompareWindow, ARiskComparisonFollowsThePickedIntakeAndOutcome) {
     const auto total = table->findItems("Total", Qt::MatchExactly);
     ASSERT_EQ(total.size(), 1);
     EXPECT_EQ(table->item(total.front()->row(), 1)->text().toStdString(), FormatScientific(stored.Field(0).Number()));
+    EXPECT_TRUE(table->horizontalHeaderItem(1)->text().startsWith("Cs-137\n")) << "the nuclide first, its form below";
+
+    // Printed into a PDF file, whose name the dialog offers from what is printed.
+    desktop.Printers.Names = {PdfPrinterName};
+    desktop.Printers.Current = PdfPrinterName;
+    test::TemporaryFolder folder;
+    desktop.Files.Answers = {(folder.Path() / "compared").string()};
+    window.findChild<QPushButton*>("cmdPrint")->click();
+    ASSERT_EQ(desktop.Files.Asked.size(), 1u);
+    EXPECT_TRUE(desktop.Files.Asked[0].starts_with("Cs-137 Cs-134 Ingestion risk")) << desktop.Files.Asked[0];
+    EXPECT_EQ(test::ReadBytes(folder.Path() / "compared.pdf").substr(0, 5), "%PDF-");
+    EXPECT_TRUE(desktop.Prompt.Messages.empty());
 }
 
 }  // namespace

@@ -83,6 +83,7 @@ TEST_F(CatalogueCommandsTest, CompareOfTwoGivesEveryRowAndTheirRatio) {
     for (const auto& ratio : json["ratios"])
         if (ratio["descriptor"] == "Effective") effective.push_back(ratio["ratio"].get<double>());
     EXPECT_EQ(effective, std::vector<double>{2.0});
+    EXPECT_EQ(json["ratio_of"], "Co-60 / H-3") << "the ratio says which is divided by which";
 }
 
 TEST_F(CatalogueCommandsTest, DumpHasEveryCellWithItsTableUnitAndNumber) {
