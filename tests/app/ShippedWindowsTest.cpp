@@ -189,10 +189,9 @@ TEST(IntakeCalculatorWindow, WritesOnlyResultsOfTheRowsShownAndOffersTheForms) {
     EXPECT_EQ(window.Results().BackColour(), CurrentTableColour);
     EXPECT_NE(window.Steps().find("1.36E-04 Sv = 0.136 mSv"), std::string::npos) << window.Steps();
     auto* mixture = window.findChild<QTableWidget*>("Mixture");
+    const auto& columns = MixtureColumns();
     const auto column = [&](const char* name) {
-        for (int c = 0; c < mixture->columnCount(); ++c)
-            if (mixture->horizontalHeaderItem(c)->text() == name) return c;
-        return -1;
+        return std::find(columns.begin(), columns.end(), name) - columns.begin();
     };
     EXPECT_EQ(mixture->item(2, column("decay"))->checkState(), Qt::Checked);
     auto* forms = qobject_cast<QComboBox*>(mixture->cellWidget(1, column("form")));

@@ -8,7 +8,6 @@
 
 #include "CsvFields.h"
 #include "ExposureIntegral.h"
-#include "IntakeCalculation.h"
 #include "IntakeModel.h"
 
 namespace quorvel {
@@ -172,9 +171,8 @@ TEST(IntakeModel, ResultsGoStaleWithAnyChangeAndBelongToTheRowsShown) {
         EXPECT_TRUE(model.Current());
     }
     model.SetOptions({}, "The +D half-life cutoff is not a duration.");
-    EXPECT_FALSE(model.Calculate(Shipped()));
+    EXPECT_FALSE(model.Calculate(Shipped()) || model.Current());
     EXPECT_EQ(model.Message(), "The +D half-life cutoff is not a duration.");
-    EXPECT_FALSE(model.Current());
 }
 
 // A dose in the unit chosen, from the three figures the steps show in Sv (1 mrem is 1E-5 Sv).
@@ -187,19 +185,10 @@ TEST(Mixture, WrittenAndReadBackWithColumnsInAnyOrder) {
     std::vector<MixtureRow> rows = {Row("H-3,ingestion,\"organically bound tritium (OBT), f1 = 1\",food,1 Year,5,kBq"),
                                     Row("Co-60,ground-plane,,,,2.5,pCi/cm2,3,d,decaying", 2)};
     std::istringstream written(WriteMixture(rows));
-    const auto read = ReadMixture(written);
-    ASSERT_EQ(read.size(), 2u);
-    EXPECT_EQ(read[0].Form, "organically bound tritium (OBT), f1 = 1");
-    EXPECT_EQ(read[0].Intake, "food");
-    EXPECT_EQ(read[1].TimeUnit, "d");
-    EXPECT_EQ(read[1].Decay, "decaying");
-    EXPECT_EQ(read[1].Number, 2);
+    EXPECT_TRUE(ReadMixture(written) == rows) << WriteMixture(rows);
 
     std::istringstream reordered("unit,amount,Nuclide,pathway,age\r\nBq,10,Cs-137,ingestion,Adult\r\n\r\n");
-    const auto one = ReadMixture(reordered);
-    ASSERT_EQ(one.size(), 1u);
-    EXPECT_EQ(one[0].Nuclide, "Cs-137");
-    EXPECT_EQ(one[0].Amount, "10");
+    EXPECT_TRUE(ReadMixture(reordered) == std::vector{Row("Cs-137,ingestion,,,Adult,10,Bq")});
 
     for (const char* broken :
          {"", "nuclide,colour\nCs-137,red\n", "nuclide,nuclide\n", "nuclide,amount\nCs-137,1,Bq\n"}) {
