@@ -56,7 +56,8 @@ bench: build
 
 # Each fuzzer runs FUZZ_SECONDS; new inputs go to build-fuzz/corpus, the seeds stay in tests/fuzz/corpus.
 FUZZ_SECONDS ?= 60
-FUZZ_TARGETS = number_text source_parsers nuclide_request user_settings access_reader
+FUZZ_TARGETS = number_text source_parsers nuclide_request user_settings access_reader mixture_reader duration_text \
+  amount_text filter_text
 fuzz: deps
 	@CC=clang CXX=clang++ cmake -S . -B build-fuzz -DQUORVEL_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 	@cmake --build build-fuzz --target fuzz_targets -j $(JOBS)

@@ -37,6 +37,7 @@ public:
     // By atomic number, mass number, isomer.
     const std::vector<CatalogueEntry>& Entries() const { return entries_; }
     const CatalogueEntry& Entry(const std::string& nuclide) const;
+    bool Contains(const std::string& nuclide) const { return positions_.contains(nuclide); }
 
     // Z, Element, Nuclide, T1/2, Int/Ext, ID.
     Table NuclideListTable() const;

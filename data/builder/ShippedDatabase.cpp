@@ -21,6 +21,7 @@
 #include "NuclideNames.h"
 #include "RiskTables.h"
 #include "UnitTables.h"
+#include "WorkerTables.h"
 
 namespace quorvel::data {
 
@@ -47,6 +48,8 @@ const char* const IcrpGasFile = "icrp72-effective/Annex_H_ICRP119_dcf_inhal_reac
 const char* const CofIndexFile = "nuclides/FGR13COF.NDX";
 const char* const DecayDataFile = "nuclides/radionuclides_halflife_complete.csv";
 const char* const NomenclatureFile = "nuclides/formatted_nuclide_nomenclature.csv";
+const char* const WorkerAnnexAFile = "icrp68-workers/AnnexA_ICRP119_dcf_inhal_Worker.csv";
+const char* const WorkerAnnexBFile = "icrp68-workers/AnnexB_ICRP119_dcf_inh_soluble_reactive_gas_worker.csv";
 
 std::set<std::string> NuclidesOf(const InternalDoses& doses) {
     std::set<std::string> nuclides;
@@ -121,6 +124,11 @@ ShippedDatabase AssembleShippedDatabase(const std::filesystem::path& sources) {
     tables.push_back(InhalationRiskTable());
     tables.push_back(ExternalRiskTable());
     tables.push_back(DaughterTable(index, CofIndexFile, decayData, spellings, report));
+    // The workers' tables come last and leave everything above as it was.
+    const WorkerSources workers{
+        WorkerAnnexAFile, ParseWorkerAnnexA(sources / WorkerAnnexAFile, WorkerAnnexAFile, report), WorkerAnnexBFile,
+        ParseWorkerAnnexB(sources / WorkerAnnexBFile, WorkerAnnexBFile, report)};
+    for (auto& table : WorkerTables(workers, namer, catalogue, report)) tables.push_back(std::move(table));
     for (const auto& table : tables) report.CountTable(table.Name, static_cast<long>(table.Records.size()));
     return result;
 }

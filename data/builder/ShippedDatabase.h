@@ -1,7 +1,7 @@
 #pragma once
 // The shipped coefficient database DoseAndRisk.mdb, assembled from the published tables in a
 // sources directory (fgr12/, fgr13pak/, fgr13-organ/, icrp72-effective/,
-// nuclides/).
+// icrp68-workers/, nuclides/).
 #include <filesystem>
 #include <vector>
 

@@ -1,5 +1,6 @@
 #include "ChartPane.h"
 
+#include <QAbstractAxis>
 #include <QBuffer>
 #include <QChart>
 #include <QChartView>
@@ -17,6 +18,7 @@
 #include <filesystem>
 
 #include "ChartRendering.h"
+#include "FileNameSuggestion.h"
 #include "PrinterChoice.h"
 
 namespace quorvel {
@@ -27,10 +29,10 @@ namespace {
 const QColor CurrentBackground(255, 255, 255);
 const QColor StaleBackground(220, 220, 220);
 
-// Room for a chart's labels, in pixels: the least size, a category's row (horizontal bars)
-// or column, each bar of a group, and the title, axes and legend around the plot.
+// Room for a chart's labels, in pixels: the least size, a category's column, each bar of a
+// group, and the title, axes and legend around the plot. A category's row (horizontal bars)
+// is as high as its label needs (CategoryRowOf).
 const QSize MinimumChartSize(320, 240);
-constexpr int CategoryRow = 20;
 constexpr int CategoryColumn = 64;
 constexpr int BarHeight = 5;
 constexpr int ChartFrame = 170;
@@ -58,6 +60,14 @@ void Fill(QComboBox* combo, const std::vector<std::string>& items, const std::st
     combo->setEnabled(items.size() > 1);
 }
 
+// Qt cuts a label of the vertical axis to "..." where its category's share of the axis is
+// lower than the label's text with the axis' padding above and below it.
+int CategoryRowOf(const QChart& chart) {
+    for (const QAbstractAxis* axis : chart.axes(Qt::Vertical))
+        if (axis->type() == QAbstractAxis::AxisTypeBarCategory) return QFontMetrics(axis->labelsFont()).height() + 12;
+    return 0;
+}
+
 std::string Chosen(const QComboBox* combo) {
     return combo && combo->currentIndex() >= 0 ? combo->currentText().toStdString() : std::string();
 }
@@ -82,7 +92,9 @@ ChartPane::ChartPane(DesktopServices& services, bool withChoices, QWidget* paren
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(2, 2, 2, 2);
     if (withChoices) {
-        auto* choices = new QHBoxLayout;
+        choices_ = new QWidget(this);
+        auto* choices = new QHBoxLayout(choices_);
+        choices->setContentsMargins(0, 0, 0, 0);
         kind_ = ChoiceCombo("cboChartKind", this);
         descriptor_ = ChoiceCombo("cboChartDescriptor", this);
         age_ = ChoiceCombo("cboChartAge", this);
@@ -92,7 +104,7 @@ ChartPane::ChartPane(DesktopServices& services, bool withChoices, QWidget* paren
                 if (!filling_ && OnChoiceChanged) OnChoiceChanged();
             });
         }
-        layout->addLayout(choices);
+        layout->addWidget(choices_);
     }
     message_ = new QLabel(this);
     message_->setObjectName("lblChartMessage");
@@ -115,17 +127,19 @@ ChartPane::ChartPane(DesktopServices& services, bool withChoices, QWidget* paren
     legend_->hide();
     layout->addWidget(legend_);
 
-    auto* buttons = new QHBoxLayout;
+    buttons_ = new QWidget(this);
+    auto* buttons = new QHBoxLayout(buttons_);
+    buttons->setContentsMargins(0, 0, 0, 0);
     for (const auto& [name, caption, slot] : {std::tuple{"cmdSaveChart", "Save . . .", &ChartPane::SaveCommand},
                                               std::tuple{"cmdCopyChart", "Copy", &ChartPane::CopyCommand},
                                               std::tuple{"cmdPrintChart", "Print", &ChartPane::PrintCommand}}) {
-        auto* button = new QPushButton(caption, this);
+        auto* button = new QPushButton(caption, buttons_);
         button->setObjectName(name);
         connect(button, &QPushButton::clicked, this, slot);
         buttons->addWidget(button);
     }
     buttons->addStretch(1);
-    layout->addLayout(buttons);
+    layout->addWidget(buttons_);
 }
 
 ChartPane::~ChartPane() = default;
@@ -155,7 +169,7 @@ void ChartPane::Draw() {
     // Qt cuts a category's label to "..." where its row or column is too small for it.
     const int categories = static_cast<int>(data_.Categories.size());
     if (data_.Shape == ChartShape::HorizontalBars) {
-        const int row = std::max(CategoryRow, BarHeight * static_cast<int>(data_.Series.size()));
+        const int row = std::max(CategoryRowOf(*view_->chart()), BarHeight * static_cast<int>(data_.Series.size()));
         view_->setMinimumSize(MinimumChartSize.width(),
                               std::max(MinimumChartSize.height(), categories * row + ChartFrame));
     } else {
@@ -186,6 +200,25 @@ void ChartPane::ShowLegendBelow() {
     legend_->setVisible(!entries.isEmpty());
 }
 
+QSize ChartPane::ReadableSize(int width) const {
+    const QMargins margins = layout()->contentsMargins();
+    const int spacing = layout()->spacing();
+    const int least = std::max({view_->minimumWidth(), choices_ ? choices_->minimumSizeHint().width() : 0,
+                                buttons_->minimumSizeHint().width()}) +
+                      margins.left() + margins.right();
+    const int inner = std::max(width, least) - margins.left() - margins.right();
+    // The plot high enough for the value axis' title along it; a chart of many categories scrolls.
+    int chart = std::min(view_->minimumHeight(), MinimumChartSize.height());
+    for (const QAbstractAxis* axis : view_->chart()->axes(Qt::Vertical))
+        if (axis->isVisible() && axis->isTitleVisible())
+            chart = std::max(chart, QFontMetrics(axis->titleFont()).horizontalAdvance(axis->titleText()) + ChartFrame);
+    int height = margins.top() + margins.bottom() + chart + spacing + buttons_->sizeHint().height();
+    if (choices_) height += choices_->sizeHint().height() + spacing;
+    for (const QLabel* label : {message_, legend_})
+        if (!label->isHidden()) height += label->heightForWidth(inner) + spacing;
+    return {std::max(width, least), height};
+}
+
 void ChartPane::SetCurrent(bool current) {
     current_ = current;
     if (QChart* chart = view_->chart()) chart->setBackgroundBrush(current ? CurrentBackground : StaleBackground);
@@ -205,10 +238,11 @@ std::string ChartPane::ChosenKind() const { return Chosen(kind_); }
 std::string ChartPane::ChosenDescriptor() const { return Chosen(descriptor_); }
 std::string ChartPane::ChosenAge() const { return Chosen(age_); }
 
-void ChartPane::SaveCommand() { SaveAs("*.png", ChartFileFilter, ".png"); }
+void ChartPane::SaveCommand() { SaveAs(ChartFileFilter, ".png"); }
 
-void ChartPane::SaveAs(const std::string& initialName, const std::string& filter, const std::string& ending) {
-    const auto fileName = services_.Files.ChooseSaveFile(initialName, filter);
+void ChartPane::SaveAs(const std::string& filter, const std::string& ending) {
+    const auto fileName = services_.Files.ChooseSaveFile(
+        SuggestedFileName(fileName_.empty() ? std::vector<std::string>{data_.Title} : fileName_, ending), filter);
     if (!fileName) return;
     std::string path = *fileName;
     if (std::filesystem::path(path).extension().empty()) path += ending;
@@ -240,7 +274,7 @@ void ChartPane::PrintCommand() {
     }
     // As the tables: the PDF printer asks for its file.
     if (services_.Printers.CurrentPrinterName() == PdfPrinterName) {
-        SaveAs("*.pdf", "PDF (*.pdf)|*.pdf|", ".pdf");
+        SaveAs("PDF (*.pdf)|*.pdf|", ".pdf");
         return;
     }
     try {

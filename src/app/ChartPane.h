@@ -58,6 +58,12 @@ public:
 
     // Wide enough for the axis labels and the legend of a chart by age.
     QSize sizeHint() const override { return {560, 480}; }
+    // The least size at which the chart shows its axes, labels and legend whole, at the given
+    // width or its least: the value axis' title along the plot; a chart of many categories
+    // scrolls, each label whole.
+    QSize ReadableSize(int width = 0) const;
+    // What a saved chart is named after; the chart's title when none is given.
+    void SetFileName(std::vector<std::string> name) { fileName_ = std::move(name); }
 
     const ChartData& Data() const { return data_; }
     QChart* Chart() const;
@@ -69,17 +75,20 @@ public:
 private:
     void Draw();
     void ShowLegendBelow();
-    void SaveAs(const std::string& initialName, const std::string& filter, const std::string& ending);
+    void SaveAs(const std::string& filter, const std::string& ending);
 
     DesktopServices& services_;
     ChartData data_;
     std::string footer_;
+    std::vector<std::string> fileName_;
     bool current_ = true;
     bool filling_ = false;
 
     QComboBox* kind_ = nullptr;
     QComboBox* descriptor_ = nullptr;
     QComboBox* age_ = nullptr;
+    QWidget* choices_ = nullptr;
+    QWidget* buttons_ = nullptr;
     QChartView* view_ = nullptr;
     QLabel* message_ = nullptr;
     QLabel* legend_ = nullptr;

@@ -13,6 +13,7 @@
 
 #include "CatalogueExports.h"
 #include "ChartPane.h"
+#include "FileNameSuggestion.h"
 #include "GridPrintJobs.h"
 #include "NuclideCharts.h"
 #include "RowOutput.h"
@@ -99,6 +100,7 @@ void CompareWindow::Build() {
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     UseOneLineRows(*table_);
     table_->setWordWrap(false);
+    table_->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     chart_ = new ChartPane(services_, false, this);
     tabs_ = new QTabWidget(this);
     tabs_->setObjectName("tabComparison");
@@ -137,29 +139,43 @@ void CompareWindow::Show() {
     WriteComparison(comparison_, quantity_.Age, capture);
     table_->clear();
     table_->setColumnCount(static_cast<int>(capture.Headings.size()));
-    table_->setHorizontalHeaderLabels(capture.Headings);
+    // A nuclide's column is headed by the nuclide, its form below it; the heading as the
+    // outputs write it, form whole, is the tooltip.
+    for (int c = 0; c < table_->columnCount(); ++c) {
+        auto* heading = new QTableWidgetItem(capture.Headings[c]);
+        heading->setToolTip(capture.Headings[c]);
+        const auto column = static_cast<std::size_t>(c - 1);
+        if (c > 0 && column < comparison_.Columns.size()) {
+            const std::string form = ShortForm(comparison_.Columns[column].Form);
+            heading->setText(
+                QString::fromStdString(comparison_.Columns[column].Nuclide + (form.empty() ? "" : "\n" + form)));
+        }
+        table_->setHorizontalHeaderItem(c, heading);
+    }
     table_->setRowCount(static_cast<int>(capture.Rows.size()));
     for (std::size_t r = 0; r < capture.Rows.size(); ++r)
         for (std::size_t c = 0; c < capture.Rows[r].size(); ++c)
             table_->setItem(static_cast<int>(r), static_cast<int>(c),
                             new QTableWidgetItem(QString::fromStdString(capture.Rows[r][c].Text)));
-    table_->resizeColumnsToContents();
-    // A column heading names the form too, often at length; its tooltip shows it whole.
-    for (int c = 1; c < table_->columnCount(); ++c) {
-        table_->setColumnWidth(c, std::min(table_->columnWidth(c), 180));
-        if (auto* heading = table_->horizontalHeaderItem(c)) heading->setToolTip(heading->text());
-    }
+    FitColumnsToView(*table_);
     DrawComparison();
 }
 
 void CompareWindow::DrawComparison() {
     if (!tabs_ || tabs_->currentWidget() != chart_) return;
     const std::string title = QuantityChartTitle(quantity_, false);
+    chart_->SetFileName(FileName());
     chart_->ShowChart(ComparisonChart(comparison_, title), title + " | " + TodaysDate());
 }
 
+std::vector<std::string> CompareWindow::FileName() const {
+    std::vector<std::string> words = nuclides_;
+    words.push_back(QuantityChartTitle(quantity_, false));
+    return words;
+}
+
 void CompareWindow::Export() {
-    const auto fileName = services_.Files.ChooseSaveFile("*.csv", RowFileFilter);
+    const auto fileName = services_.Files.ChooseSaveFile(SuggestedFileName(FileName(), ".csv"), RowFileFilter);
     if (!fileName) return;
     std::ostringstream unused;
     try {
@@ -174,7 +190,8 @@ void CompareWindow::Export() {
 }
 
 void CompareWindow::Print() {
-    PrintRows([this](RowWriter& writer) { WriteComparison(comparison_, quantity_.Age, writer); }, services_);
+    PrintRows([this](RowWriter& writer) { WriteComparison(comparison_, quantity_.Age, writer); }, services_,
+              FileName());
 }
 
 void CompareWindow::Copy() {

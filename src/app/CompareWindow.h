@@ -33,6 +33,8 @@ private:
     void Export();
     void Copy();
     void Print();
+    // The compared nuclides and what is compared, for the names of saved files.
+    std::vector<std::string> FileName() const;
 
     CoefficientCatalogue& catalogue_;
     Quantity quantity_;

@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QVBoxLayout>
 
 #include "DecayChainTable.h"
@@ -35,7 +36,7 @@ DecayChainWindow::DecayChainWindow(DatabaseSession& session, QWidget* parent) : 
     view_ = new ResultGridView(grid_, this);
     view_->setObjectName("ChainGrid");
     layout->addWidget(view_, 1);
-    ResizeWithinScreen(*this, {900, 320});
+    ResizeWithinScreen(*this, {900, 320});  // until the first chain says how large
 
     connect(show, &QPushButton::clicked, this, [this] { ShowChain(nuclide_); });
     connect(cutoff_, &QLineEdit::returnPressed, this, [this] { ShowChain(nuclide_); });
@@ -66,6 +67,18 @@ void DecayChainWindow::ShowChain(const std::string& nuclide) {
         message_->setText(QString::fromStdString(e.what()));
     }
     view_->ShowGrid();
+    if (!sized_ && grid_.Rows() > 0) {
+        // The first chain sets the window's size: every column whole, the last wrapped where
+        // the screen is too narrow for it on one line, every row in view.
+        sized_ = true;
+        const QSize chrome(2 * view_->frameWidth() + view_->verticalScrollBar()->sizeHint().width(),
+                           2 * view_->frameWidth() + view_->horizontalScrollBar()->sizeHint().height());
+        const QSize around = layout()->sizeHint() - view_->sizeHint() + chrome;
+        const int room = WithinScreen(*this, {QWIDGETSIZE_MAX, 0}).width() - around.width();
+        const QSize cells = FitColumnsToView(*view_, LastColumn::Wraps, room);
+        ResizeWithinScreen(*this, cells + around);
+    }
+    FitColumnsToView(*view_, LastColumn::Wraps);
 }
 
 std::string DecayChainWindow::Message() const { return message_->text().toStdString(); }

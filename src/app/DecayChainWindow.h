@@ -41,6 +41,7 @@ private:
     QLineEdit* cutoff_ = nullptr;
     QLabel* message_ = nullptr;
     ResultGridView* view_ = nullptr;
+    bool sized_ = false;  // the first chain has given the window its size
 };
 
 }  // namespace quorvel

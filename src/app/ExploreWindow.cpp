@@ -16,6 +16,7 @@
 
 #include "ChartPane.h"
 #include "CompareWindow.h"
+#include "FileNameSuggestion.h"
 #include "GridPrintJobs.h"
 #include "NuclideCharts.h"
 #include "RowOutput.h"
@@ -134,7 +135,7 @@ void ExploreWindow::BuildControls() {
     button("cmdExport", "Export . . .", [this] { Export(); });
     button("cmdCopy", "Copy", [this] { CopyRows(); });
     button("cmdPrint", "Print",
-           [this] { PrintRows([this](RowWriter& writer) { model_->WriteShown(writer); }, services_); });
+           [this] { PrintRows([this](RowWriter& writer) { model_->WriteShown(writer); }, services_, FileName()); });
     button("cmdCompare", "Compare Selected . . .", [this] { CompareSelected(); });
     button("cmdClose", "Close", [this] { close(); });
     layout->addLayout(buttons);
@@ -248,13 +249,18 @@ void ExploreWindow::DrawRanking() {
     const std::string title = QuantityChartTitle(model_->Chosen(), true);
     const ChartData ranking =
         RankingChart(rows, title, "Value (" + shownUnit_ + ")", given && top > 0 ? top : RankedBars);
+    chart_->SetFileName(FileName());
     chart_->ShowChart(ranking, title + " | " + TodaysDate());
+}
+
+std::vector<std::string> ExploreWindow::FileName() const {
+    return {"Ranking", QuantityChartTitle(model_->Chosen(), true)};
 }
 
 void ExploreWindow::ShowMessage(const std::string& message) { message_->setText(QString::fromStdString(message)); }
 
 void ExploreWindow::Export() {
-    const auto fileName = services_.Files.ChooseSaveFile("*.csv", RowFileFilter);
+    const auto fileName = services_.Files.ChooseSaveFile(SuggestedFileName(FileName(), ".csv"), RowFileFilter);
     if (!fileName) return;
     std::ostringstream unused;
     try {

@@ -45,6 +45,8 @@ private:
     void HeaderClicked(int column);
     // The rows shown to a CSV, xlsx or JSON file, as its name ends.
     void Export();
+    // What is ranked, for the names of saved files.
+    std::vector<std::string> FileName() const;
     void CopyRows();
     // The selected rows' nuclides side by side, in a window of their own.
     void CompareSelected();

@@ -1,7 +1,8 @@
 #pragma once
 // Tools > Intake Calculator: a mixture of intakes and exposures, typed or added from the main
-// window's nuclide and options, computed into doses and risks with every step shown. The
-// results print, export and copy as a table does; the mixture saves and opens as CSV.
+// window's nuclide and options, computed into doses and risks with every step shown. Any
+// change of the rows or options greys the results as the main grid greys; Print, Export
+// and Copy calculate first. The mixture saves and opens as CSV.
 
 #include <QDialog>
 #include <functional>
@@ -10,14 +11,14 @@
 #include <vector>
 
 #include "FlexGrid.h"
-#include "IntakeCalculation.h"
-#include "Mixture.h"
+#include "IntakeModel.h"
 
 class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
+class QPushButton;
 class QTableWidget;
 
 namespace quorvel {
@@ -33,36 +34,50 @@ public:
     void AddRow(const MixtureRow& row);
     std::vector<MixtureRow> Rows() const;
     void SetRows(const std::vector<MixtureRow>& rows);
-    // Computes every row; a row that cannot be computed says why in its result row.
+    // Computes every row; a row that cannot be computed says why in its result row and is
+    // marked in the mixture (a row that needs a form offers them in its form cell).
     void Calculate();
     // The mixture file: false, with the reason in the window, when it cannot be read or written.
     bool OpenMixture(const std::string& path);
     bool SaveMixture(const std::string& path);
 
     const FlexGrid& Results() const { return results_; }
-    const MixtureResult& Result() const { return result_; }
+    const IntakeModel& Model() const { return model_; }
     std::string Steps() const;
     std::string Message() const;
     void SelectResult(int mixtureRow);
 
     // What the main window lends: its current nuclide and options as a row, the file
-    // dialogs, and the outputs it gives its own table.
+    // dialogs (save, with the name offered, or open; a filter), and the outputs it gives its
+    // own table.
     std::function<MixtureRow()> CurrentRow;
-    std::function<std::optional<std::string>(bool save)> ChooseFile;
-    std::function<void(const FlexGrid&)> PrintTable, ExportTable, CopyTable, SpreadsheetTable;
+    std::function<std::optional<std::string>(bool save, const std::string& name, const std::string& filter)> ChooseFile;
+    std::function<void(const FlexGrid&)> PrintTable, CopyTable, SpreadsheetTable;
 
 private:
-    void ShowSteps(int resultRow);
+    QWidget* BuildOptions();
+    // The rows and options as the widgets hold them now, into the model, and what follows.
+    void Changed();
+    void ShowState();
+    void ShowResults();
+    void MarkRows();
+    // Results that belong to the rows shown, calculated first where they are stale; false
+    // (the message saying why) when they cannot be.
+    bool CurrentResults();
+    void Export();
     void SetMessage(const std::string& text);
 
     DatabaseSession& session_;
-    MixtureResult result_;
-    FlexGrid results_;
+    IntakeModel model_;
+    FlexGrid results_{0, 0};
+    bool filling_ = false;  // the widgets are being set, not edited
     QTableWidget* mixture_ = nullptr;
     QLineEdit* organ_ = nullptr;
     QComboBox* doseUnit_ = nullptr;
+    QComboBox* riskBand_ = nullptr;
     QCheckBox* progeny_ = nullptr;
     QLineEdit* progenyCutoff_ = nullptr;
+    QPushButton* calculate_ = nullptr;
     ResultGridView* view_ = nullptr;
     QPlainTextEdit* steps_ = nullptr;
     QLabel* message_ = nullptr;

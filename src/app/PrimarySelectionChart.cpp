@@ -2,15 +2,22 @@
 // draws nothing while the user keeps it hidden.
 #include <QAction>
 #include <QDockWidget>
+#include <QLayout>
+#include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScrollArea>
+#include <QScrollBar>
+#include <QSplitter>
+#include <QStyle>
 #include <algorithm>
 
 #include "ChartPane.h"
 #include "GridPrintJobs.h"
+#include "MainWindowLayout.h"
 #include "NuclideCharts.h"
 #include "PrintFooter.h"
+#include "ResultGridView.h"
 #include "frmPrimarySelectionForm.h"
 
 namespace quorvel {
@@ -35,6 +42,7 @@ void frmPrimarySelectionForm::BuildChartPane() {
     addDockWidget(Qt::BottomDockWidgetArea, chartDock_);
     // Shown again after a request made while hidden: drawn then.
     connect(chartDock_, &QDockWidget::visibilityChanged, this, [this](bool visible) {
+        if (visible && chartWantsRoom_) ShowChartHiddenForRoom();
         if (visible) RefreshChart();
     });
 
@@ -50,17 +58,53 @@ void frmPrimarySelectionForm::BuildChartPane() {
 }
 
 void frmPrimarySelectionForm::PlaceChartDock() {
-    // A chart by age reads best beside the grid, which seldom fills the window's width; a
-    // window of the design's size has no room there.
-    const int room = width() - centralWidget()->minimumSizeHint().width();
-    if (chartDock_->isFloating()) return;
-    if (room < chartPane_->sizeHint().width()) {
-        // Below the grid, the grid keeps most of the height: the table is what the window is for.
-        resizeDocks({chartDock_}, {height() / 3}, Qt::Vertical);
-        return;
+    if (chartDock_->isFloating() || chartDock_->isHidden()) return;
+    // What the window measures now, laid out as it stands: the chart below the grid.
+    const QRect inside = centralWidget()->geometry().united(chartDock_->geometry());
+    MainWindowSizes sizes;
+    sizes.Width = inside.width();
+    sizes.Height = inside.height();
+    sizes.SelectionWidth = centralWidget()->minimumSizeHint().width();
+    sizes.SelectionHeight = lstNuclides_->y() + 2 * lstNuclides_->frameWidth();
+    sizes.SelectionLeastHeight = selectionArea_->minimumSizeHint().height();
+    sizes.ListRowHeight =
+        lstNuclides_->count() > 0 ? lstNuclides_->sizeHintForRow(0) : lstNuclides_->fontMetrics().height();
+    const int frame = 2 * gridView_->frameWidth();
+    sizes.TableWidth = centralWidget()->layout()->contentsMargins().left() + frame +
+                       gridView_->verticalScrollBar()->sizeHint().width();
+    for (int c = 0; c < grid_.Cols(); ++c) sizes.TableWidth += gridView_->columnWidth(c);
+    sizes.GridRowHeight = grid_.Rows() > 0 ? gridView_->rowHeight(grid_.Rows() - 1) : gridView_->fontMetrics().height();
+    sizes.GridFrame = frame + gridView_->horizontalScrollBar()->sizeHint().height() + splitter_->handleWidth();
+    const int separator = style()->pixelMetric(QStyle::PM_DockWidgetSeparatorExtent, nullptr, this);
+    const int titleBar = chartDock_->height() - chartDock_->widget()->height();
+    sizes.DockFrame = titleBar + separator;
+    sizes.ChartWidth = chartPane_->ReadableSize().width();
+    sizes.ChartHeight = chartPane_->ReadableSize(sizes.Width).height();
+
+    const MainWindowLayout placed = PlaceMainWindowParts(sizes);
+    if (placed.Chart == ChartPlace::Beside) {
+        addDockWidget(Qt::RightDockWidgetArea, chartDock_);
+        resizeDocks({chartDock_}, {placed.ChartSize}, Qt::Horizontal);
+    } else if (placed.Chart == ChartPlace::Below) {
+        resizeDocks({chartDock_}, {placed.ChartSize + titleBar}, Qt::Vertical);
+    } else {
+        // Too small a window for a chart that reads: View > Chart says so and shows it apart.
+        chartDock_->hide();
+        chartWantsRoom_ = true;
+        chartDock_->toggleViewAction()->setText("&Chart (no room beside or below the table: opens apart)");
     }
-    addDockWidget(Qt::RightDockWidgetArea, chartDock_);
-    resizeDocks({chartDock_}, {chartPane_->sizeHint().width()}, Qt::Horizontal);
+    layout()->activate();
+    splitter_->setSizes({placed.SelectionHeight, std::max(1, splitter_->height() - placed.SelectionHeight)});
+}
+
+void frmPrimarySelectionForm::ShowChartHiddenForRoom() {
+    chartWantsRoom_ = false;
+    chartDock_->toggleViewAction()->setText("&Chart");
+    chartDock_->setFloating(true);
+    const QSize size = chartPane_->ReadableSize(chartPane_->sizeHint().width());
+    const QRect window = frameGeometry();
+    chartDock_->resize(size.width(), size.height() + chartDock_->height() - chartDock_->widget()->height());
+    chartDock_->move(window.right() - chartDock_->width(), window.bottom() - chartDock_->height());
 }
 
 void frmPrimarySelectionForm::RefreshChart() {

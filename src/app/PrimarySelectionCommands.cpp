@@ -1,12 +1,17 @@
 // The commands of the menus and the toolbar.
 #include <QPrinter>
+#include <QRadioButton>
 #include <filesystem>
 
 #include "DesktopDocumentOpener.h"
+#include "FileNameSuggestion.h"
 #include "GridPrintJobs.h"
 #include "GridText.h"
 #include "HelpWindow.h"
+#include "NuclideList.h"
+#include "NumberText.h"
 #include "ResultGridView.h"
+#include "RowPrinting.h"
 #include "SpreadsheetExport.h"
 #include "TextExport.h"
 #include "frmAbout.h"
@@ -53,34 +58,46 @@ void frmPrimarySelectionForm::CopyWholeTable(const FlexGrid& table) {
     services_.Clipboard.SetText(FormatBlockAsClipboardText(table, 0, table.Rows() - 1, 0, table.Cols() - 1));
 }
 
-void frmPrimarySelectionForm::PrintCommand() { PrintTable(grid_); }
+void frmPrimarySelectionForm::PrintCommand() { PrintTable(grid_, ShownTableName()); }
 
-void frmPrimarySelectionForm::PrintTable(const FlexGrid& table) {
+std::vector<std::string> frmPrimarySelectionForm::ShownTableName() const {
+    if (!shown_) return {};
+    const TableKind& kind = shown_->Request.Kind;
+    // The nuclide as the list spells it; one the list lacks as it was typed.
+    std::string nuclide = QString::fromStdString(shown_->Request.Nuclide).trimmed().toStdString();
+    for (const std::string& entry : entries_)
+        if (FoldCase(EntryNuclide(entry)) == FoldCase(nuclide)) nuclide = EntryNuclide(entry);
+    const std::string pathway =
+        kind.PathwayCode == Pathway::External
+            ? GeometryCaption(kind.Geometry)
+            : optCoefficients_[static_cast<std::size_t>(kind.PathwayCode)]->text().toStdString();
+    return {nuclide, pathway, optType_[static_cast<std::size_t>(kind.Type)]->text().toStdString(),
+            shown_->ProgenyCutoffSeconds ? "+D" : ""};
+}
+
+void frmPrimarySelectionForm::PrintTable(const FlexGrid& table, const std::vector<std::string>& name) {
     if (services_.Printers.PrinterNames().empty()) {
         services_.Prompt.ShowMessage(NoPrinterMessage);
         return;
     }
     if (services_.Printers.CurrentPrinterName() == PdfPrinterName) {
-        PrintTableToPdf(table);
+        PrintTableToPdf(table, name);
         return;
     }
     PrintGridOnPrinter(table, printPaperStyle_, services_.Printer, services_.Prompt);
 }
 
-void frmPrimarySelectionForm::PrintToPdfCommand() { PrintTableToPdf(grid_); }
+void frmPrimarySelectionForm::PrintToPdfCommand() { PrintTableToPdf(grid_, ShownTableName()); }
 
-void frmPrimarySelectionForm::PrintTableToPdf(const FlexGrid& table) {
-    const auto fileName = services_.Files.ChooseSaveFile("*.pdf", "PDF (*.pdf)|*.pdf|");
-    if (!fileName) return;
-    std::string path = *fileName;
-    if (std::filesystem::path(path).extension().empty()) path += ".pdf";
-    PrintGridToPdfFile(table, printPaperStyle_, path, services_.Prompt);
+void frmPrimarySelectionForm::PrintTableToPdf(const FlexGrid& table, const std::vector<std::string>& name) {
+    PrintGridToChosenPdf(table, printPaperStyle_, name, services_);
 }
 
-void frmPrimarySelectionForm::ExportCommand() { ExportTable(grid_); }
+void frmPrimarySelectionForm::ExportCommand() { ExportTable(grid_, {}); }
 
-void frmPrimarySelectionForm::ExportTable(const FlexGrid& table) {
-    const auto fileName = services_.Files.ChooseSaveFile("*.*", ExportFilter);
+void frmPrimarySelectionForm::ExportTable(const FlexGrid& table, const std::vector<std::string>& name) {
+    const auto fileName =
+        services_.Files.ChooseSaveFile(name.empty() ? "*.*" : SuggestedFileName(name, ".txt"), ExportFilter);
     if (!fileName) return;
     WriteTheContentOfMSFlexGridToAsciiFile(table, *fileName, services_.Prompt);
 }
@@ -93,7 +110,10 @@ void frmPrimarySelectionForm::PageSetupCommand() {
 }
 
 void frmPrimarySelectionForm::AboutCommand() {
-    frmAbout about(services_.Keys, services_.Starter, services_.Prompt, this);
+    SystemReportFacts facts;
+    facts.DatabasePath = databasePath_;
+    facts.UserIniPath = UserIniPath();
+    frmAbout about(facts, services_.Keys, services_.Starter, services_.Prompt, this);
     about.exec();
 }
 

@@ -6,6 +6,7 @@
 #include "CatalogueExports.h"
 #include "ComparePicker.h"
 #include "ExploreWindow.h"
+#include "FileNameSuggestion.h"
 #include "RowOutput.h"
 #include "frmPrimarySelectionForm.h"
 
@@ -67,7 +68,8 @@ void frmPrimarySelectionForm::ExportAllCommand() {
     // With the +D option on, the export is of +D values, as the table shown is.
     std::optional<double> progenyCutoff;
     if (!ReadProgenyOption(*chkProgeny_, *txtProgenyCutoff_, services_.Prompt, progenyCutoff)) return;
-    const auto fileName = services_.Files.ChooseSaveFile("*.csv", RowFileFilter);
+    const auto fileName = services_.Files.ChooseSaveFile(
+        SuggestedFileName({"All Coefficients", progenyCutoff ? "+D" : ""}, ".csv"), RowFileFilter);
     if (!fileName) return;
     BusyPointerScope busy(services_.Busy);
     try {

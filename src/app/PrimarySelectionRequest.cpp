@@ -129,10 +129,10 @@ std::string frmPrimarySelectionForm::EmptyResultExplanation(const CoefficientReq
 
 void frmPrimarySelectionForm::ChangeTheGridBackGround(bool current) {
     gridCurrent_ = current;
-    grid_.SetBackColour(current ? RgbColour{255, 255, 255} : RgbColour{220, 220, 220});
+    grid_.SetBackColour(current ? CurrentTableColour : StaleTableColour);
     gridView_->ShowBackColour();
     chartPane_->SetCurrent(current);
-    cmdGO_->setText(current ? "Updated" : "Press to Update");
+    cmdGO_->setText(current ? CurrentTableCaption : StaleTableCaption);
     QFont font = cmdGO_->font();
     font.setBold(!current);
     cmdGO_->setFont(font);

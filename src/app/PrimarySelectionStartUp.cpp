@@ -27,6 +27,14 @@ namespace {
 // Long enough for the window manager to frame and maximize a window just shown.
 constexpr int ChartDockDelayMs = 600;
 
+// At start-up and at exit: the workbooks handed to the spreadsheet program, by this run or an
+// earlier one, that it has long read and no longer holds open.
+void RemoveReadExportFolders() {
+    std::error_code error;
+    const std::filesystem::path temporary = std::filesystem::temp_directory_path(error);
+    if (!error) RemoveEarlierExportFolders(temporary, std::chrono::minutes(10));
+}
+
 }  // namespace
 
 bool frmPrimarySelectionForm::Load() {
@@ -37,8 +45,7 @@ bool frmPrimarySelectionForm::Load() {
     QCoreApplication::processEvents();
 
     printPaperStyle_ = 2;
-    // Workbooks handed to the spreadsheet program by an earlier run have long been read.
-    RemoveEarlierExportFolders(std::chrono::minutes(10));
+    RemoveReadExportFolders();
     gridCopyPaste_.SetMSFlexGrid(grid_);
     CenterTheForm(*this);
     databasePath_ = services_.ApplicationDirectory + "/DoseAndRisk.mdb";
@@ -199,6 +206,7 @@ void frmPrimarySelectionForm::EndTheProgram() {
         BusyPointerScope busy(services_.Busy);
         if (helpWindow_) helpWindow_->close();
         WriteUserSettings(UserIniPath(), CurrentSettings());
+        RemoveReadExportFolders();
         if (chkCompactDatabase_->isChecked()) CompactDatabase();
     }
     services_.End.EndProcess(0);

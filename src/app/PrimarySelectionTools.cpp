@@ -16,12 +16,6 @@
 
 namespace quorvel {
 
-namespace {
-
-const char* const MixtureFilter = "Mixture (*.csv)|*.csv|All (*.*)|*.*|";
-
-}  // namespace
-
 void frmPrimarySelectionForm::DecayChainCommand() {
     if (!decayChain_) {
         decayChain_ = new DecayChainWindow(*session_, this);
@@ -58,12 +52,14 @@ void frmPrimarySelectionForm::IntakeCalculatorCommand() {
     if (!calculator_) {
         calculator_ = new IntakeCalculatorWindow(*session_, this);
         calculator_->CurrentRow = [this] { return MixtureRowFromOptions(); };
-        calculator_->ChooseFile = [this](bool save) {
-            return save ? services_.Files.ChooseSaveFile("*.csv", MixtureFilter)
-                        : services_.Files.ChooseOpenFile(MixtureFilter);
+        calculator_->ChooseFile = [this](bool save, const std::string& name, const std::string& filter) {
+            return save ? services_.Files.ChooseSaveFile(name, filter) : services_.Files.ChooseOpenFile(filter);
         };
-        calculator_->PrintTable = [this](const FlexGrid& table) { PrintTable(table); };
-        calculator_->ExportTable = [this](const FlexGrid& table) { ExportTable(table); };
+        // Named by the calculation's own title.
+        const auto name = [](const FlexGrid& table) {
+            return std::vector<std::string>{table.Rows() > 0 && table.Cols() > 0 ? table.TextMatrix(0, 0) : ""};
+        };
+        calculator_->PrintTable = [this, name](const FlexGrid& table) { PrintTable(table, name(table)); };
         calculator_->CopyTable = [this](const FlexGrid& table) { CopyWholeTable(table); };
         calculator_->SpreadsheetTable = [this](const FlexGrid& table) { SpreadsheetTable(table); };
     }

@@ -1,6 +1,10 @@
 #include "RowPrinting.h"
 
+#include <filesystem>
+
+#include "FileNameSuggestion.h"
 #include "GridConventions.h"
+#include "GridPrintJobs.h"
 #include "GridPrinting.h"
 #include "QtPrinterSurface.h"
 #include "TidyTable.h"
@@ -27,7 +31,16 @@ constexpr int Landscape = 2;
 
 }  // namespace
 
-void PrintRows(const RowProducer& produce, DesktopServices& services) {
+void PrintGridToChosenPdf(const FlexGrid& grid, int paperStyle, const std::vector<std::string>& name,
+                          DesktopServices& services) {
+    const auto fileName = services.Files.ChooseSaveFile(SuggestedFileName(name, ".pdf"), "PDF (*.pdf)|*.pdf|");
+    if (!fileName) return;
+    std::string path = *fileName;
+    if (std::filesystem::path(path).extension().empty()) path += ".pdf";
+    PrintGridToPdfFile(grid, paperStyle, path, services.Prompt);
+}
+
+void PrintRows(const RowProducer& produce, DesktopServices& services, const std::vector<std::string>& name) {
     if (services.Printers.PrinterNames().empty()) {
         services.Prompt.ShowMessage("No printer is installed.  Use Export . . . to write the rows to a file.");
         return;
@@ -36,6 +49,10 @@ void PrintRows(const RowProducer& produce, DesktopServices& services) {
     produce(capture);
     FlexGrid grid = TidyTableGrid(capture.Table);
     for (int c = 0; c < grid.Cols(); ++c) BoldTheCell(grid, 0, c);
+    if (services.Printers.CurrentPrinterName() == PdfPrinterName) {
+        PrintGridToChosenPdf(grid, Landscape, name, services);
+        return;
+    }
     try {
         QtPrinterSurface surface(services.Printer);
         WriteGridResultsToPrinter(grid, Landscape, surface, services.Prompt);

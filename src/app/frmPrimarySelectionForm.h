@@ -112,8 +112,11 @@ private:
     void BuildMenus();
     void BuildToolbar();
     void BuildChartPane();
-    // Once, when the window is first shown: the chart beside the grid where there is room.
+    // Once, when the window is first shown: the nuclide list's rows, and the chart beside the
+    // grid, below it or hidden, as the window's room allows.
     void PlaceChartDock();
+    // A chart hidden for want of room and then asked for shows as a window of its own.
+    void ShowChartHiddenForRoom();
     void ConnectEvents();
 
     bool InitializeParameters();
@@ -139,10 +142,13 @@ private:
     void DecayChainCommand();
     // Tools > Intake Calculator; its results print, export and copy as this table does.
     void IntakeCalculatorCommand();
-    // The outputs of any table: the shown one, or another window's.
-    void PrintTable(const FlexGrid& table);
-    void PrintTableToPdf(const FlexGrid& table);
-    void ExportTable(const FlexGrid& table);
+    // The outputs of any table: the shown one, or another window's. The name says what the
+    // table is, for the file a dialog suggests; the shown table's own export asks as it always did.
+    void PrintTable(const FlexGrid& table, const std::vector<std::string>& name);
+    void PrintTableToPdf(const FlexGrid& table, const std::vector<std::string>& name);
+    void ExportTable(const FlexGrid& table, const std::vector<std::string>& name);
+    // "Cs-137", "Ingestion", "Risk" (and "+D"): the table shown, by the window's own words.
+    std::vector<std::string> ShownTableName() const;
     void CopyWholeTable(const FlexGrid& table);
     void SpreadsheetTable(const FlexGrid& table);
     // The current nuclide and options as a row of the calculator's mixture.
@@ -210,7 +216,8 @@ private:
     QLineEdit* txtProgenyCutoff_ = nullptr;
     QDockWidget* chartDock_ = nullptr;
     ChartPane* chartPane_ = nullptr;
-    bool chartDrawn_ = false;  // the pane shows the chart of the table shown
+    bool chartDrawn_ = false;      // the pane shows the chart of the table shown
+    bool chartWantsRoom_ = false;  // hidden at start-up: the window had no room for it
     frmSplash* splash_ = nullptr;
     HelpWindow* helpWindow_ = nullptr;
 };

@@ -1,5 +1,8 @@
 #include "CalculatorUnits.h"
 
+#include <cmath>
+
+#include "NumberText.h"
 #include "UnitDefinitions.h"
 
 namespace quorvel {
@@ -75,6 +78,18 @@ std::string UnitNames(const std::vector<CalculatorUnit>& units) {
     std::string names;
     for (const auto& unit : units) names += (names.empty() ? "" : ", ") + unit.Name;
     return names;
+}
+
+double ReadQuantity(const std::string& number, const std::string& unit, const std::vector<CalculatorUnit>& units,
+                    const std::string& what) {
+    const auto found = FindUnit(units, TrimBlanks(unit));
+    if (!found) throw QuantityError(what + " unit \"" + unit + "\" is none of " + UnitNames(units));
+    const auto value = ReadNumber(number);
+    if (!value) throw QuantityError(what + " \"" + number + "\" is not a number");
+    if (!(*value > 0)) throw QuantityError(what + " " + number + " is not above zero");
+    const double base = *value * found->Factor;
+    if (!std::isfinite(base)) throw QuantityError(what + " " + number + " " + found->Name + " is beyond any number");
+    return base;
 }
 
 }  // namespace quorvel

@@ -3,6 +3,7 @@
 // coefficient tables are in (Bq, Bq/m3, Bq/m2, s, Sv), all derived from the definitions.
 
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -30,5 +31,17 @@ const std::vector<CalculatorUnit>& DoseUnits();
 std::optional<CalculatorUnit> FindUnit(const std::vector<CalculatorUnit>& units, std::string_view name);
 // "Bq, kBq, MBq": the names of a list, for messages and help.
 std::string UnitNames(const std::vector<CalculatorUnit>& units);
+
+// An amount, concentration or time a row states that cannot be used, with the reason.
+class QuantityError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// A number typed with the name of its unit ("1E4", "kBq"), in the base unit of the unit's
+// list; what ("intake", "time") names it in the messages. No number, none above zero or
+// none that the base unit can hold, or a unit not of the list, is a QuantityError.
+double ReadQuantity(const std::string& number, const std::string& unit, const std::vector<CalculatorUnit>& units,
+                    const std::string& what);
 
 }  // namespace quorvel

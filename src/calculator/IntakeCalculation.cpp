@@ -1,10 +1,13 @@
 #include "IntakeCalculation.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
-#include <stdexcept>
+#include <cstdlib>
 
 #include "ChoiceMatch.h"
+#include "ExposureIntegral.h"
+#include "FormNames.h"
 #include "NumberText.h"
 #include "ProgenyCells.h"
 
@@ -39,6 +42,14 @@ PathwayChoice PathwayOf(const std::string& word) {
     throw RowError("pathway \"" + word + "\" is none of ingestion, inhalation, submersion, ground-plane, soil-volume");
 }
 
+// Whether an external row's deposit decays: "constant" (also empty) or "decaying".
+bool Decaying(const std::string& word) {
+    const std::string folded = FoldCase(TrimBlanks(word));
+    if (folded.empty() || folded == "constant") return false;
+    if (folded == "decaying") return true;
+    throw RowError("decay \"" + word + "\" is neither constant nor decaying");
+}
+
 std::string Listed(const std::vector<std::string>& choices) {
     std::string text;
     for (const auto& choice : choices) text += (text.empty() ? "" : ", ") + choice;
@@ -53,24 +64,26 @@ std::string Choose(const std::vector<std::string>& choices, const std::string& t
                    Listed(matches.empty() ? choices : matches));
 }
 
+// The band of age at intake: as the tables name it, by its beginning, or by its ages
+// ("0-5" for "Age 0-5"); none named is the lifetime band, the tables' last.
+std::string ChooseBand(const std::vector<std::string>& bands, const std::string& text) {
+    const std::string wanted = FoldCase(TrimBlanks(text));
+    if (wanted.empty()) return bands.back();
+    std::vector<std::string> matches = MatchChoice(bands, wanted);
+    if (matches.empty())
+        for (const auto& band : bands)
+            if (FoldCase(band).ends_with(" " + wanted)) matches.push_back(band);
+    if (matches.size() == 1) return matches.front();
+    throw CalculationOptionError("risk band \"" + text + "\" is " + (matches.empty() ? "none" : "more than one") +
+                                 " of " + Listed(matches.empty() ? bands : matches));
+}
+
 template <typename Member>
 std::vector<std::string> Distinct(const std::vector<Coefficient>& cells, Member member) {
     std::vector<std::string> values;
     for (const auto& cell : cells)
         if (std::find(values.begin(), values.end(), cell.*member) == values.end()) values.push_back(cell.*member);
     return values;
-}
-
-double PositiveAmount(const std::string& text, const std::string& what) {
-    const auto value = ReadNumber(text);
-    if (!value) throw RowError(what + " \"" + text + "\" is not a number");
-    if (!(*value > 0) || !std::isfinite(*value)) throw RowError(what + " " + text + " is not above zero");
-    return *value;
-}
-
-CalculatorUnit UnitOf(const std::vector<CalculatorUnit>& units, const std::string& name, const std::string& what) {
-    if (const auto unit = FindUnit(units, TrimBlanks(name))) return *unit;
-    throw RowError(what + " unit \"" + name + "\" is none of " + UnitNames(units));
 }
 
 const Coefficient* CellFor(const std::vector<Coefficient>& cells, const std::string& form,
@@ -87,7 +100,30 @@ std::string DescriptorStarting(const std::vector<std::string>& descriptors, cons
     return {};
 }
 
-std::string SourceOf(const Coefficient& cell) { return cell.Source.empty() ? "" : " [" + cell.Source + "]"; }
+// " [dir/FILE:LINE]" for a step, the source kept with the row's others.
+std::string SourceOf(const Coefficient& cell, RowResult& result) {
+    if (cell.Source.empty()) return "";
+    if (std::find(result.Sources.begin(), result.Sources.end(), cell.Source) == result.Sources.end())
+        result.Sources.push_back(cell.Source);
+    return " [" + cell.Source + "]";
+}
+
+double RowQuantity(const std::string& number, const std::string& unit, const std::vector<CalculatorUnit>& units,
+                   const std::string& what) {
+    try {
+        return ReadQuantity(number, unit, units, what);
+    } catch (const QuantityError& e) {
+        throw RowError(e.what());
+    }
+}
+
+// "1.00E+04 Bq": the step that converts a quantity typed in another unit.
+void ConversionStep(const std::string& number, const CalculatorUnit& unit, double base, const std::string& baseName,
+                    const std::string& note, RowResult& result) {
+    if (unit.Factor == 1) return;
+    result.Steps.push_back(FormatCalculatorNumber(*ReadNumber(number)) + " " + unit.Name + " = " +
+                           FormatCalculatorNumber(base) + " " + baseName + note);
+}
 
 class RowCalculation {
 public:
@@ -106,14 +142,28 @@ public:
             else
                 Internal(*nuclide, pathway.Dose, row, result);
         } catch (const RowError& e) {
+            auto forms = std::move(result.FormsToChoose);
             result = RowResult{};
             result.Row = row;
             result.Error = e.what();
+            result.FormsToChoose = std::move(forms);
         }
         return result;
     }
 
+    const std::vector<std::string>& RiskBands() const { return riskBands_; }
+
 private:
+    // The one place the calculator reads coefficients: a nuclide's cells of a table kind in
+    // its first unit, of one age group where one is given.
+    std::vector<Coefficient> CellsOf(const TableKind& kind, const NuclideInfo& nuclide,
+                                     const std::optional<std::string>& age = std::nullopt) {
+        ScanSelection selection;
+        selection.Nuclides = {nuclide.Nuclide};
+        selection.Age = age;
+        return catalogue_.Cells(kind, 1, selection);
+    }
+
     // " (+D, T1/2 < 180 d)" when the catalogue gives +D values.
     std::string Progeny() const {
         const auto cutoff = catalogue_.ProgenyCutoff();
@@ -124,11 +174,23 @@ private:
         return FormatCalculatorNumber(sieverts) + " Sv = " + FormatDoseIn(sieverts, doseUnit_);
     }
 
-    // The form the row names, of the forms the cells have.
-    static std::string FormOf(const std::vector<Coefficient>& cells, const std::string& written) {
+    // The form the row names, of the forms the cells have; a row that names none of several
+    // offers them (by their short names) with its reason.
+    static std::string FormOf(const std::vector<Coefficient>& cells, const NuclideInfo& nuclide,
+                              const std::string& pathway, const std::string& written, RowResult& result) {
         const auto forms = Distinct(cells, &Coefficient::Form);
-        if (TrimBlanks(written).empty()) return forms.front();
-        return Choose(forms, written, "form");
+        const auto named = FormsNamed(forms, written);
+        if (named.size() == 1) return named.front();
+        std::string offered;
+        for (const auto& form : named.empty() ? forms : named) {
+            const std::string name = ShortFormName(forms, form);
+            result.FormsToChoose.emplace_back(name, form);
+            offered += (offered.empty() ? "" : "; ") + (name == form ? form : name + " (" + form + ")");
+        }
+        if (TrimBlanks(written).empty())
+            throw RowError(nuclide.Nuclide + " " + TrimBlanks(pathway) + " has " + std::to_string(forms.size()) +
+                           " forms; name one in the form column: " + offered);
+        throw RowError("form \"" + written + "\" is " + (named.empty() ? "none" : "more than one") + " of " + offered);
     }
 
     void Organ(const std::vector<Coefficient>& cells, const std::string& form, double multiplier,
@@ -143,28 +205,25 @@ private:
         result.Organ = cell->Descriptor;
         result.OrganDoseSv = multiplier * *cell->Value;
         result.Steps.push_back(cell->Descriptor + ": " + amountText + " x " + FormatCalculatorNumber(*cell->Value) +
-                               " " + coefficientUnit + " = " + Dose(*result.OrganDoseSv) + SourceOf(*cell));
+                               " " + coefficientUnit + " = " + Dose(*result.OrganDoseSv) + SourceOf(*cell, result));
     }
 
     void Internal(const NuclideInfo& nuclide, const TableKind& kind, const MixtureRow& row, RowResult& result) {
         if (!TrimBlanks(row.Time).empty() || !TrimBlanks(row.TimeUnit).empty())
             throw RowError("time applies to external exposure only");
+        if (Decaying(row.Decay)) throw RowError("a decaying deposit applies to external exposure only");
         const auto& ages = catalogue_.Ages().AgeGroupNames;
         const std::string age = TrimBlanks(row.Age).empty() ? ages.back() : Choose(ages, row.Age, "age");
-        const CalculatorUnit unit = UnitOf(ActivityUnits(), row.Unit, "intake");
-        const double becquerels = PositiveAmount(row.Amount, "intake") * unit.Factor;
+        const double becquerels = RowQuantity(row.Amount, row.Unit, ActivityUnits(), "intake");
         if (becquerels > LargestAmountInBaseUnits)
-            throw RowError("intake " + row.Amount + " " + unit.Name + " is beyond any real intake (over " +
+            throw RowError("intake " + row.Amount + " " + row.Unit + " is beyond any real intake (over " +
                            FormatCalculatorNumber(LargestAmountInBaseUnits) + " Bq)");
 
-        ScanSelection selection;
-        selection.Nuclides = {nuclide.Nuclide};
-        selection.Age = age;
-        const auto cells = catalogue_.Cells(kind, 1, selection);
+        const auto cells = CellsOf(kind, nuclide, age);
         if (cells.empty())
             throw RowError("this database holds no " + kind.Name() + " coefficients of " + nuclide.Nuclide +
                            " at age " + age);
-        const std::string form = FormOf(cells, row.Form);
+        const std::string form = FormOf(cells, nuclide, row.Pathway, row.Form, result);
         const auto forms = Distinct(cells, &Coefficient::Form);
         const auto formIndex = static_cast<std::size_t>(std::find(forms.begin(), forms.end(), form) - forms.begin());
         const std::string effective = DescriptorStarting(Distinct(cells, &Coefficient::Descriptor), "Effective Dose (");
@@ -172,15 +231,14 @@ private:
         if (!cell) throw RowError("no effective dose of " + nuclide.Nuclide + " (" + form + ") at age " + age);
 
         result.Form = form;
+        result.Age = age;
         const std::string coefficientUnit = catalogue_.UnitOf(kind, 1).Name;
         const std::string amountText = FormatCalculatorNumber(becquerels) + " Bq";
-        if (unit.Factor != 1)
-            result.Steps.push_back(FormatCalculatorNumber(*ReadNumber(row.Amount)) + " " + unit.Name + " = " +
-                                   amountText);
+        ConversionStep(row.Amount, *FindUnit(ActivityUnits(), TrimBlanks(row.Unit)), becquerels, "Bq", "", result);
         result.EffectiveDoseSv = becquerels * *cell->Value;
         result.Steps.push_back(nuclide.Nuclide + ", " + kind.Name() + Progeny() + ", " + age + ", " + form + ": " +
                                amountText + " x " + FormatCalculatorNumber(*cell->Value) + " " + coefficientUnit +
-                               " = " + Dose(*result.EffectiveDoseSv) + SourceOf(*cell));
+                               " = " + Dose(*result.EffectiveDoseSv) + SourceOf(*cell, result));
         Organ(cells, form, becquerels, amountText, coefficientUnit, result);
         Risk(nuclide, kind, row, formIndex, becquerels, amountText, result);
     }
@@ -188,12 +246,10 @@ private:
     void Risk(const NuclideInfo& nuclide, const TableKind& doseKind, const MixtureRow& row, std::size_t formIndex,
               double becquerels, const std::string& amountText, RowResult& result) {
         const TableKind kind{CoefficientType::Risk, doseKind.PathwayCode};
-        ScanSelection selection;
-        selection.Nuclides = {nuclide.Nuclide};
-        std::vector<Coefficient> cells = catalogue_.Cells(kind, 1, selection);
+        std::vector<Coefficient> cells = CellsOf(kind, nuclide);
         std::erase_if(cells, [](const Coefficient& cell) { return FoldCase(cell.Descriptor) != "total"; });
         if (cells.empty()) {
-            result.Notes.push_back("no lifetime risk: this database holds no " + kind.Name() + " coefficients of " +
+            result.Notes.push_back("no risk: this database holds no " + kind.Name() + " coefficients of " +
                                    nuclide.Nuclide);
             return;
         }
@@ -203,8 +259,9 @@ private:
         const auto forms = Distinct(cells, &Coefficient::Form);
         // The risk table lists a nuclide's forms in the order of its dose table.
         const std::string form = forms[formIndex < forms.size() ? formIndex : 0];
-        // The last age band is the lifetime coefficient, intake at any age.
-        const std::string band = Distinct(cells, &Coefficient::Age).back();
+        riskBands_ = Distinct(cells, &Coefficient::Age);
+        const std::string band = ChooseBand(riskBands_, options_.RiskBand);
+        result.Intake = intake;
         const std::string unitName = catalogue_.UnitOf(kind, 1).Name;
         for (RiskOutcome outcome : {RiskOutcome::Mortality, RiskOutcome::Morbidity}) {
             for (const auto& cell : cells) {
@@ -214,32 +271,49 @@ private:
                 result.Steps.push_back(std::string(outcome == RiskOutcome::Mortality ? "Mortality" : "Morbidity") +
                                        Progeny() + " (" + intake + ", " + band + "): " + amountText + " x " +
                                        FormatCalculatorNumber(*cell.Value) + " " + unitName + " = " +
-                                       FormatCalculatorNumber(risk) + SourceOf(cell));
+                                       FormatCalculatorNumber(risk) + SourceOf(cell, result));
                 break;
             }
         }
     }
 
+    // The concentration integrated over the time, in base units times seconds, with its step
+    // where the deposit decays.
+    static double Exposure(const NuclideInfo& nuclide, bool decaying, double concentration, double seconds,
+                           const std::string& base, RowResult& result) {
+        if (!decaying) return TimeIntegratedConcentration(concentration, seconds, std::nullopt);
+        if (!nuclide.HalfLifeSeconds || !(*nuclide.HalfLifeSeconds > 0))
+            throw RowError("a decaying deposit needs the half-life of " + nuclide.Nuclide +
+                           ", which the nuclide list does not give as a time");
+        const double halfLife = *nuclide.HalfLifeSeconds;
+        const double integral = TimeIntegratedConcentration(concentration, seconds, halfLife);
+        result.Steps.push_back("decaying deposit, T1/2 of " + nuclide.Nuclide + " " + nuclide.HalfLife + " = " +
+                               FormatCalculatorNumber(halfLife) +
+                               " s (nuclide list): " + FormatCalculatorNumber(concentration) + " " + base +
+                               " x (1 - exp(-ln2 x " + FormatCalculatorNumber(seconds) + " s / " +
+                               FormatCalculatorNumber(halfLife) + " s)) x " + FormatCalculatorNumber(halfLife) +
+                               " s / ln2 = " + FormatCalculatorNumber(integral) + " " + base + " s");
+        return integral;
+    }
+
     void External(const NuclideInfo& nuclide, const TableKind& kind, const MixtureRow& row, RowResult& result) {
         if (!TrimBlanks(row.Age).empty()) throw RowError("age applies to intakes only");
         if (!TrimBlanks(row.Intake).empty()) throw RowError("intake (tap water or food) applies to ingestion only");
-        const CalculatorUnit unit = UnitOf(ConcentrationUnits(kind.Geometry), row.Unit, "concentration");
-        const double concentration = PositiveAmount(row.Amount, "concentration") * unit.Factor;
+        const bool decaying = Decaying(row.Decay);
+        const auto& units = ConcentrationUnits(kind.Geometry);
+        const double concentration = RowQuantity(row.Amount, row.Unit, units, "concentration");
         if (concentration > LargestAmountInBaseUnits)
-            throw RowError("concentration " + row.Amount + " " + unit.Name + " is beyond any real contamination");
+            throw RowError("concentration " + row.Amount + " " + row.Unit + " is beyond any real contamination");
         if (TrimBlanks(row.Time).empty()) throw RowError("external exposure needs a time");
-        const CalculatorUnit timeUnit = UnitOf(TimeUnits(), row.TimeUnit, "time");
-        const double seconds = PositiveAmount(row.Time, "time") * timeUnit.Factor;
+        const double seconds = RowQuantity(row.Time, row.TimeUnit, TimeUnits(), "time");
         if (seconds > LongestExposureSeconds)
-            throw RowError("time " + row.Time + " " + timeUnit.Name + " is over 100 y");
+            throw RowError("time " + row.Time + " " + row.TimeUnit + " is over 100 y");
 
-        ScanSelection selection;
-        selection.Nuclides = {nuclide.Nuclide};
-        const auto cells = catalogue_.Cells(kind, 1, selection);
+        const auto cells = CellsOf(kind, nuclide);
         if (cells.empty())
             throw RowError("this database holds no " + GeometryCaption(kind.Geometry) + " dose coefficients of " +
                            nuclide.Nuclide);
-        const std::string form = FormOf(cells, row.Form);
+        const std::string form = FormOf(cells, nuclide, row.Pathway, row.Form, result);
         const auto descriptors = Distinct(cells, &Coefficient::Descriptor);
         const Coefficient* effective = CellFor(cells, form, DescriptorStarting(descriptors, "Effective Dose ("));
         const Coefficient* equivalent =
@@ -248,30 +322,29 @@ private:
             throw RowError("no effective dose of " + nuclide.Nuclide + " for " + GeometryCaption(kind.Geometry));
 
         result.Form = form;
+        result.Deposit = decaying ? "decaying" : "constant";
         const std::string base = kind.Geometry == ExternalGeometry::GroundPlane ? "Bq/m2" : "Bq/m3";
         const std::string coefficientUnit = catalogue_.UnitOf(kind, 1).Name;
-        const std::string exposure =
-            FormatCalculatorNumber(concentration) + " " + base + " x " + FormatCalculatorNumber(seconds) + " s";
-        if (unit.Factor != 1)
-            result.Steps.push_back(
-                FormatCalculatorNumber(*ReadNumber(row.Amount)) + " " + unit.Name + " = " +
-                FormatCalculatorNumber(concentration) + " " + base +
-                (unit.Name.find("/kg") != std::string::npos || unit.Name.find("/g") != std::string::npos
-                     ? " (soil of 1.6 g/cm3)"
-                     : ""));
-        if (timeUnit.Factor != 1)
-            result.Steps.push_back(FormatCalculatorNumber(*ReadNumber(row.Time)) + " " + timeUnit.Name + " = " +
-                                   FormatCalculatorNumber(seconds) + " s");
-        const double multiplier = concentration * seconds;
+        const CalculatorUnit unit = *FindUnit(units, TrimBlanks(row.Unit));
+        ConversionStep(row.Amount, unit, concentration, base,
+                       unit.Name.find("/kg") != std::string::npos || unit.Name.find("/g") != std::string::npos
+                           ? " (soil of 1.6 g/cm3)"
+                           : "",
+                       result);
+        ConversionStep(row.Time, *FindUnit(TimeUnits(), TrimBlanks(row.TimeUnit)), seconds, "s", "", result);
+        const double multiplier = Exposure(nuclide, decaying, concentration, seconds, base, result);
+        const std::string exposure = decaying ? FormatCalculatorNumber(multiplier) + " " + base + " s"
+                                              : FormatCalculatorNumber(concentration) + " " + base + " x " +
+                                                    FormatCalculatorNumber(seconds) + " s (held constant)";
         result.EffectiveDoseSv = multiplier * *effective->Value;
         result.Steps.push_back(nuclide.Nuclide + ", " + GeometryCaption(kind.Geometry) + Progeny() +
                                ", E: " + exposure + " x " + FormatCalculatorNumber(*effective->Value) + " " +
-                               coefficientUnit + " = " + Dose(*result.EffectiveDoseSv) + SourceOf(*effective));
+                               coefficientUnit + " = " + Dose(*result.EffectiveDoseSv) + SourceOf(*effective, result));
         if (equivalent) {
             result.EffectiveDoseEquivalentSv = multiplier * *equivalent->Value;
             result.Steps.push_back("H_E: " + exposure + " x " + FormatCalculatorNumber(*equivalent->Value) + " " +
                                    coefficientUnit + " = " + Dose(*result.EffectiveDoseEquivalentSv) +
-                                   SourceOf(*equivalent));
+                                   SourceOf(*equivalent, result));
         }
         Organ(cells, form, multiplier, exposure, coefficientUnit, result);
     }
@@ -279,7 +352,12 @@ private:
     CoefficientCatalogue& catalogue_;
     const CalculationOptions& options_;
     const CalculatorUnit& doseUnit_;
+    std::vector<std::string> riskBands_;
 };
+
+void Sum(std::optional<double>& total, const std::optional<double>& value) {
+    if (value) total = total.value_or(0) + *value;
+}
 
 }  // namespace
 
@@ -291,16 +369,25 @@ MixtureResult CalculateMixture(CoefficientCatalogue& catalogue, const std::vecto
                                const CalculationOptions& options) {
     const auto doseUnit = FindUnit(DoseUnits(), options.DoseUnit);
     if (!doseUnit)
-        throw std::invalid_argument("dose unit \"" + options.DoseUnit + "\" is none of " + UnitNames(DoseUnits()));
+        throw CalculationOptionError("dose unit \"" + options.DoseUnit + "\" is none of " + UnitNames(DoseUnits()));
+    catalogue.IncludeProgeny(options.ProgenyCutoffSeconds);
     RowCalculation calculation(catalogue, options, *doseUnit);
     MixtureResult result;
     for (const auto& row : rows) {
-        result.Rows.push_back(calculation.Calculate(row));
-        if (result.Rows.back().EffectiveDoseSv) result.TotalEffectiveDoseSv += *result.Rows.back().EffectiveDoseSv;
+        const RowResult& done = result.Rows.emplace_back(calculation.Calculate(row));
+        if (done.EffectiveDoseSv) {
+            result.TotalEffectiveDoseSv += *done.EffectiveDoseSv;
+            ++result.RowsSummed;
+        }
+        if (done.MortalityRisk || done.MorbidityRisk) ++result.RiskRowsSummed;
+        Sum(result.TotalMortalityRisk, done.MortalityRisk);
+        Sum(result.TotalMorbidityRisk, done.MorbidityRisk);
     }
     for (auto& row : result.Rows)
         if (row.EffectiveDoseSv && result.TotalEffectiveDoseSv > 0)
             row.Share = *row.EffectiveDoseSv / result.TotalEffectiveDoseSv;
+    result.RiskBands = calculation.RiskBands();
+    if (!result.RiskBands.empty()) result.RiskBand = ChooseBand(result.RiskBands, options.RiskBand);
     return result;
 }
 
@@ -312,7 +399,8 @@ std::string FormatCalculatorNumber(double value) {
 
 std::string FormatDoseIn(double sieverts, const CalculatorUnit& unit) {
     // From the three figures the steps show in Sv, so that both forms of a dose agree.
-    const double value = std::stod(FormatCalculatorNumber(sieverts)) / unit.Factor;
+    // strtod: a dose below the smallest normal double still reads (stod would throw).
+    const double value = std::strtod(FormatCalculatorNumber(sieverts).c_str(), nullptr) / unit.Factor;
     const double magnitude = std::fabs(value);
     char text[48];
     if (magnitude >= 1e-3 && magnitude < 1e4) {

@@ -18,9 +18,9 @@ std::vector<std::string> TrimmedFields(const std::string& line) {
 }
 
 // The fields in the order of MixtureColumns.
-constexpr std::string MixtureRow::*Fields[] = {&MixtureRow::Nuclide, &MixtureRow::Pathway, &MixtureRow::Form,
-                                               &MixtureRow::Intake,  &MixtureRow::Age,     &MixtureRow::Amount,
-                                               &MixtureRow::Unit,    &MixtureRow::Time,    &MixtureRow::TimeUnit};
+constexpr std::string MixtureRow::*Fields[] = {
+    &MixtureRow::Nuclide, &MixtureRow::Pathway, &MixtureRow::Form, &MixtureRow::Intake,   &MixtureRow::Age,
+    &MixtureRow::Amount,  &MixtureRow::Unit,    &MixtureRow::Time, &MixtureRow::TimeUnit, &MixtureRow::Decay};
 
 MixtureRow RowOf(const std::vector<std::string>& fields, const std::vector<std::size_t>& columns, int number) {
     if (fields.size() > columns.size())
@@ -28,7 +28,7 @@ MixtureRow RowOf(const std::vector<std::string>& fields, const std::vector<std::
                                  " fields; the header names " + std::to_string(columns.size()) + " columns");
     MixtureRow row;
     row.Number = number;
-    for (std::size_t k = 0; k < fields.size(); ++k) row.*Fields[columns[k]] = fields[k];
+    for (std::size_t k = 0; k < fields.size(); ++k) FieldOf(row, columns[k]) = fields[k];
     return row;
 }
 
@@ -40,10 +40,14 @@ std::string WithoutLineEnd(std::string line) {
 }  // namespace
 
 const std::vector<std::string>& MixtureColumns() {
-    static const std::vector<std::string> columns = {"nuclide", "pathway", "form", "intake",   "age",
-                                                     "amount",  "unit",    "time", "time_unit"};
+    static const std::vector<std::string> columns = {"nuclide", "pathway", "form", "intake",    "age",
+                                                     "amount",  "unit",    "time", "time_unit", "decay"};
     return columns;
 }
+
+std::string& FieldOf(MixtureRow& row, std::size_t column) { return row.*Fields[column]; }
+
+const std::string& FieldOf(const MixtureRow& row, std::size_t column) { return row.*Fields[column]; }
 
 std::vector<MixtureRow> ReadMixture(std::istream& in) {
     std::string line;
@@ -86,7 +90,7 @@ std::string WriteMixture(const std::vector<MixtureRow>& rows) {
     for (std::size_t k = 0; k < MixtureColumns().size(); ++k) text += (k ? "," : "") + MixtureColumns()[k];
     text += "\n";
     for (const auto& row : rows) {
-        for (std::size_t k = 0; k < MixtureColumns().size(); ++k) text += (k ? "," : "") + CsvField(row.*Fields[k]);
+        for (std::size_t k = 0; k < MixtureColumns().size(); ++k) text += (k ? "," : "") + CsvField(FieldOf(row, k));
         text += "\n";
     }
     return text;

@@ -30,7 +30,7 @@ std::string ColumnHeading(const ComparisonColumn& column) {
 void WriteComparison(const Comparison& comparison, const std::string& age, RowWriter& writer) {
     std::vector<OutputColumn> columns{{"Description (" + age + ")", "descriptor"}};
     for (const auto& column : comparison.Columns) columns.push_back({ColumnHeading(column), "value", true});
-    if (comparison.HasRatio()) columns.push_back({"Ratio", "ratio", true});
+    if (comparison.HasRatio()) columns.push_back({comparison.RatioHeading(), "ratio", true});
     writer.Begin(columns, comparison.Unit);
     for (std::size_t d = 0; d < comparison.Descriptors.size(); ++d) {
         std::vector<TidyCell> cells{Plain(comparison.Descriptors[d])};
@@ -59,6 +59,7 @@ std::string ComparisonJson(const Comparison& comparison) {
                                     {"source", cell.Source}});
         }
     if (comparison.HasRatio()) {
+        json["ratio_of"] = comparison.RatioHeading();
         json["ratios"] = nlohmann::ordered_json::array();
         for (std::size_t d = 0; d < comparison.Descriptors.size(); ++d) {
             const auto ratio = comparison.Ratio(d);

@@ -16,11 +16,11 @@ void WriteRankedRows(const std::vector<CatalogueRow>& rows, const Quantity& quan
                      RowWriter& writer);
 
 // A comparison as a table: the descriptors (headed with the age or band) and a column per
-// nuclide and form, with the ratio column of two.
+// nuclide and form, with the ratio column of two headed by which is divided by which.
 void WriteComparison(const Comparison& comparison, const std::string& age, RowWriter& writer);
 
 // A comparison as JSON: "unit", "rows" one per descriptor and column (descriptor, nuclide,
-// form, value, text, source) and, for two columns, "ratios".
+// form, value, text, source) and, for two columns, "ratio_of" ("Cs-134 / Cs-137") and "ratios".
 std::string ComparisonJson(const Comparison& comparison);
 
 // Every coefficient of the database, one tidy row each: nuclide, form, table, geometry,

@@ -7,6 +7,23 @@
 
 namespace quorvel {
 
+std::string ShortForm(const std::string& form) {
+    std::string name = form.substr(0, form.find(';'));
+    const auto f1 = name.find(", f1 = ");
+    if (f1 != std::string::npos && f1 > 0) name.erase(f1);
+    return name;
+}
+
+std::string Comparison::ColumnName(std::size_t column) const {
+    const ComparisonColumn& named = Columns[column];
+    const auto sameNuclide = std::count_if(
+        Columns.begin(), Columns.end(), [&](const ComparisonColumn& other) { return other.Nuclide == named.Nuclide; });
+    const std::string form = ShortForm(named.Form);
+    return sameNuclide > 1 && !form.empty() ? named.Nuclide + " (" + form + ")" : named.Nuclide;
+}
+
+std::string Comparison::RatioHeading() const { return HasRatio() ? ColumnName(0) + " / " + ColumnName(1) : ""; }
+
 std::optional<double> Comparison::Ratio(std::size_t descriptor) const {
     if (!HasRatio()) return std::nullopt;
     const auto& row = Cells[descriptor];

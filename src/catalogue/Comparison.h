@@ -24,6 +24,10 @@ struct ComparisonColumn {
     std::string Form;
 };
 
+// A form as a legend or a heading can hold it: the part before the source note, without
+// the f1 values when something else names the form.
+std::string ShortForm(const std::string& form);
+
 struct ComparisonCell {
     std::optional<double> Value;
     std::string Text;
@@ -40,6 +44,11 @@ struct Comparison {
     // and the second is not zero.
     bool HasRatio() const { return Columns.size() == 2; }
     std::optional<double> Ratio(std::size_t descriptor) const;
+    // What tells a column from the others: its nuclide, and the short form where another
+    // column is of the same nuclide.
+    std::string ColumnName(std::size_t column) const;
+    // Which is divided by which: "Cs-134 / Cs-137".
+    std::string RatioHeading() const;
 };
 
 // The quantity's table kind, age or band, intake, outcome and unit for each named

@@ -1,5 +1,7 @@
 #include "ExploreModel.h"
 
+#include <cmath>
+#include <limits>
 #include <stdexcept>
 
 #include "CatalogueExports.h"
@@ -15,7 +17,8 @@ template <typename T>
 std::optional<T> Limit(const std::string& text, const char* name, bool whole = false) {
     if (TrimBlanks(text).empty()) return std::nullopt;
     const auto value = ReadNumber(text);
-    if (!value || (whole && *value != static_cast<int>(*value)))
+    // A whole number is one an int holds: a cast of any other is undefined.
+    if (!value || (whole && !(std::fabs(*value) <= std::numeric_limits<int>::max() && *value == std::trunc(*value))))
         throw FilterError(std::string("The ") + name + " \"" + text + "\" is not a" + (whole ? " whole" : "") +
                           " number.");
     return static_cast<T>(*value);

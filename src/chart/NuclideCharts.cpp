@@ -64,15 +64,6 @@ std::string TableTitle(const TableKind& kind) {
     return title;
 }
 
-// A form as a legend can hold it: the part before the source note, without the f1 values
-// when something else names the form.
-std::string ShortForm(const std::string& form) {
-    std::string name = form.substr(0, form.find(';'));
-    const auto f1 = name.find(", f1 = ");
-    if (f1 != std::string::npos && f1 > 0) name.erase(f1);
-    return name;
-}
-
 // Series keyed by what tells them apart, in the order the table first shows them. Two
 // sections alike in form, intake and outcome (an f1 apart, say) give a cell of a category
 // twice: the second starts a series of its own rather than overwrite the first.
@@ -296,14 +287,8 @@ ChartData ComparisonChart(const Comparison& comparison, const std::string& title
     chart.ValueTitle = comparison.Unit;
     // Many descriptors with long names: the groups read best one under the other.
     chart.Shape = ChartShape::HorizontalBars;
-    std::map<std::string, int> shown;
-    for (const auto& column : comparison.Columns) ++shown[column.Nuclide];
-    for (const auto& column : comparison.Columns) {
-        // A nuclide compared in several forms names the form.
-        const std::string form = ShortForm(column.Form);
-        chart.Series.push_back(
-            {column.Nuclide + (shown[column.Nuclide] > 1 && !form.empty() ? " (" + form + ")" : ""), {}});
-    }
+    // A nuclide compared in several forms names the form.
+    for (std::size_t c = 0; c < comparison.Columns.size(); ++c) chart.Series.push_back({comparison.ColumnName(c), {}});
     for (std::size_t d = 0; d < comparison.Descriptors.size(); ++d) {
         if (IsUptakeFraction(comparison.Descriptors[d])) continue;
         chart.Categories.push_back(comparison.Descriptors[d]);

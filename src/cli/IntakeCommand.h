@@ -1,6 +1,6 @@
 #pragma once
 // The command line's intake calculator: quorvel-cli intake --mixture FILE.csv and/or
-// --row "...", printing the rows, the total and every step.
+// --row "...", printing the results table, the total and every step.
 
 #include <CLI/CLI.hpp>
 #include <iosfwd>
@@ -17,6 +17,7 @@ struct IntakeOptions {
     std::vector<std::string> Rows;
     std::string Organ;
     std::string DoseUnit = "mSv";
+    std::string RiskBand;
     std::string Format = "text";
     bool WithProgeny = false;
     double ProgenyCutoffSeconds = DefaultProgenyCutoffSeconds;
@@ -26,7 +27,8 @@ void AddIntakeCommand(CLI::App& app, std::string& databasePath, IntakeOptions& o
 
 // Exit 0 when every row computed; 2 for a row that cannot be computed, naming its number and
 // reason on err (the other rows still print). A mixture that cannot be read throws
-// MixtureFormatError, a database that cannot be read what it throws.
+// MixtureFormatError, options the calculation cannot take UsageError, a database that
+// cannot be read what it throws.
 int RunIntakeCommand(const IntakeOptions& options, const std::string& databasePath, std::ostream& out,
                      std::ostream& err);
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cmath>
 #include <cstdio>
 #include <map>
 
@@ -77,7 +78,7 @@ std::optional<double> ReadDurationSeconds(const std::string& text) {
     const auto value = ReadNumber(trimmed.substr(0, split));
     if (!value || *value < 0) return std::nullopt;
     for (const auto& [name, seconds] : units)
-        if (unit == name) return *value * seconds;
+        if (unit == name && std::isfinite(*value * seconds)) return *value * seconds;
     return std::nullopt;
 }
 

@@ -148,17 +148,17 @@ void XlsxSpreadsheetApplication::Release() {
     workbook_.reset();
 }
 
-void RemoveEarlierExportFolders(std::chrono::seconds olderThan) {
+void RemoveEarlierExportFolders(const std::filesystem::path& temporaryFolder, std::chrono::seconds olderThan) {
     namespace fs = std::filesystem;
     std::error_code error;
-    const fs::path temporary = fs::temp_directory_path(error);
-    if (error) return;
     const auto now = fs::file_time_type::clock::now();
-    for (fs::directory_iterator it(temporary, error), end; !error && it != end; it.increment(error)) {
+    for (fs::directory_iterator it(temporaryFolder, error), end; !error && it != end; it.increment(error)) {
         const fs::path& folder = it->path();
         if (folder.filename().string().rfind(ExportFolderPrefix, 0) != 0 || !it->is_directory(error)) continue;
         const auto written = fs::last_write_time(folder, error);
-        if (error || now - written < olderThan) {
+        const bool open = fs::exists(folder / (std::string(".~lock.") + WorkbookFileName + "#"), error) ||
+                          fs::exists(folder / (std::string("~$") + WorkbookFileName), error);
+        if (error || open || now - written < olderThan) {
             error.clear();
             continue;
         }

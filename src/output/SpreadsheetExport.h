@@ -3,6 +3,7 @@
 // with the grid's texts, then shown to the user, who takes over from there.
 
 #include <chrono>
+#include <filesystem>
 #include <memory>
 #include <string>
 
@@ -58,9 +59,11 @@ private:
     std::string savedPath_;
 };
 
-// Removes the workbook folders of earlier exports that are older than the given age: the
-// spreadsheet program has long read them by then, and a fresh one is left alone.
-void RemoveEarlierExportFolders(std::chrono::seconds olderThan);
+// Removes from the temporary folder the workbook folders of earlier exports that the
+// spreadsheet program no longer needs: unchanged for longer than the given age (it has long
+// read them by then) and not open in it (no lock file of LibreOffice or Microsoft Office
+// beside the workbook). A fresh or open one, and anything not an export's, is left alone.
+void RemoveEarlierExportFolders(const std::filesystem::path& temporaryFolder, std::chrono::seconds olderThan);
 
 // Every grid cell (r, c) to the sheet's cell (r + 1, c + 1), row by row, then the
 // workbook is shown. Any failure shows its cause in a message and ends the export.

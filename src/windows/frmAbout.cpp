@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "ApplicationVersion.h"
+#include "frmSystemInfo.h"
 
 namespace quorvel {
 
@@ -28,8 +29,11 @@ bool QtProgramStarter::StartDetached(const std::string& program) {
     return QProcess::startDetached(QString::fromStdString(program), {});
 }
 
-frmAbout::frmAbout(const KeyValueSource& keys, ProgramStarter& starter, UserPrompt& prompt, QWidget* parent)
-    : QDialog(parent), keys_(keys), starter_(starter), prompt_(prompt) {
+frmAbout::frmAbout(const SystemReportFacts& facts, const KeyValueSource& keys, ProgramStarter& starter,
+                   UserPrompt& prompt, QWidget* parent)
+    : QDialog(parent), facts_(facts), keys_(keys), starter_(starter), prompt_(prompt) {
+    facts_.ProgramVersion = std::string(ApplicationTitle) + " " + VersionText();
+    facts_.QtVersion = std::string(qVersion()) + " (built with " + QT_VERSION_STR + ")";
     setObjectName("frmAbout");
     setModal(true);
     setWindowTitle(QStringLiteral("About %1").arg(ApplicationTitle));
@@ -83,7 +87,10 @@ frmAbout::frmAbout(const KeyValueSource& keys, ProgramStarter& starter, UserProm
     buttons->addWidget(sysInfo);
     column->addLayout(buttons);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    connect(sysInfo, &QPushButton::clicked, this, [this] { StartSysInfo(keys_, starter_, prompt_); });
+    connect(sysInfo, &QPushButton::clicked, this, [this] {
+        frmSystemInfo info(facts_, keys_, starter_, prompt_, this);
+        info.exec();
+    });
     setMinimumWidth(520);
 }
 

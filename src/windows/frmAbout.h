@@ -1,10 +1,11 @@
 #pragma once
-// The About box: title, version, where the coefficients come from, and a button that
-// starts the desktop's system-information program.
+// The About box: title, version, where the coefficients come from, and a button that shows
+// the system information a bug report needs.
 
 #include <QDialog>
 
 #include "SystemInformation.h"
+#include "SystemReport.h"
 
 class QLabel;
 
@@ -19,9 +20,12 @@ public:
 class frmAbout : public QDialog {
     Q_OBJECT
 public:
-    frmAbout(const KeyValueSource& keys, ProgramStarter& starter, UserPrompt& prompt, QWidget* parent = nullptr);
+    // The facts name the database and the settings file; the box adds the versions.
+    frmAbout(const SystemReportFacts& facts, const KeyValueSource& keys, ProgramStarter& starter, UserPrompt& prompt,
+             QWidget* parent = nullptr);
 
 private:
+    SystemReportFacts facts_;
     const KeyValueSource& keys_;
     ProgramStarter& starter_;
     UserPrompt& prompt_;

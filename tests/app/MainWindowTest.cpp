@@ -1,4 +1,5 @@
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
@@ -10,6 +11,7 @@
 #include <QScreen>
 #include <QTableWidget>
 #include <QTest>
+#include <QTimer>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -25,6 +27,7 @@
 #include "frmAbout.h"
 #include "frmPageSetup.h"
 #include "frmPrimarySelectionForm.h"
+#include "frmSystemInfo.h"
 
 namespace quorvel {
 namespace {
@@ -307,7 +310,8 @@ TEST_F(MainWindowTest, PrintWithoutAnyPrinterSaysSoAndPointsToPdfWhichKeepsAnOld
     const fs::path pdf = fixture_.Folder() / "printed.pdf";
     desktop_.Files.Answers = {pdf.string()};
     Child<QAction>("mnuPrint")->trigger();
-    EXPECT_EQ(desktop_.Files.Asked.size(), 1U) << "printing to the PDF file asks for its name";
+    EXPECT_EQ(desktop_.Files.Asked, std::vector<std::string>{"H-3 Ingestion Risk.pdf PDF (*.pdf)|*.pdf|"})
+        << "printing to the PDF file asks for its name, the table's offered";
     EXPECT_EQ(ReadBytes(pdf).substr(0, 5), "%PDF-");
 
     // A PDF that cannot be written wholly leaves the older file of that name.
@@ -421,18 +425,31 @@ TEST(PageSetup, ThePdfFileIsAlwaysOfferedAndIsTheChoiceWhileNoPrinterIsSet) {
     EXPECT_EQ(printers.CurrentPrinterName(), PdfPrinterName);
 }
 
-TEST(SystemInformation, AboutStartsTheProgramTheKeyNamesOrSaysItIsUnavailable) {
+// System Info shows the report of the database the main window reads; its button starts the
+// program the key names, or says none is there.
+TEST(SystemInformation, AboutShowsTheReportAndStartsTheProgramTheKeyNamesOrSaysItIsUnavailable) {
     test::FakeKeys keys;
     test::RecordingStarter starter;
     test::RecordingPrompt prompt;
-    StartSysInfo(keys, starter, prompt);
-    EXPECT_TRUE(starter.Started.empty()) << "no key";
-    keys.Values["SOFTWARE\\Microsoft\\Shared Tools\\MSINFO|PATH"] = "/usr/bin/hardinfo";
-    frmAbout about(keys, starter, prompt);
+    test::FixtureDatabase fixture;
+    fixture.CreateStartUpTables();
+    frmAbout about({"", "", fixture.Path(), "/u/user.ini"}, keys, starter, prompt);
+    std::string report;
+    QTimer::singleShot(0, [&] {
+        auto* info = qobject_cast<frmSystemInfo*>(QApplication::activeModalWidget());
+        if (!info) return;
+        report = info->ReportText();
+        info->findChild<QPushButton*>("cmdStartSysInfo")->click();
+        keys.Values["SOFTWARE\\Microsoft\\Shared Tools\\MSINFO|PATH"] = "/usr/bin/hardinfo";
+        info->findChild<QPushButton*>("cmdStartSysInfo")->click();
+        starter.Starts = false;
+        info->findChild<QPushButton*>("cmdStartSysInfo")->click();
+        info->accept();
+    });
     about.findChild<QPushButton*>("cmdSysInfo")->click();
-    EXPECT_EQ(starter.Started, (std::vector<std::string>{"/usr/bin/hardinfo"}));
-    starter.Starts = false;
-    StartSysInfo(keys, starter, prompt);
+    EXPECT_NE(report.find("Database: " + fixture.Path() + "\n"), std::string::npos) << report;
+    EXPECT_NE(report.find(" (built with " QT_VERSION_STR), std::string::npos) << report;
+    EXPECT_EQ(starter.Started, (std::vector<std::string>(2, "/usr/bin/hardinfo")));
     EXPECT_EQ(prompt.Messages, (std::vector<std::string>(2, "System Information Is Unavailable At This Time")));
 }
 

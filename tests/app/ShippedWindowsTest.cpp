@@ -2,6 +2,7 @@
 // numbers, goes stale with the grid, stays hidden once hidden, and writes and copies its
 // picture; the decay chain, intake calculator and compare windows.
 #include <QAbstractBarSeries>
+#include <QApplication>
 #include <QBarSet>
 #include <QChart>
 #include <QCheckBox>
@@ -16,13 +17,16 @@
 #include <cstdlib>
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <sstream>
 
 #include "ChartPane.h"
 #include "CompareWindow.h"
+#include "CsvFields.h"
 #include "Database.h"
 #include "DecayChainWindow.h"
 #include "DesktopFakes.h"
 #include "FixtureDatabase.h"
+#include "GridConventions.h"
 #include "IntakeCalculatorWindow.h"
 #include "ScientificFormat.h"
 #include "frmPrimarySelectionForm.h"
@@ -178,37 +182,73 @@ TEST(DecayChainWindow, ShowsTheChainAndHandsAMemberToTheMainWindow) {
         EXPECT_EQ(window.MemberAt(row), "") << "no stale chain of another nuclide";
 }
 
-TEST(IntakeCalculatorWindow, ComputesShowsStepsLendsItsTableAndSavesAndOpensMixtures) {
+// The results go grey with any change of the mixture and Export calculates first: the file
+// (read back as CSV) holds the rows shown. A row that needs a form offers them in its form
+// cell; a decaying deposit is a check box; the fields show their whole texts on a small screen.
+TEST(IntakeCalculatorWindow, WritesOnlyResultsOfTheRowsShownAndOffersTheForms) {
     IntakeCalculatorWindow window(ShippedSession());
-    window.SetRows({ReadMixtureRow("Cs-137,ingestion,,,Adult,1E4,Bq", 1), ReadMixtureRow("Xx-1,ingestion,,,,1,Bq", 2)});
+    window.SetRows({ReadMixtureRow("Cs-137,ingestion,,,Adult,1E4,Bq", 1),
+                    ReadMixtureRow("Cs-137,inhalation,,,,1,Bq", 2),
+                    ReadMixtureRow("I-131,ground-plane,,,,1,Bq/m2,1,d,decaying", 3)});
     window.Calculate();
-    ASSERT_EQ(window.Result().Rows.size(), 2u);
-    EXPECT_DOUBLE_EQ(window.Result().TotalEffectiveDoseSv, 1e4 * 1.356e-8);
+    EXPECT_EQ(window.Results().BackColour(), CurrentTableColour);
     EXPECT_NE(window.Steps().find("1.36E-04 Sv = 0.136 mSv"), std::string::npos) << window.Steps();
-    window.SelectResult(1);
-    EXPECT_NE(window.Steps().find("Xx-1"), std::string::npos);
-    EXPECT_NE(window.Message().find("1 row(s) could not be computed"), std::string::npos);
+    auto* mixture = window.findChild<QTableWidget*>("Mixture");
+    const auto& columns = MixtureColumns();
+    const auto column = [&](const char* name) {
+        return std::find(columns.begin(), columns.end(), name) - columns.begin();
+    };
+    EXPECT_EQ(mixture->item(2, column("decay"))->checkState(), Qt::Checked);
+    auto* forms = qobject_cast<QComboBox*>(mixture->cellWidget(1, column("form")));
+    ASSERT_NE(forms, nullptr) << "Cs-137 inhalation has three forms";
+    emit forms->activated(forms->findData("S"));
+    EXPECT_EQ(window.Rows()[1].Form, "S");
+    mixture->item(0, column("amount"))->setText("2E4");
+    EXPECT_EQ(window.Results().BackColour(), StaleTableColour);
+
+    test::TemporaryFolder folder;
+    const std::string path = (folder.Path() / "results.csv").string();
+    std::string offered;
+    window.ChooseFile = [&](bool, const std::string& name, const std::string&) {
+        offered = name;
+        return std::optional(path);
+    };
+    ButtonOf(window, "Export . . .")->click();
+    EXPECT_EQ(window.Results().BackColour(), CurrentTableColour);
+    EXPECT_TRUE(offered.ends_with(".csv") && offered.find('*') == std::string::npos) << "a name offered: " << offered;
+    std::istringstream written(test::ReadBytes(path));
+    std::vector<std::vector<std::string>> lines;
+    for (std::string line; std::getline(written, line);) lines.push_back(SplitCsvLine(line));
+    ASSERT_EQ(lines.size(), 5u);
+    EXPECT_EQ(lines[1][6], "2E4");
+    EXPECT_NEAR(std::stod(lines[1][10]), 2e4 * 1.356e-8 / 1e-3, 0.01) << "mSv";
+    EXPECT_NEAR(std::stod(lines[2][10]), 3.9e-8 / 1e-3, 1e-7) << "Type S";
 
     const FlexGrid* copied = nullptr;
     window.CopyTable = [&](const FlexGrid& grid) { copied = &grid; };
     ButtonOf(window, "Copy")->click();
     EXPECT_EQ(copied, &window.Results());
 
-    test::TemporaryFolder folder;
-    const std::string path = (folder.Path() / "mixture.csv").string();
-    window.SetRows({ReadMixtureRow("Co-60,ground-plane,,,,1,Bq/m2,1,y", 1)});
-    ASSERT_TRUE(window.SaveMixture(path));
+    window.show();
+    QApplication::processEvents();
+    for (auto* field : window.findChildren<QLineEdit*>()) {
+        const QString text = field->text().isEmpty() ? field->placeholderText() : field->text();
+        EXPECT_GE(field->width() - 8, field->fontMetrics().horizontalAdvance(text)) << text.toStdString();
+    }
+
+    const std::string mixturePath = (folder.Path() / "mixture.csv").string();
+    ASSERT_TRUE(window.SaveMixture(mixturePath));
     window.SetRows({});
-    ASSERT_TRUE(window.OpenMixture(path));
-    ASSERT_EQ(window.Rows().size(), 1u);
-    EXPECT_EQ(window.Rows()[0].TimeUnit, "y");
+    ASSERT_TRUE(window.OpenMixture(mixturePath));
+    ASSERT_EQ(window.Rows().size(), 3u);
+    EXPECT_EQ(window.Rows()[2].Decay, "decaying");
     EXPECT_FALSE(window.SaveMixture((folder.Path() / "missing" / "mixture.csv").string()));
     EXPECT_NE(window.Message().find("could not be written"), std::string::npos);
     EXPECT_FALSE(window.OpenMixture((folder.Path() / "none.csv").string()));
 }
 
 // A risk comparison shows the intake and outcome picked above it: Cs-137's food morbidity
-// total, as the database stores it for that source line.
+// total, as the database stores it for that source line; its print goes to a PDF file.
 TEST(CompareWindow, ARiskComparisonFollowsThePickedIntakeAndOutcome) {
     test::RecordingDesktop desktop;
     DesktopServices services = desktop.Services(QUORVEL_APPLICATION_DIRECTORY);
@@ -229,6 +269,18 @@ TEST(CompareWindow, ARiskComparisonFollowsThePickedIntakeAndOutcome) {
     const auto total = table->findItems("Total", Qt::MatchExactly);
     ASSERT_EQ(total.size(), 1);
     EXPECT_EQ(table->item(total.front()->row(), 1)->text().toStdString(), FormatScientific(stored.Field(0).Number()));
+    EXPECT_TRUE(table->horizontalHeaderItem(1)->text().startsWith("Cs-137\n")) << "the nuclide first, its form below";
+
+    // Printed into a PDF file, whose name the dialog offers from what is printed.
+    desktop.Printers.Names = {PdfPrinterName};
+    desktop.Printers.Current = PdfPrinterName;
+    test::TemporaryFolder folder;
+    desktop.Files.Answers = {(folder.Path() / "compared").string()};
+    window.findChild<QPushButton*>("cmdPrint")->click();
+    ASSERT_EQ(desktop.Files.Asked.size(), 1u);
+    EXPECT_TRUE(desktop.Files.Asked[0].starts_with("Cs-137 Cs-134 Ingestion risk")) << desktop.Files.Asked[0];
+    EXPECT_EQ(test::ReadBytes(folder.Path() / "compared.pdf").substr(0, 5), "%PDF-");
+    EXPECT_TRUE(desktop.Prompt.Messages.empty());
 }
 
 }  // namespace

@@ -1,13 +1,18 @@
 // user.ini: reading, writing and where it goes; the window placement it stores and the
-// unit and nuclide choices the main window makes from it.
+// unit and nuclide choices the main window makes from it; how the window shares its room;
+// the system report.
+#include <algorithm>
 #include <cmath>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <ostream>
+#include <sstream>
 
 #include "FileSizeLimit.h"
 #include "FixtureDatabase.h"
+#include "MainWindowLayout.h"
+#include "SystemReport.h"
 #include "TypeAhead.h"
 #include "UserIniLocation.h"
 #include "UserSettings.h"
@@ -153,6 +158,79 @@ TEST(UnitList, ARememberedPositionTheListLacksSelectsTheFirstUnit) {
     EXPECT_EQ(UnitListIndex(0, 3), 0);
     EXPECT_EQ(UnitListIndex(-7, 3), 0);
     EXPECT_EQ(UnitListIndex(1, 0), -1);
+}
+
+// A maximized window on a screen of that size, its parts as the window measures them under
+// openbox (title bar, menu bar, toolbar and status bar take 99 pixels of the height).
+MainWindowSizes OnScreen(int width, int height) {
+    return {.Width = width,
+            .Height = height - 99,
+            .SelectionWidth = 727,
+            .SelectionHeight = 84,
+            .SelectionLeastHeight = 164,
+            .ListRowHeight = 14,
+            .TableWidth = 937,
+            .GridRowHeight = 17,
+            .GridFrame = 20,
+            .ChartWidth = 430,
+            .ChartHeight = 350,
+            .DockFrame = 25};
+}
+
+TEST(MainWindowLayout, TheGridKeepsFifteenRowsTheListEightAndTheChartShowsWholeOrNotAtAll) {
+    // 1280x934: a chart below would leave the grid a row short.
+    const std::vector<std::pair<int, int>> screens = {{1600, 1000}, {1250, 820}, {1024, 700},
+                                                      {1280, 1024}, {1280, 934}, {800, 600}};
+    for (const auto& [width, height] : screens) {
+        const MainWindowSizes sizes = OnScreen(width, height);
+        const MainWindowLayout layout = PlaceMainWindowParts(sizes);
+        SCOPED_TRACE(std::to_string(width) + "x" + std::to_string(height));
+        const int below = layout.Chart == ChartPlace::Below ? layout.ChartSize + sizes.DockFrame : 0;
+        EXPECT_GE((sizes.Height - layout.SelectionHeight - below - sizes.GridFrame) / sizes.GridRowHeight, 15);
+        EXPECT_GE(layout.SelectionHeight, sizes.SelectionHeight + layout.ListRows * sizes.ListRowHeight);
+        EXPECT_TRUE(height < 1000 || layout.ListRows >= 8) << layout.ListRows;
+        const int chartWidth = layout.Chart == ChartPlace::Beside ? layout.ChartSize : sizes.Width;
+        const int chartHeight = layout.Chart == ChartPlace::Below ? layout.ChartSize : sizes.Height;
+        EXPECT_TRUE(layout.Chart == ChartPlace::Hidden ||
+                    (chartWidth >= sizes.ChartWidth && chartHeight >= sizes.ChartHeight));
+        EXPECT_TRUE(layout.Chart != ChartPlace::Beside ||
+                    sizes.Width - chartWidth - sizes.DockFrame >= sizes.TableWidth)
+            << "the table whole beside the chart";
+    }
+    EXPECT_EQ(PlaceMainWindowParts(OnScreen(1600, 1000)).Chart, ChartPlace::Beside);
+    EXPECT_EQ(PlaceMainWindowParts(OnScreen(1280, 1024)).Chart, ChartPlace::Below) << "too narrow beside";
+    EXPECT_EQ(PlaceMainWindowParts(OnScreen(1250, 820)).Chart, ChartPlace::Hidden);
+    EXPECT_EQ(PlaceMainWindowParts(OnScreen(1024, 700)).Chart, ChartPlace::Hidden);
+}
+
+// The tables made here with their records; the kind told by the file; a missing file says so.
+TEST(SystemReport, NamesTheDatabaseItsKindItsTablesRecordsAndTheSettingsFile) {
+    test::FixtureDatabase fixture;
+    fixture.Execute("CREATE TABLE \"Two Rows\" (A TEXT)");
+    fixture.Execute("CREATE TABLE None (A TEXT)");
+    for (int i = 0; i < 2; ++i) fixture.Insert("Two Rows", {std::string("x")});
+    const auto lines = [](const SystemReportFacts& facts) {
+        std::vector<std::string> found;
+        std::istringstream in(SystemReport(facts));
+        for (std::string line; std::getline(in, line);) found.push_back(line);
+        return found;
+    };
+    const auto has = [](const std::vector<std::string>& found, const std::string& line) {
+        return std::find(found.begin(), found.end(), line) != found.end();
+    };
+    auto report = lines({"Quorvel Version 9", "6.9", fixture.Path(), "/home/u/.config/quorvel/user.ini"});
+    for (const std::string& line : std::vector<std::string>{
+             "Program: Quorvel Version 9", "Qt: 6.9", "Database: " + fixture.Path(), "Database kind: SQLite",
+             "  Two Rows: 2", "  None: 0", "Settings file: /home/u/.config/quorvel/user.ini"})
+        EXPECT_TRUE(has(report, line)) << line;
+
+    report = lines({"", "", QUORVEL_ACCESS_FIXTURES "/fruit_V2000.mdb", ""});
+    EXPECT_TRUE(has(report, "Database kind: Microsoft Access (read with mdbtools)"));
+    report = lines({"", "", (fixture.Folder() / "missing.mdb").string(), ""});
+    EXPECT_TRUE(std::any_of(report.begin(), report.end(), [](const std::string& line) {
+        return line.starts_with("Tables: the database cannot be read") && line.find("missing.mdb") != std::string::npos;
+    }));
+    EXPECT_TRUE(report.back().starts_with("Settings file:")) << "the rest stands";
 }
 
 const std::vector<std::string> Entries = {

@@ -156,6 +156,8 @@ TEST_F(CatalogueTest, ComparisonHasAColumnPerNuclideAndFormAndARatioForTwo) {
     const Comparison ratio = CompareNuclides(catalogue, quantity, {"Co-60", "Cs-137"});
     EXPECT_EQ(ratio.Columns[0].Form, "b");
     EXPECT_EQ(ratio.Columns[1].Form, "c");
+    EXPECT_EQ(CompareNuclides(catalogue, quantity, {"Co-60"}).RatioHeading(), "Co-60 (b) / Co-60 (c)")
+        << "one nuclide's two forms, told apart";
     db.Execute("DELETE FROM Fgr13ingGDB WHERE ID = 3");
     const Comparison plain = CompareNuclides(catalogue, quantity, {"Co-60", "Cs-137"});
     ASSERT_TRUE(plain.HasRatio());
@@ -163,6 +165,7 @@ TEST_F(CatalogueTest, ComparisonHasAColumnPerNuclideAndFormAndARatioForTwo) {
         std::find(plain.Descriptors.begin(), plain.Descriptors.end(), "Effective") - plain.Descriptors.begin());
     ASSERT_LT(effective, plain.Descriptors.size());
     EXPECT_DOUBLE_EQ(*plain.Ratio(effective), 2e-9 / 4e-9);
+    EXPECT_EQ(plain.RatioHeading(), "Co-60 / Cs-137");
 
     EXPECT_THROW(CompareNuclides(catalogue, quantity, {"Cs-137", "Zz-1"}), ComparisonError);
     EXPECT_THROW(CompareNuclides(catalogue, quantity, {}), ComparisonError);

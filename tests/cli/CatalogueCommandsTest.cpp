@@ -1,6 +1,6 @@
-// The rank, compare and dump subcommands on a fixture database, and intake on the shipped
-// one: their formats read back (JSON with nlohmann) and their answers to bad input. The
-// workbook itself is the spreadsheet export's test.
+// The rank, compare and dump subcommands on a fixture database (and intake's runs on the
+// shipped one): their formats read back (JSON with nlohmann) and their answers to bad input.
+// The workbook itself is the spreadsheet export's test.
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
@@ -83,6 +83,7 @@ TEST_F(CatalogueCommandsTest, CompareOfTwoGivesEveryRowAndTheirRatio) {
     for (const auto& ratio : json["ratios"])
         if (ratio["descriptor"] == "Effective") effective.push_back(ratio["ratio"].get<double>());
     EXPECT_EQ(effective, std::vector<double>{2.0});
+    EXPECT_EQ(json["ratio_of"], "Co-60 / H-3") << "the ratio says which is divided by which";
 }
 
 TEST_F(CatalogueCommandsTest, DumpHasEveryCellWithItsTableUnitAndNumber) {
@@ -106,36 +107,11 @@ TEST_F(CatalogueCommandsTest, DumpHasEveryCellWithItsTableUnitAndNumber) {
     EXPECT_EQ(found, 1);
 }
 
-TEST_F(CatalogueCommandsTest, RunsOfTheDataFile) { ExpectRuns(QUORVEL_CLI_RUNS "/catalogue-commands.txt", db.Path()); }
-
 const std::string ApplicationDirectory = QUORVEL_APPLICATION_DIRECTORY;
 
-TEST(IntakeCommand, AMixtureFileInJson) {
-    // Five rows over three pathways (tests/data/cli/mixture.csv), the last in a unit that is no submersion unit.
-    const auto run =
-        RunViewer({"intake", "--mixture", QUORVEL_CLI_RUNS "/mixture.csv", "--format", "json"}, ApplicationDirectory);
-    ASSERT_EQ(run.Code, 2);
-    EXPECT_NE(run.Err.find("row 5"), std::string::npos) << run.Err;
-    const auto document = nlohmann::json::parse(run.Out);
-    const auto& rows = document.at("rows");
-    ASSERT_EQ(rows.size(), 5u);
-    EXPECT_DOUBLE_EQ(rows[0].at("effective_dose_Sv").get<double>(), 1e4 * 1.356e-8);
-    EXPECT_DOUBLE_EQ(rows[0].at("mortality_risk").get<double>(), 1e4 * 5.66e-10);
-    EXPECT_FALSE(rows[2].contains("mortality_risk")) << "no inhalation risks in this database";
-    EXPECT_TRUE(rows[4].contains("error"));
-    EXPECT_TRUE(document.contains("total_effective_dose_Sv"));
-}
-
-TEST(IntakeCommand, RowsOnTheCommandLineAndBadInput) {
-    const auto good = RunViewer({"intake", "--row", "Cs-137,ingestion,,,Adult,1E4,Bq"}, ApplicationDirectory);
-    EXPECT_EQ(good.Code, 0) << good.Err;
-    EXPECT_NE(good.Out.find("1.36E-04 Sv = 0.136 mSv"), std::string::npos) << good.Out;
-
-    ExpectOneLineFailure(RunViewer({"intake"}, ApplicationDirectory), 2);
-    ExpectOneLineFailure(RunViewer({"intake", "--mixture", "/nonexistent/mixture.csv"}, ApplicationDirectory), 2);
-    ExpectOneLineFailure(RunViewer({"intake", "--row", "Cs-137,ingestion,,,Adult,1,Bq,,,extra"}), 2);
-    // No database where the program lies.
-    ExpectOneLineFailure(RunViewer({"intake", "--row", "Cs-137,ingestion,,,Adult,1,Bq"}), 1);
+// Runs without --database (intake's) read the shipped database.
+TEST_F(CatalogueCommandsTest, RunsOfTheDataFile) {
+    ExpectRuns(QUORVEL_CLI_RUNS "/catalogue-commands.txt", db.Path(), {}, ApplicationDirectory);
 }
 
 }  // namespace

@@ -46,14 +46,18 @@ inline void ExpectOneLineFailure(const ViewerRun& result, int code) {
 }
 
 // The runs a file of tests/data/cli writes out, each checked. A run is "$" and its arguments
-// ("..." around a word with blanks, {db} for the database), "exit" and the code, then
+// ("..." around a word with blanks, {db} for the database, {dir} for the file's folder),
+// "exit" and the code, then
 // either the whole standard output, each line between bars so that trailing blanks show,
-// or "error" and a piece of the one-line message. Without either only the code is checked.
-inline void ExpectRuns(const std::string& path, const std::string& database, const CommandLineBackends& backends = {}) {
+// or "error" and a piece of the one-line message, and "out" and a piece of the output a
+// failed run still writes (the computed rows of a mixture). Without them only the code is
+// checked. The program lies in applicationDirectory.
+inline void ExpectRuns(const std::string& path, const std::string& database, const CommandLineBackends& backends = {},
+                       const std::string& applicationDirectory = "/nonexistent") {
     struct Expected {
         std::vector<std::string> Arguments;
         int Code = 0, Line = 0;
-        std::string Out, Error;
+        std::string Out, Error, OutPiece;
     };
     std::vector<Expected> runs;
     std::ifstream file(path);
@@ -62,15 +66,21 @@ inline void ExpectRuns(const std::string& path, const std::string& database, con
     for (int number = 1; std::getline(file, line); ++number) {
         std::istringstream words(line);
         if (!(words >> word) || word[0] == '#') continue;
-        if (word == "$") runs.push_back({{}, 0, number, "", ""});
+        if (word == "$") runs.push_back({{}, 0, number, "", "", ""});
         ASSERT_FALSE(runs.empty()) << path << ":" << number;
         Expected& run = runs.back();
         if (word == "$") {
-            while (words >> std::quoted(word)) run.Arguments.push_back(word == "{db}" ? database : word);
+            while (words >> std::quoted(word)) {
+                if (word.starts_with("{dir}"))
+                    word = std::filesystem::path(path).parent_path().string() + word.substr(5);
+                run.Arguments.push_back(word == "{db}" ? database : word);
+            }
         } else if (word == "exit") {
             words >> run.Code;
         } else if (word == "error") {
             std::getline(words >> std::ws, run.Error);
+        } else if (word == "out") {
+            std::getline(words >> std::ws, run.OutPiece);
         } else if (line.size() > 1 && line.front() == '|' && line.back() == '|') {
             run.Out += line.substr(1, line.size() - 2) + '\n';
         } else {
@@ -79,10 +89,11 @@ inline void ExpectRuns(const std::string& path, const std::string& database, con
     }
     for (const Expected& run : runs) {
         SCOPED_TRACE(path + ":" + std::to_string(run.Line));
-        const ViewerRun result = RunViewer(run.Arguments, "/nonexistent", backends);
-        if (run.Code != 0) ExpectOneLineFailure(result, run.Code);
+        const ViewerRun result = RunViewer(run.Arguments, applicationDirectory, backends);
+        if (run.Code != 0 && run.OutPiece.empty()) ExpectOneLineFailure(result, run.Code);
         EXPECT_EQ(result.Code, run.Code) << result.Err;
         EXPECT_NE(result.Err.find(run.Error), std::string::npos) << result.Err;
+        EXPECT_NE(result.Out.find(run.OutPiece), std::string::npos) << result.Out;
         if (!run.Out.empty()) {
             EXPECT_EQ(result.Out, run.Out);
         }

@@ -19,6 +19,7 @@
 #include "SourceHalfLife.h"
 #include "SourceLines.h"
 #include "SourceNumberText.h"
+#include "WorkerAnnexFiles.h"
 
 namespace quorvel::data {
 namespace {
@@ -183,6 +184,28 @@ TEST(SourceFiles, IcrpCsvTranscriptionsParse) {
     for (const auto& row : inhalation)
         if (row.WrittenName == "Cs-137") inhaled[row.AbsorptionType] = row.Dose[5].value();
     EXPECT_EQ(inhaled, (std::map<std::string, double>{{"F", 4.6e-9}, {"M", 9.7e-9}, {"S", 3.9e-8}}));
+}
+
+// Text in a number cell is a form or a footnote mark the workers' annex uses, or it is refused.
+TEST(SourceFiles, WorkerAnnexRefusesTextItDoesNotKnow) {
+    quorvel::test::TemporaryFolder folder;
+    std::ofstream(folder.Path() / "a.csv", std::ios::binary)
+        << "element,nuclide,half_life,Type,f1,1um,5um,f1,ing\n"
+        << "Iron,Co-60,5.27 y,F§,0.1,1e-09,2e-09,0.05 tea,3e-09\n"  // not iron; f1 with a word
+        << ",Co-60,5.27 y,X,0.1,1e-09,2e-09,1.0§,3e-09\n"           // no type X
+        << ",Co-60,5.27 y,M,1.5,1e-09,2e-09,1.0 HTO,3e-09\n";       // f1 above 1
+    QualityReport report;
+    const auto rows = ParseWorkerAnnexA(folder.Path() / "a.csv", "A", report);
+    ASSERT_EQ(rows.size(), 3u);
+    std::vector<std::string> refused;
+    for (const auto& r : report.Rejected()) refused.push_back(std::to_string(r.Line) + " " + r.Text);
+    EXPECT_EQ(refused, (std::vector<std::string>{"2 0.05 tea", "3 0.1", "3 1e-09", "3 2e-09", "4 1.5"}));
+    EXPECT_EQ(report.Notes().size(), 1u);
+    EXPECT_EQ(rows[0].AbsorptionType + rows[2].AbsorptionType, "FM");
+    EXPECT_FALSE(rows[0].TypeNote.empty());
+    EXPECT_FALSE(rows[1].IngestionNote.empty());
+    EXPECT_EQ(rows[2].IngestionForm, "HTO");
+    EXPECT_EQ(rows[2].Dose5um, 2e-9);
 }
 
 TEST(SourceFiles, NuclideDataFilesParseAndNameTheIcrpSpellings) {

@@ -1,6 +1,6 @@
 // The grid's texts for a text file (comma-separated) and for the clipboard (tab-separated);
 // copying a block to the clipboard on Ctrl+C or the toolbar; writing the text file, byte for
-// byte, and failing visibly.
+// byte, and failing visibly; the name a Save dialog offers.
 
 #include <filesystem>
 #include <fstream>
@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "FileNameSuggestion.h"
 #include "FilePermissionsApply.h"
 #include "FileSizeLimit.h"
 #include "FixtureDatabase.h"
@@ -51,6 +52,24 @@ TEST(CommaSeparatedTextTest, QuotesTheFirstColumnAndCellsWithACommaOnly) {
 
 // ---------------------------------------------------------------------------------------
 // Clipboard text
+
+// Names a desktop can store and a user can read: no separators or wildcards, no hidden file,
+// a long name cut between words or, for one long word, between characters.
+TEST(SuggestedFileNameTest, SaysWhatIsWrittenInANameEveryDesktopCanHold) {
+    using quorvel::SuggestedFileName;
+    EXPECT_EQ(SuggestedFileName({"Cs-137", "Ingestion", "Risk", ""}, ".pdf"), "Cs-137 Ingestion Risk.pdf");
+    EXPECT_EQ(SuggestedFileName({"Sv/Bq: a*b?\"c\"<d>|e\\f\tg"}, ".csv"), "Sv Bq a b c d e f g.csv");
+    EXPECT_EQ(SuggestedFileName({" . .hidden", "name. "}, ".txt"), "hidden name.txt");
+    EXPECT_EQ(SuggestedFileName({"", "/"}, ".png"), "Untitled.png");
+    const std::string words = SuggestedFileName(std::vector<std::string>(40, "Adult"), ".csv");
+    EXPECT_LE(words.size(), 100u + 4);
+    EXPECT_TRUE(words.ends_with("Adult.csv")) << words;
+    std::string micro;
+    for (int i = 0; i < 80; ++i) micro += "\xC2\xB5";  // one word of 80 two-byte characters
+    const std::string cut = SuggestedFileName({micro}, "");
+    EXPECT_EQ(cut, micro.substr(0, cut.size()));
+    EXPECT_TRUE(cut.size() % 2 == 0 && cut.size() >= 90) << cut.size();
+}
 
 TEST(ClipboardTextTest, BlockJoinsCellsByTabsAndRowsByALineFeedNeitherQuotedNorEscaped) {
     const FlexGrid grid = NamedCells(4, 5);

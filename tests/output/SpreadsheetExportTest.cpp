@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "FixtureDatabase.h"
 #include "FlexGrid.h"
 #include "OutputTestSupport.h"
 #include "SpreadsheetExport.h"
@@ -132,16 +133,27 @@ TEST_F(XlsxExportTest, ThreeByFourGridFillsA1ToD3WithItsTextsAndLeavesEmptyCells
     EXPECT_EQ(cells, expected);
 }
 
-TEST_F(XlsxExportTest, TheNextStartRemovesOldWorkbooksButNotAFreshOne) {
-    XlsxSpreadsheetApplication application(opener_);
-    ExportToExcel(GridOf({{"old"}}), application, prompt_);
-    ExportToExcel(GridOf({{"fresh"}}), application, prompt_);
-    ASSERT_EQ(opener_.Opened.size(), 2U);
-    const fs::path old = fs::path(opener_.Opened[0]).parent_path();
-    fs::last_write_time(old, fs::file_time_type::clock::now() - std::chrono::hours(2));
-    quorvel::RemoveEarlierExportFolders(std::chrono::minutes(10));
-    EXPECT_FALSE(fs::exists(old));
-    EXPECT_TRUE(fs::exists(opener_.Opened[1]));
+// Folders made here, not the exports of whoever else uses the temporary folder.
+TEST(ExportFolders, OnlyAnOldExportNoSpreadsheetHoldsOpenIsRemoved) {
+    const quorvel::test::TemporaryFolder temporary;
+    const auto make = [&](const std::string& name, const std::string& file, std::chrono::minutes age) {
+        const fs::path folder = temporary.Path() / name;
+        fs::create_directory(folder);
+        quorvel::test::WriteBytes(folder / file, "x");
+        fs::last_write_time(folder, fs::file_time_type::clock::now() - age);
+        return folder;
+    };
+    const fs::path read = make("quorvel-export-read", "Coefficients.xlsx", std::chrono::minutes(120));
+    const std::vector<fs::path> kept = {
+        make("quorvel-export-fresh", "Coefficients.xlsx", std::chrono::minutes(2)),
+        make("quorvel-export-libreoffice", ".~lock.Coefficients.xlsx#", std::chrono::minutes(120)),
+        make("quorvel-export-office", "~$Coefficients.xlsx", std::chrono::minutes(120)),
+        make("another-program", "Coefficients.xlsx", std::chrono::minutes(120))};
+    quorvel::test::WriteBytes(temporary.Path() / "quorvel-export-file", "not a folder");
+    quorvel::RemoveEarlierExportFolders(temporary.Path(), std::chrono::minutes(10));
+    EXPECT_FALSE(fs::exists(read));
+    for (const fs::path& folder : kept) EXPECT_TRUE(fs::exists(folder)) << folder;
+    EXPECT_TRUE(fs::exists(temporary.Path() / "quorvel-export-file"));
 }
 
 TEST_F(XlsxExportTest, OpenerFailureShowsTheCause) {

@@ -93,8 +93,8 @@ TEST_F(ProgenySumTest, EveryConsumerOfTheCatalogueGetsTheSameSums) {
         std::find_if(rows.begin(), rows.end(), [](const auto& row) { return row.Nuclide.Nuclide == "Cs-137"; });
     ASSERT_NE(caesium, rows.end());
     EXPECT_NEAR(*caesium->Value / expected, 1.0, 1e-12);
-    const MixtureResult mixture =
-        CalculateMixture(catalogue, {ReadMixtureRow("Cs-137,ground-plane,,,,1,Bq/m2,1,y", 1)}, {});
+    const MixtureResult mixture = CalculateMixture(catalogue, {ReadMixtureRow("Cs-137,ground-plane,,,,1,Bq/m2,1,y", 1)},
+                                                   {.ProgenyCutoffSeconds = DefaultProgenyCutoffSeconds});
     ASSERT_TRUE(mixture.AllComputed());
     EXPECT_NEAR(*mixture.Rows[0].EffectiveDoseSv / (365.25 * 86400 * expected), 1.0, 1e-12);
 }

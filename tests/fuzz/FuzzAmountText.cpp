@@ -1,0 +1,23 @@
+// An amount and its unit as a mixture row types them (up to the first line end the number,
+// the rest the unit), in every unit list of the calculator: a QuantityError, or a quantity
+// that is finite and above zero and prints in every dose unit.
+#include <cmath>
+#include <cstdlib>
+
+#include "IntakeCalculation.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string text(reinterpret_cast<const char*>(data), size);
+    const auto split = text.find('\n');
+    const std::string unit = split == std::string::npos ? "Bq" : text.substr(split + 1);
+    for (const auto* units :
+         {&quorvel::ActivityUnits(), &quorvel::ConcentrationUnits(0), &quorvel::ConcentrationUnits(1),
+          &quorvel::ConcentrationUnits(2), &quorvel::TimeUnits()}) {
+        try {
+            const double value = quorvel::ReadQuantity(text.substr(0, split), unit, *units, "amount");
+            if (!std::isfinite(value) || !(value > 0)) std::abort();
+            for (const auto& dose : quorvel::DoseUnits()) quorvel::FormatDoseIn(value, dose);
+        } catch (const quorvel::QuantityError&) {}
+    }
+    return 0;
+}
