@@ -34,7 +34,7 @@ void PrintGridToChosenPdf(const FlexGrid& grid, int paperStyle, const std::vecto
     if (!fileName) return;
     std::string path = *fileName;
     if (std::filesystem::path(path).extension().empty()) path += ".pdf";
-    PrintGridToPdfFile(grid, paperStyle, path, services.Prompt);
+    PrintGridToPdfFile(grid, {paperStyle, services.Printers.Paper()}, path, services.Prompt);
 }
 
 void PrintRows(const RowProducer& produce, DesktopServices& services, const std::vector<std::string>& name) {
