@@ -25,7 +25,8 @@ Quantity AdultIngestionEffective() {
 
 // The ranking the command line's rank makes: the rows, the value filter, the sort.
 void Rank(benchmark::State& state) {
-    CoefficientCatalogue catalogue(ShippedDatabase());
+    DatabaseSession session(ShippedDatabase());
+    CoefficientCatalogue catalogue(session);
     const Quantity quantity = AdultIngestionEffective();
     std::size_t rows = 0;
     for (auto _ : state) {
@@ -53,18 +54,20 @@ void BareScan(benchmark::State& state) {
     sqlite3_close(db);
 }
 
-// Opening the catalogue (nuclide list, ages, units) and the ranking, as one command does.
+// Opening the session (nuclide list, ages, units) and the ranking, as one command does.
 void OpenAndRank(benchmark::State& state) {
     for (auto _ : state) {
-        CoefficientCatalogue catalogue(ShippedDatabase());
+        DatabaseSession session(ShippedDatabase());
+        CoefficientCatalogue catalogue(session);
         benchmark::DoNotOptimize(catalogue.Rows(AdultIngestionEffective()).size());
     }
 }
 
 void CompareTwelve(benchmark::State& state) {
-    CoefficientCatalogue catalogue(ShippedDatabase());
+    DatabaseSession session(ShippedDatabase());
+    CoefficientCatalogue catalogue(session);
     Quantity quantity = AdultIngestionEffective();
-    quantity.Kind.PathwayCode = InhalationPathway;
+    quantity.Kind.PathwayCode = Pathway::Inhalation;
     const std::vector<std::string> nuclides = {"Cs-134", "Cs-137", "Sr-90",  "I-131",  "Co-60",  "Pu-239",
                                                "Am-241", "U-238",  "Ra-226", "Th-232", "Po-210", "H-3"};
     for (auto _ : state) benchmark::DoNotOptimize(CompareNuclides(catalogue, quantity, nuclides).Columns.size());
@@ -72,7 +75,8 @@ void CompareTwelve(benchmark::State& state) {
 
 // The explore table's work on a sort or filter change: ~800 rows filtered and sorted.
 void SortAndFilter(benchmark::State& state) {
-    CoefficientCatalogue catalogue(ShippedDatabase());
+    DatabaseSession session(ShippedDatabase());
+    CoefficientCatalogue catalogue(session);
     const auto rows = catalogue.Rows(AdultIngestionEffective());
     RowFilter filter;
     filter.HalfLifeMin = 86400.0;

@@ -1,5 +1,5 @@
-// What a chart adds to a request: the request alone (open, query, build the grid, close)
-// beside the same request and its chart (the catalogue opened, the chart's values, the
+// What a chart adds to a request: the request alone on the open session (read, build the
+// grid) beside the same request and its chart (the chart's values through the session, the
 // QChart, drawn into an image the size of a pane), in the same run.
 #include <QApplication>
 #include <QChart>
@@ -19,51 +19,41 @@ namespace {
 struct ChartCase {
     const char* Name;
     const char* Nuclide;
-    int Type, Pathway, Geometry;
+    TableKind Table;
     const char* Kind;
 };
 
 const ChartCase Cases[] = {
-    {"dose/inhalation/by-age", "Pu-239", DoseCoefficients, InhalationPathway, 0, "by-age"},
-    {"dose/inhalation/organs", "Pu-239", DoseCoefficients, InhalationPathway, 0, "organs"},
-    {"dose/ground-plane/organs", "Co-60", DoseCoefficients, ExternalPathway, 1, "organs"},
-    {"risk/ingestion/by-age", "Cs-137", RiskCoefficients, IngestionPathway, 0, "by-age"},
-    {"risk/ingestion/sites", "Cs-137", RiskCoefficients, IngestionPathway, 0, "sites"},
+    {"dose/inhalation/by-age", "Pu-239", {CoefficientType::Dose, Pathway::Inhalation}, "by-age"},
+    {"dose/inhalation/organs", "Pu-239", {CoefficientType::Dose, Pathway::Inhalation}, "organs"},
+    {"dose/ground-plane/organs",
+     "Co-60",
+     {CoefficientType::Dose, Pathway::External, ExternalGeometry::GroundPlane},
+     "organs"},
+    {"risk/ingestion/by-age", "Cs-137", {CoefficientType::Risk, Pathway::Ingestion}, "by-age"},
+    {"risk/ingestion/sites", "Cs-137", {CoefficientType::Risk, Pathway::Ingestion}, "sites"},
 };
 
-CoefficientRequest RequestOf(const ChartCase& c) {
-    CoefficientRequest request;
-    request.Nuclide = c.Nuclide;
-    request.Type = c.Type;
-    request.PathwayCode = c.Pathway;
-    request.Geometry = c.Geometry;
-    return request;
-}
+CoefficientRequest RequestOf(const ChartCase& c) { return {c.Nuclide, c.Table}; }
 
-void Request(const std::string& path, const CoefficientRequest& request, const AgeGroups& ages,
-             const UnitChoice& unit) {
+void Request(DatabaseSession& session, const CoefficientRequest& request) {
     FlexGrid grid;
     NoBusyPointer pointer;
-    DispatchCoefficientRequest(path, request, grid, unit, ages, 1, pointer);
+    DispatchCoefficientRequest(session, request, grid, pointer);
     benchmark::DoNotOptimize(grid.Rows());
 }
 
 void RequestAlone(benchmark::State& state, const ChartCase* c) {
-    const std::string path = ShippedDatabase();
-    CoefficientCatalogue reference(path);
-    const CoefficientRequest request = RequestOf(*c);
-    const UnitChoice unit = reference.UnitOf({c->Type, c->Pathway, c->Geometry}, 1);
-    for (auto _ : state) Request(path, request, reference.Ages(), unit);
+    DatabaseSession session(ShippedDatabase());
+    for (auto _ : state) Request(session, RequestOf(*c));
 }
 
 void RequestAndChart(benchmark::State& state, const ChartCase* c) {
-    const std::string path = ShippedDatabase();
-    CoefficientCatalogue reference(path);
+    DatabaseSession session(ShippedDatabase());
     const CoefficientRequest request = RequestOf(*c);
-    const UnitChoice unit = reference.UnitOf({c->Type, c->Pathway, c->Geometry}, 1);
     for (auto _ : state) {
-        Request(path, request, reference.Ages(), unit);
-        CoefficientCatalogue catalogue(path);
+        Request(session, request);
+        CoefficientCatalogue catalogue(session);
         const ChartData data = NuclideChart(catalogue, request, {c->Kind, "", ""});
         const QImage image = ChartImage(data, QSize(900, 600));
         benchmark::DoNotOptimize(image.constBits());
@@ -75,13 +65,15 @@ void RequestAndChart(benchmark::State& state, const ChartCase* c) {
 
 // The parts: the chart's values from an open catalogue; the QChart drawn into the image.
 void ChartValues(benchmark::State& state, const ChartCase* c) {
-    CoefficientCatalogue catalogue(ShippedDatabase());
+    DatabaseSession session(ShippedDatabase());
+    CoefficientCatalogue catalogue(session);
     for (auto _ : state)
         benchmark::DoNotOptimize(NuclideChart(catalogue, RequestOf(*c), {c->Kind, "", ""}).Series.size());
 }
 
 void ChartDrawing(benchmark::State& state, const ChartCase* c) {
-    CoefficientCatalogue catalogue(ShippedDatabase());
+    DatabaseSession session(ShippedDatabase());
+    CoefficientCatalogue catalogue(session);
     const ChartData data = NuclideChart(catalogue, RequestOf(*c), {c->Kind, "", ""});
     for (auto _ : state) benchmark::DoNotOptimize(ChartImage(data, QSize(900, 600)).constBits());
 }

@@ -1,5 +1,6 @@
-// Time of one coefficient request (open, query, build, close) beside the bare SQLite fetch
-// of the same rows, start-up, and a sweep of every nuclide through every table kind.
+// Time of one coefficient request on the open session (read, build) beside the bare SQLite
+// fetch of the same rows on an open connection, start-up, and a sweep of every nuclide
+// through every table kind.
 #include <benchmark/benchmark.h>
 #include <filesystem>
 #include <memory>
@@ -8,11 +9,10 @@
 #include <sys/resource.h>
 
 #include "CoefficientDispatcher.h"
-#include "Database.h"
+#include "DatabaseSession.h"
 #include "FixtureDatabase.h"
 #include "NuclideList.h"
 #include "ShippedDatabase.h"
-#include "StartUpReaders.h"
 
 namespace quorvel {
 namespace {
@@ -40,28 +40,39 @@ const test::FixtureDatabase& RiskFixture() {
 
 struct Kind {
     const char* Name;
-    int Type, Pathway, Geometry;
-    const char* Table;
+    TableKind Table;
+    const char* TableName;
     const char* Condition;  // the rows the request reads, for the bare fetch
 };
 
+constexpr CoefficientType Dose = CoefficientType::Dose;
+constexpr CoefficientType Risk = CoefficientType::Risk;
+
 const Kind Kinds[] = {
-    {"dose/ingestion", DoseCoefficients, IngestionPathway, 0, "Fgr13ingGDB", "Nuclide = 'Pu-239' COLLATE NOCASE"},
-    {"dose/inhalation", DoseCoefficients, InhalationPathway, 0, "Fgr13inhHDB", "Nuclide = 'Pu-239' COLLATE NOCASE"},
-    {"dose/submersion", DoseCoefficients, ExternalPathway, 0, "F12TIII1", "Nuclide = 'Co-60' COLLATE NOCASE"},
-    {"dose/ground-plane", DoseCoefficients, ExternalPathway, 1, "F12TIII3", "Nuclide = 'Co-60' COLLATE NOCASE"},
-    {"dose/soil-volume", DoseCoefficients, ExternalPathway, 2, "F12TIII7", "Nuclide = 'Co-60' COLLATE NOCASE"},
-    {"risk/ingestion", RiskCoefficients, IngestionPathway, 0, "FGR13INGRBS", "Nuclide = 'Cs-137' COLLATE NOCASE"},
-    {"risk/inhalation", RiskCoefficients, InhalationPathway, 0, "FGR13INHRBS", "Nuclide = 'Cs-137' COLLATE NOCASE"},
-    {"risk/ground-plane", RiskCoefficients, ExternalPathway, 1, "FGR13extRBS",
+    {"dose/ingestion", {Dose, Pathway::Ingestion}, "Fgr13ingGDB", "Nuclide = 'Pu-239' COLLATE NOCASE"},
+    {"dose/inhalation", {Dose, Pathway::Inhalation}, "Fgr13inhHDB", "Nuclide = 'Pu-239' COLLATE NOCASE"},
+    {"dose/submersion",
+     {Dose, Pathway::External, ExternalGeometry::Submersion},
+     "F12TIII1",
+     "Nuclide = 'Co-60' COLLATE NOCASE"},
+    {"dose/ground-plane",
+     {Dose, Pathway::External, ExternalGeometry::GroundPlane},
+     "F12TIII3",
+     "Nuclide = 'Co-60' COLLATE NOCASE"},
+    {"dose/soil-volume",
+     {Dose, Pathway::External, ExternalGeometry::SoilVolume},
+     "F12TIII7",
+     "Nuclide = 'Co-60' COLLATE NOCASE"},
+    {"risk/ingestion", {Risk, Pathway::Ingestion}, "FGR13INGRBS", "Nuclide = 'Cs-137' COLLATE NOCASE"},
+    {"risk/inhalation", {Risk, Pathway::Inhalation}, "FGR13INHRBS", "Nuclide = 'Cs-137' COLLATE NOCASE"},
+    {"risk/ground-plane",
+     {Risk, Pathway::External, ExternalGeometry::GroundPlane},
+     "FGR13extRBS",
      "Nuclide = 'Cs-137' COLLATE NOCASE AND Mode = 'Ground Plane' COLLATE NOCASE"},
 };
 
-const AgeGroups SixAges{{"3 Months", "1 Year", "5 Years", "10 Years", "15 Years", "Adult"},
-                        {100, 365, 1825, 3650, 5475, 7300}};
-
 std::string DatabaseOf(const Kind& kind) {
-    const bool shipped = kind.Type == DoseCoefficients || kind.Pathway == IngestionPathway;
+    const bool shipped = kind.Table.IsDose() || kind.Table.PathwayCode == Pathway::Ingestion;
     return shipped ? ShippedDatabase() : RiskFixture().Path();
 }
 std::string NuclideOf(const Kind& kind) {
@@ -71,75 +82,58 @@ std::string NuclideOf(const Kind& kind) {
 }
 
 void Request(benchmark::State& state, const Kind& kind) {
-    const std::string path = DatabaseOf(kind);
-    const std::string nuclide = NuclideOf(kind);
+    DatabaseSession session(DatabaseOf(kind));
+    const CoefficientRequest request{NuclideOf(kind), kind.Table};
     NoBusyPointer pointer;
     FlexGrid grid;
     for (auto _ : state) {
-        DispatchCoefficientRequest(path, {nuclide, kind.Type, kind.Pathway, kind.Geometry}, grid, {1, "Sv/Bq"}, SixAges,
-                                   1, pointer);
+        DispatchCoefficientRequest(session, request, grid, pointer);
         benchmark::DoNotOptimize(grid.Rows());
     }
     if (grid.Rows() < 20) state.SkipWithError("the request found no table");
 }
 
-// The same rows straight from SQLite: open, one query per age for the age-dependent
-// tables as the builder runs them, every column of every row read, close.
+// The same rows straight from SQLite on an open connection, every column of every row read.
 void BareFetch(benchmark::State& state, const Kind& kind) {
     const std::string path = DatabaseOf(kind);
-    const bool perAge = kind.Type == DoseCoefficients && kind.Pathway != ExternalPathway;
+    sqlite3* db = nullptr;
+    sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READONLY, nullptr);
+    const std::string sql =
+        std::string("SELECT * FROM ") + kind.TableName + " WHERE " + kind.Condition + " ORDER BY ID";
     for (auto _ : state) {
-        sqlite3* db = nullptr;
-        sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READONLY, nullptr);
-        for (std::size_t age = 0; age < (perAge ? SixAges.AgeGroupDays.size() : 1); ++age) {
-            std::string sql = std::string("SELECT * FROM ") + kind.Table + " WHERE " + kind.Condition;
-            if (perAge) sql += " AND Age = " + std::to_string(static_cast<int>(SixAges.AgeGroupDays[age]));
-            sql += " ORDER BY ID";
-            sqlite3_stmt* stmt = nullptr;
-            sqlite3_prepare_v2(db, sql.c_str(), -1, &stmt, nullptr);
-            while (sqlite3_step(stmt) == SQLITE_ROW)
-                for (int c = 0; c < sqlite3_column_count(stmt); ++c)
-                    benchmark::DoNotOptimize(sqlite3_column_text(stmt, c));
-            sqlite3_finalize(stmt);
-        }
-        sqlite3_close(db);
+        sqlite3_stmt* stmt = nullptr;
+        sqlite3_prepare_v2(db, sql.c_str(), -1, &stmt, nullptr);
+        while (sqlite3_step(stmt) == SQLITE_ROW)
+            for (int c = 0; c < sqlite3_column_count(stmt); ++c) benchmark::DoNotOptimize(sqlite3_column_text(stmt, c));
+        sqlite3_finalize(stmt);
     }
+    sqlite3_close(db);
 }
 
 void StartUpToFirstTable(benchmark::State& state) {
     const std::string path = ShippedDatabase();
     NoBusyPointer pointer;
     for (auto _ : state) {
-        auto database = OpenDatabase(path);
-        const AgeGroups ages = ReadAgeUnits(*database);
-        Recordset nuclides = database->OpenTable("Nuke2");
+        DatabaseSession session(path);
+        Recordset nuclides = session.NuclideRecords();
         const auto entries = ReadNuclideListEntries(nuclides);
-        database.reset();
-        const UnitTables units = ReadUnitTables(path, "Risk Units", "Dose Units");
         FlexGrid grid;
-        const CoefficientRequest first{EntryNuclide(entries.front()), RiskCoefficients, IngestionPathway};
-        DispatchCoefficientRequest(path, first, grid, ChooseUnit(units, first), ages, 1, pointer);
+        DispatchCoefficientRequest(session, {EntryNuclide(entries.front()), {CoefficientType::Risk}}, grid, pointer);
         benchmark::DoNotOptimize(grid.Rows());
     }
 }
 
 void SweepEveryNuclideAndTableKind(benchmark::State& state) {
-    const std::string path = ShippedDatabase();
+    DatabaseSession session(ShippedDatabase());
     std::vector<std::string> nuclides;
-    {
-        auto database = OpenDatabase(path);
-        Recordset records = database->OpenTable("Nuke2");
-        for (const auto& entry : ReadNuclideListEntries(records)) nuclides.push_back(EntryNuclide(entry));
-    }
+    Recordset records = session.NuclideRecords();
+    for (const auto& entry : ReadNuclideListEntries(records)) nuclides.push_back(EntryNuclide(entry));
     NoBusyPointer pointer;
     FlexGrid grid;
     for (auto _ : state) {
         for (const auto& nuclide : nuclides)
-            for (int type : {DoseCoefficients, RiskCoefficients})
-                for (int pathway : {IngestionPathway, InhalationPathway, ExternalPathway})
-                    for (int geometry = 0; geometry < (pathway == ExternalPathway ? 3 : 1); ++geometry)
-                        DispatchCoefficientRequest(path, {nuclide, type, pathway, geometry}, grid, {1, "unit"}, SixAges,
-                                                   1, pointer);
+            for (const TableKind& kind : AllTableKinds())
+                DispatchCoefficientRequest(session, {nuclide, kind}, grid, pointer);
     }
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);

@@ -29,14 +29,13 @@ std::string FirstAge(const TableKind& kind, const std::vector<std::string>& ages
 
 }  // namespace
 
-ComparePicker::ComparePicker(const std::string& databasePath, const CoefficientRequest& request,
-                             const std::string& nuclide, std::optional<double> progenyCutoff, DesktopServices& services,
-                             QWidget* parent)
+ComparePicker::ComparePicker(DatabaseSession& session, const CoefficientRequest& request, const std::string& nuclide,
+                             std::optional<double> progenyCutoff, DesktopServices& services, QWidget* parent)
     : QDialog(parent),
-      catalogue_(std::make_unique<CoefficientCatalogue>(databasePath)),
+      catalogue_(std::make_unique<CoefficientCatalogue>(session)),
       services_(services),
       unitPosition_(request.UnitPosition),
-      requestKind_{request.Type, request.PathwayCode, request.PathwayCode == ExternalPathway ? request.Geometry : 0} {
+      requestKind_(request.Kind) {
     setObjectName("frmComparePicker");
     setWindowTitle("Compare Nuclides");
     setAttribute(Qt::WA_DeleteOnClose);
@@ -49,12 +48,14 @@ ComparePicker::~ComparePicker() = default;
 void ComparePicker::Build(const CoefficientRequest& request, const std::string& nuclide) {
     auto* layout = new QVBoxLayout(this);
     auto* form = new QFormLayout;
-    type_ = NamedCombo("cboType", {"Dose", "Risk"}, this, request.Type);
-    pathway_ = NamedCombo("cboPathway", {"Ingestion", "Inhalation", "External"}, this, request.PathwayCode);
-    geometry_ = NamedCombo("cboGeometry", {"Submersion", "Ground Plane", "Soil Volume"}, this, request.Geometry);
-    geometry_->setEnabled(request.PathwayCode == ExternalPathway);
+    const TableKind& shown = request.Kind;
+    type_ = NamedCombo("cboType", {"Dose", "Risk"}, this, CodeIndex(shown.Type));
+    pathway_ = NamedCombo("cboPathway", {"Ingestion", "Inhalation", "External"}, this, CodeIndex(shown.PathwayCode));
+    geometry_ =
+        NamedCombo("cboGeometry", {"Submersion", "Ground Plane", "Soil Volume"}, this, CodeIndex(shown.Geometry));
+    geometry_->setEnabled(shown.IsExternal());
     connect(pathway_, &QComboBox::currentIndexChanged, this,
-            [this](int pathway) { geometry_->setEnabled(pathway == ExternalPathway); });
+            [this](int pathway) { geometry_->setEnabled(CodeAt<Pathway>(pathway) == Pathway::External); });
     auto* kind = new QHBoxLayout;
     for (QComboBox* combo : {type_, pathway_, geometry_}) kind->addWidget(combo);
     form->addRow("Table", kind);
@@ -137,8 +138,7 @@ void ComparePicker::Compare() {
         return;
     }
     Quantity quantity;
-    const int pathway = pathway_->currentIndex();
-    quantity.Kind = {type_->currentIndex(), pathway, pathway == ExternalPathway ? geometry_->currentIndex() : 0};
+    quantity.Kind = KindAt(type_->currentIndex(), pathway_->currentIndex(), geometry_->currentIndex());
     // The main window's unit when its table is of this kind; else the kind's first.
     quantity.UnitPosition = quantity.Kind == requestKind_ ? unitPosition_ : 1;
     try {

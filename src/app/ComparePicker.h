@@ -19,9 +19,8 @@ namespace quorvel {
 class ComparePicker : public QDialog {
     Q_OBJECT
 public:
-    // Opens the database for the window's lifetime (a DatabaseError when it cannot be
-    // read); with a cutoff, every value compared is +D.
-    ComparePicker(const std::string& databasePath, const CoefficientRequest& request, const std::string& nuclide,
+    // Reads through the main window's session; with a cutoff, every value compared is +D.
+    ComparePicker(DatabaseSession& session, const CoefficientRequest& request, const std::string& nuclide,
                   std::optional<double> progenyCutoff, DesktopServices& services, QWidget* parent = nullptr);
     ~ComparePicker() override;
 

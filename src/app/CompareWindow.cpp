@@ -58,9 +58,9 @@ void CompareWindow::Build() {
     QComboBox* intake = nullptr;
     if (!quantity_.Kind.IsDose()) {
         intake = NamedCombo("cboIntake", {}, this);
-        auto* outcome = NamedCombo("cboOutcome", {"Mortality", "Morbidity"}, this, quantity_.Outcome);
+        auto* outcome = NamedCombo("cboOutcome", {"Mortality", "Morbidity"}, this, CodeIndex(quantity_.Outcome));
         connect(outcome, &QComboBox::currentIndexChanged, this, [this](int index) {
-            quantity_.Outcome = index;
+            quantity_.Outcome = CodeAt<RiskOutcome>(index);
             Show();
         });
         cell->addWidget(intake);
@@ -128,7 +128,7 @@ void CompareWindow::Show() {
         // A risk table's values are of one outcome and one intake: say which.
         std::string cell;
         if (!quantity_.Kind.IsDose())
-            cell = std::string(quantity_.Outcome == MortalityOutcome ? "; mortality" : "; morbidity") +
+            cell = std::string(quantity_.Outcome == RiskOutcome::Mortality ? "; mortality" : "; morbidity") +
                    (quantity_.Intake.empty() ? "" : "; intake " + quantity_.Intake);
         message_->setText(QString::fromStdString("Units = " + comparison_.Unit + cell));
     } catch (const std::exception& e) {

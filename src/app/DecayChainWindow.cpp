@@ -13,8 +13,7 @@
 
 namespace quorvel {
 
-DecayChainWindow::DecayChainWindow(std::string databasePath, QWidget* parent)
-    : QDialog(parent), databasePath_(std::move(databasePath)) {
+DecayChainWindow::DecayChainWindow(DatabaseSession& session, QWidget* parent) : QDialog(parent), session_(session) {
     setObjectName("DecayChainWindow");
     setWindowTitle("Decay Chain");
     auto* layout = new QVBoxLayout(this);
@@ -56,10 +55,10 @@ void DecayChainWindow::ShowChain(const std::string& nuclide) {
         return;
     }
     try {
-        CoefficientCatalogue catalogue(databasePath_);
+        CoefficientCatalogue catalogue(session_);
         if (!catalogue.FindNuclide(nuclide))
             throw std::runtime_error("No nuclide \"" + nuclide + "\" in the list of this database.");
-        const DecayData decay = DecayData::Read(catalogue.Connection());
+        const DecayData& decay = session_.Decay();
         if (decay.Empty()) throw std::runtime_error("This database holds no decay data.");
         grid_ = DecayChainGrid(catalogue, decay, nuclide, *cutoff);
         message_->setText("Double-click a member to show its table in the main window.");

@@ -7,6 +7,7 @@
 #include <functional>
 #include <string>
 
+#include "DatabaseSession.h"
 #include "FlexGrid.h"
 
 class QLabel;
@@ -19,7 +20,8 @@ class ResultGridView;
 class DecayChainWindow : public QDialog {
     Q_OBJECT
 public:
-    DecayChainWindow(std::string databasePath, QWidget* parent = nullptr);
+    // Reads through the main window's session.
+    explicit DecayChainWindow(DatabaseSession& session, QWidget* parent = nullptr);
 
     // Shows the chain of the nuclide with the cutoff in the box; a bad cutoff, an unknown
     // nuclide or a database without decay data is said in the window.
@@ -33,7 +35,7 @@ public:
     std::function<void(const std::string& nuclide)> OnShowNuclide;
 
 private:
-    std::string databasePath_;
+    DatabaseSession& session_;
     std::string nuclide_;
     FlexGrid grid_;
     QLineEdit* cutoff_ = nullptr;

@@ -48,8 +48,8 @@ void Fill(QComboBox* combo, const std::vector<std::string>& items, const std::st
 
 }  // namespace
 
-ExploreWindow::ExploreWindow(const std::string& databasePath, DesktopServices& services, QWidget* parent)
-    : QDialog(parent), services_(services), catalogue_(std::make_unique<CoefficientCatalogue>(databasePath)) {
+ExploreWindow::ExploreWindow(DatabaseSession& session, DesktopServices& services, QWidget* parent)
+    : QDialog(parent), services_(services), catalogue_(std::make_unique<CoefficientCatalogue>(session)) {
     setObjectName("frmExplore");
     setWindowTitle("Explore All Nuclides");
     model_ = std::make_unique<ExploreModel>(*catalogue_, *this);
@@ -152,7 +152,7 @@ void ExploreWindow::BuildControls() {
     onText(descriptor_, &ExploreModel::SetDescriptor);
     onText(intake_, &ExploreModel::SetIntake);
     connect(outcome_, &QComboBox::currentIndexChanged, this, [this](int index) {
-        if (!filling_) model_->SetOutcome(index);
+        if (!filling_) model_->SetOutcome(CodeAt<RiskOutcome>(index));
     });
     connect(unit_, &QComboBox::currentIndexChanged, this, [this](int index) {
         if (!filling_ && index >= 0) model_->SetUnitPosition(index + 1);
@@ -182,9 +182,9 @@ void ExploreWindow::BuildControls() {
 
 void ExploreWindow::KindChanged() {
     if (filling_) return;
-    const int pathway = pathway_->currentIndex();
-    geometry_->setEnabled(pathway == ExternalPathway);
-    model_->SetKind({type_->currentIndex(), pathway, pathway == ExternalPathway ? geometry_->currentIndex() : 0});
+    const TableKind kind = KindAt(type_->currentIndex(), pathway_->currentIndex(), geometry_->currentIndex());
+    geometry_->setEnabled(kind.IsExternal());
+    model_->SetKind(kind);
 }
 
 void ExploreWindow::FilterChanged() {
@@ -215,7 +215,7 @@ void ExploreWindow::ShowChoices(const QuantityChoices& choices, const std::vecto
     Fill(age_, choices.Ages, chosen.Age);
     Fill(descriptor_, choices.Descriptors, chosen.Descriptor);
     Fill(intake_, choices.Intakes, chosen.Intake);
-    outcome_->setCurrentIndex(chosen.Outcome);
+    outcome_->setCurrentIndex(CodeIndex(chosen.Outcome));
     outcome_->setEnabled(!chosen.Kind.IsDose());
     Fill(unit_, units, units.empty() ? std::string() : units.front());
     filling_ = false;

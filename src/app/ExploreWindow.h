@@ -23,9 +23,8 @@ class ChartPane;
 class ExploreWindow : public QDialog, public ExploreView {
     Q_OBJECT
 public:
-    // Opens the database for the window's lifetime; a database that cannot be read is a
-    // DatabaseError.
-    ExploreWindow(const std::string& databasePath, DesktopServices& services, QWidget* parent = nullptr);
+    // Reads through the main window's session.
+    ExploreWindow(DatabaseSession& session, DesktopServices& services, QWidget* parent = nullptr);
     ~ExploreWindow() override;
 
     // Called with a row's nuclide and the table kind on a double-click.

@@ -44,8 +44,8 @@ void FitWidth(QLineEdit& edit, const QString& longest) {
 
 }  // namespace
 
-IntakeCalculatorWindow::IntakeCalculatorWindow(std::string databasePath, QWidget* parent)
-    : QDialog(parent), databasePath_(std::move(databasePath)) {
+IntakeCalculatorWindow::IntakeCalculatorWindow(DatabaseSession& session, QWidget* parent)
+    : QDialog(parent), session_(session) {
     setObjectName("IntakeCalculatorWindow");
     setWindowTitle("Intake Calculator");
     auto* layout = new QVBoxLayout(this);
@@ -249,7 +249,7 @@ void IntakeCalculatorWindow::ShowState() {
 void IntakeCalculatorWindow::Calculate() {
     Changed();
     try {
-        CoefficientCatalogue catalogue(databasePath_);
+        CoefficientCatalogue catalogue(session_);
         if (model_.Calculate(catalogue)) ShowResults();
     } catch (const std::exception& e) {
         model_.SetMessage(std::string("The database could not be read: ") + e.what());

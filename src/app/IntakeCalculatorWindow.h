@@ -28,7 +28,8 @@ class ResultGridView;
 class IntakeCalculatorWindow : public QDialog {
     Q_OBJECT
 public:
-    IntakeCalculatorWindow(std::string databasePath, QWidget* parent = nullptr);
+    // Reads through the main window's session.
+    explicit IntakeCalculatorWindow(DatabaseSession& session, QWidget* parent = nullptr);
 
     void AddRow(const MixtureRow& row);
     std::vector<MixtureRow> Rows() const;
@@ -66,7 +67,7 @@ private:
     void Export();
     void SetMessage(const std::string& text);
 
-    std::string databasePath_;
+    DatabaseSession& session_;
     IntakeModel model_;
     FlexGrid results_{0, 0};
     bool filling_ = false;  // the widgets are being set, not edited

@@ -13,7 +13,6 @@
 #include <algorithm>
 
 #include "ChartPane.h"
-#include "CoefficientCatalogue.h"
 #include "GridPrintJobs.h"
 #include "MainWindowLayout.h"
 #include "NuclideCharts.h"
@@ -109,36 +108,32 @@ void frmPrimarySelectionForm::ShowChartHiddenForRoom() {
 }
 
 void frmPrimarySelectionForm::RefreshChart() {
-    if (chartDrawn_ || chartDock_->isHidden() || shownRequest_.Nuclide.empty()) return;
-    const TableKind kind{shownRequest_.Type, shownRequest_.PathwayCode, shownRequest_.Geometry};
+    if (chartDrawn_ || chartDock_->isHidden() || !shown_) return;
+    const TableKind& kind = shown_->Request.Kind;
     try {
-        if (!chartCatalogue_) chartCatalogue_ = std::make_unique<CoefficientCatalogue>(databasePath_);
         // The grid's +D switch and cutoff, so that the chart shows the grid's numbers.
-        chartCatalogue_->IncludeProgeny(shownProgenyCutoff_);
+        catalogue_->IncludeProgeny(shown_->ProgenyCutoffSeconds);
         const std::vector<std::string> kinds = ChartKindsOf(kind);
         // The kind picked for another table may not be one of this table's.
         std::string chosenKind = chartPane_->ChosenKind();
         if (std::find(kinds.begin(), kinds.end(), chosenKind) == kinds.end()) chosenKind = kinds.front();
         // A chart against age takes a row of the table; the others take an age.
         const bool byAge = chosenKind == "by-age";
-        // The nuclide's own rows and ages: the whole table's choices of a risk kind would read
-        // every cell of the table.
+        // The rows and ages of the table shown.
         std::vector<std::string> descriptors;
         std::vector<std::string> ages;
         const auto addOnce = [](std::vector<std::string>& list, const std::string& item) {
             if (std::find(list.begin(), list.end(), item) == list.end()) list.push_back(item);
         };
-        ScanSelection nuclide;
-        nuclide.Nuclides = {shownRequest_.Nuclide};
-        chartCatalogue_->EachCell(kind, shownRequest_.UnitPosition, nuclide, [&](Coefficient&& cell) {
+        for (const Coefficient& cell : shown_->Table.Cells) {
             addOnce(descriptors, cell.Descriptor);
             addOnce(ages, cell.Age);
-        });
+        }
         chartPane_->SetChoices(
             kinds, {byAge ? descriptors : std::vector<std::string>{}, kind.IsDose() ? "Effective" : "Total"},
             {byAge ? std::vector<std::string>{} : ages, kind.IsDose() ? "Adult" : "Lifetime"});
         const ChartChoice choice{chartPane_->ChosenKind(), chartPane_->ChosenDescriptor(), chartPane_->ChosenAge()};
-        chartPane_->ShowChart(NuclideChart(*chartCatalogue_, shownRequest_, choice),
+        chartPane_->ShowChart(NuclideChart(*catalogue_, shown_->Request, choice),
                               FooterDescription(grid_, TodaysDate()));
     } catch (const std::exception& e) {
         chartPane_->ShowProblem(e.what());

@@ -9,10 +9,10 @@
 #include "GridText.h"
 #include "HelpWindow.h"
 #include "NuclideList.h"
+#include "NumberText.h"
 #include "ResultGridView.h"
 #include "RowPrinting.h"
 #include "SpreadsheetExport.h"
-#include "TableScan.h"
 #include "TextExport.h"
 #include "frmAbout.h"
 #include "frmPageSetup.h"
@@ -61,16 +61,18 @@ void frmPrimarySelectionForm::CopyWholeTable(const FlexGrid& table) {
 void frmPrimarySelectionForm::PrintCommand() { PrintTable(grid_, ShownTableName()); }
 
 std::vector<std::string> frmPrimarySelectionForm::ShownTableName() const {
+    if (!shown_) return {};
+    const TableKind& kind = shown_->Request.Kind;
     // The nuclide as the list spells it; one the list lacks as it was typed.
-    std::string nuclide = QString::fromStdString(shownRequest_.Nuclide).trimmed().toStdString();
+    std::string nuclide = QString::fromStdString(shown_->Request.Nuclide).trimmed().toStdString();
     for (const std::string& entry : entries_)
         if (FoldCase(EntryNuclide(entry)) == FoldCase(nuclide)) nuclide = EntryNuclide(entry);
-    const bool external = shownRequest_.PathwayCode == ExternalPathway;
     const std::string pathway =
-        external ? GeometryCaption(shownRequest_.Geometry)
-                 : optCoefficients_[static_cast<std::size_t>(shownRequest_.PathwayCode)]->text().toStdString();
-    return {nuclide, pathway, optType_[static_cast<std::size_t>(shownRequest_.Type)]->text().toStdString(),
-            shownProgenyCutoff_ ? "+D" : ""};
+        kind.PathwayCode == Pathway::External
+            ? GeometryCaption(kind.Geometry)
+            : optCoefficients_[static_cast<std::size_t>(kind.PathwayCode)]->text().toStdString();
+    return {nuclide, pathway, optType_[static_cast<std::size_t>(kind.Type)]->text().toStdString(),
+            shown_->ProgenyCutoffSeconds ? "+D" : ""};
 }
 
 void frmPrimarySelectionForm::PrintTable(const FlexGrid& table, const std::vector<std::string>& name) {

@@ -30,16 +30,16 @@ bool ReadProgenyOption(const QCheckBox& option, const QLineEdit& cutoffText, Use
 void frmPrimarySelectionForm::ExploreCommand() {
     if (!explore_) {
         try {
-            explore_ = new ExploreWindow(databasePath_, services_, this);
+            explore_ = new ExploreWindow(*session_, services_, this);
         } catch (const std::exception& e) {
             services_.Prompt.ShowMessage(std::string("An error (") + e.what() +
                                          ") occured while opening the database to explore it.");
             return;
         }
         explore_->OnShowNuclide = [this](const std::string& nuclide, const TableKind& kind) {
-            optType_[static_cast<std::size_t>(kind.Type)]->click();
-            optCoefficients_[static_cast<std::size_t>(kind.PathwayCode)]->click();
-            if (kind.IsExternal()) optExternalType_[static_cast<std::size_t>(kind.Geometry)]->click();
+            optType_[static_cast<std::size_t>(CodeIndex(kind.Type))]->click();
+            optCoefficients_[static_cast<std::size_t>(CodeIndex(kind.PathwayCode))]->click();
+            if (kind.IsExternal()) optExternalType_[static_cast<std::size_t>(CodeIndex(kind.Geometry))]->click();
             txtSelectedNuclide_->setText(QString::fromStdString(nuclide));
             Apply();
             raise();
@@ -50,18 +50,12 @@ void frmPrimarySelectionForm::ExploreCommand() {
     explore_->raise();
 }
 
-void frmPrimarySelectionForm::CloseExploreWindow() {
-    delete explore_;
-    explore_ = nullptr;
-    for (ComparePicker* picker : findChildren<ComparePicker*>(Qt::FindDirectChildrenOnly)) delete picker;
-}
-
 void frmPrimarySelectionForm::CompareCommand() {
     std::optional<double> progenyCutoff;
     if (!ReadProgenyOption(*chkProgeny_, *txtProgenyCutoff_, services_.Prompt, progenyCutoff)) return;
     try {
         auto* picker =
-            new ComparePicker(databasePath_, RequestFromOptions(), txtSelectedNuclide_->text().trimmed().toStdString(),
+            new ComparePicker(*session_, RequestFromOptions(), txtSelectedNuclide_->text().trimmed().toStdString(),
                               progenyCutoff, services_, this);
         picker->show();
     } catch (const std::exception& e) {
@@ -79,11 +73,10 @@ void frmPrimarySelectionForm::ExportAllCommand() {
     if (!fileName) return;
     BusyPointerScope busy(services_.Busy);
     try {
-        CoefficientCatalogue catalogue(databasePath_);
-        catalogue.IncludeProgeny(progenyCutoff);
+        catalogue_->IncludeProgeny(progenyCutoff);
         std::ostringstream unused;
         WriteRows(RowFormatOfFile(*fileName), *fileName, unused,
-                  [&](RowWriter& writer) { WriteEveryCoefficient(catalogue, writer); });
+                  [&](RowWriter& writer) { WriteEveryCoefficient(*catalogue_, writer); });
     } catch (const std::exception& e) {
         services_.Prompt.ShowMessage(std::string("An error (") + e.what() +
                                      ") occured while exporting all coefficients.");

@@ -8,13 +8,12 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <algorithm>
-#include <cctype>
 
 #include "ChartPane.h"
-#include "Database.h"
 #include "EmptyResult.h"
 #include "GridConventions.h"
 #include "NuclideList.h"
+#include "NumberText.h"
 #include "ResultGridView.h"
 #include "TypeAhead.h"
 #include "WindowPlacement.h"
@@ -44,10 +43,10 @@ void frmPrimarySelectionForm::AdvanceTextWithListBoxOptions(const std::string& t
 
 void frmPrimarySelectionForm::SetupTheUnitParameters() {
     const CoefficientRequest options = RequestFromOptions();
-    coefficientType_ = options.Type;
-    unitCategory_ = options.UnitCategory();
-    const bool dose = coefficientType_ == DoseCoefficients;
-    const UnitTable& units = UnitListOf(units_, coefficientType_);
+    coefficientType_ = options.Kind.Type;
+    unitCategory_ = quorvel::UnitCategory(options.Kind);
+    const bool dose = coefficientType_ == quorvel::CoefficientType::Dose;
+    const UnitTable& units = UnitListOf(session_->Units(), coefficientType_);
     const int saved = (dose ? savedDoseUnit_ : savedRiskUnit_)[static_cast<std::size_t>(unitCategory_)];
     FillUnitsList(unitCategory_, units, 0);
     // A remembered position the list does not have selects its first unit.
@@ -58,20 +57,19 @@ void frmPrimarySelectionForm::SetupTheUnitParameters() {
 
 void frmPrimarySelectionForm::FillUnitsList(int category, const UnitTable& units, int index) {
     combo1_->clear();
-    const auto labels = static_cast<std::size_t>(category);
-    for (int position = 1; position <= units.UnitCount(category); ++position)
-        combo1_->addItem(QString::fromStdString(units.Labels[labels][static_cast<std::size_t>(position)]));
+    for (const UnitChoice& unit : units.Units(category)) combo1_->addItem(QString::fromStdString(unit.Name));
     if (index < combo1_->count()) combo1_->setCurrentIndex(index);
 }
 
 CoefficientRequest frmPrimarySelectionForm::RequestFromOptions() const {
     CoefficientRequest request;
     request.Nuclide = txtSelectedNuclide_->text().toStdString();
-    request.Type = optType_[0]->isChecked() ? DoseCoefficients : RiskCoefficients;
+    request.Kind.Type = optType_[0]->isChecked() ? quorvel::CoefficientType::Dose : quorvel::CoefficientType::Risk;
     for (int i = 2; i >= 0; --i)
-        if (optCoefficients_[static_cast<std::size_t>(i)]->isChecked()) request.PathwayCode = i;
+        if (optCoefficients_[static_cast<std::size_t>(i)]->isChecked()) request.Kind.PathwayCode = CodeAt<Pathway>(i);
     for (int i = 2; i >= 0; --i)
-        if (optExternalType_[static_cast<std::size_t>(i)]->isChecked()) request.Geometry = i;
+        if (optExternalType_[static_cast<std::size_t>(i)]->isChecked())
+            request.Kind.Geometry = CodeAt<ExternalGeometry>(i);
     request.UnitPosition = combo1_->currentIndex() + 1;
     return request;
 }
@@ -94,16 +92,12 @@ void frmPrimarySelectionForm::Apply() {
     }
     // The table is built aside, so that a failure leaves the previous one on screen.
     FlexGrid result = grid_;
-    std::optional<ProgenyBreakdown> progeny;
+    std::optional<ShownTable> shown;
     try {
-        const UnitChoice unit = ChooseUnit(units_, request);
-        const auto category = static_cast<std::size_t>(request.UnitCategory());
-        (request.Type == RiskCoefficients ? savedRiskUnit_ : savedDoseUnit_)[category] = request.UnitPosition;
-        DispatchCoefficientRequest(databasePath_, request, result, unit, ages_, 1, services_.Busy);
-        if (progenyCutoff) {
-            BusyPointerScope busy(services_.Busy);
-            progeny = ApplyProgenyToTable(databasePath_, request, result, *progenyCutoff);
-        }
+        ChooseUnit(session_->Units(), request);
+        const auto category = static_cast<std::size_t>(quorvel::UnitCategory(request.Kind));
+        (request.Kind.IsDose() ? savedDoseUnit_ : savedRiskUnit_)[category] = request.UnitPosition;
+        shown = DispatchCoefficientRequest(*session_, request, result, services_.Busy, progenyCutoff);
     } catch (const std::exception& e) {
         ChangeTheGridBackGround(false);
         services_.Prompt.ShowMessage(std::string("An error (") + e.what() +
@@ -112,30 +106,22 @@ void frmPrimarySelectionForm::Apply() {
         return;
     }
     grid_ = std::move(result);
-    shownProgeny_ = std::move(progeny);
-    shownRequest_ = request;
-    shownProgenyCutoff_ = progenyCutoff;
-    shownSources_.reset();
+    shown_ = std::move(shown);
     gridView_->ShowGrid();
     chartDrawn_ = false;
     RefreshChart();
     SetStatusText(IsEmptyResultGrid(grid_) ? EmptyResultExplanation(request)
-                  : shownProgeny_          ? shownProgeny_->Label + "; point at a value to see its terms."
+                  : shown_->Progeny        ? shown_->Progeny->Label + "; point at a value to see its terms."
                                            : std::string());
     ChangeTheGridBackGround(true);
 }
 
 std::string frmPrimarySelectionForm::EmptyResultExplanation(const CoefficientRequest& request) const {
-    const auto lower = [](std::string text) {
-        for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-        return text;
-    };
-    const std::string wanted = lower(request.Nuclide);
+    const std::string wanted = FoldCase(request.Nuclide);
     const bool listed = std::any_of(entries_.begin(), entries_.end(),
-                                    [&](const std::string& entry) { return lower(EntryNuclide(entry)) == wanted; });
+                                    [&](const std::string& entry) { return FoldCase(EntryNuclide(entry)) == wanted; });
     try {
-        auto database = OpenDatabase(databasePath_);
-        return ExplainEmptyResult(*database, request, listed);
+        return ExplainEmptyResult(session_->Connection(), request, listed);
     } catch (const std::exception&) {
         return {};  // the table stands; only the explanation is missing
     }

@@ -11,7 +11,6 @@
 #include <memory>
 
 #include "CoefficientCatalogue.h"
-#include "Database.h"
 #include "FormCentring.h"
 #include "HelpWindow.h"
 #include "NuclideList.h"
@@ -60,18 +59,14 @@ bool frmPrimarySelectionForm::Load() {
 }
 
 bool frmPrimarySelectionForm::InitializeParameters() {
-    riskUnitTableName_ = "Risk Units";
-    doseUnitTableName_ = "Dose Units";
     bool listBuilt = false;
     try {
-        {
-            auto database = OpenDatabase(databasePath_);
-            ages_ = ReadAgeUnits(*database);
-            Recordset nuclides = database->OpenTable("Nuke2");
-            listBuilt = SetUpListOfNuclides(nuclides);
-            grid_.Clear();
-        }
-        units_ = ReadUnitTables(databasePath_, riskUnitTableName_, doseUnitTableName_);
+        // The one session of the window: open for as long as it lives.
+        session_ = std::make_unique<DatabaseSession>(databasePath_);
+        catalogue_ = std::make_unique<CoefficientCatalogue>(*session_);
+        Recordset nuclides = session_->NuclideRecords();
+        listBuilt = SetUpListOfNuclides(nuclides);
+        grid_.Clear();
     } catch (const std::exception& e) {
         services_.Prompt.ShowMessage(
             std::string("An error (") + e.what() +
@@ -224,10 +219,17 @@ void frmPrimarySelectionForm::CompactDatabase() {
         SetStatusText("Cannot compact the database: its folder " + folder + " is read-only.");
         return;
     }
-    // The explore window and the charts read the database for as long as they are open.
-    CloseExploreWindow();
-    chartCatalogue_.reset();
+    // The session is the only opening of the file: closed for the compaction, opened again
+    // after it for every window that reads through it.
+    session_->Close();
     quorvel::CompactDatabase(databasePath_, *this, services_.Busy);
+    try {
+        session_->Reopen();
+    } catch (const std::exception& e) {
+        services_.Prompt.ShowMessage(std::string("An error (") + e.what() +
+                                     ") occured while opening the database again after compacting it.  No table "
+                                     "can be looked up until the program is started again.");
+    }
 }
 
 }  // namespace quorvel

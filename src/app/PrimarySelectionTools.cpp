@@ -18,7 +18,7 @@ namespace quorvel {
 
 void frmPrimarySelectionForm::DecayChainCommand() {
     if (!decayChain_) {
-        decayChain_ = new DecayChainWindow(databasePath_, this);
+        decayChain_ = new DecayChainWindow(*session_, this);
         decayChain_->OnShowNuclide = [this](const std::string& nuclide) {
             txtSelectedNuclide_->setText(QString::fromStdString(nuclide));
             Apply();
@@ -35,12 +35,13 @@ MixtureRow frmPrimarySelectionForm::MixtureRowFromOptions() const {
     const CoefficientRequest request = RequestFromOptions();
     MixtureRow row;
     row.Nuclide = request.Nuclide;
-    if (request.PathwayCode == ExternalPathway) {
-        row.Pathway = GeometryWords()[static_cast<std::size_t>(request.Geometry)].first;
-        row.Unit = request.Geometry == GroundPlaneGeometry ? "Bq/m2" : "Bq/m3";
+    const TableKind& kind = request.Kind;
+    if (kind.IsExternal()) {
+        row.Pathway = kind.GeometryWord();
+        row.Unit = kind.Geometry == ExternalGeometry::GroundPlane ? "Bq/m2" : "Bq/m3";
         row.TimeUnit = "h";
     } else {
-        row.Pathway = PathwayWords()[static_cast<std::size_t>(request.PathwayCode)].first;
+        row.Pathway = PathwayWords()[static_cast<std::size_t>(CodeIndex(kind.PathwayCode))].first;
         row.Age = "Adult";
         row.Unit = "Bq";
     }
@@ -49,7 +50,7 @@ MixtureRow frmPrimarySelectionForm::MixtureRowFromOptions() const {
 
 void frmPrimarySelectionForm::IntakeCalculatorCommand() {
     if (!calculator_) {
-        calculator_ = new IntakeCalculatorWindow(databasePath_, this);
+        calculator_ = new IntakeCalculatorWindow(*session_, this);
         calculator_->CurrentRow = [this] { return MixtureRowFromOptions(); };
         calculator_->ChooseFile = [this](bool save, const std::string& name, const std::string& filter) {
             return save ? services_.Files.ChooseSaveFile(name, filter) : services_.Files.ChooseOpenFile(filter);
@@ -67,21 +68,20 @@ void frmPrimarySelectionForm::IntakeCalculatorCommand() {
 }
 
 std::string frmPrimarySelectionForm::ProgenyTermsOfShownCell(int row, int col) const {
-    if (!shownProgeny_) return {};
-    for (const ProgenyCell& cell : shownProgeny_->Cells) {
-        if (cell.Parent.Row != row || cell.Parent.Column != col || !cell.Value) continue;
-        std::string text = cell.Parent.Nuclide + ": " + cell.Parent.Text;
-        for (const ProgenyTerm& term : cell.Terms) {
-            char share[32];
-            std::snprintf(share, sizeof share, "%.3g",
-                          term.Value && *cell.Value != 0 ? 100 * term.Fraction * *term.Value / *cell.Value : 0.0);
-            text += "\n+ " + term.Nuclide + ": " + FormatFraction(term.Fraction) + " x " +
-                    (term.Value ? FormatScientific(*term.Value) + " (" + share + " % of the sum)"
-                                : std::string("missing: no value in this database"));
-        }
-        return text + "\n= " + FormatScientific(*cell.Value);
+    const int index = ShownCellIndex(row, col);
+    if (index < 0 || !shown_->Progeny) return {};
+    const ProgenyCell& cell = shown_->Progeny->Cells[static_cast<std::size_t>(index)];
+    if (!cell.Value) return {};
+    std::string text = cell.Parent.Nuclide + ": " + cell.Parent.Text;
+    for (const ProgenyTerm& term : cell.Terms) {
+        char share[32];
+        std::snprintf(share, sizeof share, "%.3g",
+                      term.Value && *cell.Value != 0 ? 100 * term.Fraction * *term.Value / *cell.Value : 0.0);
+        text += "\n+ " + term.Nuclide + ": " + FormatFraction(term.Fraction) + " x " +
+                (term.Value ? FormatScientific(*term.Value) + " (" + share + " % of the sum)"
+                            : std::string("missing: no value in this database"));
     }
-    return {};
+    return text + "\n= " + FormatScientific(*cell.Value);
 }
 
 }  // namespace quorvel

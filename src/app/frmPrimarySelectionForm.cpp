@@ -354,8 +354,9 @@ void frmPrimarySelectionForm::ConnectEvents() {
     for (int i = 0; i < 3; ++i)
         connect(optCoefficients_[static_cast<std::size_t>(i)], &QRadioButton::clicked, this, [this, i] {
             SetupTheUnitParameters();
-            fraExternalType_->setEnabled(i == ExternalPathway);
-            for (auto* button : optExternalType_) button->setEnabled(i == ExternalPathway);
+            const bool external = CodeAt<Pathway>(i) == Pathway::External;
+            fraExternalType_->setEnabled(external);
+            for (auto* button : optExternalType_) button->setEnabled(external);
             ChangeTheGridBackGround(false);
         });
     for (auto* button : optType_)

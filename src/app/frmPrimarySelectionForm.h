@@ -11,14 +11,14 @@
 #include <string>
 #include <vector>
 
+#include "CoefficientCatalogue.h"
 #include "CoefficientDispatcher.h"
 #include "DatabaseCompaction.h"
+#include "DatabaseSession.h"
 #include "DesktopServices.h"
 #include "FlexGrid.h"
 #include "GridCopyPaste.h"
 #include "Mixture.h"
-#include "ProgenySum.h"
-#include "StartUpReaders.h"
 #include "UserSettings.h"
 
 class QCheckBox;
@@ -36,7 +36,6 @@ class QToolBar;
 namespace quorvel {
 
 class ChartPane;
-class CoefficientCatalogue;
 class HelpWindow;
 class ResultGridView;
 class DecayChainWindow;
@@ -89,8 +88,10 @@ public:
     const FlexGrid& MSFlexGrid1() const { return grid_; }
     FlexGrid& MSFlexGrid1() { return grid_; }
     const std::string& DatabasePath() const { return databasePath_; }
+    // The database session the window and its tool windows read through.
+    DatabaseSession& Session() { return *session_; }
     int PrintPaperStyle() const { return printPaperStyle_; }
-    int CoefficientType() const { return coefficientType_; }
+    quorvel::CoefficientType CoefficientType() const { return coefficientType_; }
     int UnitCategory() const { return unitCategory_; }
     int SavedDoseUnit(int category) const { return savedDoseUnit_[static_cast<std::size_t>(category)]; }
     int SavedRiskUnit(int category) const { return savedRiskUnit_[static_cast<std::size_t>(category)]; }
@@ -133,8 +134,6 @@ private:
     void RefreshChart();
     // Opens (or raises) the explore window; its double-click shows a nuclide's table here.
     void ExploreCommand();
-    // Closes the windows that hold the database open: the explore window, the compare pickers.
-    void CloseExploreWindow();
     // Tools > Compare Nuclides (and the nuclide list's context menu): a picker of up to 12
     // nuclides, the current one picked, and the table kind shown here.
     void CompareCommand();
@@ -158,8 +157,10 @@ private:
     std::string ProgenyTermsOfShownCell(int row, int col) const;
     // Every coefficient of the database, one tidy row each, to a CSV, xlsx or JSON file.
     void ExportAllCommand();
-    // The source of a value cell of the shown table, read once per table; empty for none.
-    std::string SourceOfShownCell(int row, int col);
+    // The source of a value cell of the shown table; empty for none.
+    std::string SourceOfShownCell(int row, int col) const;
+    // The position of a grid cell's coefficient among the shown table's cells; -1 for none.
+    int ShownCellIndex(int row, int col) const;
     void AdvanceTextWithListBoxOptions(const std::string& text);
     void FillUnitsList(int category, const UnitTable& units, int index);
     int SelectedNuclideEntry() const;
@@ -167,13 +168,12 @@ private:
 
     DesktopServices services_;
     std::string databasePath_;
-    std::string riskUnitTableName_;
-    std::string doseUnitTableName_;
-    UnitTables units_;
-    AgeGroups ages_;
+    std::unique_ptr<DatabaseSession> session_;
+    // The charts' and the whole export's reader, over the session.
+    std::unique_ptr<CoefficientCatalogue> catalogue_;
     std::array<int, 5> savedDoseUnit_{};
     std::array<int, 5> savedRiskUnit_{};
-    int coefficientType_ = RiskCoefficients;
+    quorvel::CoefficientType coefficientType_ = quorvel::CoefficientType::Risk;
     int unitCategory_ = 1;
     bool suppressListClick_ = false;
     int printPaperStyle_ = 2;
@@ -184,8 +184,8 @@ private:
     bool splitterPlaced_ = false;  // stored placement waiting for the frame
 
     FlexGrid grid_;
-    CoefficientRequest shownRequest_;
-    std::optional<std::map<std::pair<int, int>, std::string>> shownSources_;
+    // The table shown: its request, cells, sources and +D terms.
+    std::optional<ShownTable> shown_;
     clsGridCopyPaste gridCopyPaste_;
     std::map<std::string, QIcon> imageList1_;
 
@@ -214,10 +214,6 @@ private:
     IntakeCalculatorWindow* calculator_ = nullptr;
     QCheckBox* chkProgeny_ = nullptr;
     QLineEdit* txtProgenyCutoff_ = nullptr;
-    std::optional<ProgenyBreakdown> shownProgeny_;
-    std::optional<double> shownProgenyCutoff_;
-    // The charts' reader of the database, opened with the first chart.
-    std::unique_ptr<CoefficientCatalogue> chartCatalogue_;
     QDockWidget* chartDock_ = nullptr;
     ChartPane* chartPane_ = nullptr;
     bool chartDrawn_ = false;      // the pane shows the chart of the table shown

@@ -30,7 +30,7 @@ const std::vector<CalculatorUnit>& ActivityUnits() {
     return list;
 }
 
-const std::vector<CalculatorUnit>& ConcentrationUnits(int geometry) {
+const std::vector<CalculatorUnit>& ConcentrationUnits(ExternalGeometry geometry) {
     static const std::vector<CalculatorUnit> air = {{"Bq/m3", 1}, {"pCi/m3", BecquerelsPerPicocurie}};
     static const std::vector<CalculatorUnit> ground = {
         {"Bq/m2", 1},
@@ -43,13 +43,12 @@ const std::vector<CalculatorUnit>& ConcentrationUnits(int geometry) {
         {"pCi/kg", BecquerelsPerPicocurie * SoilKilogramsPerCubicMetre},
         {"pCi/g", BecquerelsPerPicocurie / KilogramsPerGram * SoilKilogramsPerCubicMetre},
     };
-    static const std::vector<CalculatorUnit> none;
     switch (geometry) {
-        case 0: return air;
-        case 1: return ground;
-        case 2: return soil;
-        default: return none;
+        case ExternalGeometry::Submersion: return air;
+        case ExternalGeometry::GroundPlane: return ground;
+        case ExternalGeometry::SoilVolume: break;
     }
+    return soil;
 }
 
 const std::vector<CalculatorUnit>& TimeUnits() {

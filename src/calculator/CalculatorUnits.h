@@ -8,6 +8,8 @@
 #include <string_view>
 #include <vector>
 
+#include "TableKind.h"
+
 namespace quorvel {
 
 struct CalculatorUnit {
@@ -17,9 +19,9 @@ struct CalculatorUnit {
 
 // Activity taken in: Bq, kBq, MBq, GBq, pCi, nCi, uCi, mCi, Ci.
 const std::vector<CalculatorUnit>& ActivityUnits();
-// Concentration per geometry (0 submersion, 1 ground plane, 2 soil volume), to Bq/m3 or
-// Bq/m2; a soil mass concentration counts at FGR-12's 1.6 g/cm3.
-const std::vector<CalculatorUnit>& ConcentrationUnits(int geometry);
+// Concentration per geometry, to Bq/m3 or Bq/m2; a soil mass concentration counts at
+// FGR-12's 1.6 g/cm3.
+const std::vector<CalculatorUnit>& ConcentrationUnits(ExternalGeometry geometry);
 // Exposure time: s, min, h, d, y (365.25 d).
 const std::vector<CalculatorUnit>& TimeUnits();
 // Results: Sv, mSv, uSv, rem, mrem.

@@ -1,10 +1,10 @@
 #include "FormNames.h"
 
+#include <algorithm>
 #include <cctype>
 
 #include "ChoiceMatch.h"
 #include "NumberText.h"
-#include "TableScan.h"
 
 namespace quorvel {
 

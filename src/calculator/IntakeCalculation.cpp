@@ -9,7 +9,7 @@
 #include "ExposureIntegral.h"
 #include "FormNames.h"
 #include "NumberText.h"
-#include "TableScan.h"
+#include "ProgenyCells.h"
 
 namespace quorvel {
 
@@ -31,13 +31,14 @@ struct PathwayChoice {
 
 PathwayChoice PathwayOf(const std::string& word) {
     const std::string folded = FoldCase(TrimBlanks(word));
-    if (folded == "ingestion") return {{DoseCoefficients, IngestionPathway}, false};
-    if (folded == "inhalation") return {{DoseCoefficients, InhalationPathway}, false};
-    if (folded == "submersion") return {{DoseCoefficients, ExternalPathway, SubmersionGeometry}, true};
+    constexpr CoefficientType dose = CoefficientType::Dose;
+    if (folded == "ingestion") return {{dose, Pathway::Ingestion}, false};
+    if (folded == "inhalation") return {{dose, Pathway::Inhalation}, false};
+    if (folded == "submersion") return {{dose, Pathway::External, ExternalGeometry::Submersion}, true};
     if (folded == "ground-plane" || folded == "ground plane")
-        return {{DoseCoefficients, ExternalPathway, GroundPlaneGeometry}, true};
+        return {{dose, Pathway::External, ExternalGeometry::GroundPlane}, true};
     if (folded == "soil-volume" || folded == "soil volume")
-        return {{DoseCoefficients, ExternalPathway, SoilVolumeGeometry}, true};
+        return {{dose, Pathway::External, ExternalGeometry::SoilVolume}, true};
     throw RowError("pathway \"" + word + "\" is none of ingestion, inhalation, submersion, ground-plane, soil-volume");
 }
 
@@ -244,7 +245,7 @@ private:
 
     void Risk(const NuclideInfo& nuclide, const TableKind& doseKind, const MixtureRow& row, std::size_t formIndex,
               double becquerels, const std::string& amountText, RowResult& result) {
-        const TableKind kind{RiskCoefficients, doseKind.PathwayCode};
+        const TableKind kind{CoefficientType::Risk, doseKind.PathwayCode};
         std::vector<Coefficient> cells = CellsOf(kind, nuclide);
         std::erase_if(cells, [](const Coefficient& cell) { return FoldCase(cell.Descriptor) != "total"; });
         if (cells.empty()) {
@@ -262,12 +263,12 @@ private:
         const std::string band = ChooseBand(riskBands_, options_.RiskBand);
         result.Intake = intake;
         const std::string unitName = catalogue_.UnitOf(kind, 1).Name;
-        for (int outcome : {MortalityOutcome, MorbidityOutcome}) {
+        for (RiskOutcome outcome : {RiskOutcome::Mortality, RiskOutcome::Morbidity}) {
             for (const auto& cell : cells) {
                 if (cell.Form != form || cell.Age != band || cell.Outcome != outcome || !cell.Value) continue;
                 const double risk = becquerels * *cell.Value;
-                (outcome == MortalityOutcome ? result.MortalityRisk : result.MorbidityRisk) = risk;
-                result.Steps.push_back(std::string(outcome == MortalityOutcome ? "Mortality" : "Morbidity") +
+                (outcome == RiskOutcome::Mortality ? result.MortalityRisk : result.MorbidityRisk) = risk;
+                result.Steps.push_back(std::string(outcome == RiskOutcome::Mortality ? "Mortality" : "Morbidity") +
                                        Progeny() + " (" + intake + ", " + band + "): " + amountText + " x " +
                                        FormatCalculatorNumber(*cell.Value) + " " + unitName + " = " +
                                        FormatCalculatorNumber(risk) + SourceOf(cell, result));
@@ -322,7 +323,7 @@ private:
 
         result.Form = form;
         result.Deposit = decaying ? "decaying" : "constant";
-        const std::string base = kind.Geometry == GroundPlaneGeometry ? "Bq/m2" : "Bq/m3";
+        const std::string base = kind.Geometry == ExternalGeometry::GroundPlane ? "Bq/m2" : "Bq/m3";
         const std::string coefficientUnit = catalogue_.UnitOf(kind, 1).Name;
         const CalculatorUnit unit = *FindUnit(units, TrimBlanks(row.Unit));
         ConversionStep(row.Amount, unit, concentration, base,

@@ -9,9 +9,9 @@ namespace {
 
 TidyCell Plain(std::string text) { return {std::move(text), std::nullopt}; }
 
-const char* OutcomeWord(const TableKind& kind, int outcome) {
+const char* OutcomeWord(const TableKind& kind, RiskOutcome outcome) {
     if (kind.IsDose()) return "";
-    return outcome == MortalityOutcome ? "mortality" : "morbidity";
+    return outcome == RiskOutcome::Mortality ? "mortality" : "morbidity";
 }
 
 // Three significant digits, as the values it divides are shown.

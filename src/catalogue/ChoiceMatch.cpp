@@ -1,6 +1,6 @@
 #include "ChoiceMatch.h"
 
-#include "TableScan.h"
+#include "NumberText.h"
 
 namespace quorvel {
 

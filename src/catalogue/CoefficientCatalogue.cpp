@@ -4,17 +4,16 @@
 #include <unordered_map>
 
 #include "AgeDependentDoseCoefs.h"
+#include "CoefficientTables.h"
 #include "ExternalCoefs.h"
 #include "HalfLife.h"
 #include "NumberText.h"
-#include "ScientificFormat.h"
 
 namespace quorvel {
 
 namespace {
 
-std::vector<NuclideInfo> ReadNuclides(Database& database) {
-    Recordset records = database.OpenTable("Nuke2");
+std::vector<NuclideInfo> NuclidesOf(const Recordset& records) {
     const int z = records.FieldPosition("Z");
     const int element = records.FieldPosition("Element");
     const int nuclide = records.FieldPosition("Nuclide");
@@ -40,12 +39,19 @@ void AddOnce(std::vector<std::string>& list, const std::string& value) {
 
 }  // namespace
 
-CoefficientCatalogue::CoefficientCatalogue(const std::string& databasePath) : database_(OpenDatabase(databasePath)) {
-    ages_ = ReadAgeUnits(*database_);
-    nuclides_ = ReadNuclides(*database_);
-    units_.RiskUnits = ReadUnitTable(*database_, "Risk Units");
-    units_.DoseUnits = ReadUnitTable(*database_, "Dose Units");
+ScanSelection SelectionOf(const Quantity& quantity) {
+    ScanSelection selection;
+    selection.Age = quantity.Age;
+    selection.Descriptor = quantity.Descriptor;
+    if (!quantity.Kind.IsDose()) {
+        selection.Outcome = quantity.Outcome;
+        if (quantity.Kind.PathwayCode == Pathway::Ingestion) selection.Intake = quantity.Intake;
+    }
+    return selection;
 }
+
+CoefficientCatalogue::CoefficientCatalogue(DatabaseSession& session)
+    : session_(session), nuclides_(NuclidesOf(session.NuclideRecords())) {}
 
 const NuclideInfo* CoefficientCatalogue::FindNuclide(std::string_view name) const {
     const std::string key = FoldCase(name);
@@ -55,42 +61,44 @@ const NuclideInfo* CoefficientCatalogue::FindNuclide(std::string_view name) cons
 }
 
 UnitChoice CoefficientCatalogue::UnitOf(const TableKind& kind, int unitPosition) const {
-    return ChooseUnit(units_, kind.Request(unitPosition));
+    return ChooseUnit(Units(), kind, unitPosition);
+}
+
+void CoefficientCatalogue::ReadCells(const TableKind& kind, double unitFactor, const ScanSelection& selection,
+                                     const CoefficientSink& sink) {
+    ReadCoefficientTables(SourceOf(session_), kind, unitFactor, selection, [&sink](CoefficientTable&& table) {
+        for (Coefficient& cell : table.Cells) sink(std::move(cell));
+    });
 }
 
 std::vector<Coefficient> CoefficientCatalogue::Cells(const TableKind& kind, int unitPosition,
                                                      const ScanSelection& selection) {
-    if (!progenyCutoff_) return ScanTable(*database_, kind, UnitOf(kind, unitPosition).Factor, ages_, selection);
     std::vector<Coefficient> cells;
+    if (!progenyCutoff_) {
+        ReadCells(kind, UnitOf(kind, unitPosition).Factor, selection,
+                  [&cells](Coefficient&& cell) { cells.push_back(std::move(cell)); });
+        return cells;
+    }
     for (ProgenyCell& sum : ProgenyCellsOf(kind, unitPosition, selection, *progenyCutoff_)) {
         Coefficient cell = std::move(sum.Parent);
-        if (cell.Value != sum.Value) {
-            cell.Value = sum.Value;
-            cell.Text = sum.Value ? FormatScientific(*sum.Value) : std::string();
-        }
+        TakeProgenyValue(cell, sum.Value);
         cells.push_back(std::move(cell));
     }
     return cells;
 }
 
-void CoefficientCatalogue::IncludeProgeny(std::optional<double> cutoffSeconds) {
-    progenyCutoff_ = cutoffSeconds;
-    if (progenyCutoff_ && !decay_) decay_ = DecayData::Read(*database_);
-}
-
 std::vector<ProgenyCell> CoefficientCatalogue::ProgenyCellsOf(const TableKind& kind, int unitPosition,
                                                               const ScanSelection& selection, double cutoff) {
-    if (!decay_) decay_ = DecayData::Read(*database_);
-    // The members' cells come from the same pass: the scan takes them in beside the parents.
+    const DecayData& decay = session_.Decay();
+    // The members' cells come from the same pass: the reading takes them in beside the parents.
     ScanSelection scan = selection;
     for (const std::string& parent : selection.Nuclides)
-        for (const ChainMember& member : ShortLivedProgeny(*decay_, parent, cutoff))
+        for (const ChainMember& member : ShortLivedProgeny(decay, parent, cutoff))
             scan.Nuclides.push_back(member.Nuclide);
-    const double factor = UnitOf(kind, unitPosition).Factor;
-    const std::vector<Coefficient> cells = ScanTable(*database_, kind, factor, ages_, scan);
-    // The first row of an age-dependent dose table is f1, no coefficient: it stays the parent's.
-    const std::string f1 = kind.IsDose() && !kind.IsExternal() ? Choices(kind).Descriptors.front() : std::string();
-    return AddProgenyToCells(cells, selection.Nuclides, *decay_, cutoff, f1);
+    std::vector<Coefficient> cells;
+    ReadCells(kind, UnitOf(kind, unitPosition).Factor, scan,
+              [&cells](Coefficient&& cell) { cells.push_back(std::move(cell)); });
+    return AddProgenyToCells(cells, selection.Nuclides, decay, cutoff, kind);
 }
 
 std::vector<CatalogueRow> CoefficientCatalogue::Rows(const Quantity& quantity) {
@@ -114,10 +122,7 @@ std::vector<CatalogueRow> CoefficientCatalogue::Rows(const Quantity& quantity) {
 
 void CoefficientCatalogue::EachCell(const TableKind& kind, int unitPosition, const ScanSelection& selection,
                                     const CoefficientSink& sink) {
-    if (!progenyCutoff_) {
-        ScanTable(*database_, kind, UnitOf(kind, unitPosition).Factor, ages_, selection, sink);
-        return;
-    }
+    if (!progenyCutoff_) return ReadCells(kind, UnitOf(kind, unitPosition).Factor, selection, sink);
     for (Coefficient& cell : Cells(kind, unitPosition, selection)) sink(std::move(cell));
 }
 
@@ -125,14 +130,14 @@ QuantityChoices CoefficientCatalogue::Choices(const TableKind& kind) {
     QuantityChoices choices;
     if (kind.IsDose()) {
         // Every block shows the same descriptors: the table's field names.
-        const Recordset fields = database_->OpenQuery("SELECT * FROM " + kind.Request(1).TableName() + " WHERE 0;");
+        const Recordset fields = session_.Connection().OpenQuery("SELECT * FROM " + TableName(kind) + " WHERE 0;");
         if (kind.IsExternal()) {
             choices.Ages = {ExternalDoseAge};
             for (int i = 1; i < clsExternalCoefs::CoefficientCount; ++i)
                 choices.Descriptors.push_back(fields.FieldName(i + 1));
             choices.Descriptors.emplace_back(clsExternalCoefs::ColonDoseDescriptor);
         } else {
-            choices.Ages = ages_.AgeGroupNames;
+            choices.Ages = Ages().AgeGroupNames;
             for (int i = 1; i <= AgeDependentDoseCoefs::CoefficientCount; ++i)
                 choices.Descriptors.push_back(
                     fields.FieldName(AgeDependentDoseCoefs::CoefficientFieldPositions[static_cast<std::size_t>(i)]));
@@ -140,7 +145,7 @@ QuantityChoices CoefficientCatalogue::Choices(const TableKind& kind) {
         return choices;
     }
     // Cell by cell: a risk table's every cell at once would hold some hundred megabytes.
-    ScanTable(*database_, kind, 1.0, ages_, {}, [&choices](Coefficient&& cell) {
+    ReadCells(kind, 1.0, {}, [&choices](Coefficient&& cell) {
         AddOnce(choices.Ages, cell.Age);
         if (!cell.Intake.empty()) AddOnce(choices.Intakes, cell.Intake);
         AddOnce(choices.Descriptors, cell.Descriptor);

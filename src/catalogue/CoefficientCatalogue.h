@@ -1,17 +1,16 @@
 #pragma once
 // The read-only catalogue of every coefficient of a database: one quantity for every
-// nuclide and form, a table kind's every cell, the choices a quantity can take.
+// nuclide and form, a table kind's every cell, the choices a quantity can take. It reads
+// through a session it borrows, with the same readers the tables are built from.
 
-#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
-#include "Database.h"
+#include "Coefficient.h"
+#include "DatabaseSession.h"
 #include "ProgenyCells.h"
 #include "Quantity.h"
-#include "StartUpReaders.h"
-#include "TableScan.h"
 
 namespace quorvel {
 
@@ -41,13 +40,17 @@ struct QuantityChoices {
     std::vector<std::string> Descriptors;
 };
 
+// The selection of exactly the quantity's cells (its unit apart).
+ScanSelection SelectionOf(const Quantity& quantity);
+
 class CoefficientCatalogue {
 public:
-    // Opens the database for reading and reads the nuclide list, age groups and units.
-    explicit CoefficientCatalogue(const std::string& databasePath);
+    // Reads through the session for as long as the catalogue lives.
+    explicit CoefficientCatalogue(DatabaseSession& session);
 
-    const AgeGroups& Ages() const { return ages_; }
-    const UnitTables& Units() const { return units_; }
+    DatabaseSession& Session() { return session_; }
+    const AgeGroups& Ages() const { return session_.Ages(); }
+    const UnitTables& Units() const { return session_.Units(); }
     const std::vector<NuclideInfo>& Nuclides() const { return nuclides_; }
     // The list's entry of a name, compared without regard to case; none when not listed.
     const NuclideInfo* FindNuclide(std::string_view name) const;
@@ -65,24 +68,23 @@ public:
 
     QuantityChoices Choices(const TableKind& kind);
 
-    Database& Connection() { return *database_; }
-
     // "+D": from now on every cell's value (in Cells, Rows, EachCell and what uses them) is
     // its nuclide's plus those of its decay products shorter-lived than the cutoff, times
     // their cumulative branching fractions; none switches that off.
-    void IncludeProgeny(std::optional<double> cutoffSeconds);
+    void IncludeProgeny(std::optional<double> cutoffSeconds) { progenyCutoff_ = cutoffSeconds; }
     std::optional<double> ProgenyCutoff() const { return progenyCutoff_; }
     // The cells of a kind as the catalogue gives them, with each +D value's terms.
     std::vector<ProgenyCell> ProgenyCellsOf(const TableKind& kind, int unitPosition, const ScanSelection& selection,
                                             double cutoffSeconds);
 
 private:
-    std::unique_ptr<Database> database_;
-    AgeGroups ages_;
-    UnitTables units_;
+    // The cells of the selection as the kind's reader gives them, without +D.
+    void ReadCells(const TableKind& kind, double unitFactor, const ScanSelection& selection,
+                   const CoefficientSink& sink);
+
+    DatabaseSession& session_;
     std::vector<NuclideInfo> nuclides_;
     std::optional<double> progenyCutoff_;
-    std::optional<DecayData> decay_;
 };
 
 }  // namespace quorvel

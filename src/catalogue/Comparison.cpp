@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <map>
 
+#include "NumberText.h"
+
 namespace quorvel {
 
 std::string ShortForm(const std::string& form) {

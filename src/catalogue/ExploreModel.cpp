@@ -58,11 +58,9 @@ void ExploreModel::SetKind(const TableKind& kind) {
     quantity_.Age = kind.IsDose() ? Preferred(choices_.Ages, "Adult", true) : Preferred(choices_.Ages, "", false);
     quantity_.Intake = choices_.Intakes.empty() ? std::string() : choices_.Intakes.front();
     quantity_.Descriptor = EffectiveOrFirst(choices_.Descriptors);
-    const UnitTable& units = UnitListOf(catalogue_.Units(), kind.Type);
-    const int category = kind.Request(1).UnitCategory();
     std::vector<std::string> names;
-    for (int position = 1; position <= units.UnitCount(category); ++position)
-        names.push_back(units.Labels[static_cast<std::size_t>(category)][static_cast<std::size_t>(position)]);
+    for (const UnitChoice& unit : UnitListOf(catalogue_.Units(), kind.Type).Units(UnitCategory(kind)))
+        names.push_back(unit.Name);
     view_.ShowChoices(choices_, names, quantity_);
     Query();
 }
@@ -82,7 +80,7 @@ void ExploreModel::SetIntake(const std::string& intake) {
     Query();
 }
 
-void ExploreModel::SetOutcome(int outcome) {
+void ExploreModel::SetOutcome(RiskOutcome outcome) {
     quantity_.Outcome = outcome;
     Query();
 }

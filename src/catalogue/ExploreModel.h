@@ -41,7 +41,7 @@ public:
     void SetAge(const std::string& age);
     void SetDescriptor(const std::string& descriptor);
     void SetIntake(const std::string& intake);
-    void SetOutcome(int outcome);
+    void SetOutcome(RiskOutcome outcome);
     void SetUnitPosition(int position);
     // "+D" values with the half-life cutoff, or none.
     void SetProgeny(std::optional<double> cutoffSeconds);

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "TableScan.h"
+#include "NumberText.h"
 
 namespace quorvel {
 

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <map>
 
-#include "AgeDependentDoseTable.h"
 #include "ChoiceMatch.h"
+#include "NumberText.h"
 #include "ProgenyCells.h"
 
 namespace quorvel {
@@ -143,8 +143,8 @@ NuclideCells CellsOf(CoefficientCatalogue& catalogue, const TableKind& kind, con
 
 // A dose series is one block of the table; a risk series one section's mortality or morbidity.
 std::string SeriesKey(const TableKind& kind, const Coefficient& cell) {
-    if (kind.IsDose()) return cell.Form + '\n' + std::to_string(cell.Row < 0 ? 0 : cell.Row / DoseBlockRows);
-    return cell.Form + '\n' + cell.Intake + '\n' + std::to_string(cell.Outcome);
+    if (kind.IsDose()) return cell.Form + '\n' + std::to_string(cell.Block);
+    return cell.Form + '\n' + cell.Intake + '\n' + std::to_string(CodeIndex(cell.Outcome));
 }
 
 std::string SeriesName(const NuclideCells& cells, const Coefficient& cell) {
@@ -154,7 +154,7 @@ std::string SeriesName(const NuclideCells& cells, const Coefficient& cell) {
     }
     std::string name = cells.Forms > 1 ? ShortForm(cell.Form) + ", " : std::string();
     if (!cell.Intake.empty()) name += cell.Intake + ", ";
-    return name + (cell.Outcome == MorbidityOutcome ? "Morbidity" : "Mortality");
+    return name + (cell.Outcome == RiskOutcome::Morbidity ? "Morbidity" : "Mortality");
 }
 
 std::string DefaultDescriptor(const TableKind& kind, const std::vector<std::string>& descriptors) {
@@ -230,7 +230,7 @@ std::vector<std::string> ChartKindsOf(const TableKind& kind) {
 }
 
 ChartData NuclideChart(CoefficientCatalogue& catalogue, const CoefficientRequest& request, const ChartChoice& choice) {
-    const TableKind kind{request.Type, request.PathwayCode, request.Geometry};
+    const TableKind& kind = request.Kind;
     const auto kinds = ChartKindsOf(kind);
     const std::string chartKind = Pick(kinds, choice.Kind, "kind", kinds.front());
     const UnitChoice unit = catalogue.UnitOf(kind, request.UnitPosition);

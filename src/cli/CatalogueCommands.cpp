@@ -5,6 +5,7 @@
 
 #include "CatalogueExports.h"
 #include "ChoiceMatch.h"
+#include "CodeWords.h"
 #include "CoefficientCatalogue.h"
 #include "CommandLineViewer.h"
 #include "Comparison.h"
@@ -20,20 +21,14 @@ namespace quorvel {
 
 namespace {
 
-template <typename Code>
-CLI::CheckedTransformer WordsOf(const std::vector<std::pair<std::string, Code>>& words) {
-    return CLI::CheckedTransformer(std::map<std::string, Code>(words.begin(), words.end()), CLI::ignore_case);
-}
-
 void AddRequestOptions(CLI::App& command, std::string& databasePath, CoefficientRequest& request) {
     command.add_option("--database", databasePath,
                        "Coefficient database (default: DoseAndRisk.mdb beside the program)");
-    command.add_option("--type", request.Type, "dose or risk (default: dose)")
-        ->transform(WordsOf(CoefficientTypeWords()));
-    command.add_option("--pathway", request.PathwayCode, "ingestion, inhalation or external (default: ingestion)")
-        ->transform(WordsOf(PathwayWords()));
-    command.add_option("--geometry", request.Geometry, "submersion, ground-plane or soil-volume (default: submersion)")
-        ->transform(WordsOf(GeometryWords()));
+    AddCodeOption(command, "--type", request.Kind.Type, "dose or risk (default: dose)", CoefficientTypeWords());
+    AddCodeOption(command, "--pathway", request.Kind.PathwayCode,
+                  "ingestion, inhalation or external (default: ingestion)", PathwayWords());
+    AddCodeOption(command, "--geometry", request.Kind.Geometry,
+                  "submersion, ground-plane or soil-volume (default: submersion)", GeometryWords());
     command.add_option("--unit", request.UnitPosition, "Position of the unit in --list-units (default: 1)")
         ->check(CLI::PositiveNumber);
 }
@@ -45,9 +40,8 @@ void AddQuantityOptions(CLI::App& command, CatalogueOptions& options, bool withD
         command.add_option("--descriptor", options.Descriptor,
                            "Row of the table, any case, its beginning enough (default: the effective dose)");
     command.add_option("--intake", options.Intake, "Ingestion risk: the intake (default: the first)");
-    command.add_option("--outcome", options.Outcome, "Risk: mortality or morbidity (default: mortality)")
-        ->transform(WordsOf(std::vector<std::pair<std::string, int>>{{"mortality", MortalityOutcome},
-                                                                     {"morbidity", MorbidityOutcome}}));
+    AddCodeOption(command, "--outcome", options.Outcome, "Risk: mortality or morbidity (default: mortality)",
+                  OutcomeWords());
 }
 
 void AddFormatOptions(CLI::App& command, CatalogueOptions& options) {
@@ -71,7 +65,7 @@ std::string QuantityTitle(const Quantity& quantity, bool withDescriptor) {
     if (withDescriptor) title += ", " + quantity.Descriptor;
     title += ", " + quantity.Age;
     if (!quantity.Intake.empty()) title += ", " + quantity.Intake;
-    if (!kind.IsDose()) title += quantity.Outcome == MorbidityOutcome ? ", morbidity" : ", mortality";
+    if (!kind.IsDose()) title += quantity.Outcome == RiskOutcome::Morbidity ? ", morbidity" : ", mortality";
     return title;
 }
 
@@ -123,7 +117,7 @@ std::string DefaultDescriptor(const std::vector<std::string>& descriptors) {
 Quantity QuantityOf(CoefficientCatalogue& catalogue, const CatalogueOptions& options, const CoefficientRequest& request,
                     bool withDescriptor) {
     Quantity quantity;
-    quantity.Kind = {request.Type, request.PathwayCode, request.Geometry};
+    quantity.Kind = request.Kind;
     quantity.UnitPosition = request.UnitPosition;
     quantity.Outcome = options.Outcome;
     const TableKind& kind = quantity.Kind;
@@ -286,7 +280,8 @@ bool CatalogueCommandChosen(const CatalogueOptions& options) {
 
 int RunCatalogueCommand(const CatalogueOptions& options, const std::string& databasePath,
                         const CoefficientRequest& request, std::ostream& out, const CommandLineBackends& backends) {
-    CoefficientCatalogue catalogue(databasePath);
+    DatabaseSession session(databasePath);
+    CoefficientCatalogue catalogue(session);
     if (options.WithProgeny) catalogue.IncludeProgeny(options.ProgenyCutoffSeconds);
     if (options.Rank->parsed()) return Rank(options, catalogue, request, out, backends);
     if (options.Compare->parsed()) return Compare(options, catalogue, request, out, backends);

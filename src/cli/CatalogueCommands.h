@@ -18,7 +18,7 @@ struct CatalogueOptions {
     CLI::App* Dump = nullptr;
 
     std::string Age, Descriptor, Intake;
-    int Outcome = 0;
+    RiskOutcome Outcome = RiskOutcome::Mortality;
     std::string Text, Element;
     int ZMin = 0, ZMax = 0;
     std::string HalfLifeMin, HalfLifeMax;

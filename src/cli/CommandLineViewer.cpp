@@ -7,9 +7,10 @@
 
 #include "AccessDatabase.h"
 #include "CatalogueCommands.h"
+#include "CodeWords.h"
 #include "CoefficientDispatcher.h"
-#include "Database.h"
 #include "DatabaseError.h"
+#include "DatabaseSession.h"
 #include "DecayChainTable.h"
 #include "DurationOption.h"
 #include "GridText.h"
@@ -22,7 +23,6 @@
 #include "PrinterSurface.h"
 #include "ProgenySum.h"
 #include "RowOutput.h"
-#include "StartUpReaders.h"
 #include "TerminalTable.h"
 #include "UsageError.h"
 
@@ -48,23 +48,18 @@ struct Options {
     ChartChoice Chart;
 };
 
-// CLI11's transformer of a word list of the request model.
-CLI::CheckedTransformer WordsOf(const std::vector<std::pair<std::string, int>>& words) {
-    return CLI::CheckedTransformer(std::map<std::string, int>(words.begin(), words.end()), CLI::ignore_case);
-}
-
-std::string ChartKindsOf(int type, int pathway) {
+std::string ChartKindsOf(CoefficientType type, Pathway pathway) {
     std::string words;
-    for (const auto& kind : quorvel::ChartKindsOf(TableKind{type, pathway, SubmersionGeometry}))
+    for (const auto& kind : quorvel::ChartKindsOf(TableKind{type, pathway}))
         words += (words.empty() ? "" : " or ") + kind;
     return words;
 }
 
 // The chart kinds of each table kind, the default first.
 std::string ChartKindsHelp() {
-    return ChartKindsOf(DoseCoefficients, IngestionPathway) + " (internal dose), " +
-           ChartKindsOf(DoseCoefficients, ExternalPathway) + " (external dose), " +
-           ChartKindsOf(RiskCoefficients, IngestionPathway) + " (risk); default: the first";
+    return ChartKindsOf(CoefficientType::Dose, Pathway::Ingestion) + " (internal dose), " +
+           ChartKindsOf(CoefficientType::Dose, Pathway::External) + " (external dose), " +
+           ChartKindsOf(CoefficientType::Risk, Pathway::Ingestion) + " (risk); default: the first";
 }
 
 // The words of --format; a decay chain is not printed into a PDF.
@@ -80,13 +75,11 @@ void AddOptions(CLI::App& app, Options& options) {
                    "Coefficient database (default: DoseAndRisk.mdb beside the program)");
     app.add_option("--nuclide", options.Request.Nuclide,
                    "Nuclide name as listed, e.g. Co-60 (default: the first of the list)");
-    app.add_option("--type", options.Request.Type, "dose or risk (default: dose)")
-        ->transform(WordsOf(CoefficientTypeWords()));
-    app.add_option("--pathway", options.Request.PathwayCode, "ingestion, inhalation or external (default: ingestion)")
-        ->transform(WordsOf(PathwayWords()));
-    app.add_option("--geometry", options.Request.Geometry,
-                   "External geometry: submersion, ground-plane or soil-volume (default: submersion)")
-        ->transform(WordsOf(GeometryWords()));
+    AddCodeOption(app, "--type", options.Request.Kind.Type, "dose or risk (default: dose)", CoefficientTypeWords());
+    AddCodeOption(app, "--pathway", options.Request.Kind.PathwayCode,
+                  "ingestion, inhalation or external (default: ingestion)", PathwayWords());
+    AddCodeOption(app, "--geometry", options.Request.Kind.Geometry,
+                  "External geometry: submersion, ground-plane or soil-volume (default: submersion)", GeometryWords());
     app.add_option("--unit", options.Request.UnitPosition, "Position of the unit in --list-units (default: 1)")
         ->check(CLI::Validator(
             [](std::string& text) {
@@ -145,15 +138,8 @@ int ConvertDatabase(const Options& options, std::ostream& out) {
     return ExitTable;
 }
 
-std::vector<std::string> ReadNuclideEntries(Database& database) {
-    Recordset nuclides = database.OpenTable("Nuke2");
-    return ReadNuclideListEntries(nuclides);
-}
-
-void PrintUnits(const UnitTable& units, int category, std::ostream& out) {
-    for (int position = 1; position <= units.UnitCount(category); ++position)
-        out << position << "  " << units.Labels[static_cast<std::size_t>(category)][static_cast<std::size_t>(position)]
-            << '\n';
+void PrintUnits(const std::vector<UnitChoice>& units, std::ostream& out) {
+    for (std::size_t i = 0; i < units.size(); ++i) out << i + 1 << "  " << units[i].Name << '\n';
 }
 
 void PrintGrid(const FlexGrid& grid, OutputFormat format, std::ostream& out) {
@@ -201,9 +187,9 @@ void CheckChartOptions(const Options& options, const CommandLineBackends& backen
 }
 
 // The chart of the table the request shows, from the catalogue with the same +D switch.
-void WriteTableChart(const Options& options, const CoefficientRequest& request, const FlexGrid& grid,
-                     const CommandLineBackends& backends) {
-    CoefficientCatalogue catalogue(options.DatabasePath);
+void WriteTableChart(DatabaseSession& session, const Options& options, const CoefficientRequest& request,
+                     const FlexGrid& grid, const CommandLineBackends& backends) {
+    CoefficientCatalogue catalogue(session);
     if (options.WithProgeny) catalogue.IncludeProgeny(options.ProgenyCutoffSeconds);
     ChartData chart;
     try {
@@ -219,11 +205,12 @@ void WriteTableChart(const Options& options, const CoefficientRequest& request, 
 }
 
 int PrintDecayChain(const Options& options, std::ostream& out) {
-    CoefficientCatalogue catalogue(options.DatabasePath);
+    DatabaseSession session(options.DatabasePath);
+    CoefficientCatalogue catalogue(session);
     if (!catalogue.FindNuclide(options.Request.Nuclide))
         throw UsageError("--nuclide " + options.Request.Nuclide +
                          ": no such nuclide in the list (see --list-nuclides).");
-    const DecayData decay = DecayData::Read(catalogue.Connection());
+    const DecayData& decay = session.Decay();
     if (decay.Empty()) throw DatabaseError("This database holds no decay data.");
     PrintGrid(DecayChainGrid(catalogue, decay, options.Request.Nuclide, options.ProgenyCutoffSeconds), options.Format,
               out);
@@ -235,14 +222,9 @@ int Run(const Options& options, const CommandLineBackends& backends, std::ostrea
     if (options.Chain->parsed()) return PrintDecayChain(options, out);
     CheckPdfOptions(options, backends);
     CheckChartOptions(options, backends);
-    AgeGroups ages;
-    std::vector<std::string> entries;
-    {
-        auto database = OpenDatabase(options.DatabasePath);
-        ages = ReadAgeUnits(*database);
-        entries = ReadNuclideEntries(*database);
-    }
-    const UnitTables units = ReadUnitTables(options.DatabasePath, "Risk Units", "Dose Units");
+    DatabaseSession session(options.DatabasePath);
+    Recordset nuclides = session.NuclideRecords();
+    const std::vector<std::string> entries = ReadNuclideListEntries(nuclides);
 
     if (options.ListNuclides) {
         for (const auto& entry : entries) out << entry << '\n';
@@ -250,21 +232,20 @@ int Run(const Options& options, const CommandLineBackends& backends, std::ostrea
     }
     CoefficientRequest request = options.Request;
     if (options.ListUnits) {
-        PrintUnits(UnitListOf(units, request.Type), request.UnitCategory(), out);
+        PrintUnits(UnitListOf(session.Units(), request.Kind.Type).Units(UnitCategory(request.Kind)), out);
         return ExitTable;
     }
-    UnitChoice unit;
     try {
-        unit = ChooseUnit(units, request);
+        ChooseUnit(session.Units(), request);
     } catch (const UnitPositionError& e) {
         throw UsageError("--unit " + std::to_string(request.UnitPosition) + ": " + e.what() + " (see --list-units).");
     }
     if (request.Nuclide.empty()) request.Nuclide = EntryNuclide(entries.front());
     FlexGrid grid;
     NoBusyPointer pointer;
-    DispatchCoefficientRequest(options.DatabasePath, request, grid, unit, ages, 1, pointer);
-    if (options.WithProgeny) ApplyProgenyToTable(options.DatabasePath, request, grid, options.ProgenyCutoffSeconds);
-    if (!options.ChartPath.empty()) WriteTableChart(options, request, grid, backends);
+    DispatchCoefficientRequest(session, request, grid, pointer,
+                               options.WithProgeny ? std::optional(options.ProgenyCutoffSeconds) : std::nullopt);
+    if (!options.ChartPath.empty()) WriteTableChart(session, options, request, grid, backends);
     if (options.Format == OutputFormat::Pdf) {
         StreamPrompt prompt(err);
         return backends.PrintGridToPdf(grid, options.Portrait ? PortraitPaperStyle : LandscapePaperStyle,

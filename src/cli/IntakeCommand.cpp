@@ -8,6 +8,7 @@
 #include "IntakeCalculation.h"
 #include "IntakeResultTable.h"
 #include "Mixture.h"
+#include "NumberText.h"
 #include "UsageError.h"
 
 namespace quorvel {
@@ -55,8 +56,10 @@ void AddIntakeCommand(CLI::App& app, std::string& databasePath, IntakeOptions& o
         ->check(CLI::IsMember({"text", "csv", "tsv", "json"}, CLI::ignore_case));
     command.footer(
         "Pathways: ingestion, inhalation, submersion, ground-plane, soil-volume. Intake units: " +
-        UnitNames(ActivityUnits()) + ". Concentrations: submersion " + UnitNames(ConcentrationUnits(0)) +
-        "; ground-plane " + UnitNames(ConcentrationUnits(1)) + "; soil-volume " + UnitNames(ConcentrationUnits(2)) +
+        UnitNames(ActivityUnits()) + ". Concentrations: submersion " +
+        UnitNames(ConcentrationUnits(ExternalGeometry::Submersion)) + "; ground-plane " +
+        UnitNames(ConcentrationUnits(ExternalGeometry::GroundPlane)) + "; soil-volume " +
+        UnitNames(ConcentrationUnits(ExternalGeometry::SoilVolume)) +
         " (soil of 1.6 g/cm3). Times: " + UnitNames(TimeUnits()) +
         " (y = 365.25 d). Form: needed where the table has several; the form's text or its beginning, or F, M, S, "
         "V (inhalation type), HTO, OBT or f1=VALUE. Intake (ingestion risk): tap water or food, default tap water; "
@@ -69,7 +72,8 @@ int RunIntakeCommand(const IntakeOptions& options, const std::string& databasePa
     const std::vector<MixtureRow> rows = ReadRows(options);
     CalculationOptions calculation{options.Organ, options.DoseUnit, options.RiskBand, std::nullopt};
     if (options.WithProgeny) calculation.ProgenyCutoffSeconds = options.ProgenyCutoffSeconds;
-    CoefficientCatalogue catalogue(databasePath);
+    DatabaseSession session(databasePath);
+    CoefficientCatalogue catalogue(session);
     MixtureResult result;
     try {
         result = CalculateMixture(catalogue, rows, calculation);

@@ -27,4 +27,8 @@ public:
 // file is a DatabaseError whose text names the path and the cause.
 std::unique_ptr<Database> OpenDatabase(const std::string& path);
 
+// How many times this process has called OpenDatabase: a command-line request opens its
+// database once, and its tests count it.
+long long DatabaseOpenings();
+
 }  // namespace quorvel

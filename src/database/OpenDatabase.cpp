@@ -1,3 +1,4 @@
+#include <atomic>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -11,7 +12,21 @@
 
 namespace quorvel {
 
+namespace {
+
+std::atomic<long long> openings{0};
+
+}  // namespace
+
+long long DatabaseOpenings() { return openings; }
+
 std::unique_ptr<Database> OpenDatabase(const std::string& path) {
+    ++openings;
+    // An SQLite file, the shipped database among them, is opened by SQLite alone, so that the
+    // file is opened once; anything else is told by its first bytes.
+    try {
+        return std::make_unique<SqliteDatabase>(path, SqliteDatabase::Mode::ReadOnly);
+    } catch (const DatabaseError&) {}
     switch (DetectDatabaseFormat(path)) {
         case DatabaseFormat::Sqlite: return std::make_unique<SqliteDatabase>(path, SqliteDatabase::Mode::ReadOnly);
         case DatabaseFormat::Access: return OpenAccessDatabase(path);

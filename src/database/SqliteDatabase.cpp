@@ -65,7 +65,9 @@ std::string QuoteIdentifier(const std::string& name) {
 }
 
 SqliteDatabase::SqliteDatabase(const std::string& path, Mode mode) {
-    const int flags = mode == Mode::ReadOnly    ? SQLITE_OPEN_READONLY
+    // A database file opened to be read serves one thread at a time: it needs no lock of its
+    // own around every call (which, a field at a time, took a tenth of reading a whole table).
+    const int flags = mode == Mode::ReadOnly    ? SQLITE_OPEN_READONLY | SQLITE_OPEN_NOMUTEX
                       : mode == Mode::ReadWrite ? SQLITE_OPEN_READWRITE
                                                 : SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE;
     const int rc = sqlite3_open_v2(path.c_str(), &db_, flags, nullptr);

@@ -23,6 +23,15 @@ int UnitTable::UnitCount(int category) const {
     return static_cast<int>(Factors[static_cast<std::size_t>(category)][0]);
 }
 
+std::vector<UnitChoice> UnitTable::Units(int category) const {
+    std::vector<UnitChoice> units;
+    const auto c = static_cast<std::size_t>(category);
+    for (int position = 1; position <= UnitCount(category); ++position)
+        units.push_back(
+            {Factors[c][static_cast<std::size_t>(position)], Labels[c][static_cast<std::size_t>(position)]});
+    return units;
+}
+
 AgeGroups ReadAgeUnits(Database& database) {
     Recordset records = database.OpenTable("Age Units");
     AgeGroups ages;
@@ -72,12 +81,11 @@ UnitTable ReadUnitTable(Database& database, const std::string& tableName) {
     return table;
 }
 
-UnitTables ReadUnitTables(const std::string& databasePath, const std::string& riskUnitTableName,
+UnitTables ReadUnitTables(Database& database, const std::string& riskUnitTableName,
                           const std::string& doseUnitTableName) {
-    auto database = OpenDatabase(databasePath);
     UnitTables tables;
-    tables.RiskUnits = ReadUnitTable(*database, riskUnitTableName);
-    tables.DoseUnits = ReadUnitTable(*database, doseUnitTableName);
+    tables.RiskUnits = ReadUnitTable(database, riskUnitTableName);
+    tables.DoseUnits = ReadUnitTable(database, doseUnitTableName);
     return tables;
 }
 

@@ -15,6 +15,13 @@ struct AgeGroups {
     int AgeGroupCount() const { return static_cast<int>(AgeGroupNames.size()); }
 };
 
+// A unit as a request uses it: the factor that multiplies the tabulated values and the
+// name shown after "Units = ".
+struct UnitChoice {
+    double Factor = 1;
+    std::string Name;
+};
+
 // One unit table, indexed by (category, position). Position 0 of a category holds its
 // unit count (as a number in Factors, as its decimal text in Labels); positions 1 up to
 // the count hold the units in record order.
@@ -25,6 +32,8 @@ struct UnitTable {
     int CategoryCount() const { return static_cast<int>(Labels.size()) - 1; }
     // The number of units of a category; 0 for a category the table does not have.
     int UnitCount(int category) const;
+    // The units of a category in list order, the first at index 0.
+    std::vector<UnitChoice> Units(int category) const;
 };
 
 struct UnitTables {
@@ -40,8 +49,8 @@ AgeGroups ReadAgeUnits(Database& database);
 // records that follow it fail.
 UnitTable ReadUnitTable(Database& database, const std::string& tableName);
 
-// Opens the database at the path, reads both unit tables and closes it again.
-UnitTables ReadUnitTables(const std::string& databasePath, const std::string& riskUnitTableName,
+// Reads both unit tables from an open database.
+UnitTables ReadUnitTables(Database& database, const std::string& riskUnitTableName,
                           const std::string& doseUnitTableName);
 
 }  // namespace quorvel

@@ -1,11 +1,12 @@
 #pragma once
-// Turns one block of an age-dependent dose table (one record, or a low-LET record followed
-// by its high-LET record) into the 25 coefficients of one value column.
+// One block of an age-dependent dose table in one value column: the header block and the
+// descriptor column when the first age group of the list has the block, and the block's
+// 25 coefficients under the age label.
 
 #include <string>
 #include <vector>
 
-#include "BlockTable.h"
+#include "Coefficient.h"
 #include "DoseGridLayout.h"
 #include "FlexGrid.h"
 
@@ -23,27 +24,11 @@ public:
     explicit AgeDependentDoseCoefs(std::string tableTitle);
     virtual ~AgeDependentDoseCoefs() = default;
 
-    // Writes one block starting at row R: the header block and descriptor column when
-    // asked for, and the values in column c under the age label.
-    void ReportCoefficientsInAnMSFlexGrid(const BlockTable& block, const std::string& ageLabel, bool writeHeader,
-                                          bool writeDescriptors, FlexGrid& grid, double unitFactor,
-                                          const std::string& unitLabel, int blockStartRow, int valueColumn,
-                                          int descriptorColumn);
-
-    void UpdateAllPropertiesFromTheRecordSet(const BlockTable& block);
-    void CalculateCoefficients(double unitFactor);
-
-    const std::string& TableTitle() const { return tableTitle_; }
-
-    // 1-based, element 0 unused.
-    DescriptorList Descriptors;
-    CoefficientVector Coefficients;
-    std::vector<CoefficientVector> RecordValues;  // [record][coefficient], no value where Null
-    std::vector<int> FieldPositions;
-    int LetRecordCount = 0;
-    std::vector<std::string> RadiationTypes;
-    std::string HeaderText;
-    std::string SubtitleText;
+    // Writes the block's cells of one column key (cells of the block, in row order) with
+    // the block's first row at blockStartRow and the values in valueColumn.
+    void ReportCoefficientsInAnMSFlexGrid(const CoefficientTable& table, int block,
+                                          const std::vector<const Coefficient*>& cells, FlexGrid& grid,
+                                          int blockStartRow, int valueColumn);
 
 private:
     std::string tableTitle_;

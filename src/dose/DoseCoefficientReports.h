@@ -1,25 +1,30 @@
 #pragma once
-// The three dose coefficient tables.
+// The three dose coefficient tables: the readers of their cells and the builders that lay
+// one nuclide's table out into the grid.
 
 #include <string>
 
+#include "Coefficient.h"
 #include "Database.h"
 #include "FlexGrid.h"
 #include "StartUpReaders.h"
 
 namespace quorvel {
 
-void ReportIngestionDoseCoefficients(const std::string& nuclide, Database& database, FlexGrid& grid, double unitFactor,
-                                     const std::string& unitLabel, const AgeGroups& ages, int descriptorColumns);
+// The value column of the external dose table, the only age it has.
+inline constexpr const char* ExternalDoseAge = "Adult";
 
-void ReportInhalationDoseCoefficients(const std::string& nuclide, Database& database, FlexGrid& grid, double unitFactor,
-                                      const std::string& unitLabel, const AgeGroups& ages, int descriptorColumns);
+// The table a dose kind's coefficients are read from.
+std::string DoseTableName(const TableKind& kind);
 
-// Geometry 0 Submersion, 1 Ground Plane, 2 Soil Volume.
-void ReportExternalDoseCoefficients(const std::string& nuclide, Database& database, FlexGrid& grid, int geometry,
-                                    double unitFactor, const std::string& unitLabel, int descriptorColumns);
+// The external dose tables of the selection's nuclides (every nuclide when it names none),
+// in the unit of the factor: each nuclide's record with the lowest ID, nuclide by nuclide
+// in the table's order, a named nuclide without records as an empty table.
+void ReadExternalDoseTables(Database& database, const TableKind& kind, double unitFactor,
+                            const ScanSelection& selection, const TableSink& sink);
 
-// The table each geometry's dose coefficients are read from.
-std::string ExternalDoseTableName(int geometry);
+void ReportIngestionDoseCoefficients(const CoefficientTable& table, FlexGrid& grid);
+void ReportInhalationDoseCoefficients(const CoefficientTable& table, FlexGrid& grid);
+void ReportExternalDoseCoefficients(const CoefficientTable& table, FlexGrid& grid);
 
 }  // namespace quorvel

@@ -3,7 +3,6 @@
 #include <exception>
 
 #include "GridConventions.h"
-#include "ScientificFormat.h"
 
 namespace quorvel {
 
@@ -40,11 +39,11 @@ void SetupHeaderInformation(FlexGrid& grid, int row, const std::string& title, c
     for (int r = row; r <= row + 4; ++r) BoldTheCell(grid, r, 0);
 }
 
-void SetupExternalHeaderInformation(FlexGrid& grid, int row, const std::string& headerText,
-                                    const std::string& unitLabel, const std::string& geometryName) {
+void SetupExternalHeaderInformation(FlexGrid& grid, int row, const std::string& title, const std::string& headerText,
+                                    const std::string& unitLabel) {
     if (row + 3 > grid.Rows() - 1) grid.SetRows(row + 3);
     if (grid.Cols() < 2) grid.SetCols(2);
-    grid.SetTextMatrix(row, 0, geometryName + " Dose Coefficients");
+    grid.SetTextMatrix(row, 0, title);
     grid.SetTextMatrix(row + 1, 0, headerText);
     grid.SetTextMatrix(row + 2, 0, "Units = " + unitLabel);
     grid.SetTextMatrix(row + 2, 1, "Adult");
@@ -66,7 +65,7 @@ void SetupCoefficientDescriptorsInAnMSFlexGrid(FlexGrid& grid, const DescriptorL
         IgnoringFailure([&] { grid.SetTextMatrix(startRow + i, col, descriptors[static_cast<std::size_t>(i)]); });
 }
 
-void PlaceCoefficientsInAnMSFlexGrid(FlexGrid& grid, const std::string& heading, const CoefficientVector& coefficients,
+void PlaceCoefficientsInAnMSFlexGrid(FlexGrid& grid, const std::string& heading, const CoefficientTexts& coefficients,
                                      int startRow, int col, FirstRowStyle style) {
     const int n = static_cast<int>(coefficients.size()) - 1;
     if (n < 1) return;
@@ -75,10 +74,7 @@ void PlaceCoefficientsInAnMSFlexGrid(FlexGrid& grid, const std::string& heading,
     IgnoringFailure([&] { BoldTheCell(grid, startRow, col); });
     for (int i = 1; i <= n; ++i) {
         if (i == 1 && style == FirstRowStyle::Bold) IgnoringFailure([&] { BoldTheCell(grid, startRow + 1, col); });
-        IgnoringFailure([&] {
-            const auto& value = coefficients[static_cast<std::size_t>(i)];
-            grid.SetTextMatrix(startRow + i, col, value ? FormatScientific(*value) : std::string());
-        });
+        IgnoringFailure([&] { grid.SetTextMatrix(startRow + i, col, coefficients[static_cast<std::size_t>(i)]); });
     }
 }
 

@@ -1,49 +1,25 @@
 #include "ExternalCoefs.h"
 
-#include "DoseValueRules.h"
+#include "TableLayout.h"
 
 namespace quorvel {
 
-void clsExternalCoefs::ReportCoefficientsInAnMSFlexGrid(const BlockTable& record, FlexGrid& grid, bool writeHeader,
-                                                        bool writeDescriptors, double unitFactor,
-                                                        const std::string& unitLabel, int startRow,
-                                                        int descriptorColumn, const std::string& geometryName,
-                                                        const std::string& valueHeading) {
-    UpdateAllPropertiesFromTheRecordSet(record);
-    CalculateCoefficients(unitFactor);
-    if (writeHeader) SetupExternalHeaderInformation(grid, startRow, HeaderText, unitLabel, geometryName);
-    const int valuesRow = startRow + HeadRows;
-    if (writeDescriptors)
-        SetupCoefficientDescriptorsInAnMSFlexGrid(grid, Descriptors, valuesRow, descriptorColumn, FirstRowStyle::Plain);
-    PlaceCoefficientsInAnMSFlexGrid(grid, valueHeading, Coefficients, valuesRow, descriptorColumn + 1,
-                                    FirstRowStyle::Plain);
-}
-
-void clsExternalCoefs::UpdateAllPropertiesFromTheRecordSet(const BlockTable& record) {
-    const int n = CoefficientCount;
-    RecordValues.assign(static_cast<std::size_t>(n) + 2, std::nullopt);
-    Descriptors.assign(static_cast<std::size_t>(n) + 1, std::string());
-
-    HeaderText = record.Value(1, HeaderTextPosition).TextOrEmpty();
-    for (int i = 1; i <= n - 1; ++i) {
-        const auto c = static_cast<std::size_t>(i);
-        Descriptors[c] = record.FieldName(i + 1);
-        RecordValues[c] = StoredDoseValue(record.Value(1, i + 1));
+void clsExternalCoefs::ReportCoefficientsInAnMSFlexGrid(const CoefficientTable& table, const std::string& title,
+                                                        FlexGrid& grid) {
+    const TableBlock& block = table.Blocks.front();
+    SetupExternalHeaderInformation(grid, 0, title, block.HeaderText, table.UnitName);
+    SetupCoefficientDescriptorsInAnMSFlexGrid(grid, OneBased(*block.RowLabels), HeadRows, 0, FirstRowStyle::Plain);
+    CoefficientTexts coefficients(1);
+    std::vector<const Coefficient*> cells;
+    for (const Coefficient& cell : table.Cells) {
+        coefficients.push_back(cell.Text);
+        cells.push_back(&cell);
     }
-    Descriptors[static_cast<std::size_t>(n)] = ColonDoseDescriptor;
-
-    // Positions 10 and 11 are coefficients 9 and 10.
-    const auto upper = static_cast<std::size_t>(UpperLargeIntestinePosition - 1);
-    const auto lower = static_cast<std::size_t>(LowerLargeIntestinePosition - 1);
-    RecordValues[static_cast<std::size_t>(n)] = ColonDose(RecordValues[upper], RecordValues[lower]);
-}
-
-void clsExternalCoefs::CalculateCoefficients(double unitFactor) {
-    Coefficients.assign(static_cast<std::size_t>(CoefficientCount) + 1, std::nullopt);
-    for (int i = 1; i <= CoefficientCount; ++i) {
-        const auto c = static_cast<std::size_t>(i);
-        Coefficients[c] = InUnit(RecordValues[c], unitFactor);
-    }
+    PlaceCoefficientsInAnMSFlexGrid(grid, ValueHeading, coefficients, HeadRows, 1, FirstRowStyle::Plain);
+    RecordValueCells(grid, table, cells, HeadRows + 1, 1);
+    RecordBlockRows(grid, 0, HeadRows, 0, RowRole::Heading);
+    RecordBlockRows(grid, HeadRows + 1, HeadRows + CoefficientCount, 0, RowRole::Data);
+    RecordBlockSources(grid, table);
 }
 
 }  // namespace quorvel

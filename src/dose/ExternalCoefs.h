@@ -1,11 +1,12 @@
 #pragma once
-// Turns the record of one nuclide in an external dose table into 28 coefficients:
-// the 27 stored values and the colon dose made from the two large-intestine walls.
+// The one block of an external dose table: the three-row header, the descriptor column and
+// the adult value column "h_T", from the table's 28 cells (the 27 stored values and the
+// colon dose made from the two large-intestine walls).
 
 #include <string>
 #include <vector>
 
-#include "BlockTable.h"
+#include "Coefficient.h"
 #include "DoseGridLayout.h"
 #include "FlexGrid.h"
 
@@ -20,20 +21,9 @@ public:
     static constexpr int UpperLargeIntestinePosition = 10;
     static constexpr int LowerLargeIntestinePosition = 11;
     static constexpr const char* ColonDoseDescriptor = "Colon Dose";
+    static constexpr const char* ValueHeading = "h_T";
 
-    void ReportCoefficientsInAnMSFlexGrid(const BlockTable& record, FlexGrid& grid, bool writeHeader,
-                                          bool writeDescriptors, double unitFactor, const std::string& unitLabel,
-                                          int startRow, int descriptorColumn, const std::string& geometryName,
-                                          const std::string& valueHeading);
-
-    void UpdateAllPropertiesFromTheRecordSet(const BlockTable& record);
-    void CalculateCoefficients(double unitFactor);
-
-    // 1-based, element 0 unused.
-    DescriptorList Descriptors;
-    CoefficientVector Coefficients;
-    CoefficientVector RecordValues;  // before conversion; no value where Null
-    std::string HeaderText;
+    void ReportCoefficientsInAnMSFlexGrid(const CoefficientTable& table, const std::string& title, FlexGrid& grid);
 };
 
 }  // namespace quorvel

@@ -3,11 +3,9 @@
 
 namespace quorvel {
 
-void ReportIngestionDoseCoefficients(const std::string& nuclide, Database& database, FlexGrid& grid, double unitFactor,
-                                     const std::string& unitLabel, const AgeGroups& ages, int descriptorColumns) {
+void ReportIngestionDoseCoefficients(const CoefficientTable& table, FlexGrid& grid) {
     clsIngestionCoefs coefs;
-    ReportAgeDependentDoseCoefficients({"Fgr13ingGDB", true}, coefs, nuclide, database, grid, unitFactor, unitLabel,
-                                       ages, descriptorColumns);
+    ReportAgeDependentDoseCoefficients(coefs, table, grid, true);
 }
 
 }  // namespace quorvel

@@ -3,11 +3,9 @@
 
 namespace quorvel {
 
-void ReportInhalationDoseCoefficients(const std::string& nuclide, Database& database, FlexGrid& grid, double unitFactor,
-                                      const std::string& unitLabel, const AgeGroups& ages, int descriptorColumns) {
+void ReportInhalationDoseCoefficients(const CoefficientTable& table, FlexGrid& grid) {
     clsInhalationCoefs coefs;
-    ReportAgeDependentDoseCoefficients({"Fgr13inhHDB", false}, coefs, nuclide, database, grid, unitFactor, unitLabel,
-                                       ages, descriptorColumns);
+    ReportAgeDependentDoseCoefficients(coefs, table, grid, false);
 }
 
 }  // namespace quorvel

@@ -20,6 +20,7 @@ void FlexGrid::SetRows(int rows) {
     rows_ = rows;
     cells_.resize(static_cast<std::size_t>(rows), std::vector<Cell>(static_cast<std::size_t>(cols_)));
     rowHeights_.resize(static_cast<std::size_t>(rows), DefaultRowHeight);
+    rowStructures_.resize(static_cast<std::size_t>(rows));
     fixedRows_ = std::min(fixedRows_, rows);
     ClampCursor();
 }
@@ -129,7 +130,48 @@ int FlexGrid::RowPos(int row) const {
 
 void FlexGrid::Clear() {
     for (auto& row : cells_) std::fill(row.begin(), row.end(), Cell{});
+    std::fill(rowStructures_.begin(), rowStructures_.end(), RowStructure{});
+    blockSources_.clear();
 }
+
+void FlexGrid::SetRowStructure(int row, RowStructure structure) {
+    CheckRow(row);
+    rowStructures_[static_cast<std::size_t>(row)] = structure;
+}
+
+RowStructure FlexGrid::RowStructureAt(int row) const {
+    CheckRow(row);
+    return rowStructures_[static_cast<std::size_t>(row)];
+}
+
+void FlexGrid::SetBlockSource(int block, std::string source) {
+    if (block < 0) throw std::out_of_range("Invalid block " + std::to_string(block));
+    if (block >= BlockCount()) blockSources_.resize(static_cast<std::size_t>(block) + 1);
+    blockSources_[static_cast<std::size_t>(block)] = std::move(source);
+}
+
+const std::string& FlexGrid::BlockSource(int block) const {
+    static const std::string none;
+    return block < 0 || block >= BlockCount() ? none : blockSources_[static_cast<std::size_t>(block)];
+}
+
+void FlexGrid::SetGroupHeading(int row, int col, int firstCol, int lastCol) {
+    CheckCol(firstCol);
+    CheckCol(lastCol);
+    Cell& cell = CellAt(row, col);
+    cell.GroupFirstCol = firstCol;
+    cell.GroupLastCol = lastCol;
+}
+
+std::optional<std::pair<int, int>> FlexGrid::GroupHeadingColumns(int row, int col) const {
+    const Cell& cell = CellAt(row, col);
+    if (cell.GroupFirstCol < 0) return std::nullopt;
+    return std::pair(cell.GroupFirstCol, cell.GroupLastCol);
+}
+
+void FlexGrid::SetCellCoefficient(int row, int col, int index) { CellAt(row, col).Coefficient = index; }
+
+int FlexGrid::CellCoefficient(int row, int col) const { return CellAt(row, col).Coefficient; }
 
 void FlexGrid::CheckRow(int row) const {
     if (row < 0 || row >= rows_) throw std::out_of_range("Invalid row value " + std::to_string(row));

@@ -4,7 +4,9 @@
 // sizes and positions are in twips (1440 to the inch).
 
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace quorvel {
@@ -20,6 +22,16 @@ struct RgbColour {
 enum ColumnAlignment : std::int16_t {
     AlignLeftTop = 0,
     AlignLeftCentre = 1,
+};
+
+// The part a row plays in its table's block: one of the rows that head it (title, nuclide,
+// units, pathway, form and f1 lines, column headings) or a row of values.
+enum class RowRole : std::uint8_t { None, Heading, Data };
+
+struct RowStructure {
+    int Block = -1;  // none
+    RowRole Role = RowRole::None;
+    friend bool operator==(const RowStructure&, const RowStructure&) = default;
 };
 
 struct CellFormat {
@@ -82,8 +94,24 @@ public:
     int ColPos(int col) const;
     int RowPos(int row) const;
 
-    // Empties every cell's text and formatting; the shape stays.
+    // Empties every cell's text and formatting, and the structure below; the shape stays.
     void Clear();
+
+    // The table's structure as its layout records it, for printing and the screen: the
+    // block of each row and its part in it, where each block's values come from, the
+    // columns a group heading ("Mortality") stands over, and the coefficient a value cell
+    // shows (its position in the cells the table was laid out from).
+    void SetRowStructure(int row, RowStructure structure);
+    RowStructure RowStructureAt(int row) const;
+    void SetBlockSource(int block, std::string source);
+    int BlockCount() const { return static_cast<int>(blockSources_.size()); }
+    const std::string& BlockSource(int block) const;
+    void SetGroupHeading(int row, int col, int firstCol, int lastCol);
+    // The first and last column a group heading cell stands over; none for another cell.
+    std::optional<std::pair<int, int>> GroupHeadingColumns(int row, int col) const;
+    void SetCellCoefficient(int row, int col, int index);
+    // -1 for a cell that shows no coefficient.
+    int CellCoefficient(int row, int col) const;
 
     RgbColour BackColour() const { return backColour_; }
     void SetBackColour(RgbColour colour) { backColour_ = colour; }
@@ -92,6 +120,9 @@ private:
     struct Cell {
         std::string Text;
         CellFormat Format;
+        int Coefficient = -1;
+        int GroupFirstCol = -1;
+        int GroupLastCol = -1;
     };
 
     void CheckRow(int row) const;
@@ -112,6 +143,8 @@ private:
     std::vector<int> colWidths_;
     std::vector<std::int16_t> colAlignments_;
     std::vector<int> rowHeights_;
+    std::vector<RowStructure> rowStructures_;
+    std::vector<std::string> blockSources_;
     RgbColour backColour_;
 };
 

@@ -9,7 +9,7 @@
 
 #include "ChartRendering.h"
 #include "FileReplacement.h"
-#include "TableScan.h"
+#include "NumberText.h"
 
 namespace quorvel {
 

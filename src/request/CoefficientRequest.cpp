@@ -1,78 +1,30 @@
 #include "CoefficientRequest.h"
 
 #include "DoseCoefficientReports.h"
+#include "RiskCoefficientReports.h"
 
 namespace quorvel {
 
-namespace {
+int UnitCategory(const TableKind& kind) { return kind.IsExternal() ? 2 + CodeIndex(kind.Geometry) : 1; }
 
-const char* const CategoryNames[] = {"", "internal exposure", "Submersion", "Ground Plane", "Soil Volume"};
+std::string TableName(const TableKind& kind) { return kind.IsDose() ? DoseTableName(kind) : RiskTableName(kind); }
 
-void CheckGeometry(int geometry) {
-    if (geometry < SubmersionGeometry || geometry > SoilVolumeGeometry)
-        throw RequestError("There is no external geometry " + std::to_string(geometry) + ".");
+const UnitTable& UnitListOf(const UnitTables& units, CoefficientType type) {
+    return type == CoefficientType::Dose ? units.DoseUnits : units.RiskUnits;
 }
 
-}  // namespace
-
-int CoefficientRequest::UnitCategory() const { return PathwayCode == ExternalPathway ? 2 + Geometry : 1; }
-
-std::string CoefficientRequest::TableName() const {
-    const bool dose = Type == DoseCoefficients;
-    if (Type != DoseCoefficients && Type != RiskCoefficients)
-        throw RequestError("There is no coefficient type " + std::to_string(Type) + ".");
-    switch (PathwayCode) {
-        case IngestionPathway: return dose ? "Fgr13ingGDB" : "FGR13INGRBS";
-        case InhalationPathway: return dose ? "Fgr13inhHDB" : "FGR13INHRBS";
-        case ExternalPathway: CheckGeometry(Geometry); return dose ? ExternalDoseTableName(Geometry) : "FGR13extRBS";
-        default: throw RequestError("There is no pathway " + std::to_string(PathwayCode) + ".");
-    }
+std::string UnitListDescription(const TableKind& kind) {
+    return std::string(kind.IsDose() ? "dose" : "risk") + " units for " +
+           (kind.IsExternal() ? GeometryCaption(kind.Geometry) : "internal exposure");
 }
 
-const UnitTable& UnitListOf(const UnitTables& units, int coefficientType) {
-    return coefficientType == DoseCoefficients ? units.DoseUnits : units.RiskUnits;
-}
-
-std::string UnitListDescription(const CoefficientRequest& request) {
-    const int category = request.UnitCategory();
-    const char* name = category >= 1 && category <= 4 ? CategoryNames[category] : "no category";
-    return std::string(request.Type == DoseCoefficients ? "dose" : "risk") + " units for " + name;
-}
-
-UnitChoice ChooseUnit(const UnitTables& units, const CoefficientRequest& request) {
-    const UnitTable& list = UnitListOf(units, request.Type);
-    const int category = request.UnitCategory();
-    const int count = list.UnitCount(category);
-    if (count == 0) throw RequestError("The database holds no " + UnitListDescription(request) + ".");
-    if (request.UnitPosition < 1 || request.UnitPosition > count)
-        throw UnitPositionError("there are " + std::to_string(count) + " " + UnitListDescription(request) +
-                                "; position " + std::to_string(request.UnitPosition) + " is none of them");
-    const auto c = static_cast<std::size_t>(category);
-    const auto p = static_cast<std::size_t>(request.UnitPosition);
-    return {list.Factors[c][p], list.Labels[c][p]};
-}
-
-const std::vector<std::pair<std::string, int>>& CoefficientTypeWords() {
-    static const std::vector<std::pair<std::string, int>> words = {{"dose", DoseCoefficients},
-                                                                   {"risk", RiskCoefficients}};
-    return words;
-}
-
-const std::vector<std::pair<std::string, int>>& PathwayWords() {
-    static const std::vector<std::pair<std::string, int>> words = {
-        {"ingestion", IngestionPathway}, {"inhalation", InhalationPathway}, {"external", ExternalPathway}};
-    return words;
-}
-
-const std::vector<std::pair<std::string, int>>& GeometryWords() {
-    static const std::vector<std::pair<std::string, int>> words = {
-        {"submersion", SubmersionGeometry}, {"ground-plane", GroundPlaneGeometry}, {"soil-volume", SoilVolumeGeometry}};
-    return words;
-}
-
-std::string GeometryCaption(int geometry) {
-    CheckGeometry(geometry);
-    return CategoryNames[2 + geometry];
+UnitChoice ChooseUnit(const UnitTables& units, const TableKind& kind, int unitPosition) {
+    const std::vector<UnitChoice> list = UnitListOf(units, kind.Type).Units(UnitCategory(kind));
+    if (list.empty()) throw RequestError("The database holds no " + UnitListDescription(kind) + ".");
+    if (unitPosition < 1 || unitPosition > static_cast<int>(list.size()))
+        throw UnitPositionError("there are " + std::to_string(list.size()) + " " + UnitListDescription(kind) +
+                                "; position " + std::to_string(unitPosition) + " is none of them");
+    return list[static_cast<std::size_t>(unitPosition - 1)];
 }
 
 }  // namespace quorvel

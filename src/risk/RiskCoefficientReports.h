@@ -1,24 +1,30 @@
 #pragma once
-// The three risk coefficient tables.
+// The three risk coefficient tables: the reader of their cells and the builders that lay
+// one nuclide's table out into the grid.
 
 #include <string>
 
+#include "Coefficient.h"
 #include "Database.h"
 #include "FlexGrid.h"
 
 namespace quorvel {
 
-void ReportIngestionRiskCoefficients(const std::string& nuclide, Database& database, FlexGrid& grid, double unitFactor,
-                                     const std::string& unitName, int descriptorColumns);
+// The table a risk kind's coefficients are read from.
+std::string RiskTableName(const TableKind& kind);
 
-void ReportInhalationRiskCoefficients(const std::string& nuclide, Database& database, FlexGrid& grid, double unitFactor,
-                                      const std::string& unitName, int descriptorColumns);
+// The Mode value, and title word, of a geometry: "Soil Layer" for soil volume.
+std::string ExternalRiskMode(ExternalGeometry geometry);
 
-// Geometry 0 Submersion, 1 Ground Plane, 2 Soil Volume (stored as "Soil Layer").
-void ReportExternalRiskCoefficients(const std::string& nuclide, Database& database, FlexGrid& grid, int geometry,
-                                    double unitFactor, const std::string& unitName, int descriptorColumns);
+// The risk tables of the selection's nuclides (every nuclide when it names none, read a
+// batch of nuclides at a time), in the unit of the factor, nuclide by nuclide in the
+// table's order: sections of fifteen records in ID order, a named nuclide without records
+// as an empty table.
+void ReadRiskTables(Database& database, const TableKind& kind, double unitFactor, const ScanSelection& selection,
+                    const TableSink& sink);
 
-// The Mode value, and title word, of a geometry.
-std::string ExternalRiskMode(int geometry);
+void ReportIngestionRiskCoefficients(const CoefficientTable& table, FlexGrid& grid);
+void ReportInhalationRiskCoefficients(const CoefficientTable& table, FlexGrid& grid);
+void ReportExternalRiskCoefficients(const CoefficientTable& table, FlexGrid& grid);
 
 }  // namespace quorvel

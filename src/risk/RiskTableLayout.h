@@ -4,8 +4,8 @@
 
 #include <string>
 
+#include "Coefficient.h"
 #include "FlexGrid.h"
-#include "Recordset.h"
 
 namespace quorvel {
 
@@ -37,29 +37,27 @@ std::string RiskColumnHeading(const std::string& fieldName);
 // The start every risk table makes: the empty result when the nuclide has no records
 // (returning 0); otherwise the grid cleared and shaped for rowsPerGroup rows a group plus
 // extraRows, returning the number of groups.
-int PrepareRiskGrid(FlexGrid& grid, Recordset& records, int groupSize, int rowsPerGroup, int extraRows,
-                    int descriptorColumns);
+int PrepareRiskGrid(FlexGrid& grid, const CoefficientTable& table, int groupSize, int rowsPerGroup, int extraRows);
 
 // The bold title block of the internal tables: title, stored nuclide name, "Units = " row.
-void WriteRiskTitleBlock(FlexGrid& grid, const std::string& title, const std::string& nuclide,
-                         const std::string& unitName);
+void WriteRiskTitleBlock(FlexGrid& grid, const std::string& title, const CoefficientTable& table);
 
 // The bold "f1 = " or "Units = " row with the "Mortality" and "Morbidity" headings.
 void WriteMortalityMorbidityRow(FlexGrid& grid, int row, const std::string& firstCell);
 
-// The headings of the eleven displayed fields, from the field at the first position on.
-void WriteRiskColumnHeadings(FlexGrid& grid, int row, const Recordset& records, int firstPosition);
+// The headings of the eleven displayed columns.
+void WriteRiskColumnHeadings(FlexGrid& grid, int row, const CoefficientTable& table);
 
-// Up to one section of records from the current one, a row each; returns the last row
-// written (row - 1 when no record remained).
-int WriteRiskValueRows(FlexGrid& grid, int row, Recordset& records, int firstPosition, double unitFactor);
+// The block's rows, one a record; returns the last row written (row - 1 when the block
+// has none).
+int WriteRiskValueRows(FlexGrid& grid, int row, const CoefficientTable& table, int block);
 
 // One section of an internal table below the cursor row r: the bold form row when the
-// first record names a form, the "f1 = " row, the headings and up to one section of
-// records. Returns the cursor for the next section (one empty row after the values).
-int WriteInternalRiskSection(FlexGrid& grid, int r, Recordset& records, int firstPosition, double unitFactor);
+// section names a form, the "f1 = " row, the headings and the section's records. Returns
+// the cursor for the next section (one empty row after the values).
+int WriteInternalRiskSection(FlexGrid& grid, int r, const CoefficientTable& table, int block);
 
-// Every column but the first: left, vertically centred.
-void AlignRiskValueColumns(FlexGrid& grid);
+// Every column but the first: left, vertically centred; and the table's block sources.
+void FinishRiskGrid(FlexGrid& grid, const CoefficientTable& table);
 
 }  // namespace quorvel

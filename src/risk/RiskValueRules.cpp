@@ -12,6 +12,8 @@ RiskCell RiskCellOf(const FieldValue& field, double unitFactor) {
     return {std::nullopt, field.TextOrEmpty()};
 }
 
-int RiskOutcomeOfColumn(int column) { return column < FirstMorbidityColumn ? MortalityOutcome : MorbidityOutcome; }
+RiskOutcome RiskOutcomeOfColumn(int column) {
+    return column < FirstMorbidityColumn ? RiskOutcome::Mortality : RiskOutcome::Morbidity;
+}
 
 }  // namespace quorvel

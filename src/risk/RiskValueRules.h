@@ -1,11 +1,11 @@
 #pragma once
-// The rules of a risk table's cells. The table builders and the coefficient catalogue
-// both compute every risk cell through these functions.
+// The rules of a risk table's cells, as its reader computes them.
 
 #include <optional>
 #include <string>
 
 #include "FieldValue.h"
+#include "TableKind.h"
 
 namespace quorvel {
 
@@ -19,12 +19,10 @@ struct RiskCell {
 
 RiskCell RiskCellOf(const FieldValue& field, double unitFactor);
 
-enum RiskOutcome { MortalityOutcome = 0, MorbidityOutcome = 1 };
-
 // Of the eleven displayed columns, column 0 names the cancer site, columns 1 to 5 are
 // mortality and 6 to 10 morbidity.
 inline constexpr int CancerSiteColumn = 0;
 inline constexpr int FirstMorbidityColumn = 6;
-int RiskOutcomeOfColumn(int column);
+RiskOutcome RiskOutcomeOfColumn(int column);
 
 }  // namespace quorvel

@@ -162,8 +162,13 @@ QPushButton* ButtonOf(QWidget& window, const QString& caption) {
     return nullptr;
 }
 
+DatabaseSession& ShippedSession() {
+    static DatabaseSession session(Shipped);
+    return session;
+}
+
 TEST(DecayChainWindow, ShowsTheChainAndHandsAMemberToTheMainWindow) {
-    DecayChainWindow window(Shipped);
+    DecayChainWindow window(ShippedSession());
     window.ShowChain("U-238");
     std::vector<std::string> members;
     for (int row = 0; row < window.Chain().Rows(); ++row)
@@ -181,7 +186,7 @@ TEST(DecayChainWindow, ShowsTheChainAndHandsAMemberToTheMainWindow) {
 // (read back as CSV) holds the rows shown. A row that needs a form offers them in its form
 // cell; a decaying deposit is a check box; the fields show their whole texts on a small screen.
 TEST(IntakeCalculatorWindow, WritesOnlyResultsOfTheRowsShownAndOffersTheForms) {
-    IntakeCalculatorWindow window(Shipped);
+    IntakeCalculatorWindow window(ShippedSession());
     window.SetRows({ReadMixtureRow("Cs-137,ingestion,,,Adult,1E4,Bq", 1),
                     ReadMixtureRow("Cs-137,inhalation,,,,1,Bq", 2),
                     ReadMixtureRow("I-131,ground-plane,,,,1,Bq/m2,1,d,decaying", 3)});
@@ -247,16 +252,16 @@ TEST(IntakeCalculatorWindow, WritesOnlyResultsOfTheRowsShownAndOffersTheForms) {
 TEST(CompareWindow, ARiskComparisonFollowsThePickedIntakeAndOutcome) {
     test::RecordingDesktop desktop;
     DesktopServices services = desktop.Services(QUORVEL_APPLICATION_DIRECTORY);
-    CoefficientCatalogue catalogue(Shipped);
+    CoefficientCatalogue catalogue(ShippedSession());
     Quantity quantity;
-    quantity.Kind = {RiskCoefficients, IngestionPathway, 0};
+    quantity.Kind = {CoefficientType::Risk, Pathway::Ingestion};
     quantity.Age = "Lifetime 0-110";
     quantity.Intake = "Tap Water";
     CompareWindow window(catalogue, quantity, {"Cs-137", "Cs-134"}, services);
     window.findChild<QComboBox*>("cboOutcome")->setCurrentText("Morbidity");
     window.findChild<QComboBox*>("cboIntake")->setCurrentText("Food");
 
-    Recordset stored = OpenDatabase(Shipped)->OpenQuery(
+    Recordset stored = ShippedSession().Connection().OpenQuery(
         "SELECT \"Morbidity Lifetime 0-110\" FROM FGR13INGRBS WHERE Nuclide = 'Cs-137' AND Intake = 'Food' AND "
         "\"Cancer Site\" = 'Total'");
     ASSERT_EQ(stored.RecordCount(), 1);

@@ -13,9 +13,13 @@
 namespace quorvel {
 namespace {
 
+DatabaseSession& ShippedSession() {
+    static DatabaseSession session((std::filesystem::path(QUORVEL_APPLICATION_DIRECTORY) / "DoseAndRisk.mdb").string());
+    return session;
+}
+
 CoefficientCatalogue& Shipped() {
-    static CoefficientCatalogue catalogue(
-        (std::filesystem::path(QUORVEL_APPLICATION_DIRECTORY) / "DoseAndRisk.mdb").string());
+    static CoefficientCatalogue catalogue(ShippedSession());
     return catalogue;
 }
 
@@ -79,7 +83,7 @@ TEST(IntakeCalculation, TheFormsOfferedAndTheRiskBandNamed) {
         offered += name + " " + form.substr(0, 6) + ";";
     EXPECT_EQ(offered, "F Type F;M Type M;S Type S;");
 
-    Recordset stored = Shipped().Connection().OpenQuery(
+    Recordset stored = ShippedSession().Connection().OpenQuery(
         "SELECT \"Mortality Age 0-5\", \"Morbidity Lifetime 0-110\" FROM FGR13INGRBS WHERE Nuclide = 'Cs-137' AND "
         "Intake = 'Tap Water' AND \"Cancer Site\" = 'Total'");
     ASSERT_EQ(stored.RecordCount(), 1);

@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 #include <sstream>
 
-#include "CellSource.h"
 #include "CoefficientCatalogue.h"
 #include "CoefficientDispatcher.h"
 #include "Comparison.h"
@@ -40,6 +39,12 @@ protected:
         db.Execute("UPDATE " + table + " SET Source = 'dir/" + table + ".DAT:' || ID");
     }
 
+    // A catalogue over a session of the fixture as it stands.
+    CoefficientCatalogue Catalogue() {
+        session.emplace(db.Path());
+        return CoefficientCatalogue(*session);
+    }
+
     Quantity AdultEffectiveIngestion() {
         Quantity quantity;
         quantity.Age = "Adult";
@@ -48,6 +53,7 @@ protected:
     }
 
     FixtureDatabase db;
+    std::optional<DatabaseSession> session;
 };
 
 TEST_F(CatalogueTest, OneQuantityGivesEveryListedNuclideAndFormInListOrder) {
@@ -56,7 +62,7 @@ TEST_F(CatalogueTest, OneQuantityGivesEveryListedNuclideAndFormInListOrder) {
     AddIngestion("h-3", "Water", 1.8e-11, 3);
     AddIngestion("Co-60", "Oxide", 3.4e-9, 4, 365);  // no adult value: no row
     AddIngestion("Xx-9", "Unlisted", 1.0, 5);        // not in the nuclide list: no row
-    CoefficientCatalogue catalogue(db.Path());
+    CoefficientCatalogue catalogue = Catalogue();
     Quantity quantity = AdultEffectiveIngestion();
     quantity.UnitPosition = 2;
     const double factor = catalogue.UnitOf(quantity.Kind, 2).Factor;
@@ -87,44 +93,28 @@ TEST_F(CatalogueTest, SourcesAreReadWhereTheTableRecordsThem) {
     AddSources("FGR13extRBS");
     db.AddExternalDoseRecord("F12TIII3", "Co-60", "header", {{2, 1e-15}}, 5);
 
-    CoefficientCatalogue catalogue(db.Path());
-    const auto dose = catalogue.Rows(AdultEffectiveIngestion());
-    ASSERT_EQ(dose.size(), 1u);
-    EXPECT_EQ(dose[0].Source, "dir/Fgr13ingGDB.DAT:7");
+    CoefficientCatalogue catalogue = Catalogue();
+    const auto cited = [&](const Quantity& quantity) {
+        const auto rows = catalogue.Rows(quantity);
+        return rows.size() == 1 ? rows[0].Text + " " + rows[0].Source : std::to_string(rows.size()) + " rows";
+    };
+    const TableKind submersion{CoefficientType::Dose, Pathway::External, ExternalGeometry::Submersion};
+    const TableKind risk{CoefficientType::Risk, Pathway::External};
+    const TableKind groundPlane{CoefficientType::Dose, Pathway::External, ExternalGeometry::GroundPlane};
+    EXPECT_EQ(cited(AdultEffectiveIngestion()), "1.00E-08 dir/Fgr13ingGDB.DAT:7");
+    EXPECT_EQ(cited({submersion, ExternalDoseAge, "", "Colon Dose"}), "2.86E-14 dir/F12TIII1.DAT:3");
+    EXPECT_EQ(cited({risk, "Female", "", "Liver", RiskOutcome::Morbidity}), "7.00E-12 dir/FGR13extRBS.DAT:4");
+    EXPECT_EQ(cited({groundPlane, ExternalDoseAge, "", "Organ 2"}), "1.00E-15 ") << "the table has no Source field";
 
-    Quantity colon;
-    colon.Kind = {DoseCoefficients, ExternalPathway, SubmersionGeometry};
-    colon.Age = ExternalDoseAge;
-    colon.Descriptor = "Colon Dose";
-    const auto colonRows = catalogue.Rows(colon);
-    ASSERT_EQ(colonRows.size(), 1u);
-    EXPECT_EQ(colonRows[0].Source, "dir/F12TIII1.DAT:3");
-    EXPECT_DOUBLE_EQ(*colonRows[0].Value, 0.57 * 2e-14 + 0.43 * 4e-14);
-
-    Quantity risk;
-    risk.Kind = {RiskCoefficients, ExternalPathway, SubmersionGeometry};
-    risk.Age = "Female";
-    risk.Descriptor = "Liver";
-    risk.Outcome = MorbidityOutcome;
-    const auto riskRows = catalogue.Rows(risk);
-    ASSERT_EQ(riskRows.size(), 1u);
-    EXPECT_EQ(riskRows[0].Source, "dir/FGR13extRBS.DAT:4");
-    EXPECT_DOUBLE_EQ(*riskRows[0].Value, 7e-12);
-
-    colon.Kind.Geometry = GroundPlaneGeometry;
-    colon.Descriptor = "Organ 2";
-    EXPECT_EQ(catalogue.Rows(colon).at(0).Source, "") << "a table without the field has no source";
-
-    // The value cell of the shown table gives its source; a heading gives none.
-    CoefficientRequest request{"Co-60", DoseCoefficients, ExternalPathway, SubmersionGeometry};
+    // The value cell of the shown table names its cell, and so its source; a heading names none.
     FlexGrid grid;
     NoBusyPointer pointer;
-    DispatchCoefficientRequest(db.Path(), request, grid, {1, "unit"}, catalogue.Ages(), 1, pointer);
-    int colonRow = -1;
-    for (int r = 0; r < grid.Rows(); ++r)
-        if (grid.TextMatrix(r, 0) == "Colon Dose") colonRow = r;
-    EXPECT_EQ(SourceOfGridCell(catalogue.Connection(), request, catalogue.Ages(), colonRow, 1), "dir/F12TIII1.DAT:3");
-    EXPECT_EQ(SourceOfGridCell(catalogue.Connection(), request, catalogue.Ages(), 0, 0), std::nullopt);
+    const ShownTable shown = DispatchCoefficientRequest(*session, {"Co-60", submersion}, grid, pointer);
+    const int colon = grid.Rows() - 1;
+    ASSERT_EQ(grid.TextMatrix(colon, 0), "Colon Dose");
+    ASSERT_GE(grid.CellCoefficient(colon, 1), 0);
+    EXPECT_EQ(shown.Table.Cells[static_cast<std::size_t>(grid.CellCoefficient(colon, 1))].Source, "dir/F12TIII1.DAT:3");
+    EXPECT_EQ(grid.CellCoefficient(colon, 0), -1);
 }
 
 TEST_F(CatalogueTest, FiltersKeepWhatEveryRangeAndNameAllow) {
@@ -132,7 +122,7 @@ TEST_F(CatalogueTest, FiltersKeepWhatEveryRangeAndNameAllow) {
     AddIngestion("Co-60", "b", 2e-8, 2);
     AddIngestion("I-131", "c", 1e-10, 3);
     db.AddDose("Fgr13ingGDB", "H-3", {}, 4, "d");
-    CoefficientCatalogue catalogue(db.Path());
+    CoefficientCatalogue catalogue = Catalogue();
     const auto rows = catalogue.Rows(AdultEffectiveIngestion());
     const auto kept = [&](const RowFilter& filter) {
         std::string text;
@@ -154,7 +144,7 @@ TEST_F(CatalogueTest, ComparisonHasAColumnPerNuclideAndFormAndARatioForTwo) {
     AddIngestion("Cs-137", "a", 4e-9, 1);
     AddIngestion("Co-60", "b", 2e-9, 2);
     AddIngestion("Co-60", "c", 1e-9, 3);
-    CoefficientCatalogue catalogue(db.Path());
+    CoefficientCatalogue catalogue = Catalogue();
     Quantity quantity = AdultEffectiveIngestion();
 
     const Comparison two = CompareNuclides(catalogue, quantity, {"cs-137", "I-131"});
@@ -218,7 +208,7 @@ protected:
 };
 
 TEST_F(ExploreTest, AKindStartsAtTheAdultEffectiveDoseHighestFirst) {
-    CoefficientCatalogue catalogue(db.Path());
+    CoefficientCatalogue catalogue = Catalogue();
     ExploreModel model(catalogue, view);
     model.SetKind({});
     EXPECT_EQ(view.Chosen.Age, "Adult");
@@ -244,7 +234,7 @@ TEST_F(ExploreTest, ProgenyValuesReRankAndSayWhatTheyCount) {
         "CREATE TABLE Daughters (Nuclide TEXT, \"Half-life (s)\" REAL, Daughter TEXT, \"Branching Fraction\" "
         "REAL, \"Daughter T1/2\" TEXT, \"Daughter Half-life (s)\" REAL, ID INTEGER, Source TEXT)");
     db.Insert("Daughters", {"H-3", 3.9e8, "Co-60", 1.0, "5.27 y", 1.66e8, std::int64_t{1}, "index:1"});
-    CoefficientCatalogue catalogue(db.Path());
+    CoefficientCatalogue catalogue = Catalogue();
     ExploreModel model(catalogue, view);
     model.SetKind({});
     model.SetProgeny(10 * 365.25 * 86400.0);
@@ -262,7 +252,7 @@ TEST_F(ExploreTest, ProgenyValuesReRankAndSayWhatTheyCount) {
 }
 
 TEST_F(ExploreTest, FiltersShowTheirRowsOrSayWhatIsWrong) {
-    CoefficientCatalogue catalogue(db.Path());
+    CoefficientCatalogue catalogue = Catalogue();
     ExploreModel model(catalogue, view);
     model.SetKind({});
     model.SetFilter({.HalfLifeMin = "1 y", .Top = "2"});
@@ -280,7 +270,7 @@ TEST_F(ExploreTest, FiltersShowTheirRowsOrSayWhatIsWrong) {
     model.SetFilter({.Text = "xenon"});
     EXPECT_FALSE(view.Message.empty()) << "an empty table says why";
 
-    model.SetKind({RiskCoefficients, IngestionPathway, SubmersionGeometry});
+    model.SetKind({CoefficientType::Risk, Pathway::Ingestion});
     EXPECT_EQ(view.Nuclides, "");
     EXPECT_FALSE(view.Message.empty());
 }

@@ -2,8 +2,7 @@
 // a reader of the chart sees it) is a number of the grid that the dispatcher builds for the
 // same request, at the category of its cell, and the chart shows every such number of its
 // categories; empty cells are gaps, and a nuclide without coefficients gives the empty chart.
-// The catalogue's cells say where a number stands in the grid (the catalogue's agreement test
-// holds them to it). Then the chart files.
+// The grid's layout records which cell each of its numbers is. Then the chart files.
 #include <QAbstractBarSeries>
 #include <QBarCategoryAxis>
 #include <QBarSet>
@@ -17,11 +16,11 @@
 #include <memory>
 
 #include "ChartRendering.h"
-#include "CoefficientDispatcher.h"
 #include "DecayChain.h"
 #include "FixtureDatabase.h"
 #include "NuclideCharts.h"
 #include "NumberText.h"
+#include "TableRequests.h"
 
 namespace quorvel {
 namespace {
@@ -59,7 +58,7 @@ Points ReadChart(QChart& chart) {
 struct ChartCase {
     std::string Name;
     std::string (*Database)();
-    CoefficientRequest Request;
+    std::string Request;  // as test::RequestOf reads it
     ChartChoice Choice;
     std::string Row;  // a chart across the ages: the descriptor of the row it shows
     std::string Age;  // a chart down the organs or sites: the age of the column it shows
@@ -67,42 +66,12 @@ struct ChartCase {
 
 std::vector<ChartCase> Cases() {
     return {
-        {"ingestion_dose_by_age",
-         ShippedDatabase,
-         {"Sr-90", DoseCoefficients, IngestionPathway},
-         {},
-         "Effective Dose (e50)",
-         ""},
-        {"inhalation_dose_organs",
-         ShippedDatabase,
-         {"I-131", DoseCoefficients, InhalationPathway},
-         {"organs", "", "1 Year"},
-         "",
-         "1 Year"},
-        {"external_dose_organs",
-         ShippedDatabase,
-         {"Cs-137", DoseCoefficients, ExternalPathway, GroundPlaneGeometry},
-         {},
-         "",
-         "Adult"},
-        {"ingestion_risk_by_age",
-         ShippedDatabase,
-         {"Cs-137", RiskCoefficients, IngestionPathway},
-         {"by-age", "colon", ""},
-         "Colon",
-         ""},
-        {"inhalation_risk_by_age",
-         RiskFixture,
-         {"Co-60", RiskCoefficients, InhalationPathway},
-         {"", "Site 3", ""},
-         "Site 3",
-         ""},
-        {"external_risk_sites",
-         RiskFixture,
-         {"Co-60", RiskCoefficients, ExternalPathway},
-         {"sites", "", "Upper"},
-         "",
-         "Upper"},
+        {"ingestion_dose_by_age", ShippedDatabase, "Sr-90 dose ingestion -", {}, "Effective Dose (e50)", ""},
+        {"inhalation_dose_organs", ShippedDatabase, "I-131 dose inhalation -", {"organs", "", "1 Year"}, "", "1 Year"},
+        {"external_dose_organs", ShippedDatabase, "Cs-137 dose external ground-plane", {}, "", "Adult"},
+        {"ingestion_risk_by_age", ShippedDatabase, "Cs-137 risk ingestion -", {"by-age", "colon", ""}, "Colon", ""},
+        {"inhalation_risk_by_age", RiskFixture, "Co-60 risk inhalation -", {"", "Site 3", ""}, "Site 3", ""},
+        {"external_risk_sites", RiskFixture, "Co-60 risk external submersion", {"sites", "", "Upper"}, "", "Upper"},
     };
 }
 
@@ -111,30 +80,32 @@ void PrintTo(const ChartCase& c, std::ostream* out) { *out << c.Name; }
 class ChartAgreesWithGrid : public ::testing::TestWithParam<ChartCase> {};
 
 TEST_P(ChartAgreesWithGrid, SeriesShowTheGridsNumbers) {
-    ChartCase c = GetParam();
-    CoefficientCatalogue catalogue(c.Database());
+    const ChartCase& c = GetParam();
+    DatabaseSession session(c.Database());
+    CoefficientCatalogue catalogue(session);
+    CoefficientRequest request = test::RequestOf(c.Request);
     // The last unit of the list, so that the unit factor is at work.
-    c.Request.UnitPosition = UnitListOf(catalogue.Units(), c.Request.Type).UnitCount(c.Request.UnitCategory());
-    const ChartData data = NuclideChart(catalogue, c.Request, c.Choice);
+    const TableKind& kind = request.Kind;
+    request.UnitPosition = UnitListOf(catalogue.Units(), kind.Type).UnitCount(UnitCategory(kind));
+    const ChartData data = NuclideChart(catalogue, request, c.Choice);
     ASSERT_TRUE(data.HasValues());
     const Points shown = ReadChart(*BuildChart(data));
 
-    const TableKind kind{c.Request.Type, c.Request.PathwayCode, c.Request.Geometry};
     FlexGrid grid;
     NoBusyPointer pointer;
-    DispatchCoefficientRequest(c.Database(), c.Request, grid, catalogue.UnitOf(kind, c.Request.UnitPosition),
-                               catalogue.Ages(), 1, pointer);
-    ScanSelection selection;
-    selection.Nuclides = {c.Request.Nuclide};
+    const ShownTable table = DispatchCoefficientRequest(session, request, grid, pointer);
     Points expected;
-    for (const Coefficient& cell : catalogue.Cells(kind, c.Request.UnitPosition, selection)) {
-        const bool across = c.Age.empty();
-        const std::string category = across ? cell.Age : cell.Descriptor;
-        const auto number = ReadNumber(grid.TextMatrix(cell.Row, cell.Column));
-        if ((across ? cell.Descriptor == c.Row : cell.Age == c.Age) && number &&
-            std::find(data.Categories.begin(), data.Categories.end(), category) != data.Categories.end())
-            expected.emplace_back(category, *number);
-    }
+    for (int row = 0; row < grid.Rows(); ++row)
+        for (int col = 0; col < grid.Cols(); ++col) {
+            if (grid.CellCoefficient(row, col) < 0) continue;
+            const Coefficient& cell = table.Table.Cells[static_cast<std::size_t>(grid.CellCoefficient(row, col))];
+            const bool across = c.Age.empty();
+            const std::string category = across ? cell.Age : cell.Descriptor;
+            const auto number = ReadNumber(grid.TextMatrix(row, col));
+            if ((across ? cell.Descriptor == c.Row : cell.Age == c.Age) && number &&
+                std::find(data.Categories.begin(), data.Categories.end(), category) != data.Categories.end())
+                expected.emplace_back(category, *number);
+        }
     std::sort(expected.begin(), expected.end());
     ASSERT_EQ(shown.size(), expected.size());
     for (std::size_t k = 0; k < shown.size(); ++k) {
@@ -148,13 +119,14 @@ INSTANTIATE_TEST_SUITE_P(TableKinds, ChartAgreesWithGrid, ::testing::ValuesIn(Ca
                          [](const auto& param) { return param.param.Name; });
 
 TEST(ChartGapsTest, EmptyCellsAreGapsAndAnEmptyTableSaysSo) {
-    CoefficientCatalogue catalogue(RiskFixture());
+    DatabaseSession session(RiskFixture());
+    CoefficientCatalogue catalogue(session);
     // One cell of Site 3 is empty: its line breaks there into two pieces (no zero is drawn,
     // as the agreement above shows).
-    const ChartData data = NuclideChart(catalogue, {"Co-60", RiskCoefficients, InhalationPathway}, {"", "Site 3", ""});
+    const ChartData data = NuclideChart(catalogue, test::RequestOf("Co-60 risk inhalation -"), {"", "Site 3", ""});
     EXPECT_EQ(BuildChart(data)->series().size(), static_cast<qsizetype>(data.Series.size()) + 1);
 
-    const ChartData none = NuclideChart(catalogue, {"H-3", RiskCoefficients, InhalationPathway}, {});
+    const ChartData none = NuclideChart(catalogue, test::RequestOf("H-3 risk inhalation -"), {});
     EXPECT_FALSE(none.HasValues());
     EXPECT_EQ(none.EmptyText, "(None Available)");
     EXPECT_TRUE(BuildChart(none)->series().isEmpty());
@@ -162,12 +134,13 @@ TEST(ChartGapsTest, EmptyCellsAreGapsAndAnEmptyTableSaysSo) {
 
 // Charts written headless as SVG, PNG and PDF, and read back; the errors of a bad name.
 ChartData ExternalDoseChart() {
-    CoefficientCatalogue catalogue(QUORVEL_SHIPPED_DATABASE);
+    static DatabaseSession session(QUORVEL_SHIPPED_DATABASE);
+    CoefficientCatalogue catalogue(session);
     // +D puts a "<" in the unit, which the rich-text titles must not take for a tag.
     catalogue.IncludeProgeny(DefaultProgenyCutoffSeconds);
     CoefficientRequest request;
     request.Nuclide = "I-131";
-    request.PathwayCode = ExternalPathway;
+    request.Kind.PathwayCode = Pathway::External;
     return NuclideChart(catalogue, request, {});
 }
 

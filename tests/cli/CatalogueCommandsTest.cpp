@@ -5,9 +5,9 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
+#include "DatabaseSession.h"
 #include "FixtureDatabase.h"
 #include "ScientificFormat.h"
-#include "StartUpReaders.h"
 #include "ViewerRun.h"
 
 namespace quorvel::test {
@@ -26,7 +26,7 @@ protected:
                                           ++id);
         for (const auto& [nuclide, scale] : nuclides)
             db.AddDose("Fgr13ingGDB", nuclide, {{1, 0.1}, {2, 2.5e-9 * scale}, {25, 3.4e-9 * scale}}, ++id, "f1 = 0.1");
-        units = ReadUnitTables(db.Path(), "Risk Units", "Dose Units");
+        units = DatabaseSession(db.Path()).Units();
     }
 
     ViewerRun Run(std::vector<std::string> arguments) {

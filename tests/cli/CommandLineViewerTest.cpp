@@ -7,13 +7,10 @@
 #include <utility>
 #include <vector>
 
-#include "CoefficientDispatcher.h"
-#include "Database.h"
 #include "FixtureDatabase.h"
-#include "FlexGrid.h"
 #include "GridText.h"
 #include "PrinterSurface.h"
-#include "StartUpReaders.h"
+#include "TableRequests.h"
 #include "ViewerRun.h"
 
 namespace quorvel::test {
@@ -47,33 +44,26 @@ protected:
 
 // CSV is the text export and TSV the clipboard text of the table the dispatcher builds.
 TEST_F(CommandLineViewerTest, CsvAndTsvHoldTheTableTheDesktopBuilds) {
-    struct Case {
-        std::vector<std::string> Arguments;
-        CoefficientRequest Request;
-        UnitChoice Unit;
+    const std::pair<std::vector<std::string>, std::string> cases[] = {
+        {{"--type", "risk", "--unit", "2"}, "Co-60 risk ingestion - 2"},
+        {{"--type", "risk", "--pathway", "inhalation"}, "Co-60 risk inhalation -"},
+        {{"--type", "dose", "--pathway", "external", "--geometry", "ground-plane"}, "Co-60 dose external ground-plane"},
     };
-    const Case cases[] = {
-        {{"--type", "risk", "--unit", "2"}, {"Co-60", RiskCoefficients, IngestionPathway, 0, 2}, {0.037, "per pCi"}},
-        {{"--type", "risk", "--pathway", "inhalation"}, {"Co-60", RiskCoefficients, InhalationPathway}, {1, "per Bq"}},
-        {{"--type", "dose", "--pathway", "external", "--geometry", "ground-plane"},
-         {"Co-60", DoseCoefficients, ExternalPathway, 1, 1},
-         {1, "Sv m2/(Bq s)"}},
-    };
-    const AgeGroups ages = ReadAgeUnits(*OpenDatabase(db.Path()));
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.Arguments.back());
+    DatabaseSession session(db.Path());
+    for (const auto& [options, request] : cases) {
+        SCOPED_TRACE(request);
         FlexGrid grid;
         NoBusyPointer pointer;
-        DispatchCoefficientRequest(db.Path(), c.Request, grid, c.Unit, ages, 1, pointer);
+        DispatchCoefficientRequest(session, RequestOf(request), grid, pointer);
         ASSERT_GT(grid.Rows(), 2);
         std::vector<std::string> arguments = {"--database", db.Path(), "--nuclide", "Co-60", "--format", "csv"};
-        arguments.insert(arguments.end(), c.Arguments.begin(), c.Arguments.end());
+        arguments.insert(arguments.end(), options.begin(), options.end());
         const ViewerRun csv = RunViewer(arguments);
         EXPECT_EQ(csv.Code, 0) << csv.Err;
         EXPECT_EQ(csv.Out, FormatGridAsCommaSeparatedText(grid));
         arguments[5] = "tsv";
-        const ViewerRun tsv = RunViewer(arguments);
-        EXPECT_EQ(tsv.Out, FormatBlockAsClipboardText(grid, 0, grid.Rows() - 1, 0, grid.Cols() - 1) + "\n");
+        EXPECT_EQ(RunViewer(arguments).Out,
+                  FormatBlockAsClipboardText(grid, 0, grid.Rows() - 1, 0, grid.Cols() - 1) + "\n");
     }
 }
 
@@ -122,13 +112,15 @@ TEST_F(CommandLineViewerTest, PdfIsPrintedByTheBackendInLandscapeUnlessPortrait)
 // ---------------------------------------------------------------------------------------
 // Failures
 
-TEST_F(CommandLineViewerTest, MissingCoefficientTableIsNamedInTheMessage) {
-    db.Execute("DROP TABLE FGR13INHRBS");
+// A table without the fields its reader takes is named with the nuclide and the cause.
+TEST_F(CommandLineViewerTest, AMalformedCoefficientTableIsNamedInTheMessage) {
+    db.Execute("DROP TABLE FGR13INHRBS; CREATE TABLE FGR13INHRBS (Nuclide, ID)");
+    db.Insert("FGR13INHRBS", {"Co-60", std::int64_t{1}});
     const ViewerRun result =
         RunViewer({"--database", db.Path(), "--type", "risk", "--nuclide", "Co-60", "--pathway", "inhalation"});
     ExpectOneLineFailure(result, 1);
-    EXPECT_NE(result.Err.find("FGR13INHRBS"), std::string::npos) << result.Err;
-    EXPECT_NE(result.Err.find("Co-60"), std::string::npos) << result.Err;
+    for (const char* part : {"FGR13INHRBS", "\"Co-60\"", "Form"})
+        EXPECT_NE(result.Err.find(part), std::string::npos) << result.Err;
 
     // The other tables still answer.
     EXPECT_EQ(RunViewer({"--database", db.Path(), "--type", "risk", "--nuclide", "H-1", "--format", "csv"}).Out,

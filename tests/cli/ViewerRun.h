@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "CommandLineViewer.h"
+#include "Database.h"
 #include "FieldValue.h"
 
 namespace quorvel::test {
@@ -21,6 +22,7 @@ struct ViewerRun {
     std::string Err;
 };
 
+// A run opens its database once at most, whatever it draws or adds up.
 inline ViewerRun RunViewer(const std::vector<std::string>& arguments,
                            const std::string& applicationDirectory = "/nonexistent",
                            const CommandLineBackends& backends = {}) {
@@ -28,8 +30,10 @@ inline ViewerRun RunViewer(const std::vector<std::string>& arguments,
     for (const auto& argument : arguments) argv.push_back(argument.c_str());
     std::ostringstream out;
     std::ostringstream err;
+    const long long openings = DatabaseOpenings();
     const int code =
         RunCommandLineViewer(static_cast<int>(argv.size()), argv.data(), applicationDirectory, out, err, backends);
+    EXPECT_LE(DatabaseOpenings() - openings, 1) << "a second opening of the database";
     return {code, out.str(), err.str()};
 }
 

@@ -161,7 +161,7 @@ TEST(ReadUnitTables, NineFieldsGiveFourCategoriesWithCountsAtPositionZero) {
         {{{"Sv/Bq", 1}, {"mSv/Bq", 1000}, {"rem/Ci", 3.7e12}}, {{"Sv m3/(Bq s)", 1}}, {}, {{"a", 2}, {"b", 3}}});
     fixture.CreateUnitTable("Risk Units", {{{"per Bq", 1}}, {}, {}, {}});
 
-    const UnitTables tables = ReadUnitTables(fixture.Path(), "Risk Units", "Dose Units");
+    const UnitTables tables = ReadUnitTables(*OpenDatabase(fixture.Path()), "Risk Units", "Dose Units");
     const UnitTable& dose = tables.DoseUnits;
     EXPECT_EQ(dose.CategoryCount(), 4);
     EXPECT_EQ(dose.UnitCount(1), 3);
@@ -181,7 +181,7 @@ TEST(ReadUnitTables, UnitsComeFromTheRecordsInStoredOrderNotFromTheCountRecord) 
     FixtureDatabase fixture;
     fixture.CreateStandardUnitTables();
     fixture.Execute(R"(UPDATE "Dose Units" SET Factors1 = 99 WHERE ID = 0)");
-    const UnitTables tables = ReadUnitTables(fixture.Path(), "Risk Units", "Dose Units");
+    const UnitTables tables = ReadUnitTables(*OpenDatabase(fixture.Path()), "Risk Units", "Dose Units");
     EXPECT_EQ(tables.DoseUnits.Factors[1][0], 3) << "the count record's factor field is not read";
     EXPECT_EQ(tables.DoseUnits.Labels[1][1], "Sv/Bq");
 }
@@ -200,7 +200,7 @@ TEST(ReadUnitTables, MalformedTablesFail) {
         FixtureDatabase fixture;
         fixture.CreateUnitTable("Risk Units", {{{"per Bq", 1}}});
         if (*setup) fixture.Execute(setup);
-        EXPECT_THROW(ReadUnitTables(fixture.Path(), "Risk Units", "Dose Units"), DatabaseError) << setup;
+        EXPECT_THROW(ReadUnitTables(*OpenDatabase(fixture.Path()), "Risk Units", "Dose Units"), DatabaseError) << setup;
     }
 }
 

@@ -4,10 +4,9 @@
 
 #include <gtest/gtest.h>
 
-#include "Database.h"
 #include "DatabaseError.h"
-#include "DoseCoefficientReports.h"
 #include "FixtureDatabase.h"
+#include "TableRequests.h"
 
 namespace quorvel {
 namespace {
@@ -34,10 +33,7 @@ protected:
     IngestionDose() { fixture.CreateAgeDependentDoseTable("Fgr13ingGDB"); }
 
     FlexGrid Build(const std::string& nuclide, const AgeGroups& ages, double factor = 1) {
-        auto database = OpenDatabase(fixture.Path());
-        FlexGrid grid;
-        ReportIngestionDoseCoefficients(nuclide, *database, grid, factor, "Sv/Bq", ages, 1);
-        return grid;
+        return test::BuildTable(fixture.Path(), {CoefficientType::Dose, Pathway::Ingestion}, nuclide, factor, ages);
     }
     void Add(const DoseRecord& record) { fixture.AddDoseRecord("Fgr13ingGDB", record); }
 
@@ -167,10 +163,7 @@ protected:
 
     // The colon dose is the last row.
     FlexGrid Build(const std::string& nuclide, double factor = 1) {
-        auto database = OpenDatabase(fixture.Path());
-        FlexGrid grid;
-        ReportExternalDoseCoefficients(nuclide, *database, grid, 1, factor, "Sv m2/(Bq s)", 1);
-        return grid;
+        return test::BuildTable(fixture.Path(), test::RequestOf("- dose external ground-plane").Kind, nuclide, factor);
     }
 
     test::FixtureDatabase fixture;

@@ -34,7 +34,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         std::getline(in, *field);
     Recorder view;
     quorvel::ExploreModel model(catalogue, view);
-    model.SetKind({quorvel::DoseCoefficients, quorvel::IngestionPathway});
+    model.SetKind({quorvel::CoefficientType::Dose, quorvel::Pathway::Ingestion});
     view.Message.clear();
     model.SetFilter(texts);
     if ((!view.Message.empty() && view.Rows != 0) || view.Rows != model.Shown().size()) std::abort();

@@ -30,19 +30,16 @@ const quorvel::test::FixtureDatabase& Database() {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string name(reinterpret_cast<const char*>(data), size);
-    const quorvel::AgeGroups ages{{"Adult"}, {7300}};
+    static quorvel::DatabaseSession session(Database().Path());
     quorvel::NoBusyPointer pointer;
-    for (int type : {quorvel::DoseCoefficients, quorvel::RiskCoefficients}) {
-        for (int pathway : {quorvel::IngestionPathway, quorvel::InhalationPathway, quorvel::ExternalPathway}) {
-            quorvel::FlexGrid grid;
-            try {
-                quorvel::DispatchCoefficientRequest(Database().Path(), {name, type, pathway, 0, 1}, grid, {1, "u"},
-                                                    ages, 1, pointer);
-            } catch (...) {
-                std::abort();
-            }
-            if (grid.Rows() < 2) std::abort();
+    for (const quorvel::TableKind& kind : quorvel::AllTableKinds()) {
+        quorvel::FlexGrid grid;
+        try {
+            quorvel::DispatchCoefficientRequest(session, {name, kind}, grid, pointer);
+        } catch (...) {
+            std::abort();
         }
+        if (grid.Rows() < 2) std::abort();
     }
     return 0;
 }

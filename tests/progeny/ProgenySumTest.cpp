@@ -10,7 +10,7 @@
 #include "CoefficientCatalogue.h"
 #include "DecayChainTable.h"
 #include "IntakeCalculation.h"
-#include "ProgenySum.h"
+#include "TableRequests.h"
 
 namespace quorvel {
 namespace {
@@ -46,31 +46,31 @@ double Caesium137PlusD(const std::string& file) {
 
 class ProgenySumTest : public ::testing::Test {
 protected:
-    static CoefficientCatalogue& Catalogue() {
-        static CoefficientCatalogue catalogue(Shipped);
-        return catalogue;
+    static DatabaseSession& Session() {
+        static DatabaseSession session(Shipped);
+        return session;
     }
-    static const DecayData& Decay() {
-        static const DecayData decay = DecayData::Read(Catalogue().Connection());
-        return decay;
-    }
-    // The +D cell of one descriptor of the table of one nuclide.
-    static ProgenyCell Cell(const TableKind& kind, const std::string& nuclide, const std::string& descriptor) {
-        ScanSelection selection;
-        selection.Descriptor = descriptor;
-        selection.Age = "Adult";
-        const auto cells = AddShortLivedProgeny(Catalogue(), kind, 1, nuclide, selection, DefaultProgenyCutoffSeconds);
-        EXPECT_EQ(cells.size(), 1u) << nuclide << " " << descriptor;
-        return cells.empty() ? ProgenyCell{} : cells.front();
+    // The +D cell of one descriptor of the table of one nuclide, as the table shows it.
+    static ProgenyCell Cell(const std::string& request, const std::string& descriptor) {
+        FlexGrid grid;
+        NoBusyPointer pointer;
+        const ShownTable shown =
+            DispatchCoefficientRequest(Session(), test::RequestOf(request), grid, pointer, DefaultProgenyCutoffSeconds);
+        for (std::size_t i = 0; i < shown.Table.Cells.size(); ++i) {
+            const Coefficient& cell = shown.Table.Cells[i];
+            if (cell.Descriptor == descriptor && cell.Age == "Adult") return shown.Progeny->Cells[i];
+        }
+        ADD_FAILURE() << request << " " << descriptor;
+        return {};
     }
 };
 
 TEST_F(ProgenySumTest, Caesium137WithBarium137mOnTheGroundAndInAir) {
     const double f = IndexFraction("Cs-137", 0);
-    for (const auto& [file, geometry] : std::map<std::string, int>{{"fgr12/FGR12F31.DAT", SubmersionGeometry},
-                                                                   {"fgr12/FGR12F33.DAT", GroundPlaneGeometry}}) {
+    for (const auto& [file, geometry] : std::map<std::string, std::string>{{"fgr12/FGR12F31.DAT", "submersion"},
+                                                                           {"fgr12/FGR12F33.DAT", "ground-plane"}}) {
         const double expected = Caesium137PlusD(file);
-        const ProgenyCell cell = Cell({DoseCoefficients, ExternalPathway, geometry}, "Cs-137", "Effective Dose (E)");
+        const ProgenyCell cell = Cell("Cs-137 dose external " + geometry, "Effective Dose (E)");
         ASSERT_TRUE(cell.Value.has_value());
         EXPECT_NEAR(*cell.Value / expected, 1.0, 1e-12) << file;
         ASSERT_EQ(cell.Terms.size(), 1u);
@@ -82,10 +82,10 @@ TEST_F(ProgenySumTest, Caesium137WithBarium137mOnTheGroundAndInAir) {
 // Ranking and the calculator take +D values from the catalogue's one switch.
 TEST_F(ProgenySumTest, EveryConsumerOfTheCatalogueGetsTheSameSums) {
     const double expected = Caesium137PlusD("fgr12/FGR12F33.DAT");
-    CoefficientCatalogue catalogue(Shipped);
+    CoefficientCatalogue catalogue(Session());
     catalogue.IncludeProgeny(DefaultProgenyCutoffSeconds);
     Quantity quantity;
-    quantity.Kind = {DoseCoefficients, ExternalPathway, GroundPlaneGeometry};
+    quantity.Kind = {CoefficientType::Dose, Pathway::External, ExternalGeometry::GroundPlane};
     quantity.Age = "Adult";
     quantity.Descriptor = "Effective Dose (E)";
     const auto rows = catalogue.Rows(quantity);
@@ -105,25 +105,26 @@ TEST_F(ProgenySumTest, ABranchingChainCountsBothBranches) {
     const double expected = Fgr12Value(file, "Bi-212", 25) +
                             IndexFraction("Bi-212", 0) * Fgr12Value(file, "Po-212", 25) +
                             IndexFraction("Bi-212", 1) * Fgr12Value(file, "Tl-208", 25);
-    const ProgenyCell cell =
-        Cell({DoseCoefficients, ExternalPathway, SubmersionGeometry}, "Bi-212", "Effective Dose (E)");
+    const ProgenyCell cell = Cell("Bi-212 dose external submersion", "Effective Dose (E)");
     EXPECT_NEAR(*cell.Value / expected, 1.0, 1e-12);
 }
 
 TEST_F(ProgenySumTest, AMemberWithoutCoefficientsIsNamedAndAddsNothing) {
     // FGR-13 has no ingestion dose of Po-212 or Tl-208.
-    const ProgenyCell cell = Cell({DoseCoefficients, IngestionPathway}, "Bi-212", "Effective Dose (e50)");
+    const ProgenyCell cell = Cell("Bi-212 dose ingestion -", "Effective Dose (e50)");
     ASSERT_EQ(cell.Terms.size(), 2u);
     for (const auto& term : cell.Terms) EXPECT_FALSE(term.Value.has_value()) << term.Nuclide;
     EXPECT_EQ(cell.Value, cell.Parent.Value);
     const auto missing = MissingMembers({cell});
     EXPECT_EQ(missing.size(), 2u);
-    const std::string label = ProgenyLabel(ShortLivedProgeny(Decay(), "Bi-212", DefaultProgenyCutoffSeconds), missing);
+    const std::string label =
+        ProgenyLabel(ShortLivedProgeny(Session().Decay(), "Bi-212", DefaultProgenyCutoffSeconds), missing);
     EXPECT_NE(label.find("Po-212 x 0.6407 (missing)"), std::string::npos) << label;
 }
 
 TEST_F(ProgenySumTest, TheChainViewEndsAtTheLongLivedMemberAndNamesTheTablesOfEach) {
-    const FlexGrid grid = DecayChainGrid(Catalogue(), Decay(), "U-238", DefaultProgenyCutoffSeconds);
+    CoefficientCatalogue catalogue(Session());
+    const FlexGrid grid = DecayChainGrid(catalogue, Session().Decay(), "U-238", DefaultProgenyCutoffSeconds);
     std::vector<std::string> members;
     for (int row = DecayChainFirstMemberRow; row < grid.Rows() && !grid.TextMatrix(row, 0).empty(); ++row)
         members.push_back(grid.TextMatrix(row, 0));

@@ -1,11 +1,13 @@
-// The dispatcher's refusals, errors and busy pointer, and why a table comes out empty.
+// The dispatcher's errors and busy pointer, the session it reads through, and why a table
+// comes out empty.
 
 #include <gtest/gtest.h>
 
-#include "CoefficientDispatcher.h"
+#include "DatabaseError.h"
 #include "EmptyResult.h"
 #include "FixtureDatabase.h"
 #include "Recorders.h"
+#include "TableRequests.h"
 
 namespace quorvel {
 namespace {
@@ -16,26 +18,24 @@ class Dispatcher : public ::testing::Test {
 protected:
     Dispatcher() {
         fixture.CreateStartUpTables();
-        for (const char* table : {"Fgr13ingGDB", "Fgr13inhHDB"}) fixture.AddDose(table, "Co-60", {{2, 1e-9}}, 0);
-        for (const char* table : {"F12TIII1", "F12TIII3", "F12TIII7"})
-            fixture.AddExternalDoseRecord(table, "Co-60", table, {{2, 1e-15}}, 1);
-        const std::vector<FieldValue> risks(11, FieldValue(1e-10));
-        fixture.AddIngestionRiskRecord("Co-60", "Food", FieldValue(), 0.1, risks, 1);
-        fixture.AddInhalationRiskRecord("Co-60", "Type M", 0.1, risks, 1);
-        fixture.AddExternalRiskRecord("Co-60", "Ground Plane", risks, 1);
+        fixture.AddDose("Fgr13ingGDB", "Co-60", {{2, 1e-9}}, 0);
     }
 
-    FlexGrid Request(const std::string& nuclide, int type, int pathway, int geometry) {
+    DatabaseSession& Session() {
+        if (!session) session = std::make_unique<DatabaseSession>(fixture.Path());
+        return *session;
+    }
+
+    FlexGrid Request(const std::string& nuclide, const TableKind& kind) {
         FlexGrid grid;
-        DispatchCoefficientRequest(fixture.Path(), {nuclide, type, pathway, geometry, 1}, grid, {1, "unit"}, ages, 1,
-                                   pointer);
+        DispatchCoefficientRequest(Session(), {nuclide, kind}, grid, pointer);
         return grid;
     }
 
     // The message of the RequestError a request for Co-60 ends with.
-    std::string FailureOf(int type, int pathway, int geometry) {
+    std::string FailureOf(const TableKind& kind) {
         try {
-            Request("Co-60", type, pathway, geometry);
+            Request("Co-60", kind);
         } catch (const RequestError& e) {
             return e.what();
         }
@@ -44,45 +44,32 @@ protected:
     }
 
     FixtureDatabase fixture;
-    AgeGroups ages{{"Adult"}, {7300}};
+    std::unique_ptr<DatabaseSession> session;
     test::RecordingBusyPointer pointer;
 };
 
-TEST_F(Dispatcher, TheBusyPointerIsRestoredAfterSuccessAndFailure) {
-    Request("Co-60", DoseCoefficients, IngestionPathway, 0);
+// A session closed for compaction and not opened again (its file gone) fails every request
+// clearly, and the busy pointer is restored either way.
+TEST_F(Dispatcher, ASessionThatCouldNotBeOpenedAgainFailsEachRequestWithItsCause) {
+    Request("Co-60", {CoefficientType::Dose, Pathway::Ingestion});
     EXPECT_EQ(pointer.Events, "busy normal ");
 
     pointer.Events.clear();
+    Session().Close();
     std::filesystem::remove(fixture.Path());
-    const std::string message = FailureOf(DoseCoefficients, ExternalPathway, 1);
-    for (const char* part : {"F12TIII3", "Co-60", "DoseAndRisk.mdb"})
+    EXPECT_THROW(Session().Reopen(), DatabaseError);
+    const std::string message = FailureOf({CoefficientType::Dose, Pathway::External, ExternalGeometry::GroundPlane});
+    for (const char* part : {"F12TIII3", "Co-60", "DoseAndRisk.mdb", "could not be opened again"})
         EXPECT_NE(message.find(part), std::string::npos) << message;
     EXPECT_EQ(pointer.Events, "busy normal ");
     EXPECT_FALSE(std::filesystem::exists(fixture.Path())) << "a request never creates the database";
 }
 
-TEST_F(Dispatcher, AMalformedTableIsReportedWithTableNuclideAndCause) {
-    fixture.Execute("DROP TABLE FGR13INHRBS");
-    fixture.Execute("CREATE TABLE FGR13INHRBS (Nuclide, ID)");
-    fixture.Insert("FGR13INHRBS", {"Co-60", std::int64_t{1}});
-    const std::string message = FailureOf(RiskCoefficients, InhalationPathway, 0);
-    for (const char* part : {"FGR13INHRBS", "\"Co-60\"", "Form"})
-        EXPECT_NE(message.find(part), std::string::npos) << message;
-}
-
 TEST_F(Dispatcher, TheLastUnitOfAListIsTakenAndOnePastItRefused) {
-    const UnitTables units = ReadUnitTables(fixture.Path(), "Risk Units", "Dose Units");
-    CoefficientRequest request{"Co-60", RiskCoefficients, IngestionPathway, 0, units.RiskUnits.UnitCount(1)};
-    EXPECT_EQ(ChooseUnit(units, request).Name, units.RiskUnits.Labels[1].back());
-    ++request.UnitPosition;
-    EXPECT_THROW(ChooseUnit(units, request), UnitPositionError);
-}
-
-TEST_F(Dispatcher, UnknownCodesAreRefusedBeforeTheDatabaseIsOpened) {
-    EXPECT_THROW(Request("Co-60", 2, IngestionPathway, 0), RequestError);
-    EXPECT_THROW(Request("Co-60", DoseCoefficients, 3, 0), RequestError);
-    EXPECT_THROW(Request("Co-60", RiskCoefficients, ExternalPathway, -1), RequestError);
-    EXPECT_EQ(pointer.Events, "");
+    const UnitTables& units = Session().Units();
+    const int count = units.RiskUnits.UnitCount(1);
+    EXPECT_EQ(ChooseUnit(units, {CoefficientType::Risk}, count).Name, units.RiskUnits.Labels[1].back());
+    EXPECT_THROW(ChooseUnit(units, {CoefficientType::Risk}, count + 1), UnitPositionError);
 }
 
 // The three reasons a table comes out empty are told apart, per table and geometry.
@@ -95,19 +82,17 @@ TEST(EmptyResult, NamesTheMissingNuclideTheEmptyTableOrTheMissingRecords) {
     fixture.AddDose("Fgr13ingGDB", "Co-60", {}, 0);
     auto database = OpenDatabase(fixture.Path());
 
-    const auto explain = [&](CoefficientRequest request, bool listed) {
-        return ExplainEmptyResult(*database, request, listed);
+    const auto explain = [&](const std::string& request, bool listed) {
+        return ExplainEmptyResult(*database, test::RequestOf(request), listed);
     };
-    EXPECT_EQ(explain({"Xx-1", RiskCoefficients, IngestionPathway}, false),
-              "No nuclide \"Xx-1\" in the list of this database.");
-    EXPECT_EQ(explain({"Co-60", RiskCoefficients, InhalationPathway}, true),
-              "This database holds no inhalation risk coefficients at all.");
+    EXPECT_EQ(explain("Xx-1 risk ingestion -", false), "No nuclide \"Xx-1\" in the list of this database.");
+    EXPECT_EQ(explain("Co-60 risk inhalation -", true), "This database holds no inhalation risk coefficients at all.");
     // Ground plane risks exist, submersion risks do not.
-    EXPECT_EQ(explain({"Co-60", RiskCoefficients, ExternalPathway, SubmersionGeometry}, true),
+    EXPECT_EQ(explain("Co-60 risk external submersion", true),
               "This database holds no external (Submersion) risk coefficients at all.");
-    EXPECT_EQ(explain({"Cs-137", RiskCoefficients, ExternalPathway, GroundPlaneGeometry}, true),
+    EXPECT_EQ(explain("Cs-137 risk external ground-plane", true),
               "This database holds no external (Ground Plane) risk coefficients of Cs-137.");
-    EXPECT_EQ(explain({"Cs-137", DoseCoefficients, IngestionPathway}, true),
+    EXPECT_EQ(explain("Cs-137 dose ingestion -", true),
               "This database holds no ingestion dose coefficients of Cs-137.");
 }
 

@@ -1,19 +1,17 @@
 // Whole tables: each request of tests/data/expected/requests.txt runs over one fixture
 // database, in its unit from the database's unit tables, and the grid must read as its
-// expected file (texts, size, bold cells, as DescribeGrid writes them).
+// expected file (texts, size, bold cells, as DescribeGrid writes them), with the structure
+// its layout records.
 
 #include <cmath>
-#include <fstream>
 #include <gtest/gtest.h>
 #include <map>
 #include <sstream>
 
-#include "CoefficientDispatcher.h"
-#include "Database.h"
 #include "FixtureDatabase.h"
 #include "GridLayout.h"
 #include "Recorders.h"
-#include "StartUpReaders.h"
+#include "TableRequests.h"
 
 namespace quorvel {
 namespace {
@@ -64,14 +62,6 @@ void FillFixture(test::FixtureDatabase& db) {
     db.AddExternalRiskRecord("Co-60", "Soil Volume", SiteRow(5), 100);  // a mode no geometry reads
 }
 
-std::string ReadText(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) throw std::runtime_error("cannot read " + path);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
 struct ListedRequest {
     std::string Line;
     CoefficientRequest Request;
@@ -82,24 +72,13 @@ void PrintTo(const ListedRequest& listed, std::ostream* os) { *os << listed.Line
 
 // "nuclide type pathway geometry unit-position expected-file", '#' starting a comment.
 std::vector<ListedRequest> ListedRequests() {
-    const std::map<std::string, int> codes = {{"dose", DoseCoefficients},         {"risk", RiskCoefficients},
-                                              {"ingestion", IngestionPathway},    {"inhalation", InhalationPathway},
-                                              {"external", ExternalPathway},      {"-", SubmersionGeometry},
-                                              {"submersion", SubmersionGeometry}, {"ground-plane", GroundPlaneGeometry},
-                                              {"soil-volume", SoilVolumeGeometry}};
     std::vector<ListedRequest> requests;
-    std::istringstream list(ReadText(ExpectedFolder + "/requests.txt"));
+    std::istringstream list(test::ReadBytes(ExpectedFolder + "/requests.txt"));
     for (std::string line; std::getline(list, line);) {
         if (line.empty() || line[0] == '#') continue;
         std::istringstream words(line);
-        ListedRequest listed{line, {}, {}};
-        std::string type, pathway, geometry;
-        words >> listed.Request.Nuclide >> type >> pathway >> geometry >> listed.Request.UnitPosition >>
-            listed.ExpectedFile;
-        if (!words) throw std::runtime_error("requests.txt: cannot read: " + line);
-        listed.Request.Type = codes.at(type);
-        listed.Request.PathwayCode = codes.at(pathway);
-        listed.Request.Geometry = codes.at(geometry);
+        ListedRequest listed{line, test::ReadRequest(words), {}};
+        if (!(words >> listed.ExpectedFile)) throw std::runtime_error("requests.txt: cannot read: " + line);
         requests.push_back(listed);
     }
     return requests;
@@ -121,8 +100,7 @@ test::FixtureDatabase* ExpectedTables::fixture = nullptr;
 
 TEST_P(ExpectedTables, TheGridReadsAsItsExpectedFile) {
     const ListedRequest& listed = GetParam();
-    const UnitTables units = ReadUnitTables(fixture->Path(), "Risk Units", "Dose Units");
-    const AgeGroups ages = ReadAgeUnits(*OpenDatabase(fixture->Path()));
+    DatabaseSession session(fixture->Path());
     FlexGrid grid(90, 14);  // an earlier, larger table must leave nothing behind
     grid.SetCol(3);
     for (int r = 0; r < grid.Rows(); ++r) {
@@ -132,9 +110,10 @@ TEST_P(ExpectedTables, TheGridReadsAsItsExpectedFile) {
     }
     grid.SetRow(0);
     test::RecordingBusyPointer pointer;
-    DispatchCoefficientRequest(fixture->Path(), listed.Request, grid, ChooseUnit(units, listed.Request), ages, 1,
-                               pointer);
-    EXPECT_EQ(test::DescribeGrid(grid), ReadText(ExpectedFolder + "/" + listed.ExpectedFile)) << listed.ExpectedFile;
+    const ShownTable shown = DispatchCoefficientRequest(session, listed.Request, grid, pointer);
+    EXPECT_EQ(test::DescribeGrid(grid), test::ReadBytes(ExpectedFolder + "/" + listed.ExpectedFile))
+        << listed.ExpectedFile;
+    EXPECT_EQ(test::LayoutFaults(grid, shown.Table), "");
 }
 
 INSTANTIATE_TEST_SUITE_P(Requests, ExpectedTables, ::testing::ValuesIn(ListedRequests()));

@@ -4,41 +4,31 @@
 #include <gtest/gtest.h>
 #include <sstream>
 
-#include "Database.h"
 #include "FixtureDatabase.h"
 #include "GridLayout.h"
-#include "RiskCoefficientReports.h"
+#include "TableRequests.h"
 
 namespace quorvel {
 namespace {
 
-enum class RiskTable { Ingestion, Inhalation, External };
-
-class EachRiskTable : public ::testing::TestWithParam<RiskTable> {
+class EachRiskTable : public ::testing::TestWithParam<Pathway> {
 protected:
     EachRiskTable() { db.CreateRiskTables(); }
 
     // One record: no form, f1 0.1, the external one for submersion.
     void AddRecord(const std::vector<FieldValue>& displayed) {
-        if (GetParam() == RiskTable::Ingestion)
+        if (GetParam() == Pathway::Ingestion)
             db.AddIngestionRiskRecord("Sr-90", "Water", FieldValue(), "0.1", displayed, 1);
-        if (GetParam() == RiskTable::Inhalation) db.AddInhalationRiskRecord("Sr-90", FieldValue(), "0.1", displayed, 1);
-        if (GetParam() == RiskTable::External) db.AddExternalRiskRecord("Sr-90", "Submersion", displayed, 1);
+        if (GetParam() == Pathway::Inhalation) db.AddInhalationRiskRecord("Sr-90", FieldValue(), "0.1", displayed, 1);
+        if (GetParam() == Pathway::External) db.AddExternalRiskRecord("Sr-90", "Submersion", displayed, 1);
     }
 
     // The grid line of the first record (offset 0) or of the row above it (-1).
     std::string FirstRecordLine(double unitFactor, int offset = 0) {
-        auto database = OpenDatabase(db.Path());
-        FlexGrid grid;
-        if (GetParam() == RiskTable::Ingestion)
-            ReportIngestionRiskCoefficients("Sr-90", *database, grid, unitFactor, "u", 1);
-        if (GetParam() == RiskTable::Inhalation)
-            ReportInhalationRiskCoefficients("Sr-90", *database, grid, unitFactor, "u", 1);
-        if (GetParam() == RiskTable::External)
-            ReportExternalRiskCoefficients("Sr-90", *database, grid, 0, unitFactor, "u", 1);
-        std::istringstream text(test::DescribeGrid(grid));
+        std::istringstream text(
+            test::DescribeGrid(test::BuildTable(db.Path(), {CoefficientType::Risk, GetParam()}, "Sr-90", unitFactor)));
         std::string line;
-        const int row = (GetParam() == RiskTable::External ? 4 : 6) + offset;
+        const int row = (GetParam() == Pathway::External ? 4 : 6) + offset;
         for (int r = 0; r <= row; ++r) std::getline(text, line);
         return line;
     }
@@ -68,16 +58,14 @@ TEST_P(EachRiskTable, MorHeadingsDropTheirFirstNineCharacters) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Tables, EachRiskTable,
-                         ::testing::Values(RiskTable::Ingestion, RiskTable::Inhalation, RiskTable::External));
+                         ::testing::Values(Pathway::Ingestion, Pathway::Inhalation, Pathway::External));
 
 TEST(IngestionRisk, NullIntakeAndF1LeaveTheirLabelsAlone) {
     test::FixtureDatabase db;
     db.CreateRiskTables();
     const std::vector<FieldValue> displayed(11, FieldValue("x"));
     db.AddIngestionRiskRecord("Tc-99", FieldValue(), FieldValue(), FieldValue(), displayed, 1);
-    auto database = OpenDatabase(db.Path());
-    FlexGrid grid;
-    ReportIngestionRiskCoefficients("Tc-99", *database, grid, 1, "per Bq", 1);
+    const FlexGrid grid = test::BuildTable(db.Path(), {CoefficientType::Risk, Pathway::Ingestion}, "Tc-99", 1);
     EXPECT_EQ(grid.TextMatrix(3, 0), "Pathway = ");
     EXPECT_EQ(grid.TextMatrix(4, 0), "f1 = ");
 }

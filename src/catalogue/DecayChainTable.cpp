@@ -1,11 +1,8 @@
 #include "DecayChainTable.h"
 
-#include <cctype>
-
+#include "CoefficientTables.h"
 #include "GridConventions.h"
 #include "NumberText.h"
-#include "RiskCoefficientReports.h"
-#include "TableScan.h"
 
 namespace quorvel {
 
@@ -13,9 +10,7 @@ namespace {
 
 std::string KindName(const TableKind& kind) {
     if (!kind.IsExternal()) return kind.Name();
-    std::string geometry = GeometryCaption(kind.Geometry);
-    for (char& c : geometry) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return geometry + (kind.IsDose() ? " dose" : " risk");
+    return FoldCase(GeometryCaption(kind.Geometry)) + (kind.IsDose() ? " dose" : " risk");
 }
 
 std::string Joined(const std::vector<std::string>& parts) {
@@ -28,16 +23,8 @@ std::string Joined(const std::vector<std::string>& parts) {
 
 std::vector<std::string> TablesHolding(CoefficientCatalogue& catalogue, const std::string& nuclide) {
     std::vector<std::string> tables;
-    for (const TableKind& kind : AllTableKinds()) {
-        std::string sql = "SELECT ID FROM " + kind.Request(1).TableName() + " WHERE Nuclide = ? COLLATE NOCASE";
-        std::vector<QueryParameter> parameters{nuclide};
-        if (!kind.IsDose() && kind.IsExternal()) {
-            sql += " AND Mode = ? COLLATE NOCASE";
-            parameters.emplace_back(ExternalRiskMode(kind.Geometry));
-        }
-        if (catalogue.Connection().OpenQuery(sql + " LIMIT 1;", parameters).RecordCount() > 0)
-            tables.push_back(KindName(kind));
-    }
+    for (const TableKind& kind : AllTableKinds())
+        if (TableHolds(catalogue.Session().Connection(), kind, &nuclide)) tables.push_back(KindName(kind));
     return tables;
 }
 

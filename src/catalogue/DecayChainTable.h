@@ -8,6 +8,7 @@
 
 #include "CoefficientCatalogue.h"
 #include "DecayChain.h"
+#include "DecayData.h"
 #include "FlexGrid.h"
 
 namespace quorvel {

@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "Coefficient.h"
 #include "DecayChain.h"
-#include "TableScan.h"
 
 namespace quorvel {
 
@@ -27,12 +27,16 @@ struct ProgenyCell {
     std::vector<ProgenyTerm> Terms;  // one per short-lived member, in chain order
 };
 
-// The +D cells of the parents' cells among the given ones (every nuclide's when parents is
-// empty); the members' cells must be among them too. Cells of the descriptor named
-// unchanged (f1, no coefficient) keep the parent's value.
+// The +D cells of the parents' cells among the given ones of a table kind (every nuclide's
+// when parents is empty); the members' cells must be among them too. The uptake fraction
+// f1, no coefficient, keeps the parent's value.
 std::vector<ProgenyCell> AddProgenyToCells(const std::vector<Coefficient>& cells,
                                            const std::vector<std::string>& parents, const DecayData& decay,
-                                           double cutoffSeconds, const std::string& unchanged);
+                                           double cutoffSeconds, const TableKind& kind);
+
+// A cell with its +D value: the value and, where it changed, its text in the scientific
+// format (a text without value, such as a risk table's "n/a", stays as it is).
+void TakeProgenyValue(Coefficient& cell, const std::optional<double>& value);
 
 // "+D, T1/2 < 180 d": how every output of +D values labels them.
 std::string ProgenyUnitLabel(double cutoffSeconds);

@@ -6,12 +6,13 @@
 #include <unordered_map>
 
 #include "NumberText.h"
+#include "ScientificFormat.h"
 
 namespace quorvel {
 
 namespace {
 
-using CellKey = std::tuple<std::size_t, std::string, std::string, std::string, int>;
+using CellKey = std::tuple<std::size_t, std::string, std::string, std::string, RiskOutcome>;
 using KeyedCells = std::map<CellKey, const Coefficient*>;
 
 // Each cell by the position of its form among the nuclide's forms, then age, intake,
@@ -41,7 +42,7 @@ NuclideCells KeyCells(const std::vector<const Coefficient*>& cells) {
 
 std::vector<ProgenyCell> AddProgenyToCells(const std::vector<Coefficient>& cells,
                                            const std::vector<std::string>& parents, const DecayData& decay,
-                                           double cutoffSeconds, const std::string& unchanged) {
+                                           double cutoffSeconds, const TableKind& kind) {
     std::unordered_map<std::string, std::vector<const Coefficient*>> byNuclide;
     std::vector<std::string> order;
     for (const Coefficient& cell : cells) {
@@ -62,7 +63,7 @@ std::vector<ProgenyCell> AddProgenyToCells(const std::vector<Coefficient>& cells
         const auto members = ShortLivedProgeny(decay, parent, cutoffSeconds);
         for (const auto& [key, cell] : cellsOf(parent).InOrder) {
             ProgenyCell sum{*cell, cell->Value, {}};
-            for (std::size_t m = 0; m < members.size() && cell->Descriptor != unchanged; ++m) {
+            for (std::size_t m = 0; m < members.size() && !HoldsUptakeFraction(kind, *cell); ++m) {
                 const NuclideCells& member = cellsOf(members[m].Nuclide);
                 CellKey memberKey = key;
                 if (std::get<0>(memberKey) >= member.Forms) std::get<0>(memberKey) = 0;
@@ -79,6 +80,12 @@ std::vector<ProgenyCell> AddProgenyToCells(const std::vector<Coefficient>& cells
         }
     }
     return result;
+}
+
+void TakeProgenyValue(Coefficient& cell, const std::optional<double>& value) {
+    if (cell.Value == value) return;
+    cell.Value = value;
+    cell.Text = value ? FormatScientific(*value) : std::string();
 }
 
 std::string ProgenyUnitLabel(double cutoffSeconds) {
