@@ -12,6 +12,7 @@
 #include <QToolTip>
 #include <algorithm>
 #include <cstdlib>
+#include <vector>
 
 #include "WindowPlacement.h"
 
@@ -38,7 +39,11 @@ int FlexGridTableModel::columnCount(const QModelIndex& parent) const { return pa
 QVariant FlexGridTableModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || index.row() >= grid_.Rows() || index.column() >= grid_.Cols()) return {};
     const int row = index.row();
-    const int col = index.column();
+    int col = index.column();
+    if (const auto group = groupHeadingAt_.find({row, col}); group != groupHeadingAt_.end()) {
+        if (role == Qt::TextAlignmentRole) return QVariant::fromValue(Qt::AlignHCenter | Qt::AlignVCenter);
+        col = group->second;
+    }
     const bool fixed = row < grid_.FixedRows() || col < grid_.FixedCols();
     switch (role) {
         case Qt::DisplayRole: return QString::fromStdString(grid_.TextMatrix(row, col));
@@ -108,12 +113,14 @@ ResultGridView::ResultGridView(FlexGrid& grid, QWidget* parent)
 }
 
 void ResultGridView::ShowGrid() {
+    model_->ClearGroupHeadings();
     model_->Refresh();
     const double dpiX = logicalDpiX();
     const double dpiY = logicalDpiY();
     for (int col = 0; col < grid_.Cols(); ++col) setColumnWidth(col, TwipsToPixels(grid_.ColWidth(col), dpiX));
     for (int row = 0; row < grid_.Rows(); ++row)
         setRowHeight(row, std::max(1, TwipsToPixels(grid_.RowHeight(row), dpiY)));
+    ShowHeadingsWhole();
     ShowBackColour();
     // A new table starts at its top-left cell, wherever the last one was scrolled to.
     verticalScrollBar()->setValue(0);
@@ -122,12 +129,50 @@ void ResultGridView::ShowGrid() {
 
 bool ResultGridView::HasSelection() const { return selectionModel()->hasSelection(); }
 
-bool ResultGridView::TextIsCut(const QModelIndex& index) const {
-    if (!index.isValid()) return false;
+int ResultGridView::WidthNeeded(int row, int col) const {
+    const QModelIndex index = model()->index(row, col);
     const QFontMetrics metrics(model()->data(index, Qt::FontRole).value<QFont>());
     const int margin = 2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1);
-    return metrics.horizontalAdvance(model()->data(index, Qt::DisplayRole).toString()) + margin >
-           columnWidth(index.column());
+    return metrics.horizontalAdvance(model()->data(index, Qt::DisplayRole).toString()) + margin;
+}
+
+bool ResultGridView::TextIsCut(const QModelIndex& index) const {
+    if (!index.isValid()) return false;
+    int width = 0;
+    for (int col = index.column(); col < index.column() + std::max(1, columnSpan(index.row(), index.column())); ++col)
+        width += columnWidth(col);
+    return WidthNeeded(index.row(), index.column()) > width;
+}
+
+void ResultGridView::ShowHeadingsWhole() {
+    clearSpans();
+    std::vector<int> headingRows;
+    for (int row = 0; row < grid_.Rows(); ++row)
+        if (const RowRole role = grid_.RowStructureAt(row).Role; role == RowRole::Title || role == RowRole::Heading)
+            headingRows.push_back(row);
+    // Column headings first, so that the texts spread over the columns afterwards fit their
+    // widened cells.
+    for (const int row : headingRows)
+        for (int col = 1; col < grid_.Cols(); ++col) {
+            if (grid_.TextMatrix(row, col).empty()) continue;
+            if (const auto group = grid_.GroupHeadingColumns(row, col)) {
+                model_->ShowGroupHeading(row, group->first, col);
+                setSpan(row, group->first, 1, group->second - group->first + 1);
+            } else {
+                setColumnWidth(col, std::max(columnWidth(col), WidthNeeded(row, col)));
+            }
+        }
+    for (const int row : headingRows) {
+        if (grid_.TextMatrix(row, 0).empty()) continue;
+        const int needed = WidthNeeded(row, 0);
+        int last = 0;
+        int width = columnWidth(0);
+        while (width < needed && last + 1 < grid_.Cols() && grid_.TextMatrix(row, last + 1).empty() &&
+               columnSpan(row, last + 1) == 1)
+            width += columnWidth(++last);
+        if (width < needed) setColumnWidth(last, columnWidth(last) + needed - width);
+        if (last > 0) setSpan(row, 0, 1, last + 1);
+    }
 }
 
 bool ResultGridView::viewportEvent(QEvent* event) {

@@ -1,13 +1,18 @@
 #pragma once
 // The result grid on screen: a table view over the grid model showing its texts, bold
 // cells, column widths, alignments, fixed heading rows and background colour. Selecting
-// cells sets the model's Row/Col/RowSel/ColSel; key presses go to the given handlers. A
-// cell cut off by its column shows its whole text as a tooltip, and dragging a column's
-// right edge widens it on screen only (the model's widths stay for printing and export).
+// cells sets the model's Row/Col/RowSel/ColSel; key presses go to the given handlers.
+// Heading texts show whole (by the structure the layout records): a column widens to its
+// headings, a group heading ("Mortality") spans its columns and a column-0 heading (a
+// title, a form line) spreads over the empty cells to its right. A cell cut off by its
+// column shows its whole text as a tooltip, and dragging a column's right edge widens it on
+// screen only. The model's widths stay as built, for printing and export.
 
 #include <QAbstractTableModel>
 #include <QTableView>
 #include <functional>
+#include <map>
+#include <utility>
 
 #include "FlexGrid.h"
 
@@ -23,6 +28,10 @@ public:
     // The tooltip of a cell; empty for none.
     std::function<std::string(int row, int col)> CellToolTip;
 
+    // A group heading shows in the first cell of the span over its columns, centred.
+    void ClearGroupHeadings() { groupHeadingAt_.clear(); }
+    void ShowGroupHeading(int row, int firstCol, int headingCol) { groupHeadingAt_[{row, firstCol}] = headingCol; }
+
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;
@@ -30,6 +39,7 @@ public:
 private:
     const FlexGrid& grid_;
     QFont baseFont_;
+    std::map<std::pair<int, int>, int> groupHeadingAt_;  // (row, first column) -> the heading's column
 };
 
 // The alignment of a column code: 0 left and top, 1 left and centred; the other codes of
@@ -70,6 +80,9 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
+    void ShowHeadingsWhole();
+    // The pixels a cell's text needs, its margins included.
+    int WidthNeeded(int row, int col) const;
     void SelectionToGrid();
     // The column whose right edge lies under x (within a few pixels), or -1.
     int ColumnEdgeAt(int x) const;

@@ -3,10 +3,7 @@
 #include <filesystem>
 
 #include "FileNameSuggestion.h"
-#include "GridConventions.h"
 #include "GridPrintJobs.h"
-#include "GridPrinting.h"
-#include "QtPrinterSurface.h"
 #include "TidyTable.h"
 
 namespace quorvel {
@@ -37,7 +34,7 @@ void PrintGridToChosenPdf(const FlexGrid& grid, int paperStyle, const std::vecto
     if (!fileName) return;
     std::string path = *fileName;
     if (std::filesystem::path(path).extension().empty()) path += ".pdf";
-    PrintGridToPdfFile(grid, paperStyle, path, services.Prompt);
+    PrintGridToPdfFile(grid, {paperStyle, services.Printers.Paper()}, path, services.Prompt);
 }
 
 void PrintRows(const RowProducer& produce, DesktopServices& services, const std::vector<std::string>& name) {
@@ -47,18 +44,15 @@ void PrintRows(const RowProducer& produce, DesktopServices& services, const std:
     }
     TableCapture capture;
     produce(capture);
-    FlexGrid grid = TidyTableGrid(capture.Table);
-    for (int c = 0; c < grid.Cols(); ++c) BoldTheCell(grid, 0, c);
+    std::string title;
+    for (const std::string& word : name)
+        if (!word.empty()) (title += title.empty() ? "" : " ") += word;
+    const FlexGrid grid = TitledTidyTableGrid(capture.Table, title);
     if (services.Printers.CurrentPrinterName() == PdfPrinterName) {
         PrintGridToChosenPdf(grid, Landscape, name, services);
         return;
     }
-    try {
-        QtPrinterSurface surface(services.Printer);
-        WriteGridResultsToPrinter(grid, Landscape, surface, services.Prompt);
-    } catch (const std::exception& e) {
-        services.Prompt.ShowMessage(std::string("An error (") + e.what() + ") occured while printing.");
-    }
+    PrintGridOnPrinter(grid, Landscape, services.Printer, services.Prompt);
 }
 
 }  // namespace quorvel

@@ -11,8 +11,9 @@
 
 namespace quorvel {
 
-// The rows as a grid, headings bold, landscape, on the current printer; with the PDF file
-// as the printer, into the file asked for (the name offered is what the rows are). No
+// The rows as a grid titled by the name's words (title and headings bold, both again on
+// every page the rows go on to), landscape, on the current printer; with the PDF file as
+// the printer, into the file asked for (the name offered is what the rows are). No
 // printer, or a failure, is shown as a message.
 void PrintRows(const RowProducer& produce, DesktopServices& services, const std::vector<std::string>& name);
 

@@ -239,6 +239,10 @@ FlexGrid ResultGrid(const IntakeResultTable& table) {
     const int totalRow = grid.Rows() - 1;
     for (int c = 0; c < columns; ++c)
         if (!grid.TextMatrix(totalRow, c).empty()) BoldTheCell(grid, totalRow, c);
+    // The title heads every printed page the rows go on to, with the headings.
+    for (int r = 0; r < IntakeResultFirstRow - 1; ++r) grid.SetRowStructure(r, {-1, RowRole::Title});
+    grid.SetRowStructure(IntakeResultFirstRow - 1, {0, RowRole::Heading});
+    for (int r = IntakeResultFirstRow; r < grid.Rows(); ++r) grid.SetRowStructure(r, {0, RowRole::Data});
     return grid;
 }
 

@@ -38,6 +38,8 @@ struct Options {
     OutputFormat Format = OutputFormat::Text;
     std::string OutputPath;
     bool Portrait = false;
+    PaperSize Paper = PaperSize::Letter;
+    CLI::Option* PaperOption = nullptr;  // given: Paper, else the locale's
     bool ListNuclides = false;
     bool ListUnits = false;
     std::vector<std::string> Convert;
@@ -94,6 +96,13 @@ void AddOptions(CLI::App& app, Options& options) {
         ->transform(FormatWords(true));
     app.add_option("--output", options.OutputPath, "File that --format pdf writes (replaced when it exists)");
     app.add_flag("--portrait", options.Portrait, "Print the PDF in portrait (default: landscape)");
+    std::map<std::string, PaperSize> papers;
+    for (const auto& [name, paper] : PaperSizeNames()) papers.emplace(name, paper);
+    options.PaperOption =
+        app.add_option("--paper", options.Paper,
+                       "Paper of the PDF: letter, a4 or legal (default: the locale's, Letter in the US)")
+            ->transform(CLI::CheckedTransformer(papers, CLI::ignore_case))
+            ->type_name("WORD");
     AddProgenyOptions(app, options.WithProgeny, options.ProgenyCutoffSeconds);
     app.add_option("--chart", options.ChartPath,
                    "Also draw the table as a chart into FILE: PNG, SVG or PDF by its ending (replaced when it exists)")
@@ -173,8 +182,8 @@ void CheckPdfOptions(const Options& options, const CommandLineBackends& backends
     const bool pdf = options.Format == OutputFormat::Pdf;
     if (pdf && !backends.PrintGridToPdf) throw UsageError("PDF output is not available in this build");
     if (pdf && options.OutputPath.empty()) throw UsageError("--format pdf needs --output FILE.pdf");
-    if (!pdf && (!options.OutputPath.empty() || options.Portrait))
-        throw UsageError("--output and --portrait go with --format pdf");
+    if (!pdf && (!options.OutputPath.empty() || options.Portrait || options.PaperOption->count() > 0))
+        throw UsageError("--output, --portrait and --paper go with --format pdf");
 }
 
 void CheckChartOptions(const Options& options, const CommandLineBackends& backends) {
@@ -248,10 +257,9 @@ int Run(const Options& options, const CommandLineBackends& backends, std::ostrea
     if (!options.ChartPath.empty()) WriteTableChart(session, options, request, grid, backends);
     if (options.Format == OutputFormat::Pdf) {
         StreamPrompt prompt(err);
-        return backends.PrintGridToPdf(grid, options.Portrait ? PortraitPaperStyle : LandscapePaperStyle,
-                                       options.OutputPath, prompt)
-                   ? ExitTable
-                   : ExitDatabaseError;
+        PageSetup setup{options.Portrait ? PortraitPaperStyle : LandscapePaperStyle, std::nullopt};
+        if (options.PaperOption->count() > 0) setup.Paper = options.Paper;
+        return backends.PrintGridToPdf(grid, setup, options.OutputPath, prompt) ? ExitTable : ExitDatabaseError;
     }
     PrintGrid(grid, options.Format, out);
     return ExitTable;

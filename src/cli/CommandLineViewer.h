@@ -5,6 +5,7 @@
 
 #include "ChartData.h"
 #include "FlexGrid.h"
+#include "PrinterSurface.h"
 #include "UserPrompt.h"
 
 namespace quorvel {
@@ -13,13 +14,13 @@ namespace quorvel {
 enum CommandLineExit { ExitTable = 0, ExitDatabaseError = 1, ExitBadUsage = 2 };
 
 // What the viewer needs of a window system, given by the program that has one: printing a
-// grid into a PDF file in a paper style (1 portrait, 2 landscape), true when the file was
+// grid into a PDF file in a paper style and on a paper (the locale's without one), true when the file was
 // written (failures are shown through the prompt). Without it, --format pdf is refused.
 // Drawing a chart into a PNG, SVG or PDF file by the name's ending, the footer given
 // without its date (today's is added); an ending it cannot write or a file it cannot make
 // throws, with a one-line text. Without it, --chart is refused.
 struct CommandLineBackends {
-    std::function<bool(const FlexGrid& grid, int paperStyle, const std::string& path, UserPrompt& prompt)>
+    std::function<bool(const FlexGrid& grid, const PageSetup& setup, const std::string& path, UserPrompt& prompt)>
         PrintGridToPdf;
     std::function<void(const ChartData& chart, const std::string& path, const std::string& footer)> SaveChart;
 };

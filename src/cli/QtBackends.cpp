@@ -22,10 +22,10 @@ CommandLineBackends BuildBackends() {
         static char* qtArgv[] = {name, nullptr};
         *application = std::make_unique<QApplication>(qtArgc, qtArgv);
     };
-    backends.PrintGridToPdf = [start](const FlexGrid& grid, int paperStyle, const std::string& path,
+    backends.PrintGridToPdf = [start](const FlexGrid& grid, const PageSetup& setup, const std::string& path,
                                       UserPrompt& prompt) {
         start();
-        return PrintGridToPdfFile(grid, paperStyle, path, prompt);
+        return PrintGridToPdfFile(grid, setup, path, prompt);
     };
     backends.SaveChart = [start](const ChartData& chart, const std::string& path, const std::string& footer) {
         start();

@@ -24,9 +24,11 @@ enum ColumnAlignment : std::int16_t {
     AlignLeftCentre = 1,
 };
 
-// The part a row plays in its table's block: one of the rows that head it (title, nuclide,
-// units, pathway, form and f1 lines, column headings) or a row of values.
-enum class RowRole : std::uint8_t { None, Heading, Data };
+// The part a row plays in its table: one of the rows that head the whole table above its
+// blocks where the blocks share them (title, nuclide, units; of no block), one of the rows
+// that head a block (its own title lines where it has them, pathway, form and f1 lines,
+// column headings) or a row of values.
+enum class RowRole : std::uint8_t { None, Title, Heading, Data };
 
 struct RowStructure {
     int Block = -1;  // none

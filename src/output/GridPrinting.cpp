@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "PrintFooter.h"
+#include "PrintedPages.h"
 
 namespace quorvel {
 
@@ -49,8 +50,7 @@ std::size_t CharacterCount(const std::string& text) {
 
 // The last column a row's column-0 text reaches: its own when the text fits there (in the
 // cell's font), else across the empty cells that follow, as far as it needs.
-int ColumnZeroSpread(const FlexGrid& grid, int row, PrinterSurface& printer) {
-    const std::string& text = grid.TextMatrix(row, 0);
+int ColumnZeroSpread(const FlexGrid& grid, int row, const std::string& text, PrinterSurface& printer) {
     if (text.empty() || grid.Cols() < 2) return 0;
     const CellFormat& format = grid.CellFormatAt(row, 0);
     printer.SetFontBold(format.Bold);
@@ -72,28 +72,27 @@ void WriteGridResultsToPrinter(const FlexGrid& grid, int paperStyle, PrinterSurf
     // Counted from the grid's own fixed rows (one in every result grid), so that the
     // page ranges never run past the last row.
     const int fixedRows = grid.FixedRows();
-    const int dataRows = grid.Cols() > 0 ? grid.Rows() - fixedRows : 0;
-    const int fullPages = dataRows / RowsPerPrintedPage;
-    const int remainder = dataRows % RowsPerPrintedPage;
-    const int pages = fullPages + (remainder > 0 ? 1 : 0);
-    const std::string footer = options.FooterDate ? FooterDescription(grid, *options.FooterDate) : std::string();
-    const auto printFooter = [&](int page) {
-        if (options.FooterDate) PrintTheFooter(grid, RowsPerPrintedPage, footer, page, pages, printer);
-    };
-    for (int page = 1; page <= fullPages; ++page) {
-        SetUpThePrinterScale(grid, RowsPerPrintedPage, printer);
+    std::vector<PrintedPage> pages = PlanPrintedPages(grid, RowsPerPrintedPage);
+    const int count = static_cast<int>(pages.size());
+    for (int page = 1; page <= count; ++page) {
+        PrintedPage& rows = pages[static_cast<std::size_t>(page - 1)];
+        // The library's variant heads every page with the fixed rows instead.
+        if (options.HeaderOnEveryPage) rows.RepeatedRows.clear();
+        // Repeated heading rows take the header's slots, and more rows of the page when
+        // there are more of them; the 30 rows keep theirs below.
+        const int firstSlot = std::max(fixedRows, static_cast<int>(rows.RepeatedRows.size()));
+        const int pageRows = RowsPerPrintedPage + firstSlot - fixedRows;
+        SetUpThePrinterScale(grid, pageRows, printer);
         if (page == 1 || options.HeaderOnEveryPage) PrintTheFixedRows(grid, printer, prompt);
-        PrintTheRowsOfAPage(grid, fixedRows + RowsPerPrintedPage * (page - 1),
-                            fixedRows + RowsPerPrintedPage * page - 1, printer, prompt, options);
-        printFooter(page);
-        printer.NewPage();
-    }
-    if (remainder > 0) {
-        SetUpThePrinterScale(grid, RowsPerPrintedPage, printer);
-        if (fullPages == 0 || options.HeaderOnEveryPage) PrintTheFixedRows(grid, printer, prompt);
-        PrintTheRowsOfAPage(grid, fixedRows + RowsPerPrintedPage * fullPages, grid.Rows() - 1, printer, prompt,
-                            options);
-        printFooter(pages);
+        if (!rows.RepeatedRows.empty()) PrintRowsInSlots(grid, rows.RepeatedRows, 0, printer, prompt, options, true);
+        std::vector<int> own;
+        for (int r = rows.FirstRow; r <= rows.LastRow; ++r) own.push_back(r);
+        PrintRowsInSlots(grid, own, firstSlot, printer, prompt, options, false);
+        if (options.FooterDate)
+            PrintTheFooter(grid, pageRows, FooterDescription(grid, *options.FooterDate, rows.FirstRow, rows.LastRow),
+                           page, count, printer);
+        // As the pages were always sent: a break after every full page, none after the rest.
+        if (rows.LastRow - rows.FirstRow + 1 == RowsPerPrintedPage) printer.NewPage();
     }
     printer.EndDoc();
 }
@@ -168,48 +167,54 @@ void PrintTheFixedRows(const FlexGrid& grid, PrinterSurface& printer, UserPrompt
     }
 }
 
-void PrintTheRowsOfAPage(const FlexGrid& grid, int firstRow, int lastRow, PrinterSurface& printer, UserPrompt& prompt,
-                         const GridPrintingOptions& options) {
+void PrintRowsInSlots(const FlexGrid& grid, const std::vector<int>& rows, int firstSlot, PrinterSurface& printer,
+                      UserPrompt& prompt, const GridPrintingOptions& options, bool continued) {
     printer.SetFontBold(false);
-    const int fixedRows = grid.FixedRows();
-    const int slots = lastRow - firstRow + 1;
+    const int slots = static_cast<int>(rows.size());
     const double rowHeight0 = grid.RowHeight(0);
     const double gridLeft = grid.ColPos(0);
     const double gridRight = RightEdgeOfLastColumn(grid);
-    const double dataTop = rowHeight0 * fixedRows;
-    const double dataBottom = rowHeight0 * (fixedRows + slots);
+    const double dataTop = rowHeight0 * firstSlot;
+    const double dataBottom = rowHeight0 * (firstSlot + slots);
+    const auto textOf = [&](int k, int c) {
+        const std::string& text = grid.TextMatrix(rows[static_cast<std::size_t>(k)], c);
+        return continued && k == 0 && c == 0 ? text + ContinuedMark : text;
+    };
     // The last column each slot's column-0 text spreads over (0: its own).
-    std::vector<int> spreadTo(static_cast<std::size_t>(std::max(slots, 0)), 0);
+    std::vector<int> spreadTo(static_cast<std::size_t>(slots), 0);
     if (!options.FixedDataRowFonts)
-        for (int r = firstRow; r <= lastRow; ++r)
-            spreadTo[static_cast<std::size_t>(r - firstRow)] = ColumnZeroSpread(grid, r, printer);
+        for (int k = 0; k < slots; ++k)
+            spreadTo[static_cast<std::size_t>(k)] =
+                ColumnZeroSpread(grid, rows[static_cast<std::size_t>(k)], textOf(k, 0), printer);
     for (int c = 0; c < grid.Cols(); ++c) {
         // A rule runs down the page, broken where a spread text crosses it.
         int from = 0;
         for (int k = 0; k <= slots; ++k) {
             if (k < slots && (c == 0 || spreadTo[static_cast<std::size_t>(k)] < c)) continue;
             if (k > from)
-                Rule(printer, grid.ColPos(c), rowHeight0 * (fixedRows + from), grid.ColPos(c),
-                     rowHeight0 * (fixedRows + k));
+                Rule(printer, grid.ColPos(c), rowHeight0 * (firstSlot + from), grid.ColPos(c),
+                     rowHeight0 * (firstSlot + k));
             from = k + 1;
         }
     }
     Rule(printer, gridRight, dataTop, gridRight, dataBottom);
     for (int i = 0; i <= slots; ++i)
-        Rule(printer, gridLeft, rowHeight0 * (fixedRows + i), gridRight, rowHeight0 * (fixedRows + i));
+        Rule(printer, gridLeft, rowHeight0 * (firstSlot + i), gridRight, rowHeight0 * (firstSlot + i));
 
-    for (int r = firstRow; r <= lastRow; ++r) {
-        const int slotRow = fixedRows + (r - firstRow);
-        const double top = grid.RowPos(slotRow);
-        const double bottom = top + grid.RowHeight(slotRow);
+    for (int k = 0; k < slots; ++k) {
+        const int r = rows[static_cast<std::size_t>(k)];
+        const int slot = firstSlot + k;
+        // Slots below the grid's last row (a page of repeated headings) keep row 0's height.
+        const double top = slot < grid.Rows() ? grid.RowPos(slot) : rowHeight0 * slot;
+        const double bottom = top + (slot < grid.Rows() ? grid.RowHeight(slot) : rowHeight0);
         for (int c = 0; c < grid.Cols(); ++c) {
-            const std::string& text = grid.TextMatrix(r, c);
+            const std::string text = textOf(k, c);
             if (text.empty()) continue;
             const double left = grid.ColPos(c);
             double right = left + grid.ColWidth(c);
             const double cellMargin = CellMarginShare * (right - left);
             if (c == 0 && !options.FixedDataRowFonts) {
-                const int spread = spreadTo[static_cast<std::size_t>(r - firstRow)];
+                const int spread = spreadTo[static_cast<std::size_t>(k)];
                 right = grid.ColPos(spread) + grid.ColWidth(spread);
             }
             if (options.FixedDataRowFonts) {

@@ -1,10 +1,12 @@
 #pragma once
 // Printing the result grid as a ruled table: the grid's column widths and row heights
 // scaled to the page between fixed margins, the header rows in bold on the first page and
-// 30 data rows a page.
+// 30 data rows a page; a page that goes on with a block starts with its heading rows
+// again (PrintedPages.h).
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "FlexGrid.h"
 #include "PrinterSurface.h"
@@ -44,11 +46,13 @@ void PrintTheFooter(const FlexGrid& grid, int rowsPerPage, const std::string& de
 // The header rows in bold with their rules (first page only).
 void PrintTheFixedRows(const FlexGrid& grid, PrinterSurface& printer, UserPrompt& prompt);
 
-// Rules and texts of grid rows firstRow to lastRow, placed in the slots below the header.
-// In the program's own printing a column-0 text too wide for its column spreads over the
-// empty cells to its right, as a title in row 0 does, and no rule crosses it.
-void PrintTheRowsOfAPage(const FlexGrid& grid, int firstRow, int lastRow, PrinterSurface& printer, UserPrompt& prompt,
-                         const GridPrintingOptions& options = {});
+// Rules and texts of the given grid rows, placed in consecutive slots of the page from
+// firstSlot on (slot n at n row-0 heights from the top). In the program's own printing a
+// column-0 text too wide for its column spreads over the empty cells to its right, as a
+// title in row 0 does, and no rule crosses it. Continued: the rows are headings
+// printed again, the first one's column-0 text marked as continued.
+void PrintRowsInSlots(const FlexGrid& grid, const std::vector<int>& rows, int firstSlot, PrinterSurface& printer,
+                      UserPrompt& prompt, const GridPrintingOptions& options, bool continued);
 
 // Fit a text into a cell box, set the printer's current position for it and return the
 // fitted text for the caller to print. Left: cut at the right, indented by cellMargin; a

@@ -4,6 +4,8 @@
 #include <initializer_list>
 #include <vector>
 
+#include "PrintedPages.h"
+
 namespace quorvel {
 
 namespace {
@@ -27,11 +29,22 @@ std::string SourceOf(const std::string& text, std::size_t start) {
 }  // namespace
 
 std::string FooterDescription(const FlexGrid& grid, const std::string& date) {
+    return FooterDescription(grid, date, 0, grid.Rows() - 1);
+}
+
+std::string FooterDescription(const FlexGrid& grid, const std::string& date, int firstRow, int lastRow) {
+    // The rows the layout records as the table's title, else the column-0 texts above the
+    // first empty one.
     std::vector<std::string> block;
-    for (int r = 0; r < grid.Rows() && grid.Cols() > 0 && !grid.TextMatrix(r, 0).empty(); ++r)
+    for (int r = 0; r < grid.Rows() && grid.Cols() > 0 && grid.RowStructureAt(r).Role == RowRole::Title; ++r)
+        block.push_back(grid.TextMatrix(r, 0));
+    const bool titled = !block.empty();
+    for (int r = 0; !titled && r < grid.Rows() && grid.Cols() > 0 && !grid.TextMatrix(r, 0).empty(); ++r)
         block.push_back(grid.TextMatrix(r, 0));
 
-    std::string title, units, source;
+    std::string title, units;
+    std::string source = SourcesOfRows(grid, firstRow, lastRow);
+    const bool recorded = grid.BlockCount() > 0;
     for (std::size_t i = 0; i < block.size(); ++i) {
         const std::string& text = block[i];
         if (i == 0) {
@@ -42,7 +55,7 @@ std::string FooterDescription(const FlexGrid& grid, const std::string& date) {
             units = text;
         }
         const std::size_t start = SourceStart(text);
-        if (i > 0 && source.empty() && start != std::string::npos) source = SourceOf(text, start);
+        if (i > 0 && !recorded && source.empty() && start != std::string::npos) source = SourceOf(text, start);
     }
     std::string line;
     for (const std::string* part : std::initializer_list<const std::string*>{&title, &units, &source, &date}) {

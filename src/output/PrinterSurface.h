@@ -4,7 +4,10 @@
 // drawing at a current position, straight lines, and the document's page breaks, end and
 // cancel. The desktop draws on a real printer or a PDF file; the tests record the calls.
 
+#include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "FlexGrid.h"
 
@@ -13,6 +16,22 @@ namespace quorvel {
 // Paper styles: the printer orientation values.
 inline constexpr int PortraitPaperStyle = 1;
 inline constexpr int LandscapePaperStyle = 2;
+
+// The papers printing offers, with their names as Page Setup lists them (the command
+// line's --paper takes them in any case).
+enum class PaperSize { Letter, A4, Legal };
+inline const std::vector<std::pair<std::string, PaperSize>>& PaperSizeNames() {
+    static const std::vector<std::pair<std::string, PaperSize>> names{
+        {"Letter", PaperSize::Letter}, {"A4", PaperSize::A4}, {"Legal", PaperSize::Legal}};
+    return names;
+}
+
+// What a printout is printed on: the paper style and the paper; without a paper, the one
+// the user's locale uses.
+struct PageSetup {
+    int PaperStyle = LandscapePaperStyle;
+    std::optional<PaperSize> Paper;
+};
 
 class PrinterSurface {
 public:

@@ -1,6 +1,9 @@
 #include "TidyTable.h"
 
+#include <algorithm>
+
 #include "CsvFields.h"
+#include "GridConventions.h"
 
 namespace quorvel {
 
@@ -51,6 +54,26 @@ FlexGrid TidyTableGrid(const TidyTable& table) {
     for (std::size_t r = 0; r < table.Rows.size(); ++r)
         for (std::size_t c = 0; c < table.Rows[r].size() && c < table.Headings.size(); ++c)
             grid.SetTextMatrix(static_cast<int>(r) + 1, static_cast<int>(c), table.Rows[r][c].Text);
+    return grid;
+}
+
+FlexGrid TitledTidyTableGrid(const TidyTable& table, const std::string& title) {
+    const int columns = static_cast<int>(table.Headings.size());
+    FlexGrid grid(static_cast<int>(table.Rows.size()) + 2, std::max(columns, 1));
+    grid.SetFixedRows(1);
+    grid.SetTextMatrix(0, 0, title);
+    grid.SetRowStructure(0, {-1, RowRole::Title});
+    grid.SetRowStructure(1, {0, RowRole::Heading});
+    for (int c = 0; c < columns; ++c) grid.SetTextMatrix(1, c, table.Headings[static_cast<std::size_t>(c)]);
+    for (int r = 0; r < 2; ++r)
+        for (int c = 0; c < grid.Cols(); ++c)
+            if (!grid.TextMatrix(r, c).empty()) BoldTheCell(grid, r, c);
+    for (std::size_t r = 0; r < table.Rows.size(); ++r) {
+        const int row = static_cast<int>(r) + 2;
+        grid.SetRowStructure(row, {0, RowRole::Data});
+        for (std::size_t c = 0; c < table.Rows[r].size() && c < table.Headings.size(); ++c)
+            grid.SetTextMatrix(row, static_cast<int>(c), table.Rows[r][c].Text);
+    }
     return grid;
 }
 

@@ -38,6 +38,11 @@ std::string FormatTidyTableAsTsv(const TidyTable& table);
 // Headings in row 0, data from row 1.
 FlexGrid TidyTableGrid(const TidyTable& table);
 
+// The table as it prints: the title in row 0 (the fixed row), the headings below it, both
+// bold, then the rows; the structure recorded, so that a page that goes on with the rows
+// repeats the title and the headings.
+FlexGrid TitledTidyTableGrid(const TidyTable& table, const std::string& title);
+
 // A new .xlsx file written row by row with little memory: headings bold, numbers as
 // numeric cells in the scientific format, other cells as text.
 class TidyWorkbook {

@@ -1,6 +1,8 @@
 #include "GridPrintJobs.h"
 
 #include <QDate>
+#include <QLocale>
+#include <QPageSize>
 #include <QPrinter>
 #include <algorithm>
 #include <exception>
@@ -30,6 +32,17 @@ bool PdfFileIsComplete(const std::string& path) {
 
 std::string TodaysDate() { return QDate::currentDate().toString(Qt::ISODate).toStdString(); }
 
+PaperSize LocalePaperSize() {
+    return QLocale().measurementSystem() == QLocale::ImperialUSSystem ? PaperSize::Letter : PaperSize::A4;
+}
+
+void SetPrinterPaper(QPrinter& printer, PaperSize paper) {
+    const QPageSize::PageSizeId id = paper == PaperSize::Letter  ? QPageSize::Letter
+                                     : paper == PaperSize::Legal ? QPageSize::Legal
+                                                                 : QPageSize::A4;
+    printer.setPageSize(QPageSize(id));
+}
+
 bool PrintGridOnPrinter(const FlexGrid& grid, int paperStyle, QPrinter& printer, UserPrompt& prompt) {
     try {
         QtPrinterSurface surface(printer);
@@ -43,13 +56,14 @@ bool PrintGridOnPrinter(const FlexGrid& grid, int paperStyle, QPrinter& printer,
     }
 }
 
-bool PrintGridToPdfFile(const FlexGrid& grid, int paperStyle, const std::string& path, UserPrompt& prompt) {
+bool PrintGridToPdfFile(const FlexGrid& grid, const PageSetup& setup, const std::string& path, UserPrompt& prompt) {
     bool printed = false;
     const bool replaced = ReplaceFile(path, [&](const std::string& output) {
         QPrinter pdf(QPrinter::HighResolution);
         pdf.setOutputFormat(QPrinter::PdfFormat);
         pdf.setOutputFileName(QString::fromStdString(output));
-        printed = PrintGridOnPrinter(grid, paperStyle, pdf, prompt);
+        SetPrinterPaper(pdf, setup.Paper.value_or(LocalePaperSize()));
+        printed = PrintGridOnPrinter(grid, setup.PaperStyle, pdf, prompt);
         return printed && PdfFileIsComplete(output);
     });
     if (printed && !replaced)

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "FlexGrid.h"
+#include "PrinterSurface.h"
 #include "UserPrompt.h"
 
 class QPrinter;
@@ -14,13 +15,17 @@ namespace quorvel {
 // The date the footer shows: today, as YYYY-MM-DD.
 std::string TodaysDate();
 
+// The paper of the user's locale: Letter where it measures in US units, else A4.
+PaperSize LocalePaperSize();
+void SetPrinterPaper(QPrinter& printer, PaperSize paper);
+
 // Prints on the printer in the paper style (1 portrait, 2 landscape). True when a whole
 // document was printed; every failure has been shown through the prompt.
 bool PrintGridOnPrinter(const FlexGrid& grid, int paperStyle, QPrinter& printer, UserPrompt& prompt);
 
-// Prints into the PDF file. Qt's PDF writer does not report a full disk, so the document is
+// Prints into the PDF file on the paper of the setup. Qt's PDF writer does not report a full disk, so the document is
 // made beside the file and checked whole before it replaces an older file of that name.
 // True when the file was written; every failure has been shown through the prompt.
-bool PrintGridToPdfFile(const FlexGrid& grid, int paperStyle, const std::string& path, UserPrompt& prompt);
+bool PrintGridToPdfFile(const FlexGrid& grid, const PageSetup& setup, const std::string& path, UserPrompt& prompt);
 
 }  // namespace quorvel

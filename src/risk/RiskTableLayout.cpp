@@ -37,7 +37,7 @@ void WriteRiskTitleBlock(FlexGrid& grid, const std::string& title, const Coeffic
     grid.SetTextMatrix(1, 0, table.Blocks.front().Nuclide);
     grid.SetTextMatrix(2, 0, "Units = " + table.UnitName);
     for (int row = 0; row < 3; ++row) BoldTheCell(grid, row, 0);
-    RecordBlockRows(grid, 0, InternalRiskTitleRows - 1, 0, RowRole::Heading);
+    RecordBlockRows(grid, 0, InternalRiskTitleRows - 1, -1, RowRole::Title);
 }
 
 void WriteMortalityMorbidityRow(FlexGrid& grid, int row, const std::string& firstCell) {

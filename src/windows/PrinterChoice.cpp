@@ -3,7 +3,13 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 
+#include "GridPrintJobs.h"
+
 namespace quorvel {
+
+QtPrinterChoice::QtPrinterChoice(QPrinter& printer) : printer_(printer) {
+    QtPrinterChoice::SelectPaper(LocalePaperSize());
+}
 
 std::vector<std::string> QtPrinterChoice::PrinterNames() const {
     std::vector<std::string> names;
@@ -22,6 +28,13 @@ void QtPrinterChoice::SelectPrinter(const std::string& name) {
     if (pdfChosen_) return;
     printer_.setOutputFormat(QPrinter::NativeFormat);
     printer_.setPrinterName(QString::fromStdString(name));
+    // Another printer starts from its own default paper.
+    SetPrinterPaper(printer_, Paper());
+}
+
+void QtPrinterChoice::SelectPaper(PaperSize paper) {
+    PrinterChoice::SelectPaper(paper);
+    SetPrinterPaper(printer_, paper);
 }
 
 }  // namespace quorvel

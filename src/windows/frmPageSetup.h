@@ -1,6 +1,6 @@
 #pragma once
-// The Page Setup dialog: the printer that printing uses and the paper style
-// (1 portrait, 2 landscape).
+// The Page Setup dialog: the printer that printing uses, its paper (Letter, A4, Legal) and
+// the paper style (1 portrait, 2 landscape).
 
 #include <QDialog>
 
@@ -19,11 +19,12 @@ public:
     int PaperStyle() const { return paperStyle_; }
     void SetPaperStyle(int paperStyle) { paperStyle_ = paperStyle; }
 
-    // Fills the printer list (the current printer selected), selects the paper style and
+    // Fills the printer list (the current printer selected), selects the paper and its style and
     // centres the dialog; runs when the dialog shows.
     void Load();
 
     QComboBox* PrinterComboDropDown() const { return printerCombo_; }
+    QComboBox* PaperSizeComboDropDown() const { return paperCombo_; }
     QRadioButton* PaperStyleOptionButton(int index) const { return index == 1 ? portrait_ : landscape_; }
 
 protected:
@@ -35,6 +36,7 @@ private:
     PrinterChoice& printers_;
     int paperStyle_ = 2;
     QComboBox* printerCombo_;
+    QComboBox* paperCombo_;
     QRadioButton* portrait_;
     QRadioButton* landscape_;
 };

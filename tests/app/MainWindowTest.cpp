@@ -6,6 +6,8 @@
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QLocale>
+#include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -385,7 +387,7 @@ TEST(CenterTheForm, MovesAWidgetTallerThanItsScreenToTheTopEdge) {
     EXPECT_EQ(widget.pos(), QPoint(screen.left() + screen.width() / 4, screen.top()));
 }
 
-TEST(PageSetup, OkAppliesPrinterAndPaperStyleAndCancelOrAMissingPrinterChangesNothing) {
+TEST(PageSetup, OkAppliesPrinterPaperAndPaperStyleAndCancelOrAMissingPrinterChangesNothing) {
     test::FakePrinters printers;
     printers.Names = {"Office", "Lab", "Lab"};
     printers.Current = "Lab";
@@ -394,13 +396,16 @@ TEST(PageSetup, OkAppliesPrinterAndPaperStyleAndCancelOrAMissingPrinterChangesNo
         dialog.SetPaperStyle(2);
         dialog.Load();
         EXPECT_TRUE(dialog.PaperStyleOptionButton(2)->isChecked());
+        EXPECT_EQ(dialog.PaperSizeComboDropDown()->currentText(), "Letter");
         dialog.PrinterComboDropDown()->setCurrentIndex(0);
+        dialog.PaperSizeComboDropDown()->setCurrentText("Legal");
         dialog.PaperStyleOptionButton(1)->click();
         dialog.findChild<QPushButton*>(button)->click();
         const bool ok = std::string(button) == "OKButton";
         EXPECT_EQ(dialog.result(), ok ? QDialog::Accepted : QDialog::Rejected);
         EXPECT_EQ(dialog.PaperStyle(), ok ? 1 : 2);
         EXPECT_EQ(printers.Current, ok ? "Office" : "Lab");
+        EXPECT_EQ(printers.Paper(), ok ? PaperSize::Legal : PaperSize::Letter);
     }
     for (const auto& names : {std::vector<std::string>{}, std::vector<std::string>{"Lab"}}) {
         printers.Names = names;  // without the current printer
@@ -423,6 +428,14 @@ TEST(PageSetup, ThePdfFileIsAlwaysOfferedAndIsTheChoiceWhileNoPrinterIsSet) {
     EXPECT_EQ(dialog.PrinterComboDropDown()->currentText().toStdString(), printers.CurrentPrinterName());
     printers.SelectPrinter(PdfPrinterName);
     EXPECT_EQ(printers.CurrentPrinterName(), PdfPrinterName);
+    // The paper is the locale's: Letter in the US, A4 in Germany.
+    for (const auto& [locale, paper] : {std::pair{QLocale(QLocale::English, QLocale::UnitedStates), PaperSize::Letter},
+                                        {QLocale(QLocale::German, QLocale::Germany), PaperSize::A4}}) {
+        QLocale::setDefault(locale);
+        QPrinter local;
+        EXPECT_EQ(QtPrinterChoice(local).Paper(), paper) << locale.name().toStdString();
+    }
+    QLocale::setDefault(QLocale::system());
 }
 
 // System Info shows the report of the database the main window reads; its button starts the

@@ -28,6 +28,7 @@
 #include "FixtureDatabase.h"
 #include "GridConventions.h"
 #include "IntakeCalculatorWindow.h"
+#include "ResultGridView.h"
 #include "ScientificFormat.h"
 #include "frmPrimarySelectionForm.h"
 
@@ -116,6 +117,35 @@ TEST_F(ChartPaneTest, EachRequestDrawsTheGridsNumbersWithItsProgenyOption) {
     ASSERT_EQ(desktop_.Prompt.Messages.size(), 1u);
     EXPECT_NE(desktop_.Prompt.Messages[0].find("cutoff"), std::string::npos) << "no duration";
     EXPECT_FALSE(form_->GridIsCurrent());
+}
+
+// On screen every heading text shows whole, a group heading over the columns it heads.
+TEST_F(ChartPaneTest, HeadingTextsShowWholeAndGroupHeadingsSpanTheirColumns) {
+    auto* view = Child<ResultGridView>("MSFlexGrid1");
+    const FlexGrid& grid = form_->MSFlexGrid1();
+    Child<QCheckBox>("chkProgeny")->setChecked(true);
+    // Ingestion risk, "Mortality" over five columns; inhalation dose, "ICRP-72 effective dose
+    // only" at the end of Type S's line; both with "+D (Ba-137m x 0.946)" in their titles.
+    for (const auto& [type, pathway] : {std::pair{"optType1", "optCoefficients0"}, {"optType0", "optCoefficients1"}}) {
+        Request("Cs-137", type, pathway);
+        int groups = 0;
+        for (int row = 0; row < grid.Rows(); ++row) {
+            if (grid.RowStructureAt(row).Role != RowRole::Title && grid.RowStructureAt(row).Role != RowRole::Heading)
+                continue;
+            for (int col = 0; col < grid.Cols(); ++col) {
+                if (grid.TextMatrix(row, col).empty()) continue;
+                QModelIndex shown = view->model()->index(row, col);
+                if (const auto group = grid.GroupHeadingColumns(row, col)) {
+                    ++groups;
+                    EXPECT_EQ(view->columnSpan(row, group->first), group->second - group->first + 1);
+                    shown = view->model()->index(row, group->first);
+                    EXPECT_EQ(shown.data().toString().toStdString(), grid.TextMatrix(row, col));
+                }
+                EXPECT_FALSE(view->TextIsCut(shown)) << grid.TextMatrix(row, col);
+            }
+        }
+        EXPECT_EQ(groups > 0, std::string(type) == "optType1");
+    }
 }
 
 TEST_F(ChartPaneTest, TheChartGoesStaleWithTheGridAndStaysHiddenOnceHidden) {

@@ -89,24 +89,27 @@ TEST_F(CommandLineViewerTest, DefaultDatabaseLiesInTheApplicationDirectoryAndIsN
     EXPECT_FALSE(std::filesystem::exists(empty.Path() / "DoseAndRisk.mdb"));
 }
 
-TEST_F(CommandLineViewerTest, PdfIsPrintedByTheBackendInLandscapeUnlessPortrait) {
+TEST_F(CommandLineViewerTest, PdfIsPrintedByTheBackendInLandscapeUnlessPortraitOnThePaperAsked) {
     std::vector<std::string> calls;
     CommandLineBackends backends;
-    backends.PrintGridToPdf = [&calls](const FlexGrid& grid, int paperStyle, const std::string& path, UserPrompt&) {
-        calls.push_back(std::to_string(paperStyle) + " " + path + " " + FormatGridAsCommaSeparatedText(grid));
+    backends.PrintGridToPdf = [&calls](const FlexGrid& grid, const PageSetup& setup, const std::string& path,
+                                       UserPrompt&) {
+        const bool legal = setup.Paper == PaperSize::Legal;
+        calls.push_back(std::to_string(setup.PaperStyle) + (setup.Paper ? legal ? " legal " : " other " : " ") + path +
+                        " " + FormatGridAsCommaSeparatedText(grid));
         return true;
     };
     const std::vector<std::string> common = {"--database", db.Path(), "--nuclide", "Co-60", "--format"};
     std::vector<std::string> arguments = common;
     arguments.insert(arguments.end(), {"pdf", "--output", "table.pdf"});
     EXPECT_EQ(RunViewer(arguments, "/nonexistent", backends).Out, "");
-    arguments.insert(arguments.end(), "--portrait");
+    arguments.insert(arguments.end(), {"--portrait", "--paper", "LEGAL"});
     EXPECT_EQ(RunViewer(arguments, "/nonexistent", backends).Code, 0);
     arguments = common;
     arguments.push_back("csv");
     const std::string table = RunViewer(arguments).Out;
     EXPECT_EQ(calls, (std::vector<std::string>{std::to_string(LandscapePaperStyle) + " table.pdf " + table,
-                                               std::to_string(PortraitPaperStyle) + " table.pdf " + table}));
+                                               std::to_string(PortraitPaperStyle) + " legal table.pdf " + table}));
 }
 
 // ---------------------------------------------------------------------------------------

@@ -10,6 +10,7 @@
 #include "OutputTestSupport.h"
 #include "PrintFooter.h"
 #include "RecordingPrinterSurface.h"
+#include "TidyTable.h"
 
 namespace {
 
@@ -108,6 +109,23 @@ TEST_F(PrintingTest, RowsGoThirtyToAPageWithTheHeaderWhereAsked) {
         }
     }
     EXPECT_TRUE(prompt_.Messages.empty());
+}
+
+// A tool window's rows as they print: a page that goes on with them starts with the title,
+// marked, and the headings, which do not count against its 30 rows.
+TEST_F(PrintingTest, APageThatGoesOnWithToolWindowRowsRepeatsTheTitleAndHeadings) {
+    quorvel::TidyTable table{{"Nuclide", "Value"}, {}};
+    for (int r = 1; r <= 40; ++r) table.Rows.push_back({{"r" + std::to_string(r), {}}, {"1.00E-09", {}}});
+    Print(quorvel::TitledTidyTableGrid(table, "Ranking"));  // rows: title, headings, r1 to r40
+    ASSERT_EQ(printer_.SentDocuments.size(), 1U);
+    const auto& pages = printer_.SentDocuments[0];
+    ASSERT_EQ(pages.size(), 2U);
+    EXPECT_EQ(BoldTextsOf(pages[0]), (Texts{"Ranking", "Nuclide", "Value"}));
+    EXPECT_EQ(BoldTextsOf(pages[1]), (Texts{"Ranking (continued)", "Nuclide", "Value"}));
+    Texts rows;
+    for (const auto& text : pages[1].Texts)
+        if (!text.Bold && text.X < 100) rows.push_back(text.Text);
+    EXPECT_EQ(rows, RowNames(30, 40));
 }
 
 // ---------------------------------------------------------------------------------------

@@ -52,7 +52,7 @@ FlexGrid DoseTable(int dataRows) {
     return grid;
 }
 
-TEST(PdfPrintingTest, LandscapeTableOfFiftyRowsGivesTwoPagesWithTheirRowsAndTheFooter) {
+TEST(PdfPrintingTest, LandscapeA4TableOfFiftyRowsGivesTwoPagesWithTheirRowsAndTheFooter) {
     if (std::system("pdftotext -v >/dev/null 2>&1") != 0) GTEST_SKIP() << "poppler-utils is not installed";
     TemporaryFolder folder;
     const std::string file = (folder.Path() / "table.pdf").string();
@@ -63,13 +63,15 @@ TEST(PdfPrintingTest, LandscapeTableOfFiftyRowsGivesTwoPagesWithTheirRowsAndTheF
     FlexGrid grid = DoseTable(50);
     grid.SetTextMatrix(0, 0, "Inhalation Dose Table");  // no "ffi", which the PDF draws as one glyph
     RecordingPrompt prompt;
-    ASSERT_TRUE(quorvel::PrintGridToPdfFile(grid, 2, file, prompt));
+    ASSERT_TRUE(
+        quorvel::PrintGridToPdfFile(grid, {quorvel::LandscapePaperStyle, quorvel::PaperSize::A4}, file, prompt));
     EXPECT_TRUE(prompt.Messages.empty());
     const std::string info = RunCommand("pdfinfo '" + file + "'");
     EXPECT_NE(info.find("Pages:           2"), std::string::npos) << info;
     std::smatch size;
     ASSERT_TRUE(std::regex_search(info, size, std::regex("Page size: +([0-9.]+) x ([0-9.]+)"))) << info;
     EXPECT_GT(std::stod(size[1]), std::stod(size[2])) << "the page on its side";
+    EXPECT_NE(info.find("(A4)"), std::string::npos) << info;
     const std::string first = pageText(1);
     EXPECT_TRUE(std::regex_search(first, std::regex("Inhalation Dose Table +Adult +Infant"))) << first;
     EXPECT_TRUE(std::regex_search(first, std::regex("Organ1 +1\\.21E-09"))) << first;
