@@ -11,23 +11,11 @@
 #include <algorithm>
 
 #include "CompareWindow.h"
+#include "DefaultQuantity.h"
 #include "NumberText.h"
 #include "ToolWidgets.h"
 
 namespace quorvel {
-
-namespace {
-
-// The age a comparison starts at: the adult's for dose tables, the first band for risk
-// tables; the compare window lets the user change it.
-std::string FirstAge(const TableKind& kind, const std::vector<std::string>& ages) {
-    if (kind.IsDose())
-        for (const auto& age : ages)
-            if (FoldCase(age) == "adult") return age;
-    return kind.IsDose() ? ages.back() : ages.front();
-}
-
-}  // namespace
 
 ComparePicker::ComparePicker(DatabaseSession& session, const CoefficientRequest& request, const std::string& nuclide,
                              std::optional<double> progenyCutoff, DesktopServices& services, QWidget* parent)
@@ -147,8 +135,9 @@ void ComparePicker::Compare() {
             message_->setText("This database holds no coefficients of that table.");
             return;
         }
-        quantity.Age = FirstAge(quantity.Kind, choices.Ages);
-        if (!choices.Intakes.empty()) quantity.Intake = choices.Intakes.front();
+        const Quantity start = DefaultQuantity(quantity.Kind, choices);
+        quantity.Age = start.Age;
+        quantity.Intake = start.Intake;
     } catch (const std::exception& e) {
         message_->setText(QString::fromStdString(e.what()));
         return;

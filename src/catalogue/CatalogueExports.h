@@ -11,7 +11,7 @@
 namespace quorvel {
 
 // A ranking: Z, element, nuclide, half-life, form, the value (headed by the quantity's
-// descriptor and age) and its source; rows in the unit given.
+// descriptor, age, and for risk intake and outcome) and its source; rows in the unit given.
 void WriteRankedRows(const std::vector<CatalogueRow>& rows, const Quantity& quantity, const std::string& unit,
                      RowWriter& writer);
 

@@ -1,6 +1,8 @@
 #include "RowFilter.h"
 
 #include <algorithm>
+#include <array>
+#include <string_view>
 
 #include "NumberText.h"
 
@@ -22,12 +24,30 @@ bool InRange(const std::optional<T>& value, const std::optional<T>& low, const s
 
 std::string SymbolOf(const std::string& nuclide) { return nuclide.substr(0, nuclide.find('-')); }
 
+// The elements spelled two ways, British and American (the shipped list says "Caesium",
+// FGR-13 "Cesium"), folded.
+constexpr std::array<std::array<std::string_view, 2>, 3> TwoSpellings = {
+    {{"caesium", "cesium"}, {"aluminium", "aluminum"}, {"sulphur", "sulfur"}}};
+
+// The folded element name, and its other spelling where it has one.
+std::vector<std::string> ElementSpellings(const std::string& element) {
+    std::vector<std::string> spellings{FoldCase(element)};
+    for (const auto& pair : TwoSpellings)
+        for (std::size_t i = 0; i < pair.size(); ++i)
+            if (spellings.front() == pair[i]) spellings.emplace_back(pair[1 - i]);
+    return spellings;
+}
+
 bool Keeps(const CatalogueRow& row, const RowFilter& filter, const std::string& text, const std::string& element) {
     const NuclideInfo& n = row.Nuclide;
+    const std::vector<std::string> spellings = ElementSpellings(n.Element);
+    const auto spelled = [&](const auto& matches) { return std::any_of(spellings.begin(), spellings.end(), matches); };
     if (!text.empty() && FoldCase(n.Nuclide).find(text) == std::string::npos &&
-        FoldCase(n.Element).find(text) == std::string::npos)
+        !spelled([&](const std::string& name) { return name.find(text) != std::string::npos; }))
         return false;
-    if (!element.empty() && FoldCase(n.Element) != element && FoldCase(SymbolOf(n.Nuclide)) != element) return false;
+    if (!element.empty() && FoldCase(SymbolOf(n.Nuclide)) != element &&
+        !spelled([&](const std::string& name) { return name == element; }))
+        return false;
     if (filter.ValuedOnly && !row.Value) return false;
     return InRange(n.AtomicNumber, filter.ZMin, filter.ZMax) &&
            InRange(n.HalfLifeSeconds, filter.HalfLifeMin, filter.HalfLifeMax) &&

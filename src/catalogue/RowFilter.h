@@ -19,6 +19,8 @@ public:
 };
 
 struct RowFilter {
+    // Element names match in either spelling of caesium/cesium, aluminium/aluminum and
+    // sulphur/sulfur.
     std::string Text = {};     // part of the nuclide or element name, any case
     std::string Element = {};  // an element name or symbol, any case
     std::optional<int> ZMin = {}, ZMax = {};

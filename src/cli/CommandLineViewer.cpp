@@ -186,10 +186,16 @@ void CheckChartOptions(const Options& options, const CommandLineBackends& backen
     if (!backends.SaveChart) throw UsageError("charts are not available in this build");
 }
 
+// A name the list lacks is a typo to a script, not a gap in the tables: the desktop shows
+// "(None Available)" for it, the command line names the closest names and fails.
+void CheckListed(const CoefficientCatalogue& catalogue, const std::string& nuclide) {
+    if (!catalogue.FindNuclide(nuclide))
+        throw UsageError("--nuclide: " + catalogue.NotListed(nuclide) + " (see --list-nuclides).");
+}
+
 // The chart of the table the request shows, from the catalogue with the same +D switch.
-void WriteTableChart(DatabaseSession& session, const Options& options, const CoefficientRequest& request,
+void WriteTableChart(CoefficientCatalogue& catalogue, const Options& options, const CoefficientRequest& request,
                      const FlexGrid& grid, const CommandLineBackends& backends) {
-    CoefficientCatalogue catalogue(session);
     if (options.WithProgeny) catalogue.IncludeProgeny(options.ProgenyCutoffSeconds);
     ChartData chart;
     try {
@@ -207,9 +213,7 @@ void WriteTableChart(DatabaseSession& session, const Options& options, const Coe
 int PrintDecayChain(const Options& options, std::ostream& out) {
     DatabaseSession session(options.DatabasePath);
     CoefficientCatalogue catalogue(session);
-    if (!catalogue.FindNuclide(options.Request.Nuclide))
-        throw UsageError("--nuclide " + options.Request.Nuclide +
-                         ": no such nuclide in the list (see --list-nuclides).");
+    CheckListed(catalogue, options.Request.Nuclide);
     const DecayData& decay = session.Decay();
     if (decay.Empty()) throw DatabaseError("This database holds no decay data.");
     PrintGrid(DecayChainGrid(catalogue, decay, options.Request.Nuclide, options.ProgenyCutoffSeconds), options.Format,
@@ -240,12 +244,14 @@ int Run(const Options& options, const CommandLineBackends& backends, std::ostrea
     } catch (const UnitPositionError& e) {
         throw UsageError("--unit " + std::to_string(request.UnitPosition) + ": " + e.what() + " (see --list-units).");
     }
-    if (request.Nuclide.empty()) request.Nuclide = EntryNuclide(entries.front());
+    CoefficientCatalogue catalogue(session);
+    if (request.Nuclide.empty() && !entries.empty()) request.Nuclide = EntryNuclide(entries.front());
+    CheckListed(catalogue, request.Nuclide);
     FlexGrid grid;
     NoBusyPointer pointer;
     DispatchCoefficientRequest(session, request, grid, pointer,
                                options.WithProgeny ? std::optional(options.ProgenyCutoffSeconds) : std::nullopt);
-    if (!options.ChartPath.empty()) WriteTableChart(session, options, request, grid, backends);
+    if (!options.ChartPath.empty()) WriteTableChart(catalogue, options, request, grid, backends);
     if (options.Format == OutputFormat::Pdf) {
         StreamPrompt prompt(err);
         return backends.PrintGridToPdf(grid, options.Portrait ? PortraitPaperStyle : LandscapePaperStyle,

@@ -79,6 +79,8 @@ TEST_F(CatalogueCommandsTest, CompareOfTwoGivesEveryRowAndTheirRatio) {
     const auto json = nlohmann::json::parse(result.Out);
     EXPECT_EQ(json["unit"], units.DoseUnits.Labels[1][1]);
     EXPECT_EQ(json["rows"].size(), 2 * json["ratios"].size());
+    for (const auto& row : json["rows"])
+        EXPECT_EQ(row["unit"], row["descriptor"] == "f1" ? "fraction" : units.DoseUnits.Labels[1][1]);
     std::vector<double> effective;
     for (const auto& ratio : json["ratios"])
         if (ratio["descriptor"] == "Effective") effective.push_back(ratio["ratio"].get<double>());
@@ -97,6 +99,9 @@ TEST_F(CatalogueCommandsTest, DumpHasEveryCellWithItsTableUnitAndNumber) {
         for (const char* key : {"nuclide", "form", "table", "geometry", "age", "intake", "descriptor", "outcome",
                                 "value", "text", "unit", "source"})
             ASSERT_TRUE(row.contains(key)) << key;
+        if (row["descriptor"] == "f1") {
+            EXPECT_EQ(row["unit"], "fraction") << "a fraction has no unit";
+        }
         if (row["nuclide"] == "Cs-137" && row["table"] == "ingestion dose" && row["descriptor"] == "Effective") {
             ++found;
             EXPECT_DOUBLE_EQ(row["value"].get<double>(), 3 * 3.4e-9);
