@@ -13,6 +13,7 @@
 #include "CompareWindow.h"
 #include "DefaultQuantity.h"
 #include "NumberText.h"
+#include "RowFilter.h"
 #include "ToolWidgets.h"
 
 namespace quorvel {
@@ -94,10 +95,12 @@ void ComparePicker::Build(const CoefficientRequest& request, const std::string& 
 }
 
 void ComparePicker::Filter(const QString& text) {
+    NuclideInfo shown;
     for (int i = 0; i < nuclides_->count(); ++i) {
         QListWidgetItem* item = nuclides_->item(i);
-        item->setHidden(!text.isEmpty() && !item->text().contains(text, Qt::CaseInsensitive) &&
-                        !item->data(Qt::UserRole).toString().contains(text, Qt::CaseInsensitive));
+        shown.Nuclide = item->text().toStdString();
+        shown.Element = item->data(Qt::UserRole).toString().toStdString();
+        item->setHidden(!NamesNuclideOrElement(shown, text.toStdString()));
     }
 }
 

@@ -1,5 +1,6 @@
 #include "CatalogueExports.h"
 
+#include <algorithm>
 #include <nlohmann/json.hpp>
 
 #include "ScientificFormat.h"
@@ -75,6 +76,40 @@ std::string ComparisonJson(const Comparison& comparison) {
                                       {"ratio", ratio ? nlohmann::ordered_json(*ratio) : nullptr}});
         }
     }
+    return json.dump(1) + "\n";
+}
+
+std::string TableJson(const ShownTable& shown, const std::string& nuclide) {
+    const CoefficientTable& table = shown.Table;
+    const TableKind& kind = shown.Request.Kind;
+    const std::string unit = shown.ProgenyCutoffSeconds
+                                 ? shown.Unit.Name + " (" + ProgenyUnitLabel(*shown.ProgenyCutoffSeconds) + ")"
+                                 : shown.Unit.Name;
+    std::vector<std::string> notes;
+    for (int block = 0; block < static_cast<int>(table.Blocks.size()); ++block)
+        if (std::string note = BlockSourceNote(table, block);
+            !note.empty() && std::find(notes.begin(), notes.end(), note) == notes.end())
+            notes.push_back(std::move(note));
+    std::string source;
+    for (const auto& note : notes) source += (source.empty() ? "" : "; ") + note;
+
+    nlohmann::ordered_json json;
+    json["table"] = kind.Name();
+    json["geometry"] = kind.GeometryWord();
+    json["nuclide"] = nuclide;
+    json["unit"] = unit;
+    json["source"] = source;
+    json["rows"] = nlohmann::ordered_json::array();
+    for (const Coefficient& cell : table.Cells)
+        json["rows"].push_back({{"form", cell.Form},
+                                {"age", cell.Age},
+                                {"intake", cell.Intake},
+                                {"descriptor", cell.Descriptor},
+                                {"outcome", OutcomeWord(kind, cell.Outcome)},
+                                {"value", cell.Value ? nlohmann::ordered_json(*cell.Value) : nullptr},
+                                {"text", cell.Text},
+                                {"unit", HoldsUptakeFraction(kind, cell) ? FractionUnit : unit},
+                                {"source", cell.Source}});
     return json.dump(1) + "\n";
 }
 

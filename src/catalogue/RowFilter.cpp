@@ -38,16 +38,21 @@ std::vector<std::string> ElementSpellings(const std::string& element) {
     return spellings;
 }
 
+// The text folded: part of the nuclide's name or of either spelling of its element's.
+bool NamesFolded(const NuclideInfo& nuclide, const std::string& text) {
+    if (text.empty() || FoldCase(nuclide.Nuclide).find(text) != std::string::npos) return true;
+    const std::vector<std::string> spellings = ElementSpellings(nuclide.Element);
+    return std::any_of(spellings.begin(), spellings.end(),
+                       [&](const std::string& name) { return name.find(text) != std::string::npos; });
+}
+
 bool Keeps(const CatalogueRow& row, const RowFilter& filter, const std::string& text, const std::string& element) {
     const NuclideInfo& n = row.Nuclide;
-    const std::vector<std::string> spellings = ElementSpellings(n.Element);
-    const auto spelled = [&](const auto& matches) { return std::any_of(spellings.begin(), spellings.end(), matches); };
-    if (!text.empty() && FoldCase(n.Nuclide).find(text) == std::string::npos &&
-        !spelled([&](const std::string& name) { return name.find(text) != std::string::npos; }))
-        return false;
-    if (!element.empty() && FoldCase(SymbolOf(n.Nuclide)) != element &&
-        !spelled([&](const std::string& name) { return name == element; }))
-        return false;
+    if (!NamesFolded(n, text)) return false;
+    if (!element.empty() && FoldCase(SymbolOf(n.Nuclide)) != element) {
+        const std::vector<std::string> spellings = ElementSpellings(n.Element);
+        if (std::find(spellings.begin(), spellings.end(), element) == spellings.end()) return false;
+    }
     if (filter.ValuedOnly && !row.Value) return false;
     return InRange(n.AtomicNumber, filter.ZMin, filter.ZMax) &&
            InRange(n.HalfLifeSeconds, filter.HalfLifeMin, filter.HalfLifeMax) &&
@@ -65,6 +70,10 @@ void SortBy(std::vector<CatalogueRow>& rows, bool ascending, Key key) {
 }
 
 }  // namespace
+
+bool NamesNuclideOrElement(const NuclideInfo& nuclide, std::string_view text) {
+    return NamesFolded(nuclide, FoldCase(text));
+}
 
 void CheckFilter(const RowFilter& filter) {
     CheckRange(filter.ZMin, filter.ZMax, "Z");

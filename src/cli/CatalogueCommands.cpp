@@ -49,7 +49,7 @@ void AddQuantityOptions(CLI::App& command, CatalogueOptions& options, bool withD
 
 void AddFormatOptions(CLI::App& command, CatalogueOptions& options) {
     command.add_option("--format", options.Format, "text, csv, tsv, json, or xlsx with --output (default: text)")
-        ->check(CLI::IsMember({"text", "csv", "tsv", "json", "xlsx"}, CLI::ignore_case));
+        ->check(OneOf({"text", "csv", "tsv", "json", "xlsx"}));
     command.add_option("--output", options.Output, "Write to this file rather than to standard output");
 }
 

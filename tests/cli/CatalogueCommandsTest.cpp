@@ -114,6 +114,20 @@ TEST_F(CatalogueCommandsTest, DumpHasEveryCellWithItsTableUnitAndNumber) {
 
 const std::string ApplicationDirectory = QUORVEL_APPLICATION_DIRECTORY;
 
+// The decay chain as JSON, read back: Cs-137's daughter Ba-137m with its fractions as numbers.
+TEST_F(CatalogueCommandsTest, ChainJsonHasEveryMemberWithItsFractions) {
+    const auto result = RunViewer({"chain", "--nuclide", "cs-137", "--format", "json"}, ApplicationDirectory);
+    ASSERT_EQ(result.Code, 0) << result.Err;
+    const auto json = nlohmann::json::parse(result.Out);
+    EXPECT_EQ(json["chain_of"], "Cs-137");
+    ASSERT_EQ(json["rows"].size(), 2u);
+    const auto& daughter = json["rows"][1];
+    EXPECT_EQ(daughter["nuclide"], "Ba-137m");
+    EXPECT_EQ(daughter["parent"], "Cs-137");
+    EXPECT_NEAR(daughter["branching_fraction"].get<double>(), 0.946, 0.002);
+    EXPECT_EQ(daughter["cumulative_fraction"], daughter["branching_fraction"]);
+}
+
 // Runs without --database (intake's) read the shipped database.
 TEST_F(CatalogueCommandsTest, RunsOfTheDataFile) {
     ExpectRuns(QUORVEL_CLI_RUNS "/catalogue-commands.txt", db.Path(), {}, ApplicationDirectory);
