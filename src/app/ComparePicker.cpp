@@ -11,23 +11,12 @@
 #include <algorithm>
 
 #include "CompareWindow.h"
+#include "DefaultQuantity.h"
 #include "NumberText.h"
+#include "RowFilter.h"
 #include "ToolWidgets.h"
 
 namespace quorvel {
-
-namespace {
-
-// The age a comparison starts at: the adult's for dose tables, the first band for risk
-// tables; the compare window lets the user change it.
-std::string FirstAge(const TableKind& kind, const std::vector<std::string>& ages) {
-    if (kind.IsDose())
-        for (const auto& age : ages)
-            if (FoldCase(age) == "adult") return age;
-    return kind.IsDose() ? ages.back() : ages.front();
-}
-
-}  // namespace
 
 ComparePicker::ComparePicker(DatabaseSession& session, const CoefficientRequest& request, const std::string& nuclide,
                              std::optional<double> progenyCutoff, DesktopServices& services, QWidget* parent)
@@ -106,10 +95,12 @@ void ComparePicker::Build(const CoefficientRequest& request, const std::string& 
 }
 
 void ComparePicker::Filter(const QString& text) {
+    NuclideInfo shown;
     for (int i = 0; i < nuclides_->count(); ++i) {
         QListWidgetItem* item = nuclides_->item(i);
-        item->setHidden(!text.isEmpty() && !item->text().contains(text, Qt::CaseInsensitive) &&
-                        !item->data(Qt::UserRole).toString().contains(text, Qt::CaseInsensitive));
+        shown.Nuclide = item->text().toStdString();
+        shown.Element = item->data(Qt::UserRole).toString().toStdString();
+        item->setHidden(!NamesNuclideOrElement(shown, text.toStdString()));
     }
 }
 
@@ -147,8 +138,9 @@ void ComparePicker::Compare() {
             message_->setText("This database holds no coefficients of that table.");
             return;
         }
-        quantity.Age = FirstAge(quantity.Kind, choices.Ages);
-        if (!choices.Intakes.empty()) quantity.Intake = choices.Intakes.front();
+        const Quantity start = DefaultQuantity(quantity.Kind, choices);
+        quantity.Age = start.Age;
+        quantity.Intake = start.Intake;
     } catch (const std::exception& e) {
         message_->setText(QString::fromStdString(e.what()));
         return;

@@ -124,7 +124,6 @@ void CompareWindow::Build() {
 void CompareWindow::Show() {
     try {
         comparison_ = CompareNuclides(catalogue_, quantity_, nuclides_);
-        if (const auto cutoff = catalogue_.ProgenyCutoff()) comparison_.Unit += " (" + ProgenyUnitLabel(*cutoff) + ")";
         // A risk table's values are of one outcome and one intake: say which.
         std::string cell;
         if (!quantity_.Kind.IsDose())

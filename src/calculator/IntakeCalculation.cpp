@@ -135,7 +135,7 @@ public:
         result.Row = row;
         try {
             const NuclideInfo* nuclide = catalogue_.FindNuclide(TrimBlanks(row.Nuclide));
-            if (!nuclide) throw RowError("nuclide \"" + row.Nuclide + "\" is not in the list of this database");
+            if (!nuclide) throw RowError("nuclide " + catalogue_.NotListed(TrimBlanks(row.Nuclide)));
             const PathwayChoice pathway = PathwayOf(row.Pathway);
             if (pathway.External)
                 External(*nuclide, pathway.Dose, row, result);

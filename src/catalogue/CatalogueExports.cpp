@@ -1,7 +1,9 @@
 #include "CatalogueExports.h"
 
-#include <cstdio>
+#include <algorithm>
 #include <nlohmann/json.hpp>
+
+#include "ScientificFormat.h"
 
 namespace quorvel {
 
@@ -14,11 +16,12 @@ const char* OutcomeWord(const TableKind& kind, RiskOutcome outcome) {
     return outcome == RiskOutcome::Mortality ? "mortality" : "morbidity";
 }
 
-// Three significant digits, as the values it divides are shown.
-std::string RatioText(double ratio) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%.3g", ratio);
-    return text;
+// The cell of each table a ranked value is: "Total, Lifetime 0-110, Tap Water, mortality".
+std::string CellHeading(const Quantity& quantity) {
+    std::string heading = quantity.Descriptor + ", " + quantity.Age;
+    if (!quantity.Intake.empty()) heading += ", " + quantity.Intake;
+    if (!quantity.Kind.IsDose()) heading += quantity.Outcome == RiskOutcome::Mortality ? ", mortality" : ", morbidity";
+    return heading;
 }
 
 std::string ColumnHeading(const ComparisonColumn& column) {
@@ -28,16 +31,21 @@ std::string ColumnHeading(const ComparisonColumn& column) {
 }  // namespace
 
 void WriteComparison(const Comparison& comparison, const std::string& age, RowWriter& writer) {
+    // Rows of several units (the uptake fraction among the coefficients) name each its own.
+    const bool rowUnits = comparison.MixesUnits();
     std::vector<OutputColumn> columns{{"Description (" + age + ")", "descriptor"}};
     for (const auto& column : comparison.Columns) columns.push_back({ColumnHeading(column), "value", true});
+    if (rowUnits) columns.push_back({"Unit", "unit"});
     if (comparison.HasRatio()) columns.push_back({comparison.RatioHeading(), "ratio", true});
-    writer.Begin(columns, comparison.Unit);
+    writer.Begin(columns, rowUnits ? std::string() : comparison.Unit);
     for (std::size_t d = 0; d < comparison.Descriptors.size(); ++d) {
         std::vector<TidyCell> cells{Plain(comparison.Descriptors[d])};
         for (const ComparisonCell& cell : comparison.Cells[d]) cells.push_back({cell.Text, cell.Value});
+        if (rowUnits) cells.push_back(Plain(comparison.Units[d]));
         if (comparison.HasRatio()) {
+            // In the values' format: one format down the column.
             const auto ratio = comparison.Ratio(d);
-            cells.push_back({ratio ? RatioText(*ratio) : std::string(), ratio});
+            cells.push_back({ratio ? FormatScientific(*ratio) : std::string(), ratio});
         }
         writer.Row(cells);
     }
@@ -56,6 +64,7 @@ std::string ComparisonJson(const Comparison& comparison) {
                                     {"form", comparison.Columns[c].Form},
                                     {"value", cell.Value ? nlohmann::ordered_json(*cell.Value) : nullptr},
                                     {"text", cell.Text},
+                                    {"unit", comparison.Units[d]},
                                     {"source", cell.Source}});
         }
     if (comparison.HasRatio()) {
@@ -70,6 +79,40 @@ std::string ComparisonJson(const Comparison& comparison) {
     return json.dump(1) + "\n";
 }
 
+std::string TableJson(const ShownTable& shown, const std::string& nuclide) {
+    const CoefficientTable& table = shown.Table;
+    const TableKind& kind = shown.Request.Kind;
+    const std::string unit = shown.ProgenyCutoffSeconds
+                                 ? shown.Unit.Name + " (" + ProgenyUnitLabel(*shown.ProgenyCutoffSeconds) + ")"
+                                 : shown.Unit.Name;
+    std::vector<std::string> notes;
+    for (int block = 0; block < static_cast<int>(table.Blocks.size()); ++block)
+        if (std::string note = BlockSourceNote(table, block);
+            !note.empty() && std::find(notes.begin(), notes.end(), note) == notes.end())
+            notes.push_back(std::move(note));
+    std::string source;
+    for (const auto& note : notes) source += (source.empty() ? "" : "; ") + note;
+
+    nlohmann::ordered_json json;
+    json["table"] = kind.Name();
+    json["geometry"] = kind.GeometryWord();
+    json["nuclide"] = nuclide;
+    json["unit"] = unit;
+    json["source"] = source;
+    json["rows"] = nlohmann::ordered_json::array();
+    for (const Coefficient& cell : table.Cells)
+        json["rows"].push_back({{"form", cell.Form},
+                                {"age", cell.Age},
+                                {"intake", cell.Intake},
+                                {"descriptor", cell.Descriptor},
+                                {"outcome", OutcomeWord(kind, cell.Outcome)},
+                                {"value", cell.Value ? nlohmann::ordered_json(*cell.Value) : nullptr},
+                                {"text", cell.Text},
+                                {"unit", HoldsUptakeFraction(kind, cell) ? FractionUnit : unit},
+                                {"source", cell.Source}});
+    return json.dump(1) + "\n";
+}
+
 void WriteRankedRows(const std::vector<CatalogueRow>& rows, const Quantity& quantity, const std::string& unit,
                      RowWriter& writer) {
     writer.Begin({{"Z", "z"},
@@ -77,7 +120,7 @@ void WriteRankedRows(const std::vector<CatalogueRow>& rows, const Quantity& quan
                   {"Nuclide", "nuclide"},
                   {"Half-life", "half_life"},
                   {"Form", "form"},
-                  {quantity.Descriptor + ", " + quantity.Age, "value", true},
+                  {CellHeading(quantity), "value", true},
                   {"Source", "source"}},
                  unit);
     for (const CatalogueRow& row : rows)
@@ -109,6 +152,7 @@ void WriteEveryCoefficient(CoefficientCatalogue& catalogue, RowWriter& writer) {
     const std::string progeny = cutoff ? " (" + ProgenyUnitLabel(*cutoff) + ")" : std::string();
     for (const TableKind& kind : AllTableKinds()) {
         const std::string unit = catalogue.UnitOf(kind, 1).Name + progeny;
+        const std::string fraction = FractionUnit;
         const std::string table = kind.Name();
         const std::string geometry = kind.GeometryWord();
         catalogue.EachCell(kind, 1, {}, [&](Coefficient&& cell) {
@@ -121,7 +165,7 @@ void WriteEveryCoefficient(CoefficientCatalogue& catalogue, RowWriter& writer) {
                         Plain(std::move(cell.Descriptor)),
                         Plain(OutcomeWord(kind, cell.Outcome)),
                         {std::move(cell.Text), cell.Value},
-                        Plain(unit),
+                        Plain(HoldsUptakeFraction(kind, cell) ? fraction : unit),
                         Plain(std::move(cell.Source))});
         });
     }

@@ -5,13 +5,14 @@
 #include <vector>
 
 #include "CoefficientCatalogue.h"
+#include "CoefficientDispatcher.h"
 #include "Comparison.h"
 #include "RowOutput.h"
 
 namespace quorvel {
 
 // A ranking: Z, element, nuclide, half-life, form, the value (headed by the quantity's
-// descriptor and age) and its source; rows in the unit given.
+// descriptor, age, and for risk intake and outcome) and its source; rows in the unit given.
 void WriteRankedRows(const std::vector<CatalogueRow>& rows, const Quantity& quantity, const std::string& unit,
                      RowWriter& writer);
 
@@ -22,6 +23,13 @@ void WriteComparison(const Comparison& comparison, const std::string& age, RowWr
 // A comparison as JSON: "unit", "rows" one per descriptor and column (descriptor, nuclide,
 // form, value, text, source) and, for two columns, "ratio_of" ("Cs-134 / Cs-137") and "ratios".
 std::string ComparisonJson(const Comparison& comparison);
+
+// A nuclide's table as JSON, standing alone: "table", "geometry", "nuclide" (as the list
+// spells it), "unit" (+D named), "source" (where its blocks come from, each once) and
+// "rows", one per cell: form, age, intake, descriptor, outcome, "value" (a number, or null
+// for an empty cell or a text), "text" as the table shows it, the cell's "unit" (f1's
+// "fraction") and its "source" (file and line).
+std::string TableJson(const ShownTable& shown, const std::string& nuclide);
 
 // Every coefficient of the database, one tidy row each: nuclide, form, table, geometry,
 // age, intake, descriptor, outcome, value, unit, source; every table in the first unit of

@@ -33,6 +33,31 @@ std::vector<NuclideInfo> NuclidesOf(const Recordset& records) {
     return nuclides;
 }
 
+// A name as the closest names compare it: folded, without blanks and hyphens, and short
+// enough that a comparison with every listed name costs nothing.
+std::string NameKey(std::string_view name) {
+    std::string key;
+    for (const char c : FoldCase(name))
+        if (c != '-' && c != ' ' && key.size() < 16) key += c;
+    return key;
+}
+
+// The letters to insert, remove or replace to make one key of the other.
+std::size_t EditDistance(const std::string& a, const std::string& b) {
+    std::vector<std::size_t> row(b.size() + 1);
+    for (std::size_t j = 0; j <= b.size(); ++j) row[j] = j;
+    for (std::size_t i = 1; i <= a.size(); ++i) {
+        std::size_t diagonal = row[0];
+        row[0] = i;
+        for (std::size_t j = 1; j <= b.size(); ++j) {
+            const std::size_t above = row[j];
+            row[j] = std::min({above + 1, row[j - 1] + 1, diagonal + (a[i - 1] == b[j - 1] ? 0 : 1)});
+            diagonal = above;
+        }
+    }
+    return row[b.size()];
+}
+
 void AddOnce(std::vector<std::string>& list, const std::string& value) {
     if (std::find(list.begin(), list.end(), value) == list.end()) list.push_back(value);
 }
@@ -60,8 +85,36 @@ const NuclideInfo* CoefficientCatalogue::FindNuclide(std::string_view name) cons
     return nullptr;
 }
 
+std::string CoefficientCatalogue::NotListed(std::string_view name) const {
+    constexpr std::size_t Named = 3;
+    const std::string key = NameKey(name);
+    std::vector<std::pair<std::size_t, const std::string*>> nearest;
+    for (const auto& nuclide : nuclides_)
+        nearest.emplace_back(EditDistance(key, NameKey(nuclide.Nuclide)), &nuclide.Nuclide);
+    std::stable_sort(nearest.begin(), nearest.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    std::vector<std::string> closest;
+    for (const auto& [distance, nuclide] : nearest) {
+        if (closest.size() == Named || (distance > 0 && nearest.front().first == 0)) break;
+        if (std::find(closest.begin(), closest.end(), *nuclide) == closest.end()) closest.push_back(*nuclide);
+    }
+    std::string text = "\"" + std::string(name) + "\" is not in the nuclide list";
+    for (std::size_t i = 0; i < closest.size(); ++i) text += (i == 0 ? "; the closest: " : ", ") + closest[i];
+    return text;
+}
+
 UnitChoice CoefficientCatalogue::UnitOf(const TableKind& kind, int unitPosition) const {
     return ChooseUnit(Units(), kind, unitPosition);
+}
+
+std::string CoefficientCatalogue::UnitLabel(const Quantity& quantity) {
+    const TableKind& kind = quantity.Kind;
+    // The age-dependent dose tables' first row is the uptake fraction (HoldsUptakeFraction).
+    if (kind.IsDose() && !kind.IsExternal() && !quantity.Descriptor.empty()) {
+        const auto descriptors = Choices(kind).Descriptors;
+        if (!descriptors.empty() && descriptors.front() == quantity.Descriptor) return FractionUnit;
+    }
+    const std::string unit = UnitOf(kind, quantity.UnitPosition).Name;
+    return progenyCutoff_ ? unit + " (" + ProgenyUnitLabel(*progenyCutoff_) + ")" : unit;
 }
 
 void CoefficientCatalogue::ReadCells(const TableKind& kind, double unitFactor, const ScanSelection& selection,

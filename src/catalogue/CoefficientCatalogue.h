@@ -54,9 +54,16 @@ public:
     const std::vector<NuclideInfo>& Nuclides() const { return nuclides_; }
     // The list's entry of a name, compared without regard to case; none when not listed.
     const NuclideInfo* FindNuclide(std::string_view name) const;
+    // That a name is not in the list, with the listed names closest to it: "\"cs137\" is not
+    // in the nuclide list; the closest: Cs-137". Case, blanks and hyphens aside, a name the
+    // list spells so is the one named; else the three needing the fewest letters changed.
+    std::string NotListed(std::string_view name) const;
 
     // The unit at a position of the kind's unit list (ChooseUnit's rules and errors).
     UnitChoice UnitOf(const TableKind& kind, int unitPosition) const;
+    // What every output names as the unit of the quantity's values: the unit at its position,
+    // with the +D switch's label when on; the uptake fraction's FractionUnit.
+    std::string UnitLabel(const Quantity& quantity);
 
     // The quantity for every listed nuclide and form, in list order, from one pass over its table.
     std::vector<CatalogueRow> Rows(const Quantity& quantity);

@@ -24,6 +24,10 @@ std::string Comparison::ColumnName(std::size_t column) const {
 
 std::string Comparison::RatioHeading() const { return HasRatio() ? ColumnName(0) + " / " + ColumnName(1) : ""; }
 
+bool Comparison::MixesUnits() const {
+    return std::any_of(Units.begin(), Units.end(), [this](const std::string& unit) { return unit != Unit; });
+}
+
 std::optional<double> Comparison::Ratio(std::size_t descriptor) const {
     if (!HasRatio()) return std::nullopt;
     const auto& row = Cells[descriptor];
@@ -40,7 +44,7 @@ Comparison CompareNuclides(CoefficientCatalogue& catalogue, const Quantity& quan
     std::vector<std::string> listed;
     for (const auto& name : nuclides) {
         const NuclideInfo* found = catalogue.FindNuclide(name);
-        if (!found) throw ComparisonError("\"" + name + "\" is not in the nuclide list.");
+        if (!found) throw ComparisonError(catalogue.NotListed(name) + ".");
         listed.push_back(found->Nuclide);
     }
 
@@ -50,7 +54,9 @@ Comparison CompareNuclides(CoefficientCatalogue& catalogue, const Quantity& quan
     const std::vector<Coefficient> cells = catalogue.Cells(quantity.Kind, quantity.UnitPosition, selection);
 
     Comparison comparison;
-    comparison.Unit = catalogue.UnitOf(quantity.Kind, quantity.UnitPosition).Name;
+    Quantity coefficients = quantity;
+    coefficients.Descriptor.clear();
+    comparison.Unit = catalogue.UnitLabel(coefficients);
     std::map<std::pair<std::size_t, std::string>, std::size_t> columnOf;  // (nuclide, form) -> column
     for (std::size_t n = 0; n < listed.size(); ++n) {
         const std::string key = FoldCase(listed[n]);
@@ -59,8 +65,10 @@ Comparison CompareNuclides(CoefficientCatalogue& catalogue, const Quantity& quan
             if (columnOf.emplace(std::pair(n, cell.Form), comparison.Columns.size()).second)
                 comparison.Columns.push_back({listed[n], cell.Form});
             if (std::find(comparison.Descriptors.begin(), comparison.Descriptors.end(), cell.Descriptor) ==
-                comparison.Descriptors.end())
+                comparison.Descriptors.end()) {
                 comparison.Descriptors.push_back(cell.Descriptor);
+                comparison.Units.push_back(HoldsUptakeFraction(quantity.Kind, cell) ? FractionUnit : comparison.Unit);
+            }
         }
     }
     comparison.Cells.assign(comparison.Descriptors.size(), std::vector<ComparisonCell>(comparison.Columns.size()));

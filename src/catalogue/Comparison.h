@@ -35,9 +35,10 @@ struct ComparisonCell {
 };
 
 struct Comparison {
-    std::string Unit;
+    std::string Unit;  // of the coefficients, +D named
     std::vector<ComparisonColumn> Columns;
     std::vector<std::string> Descriptors;
+    std::vector<std::string> Units;  // of each descriptor's row: Unit, or FractionUnit for the uptake fraction
     std::vector<std::vector<ComparisonCell>> Cells;  // [descriptor][column]
 
     // Two columns get a ratio column: the first over the second, where both have a value
@@ -49,10 +50,13 @@ struct Comparison {
     std::string ColumnName(std::size_t column) const;
     // Which is divided by which: "Cs-134 / Cs-137".
     std::string RatioHeading() const;
+    // Rows of more than one unit (the uptake fraction among coefficients).
+    bool MixesUnits() const;
 };
 
 // The quantity's table kind, age or band, intake, outcome and unit for each named
-// nuclide (its descriptor is not used), from one pass over the table.
+// nuclide (its descriptor is not used), from one pass over the table; the unit with the
+// catalogue's +D label.
 Comparison CompareNuclides(CoefficientCatalogue& catalogue, const Quantity& quantity,
                            const std::vector<std::string>& nuclides);
 

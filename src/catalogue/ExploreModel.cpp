@@ -5,7 +5,7 @@
 #include <stdexcept>
 
 #include "CatalogueExports.h"
-#include "ChoiceMatch.h"
+#include "DefaultQuantity.h"
 #include "HalfLife.h"
 #include "NumberText.h"
 
@@ -33,31 +33,15 @@ std::optional<double> HalfLifeLimit(const std::string& text, const char* name) {
     return value;
 }
 
-std::string Preferred(const std::vector<std::string>& choices, const std::string& wanted, bool last) {
-    if (choices.empty()) return {};
-    const auto match = MatchChoice(choices, wanted);
-    if (match.size() == 1) return match.front();
-    return last ? choices.back() : choices.front();
-}
-
-std::string EffectiveOrFirst(const std::vector<std::string>& descriptors) {
-    std::string chosen = descriptors.empty() ? std::string() : descriptors.front();
-    for (const auto& descriptor : descriptors)
-        if (FoldCase(descriptor).starts_with("effective")) chosen = descriptor;
-    return chosen;
-}
-
 }  // namespace
 
 ExploreModel::ExploreModel(CoefficientCatalogue& catalogue, ExploreView& view) : catalogue_(catalogue), view_(view) {}
 
 void ExploreModel::SetKind(const TableKind& kind) {
-    quantity_.Kind = kind;
-    quantity_.UnitPosition = 1;
     choices_ = catalogue_.Choices(kind);
-    quantity_.Age = kind.IsDose() ? Preferred(choices_.Ages, "Adult", true) : Preferred(choices_.Ages, "", false);
-    quantity_.Intake = choices_.Intakes.empty() ? std::string() : choices_.Intakes.front();
-    quantity_.Descriptor = EffectiveOrFirst(choices_.Descriptors);
+    const RiskOutcome outcome = quantity_.Outcome;
+    quantity_ = DefaultQuantity(kind, choices_);
+    quantity_.Outcome = outcome;
     std::vector<std::string> names;
     for (const UnitChoice& unit : UnitListOf(catalogue_.Units(), kind.Type).Units(UnitCategory(kind)))
         names.push_back(unit.Name);
@@ -133,8 +117,7 @@ void ExploreModel::Query() {
     try {
         if (choices_.Descriptors.empty())
             throw std::runtime_error("This table holds no coefficients in this database.");
-        unit_ = catalogue_.UnitOf(quantity_.Kind, quantity_.UnitPosition).Name;
-        if (const auto cutoff = catalogue_.ProgenyCutoff()) unit_ += " (" + ProgenyUnitLabel(*cutoff) + ")";
+        unit_ = catalogue_.UnitLabel(quantity_);
         all_ = catalogue_.Rows(quantity_);
     } catch (const std::exception& e) {
         shown_.clear();

@@ -35,8 +35,8 @@ class ExploreModel {
 public:
     ExploreModel(CoefficientCatalogue& catalogue, ExploreView& view);
 
-    // A new table kind: its choices, the adult (or first) age and the effective dose (or
-    // first row) taken, then the table.
+    // A new table kind: its choices, its default cell taken (DefaultQuantity; the outcome
+    // kept), then the table.
     void SetKind(const TableKind& kind);
     void SetAge(const std::string& age);
     void SetDescriptor(const std::string& descriptor);

@@ -1,6 +1,8 @@
 #include "RowFilter.h"
 
 #include <algorithm>
+#include <array>
+#include <string_view>
 
 #include "NumberText.h"
 
@@ -22,12 +24,35 @@ bool InRange(const std::optional<T>& value, const std::optional<T>& low, const s
 
 std::string SymbolOf(const std::string& nuclide) { return nuclide.substr(0, nuclide.find('-')); }
 
+// The elements spelled two ways, British and American (the shipped list says "Caesium",
+// FGR-13 "Cesium"), folded.
+constexpr std::array<std::array<std::string_view, 2>, 3> TwoSpellings = {
+    {{"caesium", "cesium"}, {"aluminium", "aluminum"}, {"sulphur", "sulfur"}}};
+
+// The folded element name, and its other spelling where it has one.
+std::vector<std::string> ElementSpellings(const std::string& element) {
+    std::vector<std::string> spellings{FoldCase(element)};
+    for (const auto& pair : TwoSpellings)
+        for (std::size_t i = 0; i < pair.size(); ++i)
+            if (spellings.front() == pair[i]) spellings.emplace_back(pair[1 - i]);
+    return spellings;
+}
+
+// The text folded: part of the nuclide's name or of either spelling of its element's.
+bool NamesFolded(const NuclideInfo& nuclide, const std::string& text) {
+    if (text.empty() || FoldCase(nuclide.Nuclide).find(text) != std::string::npos) return true;
+    const std::vector<std::string> spellings = ElementSpellings(nuclide.Element);
+    return std::any_of(spellings.begin(), spellings.end(),
+                       [&](const std::string& name) { return name.find(text) != std::string::npos; });
+}
+
 bool Keeps(const CatalogueRow& row, const RowFilter& filter, const std::string& text, const std::string& element) {
     const NuclideInfo& n = row.Nuclide;
-    if (!text.empty() && FoldCase(n.Nuclide).find(text) == std::string::npos &&
-        FoldCase(n.Element).find(text) == std::string::npos)
-        return false;
-    if (!element.empty() && FoldCase(n.Element) != element && FoldCase(SymbolOf(n.Nuclide)) != element) return false;
+    if (!NamesFolded(n, text)) return false;
+    if (!element.empty() && FoldCase(SymbolOf(n.Nuclide)) != element) {
+        const std::vector<std::string> spellings = ElementSpellings(n.Element);
+        if (std::find(spellings.begin(), spellings.end(), element) == spellings.end()) return false;
+    }
     if (filter.ValuedOnly && !row.Value) return false;
     return InRange(n.AtomicNumber, filter.ZMin, filter.ZMax) &&
            InRange(n.HalfLifeSeconds, filter.HalfLifeMin, filter.HalfLifeMax) &&
@@ -45,6 +70,10 @@ void SortBy(std::vector<CatalogueRow>& rows, bool ascending, Key key) {
 }
 
 }  // namespace
+
+bool NamesNuclideOrElement(const NuclideInfo& nuclide, std::string_view text) {
+    return NamesFolded(nuclide, FoldCase(text));
+}
 
 void CheckFilter(const RowFilter& filter) {
     CheckRange(filter.ZMin, filter.ZMax, "Z");

@@ -6,6 +6,7 @@
 #include <optional>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "CoefficientCatalogue.h"
@@ -19,6 +20,8 @@ public:
 };
 
 struct RowFilter {
+    // Element names match in either spelling of caesium/cesium, aluminium/aluminum and
+    // sulphur/sulfur.
     std::string Text = {};     // part of the nuclide or element name, any case
     std::string Element = {};  // an element name or symbol, any case
     std::optional<int> ZMin = {}, ZMax = {};
@@ -26,6 +29,10 @@ struct RowFilter {
     std::optional<double> ValueMin = {}, ValueMax = {};
     bool ValuedOnly = false;  // leave out the rows whose cell is empty or text
 };
+
+// Whether a text, any case, is part of the nuclide's name or of its element's (either
+// spelling of the elements spelled two ways): the name filter of every list of nuclides.
+bool NamesNuclideOrElement(const NuclideInfo& nuclide, std::string_view text);
 
 // A range whose lower end lies above its upper end is a FilterError naming the range.
 void CheckFilter(const RowFilter& filter);

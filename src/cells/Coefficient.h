@@ -71,6 +71,8 @@ struct CoefficientTable {
 // The first row of an age-dependent dose block is the gut uptake fraction f1: a fraction,
 // no coefficient, so no unit converts it and no "+D" value adds to it.
 bool HoldsUptakeFraction(const TableKind& kind, const Coefficient& cell);
+// What every output names as the unit of an uptake fraction.
+inline constexpr const char* FractionUnit = "fraction";
 
 // What a reading keeps. Unset parts keep everything. A reading of some cells of each table
 // (an age, a row, an intake or an outcome) is for the cells alone: its tables' blocks come

@@ -4,6 +4,7 @@
 #include <map>
 
 #include "ChoiceMatch.h"
+#include "DefaultQuantity.h"
 #include "NumberText.h"
 #include "ProgenyCells.h"
 
@@ -36,10 +37,6 @@ std::string Pick(const std::vector<std::string>& choices, const std::string& giv
 void AddOnce(std::vector<std::string>& list, const std::string& item) {
     if (std::find(list.begin(), list.end(), item) == list.end()) list.push_back(item);
 }
-
-// The gut uptake fraction heads the internal dose tables: a fraction, not a coefficient in
-// the table's unit, so no chart draws it.
-bool IsUptakeFraction(const std::string& descriptor) { return descriptor.starts_with("f1 ("); }
 
 bool StartsWithFolded(const std::string& text, std::string_view start) { return FoldCase(text).starts_with(start); }
 
@@ -134,7 +131,8 @@ NuclideCells CellsOf(CoefficientCatalogue& catalogue, const TableKind& kind, con
     std::vector<std::string> forms;
     for (const Coefficient& cell : result.Cells) {
         AddOnce(result.Ages, cell.Age);
-        if (!IsUptakeFraction(cell.Descriptor)) AddOnce(result.Descriptors, cell.Descriptor);
+        // The uptake fraction is no coefficient in the chart's unit: no chart draws it.
+        if (!HoldsUptakeFraction(kind, cell)) AddOnce(result.Descriptors, cell.Descriptor);
         AddOnce(forms, cell.Form);
     }
     result.Forms = forms.size();
@@ -157,21 +155,7 @@ std::string SeriesName(const NuclideCells& cells, const Coefficient& cell) {
     return name + (cell.Outcome == RiskOutcome::Morbidity ? "Morbidity" : "Mortality");
 }
 
-std::string DefaultDescriptor(const TableKind& kind, const std::vector<std::string>& descriptors) {
-    std::string chosen = descriptors.back();
-    for (const auto& descriptor : descriptors)
-        if (kind.IsDose() ? StartsWithFolded(descriptor, "effective") : FoldCase(descriptor) == "total")
-            chosen = descriptor;
-    return chosen;
-}
-
 bool IsLifetimeBand(const std::string& band) { return StartsWithFolded(band, "lifetime"); }
-
-std::string DefaultAge(const TableKind& kind, const std::vector<std::string>& ages) {
-    for (const auto& age : ages)
-        if (kind.IsDose() ? FoldCase(age) == "adult" : IsLifetimeBand(age)) return age;
-    return ages.back();
-}
 
 // One row of the table against the age groups (dose) or the bands of age at intake (risk).
 void FillByAge(ChartData& chart, const NuclideCells& cells, const AgeGroups& ages, const ChartChoice& choice) {
@@ -236,9 +220,11 @@ ChartData NuclideChart(CoefficientCatalogue& catalogue, const CoefficientRequest
     const UnitChoice unit = catalogue.UnitOf(kind, request.UnitPosition);
 
     ChartData chart;
+    // A chart says whose it is: of a name the list lacks there is none.
     const NuclideInfo* listed = catalogue.FindNuclide(request.Nuclide);
+    if (!listed) throw ChartChoiceError(catalogue.NotListed(request.Nuclide) + ".");
     const auto cutoff = catalogue.ProgenyCutoff();
-    chart.Title = (listed ? listed->Nuclide : request.Nuclide) + (cutoff ? "+D" : "") + ", " + TableTitle(kind);
+    chart.Title = listed->Nuclide + (cutoff ? "+D" : "") + ", " + TableTitle(kind);
     chart.ValueTitle = std::string(kind.IsDose() ? "Dose coefficient" : "Risk coefficient") + " (" + unit.Name +
                        (cutoff ? "; " + ProgenyUnitLabel(*cutoff) : "") + ")";
     chart.Logarithmic = true;
@@ -290,7 +276,7 @@ ChartData ComparisonChart(const Comparison& comparison, const std::string& title
     // A nuclide compared in several forms names the form.
     for (std::size_t c = 0; c < comparison.Columns.size(); ++c) chart.Series.push_back({comparison.ColumnName(c), {}});
     for (std::size_t d = 0; d < comparison.Descriptors.size(); ++d) {
-        if (IsUptakeFraction(comparison.Descriptors[d])) continue;
+        if (comparison.Units[d] != comparison.Unit) continue;
         chart.Categories.push_back(comparison.Descriptors[d]);
         for (std::size_t c = 0; c < chart.Series.size(); ++c)
             chart.Series[c].Values.push_back(comparison.Cells[d][c].Value);

@@ -12,7 +12,8 @@
 
 namespace quorvel {
 
-// A chart kind, descriptor or age that the table does not offer. The text lists the choices.
+// A chart kind, descriptor or age that the table does not offer (the text lists the
+// choices), or a nuclide the list lacks (the text names the closest).
 class ChartChoiceError : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
@@ -32,7 +33,7 @@ struct ChartChoice {
 
 // The chart of the request's table (its nuclide, kind and unit) in the catalogue, with the
 // catalogue's +D switch as it stands. A nuclide without coefficients gives a chart without
-// values whose EmptyText is "(None Available)". Choices match as the command line's words
+// values whose EmptyText is "(None Available)"; one not in the list, none. Choices match as the command line's words
 // do (any case, a beginning enough); one that names nothing is a ChartChoiceError.
 ChartData NuclideChart(CoefficientCatalogue& catalogue, const CoefficientRequest& request, const ChartChoice& choice);
 

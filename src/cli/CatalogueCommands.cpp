@@ -9,6 +9,7 @@
 #include "CoefficientCatalogue.h"
 #include "CommandLineViewer.h"
 #include "Comparison.h"
+#include "DefaultQuantity.h"
 #include "DurationOption.h"
 #include "HalfLife.h"
 #include "NuclideCharts.h"
@@ -34,19 +35,21 @@ void AddRequestOptions(CLI::App& command, std::string& databasePath, Coefficient
 }
 
 void AddQuantityOptions(CLI::App& command, CatalogueOptions& options, bool withDescriptor) {
-    command.add_option("--age", options.Age,
-                       "Dose: an age group (default Adult); risk: a column heading of the table (default the first)");
+    command.add_option(
+        "--age", options.Age,
+        "Dose: an age group (default Adult); risk: a column heading of the table (default the lifetime band)");
     if (withDescriptor)
-        command.add_option("--descriptor", options.Descriptor,
-                           "Row of the table, any case, its beginning enough (default: the effective dose)");
-    command.add_option("--intake", options.Intake, "Ingestion risk: the intake (default: the first)");
+        command.add_option(
+            "--descriptor", options.Descriptor,
+            "Row of the table, any case, its beginning enough (default: the effective dose; risk: Total)");
+    command.add_option("--intake", options.Intake, "Ingestion risk: the intake (default: the first, tap water)");
     AddCodeOption(command, "--outcome", options.Outcome, "Risk: mortality or morbidity (default: mortality)",
                   OutcomeWords());
 }
 
 void AddFormatOptions(CLI::App& command, CatalogueOptions& options) {
     command.add_option("--format", options.Format, "text, csv, tsv, json, or xlsx with --output (default: text)")
-        ->check(CLI::IsMember({"text", "csv", "tsv", "json", "xlsx"}, CLI::ignore_case));
+        ->check(OneOf({"text", "csv", "tsv", "json", "xlsx"}));
     command.add_option("--output", options.Output, "Write to this file rather than to standard output");
 }
 
@@ -107,36 +110,26 @@ std::string Choose(const std::vector<std::string>& choices, const std::string& g
     throw UsageError(option + " \"" + given + "\" could be any of: " + Listed(matches) + ".");
 }
 
-std::string DefaultDescriptor(const std::vector<std::string>& descriptors) {
-    std::string chosen = descriptors.front();
-    for (const auto& descriptor : descriptors)
-        if (FoldCase(descriptor).starts_with("effective")) chosen = descriptor;
-    return chosen;
-}
-
 Quantity QuantityOf(CoefficientCatalogue& catalogue, const CatalogueOptions& options, const CoefficientRequest& request,
                     bool withDescriptor) {
-    Quantity quantity;
-    quantity.Kind = request.Kind;
-    quantity.UnitPosition = request.UnitPosition;
-    quantity.Outcome = options.Outcome;
-    const TableKind& kind = quantity.Kind;
+    const TableKind& kind = request.Kind;
     const QuantityChoices choices = catalogue.Choices(kind);
     if (choices.Descriptors.empty() || choices.Ages.empty())
         throw std::runtime_error(TableDescription(kind) + " of this database holds no coefficients.");
-    std::string age = choices.Ages.front();
-    if (kind.IsDose()) {
-        const auto adult = MatchChoice(choices.Ages, "Adult");
-        age = adult.size() == 1 ? adult.front() : choices.Ages.back();
-    }
-    quantity.Age = Choose(choices.Ages, options.Age, "--age", kind.IsDose() ? "age group" : "age band", kind, age);
+    const Quantity fallback = DefaultQuantity(kind, choices);
+    Quantity quantity;
+    quantity.Kind = kind;
+    quantity.UnitPosition = request.UnitPosition;
+    quantity.Outcome = options.Outcome;
+    quantity.Age =
+        Choose(choices.Ages, options.Age, "--age", kind.IsDose() ? "age group" : "age band", kind, fallback.Age);
     if (!options.Intake.empty() && choices.Intakes.empty())
         throw UsageError("--intake: " + TableDescription(kind) + " has no intakes; only the ingestion risk table has.");
     if (!choices.Intakes.empty())
-        quantity.Intake = Choose(choices.Intakes, options.Intake, "--intake", "intake", kind, choices.Intakes.front());
+        quantity.Intake = Choose(choices.Intakes, options.Intake, "--intake", "intake", kind, fallback.Intake);
     if (withDescriptor)
-        quantity.Descriptor = Choose(choices.Descriptors, options.Descriptor, "--descriptor", "row", kind,
-                                     DefaultDescriptor(choices.Descriptors));
+        quantity.Descriptor =
+            Choose(choices.Descriptors, options.Descriptor, "--descriptor", "row", kind, fallback.Descriptor);
     return quantity;
 }
 
@@ -176,28 +169,23 @@ RowFilter FilterOf(const CatalogueOptions& options) {
     return filter;
 }
 
-// The unit, and for +D values what they count: every output carries it.
-std::string UnitLabel(const CoefficientCatalogue& catalogue, const std::string& unit) {
-    const auto cutoff = catalogue.ProgenyCutoff();
-    return cutoff ? unit + " (" + ProgenyUnitLabel(*cutoff) + ")" : unit;
-}
-
 int Rank(const CatalogueOptions& options, CoefficientCatalogue& catalogue, const CoefficientRequest& request,
          std::ostream& out, const CommandLineBackends& backends) {
     const Quantity quantity = QuantityOf(catalogue, options, request, true);
-    const UnitChoice unit = UnitOf(catalogue, quantity);
+    UnitOf(catalogue, quantity);
+    const std::string unit = catalogue.UnitLabel(quantity);
     const RowFilter filter = FilterOf(options);
     std::vector<CatalogueRow> rows = FilterRows(catalogue.Rows(quantity), filter);
     SortRows(rows, RowColumn::Value, options.Ascending);
     if (options.Top > 0) KeepTop(rows, static_cast<std::size_t>(options.Top));
     if (!options.Chart.empty())
         SaveChart(backends,
-                  RankingChart(rows, "Ranking: " + QuantityTitle(quantity, true), UnitLabel(catalogue, unit.Name),
+                  RankingChart(rows, "Ranking: " + QuantityTitle(quantity, true), unit,
                                options.Top > 0 ? static_cast<std::size_t>(options.Top) : RankingChartBars),
                   options.Chart);
 
     WriteRows(FormatOf(options), options.Output, out,
-              [&](RowWriter& writer) { WriteRankedRows(rows, quantity, UnitLabel(catalogue, unit.Name), writer); });
+              [&](RowWriter& writer) { WriteRankedRows(rows, quantity, unit, writer); });
     return ExitTable;
 }
 
@@ -208,7 +196,6 @@ int Compare(const CatalogueOptions& options, CoefficientCatalogue& catalogue, co
     Comparison comparison;
     try {
         comparison = CompareNuclides(catalogue, quantity, options.Nuclides);
-        comparison.Unit = UnitLabel(catalogue, comparison.Unit);
     } catch (const ComparisonError& e) {
         throw UsageError(e.what());
     }

@@ -3,6 +3,7 @@
 #include <fstream>
 #include <ostream>
 
+#include "CodeWords.h"
 #include "CommandLineViewer.h"
 #include "DurationOption.h"
 #include "IntakeCalculation.h"
@@ -52,8 +53,9 @@ void AddIntakeCommand(CLI::App& app, std::string& databasePath, IntakeOptions& o
                        "Band of age at intake of the risk coefficients, e.g. \"0-5\" or \"Age 25-70\" "
                        "(default: the lifetime band, 0-110)");
     AddProgenyOptions(command, options.WithProgeny, options.ProgenyCutoffSeconds);
-    command.add_option("--format", options.Format, "text, csv, tsv or json (default: text)")
-        ->check(CLI::IsMember({"text", "csv", "tsv", "json"}, CLI::ignore_case));
+    command.add_option("--format", options.Format, "text, csv, tsv, json, or xlsx with --output (default: text)")
+        ->check(OneOf({"text", "csv", "tsv", "json", "xlsx"}));
+    command.add_option("--output", options.Output, "Write to this file rather than to standard output");
     command.footer(
         "Pathways: ingestion, inhalation, submersion, ground-plane, soil-volume. Intake units: " +
         UnitNames(ActivityUnits()) + ". Concentrations: submersion " +
@@ -83,7 +85,7 @@ int RunIntakeCommand(const IntakeOptions& options, const std::string& databasePa
     RowFormat format = RowFormat::Text;
     for (const auto& [word, value] : RowFormatWords())
         if (word == FoldCase(options.Format)) format = value;
-    WriteResultTable(BuildResultTable(result, calculation), format, "", out);
+    WriteResultTable(BuildResultTable(result, calculation), format, options.Output, out);
     for (const auto& row : result.Rows)
         if (!row.Error.empty()) err << "quorvel-cli intake: row " << row.Row.Number << ": " << row.Error << '\n';
     return result.AllComputed() ? ExitTable : ExitBadUsage;

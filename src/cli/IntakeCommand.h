@@ -19,6 +19,7 @@ struct IntakeOptions {
     std::string DoseUnit = "mSv";
     std::string RiskBand;
     std::string Format = "text";
+    std::string Output;
     bool WithProgeny = false;
     double ProgenyCutoffSeconds = DefaultProgenyCutoffSeconds;
 };

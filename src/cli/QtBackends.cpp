@@ -20,6 +20,9 @@ CommandLineBackends BuildBackends() {
         static int qtArgc = 1;
         static char name[] = "quorvel-cli";
         static char* qtArgv[] = {name, nullptr};
+        // The command says in one line of its own what failed and why; Qt's warnings (a
+        // painter that could not begin, a runtime folder unset) are no message to its user.
+        qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
         *application = std::make_unique<QApplication>(qtArgc, qtArgv);
     };
     backends.PrintGridToPdf = [start](const FlexGrid& grid, const PageSetup& setup, const std::string& path,

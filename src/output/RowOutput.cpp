@@ -1,7 +1,9 @@
 #include "RowOutput.h"
 
 #include <cctype>
+#include <cerrno>
 #include <cstddef>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <nlohmann/json.hpp>
@@ -145,8 +147,11 @@ void ProduceText(RowFormat format, std::ostream& out, const RowProducer& produce
     }
 }
 
-void CannotWrite(const std::string& file) {
-    throw OutputError("Cannot write " + file + ": check that its folder exists and may be written to.");
+// Right after the write failed, errno holds the system's reason.
+[[noreturn]] void CannotWrite(const std::string& file) {
+    const int cause = errno;
+    throw OutputError("Cannot write " + file + ": " +
+                      (cause != 0 ? std::strerror(cause) : "check that its folder exists and may be written to") + ".");
 }
 
 }  // namespace
@@ -188,6 +193,7 @@ RowFormat RowFormatOfFile(const std::string& fileName) {
 }
 
 void WriteRows(RowFormat format, const std::string& outputFile, std::ostream& out, const RowProducer& produce) {
+    errno = 0;
     if (format == RowFormat::Xlsx) {
         if (outputFile.empty())
             throw OutputError("An xlsx workbook is written to a file: name one (--output FILE.xlsx).");
@@ -215,6 +221,7 @@ void WriteText(const std::string& text, const std::string& outputFile, std::ostr
         out << text;
         return;
     }
+    errno = 0;
     if (!ReplaceFileContent(outputFile, text)) CannotWrite(outputFile);
 }
 

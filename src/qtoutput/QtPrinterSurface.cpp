@@ -4,6 +4,8 @@
 #include <QFontMetricsF>
 #include <QPen>
 #include <QPrinter>
+#include <cerrno>
+#include <cstring>
 #include <stdexcept>
 
 namespace quorvel {
@@ -103,8 +105,13 @@ void QtPrinterSurface::KillDoc() {
 
 void QtPrinterSurface::PrepareToDraw() {
     if (!painter_.isActive()) {
-        if (!painter_.begin(&printer_))
-            throw std::runtime_error("the " + PrinterName(printer_) + " could not start a document");
+        errno = 0;
+        if (!painter_.begin(&printer_)) {
+            // A PDF file that cannot be made says why, as the system gives it.
+            const int cause = printer_.outputFormat() == QPrinter::PdfFormat ? errno : 0;
+            throw std::runtime_error("the " + PrinterName(printer_) + " could not start a document" +
+                                     (cause != 0 ? std::string(": ") + std::strerror(cause) : std::string()));
+        }
         pageBreakPending_ = false;
         printed_ = false;
     } else if (pageBreakPending_) {

@@ -359,7 +359,7 @@ TEST_F(MainWindowTest, ExploringAndComparingReadThroughTheWindowsOneSessionBefor
     picker->findChild<QPushButton*>("cmdCompare")->click();
     ASSERT_NE(picker->findChild<QDialog*>("frmCompare"), nullptr);
     auto* table = picker->findChild<QDialog*>("frmCompare")->findChild<QTableWidget*>("tblComparison");
-    ASSERT_EQ(table->columnCount(), 4) << "descriptors, two nuclides, ratio";
+    ASSERT_EQ(table->columnCount(), 5) << "descriptors, two nuclides, the rows' units (f1's none), ratio";
     EXPECT_TRUE(table->horizontalHeaderItem(1)->text().startsWith("H-3"))
         << table->horizontalHeaderItem(1)->text().toStdString();
 

@@ -273,6 +273,18 @@ TEST_F(ExploreTest, FiltersShowTheirRowsOrSayWhatIsWrong) {
     model.SetKind({CoefficientType::Risk, Pathway::Ingestion});
     EXPECT_EQ(view.Nuclides, "");
     EXPECT_FALSE(view.Message.empty());
+
+    // A risk table starts at the Total of the sites, Co-60's the higher.
+    model.SetFilter({});
+    for (const auto& [nuclide, total] : std::vector<std::pair<std::string, double>>{{"Co-60", 2e-9}, {"H-3", 1e-9}})
+        for (const char* site : {"Esophagus", "Total"}) {
+            std::vector<FieldValue> row{FieldValue(site)};
+            for (int j = 0; j < 10; ++j) row.emplace_back(std::string(site) == "Total" ? total : 3e-9 - total);
+            db.AddIngestionRiskRecord(nuclide, "Water", FieldValue(), "0.1", row, 0);
+        }
+    model.SetKind({CoefficientType::Risk, Pathway::Ingestion});
+    EXPECT_EQ(view.Chosen.Descriptor, "Total");
+    EXPECT_EQ(view.Nuclides, "Co-60 H-3 ");
 }
 
 }  // namespace

@@ -1,9 +1,11 @@
 // The command line's --chart through the Qt backends the program itself uses.
 #include <filesystem>
+#include <fstream>
 #include <gtest/gtest.h>
 #include <memory>
 
 #include "BuildBackends.h"
+#include "FilePermissionsApply.h"
 #include "FixtureDatabase.h"
 #include "ViewerRun.h"
 
@@ -18,7 +20,8 @@ protected:
 
     test::ViewerRun Run(std::vector<std::string> arguments) {
         // A subcommand takes the database among its own options.
-        const bool subcommand = arguments.front() == "rank" || arguments.front() == "compare";
+        const bool subcommand =
+            arguments.front() == "rank" || arguments.front() == "compare" || arguments.front() == "intake";
         arguments.insert(arguments.begin() + (subcommand ? 1 : 0), {"--database", QUORVEL_SHIPPED_DATABASE});
         return test::RunViewer(arguments, "/nonexistent", *backends_);
     }
@@ -52,6 +55,40 @@ TEST_F(ChartCommandLineTest, ABadChartFileOrChoiceIsOneLineAndExitTwo) {
     EXPECT_NE(kind.Err.find("by-age"), std::string::npos) << kind.Err;
     test::ExpectOneLineFailure(Run({"--nuclide", "Sr-90", "--chart-kind", "organs"}), ExitBadUsage);
     // Without the Qt backends, as the build without Qt has none: tests/data/cli/viewer.txt.
+}
+
+// A file that cannot be written, of any format, is exit 2 with the system's reason in the
+// one line, and nothing of Qt's on the process's standard error: a folder that does not
+// exist, and a read-only file in a read-only folder as any user meets it.
+TEST_F(ChartCommandLineTest, AnUnwritableFileOfAnyFormatIsExitTwoWithTheSystemsReason) {
+    const std::filesystem::path locked = folder_.Path() / "locked";
+    std::filesystem::create_directory(locked);
+    for (const char* name : {"table.pdf", "chart.png", "rank.csv", "rank.xlsx", "dose.json"}) {
+        std::ofstream(locked / name) << "kept";
+        std::filesystem::permissions(locked / name, std::filesystem::perms::owner_read);
+    }
+    std::filesystem::permissions(locked, std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
+    for (const auto& [folder, reason] :
+         {std::pair{folder_.Path() / "missing", "No such file or directory"}, std::pair{locked, "Permission denied"}}) {
+        const auto in = [&folder](const char* name) { return (folder / name).string(); };
+        const std::vector<std::vector<std::string>> runs = {
+            {"--nuclide", "Cs-137", "--format", "pdf", "--output", in("table.pdf")},
+            {"--nuclide", "Cs-137", "--chart", in("chart.png")},
+            {"rank", "--format", "csv", "--output", in("rank.csv")},
+            {"rank", "--format", "xlsx", "--output", in("rank.xlsx")},
+            {"intake", "--row", "Cs-137,ingestion,,,Adult,1,Bq", "--format", "json", "--output", in("dose.json")}};
+        for (const auto& arguments : runs) {
+            SCOPED_TRACE(arguments.back());
+            const test::FilePermissionsApply asAnyUser;
+            testing::internal::CaptureStderr();
+            const auto result = Run(arguments);
+            EXPECT_EQ(testing::internal::GetCapturedStderr(), "") << "no library's message";
+            test::ExpectOneLineFailure(result, ExitBadUsage);
+            EXPECT_NE(result.Err.find(reason), std::string::npos) << result.Err;
+        }
+    }
+    for (const auto& entry : std::filesystem::directory_iterator(locked)) EXPECT_EQ(test::ReadBytes(entry), "kept");
+    std::filesystem::permissions(locked, std::filesystem::perms::owner_all);
 }
 
 }  // namespace

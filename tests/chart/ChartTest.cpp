@@ -130,6 +130,8 @@ TEST(ChartGapsTest, EmptyCellsAreGapsAndAnEmptyTableSaysSo) {
     EXPECT_FALSE(none.HasValues());
     EXPECT_EQ(none.EmptyText, "(None Available)");
     EXPECT_TRUE(BuildChart(none)->series().isEmpty());
+    EXPECT_THROW(NuclideChart(catalogue, test::RequestOf("Xx-999 risk inhalation -"), {}), ChartChoiceError)
+        << "no chart is titled with a name the list lacks";
 }
 
 // Charts written headless as SVG, PNG and PDF, and read back; the errors of a bad name.

@@ -79,6 +79,8 @@ TEST_F(CatalogueCommandsTest, CompareOfTwoGivesEveryRowAndTheirRatio) {
     const auto json = nlohmann::json::parse(result.Out);
     EXPECT_EQ(json["unit"], units.DoseUnits.Labels[1][1]);
     EXPECT_EQ(json["rows"].size(), 2 * json["ratios"].size());
+    for (const auto& row : json["rows"])
+        EXPECT_EQ(row["unit"], row["descriptor"] == "f1" ? "fraction" : units.DoseUnits.Labels[1][1]);
     std::vector<double> effective;
     for (const auto& ratio : json["ratios"])
         if (ratio["descriptor"] == "Effective") effective.push_back(ratio["ratio"].get<double>());
@@ -97,6 +99,9 @@ TEST_F(CatalogueCommandsTest, DumpHasEveryCellWithItsTableUnitAndNumber) {
         for (const char* key : {"nuclide", "form", "table", "geometry", "age", "intake", "descriptor", "outcome",
                                 "value", "text", "unit", "source"})
             ASSERT_TRUE(row.contains(key)) << key;
+        if (row["descriptor"] == "f1") {
+            EXPECT_EQ(row["unit"], "fraction") << "a fraction has no unit";
+        }
         if (row["nuclide"] == "Cs-137" && row["table"] == "ingestion dose" && row["descriptor"] == "Effective") {
             ++found;
             EXPECT_DOUBLE_EQ(row["value"].get<double>(), 3 * 3.4e-9);
@@ -108,6 +113,20 @@ TEST_F(CatalogueCommandsTest, DumpHasEveryCellWithItsTableUnitAndNumber) {
 }
 
 const std::string ApplicationDirectory = QUORVEL_APPLICATION_DIRECTORY;
+
+// The decay chain as JSON, read back: Cs-137's daughter Ba-137m with its fractions as numbers.
+TEST_F(CatalogueCommandsTest, ChainJsonHasEveryMemberWithItsFractions) {
+    const auto result = RunViewer({"chain", "--nuclide", "cs-137", "--format", "json"}, ApplicationDirectory);
+    ASSERT_EQ(result.Code, 0) << result.Err;
+    const auto json = nlohmann::json::parse(result.Out);
+    EXPECT_EQ(json["chain_of"], "Cs-137");
+    ASSERT_EQ(json["rows"].size(), 2u);
+    const auto& daughter = json["rows"][1];
+    EXPECT_EQ(daughter["nuclide"], "Ba-137m");
+    EXPECT_EQ(daughter["parent"], "Cs-137");
+    EXPECT_NEAR(daughter["branching_fraction"].get<double>(), 0.946, 0.002);
+    EXPECT_EQ(daughter["cumulative_fraction"], daughter["branching_fraction"]);
+}
 
 // Runs without --database (intake's) read the shipped database.
 TEST_F(CatalogueCommandsTest, RunsOfTheDataFile) {

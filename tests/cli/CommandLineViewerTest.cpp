@@ -3,6 +3,8 @@
 
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -34,6 +36,7 @@ protected:
                        "f1 = 0.1", days[id - 1]);
         db.AddExternalDoseRecord("F12TIII3", "Co-60", "Co-60, Ground Plane", {{2, 1.1e-16}, {28, 2.2e-16}}, 1);
         db.AddNuclide("104", "Rutherfordium", "Rf-261", "65 s", "E");
+        db.AddNuclide("36", "Krypton", "Kr-85", "10.76 y", "E");
         db.AddExternalRiskRecord(
             "Kr-85", "Submersion",
             {"Skin", 1.5e-12, "n/a, see note", FieldValue(), 2e-12, 2.5e-12, 3e-12, 3.5e-12, 4e-12, 4.5e-12, 5e-12}, 1);
@@ -42,9 +45,11 @@ protected:
     FixtureDatabase db;
 };
 
-// CSV is the text export and TSV the clipboard text of the table the dispatcher builds.
-TEST_F(CommandLineViewerTest, CsvAndTsvHoldTheTableTheDesktopBuilds) {
+// CSV is the text export and TSV the clipboard text of the table the dispatcher builds;
+// JSON has its cells, read back through a JSON parser.
+TEST_F(CommandLineViewerTest, CsvTsvAndJsonHoldTheTableTheDesktopBuilds) {
     const std::pair<std::vector<std::string>, std::string> cases[] = {
+        {{"--type", "dose"}, "Co-60 dose ingestion -"},
         {{"--type", "risk", "--unit", "2"}, "Co-60 risk ingestion - 2"},
         {{"--type", "risk", "--pathway", "inhalation"}, "Co-60 risk inhalation -"},
         {{"--type", "dose", "--pathway", "external", "--geometry", "ground-plane"}, "Co-60 dose external ground-plane"},
@@ -54,7 +59,7 @@ TEST_F(CommandLineViewerTest, CsvAndTsvHoldTheTableTheDesktopBuilds) {
         SCOPED_TRACE(request);
         FlexGrid grid;
         NoBusyPointer pointer;
-        DispatchCoefficientRequest(session, RequestOf(request), grid, pointer);
+        const ShownTable shown = DispatchCoefficientRequest(session, RequestOf(request), grid, pointer);
         ASSERT_GT(grid.Rows(), 2);
         std::vector<std::string> arguments = {"--database", db.Path(), "--nuclide", "Co-60", "--format", "csv"};
         arguments.insert(arguments.end(), options.begin(), options.end());
@@ -64,6 +69,19 @@ TEST_F(CommandLineViewerTest, CsvAndTsvHoldTheTableTheDesktopBuilds) {
         arguments[5] = "tsv";
         EXPECT_EQ(RunViewer(arguments).Out,
                   FormatBlockAsClipboardText(grid, 0, grid.Rows() - 1, 0, grid.Cols() - 1) + "\n");
+        arguments[5] = "json";
+        const auto json = nlohmann::json::parse(RunViewer(arguments).Out);
+        EXPECT_EQ(json["nuclide"], "Co-60");
+        EXPECT_EQ(json["table"], shown.Request.Kind.Name());
+        ASSERT_EQ(json["rows"].size(), shown.Table.Cells.size());
+        for (std::size_t i = 0; i < shown.Table.Cells.size(); ++i) {
+            const Coefficient& cell = shown.Table.Cells[i];
+            const auto& row = json["rows"][i];
+            EXPECT_EQ(row["text"], cell.Text);
+            EXPECT_EQ(row["value"].is_null() ? std::nullopt : std::optional(row["value"].get<double>()), cell.Value);
+            // A fraction has no unit.
+            EXPECT_EQ(row["unit"], cell.Descriptor == "f1" ? "fraction" : shown.Unit.Name);
+        }
     }
 }
 
@@ -126,7 +144,7 @@ TEST_F(CommandLineViewerTest, AMalformedCoefficientTableIsNamedInTheMessage) {
         EXPECT_NE(result.Err.find(part), std::string::npos) << result.Err;
 
     // The other tables still answer.
-    EXPECT_EQ(RunViewer({"--database", db.Path(), "--type", "risk", "--nuclide", "H-1", "--format", "csv"}).Out,
+    EXPECT_EQ(RunViewer({"--database", db.Path(), "--type", "risk", "--nuclide", "Rf-261", "--format", "csv"}).Out,
               NoneAvailableCsv);
 }
 

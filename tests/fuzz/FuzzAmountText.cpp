@@ -11,8 +11,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto split = text.find('\n');
     const std::string unit = split == std::string::npos ? "Bq" : text.substr(split + 1);
     for (const auto* units :
-         {&quorvel::ActivityUnits(), &quorvel::ConcentrationUnits(0), &quorvel::ConcentrationUnits(1),
-          &quorvel::ConcentrationUnits(2), &quorvel::TimeUnits()}) {
+         {&quorvel::ActivityUnits(), &quorvel::ConcentrationUnits(quorvel::ExternalGeometry::Submersion),
+          &quorvel::ConcentrationUnits(quorvel::ExternalGeometry::GroundPlane),
+          &quorvel::ConcentrationUnits(quorvel::ExternalGeometry::SoilVolume), &quorvel::TimeUnits()}) {
         try {
             const double value = quorvel::ReadQuantity(text.substr(0, split), unit, *units, "amount");
             if (!std::isfinite(value) || !(value > 0)) std::abort();

@@ -25,7 +25,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     static quorvel::CoefficientCatalogue& catalogue = [&]() -> quorvel::CoefficientCatalogue& {
         fixture.CreateStartUpTables();
         for (const char* nuclide : {"H-3", "Co-60", "Cs-137"}) fixture.AddDose("Fgr13ingGDB", nuclide, {{25, 2e-9}}, 0);
-        return *new quorvel::CoefficientCatalogue(fixture.Path());
+        return *new quorvel::CoefficientCatalogue(*new quorvel::DatabaseSession(fixture.Path()));
     }();
     std::istringstream in(std::string(reinterpret_cast<const char*>(data), size));
     quorvel::FilterTexts texts;

@@ -94,7 +94,8 @@ TEST(UnwritablePdfTest, PrinterThatCannotStartIsAnError) {
         quorvel::WriteGridResultsToPrinter(DoseTable(2), 2, surface, prompt);
         FAIL() << "no error";
     } catch (const std::runtime_error& error) {
-        EXPECT_EQ(std::string(error.what()), "the PDF file /nonexistent-folder/table.pdf could not start a document");
+        EXPECT_EQ(std::string(error.what()),
+                  "the PDF file /nonexistent-folder/table.pdf could not start a document: No such file or directory");
     }
 }
 
