@@ -1,5 +1,6 @@
 #include "DecayChainTable.h"
 
+#include "CaseFolding.h"
 #include "CoefficientTables.h"
 #include "GridConventions.h"
 #include "NumberText.h"

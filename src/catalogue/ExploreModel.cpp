@@ -4,6 +4,7 @@
 #include <limits>
 #include <stdexcept>
 
+#include "CaseFolding.h"
 #include "CatalogueExports.h"
 #include "ChoiceMatch.h"
 #include "HalfLife.h"

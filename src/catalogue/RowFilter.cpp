@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "CaseFolding.h"
 #include "NumberText.h"
 
 namespace quorvel {

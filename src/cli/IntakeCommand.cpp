@@ -3,6 +3,7 @@
 #include <fstream>
 #include <ostream>
 
+#include "CaseFolding.h"
 #include "CommandLineViewer.h"
 #include "DurationOption.h"
 #include "IntakeCalculation.h"

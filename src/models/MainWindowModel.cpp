@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "CaseFolding.h"
 #include "DecayChain.h"
 #include "EmptyResult.h"
 #include "GridConventions.h"
