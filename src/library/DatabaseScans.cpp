@@ -1,14 +1,11 @@
 // The names of the tables of a database file and of a table's fields.
 
-#include "CaseFolding.h"
+#include "DatabaseFormat.h"
 #include "TalvorLibrary.h"
 
 namespace quorvel {
 
-bool clsTalvorLibrary::IsSystemTable(const std::string& tableName) {
-    // Jet's own tables, and SQLite's, whose prefix SQLite reserves in any case.
-    return tableName.starts_with("MSys") || StartsFoldingCase(tableName, "sqlite_");
-}
+bool clsTalvorLibrary::IsSystemTable(const std::string& tableName) { return IsSystemTableName(tableName); }
 
 bool clsTalvorLibrary::ScanClosedDatabaseAndReportTableNames(const std::string& databasePath,
                                                              std::vector<std::string>& tableNames) {
