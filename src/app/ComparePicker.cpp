@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "CaseFolding.h"
 #include "CompareWindow.h"
 #include "DefaultQuantity.h"
 #include "NumberText.h"

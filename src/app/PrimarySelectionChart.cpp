@@ -25,7 +25,7 @@ namespace quorvel {
 void frmPrimarySelectionForm::BuildChartPane() {
     chartPane_ = new ChartPane(services_, true);
     chartPane_->OnChoiceChanged = [this] {
-        chartDrawn_ = false;
+        model_.ChartChoiceChanged();
         RefreshChart();
     };
     chartDock_ = new QDockWidget("Chart", this);
@@ -72,8 +72,9 @@ void frmPrimarySelectionForm::PlaceChartDock() {
     const int frame = 2 * gridView_->frameWidth();
     sizes.TableWidth = centralWidget()->layout()->contentsMargins().left() + frame +
                        gridView_->verticalScrollBar()->sizeHint().width();
-    for (int c = 0; c < grid_.Cols(); ++c) sizes.TableWidth += gridView_->columnWidth(c);
-    sizes.GridRowHeight = grid_.Rows() > 0 ? gridView_->rowHeight(grid_.Rows() - 1) : gridView_->fontMetrics().height();
+    for (int c = 0; c < model_.Grid().Cols(); ++c) sizes.TableWidth += gridView_->columnWidth(c);
+    sizes.GridRowHeight =
+        model_.Grid().Rows() > 0 ? gridView_->rowHeight(model_.Grid().Rows() - 1) : gridView_->fontMetrics().height();
     sizes.GridFrame = frame + gridView_->horizontalScrollBar()->sizeHint().height() + splitter_->handleWidth();
     const int separator = style()->pixelMetric(QStyle::PM_DockWidgetSeparatorExtent, nullptr, this);
     const int titleBar = chartDock_->height() - chartDock_->widget()->height();
@@ -108,38 +109,18 @@ void frmPrimarySelectionForm::ShowChartHiddenForRoom() {
 }
 
 void frmPrimarySelectionForm::RefreshChart() {
-    if (chartDrawn_ || chartDock_->isHidden() || !shown_) return;
-    const TableKind& kind = shown_->Request.Kind;
+    if (!model_.ChartWanted() || chartDock_->isHidden()) return;
     try {
-        // The grid's +D switch and cutoff, so that the chart shows the grid's numbers.
-        catalogue_->IncludeProgeny(shown_->ProgenyCutoffSeconds);
-        const std::vector<std::string> kinds = ChartKindsOf(kind);
-        // The kind picked for another table may not be one of this table's.
-        std::string chosenKind = chartPane_->ChosenKind();
-        if (std::find(kinds.begin(), kinds.end(), chosenKind) == kinds.end()) chosenKind = kinds.front();
-        // A chart against age takes a row of the table; the others take an age.
-        const bool byAge = chosenKind == "by-age";
-        // The rows and ages of the table shown.
-        std::vector<std::string> descriptors;
-        std::vector<std::string> ages;
-        const auto addOnce = [](std::vector<std::string>& list, const std::string& item) {
-            if (std::find(list.begin(), list.end(), item) == list.end()) list.push_back(item);
-        };
-        for (const Coefficient& cell : shown_->Table.Cells) {
-            addOnce(descriptors, cell.Descriptor);
-            addOnce(ages, cell.Age);
-        }
-        chartPane_->SetChoices(
-            kinds, {byAge ? descriptors : std::vector<std::string>{}, kind.IsDose() ? "Effective" : "Total"},
-            {byAge ? std::vector<std::string>{} : ages, kind.IsDose() ? "Adult" : "Lifetime"});
+        const ChartChoices choices = model_.ChartChoicesOf(chartPane_->ChosenKind());
+        chartPane_->SetChoices(choices.Kinds, {choices.Descriptors, choices.DefaultDescriptor},
+                               {choices.Ages, choices.DefaultAge});
         const ChartChoice choice{chartPane_->ChosenKind(), chartPane_->ChosenDescriptor(), chartPane_->ChosenAge()};
-        chartPane_->ShowChart(NuclideChart(*catalogue_, shown_->Request, choice),
-                              FooterDescription(grid_, TodaysDate()));
+        chartPane_->ShowChart(model_.ShownChart(choice), FooterDescription(model_.Grid(), TodaysDate()));
     } catch (const std::exception& e) {
         chartPane_->ShowProblem(e.what());
     }
-    chartPane_->SetCurrent(gridCurrent_);
-    chartDrawn_ = true;
+    chartPane_->SetCurrent(model_.GridIsCurrent());
+    model_.ChartDrawn();
 }
 
 }  // namespace quorvel

@@ -35,11 +35,12 @@ void frmPrimarySelectionForm::Toolbar1ButtonClick(const std::string& key) {
     } else if (key == "CopyToClipboard") {
         // Nothing selected: the whole table, which is what a user copying from the toolbar wants.
         if (gridView_->HasSelection())
-            gridCopyPaste_.CopyContentsFromToolbarClick(grid_.Row(), grid_.RowSel(), grid_.Col(), grid_.ColSel());
+            gridCopyPaste_.CopyContentsFromToolbarClick(model_.Grid().Row(), model_.Grid().RowSel(),
+                                                        model_.Grid().Col(), model_.Grid().ColSel());
         else
-            gridCopyPaste_.CopyContentsFromToolbarClick(0, grid_.Rows() - 1, 0, grid_.Cols() - 1);
+            gridCopyPaste_.CopyContentsFromToolbarClick(0, model_.Grid().Rows() - 1, 0, model_.Grid().Cols() - 1);
     } else if (key == "ExportToExcel") {
-        SpreadsheetTable(grid_);
+        SpreadsheetTable(model_.Grid());
     }
 }
 
@@ -58,22 +59,7 @@ void frmPrimarySelectionForm::CopyWholeTable(const FlexGrid& table) {
     services_.Clipboard.SetText(FormatBlockAsClipboardText(table, 0, table.Rows() - 1, 0, table.Cols() - 1));
 }
 
-void frmPrimarySelectionForm::PrintCommand() { PrintTable(grid_, ShownTableName()); }
-
-std::vector<std::string> frmPrimarySelectionForm::ShownTableName() const {
-    if (!shown_) return {};
-    const TableKind& kind = shown_->Request.Kind;
-    // The nuclide as the list spells it; one the list lacks as it was typed.
-    std::string nuclide = QString::fromStdString(shown_->Request.Nuclide).trimmed().toStdString();
-    for (const std::string& entry : entries_)
-        if (FoldCase(EntryNuclide(entry)) == FoldCase(nuclide)) nuclide = EntryNuclide(entry);
-    const std::string pathway =
-        kind.PathwayCode == Pathway::External
-            ? GeometryCaption(kind.Geometry)
-            : optCoefficients_[static_cast<std::size_t>(kind.PathwayCode)]->text().toStdString();
-    return {nuclide, pathway, optType_[static_cast<std::size_t>(kind.Type)]->text().toStdString(),
-            shown_->ProgenyCutoffSeconds ? "+D" : ""};
-}
+void frmPrimarySelectionForm::PrintCommand() { PrintTable(model_.Grid(), model_.ShownTableName()); }
 
 void frmPrimarySelectionForm::PrintTable(const FlexGrid& table, const std::vector<std::string>& name) {
     if (services_.Printers.PrinterNames().empty()) {
@@ -87,13 +73,13 @@ void frmPrimarySelectionForm::PrintTable(const FlexGrid& table, const std::vecto
     PrintGridOnPrinter(table, printPaperStyle_, services_.Printer, services_.Prompt);
 }
 
-void frmPrimarySelectionForm::PrintToPdfCommand() { PrintTableToPdf(grid_, ShownTableName()); }
+void frmPrimarySelectionForm::PrintToPdfCommand() { PrintTableToPdf(model_.Grid(), model_.ShownTableName()); }
 
 void frmPrimarySelectionForm::PrintTableToPdf(const FlexGrid& table, const std::vector<std::string>& name) {
     PrintGridToChosenPdf(table, printPaperStyle_, name, services_);
 }
 
-void frmPrimarySelectionForm::ExportCommand() { ExportTable(grid_, {}); }
+void frmPrimarySelectionForm::ExportCommand() { ExportTable(model_.Grid(), {}); }
 
 void frmPrimarySelectionForm::ExportTable(const FlexGrid& table, const std::vector<std::string>& name) {
     const auto fileName =

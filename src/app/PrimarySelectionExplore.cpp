@@ -1,4 +1,3 @@
-#include <QCheckBox>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <sstream>
@@ -12,25 +11,10 @@
 
 namespace quorvel {
 
-namespace {
-
-// The cutoff of the window's +D option, none when it is off; false (the user told) when
-// its text is no duration.
-bool ReadProgenyOption(const QCheckBox& option, const QLineEdit& cutoffText, UserPrompt& prompt,
-                       std::optional<double>& cutoff) {
-    cutoff.reset();
-    if (!option.isChecked()) return true;
-    cutoff = ReadDurationSeconds(cutoffText.text().toStdString());
-    if (!cutoff) prompt.ShowMessage(std::string("The +D half-life cutoff is not ") + DurationUnitsHelp() + ".");
-    return cutoff.has_value();
-}
-
-}  // namespace
-
 void frmPrimarySelectionForm::ExploreCommand() {
     if (!explore_) {
         try {
-            explore_ = new ExploreWindow(*session_, services_, this);
+            explore_ = new ExploreWindow(model_.Session(), services_, this);
         } catch (const std::exception& e) {
             services_.Prompt.ShowMessage(std::string("An error (") + e.what() +
                                          ") occured while opening the database to explore it.");
@@ -51,13 +35,13 @@ void frmPrimarySelectionForm::ExploreCommand() {
 }
 
 void frmPrimarySelectionForm::CompareCommand() {
-    std::optional<double> progenyCutoff;
-    if (!ReadProgenyOption(*chkProgeny_, *txtProgenyCutoff_, services_.Prompt, progenyCutoff)) return;
+    ReadOptions();
     try {
-        auto* picker =
-            new ComparePicker(*session_, RequestFromOptions(), txtSelectedNuclide_->text().trimmed().toStdString(),
-                              progenyCutoff, services_, this);
+        auto* picker = new ComparePicker(model_.Session(), model_.Request(), model_.ToolNuclide(),
+                                         model_.ProgenyCutoffSeconds(), services_, this);
         picker->show();
+    } catch (const ProgenyCutoffError& e) {
+        services_.Prompt.ShowMessage(e.what());
     } catch (const std::exception& e) {
         services_.Prompt.ShowMessage(std::string("An error (") + e.what() +
                                      ") occured while opening the database to compare nuclides.");
@@ -66,17 +50,23 @@ void frmPrimarySelectionForm::CompareCommand() {
 
 void frmPrimarySelectionForm::ExportAllCommand() {
     // With the +D option on, the export is of +D values, as the table shown is.
+    ReadOptions();
     std::optional<double> progenyCutoff;
-    if (!ReadProgenyOption(*chkProgeny_, *txtProgenyCutoff_, services_.Prompt, progenyCutoff)) return;
+    try {
+        progenyCutoff = model_.ProgenyCutoffSeconds();
+    } catch (const ProgenyCutoffError& e) {
+        services_.Prompt.ShowMessage(e.what());
+        return;
+    }
     const auto fileName = services_.Files.ChooseSaveFile(
         SuggestedFileName({"All Coefficients", progenyCutoff ? "+D" : ""}, ".csv"), RowFileFilter);
     if (!fileName) return;
     BusyPointerScope busy(services_.Busy);
     try {
-        catalogue_->IncludeProgeny(progenyCutoff);
+        model_.Catalogue().IncludeProgeny(progenyCutoff);
         std::ostringstream unused;
         WriteRows(RowFormatOfFile(*fileName), *fileName, unused,
-                  [&](RowWriter& writer) { WriteEveryCoefficient(*catalogue_, writer); });
+                  [&](RowWriter& writer) { WriteEveryCoefficient(model_.Catalogue(), writer); });
     } catch (const std::exception& e) {
         services_.Prompt.ShowMessage(std::string("An error (") + e.what() +
                                      ") occured while exporting all coefficients.");

@@ -46,7 +46,7 @@ bool frmPrimarySelectionForm::Load() {
 
     printPaperStyle_ = 2;
     RemoveReadExportFolders();
-    gridCopyPaste_.SetMSFlexGrid(grid_);
+    gridCopyPaste_.SetMSFlexGrid(model_.Grid());
     CenterTheForm(*this);
     databasePath_ = services_.ApplicationDirectory + "/DoseAndRisk.mdb";
     const bool initialized = InitializeParameters();
@@ -62,11 +62,10 @@ bool frmPrimarySelectionForm::InitializeParameters() {
     bool listBuilt = false;
     try {
         // The one session of the window: open for as long as it lives.
-        session_ = std::make_unique<DatabaseSession>(databasePath_);
-        catalogue_ = std::make_unique<CoefficientCatalogue>(*session_);
-        Recordset nuclides = session_->NuclideRecords();
+        model_.OpenDatabase(databasePath_);
+        Recordset nuclides = model_.Session().NuclideRecords();
         listBuilt = SetUpListOfNuclides(nuclides);
-        grid_.Clear();
+        model_.Grid().Clear();
     } catch (const std::exception& e) {
         services_.Prompt.ShowMessage(
             std::string("An error (") + e.what() +
@@ -76,8 +75,6 @@ bool frmPrimarySelectionForm::InitializeParameters() {
     }
 
     // From here on a failing step is passed over.
-    savedDoseUnit_.fill(0);
-    savedRiskUnit_.fill(0);
     ReadUserIni();
     SetupTheUnitParameters();
     if (!listBuilt) {
@@ -90,10 +87,11 @@ bool frmPrimarySelectionForm::InitializeParameters() {
 
 bool frmPrimarySelectionForm::SetUpListOfNuclides(Recordset& nuclides) {
     try {
-        entries_ = ReadNuclideListEntries(nuclides);
-        for (const std::string& entry : entries_) lstNuclides_->addItem(QString::fromStdString(entry));
-        if (entries_.empty()) throw std::runtime_error("No current record.");
-        txtSelectedNuclide_->setText(QString::fromStdString(EntryNuclide(entries_.front())));
+        model_.SetEntries(ReadNuclideListEntries(nuclides));
+        const std::vector<std::string>& entries = model_.Entries();
+        for (const std::string& entry : entries) lstNuclides_->addItem(QString::fromStdString(entry));
+        if (entries.empty()) throw std::runtime_error("No current record.");
+        txtSelectedNuclide_->setText(QString::fromStdString(EntryNuclide(entries.front())));
         return true;
     } catch (const std::exception& e) {
         services_.Prompt.ShowMessage(std::string("An error (") + e.what() +
@@ -113,10 +111,7 @@ void frmPrimarySelectionForm::ReadUserIni() {
         return;
     }
     chkCompactDatabase_->setChecked(settings->CompactDatabase == 1);
-    for (std::size_t category = 1; category <= 4; ++category) {
-        savedDoseUnit_[category] = settings->SavedDoseUnit[category];
-        savedRiskUnit_[category] = settings->SavedRiskUnit[category];
-    }
+    model_.RestoreUnits(*settings);
     PlaceWindow(*settings);
 }
 
@@ -193,8 +188,7 @@ UserSettings frmPrimarySelectionForm::CurrentSettings() const {
     settings.WindowWidth = PixelsToTwips(outer.width(), dpiX);
     settings.WindowLeft = PixelsToTwips(outer.left(), dpiX);
     settings.WindowTop = PixelsToTwips(outer.top(), dpiY);
-    settings.SavedDoseUnit = savedDoseUnit_;
-    settings.SavedRiskUnit = savedRiskUnit_;
+    model_.StoreUnits(settings);
     settings.CompactDatabase = chkCompactDatabase_->isChecked() ? 1 : 0;
     return settings;
 }
@@ -221,10 +215,10 @@ void frmPrimarySelectionForm::CompactDatabase() {
     }
     // The session is the only opening of the file: closed for the compaction, opened again
     // after it for every window that reads through it.
-    session_->Close();
+    model_.Session().Close();
     quorvel::CompactDatabase(databasePath_, *this, services_.Busy);
     try {
-        session_->Reopen();
+        model_.Session().Reopen();
     } catch (const std::exception& e) {
         services_.Prompt.ShowMessage(std::string("An error (") + e.what() +
                                      ") occured while opening the database again after compacting it.  No table "

@@ -59,7 +59,10 @@ const std::vector<HelpFileEntry>& DocumentMenuEntries() {
 }
 
 frmPrimarySelectionForm::frmPrimarySelectionForm(DesktopServices services, QWidget* parent)
-    : QMainWindow(parent), services_(services), gridCopyPaste_(services.Clipboard, services.Prompt) {
+    : QMainWindow(parent),
+      services_(services),
+      model_(services.Busy),
+      gridCopyPaste_(services.Clipboard, services.Prompt) {
     setObjectName("frmPrimarySelectionForm");
     setWindowTitle(MainWindowCaption);
     BuildControls();
@@ -131,18 +134,24 @@ void frmPrimarySelectionForm::BuildControls() {
         column->addStretch(1);
     };
     // One control array: the button of index i carries captions[i] and is named name + i.
-    const auto makeOptions = [](auto& buttons, const std::vector<const char*>& captions, const char* name,
+    const auto makeOptions = [](auto& buttons, const std::vector<std::string>& captions, const char* name,
                                 QGroupBox* frame) {
         for (std::size_t i = 0; i < buttons.size(); ++i) {
-            buttons[i] = new QRadioButton(captions[i], frame);
+            buttons[i] = new QRadioButton(QString::fromStdString(captions[i]), frame);
             buttons[i]->setObjectName(QString(name) + QString::number(i));
         }
     };
-    makeOptions(optCoefficients_, {"Ingestion", "Inhalation", "External"}, "optCoefficients", frame1_);
+    makeOptions(
+        optCoefficients_,
+        {PathwayCaption(Pathway::Ingestion), PathwayCaption(Pathway::Inhalation), PathwayCaption(Pathway::External)},
+        "optCoefficients", frame1_);
     stack(frame1_, {optCoefficients_[2], optCoefficients_[0], optCoefficients_[1]});
-    makeOptions(optType_, {"Dose", "Risk"}, "optType", frame2_);
+    makeOptions(optType_, {TypeCaption(CoefficientType::Dose), TypeCaption(CoefficientType::Risk)}, "optType", frame2_);
     stack(frame2_, {optType_[0], optType_[1]});
-    makeOptions(optExternalType_, {"Submersion", "Ground Plane", "Soil Volume"}, "optExternalType", fraExternalType_);
+    makeOptions(optExternalType_,
+                {GeometryCaption(ExternalGeometry::Submersion), GeometryCaption(ExternalGeometry::GroundPlane),
+                 GeometryCaption(ExternalGeometry::SoilVolume)},
+                "optExternalType", fraExternalType_);
     stack(fraExternalType_, {optExternalType_[0], optExternalType_[1], optExternalType_[2]});
     optCoefficients_[0]->setChecked(true);
     optType_[1]->setChecked(true);
@@ -223,16 +232,13 @@ void frmPrimarySelectionForm::BuildControls() {
     selection->addLayout(nuclideColumn, 6120);
     selection->addLayout(options, 14055 - 6480);
 
-    gridView_ = new ResultGridView(grid_, central_);
+    gridView_ = new ResultGridView(model_.Grid(), central_);
     gridView_->setObjectName("MSFlexGrid1");
-    gridView_->SetCellToolTip([this](int row, int col) {
-        const std::string terms = ProgenyTermsOfShownCell(row, col);
-        const std::string source = SourceOfShownCell(row, col);
-        return terms.empty() ? source : terms + (source.empty() ? "" : "\n" + source);
-    });
+    gridView_->SetCellToolTip([this](int row, int col) { return model_.CellToolTip(row, col); });
     gridView_->setMinimumHeight(high(1200));
     gridView_->OnKeyDown = [this](int keyCode) {
-        gridCopyPaste_.KeyDownResponse(keyCode, grid_.Row(), grid_.RowSel(), grid_.Col(), grid_.ColSel());
+        gridCopyPaste_.KeyDownResponse(keyCode, model_.Grid().Row(), model_.Grid().RowSel(), model_.Grid().Col(),
+                                       model_.Grid().ColSel());
     };
     gridView_->OnKeyUp = [this](int keyCode) { gridCopyPaste_.KeyUpResponse(keyCode); };
 
@@ -336,7 +342,7 @@ void frmPrimarySelectionForm::ConnectEvents() {
         const int selected = SelectedNuclideEntry();
         if (!suppressListClick_ && selected >= 0)
             txtSelectedNuclide_->setText(
-                QString::fromStdString(EntryNuclide(entries_[static_cast<std::size_t>(selected)])));
+                QString::fromStdString(EntryNuclide(model_.Entries()[static_cast<std::size_t>(selected)])));
     });
     connect(lstNuclides_, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
         txtSelectedNuclide_->setText(QString::fromStdString(EntryNuclide(item->text().toStdString())));

@@ -11,14 +11,10 @@
 #include <string>
 #include <vector>
 
-#include "CoefficientCatalogue.h"
-#include "CoefficientDispatcher.h"
 #include "DatabaseCompaction.h"
-#include "DatabaseSession.h"
 #include "DesktopServices.h"
-#include "FlexGrid.h"
 #include "GridCopyPaste.h"
-#include "Mixture.h"
+#include "MainWindowModel.h"
 #include "UserSettings.h"
 
 class QCheckBox;
@@ -85,17 +81,14 @@ public:
     void HowToUseHelpCommand();
 
     // State the tests look at.
-    const FlexGrid& MSFlexGrid1() const { return grid_; }
-    FlexGrid& MSFlexGrid1() { return grid_; }
+    const FlexGrid& MSFlexGrid1() const { return model_.Grid(); }
+    FlexGrid& MSFlexGrid1() { return model_.Grid(); }
     const std::string& DatabasePath() const { return databasePath_; }
     // The database session the window and its tool windows read through.
-    DatabaseSession& Session() { return *session_; }
+    DatabaseSession& Session() { return model_.Session(); }
     int PrintPaperStyle() const { return printPaperStyle_; }
-    quorvel::CoefficientType CoefficientType() const { return coefficientType_; }
-    int UnitCategory() const { return unitCategory_; }
-    int SavedDoseUnit(int category) const { return savedDoseUnit_[static_cast<std::size_t>(category)]; }
-    int SavedRiskUnit(int category) const { return savedRiskUnit_[static_cast<std::size_t>(category)]; }
-    bool GridIsCurrent() const { return gridCurrent_; }
+    const MainWindowModel& Model() const { return model_; }
+    bool GridIsCurrent() const { return model_.GridIsCurrent(); }
     std::string StatusText() const;
     std::string UserIniPath() const;
     HelpWindow* OpenHelpWindow() const { return helpWindow_; }
@@ -128,8 +121,8 @@ private:
     void PlaceInsideFrame(bool lastChance);
     UserSettings CurrentSettings() const;
 
-    CoefficientRequest RequestFromOptions() const;
-    std::string EmptyResultExplanation(const CoefficientRequest& request) const;
+    // The options as the widgets show them, into the model.
+    void ReadOptions();
     // The chart of the table shown, as the pane's choices ask; nothing while the pane is hidden.
     void RefreshChart();
     // Opens (or raises) the explore window; its double-click shows a nuclide's table here.
@@ -147,45 +140,25 @@ private:
     void PrintTable(const FlexGrid& table, const std::vector<std::string>& name);
     void PrintTableToPdf(const FlexGrid& table, const std::vector<std::string>& name);
     void ExportTable(const FlexGrid& table, const std::vector<std::string>& name);
-    // "Cs-137", "Ingestion", "Risk" (and "+D"): the table shown, by the window's own words.
-    std::vector<std::string> ShownTableName() const;
     void CopyWholeTable(const FlexGrid& table);
     void SpreadsheetTable(const FlexGrid& table);
-    // The current nuclide and options as a row of the calculator's mixture.
-    MixtureRow MixtureRowFromOptions() const;
-    // The terms of a +D value cell of the shown table; empty when it is none.
-    std::string ProgenyTermsOfShownCell(int row, int col) const;
     // Every coefficient of the database, one tidy row each, to a CSV, xlsx or JSON file.
     void ExportAllCommand();
-    // The source of a value cell of the shown table; empty for none.
-    std::string SourceOfShownCell(int row, int col) const;
-    // The position of a grid cell's coefficient among the shown table's cells; -1 for none.
-    int ShownCellIndex(int row, int col) const;
     void AdvanceTextWithListBoxOptions(const std::string& text);
-    void FillUnitsList(int category, const UnitTable& units, int index);
+    void FillUnitsList(const UnitListState& units);
     int SelectedNuclideEntry() const;
     void SetStatusText(const std::string& text) override;
 
     DesktopServices services_;
     std::string databasePath_;
-    std::unique_ptr<DatabaseSession> session_;
-    // The charts' and the whole export's reader, over the session.
-    std::unique_ptr<CoefficientCatalogue> catalogue_;
-    std::array<int, 5> savedDoseUnit_{};
-    std::array<int, 5> savedRiskUnit_{};
-    quorvel::CoefficientType coefficientType_ = quorvel::CoefficientType::Risk;
-    int unitCategory_ = 1;
+    // The options, the request, the table shown and the session under the widgets.
+    MainWindowModel model_;
     bool suppressListClick_ = false;
     int printPaperStyle_ = 2;
-    bool gridCurrent_ = false;
     bool ending_ = false;
-    std::vector<std::string> entries_;
     std::optional<QRect> pendingOuterGeometry_;
     bool splitterPlaced_ = false;  // stored placement waiting for the frame
 
-    FlexGrid grid_;
-    // The table shown: its request, cells, sources and +D terms.
-    std::optional<ShownTable> shown_;
     clsGridCopyPaste gridCopyPaste_;
     std::map<std::string, QIcon> imageList1_;
 
@@ -216,7 +189,6 @@ private:
     QLineEdit* txtProgenyCutoff_ = nullptr;
     QDockWidget* chartDock_ = nullptr;
     ChartPane* chartPane_ = nullptr;
-    bool chartDrawn_ = false;      // the pane shows the chart of the table shown
     bool chartWantsRoom_ = false;  // hidden at start-up: the window had no room for it
     frmSplash* splash_ = nullptr;
     HelpWindow* helpWindow_ = nullptr;

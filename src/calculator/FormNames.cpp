@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 
+#include "CaseFolding.h"
 #include "ChoiceMatch.h"
 #include "NumberText.h"
 

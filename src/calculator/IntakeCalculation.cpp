@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "CaseFolding.h"
 #include "ChoiceMatch.h"
 #include "ExposureIntegral.h"
 #include "FormNames.h"

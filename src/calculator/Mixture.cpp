@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <map>
 
+#include "CaseFolding.h"
 #include "CsvFields.h"
 #include "NumberText.h"
 
@@ -59,9 +60,8 @@ std::vector<MixtureRow> ReadMixture(std::istream& in) {
             return names;
         }() + ")");
     std::vector<std::size_t> columns;
-    for (std::string name : TrimmedFields(WithoutLineEnd(line))) {
-        std::transform(name.begin(), name.end(), name.begin(),
-                       [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    for (const std::string& field : TrimmedFields(WithoutLineEnd(line))) {
+        const std::string name = FoldCase(field);
         const auto& known = MixtureColumns();
         const auto found = std::find(known.begin(), known.end(), name);
         if (found == known.end()) throw MixtureFormatError("the header names an unknown column \"" + name + "\"");

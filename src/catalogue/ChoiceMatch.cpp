@@ -1,5 +1,6 @@
 #include "ChoiceMatch.h"
 
+#include "CaseFolding.h"
 #include "NumberText.h"
 
 namespace quorvel {

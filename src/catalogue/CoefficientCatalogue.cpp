@@ -4,6 +4,7 @@
 #include <unordered_map>
 
 #include "AgeDependentDoseCoefs.h"
+#include "CaseFolding.h"
 #include "CoefficientTables.h"
 #include "ExternalCoefs.h"
 #include "HalfLife.h"

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <map>
 
+#include "CaseFolding.h"
 #include "NumberText.h"
 
 namespace quorvel {

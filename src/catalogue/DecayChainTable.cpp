@@ -2,6 +2,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include "CaseFolding.h"
 #include "CoefficientTables.h"
 #include "GridConventions.h"
 #include "NumberText.h"

@@ -1,6 +1,6 @@
 #include "DefaultQuantity.h"
 
-#include "NumberText.h"
+#include "CaseFolding.h"
 
 namespace quorvel {
 

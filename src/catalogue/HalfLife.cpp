@@ -3,6 +3,7 @@
 #include <cctype>
 #include <string>
 
+#include "CaseFolding.h"
 #include "NumberText.h"
 
 namespace quorvel {
@@ -24,8 +25,7 @@ std::optional<double> HalfLifeSeconds(std::string_view text) {
     const std::string trimmed = TrimBlanks(text);
     std::size_t end = trimmed.size();
     while (end > 0 && std::isalpha(static_cast<unsigned char>(trimmed[end - 1]))) --end;
-    std::string unit = trimmed.substr(end);
-    for (char& c : unit) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    const std::string unit = FoldCase(trimmed.substr(end));
     const auto number = ReadNumber(trimmed.substr(0, end));
     const auto factor = SecondsPer(unit);
     if (!number || !factor) return std::nullopt;

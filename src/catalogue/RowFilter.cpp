@@ -4,6 +4,7 @@
 #include <array>
 #include <string_view>
 
+#include "CaseFolding.h"
 #include "NumberText.h"
 
 namespace quorvel {

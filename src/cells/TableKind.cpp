@@ -62,6 +62,17 @@ TableKind KindAt(int type, int pathway, int geometry) {
     return {CodeAt<CoefficientType>(type), CodeAt<Pathway>(pathway), CodeAt<ExternalGeometry>(geometry)};
 }
 
+std::string TypeCaption(CoefficientType type) { return type == CoefficientType::Dose ? "Dose" : "Risk"; }
+
+std::string PathwayCaption(Pathway pathway) {
+    switch (pathway) {
+        case Pathway::Ingestion: return "Ingestion";
+        case Pathway::Inhalation: return "Inhalation";
+        case Pathway::External: return "External";
+    }
+    return {};
+}
+
 std::string GeometryCaption(ExternalGeometry geometry) {
     switch (geometry) {
         case ExternalGeometry::Submersion: return "Submersion";

@@ -44,8 +44,11 @@ const std::vector<std::pair<std::string, Pathway>>& PathwayWords();
 const std::vector<std::pair<std::string, ExternalGeometry>>& GeometryWords();
 const std::vector<std::pair<std::string, RiskOutcome>>& OutcomeWords();
 
-// The main window's captions of the external geometries ("Submersion", "Ground Plane",
+// The main window's captions of the types ("Dose", "Risk"), the pathways ("Ingestion",
+// "Inhalation", "External") and the external geometries ("Submersion", "Ground Plane",
 // "Soil Volume").
+std::string TypeCaption(CoefficientType type);
+std::string PathwayCaption(Pathway pathway);
 std::string GeometryCaption(ExternalGeometry geometry);
 
 // The position of a code in its list (0 first), as the windows' options and lists index

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <map>
 
+#include "CaseFolding.h"
 #include "ChoiceMatch.h"
 #include "DefaultQuantity.h"
 #include "NumberText.h"

@@ -3,6 +3,7 @@
 #include <map>
 #include <ostream>
 
+#include "CaseFolding.h"
 #include "CatalogueExports.h"
 #include "ChoiceMatch.h"
 #include "CodeWords.h"

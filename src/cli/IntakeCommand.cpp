@@ -3,6 +3,7 @@
 #include <fstream>
 #include <ostream>
 
+#include "CaseFolding.h"
 #include "CodeWords.h"
 #include "CommandLineViewer.h"
 #include "DurationOption.h"

@@ -4,6 +4,8 @@
 #include <fstream>
 #include <string_view>
 
+#include "CaseFolding.h"
+
 namespace quorvel {
 
 namespace {
@@ -25,6 +27,10 @@ DatabaseFormat DetectDatabaseFormat(const std::string& path) {
     if (start.starts_with(SqliteHeader)) return DatabaseFormat::Sqlite;
     if (start == JetSignature || start == AceSignature) return DatabaseFormat::Access;
     return DatabaseFormat::Unknown;
+}
+
+bool IsSystemTableName(const std::string& tableName) {
+    return tableName.starts_with("MSys") || StartsFoldingCase(tableName, "sqlite_");
 }
 
 }  // namespace quorvel

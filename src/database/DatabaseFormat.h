@@ -13,4 +13,8 @@ enum class DatabaseFormat { Sqlite, Access, Unknown };
 // Unknown: anything else, including a file that cannot be read.
 DatabaseFormat DetectDatabaseFormat(const std::string& path);
 
+// Whether a table is the engine's own rather than the data's: Jet's (MSys...) and SQLite's
+// (sqlite_..., a prefix SQLite reserves in any case).
+bool IsSystemTableName(const std::string& tableName);
+
 }  // namespace quorvel

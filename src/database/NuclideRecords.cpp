@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <unordered_map>
 
+#include "CaseFolding.h"
 #include "DatabaseError.h"
 #include "NumberText.h"
 

@@ -45,12 +45,6 @@ std::string TrimBlanks(std::string_view text) {
     return std::string(text.substr(first, last - first + 1));
 }
 
-std::string FoldCase(std::string_view text) {
-    std::string key(text);
-    for (char& c : key) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return key;
-}
-
 std::optional<double> ReadNumber(std::string_view text) {
     const std::string trimmed = TrimBlanks(text);
     std::string_view s = trimmed;

@@ -22,8 +22,4 @@ std::string FormatGeneralNumber(double value);
 // Removes blanks at both ends, as the database readers do with every text they take.
 std::string TrimBlanks(std::string_view text);
 
-// The text in lower case (ASCII letters only), as the queries compare nuclide names and as
-// user words are compared.
-std::string FoldCase(std::string_view text);
-
 }  // namespace quorvel

@@ -1,21 +1,9 @@
 #include "Recordset.h"
 
-#include <algorithm>
-#include <cctype>
-
+#include "CaseFolding.h"
 #include "DatabaseError.h"
 
 namespace quorvel {
-
-namespace {
-
-bool SameNameIgnoringCase(std::string_view a, std::string_view b) {
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-        return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
-    });
-}
-
-}  // namespace
 
 Recordset::Recordset(std::vector<std::string> fieldNames, std::vector<std::vector<FieldValue>> records)
     : fieldNames_(std::move(fieldNames)), records_(std::move(records)) {}
@@ -55,7 +43,7 @@ const FieldValue& Recordset::Field(std::string_view name) const {
 
 int Recordset::FindField(std::string_view name) const {
     for (std::size_t i = 0; i < fieldNames_.size(); ++i)
-        if (SameNameIgnoringCase(fieldNames_[i], name)) return static_cast<int>(i);
+        if (SameFoldingCase(fieldNames_[i], name)) return static_cast<int>(i);
     return -1;
 }
 

@@ -1,26 +1,11 @@
 // The names of the tables of a database file and of a table's fields.
 
-#include <algorithm>
-#include <cctype>
-
+#include "DatabaseFormat.h"
 #include "TalvorLibrary.h"
 
 namespace quorvel {
 
-namespace {
-
-bool StartsWithIgnoringCase(const std::string& text, std::string_view start) {
-    return text.size() >= start.size() && std::equal(start.begin(), start.end(), text.begin(), [](char a, char b) {
-               return std::tolower(static_cast<unsigned char>(a)) == std::tolower(static_cast<unsigned char>(b));
-           });
-}
-
-}  // namespace
-
-bool clsTalvorLibrary::IsSystemTable(const std::string& tableName) {
-    // Jet's own tables, and SQLite's, whose prefix SQLite reserves in any case.
-    return tableName.starts_with("MSys") || StartsWithIgnoringCase(tableName, "sqlite_");
-}
+bool clsTalvorLibrary::IsSystemTable(const std::string& tableName) { return IsSystemTableName(tableName); }
 
 bool clsTalvorLibrary::ScanClosedDatabaseAndReportTableNames(const std::string& databasePath,
                                                              std::vector<std::string>& tableNames) {

@@ -2,20 +2,12 @@
 
 #include "DatabaseSearch.h"
 
-#include <algorithm>
-#include <cctype>
-
+#include "CaseFolding.h"
 #include "TalvorLibrary.h"
 
 namespace quorvel {
 
 namespace {
-
-std::string Lower(std::string text) {
-    std::transform(text.begin(), text.end(), text.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return text;
-}
 
 void ShowStatus(StatusBarText* statusBar, const std::string& text) {
     clsTalvorLibrary::UpdateStatusBar(statusBar, 1, text);
@@ -24,8 +16,8 @@ void ShowStatus(StatusBarText* statusBar, const std::string& text) {
 }  // namespace
 
 bool MatchesSearch(const std::string& fieldText, const std::string& value, const SearchSettings& settings) {
-    const std::string text = settings.IgnoreCase ? Lower(fieldText) : fieldText;
-    const std::string sought = settings.IgnoreCase ? Lower(value) : value;
+    const std::string text = settings.IgnoreCase ? FoldCase(fieldText) : fieldText;
+    const std::string sought = settings.IgnoreCase ? FoldCase(value) : value;
     switch (settings.Mode) {
         case SearchMode::Beginning: return text.starts_with(sought);
         case SearchMode::End: return text.ends_with(sought);

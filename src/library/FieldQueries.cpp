@@ -1,8 +1,8 @@
 // Reading the values of a field, the records that hold a value, and deleting by key.
 
-#include <algorithm>
 #include <cctype>
 
+#include "CaseFolding.h"
 #include "DatabaseError.h"
 #include "TalvorLibrary.h"
 
@@ -15,9 +15,9 @@ bool IsSelectText(const std::string& text) {
     for (char c : text) {
         if (std::isspace(static_cast<unsigned char>(c)) && start.empty()) continue;
         if (!std::isalpha(static_cast<unsigned char>(c))) break;
-        start += static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+        start += c;
     }
-    return start == "SELECT";
+    return SameFoldingCase(start, "select");
 }
 
 Recordset OpenTableOrQuery(Database& database, const std::string& tableOrQuery) {

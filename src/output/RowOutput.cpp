@@ -1,6 +1,5 @@
 #include "RowOutput.h"
 
-#include <cctype>
 #include <cerrno>
 #include <cstddef>
 #include <cstring>
@@ -9,6 +8,7 @@
 #include <nlohmann/json.hpp>
 #include <ostream>
 
+#include "CaseFolding.h"
 #include "FileReplacement.h"
 #include "TerminalTable.h"
 
@@ -184,8 +184,7 @@ const std::vector<std::pair<std::string, RowFormat>>& RowFormatWords() {
 }
 
 RowFormat RowFormatOfFile(const std::string& fileName) {
-    std::string extension = std::filesystem::path(fileName).extension().string();
-    for (char& c : extension) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    const std::string extension = FoldCase(std::filesystem::path(fileName).extension().string());
     if (extension == ".xlsx") return RowFormat::Xlsx;
     if (extension == ".json") return RowFormat::Json;
     if (extension == ".tsv") return RowFormat::Tsv;

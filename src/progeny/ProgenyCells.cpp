@@ -5,6 +5,7 @@
 #include <tuple>
 #include <unordered_map>
 
+#include "CaseFolding.h"
 #include "NumberText.h"
 #include "ScientificFormat.h"
 

@@ -7,6 +7,7 @@
 #include <cstring>
 #include <filesystem>
 
+#include "CaseFolding.h"
 #include "ChartRendering.h"
 #include "FileReplacement.h"
 #include "NumberText.h"

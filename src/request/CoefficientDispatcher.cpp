@@ -1,5 +1,6 @@
 #include "CoefficientDispatcher.h"
 
+#include "CaseFolding.h"
 #include "CoefficientTables.h"
 #include "DoseCoefficientReports.h"
 #include "NumberText.h"

@@ -8,7 +8,6 @@
 #include "DatabaseFormat.h"
 #include "LibraryVersions.h"
 #include "SqliteDatabase.h"
-#include "TalvorLibrary.h"
 
 namespace quorvel {
 
@@ -46,7 +45,7 @@ void WriteTables(const std::string& path, std::ostream& out) {
         out << "Tables (records):\n";
         for (; !tables.IsEOF(); tables.MoveNext()) {
             const std::string name = tables.Field(0).Text();
-            if (clsTalvorLibrary::IsSystemTable(name)) continue;
+            if (IsSystemTableName(name)) continue;
             Recordset count = database->OpenQuery("SELECT COUNT(*) FROM " + QuoteIdentifier(name));
             out << "  " << name << ": " << count.Field(0).Text() << '\n';
         }

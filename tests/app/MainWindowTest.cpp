@@ -102,7 +102,7 @@ TEST_F(MainWindowTest, WithoutUserIniTheWindowOpensMaximizedOnTheFirstNuclidesIn
     EXPECT_EQ(Units()->currentIndex(), 0);
     EXPECT_TRUE(form_->GridIsCurrent());
     EXPECT_EQ(form_->MSFlexGrid1().TextMatrix(1, 0), "(None Available)");
-    EXPECT_EQ(form_->SavedRiskUnit(1), 1) << "the first request used the first unit";
+    EXPECT_EQ(form_->Model().SavedUnit(CoefficientType::Risk, 1), 1) << "the first request used the first unit";
     EXPECT_FALSE(fs::exists(IniPath())) << "start-up writes nothing";
 }
 
@@ -168,68 +168,10 @@ TEST_F(MainWindowTest, ExternalEnablesTheGeometriesAndSwitchesTheUnitCategory) {
     EXPECT_TRUE(Child<QRadioButton>("optExternalType1")->isEnabled());
     EXPECT_EQ(UnitNames(), (QStringList{"Sv m3/(Bq s)", "mSv/h per Bq/m3"}));
     Click("optExternalType1");
-    EXPECT_EQ(form_->UnitCategory(), 3);
     EXPECT_EQ(UnitNames(), (QStringList{"Sv m2/(Bq s)"}));
-    Click("optExternalType2");
-    EXPECT_EQ(form_->UnitCategory(), 4);
     Click("optCoefficients1");
     EXPECT_FALSE(Child<QRadioButton>("optExternalType1")->isEnabled());
     EXPECT_EQ(UnitNames(), (QStringList{"Sv/Bq", "mSv/Bq", "rem/Ci"}));
-}
-
-TEST_F(MainWindowTest, AUnitIsRememberedOnlyWhenARequestIsMadeWithIt) {
-    ASSERT_TRUE(Start());
-    Click("optType0");
-    Units()->setCurrentIndex(2);
-    Go()->click();
-    EXPECT_EQ(form_->SavedDoseUnit(1), 3);
-    Click("optType1");
-    EXPECT_EQ(Units()->currentText(), "per Bq");
-    Click("optType0");
-    EXPECT_EQ(Units()->currentText(), "rem/Ci");
-    Units()->setCurrentIndex(1);  // chosen, never requested
-    Click("optType1");
-    Click("optType0");
-    EXPECT_EQ(Units()->currentText(), "rem/Ci");
-    EXPECT_EQ(form_->SavedDoseUnit(1), 3);
-}
-
-TEST_F(MainWindowTest, ACategoryWithoutUnitsDisablesGoInsteadOfRequestingPositionZero) {
-    fixture_.Execute("DROP TABLE \"Dose Units\"");
-    fixture_.CreateUnitTable("Dose Units", {{{"Sv/Bq", 1}}, {{"Sv m3/(Bq s)", 1}}, {}, {{"Sv m3/(Bq s)", 1}}});
-    ASSERT_TRUE(Start());
-    Click("optType0");
-    Click("optCoefficients2");
-    Click("optExternalType1");
-    EXPECT_EQ(Units()->count(), 0);
-    EXPECT_FALSE(Go()->isEnabled());
-    const int busyBefore = desktop_.Busy.Shown;
-    QTest::keyClick(Nuclide(), Qt::Key_Return);
-    EXPECT_EQ(desktop_.Busy.Shown, busyBefore) << "no request ran";
-    EXPECT_FALSE(form_->GridIsCurrent());
-    Click("optExternalType2");
-    EXPECT_TRUE(Go()->isEnabled());
-}
-
-TEST_F(MainWindowTest, AFailedRequestNamesTheCauseKeepsThePreviousTableStaleAndTheWindowWorks) {
-    ASSERT_TRUE(Start());
-    const FlexGrid before = form_->MSFlexGrid1();
-    fixture_.Execute("DROP TABLE FGR13INGRBS");
-    Go()->click();
-    ASSERT_EQ(desktop_.Prompt.Messages.size(), 1U);
-    const std::string& message = desktop_.Prompt.Messages.front();
-    EXPECT_EQ(message.rfind("An error (The table FGR13INGRBS could not be shown for \"H-3\": ", 0), 0U) << message;
-    EXPECT_TRUE(message.ends_with(
-        ") occured while looking up the coefficients.  The table shown is the one before this request."))
-        << message;
-    EXPECT_EQ(form_->MSFlexGrid1().TextMatrix(1, 0), before.TextMatrix(1, 0));
-    EXPECT_FALSE(form_->GridIsCurrent());
-    EXPECT_EQ(desktop_.Busy.Depth, 0);
-
-    Click("optType0");
-    Go()->click();
-    EXPECT_TRUE(form_->GridIsCurrent());
-    EXPECT_EQ(desktop_.Prompt.Messages.size(), 1U);
 }
 
 // Shutdown.

@@ -4,6 +4,7 @@
 #include <limits>
 #include <stdexcept>
 
+#include "CaseFolding.h"
 #include "CatalogueExports.h"
 #include "DefaultQuantity.h"
 #include "HalfLife.h"
