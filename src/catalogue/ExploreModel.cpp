@@ -58,10 +58,26 @@ void ExploreModel::SetKind(const TableKind& kind) {
     quantity_.Age = kind.IsDose() ? Preferred(choices_.Ages, "Adult", true) : Preferred(choices_.Ages, "", false);
     quantity_.Intake = choices_.Intakes.empty() ? std::string() : choices_.Intakes.front();
     quantity_.Descriptor = EffectiveOrFirst(choices_.Descriptors);
+    ShowUnits();
+    Query();
+}
+
+void ExploreModel::ShowUnits() {
+    const TableKind& kind = quantity_.Kind;
     std::vector<std::string> names;
-    for (const UnitChoice& unit : UnitListOf(catalogue_.Units(), kind.Type).Units(UnitCategory(kind)))
-        names.push_back(unit.Name);
+    if (measure_)
+        names = measure_->Units(kind);
+    else
+        for (const UnitChoice& unit : UnitListOf(catalogue_.Units(), kind.Type).Units(UnitCategory(kind)))
+            names.push_back(unit.Name);
+    quantity_.UnitPosition = 1;
     view_.ShowChoices(choices_, names, quantity_);
+}
+
+void ExploreModel::SetMeasure(std::shared_ptr<RowMeasure> measure) {
+    const bool units = !measure != !measure_;
+    measure_ = std::move(measure);
+    if (units) ShowUnits();
     Query();
 }
 
@@ -133,9 +149,15 @@ void ExploreModel::Query() {
     try {
         if (choices_.Descriptors.empty())
             throw std::runtime_error("This table holds no coefficients in this database.");
-        unit_ = catalogue_.UnitOf(quantity_.Kind, quantity_.UnitPosition).Name;
-        if (const auto cutoff = catalogue_.ProgenyCutoff()) unit_ += " (" + ProgenyUnitLabel(*cutoff) + ")";
-        all_ = catalogue_.Rows(quantity_);
+        if (measure_) {
+            Quantity coefficients = quantity_;
+            coefficients.UnitPosition = 1;
+            all_ = measure_->Measure(coefficients, catalogue_.Rows(coefficients), quantity_.UnitPosition, unit_);
+        } else {
+            unit_ = catalogue_.UnitOf(quantity_.Kind, quantity_.UnitPosition).Name;
+            if (const auto cutoff = catalogue_.ProgenyCutoff()) unit_ += " (" + ProgenyUnitLabel(*cutoff) + ")";
+            all_ = catalogue_.Rows(quantity_);
+        }
     } catch (const std::exception& e) {
         shown_.clear();
         view_.ShowRows(shown_, unit_);
@@ -154,6 +176,9 @@ void ExploreModel::Show() {
     view_.ShowMessage(shown_.empty() ? "No nuclide has a value for this choice and filter." : std::string());
 }
 
-void ExploreModel::WriteShown(RowWriter& writer) const { WriteRankedRows(shown_, quantity_, unit_, writer); }
+void ExploreModel::WriteShown(RowWriter& writer) const {
+    if (measure_) return measure_->Write(shown_, writer);
+    WriteRankedRows(shown_, quantity_, unit_, writer);
+}
 
 }  // namespace quorvel
