@@ -151,9 +151,10 @@ void DrawLimits(const LimitTable& table, const std::vector<LimitRow>& rows, cons
 }  // namespace
 
 void AddLimitCommand(CLI::App& app, std::string& databasePath, LimitOptions& options) {
-    options.Command = app.add_subcommand(
-        "limit", "Screening limits: the intake or exposure giving a dose or risk, target / coefficient, "
-                 "for --nuclide or every nuclide, most restrictive first");
+    options.Command =
+        app.add_subcommand("limit",
+                           "Screening limits: the intake or exposure giving a dose or risk, target / coefficient, "
+                           "for --nuclide or every nuclide, most restrictive first");
     CLI::App& command = *options.Command;
     CatalogueOptions& catalogue = options.Catalogue;
     command.add_option("--database", databasePath,
@@ -161,7 +162,8 @@ void AddLimitCommand(CLI::App& app, std::string& databasePath, LimitOptions& opt
     command.add_option("--dose", options.Dose, "Target dose with its unit: " + UnitNames(DoseUnits()) + ", e.g. 1mSv");
     command.add_option("--risk", options.Risk, "Target risk, a number above 0 and at most 1, e.g. 1E-6");
     command.add_option("--pathway", options.Pathway, std::string(PathwayNames) + " (default: ingestion)");
-    command.add_option("--organ", options.Organ, "Dose: an organ's row, its beginning enough (default: effective dose)");
+    command.add_option("--organ", options.Organ,
+                       "Dose: an organ's row, its beginning enough (default: effective dose)");
     command.add_option("--age", catalogue.Age, "Internal dose: an age group (default: Adult)");
     command.add_option("--risk-band", options.RiskBand,
                        "Risk: the band of age at intake, e.g. \"0-5\" (default: the lifetime band, 0-110)");
@@ -184,8 +186,8 @@ void AddLimitCommand(CLI::App& app, std::string& databasePath, LimitOptions& opt
     AddChartOption(command, catalogue, "the first limits as bars (--top of them, else 20)");
 }
 
-int RunLimitCommand(const LimitOptions& options, const std::string& databasePath, std::ostream& out,
-                    std::ostream& err, const CommandLineBackends& backends) {
+int RunLimitCommand(const LimitOptions& options, const std::string& databasePath, std::ostream& out, std::ostream& err,
+                    const CommandLineBackends& backends) {
     LimitSettings settings;
     settings.Target = TargetOf(options);
     const TableKind kind = KindOf(options, settings.Target);

@@ -29,7 +29,7 @@ void AddLimitCommand(CLI::App& app, std::string& databasePath, LimitOptions& opt
 // Exit 0 with every limit asked for; 2, with the others still written, when a nuclide or form
 // named has no coefficient for the target (each named on err). Bad input throws UsageError,
 // a database that cannot be read what it throws.
-int RunLimitCommand(const LimitOptions& options, const std::string& databasePath, std::ostream& out,
-                    std::ostream& err, const CommandLineBackends& backends);
+int RunLimitCommand(const LimitOptions& options, const std::string& databasePath, std::ostream& out, std::ostream& err,
+                    const CommandLineBackends& backends);
 
 }  // namespace quorvel

@@ -17,9 +17,8 @@ LimitMeasure::LimitMeasure(const CoefficientCatalogue& catalogue, std::string ta
 
 std::vector<std::string> LimitMeasure::Units(const TableKind& kind) const { return LimitUnitNames(kind); }
 
-std::vector<CatalogueRow> LimitMeasure::Measure(const Quantity& quantity,
-                                                const std::vector<CatalogueRow>& coefficients, int unitPosition,
-                                                std::string& unit) {
+std::vector<CatalogueRow> LimitMeasure::Measure(const Quantity& quantity, const std::vector<CatalogueRow>& coefficients,
+                                                int unitPosition, std::string& unit) {
     byRow_.clear();
     LimitSettings settings;
     settings.Exposure = exposure_;

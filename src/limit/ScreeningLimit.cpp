@@ -5,6 +5,7 @@
 
 #include "ExposureIntegral.h"
 #include "IntakeCalculation.h"
+#include "NumberText.h"
 #include "ProgenyCells.h"
 
 namespace quorvel {
@@ -32,8 +33,7 @@ void CheckSettings(const Quantity& cell, const LimitSettings& settings) {
     if (kind.IsDose() != (settings.Target.Kind == TargetKind::Dose))
         throw LimitError(kind.IsDose() ? "a dose table takes a dose as the target, with its unit (e.g. 1 mSv)"
                                        : "a risk table takes a risk as the target, a number without unit (e.g. 1E-6)");
-    if (!kind.IsExternal() && settings.Exposure.Seconds)
-        throw LimitError("a time applies to external exposure only");
+    if (!kind.IsExternal() && settings.Exposure.Seconds) throw LimitError("a time applies to external exposure only");
     if (settings.Exposure.Decaying && !settings.Exposure.Seconds)
         throw LimitError("a decaying deposit needs the time it is stood on");
 }
@@ -69,13 +69,16 @@ LimitTable ComputeLimits(const CoefficientCatalogue& catalogue, const Quantity& 
     const std::string target = TargetInBaseUnit(settings.Target);
 
     for (const CatalogueRow& row : coefficients) {
-        const auto leave = [&](std::string why) { table.Left.push_back({row.Nuclide.Nuclide, row.Form, std::move(why)}); };
+        const auto leave = [&](std::string why) {
+            table.Left.push_back({row.Nuclide.Nuclide, row.Form, std::move(why)});
+        };
         if (!row.Value || !(*row.Value > 0)) {
             leave(row.Text.empty() ? "no coefficient" : "no coefficient (" + row.Text + ")");
             continue;
         }
         const double coefficient = *row.Value;
-        std::string divisor = FormatCalculatorNumber(coefficient) + " " + table.CoefficientUnit;
+        // The coefficient as stored: the table's three figures would not give the limit's.
+        std::string divisor = FormatGeneralNumber(coefficient) + " " + table.CoefficientUnit;
         double perUnit = coefficient;
         if (exposure.Seconds) {
             const std::string time = FormatCalculatorNumber(*exposure.Seconds) + " s";

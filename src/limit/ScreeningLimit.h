@@ -36,7 +36,7 @@ struct LimitRow {
     CatalogueRow Row;
     double Coefficient = 0;       // in the coefficient unit
     std::string CoefficientText;  // as the table shows it
-    std::string Formula;     // "1.00E-03 Sv / 1.36E-08 Sv/Bq = 7.37E+04 Bq"
+    std::string Formula;          // "1.00E-03 Sv / 1.356E-08 Sv/Bq = 7.37E+04 Bq"
 };
 
 struct LimitTable {
