@@ -14,8 +14,10 @@ namespace quorvel {
 // "Intake giving 1.00 mSv": the limit column's heading without its unit.
 std::string LimitHeading(const LimitTable& table);
 
-// Z, element, nuclide, half-life, form, the limit, the coefficient (headed by its table
-// cell), the formula and the source, for the rows given (the table's own, or a choice of them).
+// Z, element, nuclide, half-life, form, the limit (headed by what it limits and the target)
+// and its unit, the coefficient (headed by its table cell) and its unit, the formula and the
+// source, for the rows given (the table's own, or a choice of them). In JSON each row has
+// "limit", "limit_text", "limit_unit", "coefficient", "coefficient_text", "coefficient_unit".
 void WriteLimitRows(const LimitTable& table, const std::vector<LimitRow>& rows, RowWriter& writer);
 
 // An object naming the table cell, the target and what is limited, and "rows", each with

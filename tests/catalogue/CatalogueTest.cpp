@@ -299,8 +299,8 @@ TEST_F(ExploreTest, LimitsAreTheTargetOverEachCoefficient) {
     int rows = 0;
     for (; std::getline(lines, line); ++rows) {
         const auto fields = SplitCsvLine(line);
-        ASSERT_GE(fields.size(), 7u) << line;
-        const double coefficient = *ReadNumber(fields[6]);
+        ASSERT_GE(fields.size(), 8u) << line;
+        const double coefficient = *ReadNumber(fields[7]);
         EXPECT_NEAR(*ReadNumber(fields[5]) * 0.037 * coefficient / 1e-3, 1, 5e-3) << line;
     }
     EXPECT_EQ(rows, 4);
