@@ -30,6 +30,9 @@ namespace {
 
 constexpr std::size_t RankedBars = 20;
 
+// Forms are long ("f1 = 0.005 (3 Months), ..."); the other columns are short.
+constexpr int ColumnWidths[] = {40, 110, 80, 90, 420, 110};
+
 constexpr RowColumn Columns[] = {RowColumn::Z,    RowColumn::Element, RowColumn::Nuclide, RowColumn::HalfLife,
                                  RowColumn::Form, RowColumn::Value,   RowColumn::Source};
 
@@ -122,9 +125,7 @@ void ExploreWindow::BuildControls() {
     table_->setSelectionMode(QAbstractItemView::ExtendedSelection);
     table_->horizontalHeader()->setStretchLastSection(true);
     table_->setWordWrap(false);
-    // Forms are long ("f1 = 0.005 (3 Months), ..."); the other columns are short.
-    const int widths[] = {40, 110, 80, 90, 420, 110};
-    for (int c = 0; c < 6; ++c) table_->setColumnWidth(c, widths[c]);
+    for (int c = 0; c < 6; ++c) table_->setColumnWidth(c, ColumnWidths[c]);
     chart_ = new ChartPane(services_, false, this);
     tabs_ = new QTabWidget(this);
     tabs_->setObjectName("tabRows");
@@ -243,11 +244,15 @@ void ExploreWindow::ShowChoices(const QuantityChoices& choices, const std::vecto
 void ExploreWindow::ShowRows(const std::vector<CatalogueRow>& rows, const std::string& unit) {
     table_->setRowCount(static_cast<int>(rows.size()));
     const QString heading = QString::fromStdString(ValueTitle(unit));
+    const QTableWidgetItem* shown = table_->horizontalHeaderItem(5);
+    if (!shown || shown->text() != heading) {
+        // A limit's heading says what it limits: wide enough to read, the forms giving it room.
+        const int wide = std::max(
+            ColumnWidths[5], limits_ ? table_->horizontalHeader()->fontMetrics().horizontalAdvance(heading) + 24 : 0);
+        table_->setColumnWidth(5, wide);
+        table_->setColumnWidth(4, std::max(ColumnWidths[4] / 2, ColumnWidths[4] + ColumnWidths[5] - wide));
+    }
     table_->setHorizontalHeaderItem(5, new QTableWidgetItem(heading));
-    // A limit's heading says what it limits: wide enough to read.
-    if (limits_)
-        table_->setColumnWidth(5, std::max(table_->columnWidth(5),
-                                           table_->horizontalHeader()->fontMetrics().horizontalAdvance(heading) + 24));
     for (std::size_t r = 0; r < rows.size(); ++r) {
         const CatalogueRow& row = rows[r];
         const std::string texts[] = {
