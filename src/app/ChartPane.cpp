@@ -74,18 +74,6 @@ std::string Chosen(const QComboBox* combo) {
 
 }  // namespace
 
-std::string QuantityChartTitle(const Quantity& quantity, bool withDescriptor) {
-    std::string title = quantity.Kind.Name();
-    if (!title.empty()) title[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(title[0])));
-    const std::string outcome = quantity.Kind.IsDose()                       ? ""
-                                : quantity.Outcome == RiskOutcome::Mortality ? "mortality"
-                                                                             : "morbidity";
-    for (const std::string& part : {quantity.Kind.GeometryWord(), withDescriptor ? quantity.Descriptor : std::string(),
-                                    quantity.Intake, quantity.Age, outcome})
-        if (!part.empty()) title += ", " + part;
-    return title;
-}
-
 ChartPane::ChartPane(DesktopServices& services, bool withChoices, QWidget* parent)
     : QWidget(parent), services_(services) {
     setObjectName("ChartPane");

@@ -10,7 +10,7 @@
 
 #include "ChartData.h"
 #include "DesktopServices.h"
-#include "Quantity.h"
+#include "NuclideCharts.h"
 
 class QChart;
 class QChartView;
@@ -21,10 +21,6 @@ namespace quorvel {
 
 inline constexpr const char* ChartFileFilter =
     "PNG picture (*.png)|*.png|SVG drawing (*.svg)|*.svg|PDF document (*.pdf)|*.pdf|";
-
-// The title of a chart across nuclides: "Ingestion risk, Total, Food, Lifetime 0-110, mortality";
-// the descriptor left out where the chart's groups are the descriptors.
-std::string QuantityChartTitle(const Quantity& quantity, bool withDescriptor);
 
 class ChartPane : public QWidget {
     Q_OBJECT

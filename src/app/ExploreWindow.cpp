@@ -18,6 +18,7 @@
 #include "CompareWindow.h"
 #include "FileNameSuggestion.h"
 #include "GridPrintJobs.h"
+#include "LimitMeasure.h"
 #include "NuclideCharts.h"
 #include "RowOutput.h"
 #include "RowPrinting.h"
@@ -28,6 +29,9 @@ namespace quorvel {
 namespace {
 
 constexpr std::size_t RankedBars = 20;
+
+// Forms are long ("f1 = 0.005 (3 Months), ..."); the other columns are short.
+constexpr int ColumnWidths[] = {40, 110, 80, 90, 420, 110};
 
 constexpr RowColumn Columns[] = {RowColumn::Z,    RowColumn::Element, RowColumn::Nuclide, RowColumn::HalfLife,
                                  RowColumn::Form, RowColumn::Value,   RowColumn::Source};
@@ -72,6 +76,13 @@ void ExploreWindow::BuildControls() {
     unit_ = NamedCombo("cboUnit", {}, this);
     auto* kind = new QHBoxLayout;
     for (QComboBox* combo : {type_, pathway_, geometry_}) kind->addWidget(combo);
+    target_ = Edit("txtLimitTarget", "a dose (1 mSv) or risk (1E-6)", this);
+    target_->setToolTip(
+        "Show the screening limit of each nuclide in place of its coefficient: the intake (external: "
+        "the time-integrated concentration) giving this dose or risk, target / coefficient");
+    connect(target_, &QLineEdit::editingFinished, this, [this] { TargetChanged(); });
+    kind->addWidget(new QLabel("Limit giving", this));
+    kind->addWidget(target_);
     choices->addRow("Table", kind);
     auto* cell = new QHBoxLayout;
     for (QComboBox* combo : {age_, descriptor_, intake_, outcome_}) cell->addWidget(combo);
@@ -114,9 +125,7 @@ void ExploreWindow::BuildControls() {
     table_->setSelectionMode(QAbstractItemView::ExtendedSelection);
     table_->horizontalHeader()->setStretchLastSection(true);
     table_->setWordWrap(false);
-    // Forms are long ("f1 = 0.005 (3 Months), ..."); the other columns are short.
-    const int widths[] = {40, 110, 80, 90, 420, 110};
-    for (int c = 0; c < 6; ++c) table_->setColumnWidth(c, widths[c]);
+    for (int c = 0; c < 6; ++c) table_->setColumnWidth(c, ColumnWidths[c]);
     chart_ = new ChartPane(services_, false, this);
     tabs_ = new QTabWidget(this);
     tabs_->setObjectName("tabRows");
@@ -187,6 +196,17 @@ void ExploreWindow::KindChanged() {
     model_->SetKind(kind);
 }
 
+void ExploreWindow::TargetChanged() {
+    const std::string target = target_->text().trimmed().toStdString();
+    if (target.empty() && !limits_) return;
+    limits_ = !target.empty();
+    model_->SetMeasure(limits_ ? std::make_shared<LimitMeasure>(*catalogue_, target) : nullptr);
+    // The most restrictive limit first, as the highest coefficient.
+    sortColumn_ = 5;
+    ascending_ = limits_;
+    model_->SortBy(RowColumn::Value, ascending_);
+}
+
 void ExploreWindow::FilterChanged() {
     const auto text = [](QLineEdit* edit) { return edit->text().toStdString(); };
     FilterTexts filter;
@@ -204,7 +224,7 @@ void ExploreWindow::FilterChanged() {
 void ExploreWindow::HeaderClicked(int column) {
     if (column < 0 || column >= static_cast<int>(std::size(Columns))) return;
     // A second click on the same column turns the order round.
-    ascending_ = column == sortColumn_ ? !ascending_ : column != 5;
+    ascending_ = column == sortColumn_ ? !ascending_ : column != 5 || limits_;
     sortColumn_ = column;
     model_->SortBy(Columns[column], ascending_);
 }
@@ -223,7 +243,16 @@ void ExploreWindow::ShowChoices(const QuantityChoices& choices, const std::vecto
 
 void ExploreWindow::ShowRows(const std::vector<CatalogueRow>& rows, const std::string& unit) {
     table_->setRowCount(static_cast<int>(rows.size()));
-    table_->setHorizontalHeaderItem(5, new QTableWidgetItem(QString::fromStdString("Value (" + unit + ")")));
+    const QString heading = QString::fromStdString(ValueTitle(unit));
+    const QTableWidgetItem* shown = table_->horizontalHeaderItem(5);
+    if (!shown || shown->text() != heading) {
+        // A limit's heading says what it limits: wide enough to read, the forms giving it room.
+        const int wide = std::max(
+            ColumnWidths[5], limits_ ? table_->horizontalHeader()->fontMetrics().horizontalAdvance(heading) + 24 : 0);
+        table_->setColumnWidth(5, wide);
+        table_->setColumnWidth(4, std::max(ColumnWidths[4] / 2, ColumnWidths[4] + ColumnWidths[5] - wide));
+    }
+    table_->setHorizontalHeaderItem(5, new QTableWidgetItem(heading));
     for (std::size_t r = 0; r < rows.size(); ++r) {
         const CatalogueRow& row = rows[r];
         const std::string texts[] = {
@@ -241,20 +270,28 @@ void ExploreWindow::DrawRanking() {
     // As many bars as the filter's top N, else as many as stay readable.
     bool given = false;
     const std::size_t top = top_->text().trimmed().toUInt(&given);
-    // The largest first, whatever column the table is sorted by; rows without a value last.
+    // The largest coefficients or the lowest limits first, whatever column the table is
+    // sorted by; rows without a value last.
     std::vector<CatalogueRow> rows = model_->Shown();
-    std::stable_sort(rows.begin(), rows.end(), [](const CatalogueRow& a, const CatalogueRow& b) {
-        return a.Value.has_value() && (!b.Value || *a.Value > *b.Value);
+    std::stable_sort(rows.begin(), rows.end(), [this](const CatalogueRow& a, const CatalogueRow& b) {
+        return a.Value.has_value() && (!b.Value || (limits_ ? *a.Value < *b.Value : *a.Value > *b.Value));
     });
-    const std::string title = QuantityChartTitle(model_->Chosen(), true);
-    const ChartData ranking =
-        RankingChart(rows, title, "Value (" + shownUnit_ + ")", given && top > 0 ? top : RankedBars);
+    const std::string quantity = QuantityChartTitle(model_->Chosen(), true);
+    const std::string title = limits_ ? shownUnit_ + ": " + quantity : quantity;
+    const ChartData ranking = RankingChart(rows, title, ValueTitle(shownUnit_), given && top > 0 ? top : RankedBars);
     chart_->SetFileName(FileName());
     chart_->ShowChart(ranking, title + " | " + TodaysDate());
 }
 
 std::vector<std::string> ExploreWindow::FileName() const {
+    if (limits_)
+        return {"Limits", target_->text().trimmed().toStdString() + ", " + QuantityChartTitle(model_->Chosen(), true)};
     return {"Ranking", QuantityChartTitle(model_->Chosen(), true)};
+}
+
+std::string ExploreWindow::ValueTitle(const std::string& unit) const {
+    // A limit's unit says what it limits ("Intake giving 1.00 mSv (Bq)").
+    return limits_ ? unit : "Value (" + unit + ")";
 }
 
 void ExploreWindow::ShowMessage(const std::string& message) { message_->setText(QString::fromStdString(message)); }

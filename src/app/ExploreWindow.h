@@ -41,12 +41,17 @@ public:
 private:
     void BuildControls();
     void KindChanged();
+    // The target box: the screening limits of the target in place of the coefficients, the
+    // most restrictive first; empty, the coefficients again.
+    void TargetChanged();
     void FilterChanged();
     void HeaderClicked(int column);
     // The rows shown to a CSV, xlsx or JSON file, as its name ends.
     void Export();
     // What is ranked, for the names of saved files.
     std::vector<std::string> FileName() const;
+    // The value column's heading and the chart's axis.
+    std::string ValueTitle(const std::string& unit) const;
     void CopyRows();
     // The selected rows' nuclides side by side, in a window of their own.
     void CompareSelected();
@@ -61,6 +66,7 @@ private:
     bool filling_ = false;
     int sortColumn_ = 5;
     bool ascending_ = false;
+    bool limits_ = false;
 
     QComboBox* type_ = nullptr;
     QComboBox* pathway_ = nullptr;
@@ -70,6 +76,7 @@ private:
     QComboBox* intake_ = nullptr;
     QComboBox* outcome_ = nullptr;
     QComboBox* unit_ = nullptr;
+    QLineEdit* target_ = nullptr;
     QLineEdit* text_ = nullptr;
     QLineEdit* zMin_ = nullptr;
     QLineEdit* zMax_ = nullptr;

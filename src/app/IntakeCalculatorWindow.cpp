@@ -20,6 +20,7 @@
 #include "FileReplacement.h"
 #include "GridConventions.h"
 #include "ResultGridView.h"
+#include "RowLimit.h"
 #include "ToolWidgets.h"
 
 namespace quorvel {
@@ -82,6 +83,14 @@ IntakeCalculatorWindow::IntakeCalculatorWindow(DatabaseSession& session, QWidget
         if (mixture_->currentRow() >= 0) mixture_->removeRow(mixture_->currentRow());
         Changed();
     }));
+    target_ = new QLineEdit(this);
+    target_->setObjectName("txtLimitTarget");
+    target_->setPlaceholderText("1 mSv or 1E-6");
+    target_->setToolTip(
+        "The dose (in Sv, mSv, uSv, rem or mrem) or the risk that the current row's intake should give");
+    FitWidth(*target_, target_->placeholderText());
+    rowButtons->addWidget(target_);
+    rowButtons->addWidget(button("Intake Giving . . .", [this] { IntakeGiving(); }));
     rowButtons->addStretch(1);
     rowButtons->addWidget(button("Open Mixture . . .", [this] {
         if (const auto path = ChooseFile ? ChooseFile(false, "", MixtureFilter) : std::nullopt) OpenMixture(*path);
@@ -244,6 +253,36 @@ void IntakeCalculatorWindow::ShowState() {
     QFont font = calculate_->font();
     font.setBold(!current && shown);
     calculate_->setFont(font);
+}
+
+void IntakeCalculatorWindow::IntakeGiving() {
+    Changed();
+    const int r = mixture_->currentRow();
+    const std::vector<MixtureRow> rows = Rows();
+    const std::string target = target_->text().trimmed().toStdString();
+    if (r < 0 || r >= static_cast<int>(rows.size()) || target.empty()) {
+        SetMessage(
+            "Select a row of the mixture and type the target beside Intake Giving: a dose (1 mSv) or a risk "
+            "(1E-6).");
+        return;
+    }
+    const auto column = [](const char* name) {
+        const auto& columns = MixtureColumns();
+        return static_cast<int>(std::find(columns.begin(), columns.end(), name) - columns.begin());
+    };
+    try {
+        CoefficientCatalogue catalogue(session_);
+        const RowLimit limit =
+            LimitOfRow(catalogue, rows[static_cast<std::size_t>(r)], model_.Options(), ReadTarget(target));
+        steps_->setPlainText(QString::fromStdString(limit.Steps));
+        const std::string amount = limit.Amount + " " + limit.Unit;
+        SetMessage("Row " + std::to_string(r + 1) + ": " + amount + " gives " + target + ".");
+        if (!AskYesNo || !AskYesNo("Put " + amount + " into row " + std::to_string(r + 1) + "?")) return;
+        for (const auto& [name, text] : {std::pair{"amount", limit.Amount}, {"unit", limit.Unit}})
+            if (QTableWidgetItem* item = mixture_->item(r, column(name))) item->setText(QString::fromStdString(text));
+    } catch (const std::exception& e) {
+        SetMessage("Intake giving " + target + ": " + e.what());
+    }
 }
 
 void IntakeCalculatorWindow::Calculate() {

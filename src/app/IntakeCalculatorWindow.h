@@ -46,6 +46,9 @@ public:
     std::string Steps() const;
     std::string Message() const;
     void SelectResult(int mixtureRow);
+    // "Intake giving...": the amount of the current row that gives the target typed beside
+    // the button, its steps shown; put into the row when AskYesNo agrees.
+    void IntakeGiving();
 
     // What the main window lends: its current nuclide and options as a row, the file
     // dialogs (save, with the name offered, or open; a filter), and the outputs it gives its
@@ -53,6 +56,7 @@ public:
     std::function<MixtureRow()> CurrentRow;
     std::function<std::optional<std::string>(bool save, const std::string& name, const std::string& filter)> ChooseFile;
     std::function<void(const FlexGrid&)> PrintTable, CopyTable, SpreadsheetTable;
+    std::function<bool(const std::string& question)> AskYesNo;
 
 private:
     QWidget* BuildOptions();
@@ -73,6 +77,7 @@ private:
     bool filling_ = false;  // the widgets are being set, not edited
     QTableWidget* mixture_ = nullptr;
     QLineEdit* organ_ = nullptr;
+    QLineEdit* target_ = nullptr;
     QComboBox* doseUnit_ = nullptr;
     QComboBox* riskBand_ = nullptr;
     QCheckBox* progeny_ = nullptr;

@@ -47,6 +47,7 @@ void frmPrimarySelectionForm::IntakeCalculatorCommand() {
         calculator_->PrintTable = [this, name](const FlexGrid& table) { PrintTable(table, name(table)); };
         calculator_->CopyTable = [this](const FlexGrid& table) { CopyWholeTable(table); };
         calculator_->SpreadsheetTable = [this](const FlexGrid& table) { SpreadsheetTable(table); };
+        calculator_->AskYesNo = [this](const std::string& question) { return services_.Prompt.AskYesNo(question); };
     }
     calculator_->show();
     calculator_->raise();

@@ -31,16 +31,9 @@ struct PathwayChoice {
 };
 
 PathwayChoice PathwayOf(const std::string& word) {
-    const std::string folded = FoldCase(TrimBlanks(word));
-    constexpr CoefficientType dose = CoefficientType::Dose;
-    if (folded == "ingestion") return {{dose, Pathway::Ingestion}, false};
-    if (folded == "inhalation") return {{dose, Pathway::Inhalation}, false};
-    if (folded == "submersion") return {{dose, Pathway::External, ExternalGeometry::Submersion}, true};
-    if (folded == "ground-plane" || folded == "ground plane")
-        return {{dose, Pathway::External, ExternalGeometry::GroundPlane}, true};
-    if (folded == "soil-volume" || folded == "soil volume")
-        return {{dose, Pathway::External, ExternalGeometry::SoilVolume}, true};
-    throw RowError("pathway \"" + word + "\" is none of ingestion, inhalation, submersion, ground-plane, soil-volume");
+    const auto kind = PathwayTable(word);
+    if (!kind) throw RowError("pathway \"" + word + "\" is none of " + PathwayNames);
+    return {*kind, kind->IsExternal()};
 }
 
 // Whether an external row's deposit decays: "constant" (also empty) or "decaying".
@@ -63,20 +56,6 @@ std::string Choose(const std::vector<std::string>& choices, const std::string& t
     if (matches.size() == 1) return matches.front();
     throw RowError(what + " \"" + text + "\" is " + (matches.empty() ? "none" : "more than one") + " of " +
                    Listed(matches.empty() ? choices : matches));
-}
-
-// The band of age at intake: as the tables name it, by its beginning, or by its ages
-// ("0-5" for "Age 0-5"); none named is the lifetime band, the tables' last.
-std::string ChooseBand(const std::vector<std::string>& bands, const std::string& text) {
-    const std::string wanted = FoldCase(TrimBlanks(text));
-    if (wanted.empty()) return bands.back();
-    std::vector<std::string> matches = MatchChoice(bands, wanted);
-    if (matches.empty())
-        for (const auto& band : bands)
-            if (FoldCase(band).ends_with(" " + wanted)) matches.push_back(band);
-    if (matches.size() == 1) return matches.front();
-    throw CalculationOptionError("risk band \"" + text + "\" is " + (matches.empty() ? "none" : "more than one") +
-                                 " of " + Listed(matches.empty() ? bands : matches));
 }
 
 template <typename Member>
@@ -261,7 +240,7 @@ private:
         // The risk table lists a nuclide's forms in the order of its dose table.
         const std::string form = forms[formIndex < forms.size() ? formIndex : 0];
         riskBands_ = Distinct(cells, &Coefficient::Age);
-        const std::string band = ChooseBand(riskBands_, options_.RiskBand);
+        const std::string band = ChooseRiskBand(riskBands_, options_.RiskBand);
         result.Intake = intake;
         const std::string unitName = catalogue_.UnitOf(kind, 1).Name;
         for (RiskOutcome outcome : {RiskOutcome::Mortality, RiskOutcome::Morbidity}) {
@@ -362,6 +341,31 @@ void Sum(std::optional<double>& total, const std::optional<double>& value) {
 
 }  // namespace
 
+std::optional<TableKind> PathwayTable(const std::string& word) {
+    const std::string folded = FoldCase(TrimBlanks(word));
+    constexpr CoefficientType dose = CoefficientType::Dose;
+    if (folded == "ingestion") return TableKind{dose, Pathway::Ingestion};
+    if (folded == "inhalation") return TableKind{dose, Pathway::Inhalation};
+    if (folded == "submersion") return TableKind{dose, Pathway::External, ExternalGeometry::Submersion};
+    if (folded == "ground-plane" || folded == "ground plane")
+        return TableKind{dose, Pathway::External, ExternalGeometry::GroundPlane};
+    if (folded == "soil-volume" || folded == "soil volume")
+        return TableKind{dose, Pathway::External, ExternalGeometry::SoilVolume};
+    return std::nullopt;
+}
+
+std::string ChooseRiskBand(const std::vector<std::string>& bands, const std::string& text) {
+    const std::string wanted = FoldCase(TrimBlanks(text));
+    if (wanted.empty()) return bands.back();
+    std::vector<std::string> matches = MatchChoice(bands, wanted);
+    if (matches.empty())
+        for (const auto& band : bands)
+            if (FoldCase(band).ends_with(" " + wanted)) matches.push_back(band);
+    if (matches.size() == 1) return matches.front();
+    throw CalculationOptionError("risk band \"" + text + "\" is " + (matches.empty() ? "none" : "more than one") +
+                                 " of " + Listed(matches.empty() ? bands : matches));
+}
+
 bool MixtureResult::AllComputed() const {
     return std::all_of(Rows.begin(), Rows.end(), [](const RowResult& row) { return row.Error.empty(); });
 }
@@ -388,7 +392,7 @@ MixtureResult CalculateMixture(CoefficientCatalogue& catalogue, const std::vecto
         if (row.EffectiveDoseSv && result.TotalEffectiveDoseSv > 0)
             row.Share = *row.EffectiveDoseSv / result.TotalEffectiveDoseSv;
     result.RiskBands = calculation.RiskBands();
-    if (!result.RiskBands.empty()) result.RiskBand = ChooseBand(result.RiskBands, options.RiskBand);
+    if (!result.RiskBands.empty()) result.RiskBand = ChooseRiskBand(result.RiskBands, options.RiskBand);
     return result;
 }
 

@@ -78,6 +78,15 @@ struct MixtureResult {
 MixtureResult CalculateMixture(CoefficientCatalogue& catalogue, const std::vector<MixtureRow>& rows,
                                const CalculationOptions& options);
 
+// The dose table of a pathway as a mixture row names it (any case); none for another word.
+std::optional<TableKind> PathwayTable(const std::string& word);
+inline constexpr const char* PathwayNames = "ingestion, inhalation, submersion, ground-plane, soil-volume";
+
+// The band of age at intake of the risk tables' bands the text names: as the tables name it,
+// by its beginning, or by its ages ("0-5" for "Age 0-5"); an empty text is the lifetime band,
+// the tables' last. None or several is a CalculationOptionError.
+std::string ChooseRiskBand(const std::vector<std::string>& bands, const std::string& text);
+
 // "1.36E-04": a value with three significant figures and a signed exponent.
 std::string FormatCalculatorNumber(double value);
 // "0.136 mSv": a dose in a unit, plain where that reads well.

@@ -1,6 +1,7 @@
 #include "NuclideCharts.h"
 
 #include <algorithm>
+#include <cctype>
 #include <map>
 
 #include "CaseFolding.h"
@@ -241,6 +242,18 @@ ChartData NuclideChart(CoefficientCatalogue& catalogue, const CoefficientRequest
         FillAtAge(chart, cells, choice);
     if (!chart.HasValues()) chart.EmptyText = NoneAvailable;
     return chart;
+}
+
+std::string QuantityChartTitle(const Quantity& quantity, bool withDescriptor) {
+    std::string title = quantity.Kind.Name();
+    if (!title.empty()) title[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(title[0])));
+    const std::string outcome = quantity.Kind.IsDose()                       ? ""
+                                : quantity.Outcome == RiskOutcome::Mortality ? "mortality"
+                                                                             : "morbidity";
+    for (const std::string& part : {quantity.Kind.GeometryWord(), withDescriptor ? quantity.Descriptor : std::string(),
+                                    quantity.Intake, quantity.Age, outcome})
+        if (!part.empty()) title += ", " + part;
+    return title;
 }
 
 ChartData RankingChart(const std::vector<CatalogueRow>& rows, const std::string& title, const std::string& valueTitle,

@@ -37,6 +37,10 @@ struct ChartChoice {
 // do (any case, a beginning enough); one that names nothing is a ChartChoiceError.
 ChartData NuclideChart(CoefficientCatalogue& catalogue, const CoefficientRequest& request, const ChartChoice& choice);
 
+// The title of a chart across nuclides: "Ingestion risk, Total, Food, Lifetime 0-110, mortality";
+// the descriptor left out where the chart's groups are the descriptors.
+std::string QuantityChartTitle(const Quantity& quantity, bool withDescriptor);
+
 // The rows in their order, at most topN of them (0: all), as horizontal bars.
 ChartData RankingChart(const std::vector<CatalogueRow>& rows, const std::string& title, const std::string& valueTitle,
                        std::size_t topN);

@@ -48,19 +48,20 @@ void AddQuantityOptions(CLI::App& command, CatalogueOptions& options, bool withD
                   OutcomeWords());
 }
 
+}  // namespace
+
 void AddFormatOptions(CLI::App& command, CatalogueOptions& options) {
     command.add_option("--format", options.Format, "text, csv, tsv, json, or xlsx with --output (default: text)")
         ->check(OneOf({"text", "csv", "tsv", "json", "xlsx"}));
     command.add_option("--output", options.Output, "Write to this file rather than to standard output");
 }
 
-// A ranking chart without --top shows this many bars: more could not be read.
-constexpr std::size_t RankingChartBars = 20;
-
 void AddChartOption(CLI::App& command, CatalogueOptions& options, const std::string& what) {
     command.add_option("--chart", options.Chart, "Also draw " + what + " into FILE: PNG, SVG or PDF by its ending")
         ->type_name("FILE");
 }
+
+namespace {
 
 // The quantity in words, for a chart's title and footer.
 std::string QuantityTitle(const Quantity& quantity, bool withDescriptor) {
@@ -72,6 +73,8 @@ std::string QuantityTitle(const Quantity& quantity, bool withDescriptor) {
     if (!kind.IsDose()) title += quantity.Outcome == RiskOutcome::Morbidity ? ", morbidity" : ", mortality";
     return title;
 }
+
+}  // namespace
 
 void SaveChart(const CommandLineBackends& backends, const ChartData& chart, const std::string& path) {
     if (!backends.SaveChart) throw UsageError("charts are not available in this build");
@@ -88,6 +91,8 @@ RowFormat FormatOf(const CatalogueOptions& options) {
         if (name == word) return format;
     throw UsageError("--format " + options.Format + " is none of text, csv, tsv, json, xlsx.");
 }
+
+namespace {
 
 std::string Listed(const std::vector<std::string>& choices) {
     std::string text;
@@ -110,6 +115,8 @@ std::string Choose(const std::vector<std::string>& choices, const std::string& g
                          "; choose one of: " + Listed(choices) + ".");
     throw UsageError(option + " \"" + given + "\" could be any of: " + Listed(matches) + ".");
 }
+
+}  // namespace
 
 Quantity QuantityOf(CoefficientCatalogue& catalogue, const CatalogueOptions& options, const CoefficientRequest& request,
                     bool withDescriptor) {
@@ -134,6 +141,8 @@ Quantity QuantityOf(CoefficientCatalogue& catalogue, const CatalogueOptions& opt
     return quantity;
 }
 
+namespace {
+
 UnitChoice UnitOf(CoefficientCatalogue& catalogue, const Quantity& quantity) {
     try {
         return catalogue.UnitOf(quantity.Kind, quantity.UnitPosition);
@@ -149,13 +158,15 @@ double Seconds(const std::string& text, const std::string& option) {
     return *value;
 }
 
-RowFilter FilterOf(const CatalogueOptions& options) {
+}  // namespace
+
+RowFilter FilterOf(const CLI::App& command, const CatalogueOptions& options) {
     RowFilter filter;
     filter.Text = options.Text;
     filter.Element = options.Element;
     // A rank of values: a nuclide whose cell is empty has no place in it.
     filter.ValuedOnly = true;
-    const auto given = [&](const char* name) { return options.Rank->get_option(name)->count() > 0; };
+    const auto given = [&](const char* name) { return command.get_option(name)->count() > 0; };
     if (given("--z-min")) filter.ZMin = options.ZMin;
     if (given("--z-max")) filter.ZMax = options.ZMax;
     if (!options.HalfLifeMin.empty()) filter.HalfLifeMin = Seconds(options.HalfLifeMin, "--half-life-min");
@@ -170,12 +181,14 @@ RowFilter FilterOf(const CatalogueOptions& options) {
     return filter;
 }
 
+namespace {
+
 int Rank(const CatalogueOptions& options, CoefficientCatalogue& catalogue, const CoefficientRequest& request,
          std::ostream& out, const CommandLineBackends& backends) {
     const Quantity quantity = QuantityOf(catalogue, options, request, true);
     UnitOf(catalogue, quantity);
     const std::string unit = catalogue.UnitLabel(quantity);
-    const RowFilter filter = FilterOf(options);
+    const RowFilter filter = FilterOf(*options.Rank, options);
     std::vector<CatalogueRow> rows = FilterRows(catalogue.Rows(quantity), filter);
     SortRows(rows, RowColumn::Value, options.Ascending);
     if (options.Top > 0) KeepTop(rows, static_cast<std::size_t>(options.Top));
@@ -223,21 +236,24 @@ int Dump(const CatalogueOptions& options, CoefficientCatalogue& catalogue, std::
 
 }  // namespace
 
+void AddFilterOptions(CLI::App& command, CatalogueOptions& options) {
+    command.add_option("--name", options.Text, "Keep nuclides whose name or element contains this text");
+    command.add_option("--element", options.Element, "Keep one element, by name or symbol");
+    command.add_option("--z-min", options.ZMin, "Lowest atomic number kept");
+    command.add_option("--z-max", options.ZMax, "Highest atomic number kept");
+    command.add_option("--half-life-min", options.HalfLifeMin, "Shortest half-life kept, e.g. 1d (s, m, h, d, y)");
+    command.add_option("--half-life-max", options.HalfLifeMax, "Longest half-life kept, e.g. 30y");
+    command.add_option("--value-min", options.ValueMin, "Lowest value kept, in the chosen unit");
+    command.add_option("--value-max", options.ValueMax, "Highest value kept, in the chosen unit");
+    command.add_option("--top", options.Top, "Show only the first N rows")->check(CLI::PositiveNumber);
+}
+
 void AddCatalogueCommands(CLI::App& app, std::string& databasePath, CoefficientRequest& request,
                           CatalogueOptions& options) {
     options.Rank = app.add_subcommand("rank", "Every nuclide and form by the value of one table cell, highest first");
     AddRequestOptions(*options.Rank, databasePath, request);
     AddQuantityOptions(*options.Rank, options, true);
-    options.Rank->add_option("--name", options.Text, "Keep nuclides whose name or element contains this text");
-    options.Rank->add_option("--element", options.Element, "Keep one element, by name or symbol");
-    options.Rank->add_option("--z-min", options.ZMin, "Lowest atomic number kept");
-    options.Rank->add_option("--z-max", options.ZMax, "Highest atomic number kept");
-    options.Rank->add_option("--half-life-min", options.HalfLifeMin,
-                             "Shortest half-life kept, e.g. 1d (s, m, h, d, y)");
-    options.Rank->add_option("--half-life-max", options.HalfLifeMax, "Longest half-life kept, e.g. 30y");
-    options.Rank->add_option("--value-min", options.ValueMin, "Lowest value kept, in the chosen unit");
-    options.Rank->add_option("--value-max", options.ValueMax, "Highest value kept, in the chosen unit");
-    options.Rank->add_option("--top", options.Top, "Show only the first N rows")->check(CLI::PositiveNumber);
+    AddFilterOptions(*options.Rank, options);
     options.Rank->add_flag("--ascending", options.Ascending, "Lowest value first");
     AddProgenyOptions(*options.Rank, options.WithProgeny, options.ProgenyCutoffSeconds);
     AddFormatOptions(*options.Rank, options);

@@ -17,6 +17,7 @@
 #include "DurationOption.h"
 #include "GridText.h"
 #include "IntakeCommand.h"
+#include "LimitCommand.h"
 #include "Mixture.h"
 #include "NuclideCharts.h"
 #include "NuclideList.h"
@@ -301,6 +302,8 @@ int RunCommandLineViewer(int argc, const char* const* argv, const std::string& a
     AddCatalogueCommands(app, options.DatabasePath, options.Request, catalogue);
     IntakeOptions intake;
     AddIntakeCommand(app, options.DatabasePath, intake);
+    LimitOptions limit;
+    AddLimitCommand(app, options.DatabasePath, limit);
     try {
         app.parse(argc, argv);
     } catch (const CLI::CallForHelp&) {
@@ -310,13 +313,16 @@ int RunCommandLineViewer(int argc, const char* const* argv, const std::string& a
         err << "quorvel-cli: " << e.what() << '\n';
         return ExitBadUsage;
     }
-    const char* const program = intake.Command->parsed() ? "quorvel-cli intake: " : "quorvel-cli: ";
+    const char* const program = intake.Command->parsed()  ? "quorvel-cli intake: "
+                                : limit.Command->parsed() ? "quorvel-cli limit: "
+                                                          : "quorvel-cli: ";
     const auto failed = [&](const std::exception& e, int code) {
         err << program << e.what() << '\n';
         return code;
     };
     try {
         if (intake.Command->parsed()) return RunIntakeCommand(intake, options.DatabasePath, out, err);
+        if (limit.Command->parsed()) return RunLimitCommand(limit, options.DatabasePath, out, err, backends);
         if (CatalogueCommandChosen(catalogue))
             return RunCatalogueCommand(catalogue, options.DatabasePath, options.Request, out, backends);
         return Run(options, backends, out, err);

@@ -43,10 +43,26 @@ void ExploreModel::SetKind(const TableKind& kind) {
     const RiskOutcome outcome = quantity_.Outcome;
     quantity_ = DefaultQuantity(kind, choices_);
     quantity_.Outcome = outcome;
+    ShowUnits();
+    Query();
+}
+
+void ExploreModel::ShowUnits() {
+    const TableKind& kind = quantity_.Kind;
     std::vector<std::string> names;
-    for (const UnitChoice& unit : UnitListOf(catalogue_.Units(), kind.Type).Units(UnitCategory(kind)))
-        names.push_back(unit.Name);
+    if (measure_)
+        names = measure_->Units(kind);
+    else
+        for (const UnitChoice& unit : UnitListOf(catalogue_.Units(), kind.Type).Units(UnitCategory(kind)))
+            names.push_back(unit.Name);
+    quantity_.UnitPosition = 1;
     view_.ShowChoices(choices_, names, quantity_);
+}
+
+void ExploreModel::SetMeasure(std::shared_ptr<RowMeasure> measure) {
+    const bool units = !measure != !measure_;
+    measure_ = std::move(measure);
+    if (units) ShowUnits();
     Query();
 }
 
@@ -118,8 +134,14 @@ void ExploreModel::Query() {
     try {
         if (choices_.Descriptors.empty())
             throw std::runtime_error("This table holds no coefficients in this database.");
-        unit_ = catalogue_.UnitLabel(quantity_);
-        all_ = catalogue_.Rows(quantity_);
+        if (measure_) {
+            Quantity coefficients = quantity_;
+            coefficients.UnitPosition = 1;
+            all_ = measure_->Measure(coefficients, catalogue_.Rows(coefficients), quantity_.UnitPosition, unit_);
+        } else {
+            unit_ = catalogue_.UnitLabel(quantity_);
+            all_ = catalogue_.Rows(quantity_);
+        }
     } catch (const std::exception& e) {
         shown_.clear();
         view_.ShowRows(shown_, unit_);
@@ -138,6 +160,9 @@ void ExploreModel::Show() {
     view_.ShowMessage(shown_.empty() ? "No nuclide has a value for this choice and filter." : std::string());
 }
 
-void ExploreModel::WriteShown(RowWriter& writer) const { WriteRankedRows(shown_, quantity_, unit_, writer); }
+void ExploreModel::WriteShown(RowWriter& writer) const {
+    if (measure_) return measure_->Write(shown_, writer);
+    WriteRankedRows(shown_, quantity_, unit_, writer);
+}
 
 }  // namespace quorvel

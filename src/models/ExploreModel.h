@@ -4,6 +4,7 @@
 // one-line message instead of a table when the input cannot be used.
 
 #include <cstddef>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -23,6 +24,21 @@ public:
     virtual void ShowRows(const std::vector<CatalogueRow>& rows, const std::string& unit) = 0;
     // One line, or empty to clear it.
     virtual void ShowMessage(const std::string& message) = 0;
+};
+
+// What the table shows in place of each coefficient (the screening limits).
+class RowMeasure {
+public:
+    virtual ~RowMeasure() = default;
+    // The units the measure can be given in, the first the default.
+    virtual std::vector<std::string> Units(const TableKind& kind) const = 0;
+    // The rows to show, from the quantity's coefficient rows (in the kind's first unit), in
+    // the unit at the position of Units, which it names; what cannot be measured throws, its
+    // text shown in place of the rows.
+    virtual std::vector<CatalogueRow> Measure(const Quantity& quantity, const std::vector<CatalogueRow>& coefficients,
+                                              int unitPosition, std::string& unit) = 0;
+    // Rows it gave, as the outputs write them.
+    virtual void Write(const std::vector<CatalogueRow>& rows, RowWriter& writer) const = 0;
 };
 
 // The filter as typed: empty texts set no limit.
@@ -45,6 +61,8 @@ public:
     void SetUnitPosition(int position);
     // "+D" values with the half-life cutoff, or none.
     void SetProgeny(std::optional<double> cutoffSeconds);
+    // The measure of each row in place of its coefficient, its units offered; none: the coefficients.
+    void SetMeasure(std::shared_ptr<RowMeasure> measure);
     // A filter that cannot be read or is upside down shows a message and no rows.
     void SetFilter(const FilterTexts& texts);
     void SortBy(RowColumn column, bool ascending);
@@ -57,6 +75,7 @@ public:
 private:
     void Query();
     void Show();
+    void ShowUnits();
 
     CoefficientCatalogue& catalogue_;
     ExploreView& view_;
@@ -70,6 +89,7 @@ private:
     RowColumn sortColumn_ = RowColumn::Value;
     bool ascending_ = false;
     std::string unit_;
+    std::shared_ptr<RowMeasure> measure_;
 };
 
 }  // namespace quorvel

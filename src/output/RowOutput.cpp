@@ -62,7 +62,12 @@ public:
     void Begin(const std::vector<OutputColumn>& columns, const std::string& unit) override {
         columns_ = columns;
         keys_.clear();
-        for (const auto& column : columns) keys_.push_back(nlohmann::json(column.Key).dump() + ":");
+        textKeys_.clear();
+        for (const auto& column : columns) {
+            keys_.push_back(nlohmann::json(column.Key).dump() + ":");
+            // A row of several numbers keeps each one's text apart.
+            textKeys_.push_back(",\"" + (column.Key == "value" ? std::string() : column.Key + "_") + "text\":");
+        }
         out_ << "{\"unit\":" << (unit.empty() ? nlohmann::json(nullptr) : nlohmann::json(unit)).dump() << ",\"rows\":[";
     }
     // Each row is an object whose keys are the columns' (in column order); the values are
@@ -82,7 +87,7 @@ public:
             } else {
                 line_ += "null";
             }
-            line_ += ",\"text\":";
+            line_ += textKeys_[i];
             PutText(cells[i].Text);
         }
         line_ += '}';
@@ -99,7 +104,8 @@ private:
 
     std::ostream& out_;
     std::vector<OutputColumn> columns_;
-    std::vector<std::string> keys_;  // "key":
+    std::vector<std::string> keys_;      // "key":
+    std::vector<std::string> textKeys_;  // ,"text": or ,"key_text":
     std::string line_;
     bool first_ = true;
     // One serializer appending to the line and two reused values: a value and a serializer

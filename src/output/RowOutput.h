@@ -20,7 +20,7 @@ const std::vector<std::pair<std::string, RowFormat>>& RowFormatWords();
 
 // A column of the output: its heading in tables and its key in JSON. A numeric column's
 // cells carry their number as the JSON key's value (null without one) and their text
-// under "text".
+// under "text" (the "value" column) or "KEY_text".
 struct OutputColumn {
     std::string Heading;
     std::string Key;

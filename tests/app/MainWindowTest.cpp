@@ -290,6 +290,12 @@ TEST_F(MainWindowTest, ExploringAndComparingReadThroughTheWindowsOneSessionBefor
     emit rows->cellDoubleClicked(1, 2);
     EXPECT_EQ(Nuclide()->text(), "H-3") << "the lower of the two";
     EXPECT_NE(form_->MSFlexGrid1().TextMatrix(1, 0), "(None Available)");
+    // Limits: 1 mSv over 1.3E-08 Sv/Bq, the most restrictive (Cs-137's) first.
+    auto* target = explore->findChild<QLineEdit*>("txtLimitTarget");
+    target->setText("1 mSv");
+    emit target->editingFinished();
+    EXPECT_EQ(rows->item(0, 2)->text(), "Cs-137");
+    EXPECT_EQ(rows->item(0, 5)->text(), "7.69E+04");
 
     // From the main window's list: its nuclide picked first, another added, the same table.
     Child<QAction>("Tools_CompareNuclides")->trigger();

@@ -259,6 +259,15 @@ TEST(IntakeCalculatorWindow, WritesOnlyResultsOfTheRowsShownAndOffersTheForms) {
     ButtonOf(window, "Copy")->click();
     EXPECT_EQ(copied, &window.Results());
 
+    // Intake giving 1 mSv for the first row, put into it: calculated, it gives 1 mSv.
+    window.AskYesNo = [](const std::string&) { return true; };
+    mixture->setCurrentCell(0, 0);
+    window.findChild<QLineEdit*>("txtLimitTarget")->setText("1 mSv");
+    window.IntakeGiving();
+    EXPECT_EQ(window.Rows()[0].Amount, "7.37E+04") << "1E-3 Sv / 1.356E-08 Sv/Bq";
+    window.Calculate();
+    EXPECT_NEAR(*window.Model().Result().Rows[0].EffectiveDoseSv, 1e-3, 1e-6);
+
     window.show();
     QApplication::processEvents();
     for (auto* field : window.findChildren<QLineEdit*>()) {

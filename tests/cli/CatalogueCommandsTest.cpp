@@ -1,10 +1,12 @@
-// The rank, compare and dump subcommands on a fixture database (and intake's runs on the
-// shipped one): their formats read back (JSON with nlohmann) and their answers to bad input.
+// The rank, compare, dump and limit subcommands on a fixture database (and the runs of
+// intake and limit on the shipped one): their formats read back (JSON with nlohmann) and their answers to bad input.
 // The workbook itself is the spreadsheet export's test.
 
 #include <gtest/gtest.h>
+#include <map>
 #include <nlohmann/json.hpp>
 
+#include "CoefficientCatalogue.h"
 #include "DatabaseSession.h"
 #include "FixtureDatabase.h"
 #include "ScientificFormat.h"
@@ -110,6 +112,36 @@ TEST_F(CatalogueCommandsTest, DumpHasEveryCellWithItsTableUnitAndNumber) {
         }
     }
     EXPECT_EQ(found, 1);
+}
+
+// Every nuclide's limit is the target over its coefficient in the catalogue's cells, the
+// target and the limit in units other than the tables' (100 mrem = 1E-3 Sv, 1 uCi = 3.7E4 Bq);
+// all of them, most restrictive first, each with its coefficient.
+TEST_F(CatalogueCommandsTest, LimitsAreTheTargetOverEveryCoefficientMostRestrictiveFirst) {
+    std::map<std::string, double> coefficients;
+    {
+        DatabaseSession session(db.Path());
+        CoefficientCatalogue catalogue(session);
+        ScanSelection adultEffective;
+        adultEffective.Age = "Adult";
+        adultEffective.Descriptor = "Effective";
+        for (const Coefficient& cell : catalogue.Cells(TableKind{}, 1, adultEffective))
+            coefficients[cell.Nuclide] = *cell.Value;
+    }
+    const auto result = Run({"limit", "--dose", "100 mrem", "--activity-unit", "uCi", "--format", "json"});
+    ASSERT_EQ(result.Code, 0) << result.Err;
+    const auto rows = nlohmann::json::parse(result.Out)["rows"];
+    ASSERT_EQ(rows.size(), coefficients.size());
+    double last = 0;
+    for (const auto& row : rows) {
+        const double coefficient = coefficients.at(row["nuclide"]);
+        EXPECT_DOUBLE_EQ(row["coefficient"].get<double>(), coefficient);
+        EXPECT_DOUBLE_EQ(row["limit"].get<double>(), 1e-3 / coefficient / 3.7e4);
+        EXPECT_EQ(row["limit_unit"], "uCi");
+        EXPECT_EQ(row["coefficient_unit"], units.DoseUnits.Labels[1][1]);
+        EXPECT_GE(row["limit"].get<double>(), last);
+        last = row["limit"].get<double>();
+    }
 }
 
 const std::string ApplicationDirectory = QUORVEL_APPLICATION_DIRECTORY;

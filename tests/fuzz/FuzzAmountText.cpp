@@ -1,10 +1,12 @@
 // An amount and its unit as a mixture row types them (up to the first line end the number,
 // the rest the unit), in every unit list of the calculator: a QuantityError, or a quantity
-// that is finite and above zero and prints in every dose unit.
+// that is finite and above zero and prints in every dose unit. The whole text as a limit's
+// target: a LimitError, or a dose finite and above zero, or a risk above zero and at most 1.
 #include <cmath>
 #include <cstdlib>
 
 #include "IntakeCalculation.h"
+#include "LimitTarget.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string text(reinterpret_cast<const char*>(data), size);
@@ -20,5 +22,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             for (const auto& dose : quorvel::DoseUnits()) quorvel::FormatDoseIn(value, dose);
         } catch (const quorvel::QuantityError&) {}
     }
+    try {
+        const quorvel::LimitTarget target = quorvel::ReadTarget(text);
+        const bool risk = target.Kind == quorvel::TargetKind::Risk;
+        if (!std::isfinite(target.Value) || !(target.Value > 0) || (risk && target.Value > 1) || target.Text.empty())
+            std::abort();
+    } catch (const quorvel::LimitError&) {}
     return 0;
 }
