@@ -2,7 +2,6 @@
 
 #include <CLI/CLI.hpp>
 #include <filesystem>
-#include <map>
 #include <ostream>
 
 #include "AccessDatabase.h"
@@ -101,12 +100,10 @@ void AddOptions(CLI::App& app, Options& options) {
         ->transform(FormatWords(true));
     app.add_option("--output", options.OutputPath, "File that --format pdf writes (replaced when it exists)");
     app.add_flag("--portrait", options.Portrait, "Print the PDF in portrait (default: landscape)");
-    std::map<std::string, PaperSize> papers;
-    for (const auto& [name, paper] : PaperSizeNames()) papers.emplace(name, paper);
     options.PaperOption =
         app.add_option("--paper", options.Paper,
                        "Paper of the PDF: letter, a4 or legal (default: the locale's, Letter in the US)")
-            ->transform(CLI::CheckedTransformer(papers, CLI::ignore_case))
+            ->transform(WordsOf(PaperSizeNames()))
             ->type_name("WORD");
     AddProgenyOptions(app, options.WithProgeny, options.ProgenyCutoffSeconds);
     app.add_option("--chart", options.ChartPath,
