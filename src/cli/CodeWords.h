@@ -7,7 +7,7 @@
 #include <utility>
 #include <vector>
 
-#include "NumberText.h"
+#include "CaseFolding.h"
 
 namespace quorvel {
 
